@@ -1,0 +1,48 @@
+#include "app/PortList.h"
+
+#include "link/LinkSettings.h"
+
+#include <QSerialPortInfo>
+
+namespace korv {
+
+QList<PortDescription> presentPorts()
+{
+    QList<PortDescription> ports;
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : infos)
+        ports.push_back({info.portName(), info.systemLocation(), info.description()});
+    return ports;
+}
+
+QList<PortMenuEntry> portMenuEntries(const QList<PortDescription>& ports)
+{
+    QList<PortMenuEntry> entries;
+    for (const PortDescription& port : ports) {
+#ifdef Q_OS_WIN
+        if (!comPortNumber(port.portName))
+            continue;
+        const QString setting = port.portName;
+        const QString device = port.portName;
+#else
+        if (port.systemLocation.isEmpty())
+            continue;
+        const QString setting = port.systemLocation;
+        const QString device = port.systemLocation;
+#endif
+        const QString caption = port.description.isEmpty() ? device : QStringLiteral("%1 (%2)").arg(port.description, device);
+        entries.push_back({caption, setting});
+    }
+    return entries;
+}
+
+bool samePort(const QString& a, const QString& b)
+{
+    #ifdef Q_OS_WIN
+    return deviceNameFor(a).compare(deviceNameFor(b), Qt::CaseInsensitive) == 0;
+#else
+    return deviceNameFor(a) == deviceNameFor(b);
+#endif
+}
+
+}  // namespace korv

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace korv {
+
+// One serial port as the system lists it.
+struct PortDescription {
+    QString portName;  // "COM3", "ttyUSB0"
+    QString systemLocation;  // "\\.\COM3", "/dev/ttyUSB0"
+    QString description;  // "USB-Serial Controller"
+};
+
+// One item of the port menu: its caption and the name the settings file keeps for it.
+struct PortMenuEntry {
+    QString caption;
+    QString portSetting;
+};
+
+QList<PortDescription> presentPorts();
+
+// Items in the order the system lists the ports, captioned with the friendly name (description and
+// device) whatever its length. On Windows only "COM"n ports with a positive number are listed.
+QList<PortMenuEntry> portMenuEntries(const QList<PortDescription>& ports);
+
+// Whether two port settings name the same device ("COM2" and /dev/ttyS1 on Linux).
+bool samePort(const QString& a, const QString& b);
+
+}  // namespace korv

@@ -1,0 +1,41 @@
+#include "common/Timing.h"
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace korv {
+
+namespace {
+std::atomic<int> g_scalePercent{100};
+}
+
+int Timing::scaled(int milliseconds)
+{
+    if (milliseconds <= 0)
+        return 0;
+    const long long value = static_cast<long long>(milliseconds) * g_scalePercent.load() / 100;
+    return value < 1 ? 1 : static_cast<int>(value);
+}
+
+void Timing::setScalePercent(int percent)
+{
+    g_scalePercent.store(percent < 1 ? 1 : percent);
+}
+
+int Timing::scalePercent()
+{
+    return g_scalePercent.load();
+}
+
+void BusyWait(int milliseconds)
+{
+    const auto wait = std::chrono::milliseconds(Timing::scaled(milliseconds));
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    // "More than" the requested time: sleep until the deadline has passed, resuming after any
+    // early wake-up.
+    while (std::chrono::steady_clock::now() <= deadline)
+        std::this_thread::sleep_until(deadline + std::chrono::microseconds(100));
+}
+
+}  // namespace korv

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace korv {
+
+// Every pause of the program (busy waits between retries, the answer waits and read time-outs of
+// the serial link) is taken through here, so that tests can run the same sequences faster.
+class Timing {
+public:
+    // Milliseconds scaled by the current percentage (100 in the program); never below 1 for a
+    // positive request, so a scaled pause still yields to the line.
+    static int scaled(int milliseconds);
+    static void setScalePercent(int percent);
+    static int scalePercent();
+};
+
+// Blocks the calling thread for more than `milliseconds` (scaled) without processing window
+// events. It sleeps rather than spinning, so a waiting program leaves the processor free.
+void BusyWait(int milliseconds);
+
+}  // namespace korv
