@@ -1,0 +1,83 @@
+#include "i18n/LanguageFile.h"
+
+#include "i18n/Windows1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+
+namespace korv {
+
+namespace {
+
+// The file is named in capitals, but on a case-sensitive file system a copy made on Windows may
+// well be called "Language.trl"; the exact name wins when both exist.
+QString findLanguageFile(const QDir& folder)
+{
+    if (folder.exists(LanguageFileName))
+        return folder.filePath(LanguageFileName);
+    // Name filters of QDir match without regard to case unless told otherwise.
+    const QStringList matches = folder.entryList({LanguageFileName}, QDir::Files, QDir::Name);
+    return matches.isEmpty() ? QString() : folder.filePath(matches.first());
+}
+
+}  // namespace
+
+std::optional<QString> LanguageLines::line(int number) const
+{
+    if (!loaded || number < 0 || number >= lines.size())
+        return std::nullopt;
+    return lines.at(number);
+}
+
+QString decodeLanguageText(QByteArrayView bytes)
+{
+    // Stateless, so that a lone lead byte at the very end (a Western-encoded "ç" ending the file)
+    // counts as invalid instead of waiting for more input.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    return decodeWindows1252(bytes);
+}
+
+QStringList splitLanguageLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}
+
+LanguageLines loadLanguageFile(const QString& directory)
+{
+    const QDir folder(directory.isEmpty() ? QDir::currentPath() : directory);
+    const QString path = findLanguageFile(folder);
+    if (path.isEmpty())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {};
+
+    LanguageLines result;
+    result.loaded = true;
+    result.lines = splitLanguageLines(decodeLanguageText(bytes));
+    if (result.lines.size() > LanguageLineCount)
+        result.lines.resize(LanguageLineCount);
+    return result;
+}
+
+}  // namespace korv
