@@ -1,0 +1,210 @@
+#include "common/Messages.h"
+#include "common/Warnings.h"
+#include "emulator/TransmitterEmulator.h"
+#include "link/RegisterProtocol.h"
+#include "link/SerialLink.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace korv;
+using korv::emu::Fault;
+using korv::emu::TransmitterEmulator;
+
+namespace {
+
+struct RecordingWarnings final : WarningSink {
+    void ShowWarning(const QString& text) override { texts << text; }
+    QStringList texts;
+};
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(static_cast<char>(v));
+    return out;
+}
+
+}  // namespace
+
+// The link and the register commands against the emulator on a real pseudo-terminal, at the real
+// answer waits and time-outs.
+class ProtocolTest : public QObject {
+    Q_OBJECT
+
+    TransmitterEmulator* emulator = nullptr;
+    SerialLink* link = nullptr;
+    RecordingWarnings warnings;
+    RegisterProtocol* protocol = nullptr;
+    MessageTable messages;
+    QTemporaryDir dir;
+
+private Q_SLOTS:
+    void init()
+    {
+        emulator = new TransmitterEmulator(emu::Seed{});
+        QString error;
+        QVERIFY2(emulator->setLinkPath(dir.filePath(QStringLiteral("ttyTest")), &error), qPrintable(error));
+        QVERIFY2(emulator->start(&error), qPrintable(error));
+        link = new SerialLink(emulator->devicePath(), 9600, 100);
+        QVERIFY(link->Open());
+        protocol = new RegisterProtocol([this] { return link; }, warnings, [this] { return messages[Msg::WriteError]; });
+        warnings.texts.clear();
+    }
+    void cleanup()
+    {
+        delete protocol;
+        delete link;
+        delete emulator;
+    }
+
+    void framesOnTheWire()
+    {
+        qint16 value = 0;
+        QCOMPARE(protocol->ReadParameter(0, value), int(Status::Ok));
+        QCOMPARE(protocol->ReadMemory(60, value), int(Status::Ok));
+        QCOMPARE(protocol->WriteParameter(15, -3), int(Status::Ok));
+        const QList<QByteArray> expected = {bytes({0x50, 0, 0, 0, 0}), bytes({0x52, 0, 0x3C, 0, 0}),
+                                            bytes({0x51, 0, 0x0F, 0xFF, 0xFD}), bytes({0x50, 0, 0x0F, 0, 0})};
+        QCOMPARE(emulator->receivedFrames(), expected);
+        QCOMPARE(emulator->parameter(15), qint16(-3));
+        QVERIFY(warnings.texts.isEmpty());
+    }
+
+    void readValueFromAnswer()
+    {
+        emulator->setParameter(15, 0x1234);
+        qint16 value = 0;
+        QCOMPARE(protocol->ReadParameter(15, value), int(Status::Ok));
+        QCOMPARE(value, qint16(0x1234));
+        QCOMPARE(protocol->AnswerLength, 10);
+        QCOMPARE(protocol->FrameLength, 5);
+        emulator->setParameter(15, -25000);
+        QCOMPARE(protocol->ReadParameter(15, value), int(Status::Ok));
+        QCOMPARE(value, qint16(-25000));
+    }
+
+    void echoRulesOfReadAndWrite()
+    {
+        // A read frame answered with other data bytes: the read exchange accepts it, the write
+        // exchange wants all five bytes back.
+        emulator->setParameter(15, 0x1234);
+        const quint8 frame[5] = {'P', 0, 15, 0, 0};
+        QCOMPARE(link->Exchange(frame, 5, true), int(Status::Ok));
+        QCOMPARE(link->RxBuffer[3], quint8(0x12));
+        QCOMPARE(link->ExchangeWrite(frame, 5, true), int(Status::NoAnswer));
+    }
+
+    void faults_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("silence") << int(Fault::Silence);
+        QTest::newRow("refusal") << int(Fault::Refuse);
+        QTest::newRow("wrong echo") << int(Fault::WrongEcho);
+        QTest::newRow("late answer") << int(Fault::LateAnswer);
+        QTest::newRow("garbage") << int(Fault::Garbage);
+    }
+    void faults()
+    {
+        QFETCH(int, fault);
+        emulator->setParameter(10, 777);
+        emulator->setFault(static_cast<Fault>(fault), 1);
+        qint16 value = 42;
+        QCOMPARE(protocol->ReadParameter(10, value), int(Status::NoAnswer));
+        QCOMPARE(value, qint16(42));  // a failed read leaves the caller's value alone
+        // The next exchange purges whatever the fault left on the line and works again.
+        if (fault == int(Fault::LateAnswer))
+            QTest::qWait(400);
+        QCOMPARE(protocol->ReadParameter(10, value), int(Status::Ok));
+        QCOMPARE(value, qint16(777));
+    }
+
+    void silenceLeavesTheSystemMessage()
+    {
+        emulator->setFault(Fault::Silence, 1);
+        link->ErrorText.clear();
+        qint16 value = 0;
+        QCOMPARE(protocol->ReadParameter(0, value), int(Status::NoAnswer));
+        QVERIFY(!link->ErrorText.isEmpty());
+    }
+
+    void failedWriteIsNeverVerified_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("refused") << int(Fault::Refuse);
+        QTest::newRow("unanswered") << int(Fault::Silence);
+    }
+    void failedWriteIsNeverVerified()
+    {
+        QFETCH(int, fault);
+        emulator->setFault(static_cast<Fault>(fault), 1);
+        emulator->clearLog();
+        QCOMPARE(protocol->WriteParameter(11, 500), int(Status::NoAnswer));
+        QCOMPARE(emulator->framesReceived(), 1);
+        QVERIFY(warnings.texts.isEmpty());
+    }
+
+    void readBackMismatchWarnsAndSucceeds()
+    {
+        emulator->setParameter(11, 100);
+        emulator->setFault(Fault::DropWrite, 1);
+        QCOMPARE(protocol->WriteParameter(11, 500), int(Status::Ok));
+        QCOMPARE(warnings.texts, QStringList{QStringLiteral("Erro de escrita!")});
+        QCOMPARE(emulator->parameter(11), qint16(100));
+    }
+
+    void vanishedPortIsReopenedByTheNextCommand()
+    {
+        emulator->setFault(Fault::CloseMidExchange, 1);
+        qint16 value = 0;
+        QCOMPARE(protocol->ReadParameter(0, value), int(Status::NoAnswer));
+        QVERIFY(!link->isOpen());
+        QVERIFY(emulator->restart());
+        QVERIFY(link->Open());
+        QCOMPARE(protocol->ReadParameter(2, value), int(Status::Ok));
+        QCOMPARE(value, qint16(123));
+    }
+
+    void openAndClose()
+    {
+        QCOMPARE(link->baud(), 9600u);
+        QVERIFY(link->Open());  // already open: success at once
+        link->Close();
+        QVERIFY(!link->isOpen());
+        link->Close();  // nothing the second time
+        QVERIFY(!link->isOpen());
+        qint16 value = 0;
+        QCOMPARE(protocol->ReadParameter(0, value), int(Status::NotSent));
+
+        SerialLink odd(emulator->devicePath(), 9601, 100);
+        QVERIFY(odd.Open());
+        QCOMPARE(odd.baud(), 9600u);
+        QCOMPARE(odd.timeouts().totalConstant, 101);
+    }
+
+    void missingPortDoesNotOpen()
+    {
+        SerialLink missing(dir.filePath(QStringLiteral("no-such-port")), 9600, 100);
+        QVERIFY(!missing.Open());
+        QVERIFY(!missing.isOpen());
+        QVERIFY(!missing.ErrorText.isEmpty());
+    }
+
+    void copyOutIsBoundedByTheCallersArea()
+    {
+        qint16 value = 0;
+        QCOMPARE(protocol->ReadParameter(0, value), int(Status::Ok));
+        quint8 small[4] = {};
+        quint8 tx[5] = {};
+        qint32 rxLen = 0;
+        qint32 txLen = 0;
+        link->CopyBuffers(small, 4, tx, rxLen, txLen);
+        QCOMPARE(rxLen, 4);
+        QCOMPARE(txLen, 5);
+        QCOMPARE(small[0], quint8('P'));
+    }
+};
+
+QTEST_GUILESS_MAIN(ProtocolTest)
+#include "tst_protocol.moc"
