@@ -44,6 +44,17 @@ public:
     virtual int ReadConfigWord() = 0;
     virtual int ReadRange() = 0;
     virtual int ReadZero() = 0;
+    // One live reading of the humidity or the ambient transmitter; 0 without any exchange for
+    // another model.
+    virtual int ReadHumidityLive() = 0;
+    virtual int ReadAmbientLive() = 0;
+    // Recomputes the ambient page's zero-correction bounds and puts its correction into its edit.
+    virtual void refreshAmbientZeroCorrection() = 0;
+    // Writes the same text into the status line of every page.
+    virtual void setStatusLines(const QString& text) = 0;
+    // Empties the three information memos, or appends one line to each.
+    virtual void clearInfoMemos() = 0;
+    virtual void appendEmptyLineToInfoMemos() = 0;
 
     virtual void StartStatusTimer(int seconds) = 0;
     virtual bool celsiusChecked() const = 0;  // the "°C" item of the unit menu

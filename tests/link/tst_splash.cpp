@@ -1,0 +1,418 @@
+#include "common/Messages.h"
+#include "common/Timing.h"
+#include "link/FormServices.h"
+#include "link/Identification.h"
+#include "link/RegisterAccess.h"
+#include "link/SerialLink.h"
+#include "link/SplashForm.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <memory>
+
+using namespace korv;
+
+namespace
+{
+
+const QString NoSuchPort = QStringLiteral("/dev/korv-no-such-port");
+
+// A pseudo-terminal whose slave side stands in for the saved port: it opens like a serial port,
+// and nothing on it ever answers.
+class PseudoTerminal
+{
+public:
+    PseudoTerminal()
+    {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0)
+            slavePath_ = QString::fromLocal8Bit(::ptsname(master_));
+    }
+    ~PseudoTerminal()
+    {
+        if (master_ >= 0)
+            ::close(master_);
+    }
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    QString slavePath() const { return slavePath_; }
+
+private:
+    int master_ = -1;
+    QString slavePath_;
+};
+
+class NoRegisters final : public RegisterAccess
+{
+public:
+    int ReadParameter(qint16, qint16&) override { return Status::NoAnswer; }
+    int ReadMemory(qint16, qint16&) override { return Status::NoAnswer; }
+    int WriteParameter(qint16, qint16) override { return Status::NoAnswer; }
+};
+
+// The main window as the search sees it: each operation hands out its scripted statuses in turn
+// (success once its list is used up) and notes its call with the bar position at that moment.
+class FakeForm final : public FormServices
+{
+public:
+    explicit FakeForm(const QString& portName)
+        : link_(portName, 9600, 0)
+    {
+    }
+
+    QHash<QString, QList<int>> script;
+    bool loseLinkOnFailedSerialNumber = false; // the adapter is pulled after the first failure
+    QStringList trace;
+    QStringList warnings;
+    QString statusLines;
+    QList<int> statusTimerStarts;
+    bool splashVisibleAtWarning = false;
+    bool linkOpenAtWarning = false;
+    bool sendInProgressAtConfigWord = true;
+    IdentificationRecord ident;
+    SharedTransmitterState state;
+    TSplashForm* splash = nullptr;
+
+    RegisterAccess& registers() override { return registers_; }
+    SerialLink& link() override { return link_; }
+    const MessageTable& messages() const override { return messages_; }
+    const IdentificationRecord& identification() const override { return ident; }
+    SharedTransmitterState& shared() override { return state; }
+
+    int ReadSerialNumber() override
+    {
+        const int status = step(QStringLiteral("ReadSerialNumber"));
+        if (status != Status::Ok && loseLinkOnFailedSerialNumber) {
+            link_.Close();
+            link_.PortNumber = NoSuchPort;
+        }
+        return status;
+    }
+    int IdentifyTransmitter() override { return step(QStringLiteral("IdentifyTransmitter")); }
+    int ReadConfigWord() override
+    {
+        sendInProgressAtConfigWord = state.SendInProgress;
+        return step(QStringLiteral("ReadConfigWord"));
+    }
+    int ReadRange() override { return step(QStringLiteral("ReadRange")); }
+    int ReadZero() override { return step(QStringLiteral("ReadZero")); }
+    int ReadHumidityLive() override { return step(QStringLiteral("ReadHumidityLive")); }
+    int ReadAmbientLive() override { return step(QStringLiteral("ReadAmbientLive")); }
+    void refreshAmbientZeroCorrection() override { note(QStringLiteral("refreshAmbientZeroCorrection")); }
+    void setStatusLines(const QString& text) override
+    {
+        note(QStringLiteral("setStatusLines"));
+        statusLines = text;
+    }
+    void clearInfoMemos() override { note(QStringLiteral("clearInfoMemos")); }
+    void appendEmptyLineToInfoMemos() override { note(QStringLiteral("appendEmptyLineToInfoMemos")); }
+    void ShowWarning(const QString& text) override
+    {
+        note(QStringLiteral("ShowWarning"));
+        warnings << text;
+        splashVisibleAtWarning = splash->isVisible();
+        linkOpenAtWarning = link_.isOpen();
+    }
+    void StartStatusTimer(int seconds) override
+    {
+        note(QStringLiteral("StartStatusTimer"));
+        statusTimerStarts << seconds;
+    }
+
+    // Not part of the search.
+    bool celsiusChecked() const override { return true; }
+    bool fahrenheitChecked() const override { return false; }
+    bool humidityMenuExists() const override { return false; }
+    bool relativeHumidityChecked() const override { return true; }
+    bool dewPointChecked() const override { return false; }
+    void setRelativeHumidityChecked(bool) override { }
+    bool sendEnabled() const override { return true; }
+    void repaintNow() override { }
+    void setBusyCursor(bool) override { }
+    void SetAmbientLimits() override { }
+    void SetHumTempLimits() override { }
+    void SetHumidityLimits() override { }
+
+private:
+    void note(const QString& name)
+    {
+        trace << QStringLiteral("%1@%2").arg(name).arg(splash->ui.CommunicationBar->value());
+    }
+    int step(const QString& name)
+    {
+        note(name);
+        QList<int>& statuses = script[name];
+        return statuses.isEmpty() ? Status::Ok : statuses.takeFirst();
+    }
+
+    SerialLink link_;
+    NoRegisters registers_;
+    MessageTable messages_;
+};
+
+// A fake form and its splash, with the completion signal watched.
+struct Search {
+    explicit Search(const QString& portName, const QString& model = Model::OrvHead)
+        : form(portName)
+    {
+        form.ident.ModelString = model;
+        form.state.SendInProgress = true;
+        splash = std::make_unique<TSplashForm>(form);
+        form.splash = splash.get();
+        finished = std::make_unique<QSignalSpy>(splash.get(), &TSplashForm::searchFinished);
+    }
+
+    int calls(const QString& operation) const
+    {
+        return static_cast<int>(std::count_if(form.trace.cbegin(), form.trace.cend(),
+            [&](const QString& call) { return call.startsWith(operation + QLatin1Char('@')); }));
+    }
+
+    FakeForm form;
+    std::unique_ptr<TSplashForm> splash;
+    std::unique_ptr<QSignalSpy> finished;
+};
+
+const QList<int> FailsThrice { Status::NoAnswer, Status::Refused, Status::NotSent };
+const QList<int> FailsTwice { Status::NoAnswer, Status::Refused };
+
+} // namespace
+
+class SplashTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        Timing::setScalePercent(1);
+        pty_ = std::make_unique<PseudoTerminal>();
+        QVERIFY(!pty_->slavePath().isEmpty());
+    }
+    void cleanup()
+    {
+        pty_.reset();
+        Timing::setScalePercent(100);
+    }
+
+    void windowAtStart()
+    {
+        Search search(pty_->slavePath());
+        const TSplashForm& splash = *search.splash;
+        QVERIFY(splash.isVisible());
+        QCOMPARE(splash.windowTitle(), QStringLiteral("KOrvSetup"));
+        QCOMPARE(splash.size(), QSize(301, 329));
+        QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(splash.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(splash.ui.CommunicationBar->minimum(), 0);
+        QCOMPARE(splash.ui.CommunicationBar->maximum(), 7);
+        QCOMPARE(splash.ui.CommunicationBar->value(), 0);
+        QVERIFY(splash.ui.CommunicationLabel->text().isEmpty());
+
+        const auto* timer = splash.findChild<QTimer*>(QStringLiteral("TimerSplash"));
+        QVERIFY(timer);
+        QCOMPARE(timer->interval(), 1000);
+        QVERIFY(timer->isActive());
+        QVERIFY(search.form.trace.isEmpty());
+    }
+
+    void timerRunsTheSearchOnce()
+    {
+        Search search(pty_->slavePath());
+        search.splash->TimerSplash->setInterval(1);
+        QTRY_COMPARE(search.finished->size(), 1);
+        QTest::qWait(30);
+        QCOMPARE(search.calls(QStringLiteral("ReadSerialNumber")), 1);
+        QCOMPARE(search.finished->size(), 1);
+        QVERIFY(!search.splash->TimerSplash->isActive());
+    }
+
+    void transmitterFound_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QStringList>("expectedTrace");
+        QTest::addColumn<int>("finalBar");
+        const QStringList configuration { QStringLiteral("ReadSerialNumber@0"),
+            QStringLiteral("IdentifyTransmitter@1"), QStringLiteral("ReadConfigWord@2"),
+            QStringLiteral("ReadRange@3"), QStringLiteral("ReadZero@4") };
+        const auto ending = [](int bar) {
+            return QStringList { QStringLiteral("setStatusLines@%1").arg(bar),
+                QStringLiteral("StartStatusTimer@%1").arg(bar) };
+        };
+        QTest::newRow("head transmitter") << Model::OrvHead << configuration + ending(5) << 5;
+        QTest::newRow("isolated rail transmitter") << Model::OrvGalDin << configuration + ending(5) << 5;
+        QTest::newRow("unknown model code") << Model::Unknown << configuration + ending(5) << 5;
+        QTest::newRow("humidity transmitter")
+            << Model::OrvHu
+            << configuration + QStringList { QStringLiteral("ReadHumidityLive@5") } + ending(7) << 7;
+        QTest::newRow("humidity-only variant")
+            << Model::OrvH << configuration + QStringList { QStringLiteral("ReadHumidityLive@5") } + ending(7)
+            << 7;
+        QTest::newRow("ambient transmitter") << Model::OrvAmbient
+                                             << configuration
+                + QStringList { QStringLiteral("ReadAmbientLive@5"),
+                      QStringLiteral("refreshAmbientZeroCorrection@6") }
+                + ending(7) << 7;
+    }
+    void transmitterFound()
+    {
+        QFETCH(QString, model);
+        QFETCH(QStringList, expectedTrace);
+        QFETCH(int, finalBar);
+        Search search(pty_->slavePath(), model);
+        search.splash->TimerSplashTimer();
+
+        QCOMPARE(search.form.trace, expectedTrace);
+        QCOMPARE(search.splash->ui.CommunicationBar->value(), finalBar);
+        QCOMPARE(search.splash->ui.CommunicationLabel->text(), QStringLiteral("Procurando Transmissor..."));
+        QCOMPARE(search.form.statusLines, QStringLiteral("Leitura OK"));
+        QCOMPARE(search.form.statusTimerStarts, QList<int> { 2 });
+        QVERIFY(search.form.warnings.isEmpty());
+        QVERIFY(!search.form.sendInProgressAtConfigWord);
+        QVERIFY(search.form.link().isOpen());
+        QVERIFY(!search.splash->isVisible());
+        QVERIFY(!search.splash->TimerSplash->isActive());
+        QCOMPARE(search.finished->size(), 1);
+    }
+
+    void stepGivesUp_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("failingStep");
+        QTest::addColumn<QStringList>("expectedTrace");
+        QTest::addColumn<bool>("linkStaysOpen");
+        const QStringList head { QStringLiteral("ReadSerialNumber@0"),
+            QStringLiteral("IdentifyTransmitter@1"), QStringLiteral("ReadConfigWord@2"),
+            QStringLiteral("ReadRange@3"), QStringLiteral("ReadZero@4") };
+        const auto thrice = [](const QString& call) { return QStringList { call, call, call }; };
+        const QString warning = QStringLiteral("ShowWarning@7");
+
+        QTest::newRow("no transmitter")
+            << Model::OrvHead << QStringLiteral("ReadSerialNumber")
+            << thrice(head[0]) + QStringList { warning, QStringLiteral("clearInfoMemos@7") } << false;
+        QTest::newRow("identification") << Model::OrvHead << QStringLiteral("IdentifyTransmitter")
+                                        << head.mid(0, 1) + thrice(head[1])
+                + QStringList { warning, QStringLiteral("appendEmptyLineToInfoMemos@7") }
+                                        << true;
+        QTest::newRow("configuration word")
+            << Model::OrvDin << QStringLiteral("ReadConfigWord")
+            << head.mid(0, 2) + thrice(head[2]) + QStringList { warning } << true;
+        QTest::newRow("range") << Model::OrvHead << QStringLiteral("ReadRange")
+                               << head.mid(0, 3) + thrice(head[3]) + QStringList { warning } << true;
+        QTest::newRow("zero correction")
+            << Model::OrvGalHead << QStringLiteral("ReadZero")
+            << head.mid(0, 4) + thrice(head[4]) + QStringList { warning } << true;
+        QTest::newRow("live humidity")
+            << Model::OrvH << QStringLiteral("ReadHumidityLive")
+            << head + thrice(QStringLiteral("ReadHumidityLive@5")) + QStringList { warning } << true;
+        QTest::newRow("live ambient temperature")
+            << Model::OrvAmbient << QStringLiteral("ReadAmbientLive")
+            << head + thrice(QStringLiteral("ReadAmbientLive@5")) + QStringList { warning } << true;
+    }
+    void stepGivesUp()
+    {
+        QFETCH(QString, model);
+        QFETCH(QString, failingStep);
+        QFETCH(QStringList, expectedTrace);
+        QFETCH(bool, linkStaysOpen);
+        Search search(pty_->slavePath(), model);
+        search.form.script[failingStep] = FailsThrice;
+        search.splash->TimerSplashTimer();
+
+        QCOMPARE(search.form.trace, expectedTrace);
+        QCOMPARE(search.form.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
+        // The warning box must not open underneath a splash that stays above every window.
+        QVERIFY(!search.form.splashVisibleAtWarning);
+        QCOMPARE(search.form.linkOpenAtWarning, linkStaysOpen);
+        QCOMPARE(search.form.link().isOpen(), linkStaysOpen);
+        QCOMPARE(search.splash->ui.CommunicationBar->value(), 7);
+        QVERIFY(search.splash->ui.CommunicationLabel->text().isEmpty());
+        QVERIFY(search.form.statusLines.isEmpty());
+        QVERIFY(search.form.statusTimerStarts.isEmpty());
+        QVERIFY(!search.splash->isVisible());
+        QCOMPARE(search.finished->size(), 1);
+    }
+
+    void stepRecoversOnThirdAttempt_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("failingStep");
+        QTest::newRow("serial number") << Model::OrvHead << QStringLiteral("ReadSerialNumber");
+        QTest::newRow("identification") << Model::OrvHead << QStringLiteral("IdentifyTransmitter");
+        QTest::newRow("configuration word") << Model::OrvHu << QStringLiteral("ReadConfigWord");
+        QTest::newRow("range") << Model::OrvAmbient << QStringLiteral("ReadRange");
+        QTest::newRow("zero correction") << Model::OrvDin << QStringLiteral("ReadZero");
+        QTest::newRow("live humidity") << Model::OrvHu << QStringLiteral("ReadHumidityLive");
+        QTest::newRow("live ambient temperature") << Model::OrvAmbient << QStringLiteral("ReadAmbientLive");
+    }
+    void stepRecoversOnThirdAttempt()
+    {
+        QFETCH(QString, model);
+        QFETCH(QString, failingStep);
+        Search search(pty_->slavePath(), model);
+        search.form.script[failingStep] = FailsTwice;
+        search.splash->TimerSplashTimer();
+
+        QCOMPARE(search.calls(failingStep), 3);
+        QVERIFY(search.form.warnings.isEmpty());
+        QCOMPARE(search.form.statusLines, QStringLiteral("Leitura OK"));
+        QCOMPARE(search.form.statusTimerStarts, QList<int> { 2 });
+        QVERIFY(!search.splash->isVisible());
+        QCOMPARE(search.finished->size(), 1);
+    }
+
+    void unavailablePortClosesWithoutMessage_data()
+    {
+        QTest::addColumn<bool>("portMissing");
+        QTest::addColumn<QStringList>("expectedTrace");
+        QTest::newRow("saved port missing") << true << QStringList {};
+        QTest::newRow("adapter pulled after a failed attempt")
+            << false << QStringList { QStringLiteral("ReadSerialNumber@0") };
+    }
+    void unavailablePortClosesWithoutMessage()
+    {
+        QFETCH(bool, portMissing);
+        QFETCH(QStringList, expectedTrace);
+        Search search(portMissing ? NoSuchPort : pty_->slavePath());
+        search.form.script[QStringLiteral("ReadSerialNumber")] = FailsThrice;
+        search.form.loseLinkOnFailedSerialNumber = true;
+        search.splash->TimerSplashTimer();
+
+        QCOMPARE(search.form.trace, expectedTrace);
+        QVERIFY(search.form.warnings.isEmpty());
+        QVERIFY(!search.splash->isVisible());
+        QCOMPARE(search.finished->size(), 1);
+    }
+
+    void serialNumberAttemptsArePaced()
+    {
+        Timing::setScalePercent(100);
+        Search search(pty_->slavePath());
+        search.form.script[QStringLiteral("ReadSerialNumber")] = FailsThrice;
+        QElapsedTimer clock;
+        clock.start();
+        search.splash->TimerSplashTimer();
+
+        QCOMPARE(search.calls(QStringLiteral("ReadSerialNumber")), 3);
+        // A pause of more than 100 ms between the attempts.
+        QVERIFY2(clock.elapsed() > 200, qPrintable(QString::number(clock.elapsed())));
+    }
+
+private:
+    std::unique_ptr<PseudoTerminal> pty_;
+};
+
+QTEST_MAIN(SplashTest)
+#include "tst_splash.moc"
