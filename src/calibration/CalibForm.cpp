@@ -1,0 +1,297 @@
+#include "calibration/CalibForm.h"
+
+#include "calibration/CalibrationBackup.h"
+#include "calibration/CalibrationSpinBox.h"
+#include "calibration/CalibrationValue.h"
+#include "calibration/LabelFit.h"
+#include "common/Messages.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace korv
+{
+
+namespace
+{
+
+constexpr int ClientWidth = 363;
+constexpr int ClientHeight = 152;
+constexpr int Attempts = 3;
+constexpr const char* BasePixelSizeProperty = "korvBasePixelSize";
+
+const QString UnsupportedInputText = QStringLiteral("Unsupported input");
+
+QFont windowFont(int pixelSize, bool bold)
+{
+    QFont font;
+    // The window was drawn for a narrow bitmap font; metric-alike and condensed faces keep its texts
+    // inside their places on systems without it.
+    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+        QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans Condensed"),
+        QStringLiteral("DejaVu Sans") });
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+void fitFont(QLabel* label)
+{
+    fitLabelFont(label, label->property(BasePixelSizeProperty).toInt());
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+    int pixelSize, bool bold, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
+    bool wordWrap = false)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(windowFont(pixelSize, bold));
+    label->setProperty(BasePixelSizeProperty, pixelSize);
+    label->setAlignment(alignment);
+    label->setWordWrap(wordWrap);
+    label->setGeometry(geometry);
+    fitFont(label);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    // Enter in a spin field must not write to the transmitter.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+CalibForm::CalibForm(CalibrationHost* host, QWidget* parent)
+    : QDialog(parent)
+    , host_(host)
+{
+    setObjectName(QStringLiteral("CalibForm"));
+    setWindowTitle(QStringLiteral("Calibration"));
+    setFont(windowFont(11, false));
+    setFixedSize(ClientWidth, ClientHeight);
+    setSizeGripEnabled(false);
+    createControls();
+}
+
+void CalibForm::createControls()
+{
+    const Qt::Alignment centred = Qt::AlignCenter;
+    // The limit captions and texts get two lines of room, so that the longer captions wrap
+    // instead of being cut.
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Warning: Original calibration data will be modified"),
+        QRect(8, 3, 347, 16), 13, true);
+    QPalette warningPalette = Label1->palette();
+    warningPalette.setColor(QPalette::WindowText, Qt::red);
+    Label1->setPalette(warningPalette);
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Offset limits"), QRect(8, 55, 78, 28), 11, true,
+        Qt::AlignLeft | Qt::AlignVCenter, true);
+    Label3 = makeLabel(this, "Label3", QStringLiteral("Gain limits"), QRect(185, 55, 62, 28), 11, true,
+        Qt::AlignLeft | Qt::AlignVCenter, true);
+    Label4 = makeLabel(this, "Label4", QStringLiteral("Calibrated value:"), QRect(72, 30, 134, 16), 13, true);
+    Label5 = makeLabel(this, "Label5", QStringLiteral("Internal value"), QRect(12, 91, 90, 13), 11, true);
+    OffsLimitsLabel = makeLabel(this, "OffsLimitsLabel", QStringLiteral("OffsLimitsLabel"),
+        QRect(88, 55, 94, 28), 11, false, centred, true);
+    Label8 = makeLabel(this, "Label8", QStringLiteral("Internal value"), QRect(184, 91, 90, 13), 11, true);
+    GainLimitsLabel = makeLabel(this, "GainLimitsLabel", QStringLiteral("GainLimitsLabel"),
+        QRect(249, 55, 108, 28), 11, false, centred, true);
+    PVLabel = makeLabel(this, "PVLabel", QStringLiteral("PVLabel"), QRect(208, 30, 150, 16), 13, false,
+        Qt::AlignLeft | Qt::AlignVCenter, true);
+
+    Button1 = makeButton(this, "Button1", QStringLiteral("Close"), QRect(201, 120, 76, 25));
+    ApplyButton = makeButton(this, "ApplyButton", QStringLiteral("Apply"), QRect(88, 120, 65, 25));
+    CSpinOffset = new CalibrationSpinBox(-20000, 20000, this);
+    CSpinOffset->setObjectName(QStringLiteral("CSpinOffset"));
+    CSpinOffset->setGeometry(104, 87, 66, 22);
+    CSpinGanho = new CalibrationSpinBox(-10000, 20000, this);
+    CSpinGanho->setObjectName(QStringLiteral("CSpinGanho"));
+    CSpinGanho->setGeometry(276, 87, 66, 22);
+
+    setTabOrder(Button1, ApplyButton);
+    setTabOrder(ApplyButton, CSpinOffset);
+    setTabOrder(CSpinOffset, CSpinGanho);
+
+    connect(Button1, &QPushButton::clicked, this, &CalibForm::Button1Click);
+    connect(ApplyButton, &QPushButton::clicked, this, &CalibForm::ApplyButtonClick);
+}
+
+void CalibForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return; // restored from minimised: not a new opening
+    if (const QScreen* desktop = screen())
+        move(desktop->availableGeometry().center() - rect().center());
+    FormShow();
+}
+
+void CalibForm::setLabelText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    fitFont(label);
+}
+
+void CalibForm::showWarning(int messageNumber)
+{
+    host_->ShowWarning(host_->message(messageNumber));
+}
+
+void CalibForm::FormShow()
+{
+    if (!host_)
+        return;
+    lastReadGain_.reset();
+    QStringList backup = backupHeaderLines();
+    const QString model = host_->modelString();
+    if (const auto variant = backupVariantFor(model)) {
+        ApplyButton->setEnabled(true);
+        const QString serialNumber = host_->serialNumberText();
+        const int status
+            = addBackupLinesWithRetries(*variant, host_->registers(), model, serialNumber, backup);
+        // A file holding only the header would block every later, complete backup of this
+        // transmitter, so nothing is saved when the registers could not be read.
+        if (status == Status::Ok)
+            saveBackup(serialNumber, backup);
+        else
+            showWarning(Msg::CommunicationError);
+    } else {
+        host_->boxes().plain(
+            QStringLiteral("Invalid model!"), QStringLiteral("Invalid model for calibration!"));
+        ApplyButton->setEnabled(false);
+    }
+    RefreshCalibration();
+}
+
+void CalibForm::saveBackup(const QString& serialNumberText, const QStringList& lines)
+{
+    const BackupSaveResult result = saveBackupFile(backupFileName(serialNumberText), lines);
+    switch (result.outcome) {
+    case BackupSaveResult::Saved:
+        break;
+    case BackupSaveResult::AlreadyExists:
+        host_->boxes().plain(
+            QStringLiteral("Warning"), QStringLiteral("Calibration backup file already exists!"));
+        break;
+    case BackupSaveResult::NotCreated:
+        host_->boxes().plain(QStringLiteral("Warning"),
+            QStringLiteral("Calibration backup file could not be created: ") + result.reason);
+        break;
+    }
+}
+
+void CalibForm::Button1Click()
+{
+    reject();
+}
+
+void CalibForm::ApplyButtonClick()
+{
+    // Apply is refused for models and inputs without calibration registers.
+    if (!host_ || !ApplyButton->isEnabled())
+        return;
+    ApplyButton->setEnabled(false);
+    // The writes block the window; the text must be on screen before they start.
+    setLabelText(PVLabel, QStringLiteral("Writing..."));
+    repaint();
+
+    const CalibrationGroup group = calibrationGroupOf(host_->modelString());
+    const int sensorCode = host_->transmitterSensorCode();
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        const auto offset = static_cast<qint16>(CSpinOffset->value());
+        auto gain = static_cast<qint16>(CSpinGanho->value());
+        if (group == CalibrationGroup::Ambient && lastReadGain_)
+            gain = *lastReadGain_;
+        if (WriteCalibration(host_->registers(), group, sensorCode, offset, gain) == Status::Ok)
+            break;
+    }
+    RefreshCalibration();
+    ApplyButton->setEnabled(inputSupported_);
+}
+
+QString CalibForm::calibratedValueText(CalibrationGroup group, const CalibrationInput& input) const
+{
+    switch (group) {
+    case CalibrationGroup::Humidity: {
+        const HumidityConversion reading = host_->convertHumidityReading(input.raw, input.rawHumidity);
+        return humidityValueText(
+            reading.temperature, reading.humidity, reading.humidityDefined, host_->celsiusChecked());
+    }
+    case CalibrationGroup::Ambient:
+        return ambientValueText(input.raw, CalibrationUnit);
+    case CalibrationGroup::PlainTemperature:
+        return plainTemperatureValueText(input.raw, host_->sensorMin(), host_->sensorMax(), CalibrationUnit);
+    case CalibrationGroup::IsolatedTemperature:
+        break;
+    }
+    return isolatedTemperatureValueText(input.raw, host_->sensorMin(), host_->sensorMax(), CalibrationUnit);
+}
+
+void CalibForm::RefreshCalibration()
+{
+    if (!host_)
+        return;
+    setLabelText(Label2, QStringLiteral("Offset limits"));
+    setLabelText(Label3, QStringLiteral("Gain limits"));
+    CSpinGanho->setEnabled(true);
+
+    const CalibrationGroup group = calibrationGroupOf(host_->modelString());
+    const int sensorCode = host_->transmitterSensorCode();
+    if (const auto limits = calibrationLimits(group, sensorCode, host_->celsiusChecked())) {
+        setLabelText(Label2, limits->offsetCaption);
+        setLabelText(Label3, limits->gainCaption);
+        setLabelText(OffsLimitsLabel, limits->offsetText);
+        setLabelText(GainLimitsLabel, limits->gainText);
+        CSpinGanho->setEnabled(limits->gainEnabled);
+        CalibrationUnit = limits->unit;
+    }
+
+    inputSupported_ = calibrationRegisters(group, sensorCode).has_value();
+    if (!inputSupported_) {
+        setLabelText(PVLabel, UnsupportedInputText);
+        ApplyButton->setEnabled(false);
+        return;
+    }
+
+    // The live reading and the calibration read share one allowance of failures.
+    int failures = 0;
+    CalibrationInput input;
+    int status = Status::NotSent;
+    while (failures < Attempts) {
+        status = ReadInputValue(host_->registers(), group, input);
+        if (status == Status::Ok)
+            break;
+        ++failures;
+    }
+    if (status != Status::Ok) {
+        showWarning(Msg::CommunicationError);
+        return;
+    }
+    setLabelText(PVLabel, calibratedValueText(group, input));
+
+    CalibrationValues values;
+    status = Status::NotSent;
+    while (failures < Attempts) {
+        status = ReadCalibration(host_->registers(), group, sensorCode, values);
+        if (status == Status::Ok)
+            break;
+        ++failures;
+    }
+    if (status != Status::Ok) {
+        showWarning(Msg::CommunicationError);
+        return;
+    }
+    CSpinOffset->setValue(values.offset);
+    CSpinGanho->setValue(values.gain);
+    lastReadGain_ = values.gain;
+}
+
+} // namespace korv

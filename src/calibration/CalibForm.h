@@ -1,0 +1,79 @@
+#pragma once
+
+#include "calibration/CalibrationAccess.h"
+#include "calibration/CalibrationHost.h"
+#include "calibration/CalibrationRegisters.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QShowEvent;
+
+namespace korv
+{
+
+class CalibrationSpinBox;
+
+// The hidden service window: shows the live reading of the active input and its raw offset and
+// gain calibration, saves a backup of the transmitter's calibration each time it opens, and
+// writes new raw values on Apply. It is created once and reused, so its texts carry over from one
+// opening to the next except where the show sequence sets them again.
+class CalibForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CalibForm(CalibrationHost* host = nullptr, QWidget* parent = nullptr);
+
+    void setHost(CalibrationHost* host) { host_ = host; }
+
+    // The show sequence: backup, then refresh. Showing the window runs it; tests call it directly.
+    void FormShow();
+    void Button1Click();
+    void ApplyButtonClick();
+    void RefreshCalibration();
+
+    QString calibrationUnit() const { return CalibrationUnit; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void saveBackup(const QString& serialNumberText, const QStringList& lines);
+    QString calibratedValueText(CalibrationGroup group, const CalibrationInput& input) const;
+    void setLabelText(QLabel* label, const QString& text);
+    void showWarning(int messageNumber);
+
+    CalibrationHost* host_;
+    QString CalibrationUnit;
+    // Whether the transmitter's input has calibration registers at all; without them nothing may be
+    // read or written.
+    bool inputSupported_ = true;
+    // The ambient transmitter's gain cannot be edited, and is written back exactly as read, even
+    // where the spin field's range would have clamped it.
+    std::optional<qint16> lastReadGain_;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* OffsLimitsLabel = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* GainLimitsLabel = nullptr;
+    QLabel* PVLabel = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* ApplyButton = nullptr;
+    CalibrationSpinBox* CSpinOffset = nullptr;
+    CalibrationSpinBox* CSpinGanho = nullptr;
+};
+
+using TCalibForm = CalibForm;
+
+} // namespace korv

@@ -1,0 +1,145 @@
+#include "calibration/CalibrationBackup.h"
+
+#include <QFile>
+#include <QList>
+
+namespace korv
+{
+
+namespace
+{
+
+struct BackupSection {
+    QString title;
+    qint16 offsetRegister;
+    std::optional<qint16> gainRegister; // none: the humidity sensors have offsets only
+};
+
+QList<BackupSection> sectionsOf(BackupVariant variant)
+{
+    const QList<BackupSection> threeInputs = {
+        { QStringLiteral("0-50mV:"), 4, 5 },
+        { QStringLiteral("TC:"), 8, 9 },
+        { QStringLiteral("Pt100:"), 6, 7 },
+    };
+    switch (variant) {
+    case BackupVariant::ThreeInputs:
+        return threeInputs;
+    case BackupVariant::FiveInputs:
+        return threeInputs
+            + QList<BackupSection> { { QStringLiteral("0-10V:"), 17, 18 },
+                  { QStringLiteral("0-20mA:"), 19, 20 } };
+    case BackupVariant::Ambient:
+        return { { QStringLiteral("Temperature Sensor:"), 17, 18 } };
+    case BackupVariant::Humidity:
+        break;
+    }
+    return { { QStringLiteral("RH Sensor:"), 16, std::nullopt },
+        { QStringLiteral("Temperature Sensor:"), 17, std::nullopt } };
+}
+
+} // namespace
+
+std::optional<BackupVariant> backupVariantFor(const QString& modelString)
+{
+    if (modelString == QLatin1String("OrvGalDin"))
+        return BackupVariant::FiveInputs;
+    if (modelString == QLatin1String("OrvGalHead") || modelString == QLatin1String("OrvHead")
+        || modelString == QLatin1String("OrvDin"))
+        return BackupVariant::ThreeInputs;
+    if (modelString == QLatin1String("Orv-Hu"))
+        return BackupVariant::Humidity;
+    if (modelString == QLatin1String("OrvAmbient"))
+        return BackupVariant::Ambient;
+    return std::nullopt;
+}
+
+QStringList backupHeaderLines()
+{
+    return { QStringLiteral("OrvSetup - Calibration mode"), QString() };
+}
+
+int AddBackupLines(BackupVariant variant, RegisterAccess& registers, const QString& modelString,
+    const QString& serialNumberText, QStringList& lines)
+{
+    const QList<BackupSection> sections = sectionsOf(variant);
+    QStringList valueLines;
+    for (const BackupSection& section : sections) {
+        qint16 offset = 0;
+        int status = registers.ReadParameter(section.offsetRegister, offset);
+        if (status != Status::Ok)
+            return status;
+        QString line = QStringLiteral("Offset: ") + QString::number(offset) + QStringLiteral("\t\t");
+        if (section.gainRegister) {
+            qint16 gain = 0;
+            status = registers.ReadParameter(*section.gainRegister, gain);
+            if (status != Status::Ok)
+                return status;
+            line += QStringLiteral("Gain: ") + QString::number(gain);
+        }
+        valueLines << line;
+    }
+
+    lines << QStringLiteral("Transmitter model: ") + modelString
+          << QStringLiteral("Serial number: ") + serialNumberText << QString()
+          << QStringLiteral("Calibration data backup:");
+    for (qsizetype i = 0; i < sections.size(); ++i) {
+        if (i > 0)
+            lines << QString();
+        lines << sections[i].title << valueLines[i];
+    }
+    return Status::Ok;
+}
+
+int addBackupLinesWithRetries(BackupVariant variant, RegisterAccess& registers, const QString& modelString,
+    const QString& serialNumberText, QStringList& lines, int attempts)
+{
+    int status = Status::NotSent;
+    for (int attempt = 0; attempt < attempts && status != Status::Ok; ++attempt)
+        status = AddBackupLines(variant, registers, modelString, serialNumberText, lines);
+    return status;
+}
+
+QString backupFileName(const QString& serialNumberText)
+{
+    return serialNumberText + QStringLiteral(".txt");
+}
+
+QByteArray backupFileContents(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toLatin1();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+BackupSaveResult saveBackupFile(const QString& fileName, const QStringList& lines)
+{
+    QFile file(fileName);
+    if (file.exists())
+        return { BackupSaveResult::AlreadyExists, {} };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        // Another program may have created it between the check and the open.
+        if (file.exists())
+            return { BackupSaveResult::AlreadyExists, {} };
+        return { BackupSaveResult::NotCreated, file.errorString() };
+    }
+    const QByteArray bytes = backupFileContents(lines);
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.close();
+        file.remove();
+        return { BackupSaveResult::NotCreated, reason };
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.remove();
+        return { BackupSaveResult::NotCreated, reason };
+    }
+    return { BackupSaveResult::Saved, {} };
+}
+
+} // namespace korv

@@ -1,0 +1,70 @@
+#include "FakeCalibrationHost.h"
+
+namespace korv::test
+{
+
+int FakeRegisters::read(QChar command, const QMap<int, qint16>& store, qint16 address, qint16& value)
+{
+    const int number = readCount++;
+    readLog << command + QString::number(address);
+    if (failEveryRead || failingReads.contains(number))
+        return Status::NoAnswer;
+    if (!store.contains(address))
+        return Status::Refused;
+    value = store.value(address);
+    return Status::Ok;
+}
+
+int FakeRegisters::ReadParameter(qint16 address, qint16& value)
+{
+    return read(u'P', parameters, address, value);
+}
+
+int FakeRegisters::ReadMemory(qint16 address, qint16& value)
+{
+    return read(u'R', memory, address, value);
+}
+
+int FakeRegisters::WriteParameter(qint16 address, qint16 value)
+{
+    if (beforeWrite)
+        beforeWrite();
+    if (failingWrites > 0) {
+        --failingWrites;
+        return Status::NoAnswer;
+    }
+    writes << qMakePair(int(address), int(value));
+    if (!registersNotKept.contains(address))
+        parameters[address] = value;
+    else if (onWriteMismatch)
+        onWriteMismatch();
+    return Status::Ok;
+}
+
+FakeCalibrationHost::FakeCalibrationHost()
+{
+    fake.onWriteMismatch = [this] { ShowWarning(table.text(Msg::WriteError)); };
+}
+
+void FakeCalibrationHost::setUp(const QString& modelString, int code, int sensorLow, int sensorHigh)
+{
+    model = modelString;
+    sensorCode = code;
+    low = sensorLow;
+    high = sensorHigh;
+    fake.parameters = { { 4, -3250 }, { 5, 12875 }, { 6, -300 }, { 7, 15000 }, { 8, -1200 }, { 9, 13000 },
+        { 16, 10 }, { 17, -20 }, { 18, 9500 }, { 19, 250 }, { 20, 10100 } };
+    fake.memory = { { 55, 8184 }, { 58, 6000 }, { 60, 3500 }, { 103, 11000 } };
+}
+
+HumidityConversion FakeCalibrationHost::convertHumidityReading(
+    qint16 rawTemperature, qint16 rawHumidity) const
+{
+    float t = static_cast<float>(rawTemperature * 160 - 160000) / 10000.0f - 40.0f;
+    const float h = static_cast<float>(rawHumidity * 100 - 100000) / 10000.0f;
+    if (!celsius)
+        t = t * 9.0f / 5.0f + 32.0f;
+    return { t, h, h > 0.0f };
+}
+
+} // namespace korv::test

@@ -1,0 +1,178 @@
+#include "FakeCalibrationHost.h"
+#include "WorkingDirectory.h"
+#include "calibration/CalibrationBackup.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace korv;
+using namespace korv::test;
+
+class tst_CalibrationBackup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsInOrderAndAppends_data();
+    void readsInOrderAndAppends();
+    void failedReadAppendsNothing();
+    void retriesUntilComplete();
+    void fiveInputFileBytes();
+    void humidityValueLinesEndInTabs();
+    void existingFileIsNeverReplaced();
+    void unwritableDirectory();
+};
+
+void tst_CalibrationBackup::readsInOrderAndAppends_data()
+{
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("reads");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("three inputs") << int(BackupVariant::ThreeInputs) << "P4 P5 P8 P9 P6 P7"
+                                  << QStringList { "0-50mV:", "Offset: -3250\t\tGain: 12875", "",
+                                         "TC:", "Offset: -1200\t\tGain: 13000", "",
+                                         "Pt100:", "Offset: -300\t\tGain: 15000" };
+    QTest::newRow("ambient") << int(BackupVariant::Ambient) << "P17 P18"
+                             << QStringList { "Temperature Sensor:", "Offset: -20\t\tGain: 9500" };
+    QTest::newRow("humidity") << int(BackupVariant::Humidity) << "P16 P17"
+                              << QStringList { "RH Sensor:", "Offset: 10\t\t", "",
+                                     "Temperature Sensor:", "Offset: -20\t\t" };
+}
+
+void tst_CalibrationBackup::readsInOrderAndAppends()
+{
+    QFETCH(int, variant);
+    QFETCH(QString, reads);
+    QFETCH(QStringList, lines);
+    FakeCalibrationHost host;
+    host.setUp(QStringLiteral("OrvGalHead"), 1, 0, 1000);
+    QStringList list = backupHeaderLines();
+    QCOMPARE(AddBackupLines(BackupVariant(variant), host.fake, QStringLiteral("OrvGalHead"),
+                 QStringLiteral("00012345"), list),
+        int(Status::Ok));
+    QCOMPARE(host.fake.readLog.join(u' '), reads);
+    const QStringList expected = QStringList { "OrvSetup - Calibration mode", "",
+        "Transmitter model: OrvGalHead", "Serial number: 00012345", "", "Calibration data backup:" }
+        + lines;
+    QCOMPARE(list, expected);
+}
+
+void tst_CalibrationBackup::failedReadAppendsNothing()
+{
+    FakeCalibrationHost host;
+    host.setUp(QStringLiteral("OrvGalDin"), 1, 0, 1000);
+    host.fake.failingReads = { 9 }; // the very last register, 20
+    QStringList list = backupHeaderLines();
+    QCOMPARE(AddBackupLines(BackupVariant::FiveInputs, host.fake, host.model, host.serial, list),
+        int(Status::NoAnswer));
+    QCOMPARE(list, backupHeaderLines());
+    QCOMPARE(host.fake.readCount, 10);
+
+    host.fake.parameters.remove(6);
+    QCOMPARE(AddBackupLines(BackupVariant::FiveInputs, host.fake, host.model, host.serial, list),
+        int(Status::Refused));
+    QCOMPARE(host.fake.readLog.last(), QStringLiteral("P6"));
+    QCOMPARE(list, backupHeaderLines());
+}
+
+void tst_CalibrationBackup::retriesUntilComplete()
+{
+    FakeCalibrationHost host;
+    host.setUp(QStringLiteral("OrvAmbient"), 0, 0, 0);
+    host.fake.failingReads = { 0, 3 }; // first call fails at 17, second at 18, third succeeds
+    QStringList list = backupHeaderLines();
+    QCOMPARE(addBackupLinesWithRetries(BackupVariant::Ambient, host.fake, host.model, host.serial, list),
+        int(Status::Ok));
+    QCOMPARE(list.size(), 8);
+
+    host.fake.failingReads = {};
+    host.fake.failEveryRead = true;
+    host.fake.readCount = 0;
+    list = backupHeaderLines();
+    QCOMPARE(addBackupLinesWithRetries(BackupVariant::Ambient, host.fake, host.model, host.serial, list),
+        int(Status::NoAnswer));
+    QCOMPARE(host.fake.readCount, 3);
+    QCOMPARE(list, backupHeaderLines());
+}
+
+void tst_CalibrationBackup::fiveInputFileBytes()
+{
+    WorkingDirectory dir;
+    QVERIFY(dir.isValid());
+    FakeCalibrationHost host;
+    host.setUp(QStringLiteral("OrvGalDin"), 12, 0, 20);
+    QStringList list = backupHeaderLines();
+    QCOMPARE(
+        AddBackupLines(BackupVariant::FiveInputs, host.fake, host.model, QStringLiteral("00012345"), list),
+        int(Status::Ok));
+    QCOMPARE(list.size(), 20);
+    QCOMPARE(backupFileName(QStringLiteral("00012345")), QStringLiteral("00012345.txt"));
+    QCOMPARE(saveBackupFile(QStringLiteral("00012345.txt"), list).outcome, BackupSaveResult::Saved);
+
+    const QByteArray expected = "OrvSetup - Calibration mode\r\n"
+                                "\r\n"
+                                "Transmitter model: OrvGalDin\r\n"
+                                "Serial number: 00012345\r\n"
+                                "\r\n"
+                                "Calibration data backup:\r\n"
+                                "0-50mV:\r\n"
+                                "Offset: -3250\t\tGain: 12875\r\n"
+                                "\r\n"
+                                "TC:\r\n"
+                                "Offset: -1200\t\tGain: 13000\r\n"
+                                "\r\n"
+                                "Pt100:\r\n"
+                                "Offset: -300\t\tGain: 15000\r\n"
+                                "\r\n"
+                                "0-10V:\r\n"
+                                "Offset: -20\t\tGain: 9500\r\n"
+                                "\r\n"
+                                "0-20mA:\r\n"
+                                "Offset: 250\t\tGain: 10100\r\n";
+    QCOMPARE(WorkingDirectory::contents(QStringLiteral("00012345.txt")), expected);
+}
+
+void tst_CalibrationBackup::humidityValueLinesEndInTabs()
+{
+    FakeCalibrationHost host;
+    host.setUp(QStringLiteral("Orv-Hu"), 0, 0, 0);
+    host.fake.parameters[16] = -32768;
+    QStringList list;
+    QCOMPARE(
+        AddBackupLines(BackupVariant::Humidity, host.fake, host.model, host.serial, list), int(Status::Ok));
+    const QByteArray bytes = backupFileContents(list);
+    QVERIFY(
+        bytes.contains("RH Sensor:\r\nOffset: -32768\t\t\r\n\r\nTemperature Sensor:\r\nOffset: -20\t\t\r\n"));
+    QVERIFY(bytes.endsWith("\t\t\r\n"));
+}
+
+void tst_CalibrationBackup::existingFileIsNeverReplaced()
+{
+    WorkingDirectory dir;
+    QVERIFY(dir.isValid());
+    const QByteArray earlier = "earlier backup\r\n";
+    {
+        QFile file(QStringLiteral("00054321.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
+    }
+    const BackupSaveResult result = saveBackupFile(QStringLiteral("00054321.txt"), { QStringLiteral("new") });
+    QCOMPARE(result.outcome, BackupSaveResult::AlreadyExists);
+    QCOMPARE(WorkingDirectory::contents(QStringLiteral("00054321.txt")), earlier);
+}
+
+void tst_CalibrationBackup::unwritableDirectory()
+{
+    WorkingDirectory dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(WorkingDirectory::enterUnwritableDirectory(dir.path()));
+    const BackupSaveResult result = saveBackupFile(QStringLiteral("00012345.txt"), backupHeaderLines());
+    QFile::setPermissions(
+        dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(result.outcome, BackupSaveResult::NotCreated);
+    QVERIFY(!result.reason.isEmpty());
+    QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/00012345.txt")));
+}
+
+QTEST_GUILESS_MAIN(tst_CalibrationBackup)
+#include "tst_CalibrationBackup.moc"

@@ -1,0 +1,198 @@
+#include "support_HeadRailForm.h"
+
+#include "link/SerialLink.h"
+#include "temperature/HeadRailSensors.h"
+#include "temperature/RadioGroup.h"
+
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QtTest/QTest>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+namespace korv::test {
+
+int MemoryRegisters::ReadParameter(qint16 address, qint16& value)
+{
+    reads << address;
+    QList<int>& script = scriptedReads[address];
+    if (!script.isEmpty())
+        return script.takeFirst();
+    if (!values.contains(address))
+        return Status::Refused;
+    value = values.value(address);
+    return Status::Ok;
+}
+
+int MemoryRegisters::WriteParameter(qint16 address, qint16 value)
+{
+    QList<int>& script = scriptedWrites[address];
+    const int status = script.isEmpty() ? int(Status::Ok) : script.takeFirst();
+    writes << Write{address, value, status};
+    if (status != Status::Ok)
+        return status;
+    if (notKept.contains(address)) {
+        if (warnings)
+            warnings->ShowWarning(writeErrorText);
+    } else {
+        values[address] = value;
+    }
+    return status;
+}
+
+QStringList MemoryRegisters::written() const
+{
+    QStringList out;
+    for (const Write& write : writes) {
+        if (write.status == Status::Ok)
+            out << QStringLiteral("%1=%2").arg(write.address).arg(write.value);
+    }
+    return out;
+}
+
+HeadRailForm::HeadRailForm()
+{
+    transmitter.warnings = this;
+    transmitter.writeErrorText = table[Msg::WriteError];
+    transmitter.values = {{2, 123}, {3, 45}};
+
+    auto edit = [this](const char* name) {
+        auto* e = new QLineEdit(&window);
+        e->setObjectName(QLatin1String(name));
+        return e;
+    };
+    auto label = [this] { return new QLabel(&window); };
+    auto* group = new RadioGroup(&window);
+    group->setObjectName(QStringLiteral("SensorRadioGroup"));
+    QStringList names;
+    for (int code : headrail::sensorListCodes(Model::Unknown, 0, false))
+        names << table[headrail::sensorMessage(code)];
+    group->setItems(names);
+    group->setItemIndex(0);
+
+    widgets.SensorRadioGroup = group;
+    widgets.EdtLimitMinSensor = edit("EdtLimitMinSensor");
+    widgets.EdtLimitMaxSensor = edit("EdtLimitMaxSensor");
+    widgets.Faixa_Minima = edit("Faixa_Minima");
+    widgets.Faixa_Maxima = edit("Faixa_Maxima");
+    widgets.Span_Minimo = edit("Span_Minimo");
+    widgets.EdtCorrigeZero = edit("EdtCorrigeZero");
+    widgets.EdtCorrigeZero->setMaxLength(5);
+    widgets.LblZeroMin = label();
+    widgets.LblZeroMax = label();
+    for (QLabel*& unit : widgets.unitLabels)
+        unit = label();
+    auto* failureBox = new QWidget(&window);
+    auto* filterBox = new QWidget(&window);
+    widgets.Forca_SaidaMin = new QRadioButton(failureBox);
+    widgets.Forca_SaidaMax = new QRadioButton(failureBox);
+    widgets.Freq_50 = new QRadioButton(filterBox);
+    widgets.Freq_60 = new QRadioButton(filterBox);
+    widgets.Config_Transmissor = new QPlainTextEdit(&window);
+    widgets.EdtStatus = edit("EdtStatus");
+
+    page = std::make_unique<HeadRailPage>(*this, widgets);
+    QObject::connect(group, &RadioGroup::clicked, page.get(), &HeadRailPage::SensorRadioGroupClick);
+
+    // The window's first show.
+    widgets.Freq_60->setChecked(true);
+    widgets.Forca_SaidaMin->setChecked(true);
+    page->ShowDefaultSensor();
+    page->UpdateZeroLimits();
+    widgets.EdtCorrigeZero->setText(page->ZeroText);
+
+    ptyMaster_ = posix_openpt(O_RDWR | O_NOCTTY);
+    QString path;
+    if (ptyMaster_ >= 0 && grantpt(ptyMaster_) == 0 && unlockpt(ptyMaster_) == 0)
+        path = QString::fromLocal8Bit(ptsname(ptyMaster_));
+    serial = std::make_unique<SerialLink>(path, 9600, 0);
+}
+
+HeadRailForm::~HeadRailForm()
+{
+    page.reset();
+    serial.reset();
+    if (ptyMaster_ >= 0)
+        ::close(ptyMaster_);
+}
+
+void HeadRailForm::usePortThatDoesNotOpen()
+{
+    serial = std::make_unique<SerialLink>(QStringLiteral("/dev/korv-no-such-port"), 9600, 0);
+}
+
+void HeadRailForm::setStatusLines(const QString& text)
+{
+    widgets.EdtStatus->setText(text);
+}
+
+void HeadRailForm::ShowWarning(const QString& text)
+{
+    widgets.EdtStatus->clear();
+    warnings << text;
+}
+
+int HeadRailForm::ReadSerialNumber()
+{
+    qint16 high = 0;
+    qint16 low = 0;
+    const int status = transmitter.ReadParameter(2, high);
+    if (status != Status::Ok)
+        return status;
+    const int lowStatus = transmitter.ReadParameter(3, low);
+    if (lowStatus == Status::Ok)
+        ident.SerialNumberText = serialNumberText(high, low);
+    return lowStatus;
+}
+
+int HeadRailForm::IdentifyTransmitter()
+{
+    qint16 word = 0;
+    const int status = transmitter.ReadParameter(0, word);
+    if (status != Status::Ok)
+        return status;
+    const IdentityWord identity = splitIdentityWord(word);
+    ident.FirmwareVersion = static_cast<qint16>(identity.firmware);
+    ident.ModelString = modelStringForCode(identity.modelCode);
+    if (!isKnownModelCode(identity.modelCode))
+        return Status::Ok;
+    ident.NoThermocoupleB = noThermocoupleBFor(ident.ModelString, identity.firmware).value_or(ident.NoThermocoupleB);
+    QStringList names;
+    for (int code : headrail::sensorListCodes(ident.ModelString, identity.firmware, ident.NoThermocoupleB))
+        names << table[headrail::sensorMessage(code)];
+    widgets.SensorRadioGroup->setItems(names);
+    sendAllowed = firmwareCompatible(ident.ModelString, identity.firmware);
+    return Status::Ok;
+}
+
+void HeadRailForm::identify(int identityWord)
+{
+    transmitter.values[0] = static_cast<qint16>(identityWord);
+    QCOMPARE(IdentifyTransmitter(), int(Status::Ok));
+}
+
+void HeadRailForm::select(int position)
+{
+    // Cleared first, so that choosing the item already selected still runs the handler.
+    widgets.SensorRadioGroup->setItemIndex(-1);
+    widgets.SensorRadioGroup->setItemIndex(position);
+}
+
+void HeadRailForm::setLimits(const QString& lower, const QString& upper)
+{
+    widgets.EdtLimitMinSensor->setText(lower);
+    widgets.EdtLimitMaxSensor->setText(upper);
+}
+
+void HeadRailForm::leave(QWidget* edit, Qt::FocusReason reason)
+{
+    QFocusEvent out(QEvent::FocusOut, reason);
+    QCoreApplication::sendEvent(edit, &out);
+}
+
+}  // namespace korv::test
