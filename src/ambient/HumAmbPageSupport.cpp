@@ -1,0 +1,274 @@
+#include "ambient/HumAmbPageSupport.h"
+
+#include "ambient/HumAmbPages.h"
+#include "common/Timing.h"
+#include "link/FormServices.h"
+#include "link/SerialLink.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include <cstdlib>
+
+namespace korv::humamb {
+
+namespace {
+constexpr int ProgressMaximum = 10;
+constexpr int LastStepPauseMs = 10;
+
+// Leaves the key press to the edit unless the filter refuses it or types another character.
+bool applyKeyDecision(QLineEdit* edit, const KeyDecision& decision, QChar typed)
+{
+    if (!decision.accept)
+        return true;
+    if (decision.clearEditFirst)
+        edit->clear();
+    if (decision.key != typed) {
+        edit->insert(QString(decision.key));
+        return true;
+    }
+    return false;
+}
+}  // namespace
+
+InputLimits sensorLimits(const InputRangeState& state)
+{
+    return {state.sensorMin, state.sensorMax, state.minSpan};
+}
+
+void setSensorLimits(InputRangeState& state, const InputLimits& limits)
+{
+    state.sensorMin = limits.sensorMin;
+    state.sensorMax = limits.sensorMax;
+    state.minSpan = limits.minSpan;
+}
+
+LimitPair limitPair(const InputRangeState& state)
+{
+    return {state.lower, state.upper, state.span};
+}
+
+void setLimitPair(InputRangeState& state, const LimitPair& range)
+{
+    state.lower = range.lower;
+    state.upper = range.upper;
+    state.span = range.span;
+}
+
+QString updateZeroLimits(const InputControls& input)
+{
+    InputRangeState& state = *input.state;
+    const auto limits = zeroLimitsFromEdits(input.scale, input.lowerEdit->text(), input.upperEdit->text(),
+                                            state.zeroRegister);
+    if (!limits) {
+        state.zeroMinText.clear();
+        state.zeroMaxText.clear();
+        input.zeroMinLabel->clear();
+        input.zeroMaxLabel->clear();
+        return zeroCorrectionText(input.scale, std::abs(state.span), state.zeroRegister);
+    }
+    setLimitPair(state, limits->range);
+    state.zeroMinText = limits->minText;
+    state.zeroMaxText = limits->maxText;
+    input.zeroMinLabel->setText(limits->minText);
+    input.zeroMaxLabel->setText(limits->maxText);
+    return limits->zeroText;
+}
+
+LeaveEditAction leaveLimitEdit(const InputControls& input)
+{
+    InputRangeState& state = *input.state;
+    const LeaveEditOutcome outcome = humamb::leaveLimitEdit(limitPair(state), input.lowerEdit->text(),
+                                                            input.upperEdit->text(), sensorLimits(state));
+    setLimitPair(state, outcome.range);
+    if (outcome.action == LeaveEditAction::BlankZeroLimits) {
+        // No message here: the send check names the faulty limit.
+        input.zeroMinLabel->clear();
+        input.zeroMaxLabel->clear();
+    }
+    return outcome.action;
+}
+
+bool checkInputForSend(FormServices& form, const InputControls& input, const std::function<void()>& advance,
+                       const std::function<void()>& updateInputZeroLimits)
+{
+    InputRangeState& state = *input.state;
+    const auto refuse = [&form](int message, QLineEdit* focus) {
+        form.ShowWarning(form.messages()[message]);
+        focus->setFocus();
+        return false;
+    };
+    // The range check works on the state, but the registers are encoded from the edits: both
+    // must hold numbers before anything is written.
+    if (!parseNumber(input.lowerEdit->text()))
+        return refuse(Msg::LimitsIncorrect, input.lowerEdit);
+    if (!parseNumber(input.upperEdit->text()))
+        return refuse(Msg::LimitsIncorrect, input.upperEdit);
+    switch (checkSendRange(limitPair(state), sensorLimits(state))) {
+    case RangeFocus::Lower:
+        return refuse(Msg::LimitsIncorrect, input.lowerEdit);
+    case RangeFocus::Upper:
+        return refuse(Msg::LimitsIncorrect, input.upperEdit);
+    case RangeFocus::None:
+        break;
+    }
+    advance();
+
+    if (input.zeroEdit->text().isEmpty())
+        input.zeroEdit->setText(QStringLiteral("0"));
+    state.zeroText = input.zeroEdit->text();
+    const auto correction = parseZeroCorrection(state.zeroText);
+    if (!correction)
+        return refuse(Msg::ZeroOutOfBounds, input.zeroEdit);
+    updateInputZeroLimits();
+    const ZeroLimits shown{limitPair(state), state.zeroMinText, state.zeroMaxText, state.zeroText};
+    if (!zeroWithinLimits(*correction, shown))
+        return refuse(Msg::ZeroOutOfBounds, input.zeroEdit);
+    return true;
+}
+
+std::optional<TypedLimits> typedLimits(const QLineEdit* lowerEdit, const QLineEdit* upperEdit)
+{
+    const auto lower = parseLimitValue(lowerEdit->text());
+    const auto upper = parseLimitValue(upperEdit->text());
+    if (!lower || !upper)
+        return std::nullopt;
+    return TypedLimits{*lower, *upper};
+}
+
+void checkOneOf(QRadioButton* on, QRadioButton* off)
+{
+    on->setChecked(true);
+    off->setChecked(false);
+}
+
+bool isUserFocusMove(const QEvent* event)
+{
+    switch (static_cast<const QFocusEvent*>(event)->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::optional<QChar> typedCharacter(const QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Backspace)
+        return Backspace;
+    const QString text = event->text();
+    if (text.size() != 1 || text[0].category() == QChar::Other_Control)
+        return std::nullopt;
+    return text[0];
+}
+
+bool filterLimitKeyPress(QLineEdit* edit, QKeyEvent* event)
+{
+    const auto typed = typedCharacter(event);
+    if (!typed)
+        return false;
+    return applyKeyDecision(edit, filterLimitKey(*typed, true), *typed);
+}
+
+bool filterZeroKeyPress(QLineEdit* edit, QKeyEvent* event, ZeroKeyState& keys)
+{
+    const auto typed = typedCharacter(event);
+    if (!typed)
+        return false;
+    return applyKeyDecision(edit, filterZeroCorrectionKey(keys, *typed, decimalSeparator()), *typed);
+}
+
+TransferProgress::TransferProgress(FormServices& form, QProgressBar* bar, QLineEdit* status)
+    : form_(form), bar_(bar), status_(status)
+{
+}
+
+void TransferProgress::start()
+{
+    bar_->setRange(0, ProgressMaximum);
+    bar_->setValue(0);
+    bar_->show();
+}
+
+void TransferProgress::advance(const QString& caption)
+{
+    bar_->setValue(bar_->value() + 1);
+    status_->setText(caption);
+    form_.repaintNow();
+}
+
+void TransferProgress::complete(const QString& caption)
+{
+    bar_->setValue(bar_->maximum());
+    status_->setText(caption);
+    BusyWait(LastStepPauseMs);
+    form_.repaintNow();
+}
+
+void TransferProgress::hide()
+{
+    bar_->hide();
+}
+
+void TransferProgress::failRead(const QString& message)
+{
+    bar_->setValue(bar_->maximum());
+    status_->clear();
+    form_.ShowWarning(message);
+    bar_->hide();
+}
+
+void TransferProgress::failSend(const QString& message)
+{
+    bar_->setValue(bar_->maximum());
+    status_->clear();
+    bar_->hide();
+    form_.ShowWarning(message);
+}
+
+void TransferProgress::succeed(const QString& text)
+{
+    bar_->hide();
+    status_->setText(text);
+    form_.StartStatusTimer(StatusSeconds);
+}
+
+bool contactForSend(FormServices& form, TransferProgress& progress)
+{
+    const MessageTable& messages = form.messages();
+    for (int attempt = 0; attempt < StepAttempts; ++attempt) {
+        if (!form.link().Open()) {
+            progress.failSend(messages[Msg::PortSetupError]);
+            return false;
+        }
+        if (form.ReadSerialNumber() == Status::Ok) {
+            progress.advance(messages[Msg::SendingConfiguration]);
+            return true;
+        }
+        BusyWait(ContactPauseMs);
+    }
+    form.link().Close();
+    progress.failSend(messages[Msg::WriteError]);
+    return false;
+}
+
+int retryStep(int attempts, const std::function<int()>& step)
+{
+    int status = Status::NoAnswer;
+    for (int i = 0; i < attempts; ++i) {
+        status = step();
+        if (status == Status::Ok)
+            break;
+    }
+    return status;
+}
+
+}  // namespace korv::humamb

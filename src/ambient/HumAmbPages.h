@@ -1,0 +1,200 @@
+#pragma once
+
+#include "common/KeyFilters.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class QAction;
+class QEvent;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QRadioButton;
+
+namespace korv {
+
+class FormServices;
+
+namespace humamb {
+enum class HumidityKind;
+struct InputControls;
+}  // namespace humamb
+
+// Range state of one input of the humidity or ambient transmitter.
+struct InputRangeState {
+    int lower = 0;
+    int upper = 0;
+    int span = 0;
+    int sensorMin = 0;
+    int sensorMax = 0;
+    int minSpan = 0;
+    QString zeroMinText;
+    QString zeroMaxText;
+    QString zeroText;
+    qint16 zeroRegister = 0;
+};
+
+// Working state shared by the humidity and the ambient pages (one transmitter at a time).
+struct HumAmbState {
+    InputRangeState HumidityRange;
+    InputRangeState TemperatureRange;  // the humidity transmitter's temperature input and the ambient input
+    qint16 rawHumidity = 0;
+    qint16 rawTemperature = 0;
+    float humidity = 0;
+    float temperature = 0;
+    QString humidityText;
+    QString temperatureText;
+    ZeroKeyState humidityZeroKeys;  // EdtCorrZeroRH
+    ZeroKeyState temperatureZeroKeys;  // shared by EdtCorrZeroTemp and EdtTempZeroCorrection
+};
+
+struct HumidityWidgets {
+    QLineEdit* EdtLimInfRH = nullptr;
+    QLineEdit* EdtLimSupRH = nullptr;
+    QLineEdit* EdtCorrZeroRH = nullptr;
+    QRadioButton* MinRHRadioButton = nullptr;
+    QRadioButton* MaxRHRadioButton = nullptr;
+    QLabel* ValorMinZeroRHLb = nullptr;
+    QLabel* ValorMaxZeroRHLb = nullptr;
+    std::array<QLabel*, 7> rhLabels{};  // RH1Lb .. RH7Lb
+    QLineEdit* EdtLimInfTemp = nullptr;
+    QLineEdit* EdtLimSupTemp = nullptr;
+    QLineEdit* EdtCorrZeroTemp = nullptr;
+    QRadioButton* MinTempRadioButton = nullptr;
+    QRadioButton* MaxTempRadioButton = nullptr;
+    QLabel* ValorMinZeroTempLb = nullptr;
+    QLabel* ValorMaxZeroTempLb = nullptr;
+    std::array<QLabel*, 7> tempLabels{};  // Temp1Lb .. Temp7Lb
+    QPlainTextEdit* Config_OrvHu = nullptr;
+    QLineEdit* EdtStatRHT = nullptr;
+    QPlainTextEdit* ShowPVsMemo = nullptr;
+    QProgressBar* EnviaBarRHT = nullptr;
+};
+
+struct AmbientWidgets {
+    QLineEdit* EdtTempLowLimit = nullptr;
+    QLineEdit* EdtTempHighLimit = nullptr;
+    QLineEdit* EdtTempZeroCorrection = nullptr;
+    QRadioButton* MinFailOptionRadioButton = nullptr;
+    QRadioButton* MaxFailOptionRadioButton = nullptr;
+    QLabel* TempUserOffsetInfValLb = nullptr;
+    QLabel* TempUserOffsetSupValLb = nullptr;
+    // Label7, Label8, Label9, Label10, Label17, Label20, Label28
+    std::array<QLabel*, 7> unitLabels{};
+    QPlainTextEdit* Config_TxT = nullptr;
+    QLineEdit* EdtStatT = nullptr;
+    QPlainTextEdit* ShowTempPVMemo = nullptr;
+    QProgressBar* EnviaBarT = nullptr;
+};
+
+// Live values of the humidity transmitter in the display units; the humidity may be a dew point,
+// which has no value for a relative humidity of 0 % or less.
+struct HumidityLiveValues {
+    float temperature = 0;
+    float humidity = 0;
+    bool humidityDefined = true;
+};
+
+class HumidityPage : public QObject {
+    Q_OBJECT
+
+public:
+    HumidityPage(FormServices& form, HumAmbState& state, const HumidityWidgets& widgets, QObject* parent = nullptr);
+
+    void ReadHumidityConfig();
+    int ReadHumidityFlags();  // reads register 1 itself
+    int ReadHumidityRanges();
+    int ReadHumidityZeros();
+    int ReadHumidityLive();
+    HumidityLiveValues ConvertHumidityReading(qint16 rawTemperature, qint16 rawHumidity) const;
+
+    void SendHumidityConfig();
+    int WriteHumidityRanges();
+    int WriteHumidityFlags();
+    int WriteHumidityZeros();
+
+    void UpdateHumidityZeroLimits();
+    void UpdateTemperatureZeroLimits();
+    void ShowHumidityKind();
+    void ShowHumidityTempUnit();
+    void HumidityClick(bool relativeHumidity);  // the item clicked in the humidity measure menu
+    void SetHumTempLimits();
+    void SetHumidityLimits();
+    void AtualizaZeroRH();
+    void AtualizaZeroTemp();
+
+    // Steps 3 of the unit menu handlers, after the check marks have changed.
+    void unitChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The measure kind every humidity path works with (relative humidity without the menu).
+    humamb::HumidityKind kind() const;
+    humamb::InputControls humidityInput() const;
+    humamb::InputControls temperatureInput() const;
+    bool isHumidityModel() const;
+    bool isHumidityTemperatureModel() const;
+    // Register 6/7 or 8/9 of one input; only status 0 stops the pair.
+    int writeRange(const humamb::InputControls& input, qint16 offsetRegister, qint16 gainRegister);
+
+    bool EdtLimInfRHKeyPress(QLineEdit* edit, QKeyEvent* event);
+    bool EdtLimInfTempKeyPress(QLineEdit* edit, QKeyEvent* event);
+    bool EdtCorrZeroRHKeyPress(QKeyEvent* event);
+    bool EdtCorrZeroTempKeyPress(QKeyEvent* event);
+    void EdtCorrZeroRHEnter();
+    void EdtCorrZeroTempEnter();
+
+    FormServices& form_;
+    HumAmbState& s_;
+    HumidityWidgets w_;
+};
+
+class AmbientPage : public QObject {
+    Q_OBJECT
+
+public:
+    AmbientPage(FormServices& form, HumAmbState& state, const AmbientWidgets& widgets, QObject* parent = nullptr);
+
+    void ReadAmbientConfig();
+    int ReadAmbientFlags();  // reads register 1 itself
+    int ReadAmbientRange();
+    int ReadAmbientZero();
+    int ReadAmbientLive();
+
+    void SendAmbientConfig();
+    int WriteAmbientRange();
+    int WriteAmbientFlags();
+    int WriteAmbientZero();
+
+    QString UpdateAmbientZeroLimits();
+    void ShowAmbientUnit();
+    void SetAmbientLimits();
+    void EdtTempLowLimitExit();
+
+    // Step 4 of the unit menu handlers, after the check marks have changed.
+    void unitChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    humamb::InputControls ambientInput() const;
+    bool isAmbientModel() const;
+
+    bool EdtTempLowLimitKeyPress(QLineEdit* edit, QKeyEvent* event);
+    bool EdtTempZeroCorrectionKeyPress(QKeyEvent* event);
+    void EdtTempZeroCorrectionEnter();
+
+    FormServices& form_;
+    HumAmbState& s_;
+    AmbientWidgets w_;
+};
+
+}  // namespace korv

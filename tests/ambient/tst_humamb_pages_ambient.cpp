@@ -1,0 +1,154 @@
+#include "HumAmbPageFixture.h"
+
+#include "common/Timing.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace korv;
+using namespace korv::test;
+
+namespace {
+using Writes = QList<QPair<int, int>>;
+
+void seedAmbient(PagesFixture& f)
+{
+    f.form.regs.parameters = {{1, 0x1000}, {8, 0}, {9, 10000}, {15, 0}};
+    f.form.regs.memory = {{60, 8000}};
+}
+}  // namespace
+
+class AmbientPageTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        Timing::setScalePercent(1);
+    }
+
+    void readFillsTheTab_data()
+    {
+        QTest::addColumn<bool>("fahrenheit");
+        QTest::addColumn<QString>("low");
+        QTest::addColumn<QString>("memo");
+        QTest::newRow("°C") << false << "-50" << QStringLiteral("Última Leitura de Temperatura =  35,00 °C");
+        QTest::newRow("°F") << true << "-58" << QStringLiteral("Última Leitura de Temperatura =  95,00 °F");
+    }
+    void readFillsTheTab()
+    {
+        QFETCH(bool, fahrenheit);
+        QFETCH(QString, low);
+        QFETCH(QString, memo);
+        PagesFixture f(Model::OrvAmbient);
+        seedAmbient(f);
+        f.form.fahrenheit = fahrenheit;
+        f.ambient->unitChanged();
+        f.aw.Config_TxT->setPlainText(QStringLiteral("Modelo: OrvAmbient"));
+        f.identify();
+        f.ambient->ReadAmbientConfig();
+        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.aw.EdtTempLowLimit->text(), low);
+        QCOMPARE(f.aw.ShowTempPVMemo->toPlainText(), memo);
+        QVERIFY(f.aw.MaxFailOptionRadioButton->isChecked() && !f.aw.MinFailOptionRadioButton->isChecked());
+        QCOMPARE(f.aw.Config_TxT->toPlainText(), QStringLiteral("Modelo: OrvAmbient\n\nTipo de saída: 4 - 20 mA"));
+        QCOMPARE(f.aw.EdtStatT->text(), f.text(Msg::ReadOk));
+        QVERIFY(f.aw.EnviaBarT->isHidden());
+    }
+
+    void zeroGainKeepsTheEdits()
+    {
+        PagesFixture f(Model::OrvAmbient);
+        f.aw.EdtTempLowLimit->setText("10");
+        f.form.regs.parameters = {{8, 0}, {9, 0}};
+        QCOMPARE(f.ambient->ReadAmbientRange(), int(Status::Ok));
+        QCOMPARE(f.aw.EdtTempLowLimit->text(), QStringLiteral("10"));
+    }
+
+    void rangeWrites_data()
+    {
+        QTest::addColumn<bool>("fahrenheit");
+        QTest::addColumn<QString>("low");
+        QTest::addColumn<QString>("high");
+        QTest::addColumn<Writes>("writes");
+        QTest::newRow("whole range °C") << false << "-50" << "120" << Writes{{8, 0}, {9, 10000}, {1, 0}, {15, 0}};
+        QTest::newRow("whole range °F") << true << "-58" << "248" << Writes{{8, 0}, {9, 10000}, {1, 0}, {15, 0}};
+        QTest::newRow("20 to 30 °C") << false << "20" << "30" << Writes{{8, -6588}, {9, 588}, {1, 0}, {15, 0}};
+    }
+    void rangeWrites()
+    {
+        QFETCH(bool, fahrenheit);
+        QFETCH(QString, low);
+        QFETCH(QString, high);
+        QFETCH(Writes, writes);
+        PagesFixture f(Model::OrvAmbient);
+        if (!f.form.serial.Open())
+            QSKIP("no pseudo-terminal to stand in for the serial port");
+        f.form.fahrenheit = fahrenheit;
+        f.aw.EdtTempLowLimit->setText(low);
+        f.aw.EdtTempHighLimit->setText(high);
+        f.leave(f.aw.EdtTempHighLimit);
+        f.aw.EdtTempZeroCorrection->clear();
+        f.ambient->SendAmbientConfig();
+        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.form.regs.writes, writes);
+        QCOMPARE(f.aw.EdtTempZeroCorrection->text(), QStringLiteral("0"));
+        QCOMPARE(f.aw.EdtStatT->text(), f.text(Msg::SendOk));
+    }
+
+    void modelChangedDuringSendIsNotWritten()
+    {
+        PagesFixture f(Model::OrvAmbient);
+        if (!f.form.serial.Open())
+            QSKIP("no pseudo-terminal to stand in for the serial port");
+        f.form.identifyAs = {Model::OrvHu};
+        f.ambient->SendAmbientConfig();
+        QCOMPARE(f.form.warnings, QStringList{f.text(Msg::WriteError)});
+        QCOMPARE(f.form.regs.writes, Writes());
+        QVERIFY(f.aw.EnviaBarT->isHidden());
+    }
+
+    void failedOffsetWriteStopsThePair()
+    {
+        PagesFixture f(Model::OrvAmbient);
+        if (!f.form.serial.Open())
+            QSKIP("no pseudo-terminal to stand in for the serial port");
+        f.form.regs.writeFailures[8] = {Status::Refused, Status::NoAnswer, Status::Refused};
+        f.ambient->SendAmbientConfig();
+        QCOMPARE(f.form.warnings, QStringList{f.text(Msg::WriteError)});
+        QVERIFY(!f.form.regs.touched().contains(9));
+    }
+
+    void sendDuringSendKeepsTheButtons()
+    {
+        PagesFixture f(Model::OrvAmbient);
+        if (!f.form.serial.Open())
+            QSKIP("no pseudo-terminal to stand in for the serial port");
+        f.form.regs.parameters[1] = 0x1100;  // fail to maximum, 0 - 10 V
+        f.ambient->SendAmbientConfig();
+        QVERIFY(f.aw.MinFailOptionRadioButton->isChecked());
+        QCOMPARE(f.form.regs.parameters[1], qint16(0x0100));
+    }
+
+    void leavingALimitReexpressesTheStoredCorrection()
+    {
+        PagesFixture f(Model::OrvAmbient);
+        f.form.regs.parameters = {{15, 160}};
+        QCOMPARE(f.ambient->ReadAmbientZero(), int(Status::Ok));
+        QCOMPARE(f.aw.EdtTempZeroCorrection->text(), QStringLiteral("1,70"));
+        f.aw.EdtTempLowLimit->setText("0");
+        f.aw.EdtTempHighLimit->setText("100");
+        f.leave(f.aw.EdtTempLowLimit);
+        QCOMPARE(f.aw.EdtTempZeroCorrection->text(), QStringLiteral("1,00"));
+        QCOMPARE(f.aw.TempUserOffsetSupValLb->text(), QStringLiteral("5,0"));
+    }
+};
+
+QTEST_MAIN(AmbientPageTest)
+#include "tst_humamb_pages_ambient.moc"

@@ -1,0 +1,190 @@
+#include "HumAmbPageFixture.h"
+
+#include "common/Timing.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace korv;
+using namespace korv::test;
+
+namespace {
+// As the read command runs it: identification first, then the humidity sequence.
+void readHumidity(PagesFixture& f)
+{
+    f.identify();
+    f.humidity->ReadHumidityConfig();
+}
+
+const QString HumidityPrefix = QStringLiteral("Última Leitura de Umidade = ");
+const QString TemperaturePrefix = QStringLiteral("Última Leitura de Temperatura = ");
+}  // namespace
+
+class HumidityReadTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        Timing::setScalePercent(1);
+    }
+
+    void orvHNeverTouchesTemperatureRegisters()
+    {
+        PagesFixture f(Model::OrvH);
+        f.seedTransmitter();
+        readHumidity(f);
+        QCOMPARE(f.form.warnings, QStringList());
+        const QList<int> touched = f.form.regs.touched();
+        QVERIFY(!touched.contains(8) && !touched.contains(9) && !touched.contains(15));
+        QVERIFY(touched.contains(60));
+        QCOMPARE(f.hw.ShowPVsMemo->toPlainText(), HumidityPrefix + "50,00%RH");
+        QCOMPARE(f.hw.EdtStatRHT->text(), f.text(Msg::ReadOk));
+        QCOMPARE(f.form.statusTimerSeconds, 2);
+        QVERIFY(f.hw.EnviaBarRHT->isHidden());
+    }
+
+    void liveValueIncludesZeroCorrection()
+    {
+        PagesFixture f(Model::OrvHu);
+        f.seedTransmitter();
+        f.form.regs.parameters[14] = 500;
+        readHumidity(f);
+        QCOMPARE(f.hw.EdtCorrZeroRH->text(), QStringLiteral("5,00"));
+        QCOMPARE(f.hw.ShowPVsMemo->toPlainText().section(u'\n', 0, 0), HumidityPrefix + "55,00%RH");
+    }
+
+    void liveTexts_data()
+    {
+        QTest::addColumn<bool>("fahrenheit");
+        QTest::addColumn<bool>("dewPoint");
+        QTest::addColumn<QString>("memo");
+        QTest::newRow("relative humidity °C") << false << false
+                                              << HumidityPrefix + "50,00%RH\n" + TemperaturePrefix + "0,00°C";
+        QTest::newRow("relative humidity °F") << true << false
+                                              << HumidityPrefix + "50,00%RH\n" + TemperaturePrefix + "32,00°F";
+        QTest::newRow("dew point °C") << false << true
+                                      << HumidityPrefix + "-9,20°C\n" + TemperaturePrefix + "0,00°C";
+        QTest::newRow("dew point °F") << true << true
+                                      << HumidityPrefix + "15,44°F\n" + TemperaturePrefix + "32,00°F";
+    }
+    void liveTexts()
+    {
+        QFETCH(bool, fahrenheit);
+        QFETCH(bool, dewPoint);
+        QFETCH(QString, memo);
+        PagesFixture f(Model::OrvHu);
+        f.seedTransmitter();
+        f.form.fahrenheit = fahrenheit;
+        f.humidity->unitChanged();
+        if (dewPoint)
+            f.form.regs.parameters[1] = 0x2000;
+        readHumidity(f);
+        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.hw.ShowPVsMemo->toPlainText(), memo);
+    }
+
+    void dewPointOfDryAirIsShownAsUndefined()
+    {
+        PagesFixture f(Model::OrvHu);
+        f.seedTransmitter();
+        f.form.regs.parameters[1] = 0x2000;
+        f.form.regs.memory[58] = 1000;  // 0 %RH
+        readHumidity(f);
+        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.hw.EdtStatRHT->text(), f.text(Msg::ReadOk));
+        QCOMPARE(f.hw.ShowPVsMemo->toPlainText().section(u'\n', 0, 0), HumidityPrefix + "---");
+    }
+
+    void configWordSelectsTheForm()
+    {
+        PagesFixture f(Model::OrvHu);
+        f.seedTransmitter();
+        f.form.regs.parameters[1] = 0x3140;
+        readHumidity(f);
+        QVERIFY(f.hw.MaxRHRadioButton->isChecked() && !f.hw.MinRHRadioButton->isChecked());
+        QVERIFY(f.hw.MaxTempRadioButton->isChecked() && !f.hw.MinTempRadioButton->isChecked());
+        QVERIFY(f.form.dewPointItemChecked && !f.form.relativeChecked);
+        QCOMPARE(f.hw.rhLabels[2]->text(), QStringLiteral("-60 a 105°C"));
+        QCOMPARE(f.state.HumidityRange.sensorMin, -60);
+        QCOMPARE(f.hw.Config_OrvHu->toPlainText(), QStringLiteral("Tipo de saída: 0 - 10 V"));
+    }
+
+    void unknownKindBitsLeaveTheMenuButResetTheRange()
+    {
+        PagesFixture f(Model::OrvHu);
+        f.seedTransmitter();
+        f.humidity->HumidityClick(false);
+        f.hw.EdtLimInfRH->setText("10");
+        f.form.regs.parameters[1] = 0x4000;
+        QCOMPARE(f.humidity->ReadHumidityFlags(), int(Status::Ok));
+        QVERIFY(f.form.dewPointItemChecked);
+        QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("-60"));
+        QCOMPARE(f.hw.rhLabels[0]->text(), QStringLiteral("°C"));
+    }
+
+    void readDuringSendChangesNoSelection()
+    {
+        PagesFixture f(Model::OrvHu);
+        f.form.sharedState.SendInProgress = true;
+        f.form.regs.parameters[1] = 0x3240;
+        QCOMPARE(f.humidity->ReadHumidityFlags(), int(Status::Ok));
+        QVERIFY(f.hw.MinRHRadioButton->isChecked() && f.hw.MinTempRadioButton->isChecked());
+        QVERIFY(f.form.relativeChecked && !f.form.dewPointItemChecked);
+        QCOMPARE(f.form.sharedState.ConfigWord, qint16(0x3240));
+        QCOMPARE(f.hw.Config_OrvHu->toPlainText(), QStringLiteral("Desconhecido"));
+    }
+
+    void withoutKindMenuTheHumidityIsRelative()
+    {
+        PagesFixture f(Model::OrvH);
+        f.form.menuExists = false;
+        f.form.dewPointItemChecked = true;  // a stale mark must not count without the menu
+        f.form.regs.parameters[1] = 0x2000;
+        QCOMPARE(f.humidity->ReadHumidityFlags(), int(Status::Ok));
+        QCOMPARE(f.hw.rhLabels[0]->text(), QStringLiteral("%RH"));
+        QCOMPARE(f.state.HumidityRange.sensorMax, 100);
+        QCOMPARE(f.humidity->WriteHumidityFlags(), int(Status::Ok));
+        QCOMPARE(f.form.regs.parameters[1] & 0xE000, 0);
+    }
+
+    void decodedRanges()
+    {
+        PagesFixture f(Model::OrvHu);
+        f.seedTransmitter();
+        f.form.regs.parameters = {{6, 6}, {7, 10060}, {8, 6}, {9, 10060}};
+        QCOMPARE(f.humidity->ReadHumidityRanges(), int(Status::Ok));
+        QCOMPARE(f.hw.EdtLimSupRH->text(), QStringLiteral("101"));  // 100.6 %RH, not clamped
+        QCOMPARE(f.hw.EdtLimSupTemp->text(), QStringLiteral("120"));  // 120.96 °C held at the maximum
+
+        // A zero gain describes no range: the edits keep their texts.
+        f.hw.EdtLimInfRH->setText("15");
+        f.hw.EdtLimInfTemp->setText("-5");
+        f.form.regs.parameters = {{6, 0}, {7, 0}, {8, 0}, {9, 0}};
+        QCOMPARE(f.humidity->ReadHumidityRanges(), int(Status::Ok));
+        QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("15"));
+        QCOMPARE(f.hw.EdtLimInfTemp->text(), QStringLiteral("-5"));
+    }
+
+    void failingStepEndsTheRead()
+    {
+        PagesFixture f(Model::OrvHu);
+        f.seedTransmitter();
+        f.form.regs.readFailures[14] = {Status::NoAnswer, Status::Refused, Status::NoAnswer};
+        readHumidity(f);
+        QCOMPARE(f.form.warnings, QStringList{f.text(Msg::CommunicationError)});
+        QCOMPARE(f.form.regs.log.count("P14"), 3);
+        QVERIFY(!f.form.regs.log.contains("M58"));
+        QCOMPARE(f.hw.EdtStatRHT->text(), QString());
+        QVERIFY(f.hw.EnviaBarRHT->isHidden());
+    }
+};
+
+QTEST_MAIN(HumidityReadTest)
+#include "tst_humamb_pages_read.moc"

@@ -1,0 +1,177 @@
+#include "HumAmbPageFixture.h"
+
+#include "common/Timing.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace korv;
+using namespace korv::test;
+
+namespace {
+using Writes = QList<QPair<int, int>>;
+}
+
+class HumiditySendTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        Timing::setScalePercent(1);
+        PagesFixture probe(Model::OrvHu);
+        if (!probe.form.serial.Open())
+            QSKIP("no pseudo-terminal to stand in for the serial port");
+        probe.form.serial.Close();
+    }
+
+    void orvHWritesNoTemperatureRegistersButBit12()
+    {
+        PagesFixture f(Model::OrvH);
+        f.seedTransmitter();
+        f.form.regs.parameters[1] = 0x0100;
+        f.hw.MaxTempRadioButton->setChecked(true);
+        f.humidity->SendHumidityConfig();
+        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.form.regs.writes, (Writes{{6, 0}, {7, 10000}, {1, 0x1100}, {14, 0}}));
+        QVERIFY(!f.form.regs.touched().contains(8) && !f.form.regs.touched().contains(15));
+        QCOMPARE(f.hw.EdtStatRHT->text(), f.text(Msg::SendOk));
+        QCOMPARE(f.form.statusTimerSeconds, 2);
+        QVERIFY(f.form.sharedState.SendInProgress);
+        QVERIFY(f.hw.EnviaBarRHT->isHidden());
+    }
+
+    void reversedRangeWritesNegativeGain()
+    {
+        PagesFixture f(Model::OrvH);
+        f.hw.EdtLimInfRH->setText("80");
+        f.hw.EdtLimSupRH->setText("20");
+        f.leave(f.hw.EdtLimSupRH);
+        f.humidity->SendHumidityConfig();
+        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.form.regs.writes.mid(0, 2), (Writes{{6, -9600}, {7, -6000}}));
+    }
+
+    void sendCheckTakesSpanFiveInAnyUnit()
+    {
+        PagesFixture f(Model::OrvHu);
+        f.form.fahrenheit = true;
+        f.humidity->HumidityClick(false);
+        f.hw.EdtLimInfRH->setText("-76");
+        f.hw.EdtLimSupRH->setText("-70");
+        f.leave(f.hw.EdtLimSupRH);
+        QCOMPARE(f.hw.ValorMaxZeroRHLb->text(), QString());  // below the 9 °F of a leave
+        f.humidity->SendHumidityConfig();
+        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.form.regs.writtenRegisters().mid(0, 2), (QList<int>{6, 7}));
+        QCOMPARE(f.form.regs.parameters[1] & 0xE000, 0x2000);
+    }
+
+    void failedZeroWriteReportsOnce()
+    {
+        PagesFixture f(Model::OrvHu);
+        f.form.regs.writeFailures[14] = {Status::NoAnswer, Status::Refused, Status::NoAnswer};
+        f.humidity->SendHumidityConfig();
+        QCOMPARE(f.form.warnings, QStringList{f.text(Msg::WriteError)});
+        QVERIFY(!f.form.regs.touched().contains(15));
+        QCOMPARE(f.hw.EdtStatRHT->text(), QString());
+    }
+
+    void emptyZeroEditsAreSentAsZero()
+    {
+        PagesFixture f(Model::OrvHu);
+        f.state.HumidityRange.zeroRegister = 300;
+        f.hw.EdtCorrZeroRH->clear();
+        f.hw.EdtCorrZeroTemp->clear();
+        f.humidity->SendHumidityConfig();
+        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.hw.EdtCorrZeroRH->text(), QStringLiteral("0"));
+        QCOMPARE(f.form.regs.writes.mid(5), (Writes{{14, 0}, {15, 0}}));
+    }
+
+    void refusedInputs_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("lone minus as limit") << "EdtLimSupRH" << "-" << int(Msg::LimitsIncorrect) << "EdtLimSupRH";
+        QTest::newRow("temperature above 120 °C")
+            << "EdtLimSupTemp" << "130" << int(Msg::LimitsIncorrect) << "EdtLimSupTemp";
+        QTest::newRow("humidity span below 5") << "EdtLimInfRH" << "97" << int(Msg::LimitsIncorrect) << "EdtLimInfRH";
+        QTest::newRow("lone minus as correction")
+            << "EdtCorrZeroRH" << "-" << int(Msg::ZeroOutOfBounds) << "EdtCorrZeroRH";
+        QTest::newRow("correction beyond 10 %") << "EdtCorrZeroRH" << "10,5" << int(Msg::ZeroOutOfBounds)
+                                                << "EdtCorrZeroRH";
+        QTest::newRow("temperature correction beyond 5 %")
+            << "EdtCorrZeroTemp" << "-8,01" << int(Msg::ZeroOutOfBounds) << "EdtCorrZeroTemp";
+    }
+    void refusedInputs()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, text);
+        QFETCH(int, message);
+        QFETCH(QString, focus);
+        PagesFixture f(Model::OrvHu);
+        QVERIFY(f.showActive());
+        auto* target = f.window.findChild<QLineEdit*>(edit);
+        target->setText(text);
+        f.leave(target);
+        f.humidity->SendHumidityConfig();
+        QCOMPARE(f.form.warnings, QStringList{f.text(message)});
+        QCOMPARE(QApplication::focusWidget(), f.window.findChild<QLineEdit*>(focus));
+        QCOMPARE(f.form.regs.writes, Writes());
+        QVERIFY(f.hw.EnviaBarRHT->isHidden());
+    }
+
+    void abortedSends_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<int>("message");
+        QTest::addColumn<bool>("linkOpen");
+        QTest::newRow("port will not open") << "port" << int(Msg::PortSetupError) << false;
+        QTest::newRow("no serial number") << "serial" << int(Msg::WriteError) << false;
+        QTest::newRow("send button disabled") << "disabled" << int(Msg::WriteError) << false;
+        QTest::newRow("identified as a head model") << "model" << int(Msg::WriteError) << true;
+        QTest::newRow("register 1 unreadable") << "word" << int(Msg::WriteError) << true;
+    }
+    void abortedSends()
+    {
+        QFETCH(QString, situation);
+        QFETCH(int, message);
+        QFETCH(bool, linkOpen);
+        PagesFixture f(Model::OrvHu, situation != "port");
+        f.form.serialFailures = situation == "serial" ? 3 : 0;
+        f.form.sendButtonEnabled = situation != "disabled";
+        if (situation == "model")
+            f.form.identifyAs = {Model::OrvHead};
+        if (situation == "word")
+            f.form.regs.readFailures[1] = {Status::NoAnswer, Status::NoAnswer, Status::NoAnswer};
+        f.humidity->SendHumidityConfig();
+        QCOMPARE(f.form.warnings, QStringList{f.text(message)});
+        QCOMPARE(f.form.regs.writes, Writes());
+        QCOMPARE(f.form.serial.isOpen(), linkOpen);
+        QVERIFY(f.hw.EnviaBarRHT->isHidden());
+    }
+
+    void onlyAnUnsentFrameStopsTheRangePair()
+    {
+        PagesFixture f(Model::OrvHu);
+        f.form.regs.writeFailures[6] = {Status::Refused};
+        QCOMPARE(f.humidity->WriteHumidityRanges(), int(Status::Ok));
+        QCOMPARE(f.form.regs.writtenRegisters(), (QList<int>{7, 8, 9}));
+        f.form.regs.writes.clear();
+        f.form.regs.writeFailures[6] = {Status::NotSent};
+        QCOMPARE(f.humidity->WriteHumidityRanges(), int(Status::NotSent));
+        QCOMPARE(f.form.regs.writes, Writes());
+    }
+};
+
+QTEST_MAIN(HumiditySendTest)
+#include "tst_humamb_pages_send.moc"
