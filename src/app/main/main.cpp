@@ -1,4 +1,38 @@
-int main()
+#include "app/CalibrationBridge.h"
+#include "app/Form1.h"
+#include "app/QuitOnSignal.h"
+#include "app/SobreForm.h"
+#include "calibration/CalibForm.h"
+#include "link/SplashForm.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+
+int main(int argc, char* argv[])
 {
-    return 0;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KOrvSetup"));
+    QApplication::setApplicationVersion(QStringLiteral("1.39"));
+    try {
+        // The four windows live for the whole run, created in this order. The main window is shown
+        // first, so that the language file is loaded when the About box reads its lines.
+        korv::QuitOnSignal quitOnSignal;
+        korv::TForm1 form1;
+        form1.show();
+        korv::TSplashForm splash(form1);
+        // The main window takes input once the start-up search has ended.
+        form1.setEnabled(false);
+        QObject::connect(&splash, &korv::TSplashForm::searchFinished, &form1, [&form1] { form1.setEnabled(true); });
+        korv::TSobreForm sobre(&form1.languageLines().lines, &form1);
+        form1.setAboutBox(&sobre);
+        korv::CalibrationBridge bridge(form1, form1.boxes());
+        korv::CalibForm calib(&bridge, &form1);
+        QObject::connect(&form1, &korv::TForm1::serviceModeRequested, &calib, [&calib] { calib.exec(); });
+        return application.exec();
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, QStringLiteral("KOrvSetup"), QString::fromLocal8Bit(error.what()));
+        return 0;
+    }
 }

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running KOrvSetup needs on Debian 12, non-interactively.
+# Packages already present are left alone, so a second run costs only the check.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Run as root or install sudo to get: ${missing[*]}" >&2; exit 1; }
+    sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

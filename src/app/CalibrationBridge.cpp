@@ -1,0 +1,60 @@
+#include "app/CalibrationBridge.h"
+
+#include "ambient/HumAmbPages.h"
+#include "app/Form1.h"
+#include "temperature/HeadRailPage.h"
+
+namespace korv {
+
+RegisterAccess& CalibrationBridge::registers()
+{
+    return form_.registers();
+}
+
+QString CalibrationBridge::modelString() const
+{
+    return form_.identification().ModelString;
+}
+
+QString CalibrationBridge::serialNumberText() const
+{
+    return form_.identification().SerialNumberText;
+}
+
+int CalibrationBridge::transmitterSensorCode() const
+{
+    return form_.shared().TransmitterSensorCode;
+}
+
+int CalibrationBridge::sensorMin() const
+{
+    return form_.headRail().SensorMin;
+}
+
+int CalibrationBridge::sensorMax() const
+{
+    return form_.headRail().SensorMax;
+}
+
+bool CalibrationBridge::celsiusChecked() const
+{
+    return form_.celsiusChecked();
+}
+
+HumidityConversion CalibrationBridge::convertHumidityReading(qint16 rawTemperature, qint16 rawHumidity) const
+{
+    const HumidityLiveValues values = form_.humidity().ConvertHumidityReading(rawTemperature, rawHumidity);
+    return {values.temperature, values.humidity, values.humidityDefined};
+}
+
+void CalibrationBridge::ShowWarning(const QString& text)
+{
+    form_.ShowWarning(text);
+}
+
+QString CalibrationBridge::message(int number) const
+{
+    return form_.messages()[number];
+}
+
+}  // namespace korv

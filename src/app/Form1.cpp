@@ -1,0 +1,260 @@
+#include "app/Form1.h"
+
+#include "ambient/HumAmbPages.h"
+#include "app/PageWiring.h"
+#include "app/PortList.h"
+#include "app/QtMessageBoxes.h"
+#include "common/Timing.h"
+#include "temperature/HeadRailPage.h"
+#include "temperature/RadioGroup.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace korv {
+
+namespace {
+constexpr quint32 LinkBaud = 9600;
+constexpr qint16 LinkExtraReadTimeoutMs = 100;
+constexpr int PortChangePauseMs = 1000;
+}  // namespace
+
+TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
+    : QMainWindow(parent), env_(environment),
+      protocol_([this] { return Link.get(); }, *this, [this] { return messages_[Msg::WriteError]; }),
+      humAmb_(std::make_unique<HumAmbState>())
+{
+    if (env_.boxes) {
+        boxes_ = env_.boxes;
+    } else {
+        ownBoxes_ = std::make_unique<QtMessageBoxes>(this);
+        boxes_ = ownBoxes_.get();
+    }
+    settingsPath_ = env_.settingsPath.isEmpty() ? settingsFilePath() : env_.settingsPath;
+    ui.setupUi(this);
+
+    ident_.ModelString = Model::Unknown;
+    FirstAmbientShow = true;
+    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvHeadSheet), QStringLiteral("KOrvHead"));
+    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvGalHeadSheet), QStringLiteral("KOrvGalHead"));
+    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvDinSheet), QStringLiteral("KOrvDin"));
+    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvGalDinSheet), QStringLiteral("KOrvGalDin"));
+    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvHuSheet), QStringLiteral("OrvHygrom"));
+    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.TxTSheet), QStringLiteral("OrvAmbient"));
+
+    headRail_ = std::make_unique<HeadRailPage>(*this, headRailWidgets(ui));
+    humidity_ = std::make_unique<HumidityPage>(*this, *humAmb_, humidityWidgets(ui));
+    ambient_ = std::make_unique<AmbientPage>(*this, *humAmb_, ambientWidgets(ui));
+
+    connect(ui.Ler_Config, &QPushButton::clicked, this, [this] { Ler_ConfigClick(); });
+    connect(ui.Enviar_Config, &QPushButton::clicked, this, [this] { Enviar_ConfigClick(); });
+    connect(ui.Sair1, &QAction::triggered, this, [this] { Sair1Click(); });
+    connect(ui.oC1, &QAction::triggered, this, [this] { oC1Click(); });
+    connect(ui.OF1, &QAction::triggered, this, [this] { OF1Click(); });
+    connect(ui.Sobre1, &QAction::triggered, this, [this] { Sobre1Click(); });
+    connect(ui.Topicos1, &QAction::triggered, this, [this] { Topicos1Click(); });
+    connect(ui.Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(ui.PageControl1->tabBar(), &QTabBar::tabBarClicked, this, [this](int) { userPageChange_ = true; });
+    connect(ui.PageControl1, &QTabWidget::currentChanged, this, [this](int) {
+        if (userPageChange_)
+            PageControl1Change();
+        userPageChange_ = false;
+    });
+    connect(ui.SensorRadioGroup, &RadioGroup::clicked, this, [this] { headRail_->SensorRadioGroupClick(); });
+    // The window sees every key before the focused control, for the service-mode combination.
+    qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+void TForm1::FormShow()
+{
+    ident_.ModelString = Model::Unknown;
+    settings_ = readSettings(settingsPath_);
+    StartDirectory = QDir::currentPath();
+    buildPortMenu();
+    ApplyModelScreen();
+    Link = std::make_unique<SerialLink>(settings_.PortSetting, LinkBaud, LinkExtraReadTimeoutMs);
+    ChangePort(settings_.PortSetting);
+
+    unitFahrenheit_ = settings_.fahrenheit();
+    syncUnitMenu();
+    humidity_->ShowHumidityTempUnit();
+    ambient_->ShowAmbientUnit();
+
+    ui.Freq_60->setChecked(true);
+    ui.Forca_SaidaMin->setChecked(true);
+    headRail_->ShowDefaultSensor();
+    headRail_->UpdateZeroLimits();
+    ui.EdtCorrigeZero->setText(headRail_->ZeroText);
+
+    SetHumTempLimits();
+    ui.MinRHRadioButton->setChecked(true);
+    ui.MinTempRadioButton->setChecked(true);
+    humidity_->UpdateHumidityZeroLimits();
+    ui.EdtCorrZeroRH->setText(humAmb_->HumidityRange.zeroText);
+    humidity_->UpdateTemperatureZeroLimits();
+    ui.EdtCorrZeroTemp->setText(humAmb_->TemperatureRange.zeroText);
+    ui.MinFailOptionRadioButton->setChecked(true);
+    ui.EdtTempZeroCorrection->setText(ambient_->UpdateAmbientZeroLimits());
+}
+
+void TForm1::FormClose()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    if (Link) {
+        Link->Close();
+        Link.reset();
+    }
+    languageLines_ = {};
+    settings_.UnitSetting = unitFahrenheit_ ? QStringLiteral("F") : QStringLiteral("C");
+    // A failed write is not worth a box at exit; the previous file stays whole.
+    writeSettings(settingsPath_, settings_);
+}
+
+void TForm1::Sair1Click()
+{
+    close();
+}
+
+SerialLink& TForm1::link()
+{
+    // Only reached between start-up and close in the program; a stray late call gets a closed link
+    // rather than a crash.
+    if (!Link)
+        Link = std::make_unique<SerialLink>(settings_.PortSetting, LinkBaud, LinkExtraReadTimeoutMs);
+    return *Link;
+}
+
+void TForm1::buildPortMenu()
+{
+    ui.Comunic1->clear();
+    if (!env_.listPorts)
+        return;
+    const auto entries = portMenuEntries(presentPorts());
+    for (const PortMenuEntry& entry : entries) {
+        QAction* item = ui.Comunic1->addAction(entry.caption);
+        item->setData(entry.portSetting);
+        item->setCheckable(true);
+        item->setChecked(samePort(entry.portSetting, settings_.PortSetting));
+        connect(item, &QAction::triggered, this, [this, item] { Com1Click(item); });
+    }
+}
+
+void TForm1::Com1Click(QAction* item)
+{
+    const QString port = item->data().toString();
+    const auto items = ui.Comunic1->actions();
+    for (QAction* other : items)
+        other->setChecked(false);
+    item->setChecked(true);
+    ChangePort(port);
+    settings_.PortSetting = port;
+}
+
+void TForm1::ChangePort(const QString& portName)
+{
+    link().Close();
+    BusyWait(PortChangePauseMs);
+    if (!link().OpenPort(portName))
+        ShowWarning(messages_[Msg::PortSetupError]);
+}
+
+void TForm1::clearStatusLines()
+{
+    ui.EdtStatus->clear();
+    ui.EdtStatRHT->clear();
+    ui.EdtStatT->clear();
+}
+
+void TForm1::ShowWarning(const QString& text)
+{
+    clearStatusLines();
+    boxes_->warning(messages_[Msg::WarningCaption], text);
+}
+
+void TForm1::StartStatusTimer(int seconds)
+{
+    ui.Timer1->setInterval(seconds * 1000);
+    ui.Timer1->start();
+}
+
+void TForm1::Timer1Timer()
+{
+    clearStatusLines();
+    ui.Timer1->stop();
+}
+
+void TForm1::repaintNow()
+{
+    repaint();
+}
+
+void TForm1::setBusyCursor(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+bool TForm1::sendEnabled() const
+{
+    return ui.Enviar_Config->isEnabled();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // Seen once per key: at the focused control, or at the window when nothing has the focus.
+    QWidget* focus = QApplication::focusWidget();
+    const bool target = focus ? watched == focus : watched == this;
+    if (event->type() == QEvent::KeyPress && target && static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat())
+            FormKeyDown(key->key(), key->modifiers());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    // Alt is not examined: Ctrl+Alt+Shift+F11 opens the service mode too.
+    const bool ctrlShift = modifiers.testFlag(Qt::ControlModifier) && modifiers.testFlag(Qt::ShiftModifier);
+    if (key == Qt::Key_F11 && ctrlShift) {
+        Ler_ConfigClick();
+        Q_EMIT serviceModeRequested();
+    }
+}
+
+}  // namespace korv

@@ -1,0 +1,170 @@
+#pragma once
+
+#include "app/Form1Ui.h"
+#include "app/Settings.h"
+#include "common/MessageBoxes.h"
+#include "common/Messages.h"
+#include "i18n/LanguageFile.h"
+#include "link/FormServices.h"
+#include "link/RegisterProtocol.h"
+#include "link/SerialLink.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QDialog;
+class QMenu;
+
+namespace korv {
+
+class AmbientPage;
+class HeadRailPage;
+class HumidityPage;
+struct HumAmbState;
+
+// How the window finds its surroundings; the program uses the defaults, tests point them elsewhere.
+struct Form1Environment {
+    QString settingsPath;  // empty: the user's configuration folder
+    MessageBoxes* boxes = nullptr;  // null: real modal boxes
+    QString languageDirectory;  // empty: the working directory
+    bool listPorts = true;  // false: leave the port menu empty (tests on machines with ports)
+};
+
+// The main window: owns the serial link, the identification record, the message table and the
+// status lines, and hands each command to the page of the identified transmitter family.
+class TForm1 : public QMainWindow, public FormServices {
+    Q_OBJECT
+
+public:
+    explicit TForm1(const Form1Environment& environment = {}, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Form1Ui ui;
+
+    // Start-up and shut-down
+    void FormShow();
+    void FormClose();
+    void Sair1Click();
+
+    // Commands
+    void Ler_ConfigClick();
+    void Enviar_ConfigClick();
+    void oC1Click();
+    void OF1Click();
+    void Sobre1Click();
+    void Topicos1Click();
+    void Timer1Timer();
+    void PageControl1Change();
+    void Com1Click(QAction* item);
+    void ChangePort(const QString& portName);
+
+    // Identification and the screen of the identified model
+    void ApplyModelScreen();
+    void HideAllTabs();
+
+    // The About box is created after the main window and shown without being modal.
+    void setAboutBox(QDialog* about);
+
+    // FormServices
+    RegisterAccess& registers() override { return protocol_; }
+    SerialLink& link() override;
+    const MessageTable& messages() const override { return messages_; }
+    const IdentificationRecord& identification() const override { return ident_; }
+    SharedTransmitterState& shared() override { return shared_; }
+    const SharedTransmitterState& shared() const { return shared_; }
+    int ReadSerialNumber() override;
+    int IdentifyTransmitter() override;
+    int ReadConfigWord() override;
+    int ReadRange() override;
+    int ReadZero() override;
+    int ReadHumidityLive() override;
+    int ReadAmbientLive() override;
+    void refreshAmbientZeroCorrection() override;
+    void setStatusLines(const QString& text) override;
+    void clearInfoMemos() override;
+    void appendEmptyLineToInfoMemos() override;
+    void ShowWarning(const QString& text) override;
+    void StartStatusTimer(int seconds) override;
+    bool celsiusChecked() const override;
+    bool fahrenheitChecked() const override;
+    bool humidityMenuExists() const override { return HumidityMenu != nullptr; }
+    bool relativeHumidityChecked() const override;
+    bool dewPointChecked() const override;
+    void setRelativeHumidityChecked(bool relative) override;
+    bool sendEnabled() const override;
+    void repaintNow() override;
+    void setBusyCursor(bool busy) override;
+    void SetAmbientLimits() override;
+    void SetHumTempLimits() override;
+    void SetHumidityLimits() override;
+
+    HeadRailPage& headRail() const { return *headRail_; }
+    HumidityPage& humidity() const { return *humidity_; }
+    AmbientPage& ambient() { return *ambient_; }
+    HumAmbState& humAmbState() { return *humAmb_; }
+    const LanguageLines& languageLines() const { return languageLines_; }
+    const AppSettings& settings() const { return settings_; }
+    QString settingsPath() const { return settingsPath_; }
+
+    // Window state
+    bool FirstAmbientShow = true;
+    QString StartDirectory;
+    QMenu* HumidityMenu = nullptr;
+    QAction* RelativeHumidityItem = nullptr;
+    QAction* DewPointItem = nullptr;
+
+Q_SIGNALS:
+    // The service-mode key combination was pressed; the program opens the calibration window.
+    void serviceModeRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildPortMenu();
+    void createHumidityMenu();
+    void clearStatusLines();
+    bool contactTransmitter(int attempts);
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void syncUnitMenu();
+    void moveHeadRailControls(int from, int to);
+
+    Form1Environment env_;
+    std::unique_ptr<MessageBoxes> ownBoxes_;
+    MessageBoxes* boxes_ = nullptr;
+
+public:
+    MessageBoxes& boxes() { return *boxes_; }
+
+private:
+    MessageTable messages_;
+    LanguageLines languageLines_;
+    AppSettings settings_;
+    QString settingsPath_;
+    std::unique_ptr<SerialLink> Link;
+    RegisterProtocol protocol_;
+    IdentificationRecord ident_;
+    SharedTransmitterState shared_;
+    std::unique_ptr<HumAmbState> humAmb_;
+    std::unique_ptr<HeadRailPage> headRail_;
+    std::unique_ptr<HumidityPage> humidity_;
+    std::unique_ptr<AmbientPage> ambient_;
+    QDialog* aboutBox_ = nullptr;
+    bool shown_ = false;
+    bool userPageChange_ = false;
+    bool unitFahrenheit_ = false;  // which unit item is checked; Qt toggles the items before our handlers run
+    bool closed_ = false;
+    int rememberedPageIndex_ = 0;
+    // A model's tab arrangement is applied once per run, at its first identification.
+    bool firstHead_ = true;
+    bool firstGalHead_ = true;
+    bool firstDin_ = true;
+    bool firstGalDin_ = true;
+    bool firstHumidity_ = true;
+};
+
+}  // namespace korv

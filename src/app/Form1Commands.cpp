@@ -1,0 +1,256 @@
+#include "app/Form1.h"
+
+#include "ambient/HumAmbPages.h"
+#include "app/HelpFile.h"
+#include "common/Timing.h"
+#include "temperature/HeadRailPage.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QDialog>
+#include <QPlainTextEdit>
+
+namespace korv {
+
+namespace {
+constexpr int ContactAttempts = 8;
+constexpr int ContactPauseMs = 1000;
+constexpr int StepAttempts = 3;
+constexpr int ReadOkSeconds = 2;
+
+// Runs a step until it succeeds, at most `attempts` times, without pause; the last status counts.
+template <typename Step>
+int retry(int attempts, Step step)
+{
+    int status = Status::NoAnswer;
+    for (int i = 0; i < attempts; ++i) {
+        status = step();
+        if (status == Status::Ok)
+            break;
+    }
+    return status;
+}
+}  // namespace
+
+void TForm1::Ler_ConfigClick()
+{
+    setBusyCursor(true);
+    clearStatusLines();
+    bool contact = false;
+    if (link().Open()) {
+        for (int attempt = 0; attempt < ContactAttempts && !contact; ++attempt) {
+            contact = ReadSerialNumber() == Status::Ok;
+            if (!contact)
+                BusyWait(ContactPauseMs);
+        }
+    }
+    if (!contact) {
+        link().Close();
+        setBusyCursor(false);
+        ShowWarning(messages_[Msg::CommunicationError]);
+        clearInfoMemos();
+        return;
+    }
+    if (retry(StepAttempts, [this] { return IdentifyTransmitter(); }) != Status::Ok) {
+        setBusyCursor(false);
+        ShowWarning(messages_[Msg::CommunicationError]);
+        appendEmptyLineToInfoMemos();
+        return;
+    }
+    if (isHumidityModel(ident_.ModelString)) {
+        humidity_->ReadHumidityConfig();
+        setBusyCursor(false);
+        return;
+    }
+    if (ident_.ModelString == Model::OrvAmbient) {
+        ambient_->ReadAmbientConfig();
+        setBusyCursor(false);
+        return;
+    }
+    shared_.SendInProgress = false;
+    for (auto step : {&TForm1::ReadConfigWord, &TForm1::ReadRange, &TForm1::ReadZero}) {
+        if (retry(StepAttempts, [this, step] { return (this->*step)(); }) != Status::Ok) {
+            setBusyCursor(false);
+            ShowWarning(messages_[Msg::CommunicationError]);
+            return;
+        }
+    }
+    ui.EdtStatus->setText(messages_[Msg::ReadOk]);
+    ui.EdtStatRHT->setText(messages_[Msg::ReadOk]);
+    StartStatusTimer(ReadOkSeconds);
+    setBusyCursor(false);
+}
+
+void TForm1::Enviar_ConfigClick()
+{
+    if (isHumidityModel(ident_.ModelString))
+        humidity_->SendHumidityConfig();
+    else if (ident_.ModelString == Model::OrvAmbient)
+        ambient_->SendAmbientConfig();
+    else
+        headRail_->SendConfiguration();
+}
+
+int TForm1::ReadConfigWord()
+{
+    if (isHumidityModel(ident_.ModelString) || ident_.ModelString == Model::OrvAmbient) {
+        const int status = protocol_.ReadParameter(1, shared_.ConfigWord);
+        if (status != Status::Ok)
+            return status;
+        return isHumidityModel(ident_.ModelString) ? humidity_->ReadHumidityFlags() : ambient_->ReadAmbientFlags();
+    }
+    return headRail_->ReadConfigWord();
+}
+
+int TForm1::ReadRange()
+{
+    if (isHumidityModel(ident_.ModelString))
+        return humidity_->ReadHumidityRanges();
+    if (ident_.ModelString == Model::OrvAmbient)
+        return ambient_->ReadAmbientRange();
+    return headRail_->ReadRange();
+}
+
+int TForm1::ReadZero()
+{
+    // The ambient transmitter takes the head/rail variant here; its own zero text is filled by the
+    // caller that reads its live value.
+    if (isHumidityModel(ident_.ModelString))
+        return humidity_->ReadHumidityZeros();
+    return headRail_->ReadZero();
+}
+
+int TForm1::ReadHumidityLive()
+{
+    return humidity_->ReadHumidityLive();
+}
+
+int TForm1::ReadAmbientLive()
+{
+    return ambient_->ReadAmbientLive();
+}
+
+void TForm1::refreshAmbientZeroCorrection()
+{
+    ui.EdtTempZeroCorrection->setText(ambient_->UpdateAmbientZeroLimits());
+}
+
+void TForm1::setStatusLines(const QString& text)
+{
+    ui.EdtStatus->setText(text);
+    ui.EdtStatRHT->setText(text);
+    ui.EdtStatT->setText(text);
+}
+
+void TForm1::clearInfoMemos()
+{
+    ui.Config_Transmissor->setPlainText(QString());
+    ui.Config_OrvHu->setPlainText(QString());
+    ui.Config_TxT->clear();
+}
+
+void TForm1::appendEmptyLineToInfoMemos()
+{
+    ui.Config_Transmissor->appendPlainText(QString());
+    ui.Config_OrvHu->appendPlainText(QString());
+    ui.Config_TxT->appendPlainText(QString());
+}
+
+bool TForm1::celsiusChecked() const
+{
+    return !unitFahrenheit_;
+}
+
+bool TForm1::fahrenheitChecked() const
+{
+    return unitFahrenheit_;
+}
+
+void TForm1::syncUnitMenu()
+{
+    ui.oC1->setChecked(!unitFahrenheit_);
+    ui.OF1->setChecked(unitFahrenheit_);
+}
+
+void TForm1::oC1Click()
+{
+    if (!unitFahrenheit_) {
+        syncUnitMenu();  // clicking the checked item changes nothing, not even its check mark
+        return;
+    }
+    unitFahrenheit_ = false;
+    syncUnitMenu();
+    settings_.UnitSetting = QStringLiteral("C");
+    headRail_->unitChangedToCelsius();
+    humidity_->unitChanged();
+    ambient_->unitChanged();
+}
+
+void TForm1::OF1Click()
+{
+    if (unitFahrenheit_) {
+        syncUnitMenu();
+        return;
+    }
+    unitFahrenheit_ = true;
+    syncUnitMenu();
+    settings_.UnitSetting = QStringLiteral("F");
+    headRail_->unitChangedToFahrenheit();
+    humidity_->unitChanged();
+    ambient_->unitChanged();
+}
+
+void TForm1::setAboutBox(QDialog* about)
+{
+    aboutBox_ = about;
+}
+
+void TForm1::Sobre1Click()
+{
+    if (aboutBox_) {
+        aboutBox_->show();
+        aboutBox_->raise();
+    }
+}
+
+void TForm1::Topicos1Click()
+{
+    openHelpFile(StartDirectory);
+}
+
+void TForm1::PageControl1Change()
+{
+    auto* tabs = ui.PageControl1;
+    const int active = tabs->currentIndex();
+    if (active == tabs->indexOf(ui.OrvHuSheet) || active == tabs->indexOf(ui.TxTSheet) || active == rememberedPageIndex_)
+        return;
+    moveHeadRailControls(rememberedPageIndex_, active);
+}
+
+void TForm1::moveHeadRailControls(int from, int to)
+{
+    auto* tabs = ui.PageControl1;
+    QWidget* source = tabs->widget(from);
+    QWidget* target = tabs->widget(to);
+    if (!source || !target || source == target) {
+        rememberedPageIndex_ = to;
+        return;
+    }
+    // The last remaining child first, as the controls were created in tab order.
+    const auto children = source->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        QWidget* child = *it;
+        const QRect geometry = child->geometry();
+        const bool visible = child->isVisibleTo(source);
+        child->setParent(target);
+        child->setGeometry(geometry);
+        child->setVisible(visible);
+    }
+    rememberedPageIndex_ = to;
+}
+
+}  // namespace korv

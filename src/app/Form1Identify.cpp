@@ -1,0 +1,191 @@
+#include "app/Form1.h"
+
+#include "ambient/HumAmbPages.h"
+#include "i18n/LanguageApply.h"
+#include "i18n/SensorList.h"
+#include "temperature/RadioGroup.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+namespace korv {
+
+int TForm1::ReadSerialNumber()
+{
+    qint16 high = 0;
+    int status = protocol_.ReadParameter(2, high);
+    if (status != Status::Ok)
+        return status;
+    qint16 low = 0;
+    status = protocol_.ReadParameter(3, low);
+    if (status == Status::Ok) {
+        const QString serial = serialNumberText(high, low);
+        const QString line = messages_[Msg::SerialNumberPrefix] + serial;
+        ui.Config_Transmissor->setPlainText(line);
+        ui.Config_OrvHu->setPlainText(line);
+        ui.Config_TxT->clear();
+        ui.Config_TxT->appendPlainText(line);
+        ident_.SerialNumberText = serial;
+    }
+    return status;
+}
+
+int TForm1::IdentifyTransmitter()
+{
+    qint16 word = 0;
+    const int status = protocol_.ReadParameter(0, word);
+    if (status != Status::Ok)
+        return status;
+    const IdentityWord id = splitIdentityWord(word);
+    ident_.FirmwareVersion = static_cast<qint16>(id.firmware);
+    ident_.ModelString = modelStringForCode(id.modelCode);
+    if (isKnownModelCode(id.modelCode)) {
+        if (const auto noB = noThermocoupleBFor(ident_.ModelString, id.firmware))
+            ident_.NoThermocoupleB = *noB;
+        ApplyModelScreen();
+        if (ident_.ModelString == Model::OrvHu) {
+            SetHumidityLimits();
+            SetHumTempLimits();
+        } else if (ident_.ModelString == Model::OrvH) {
+            SetHumidityLimits();
+        } else if (ident_.ModelString == Model::OrvAmbient) {
+            SetAmbientLimits();
+        }
+    }
+    if (hasFirmwareRule(ident_.ModelString)) {
+        if (firmwareCompatible(ident_.ModelString, id.firmware)) {
+            ui.Enviar_Config->setEnabled(true);
+        } else {
+            ShowWarning(messages_[Msg::FirmwareIncompatible]);
+            ui.Enviar_Config->setEnabled(false);
+        }
+    }
+
+    const QString firmware = messages_[Msg::FirmwarePrefix] + firmwareText(id.firmware);
+    auto* tabs = ui.PageControl1;
+    ui.Config_Transmissor->appendPlainText(firmware);
+    ui.Config_Transmissor->appendPlainText(messages_[Msg::ModelPrefix] + tabs->tabText(tabs->currentIndex()));
+    ui.Config_OrvHu->appendPlainText(firmware);
+    ui.Config_OrvHu->appendPlainText(messages_[Msg::ModelPrefix] + tabs->tabText(tabs->indexOf(ui.OrvHuSheet)));
+    ui.Config_TxT->appendPlainText(QString());
+    ui.Config_TxT->appendPlainText(firmware);
+    ui.Config_TxT->appendPlainText(QString());
+    ui.Config_TxT->appendPlainText(messages_[Msg::ModelPrefix] + tabs->tabText(tabs->indexOf(ui.TxTSheet)));
+    return Status::Ok;
+}
+
+void TForm1::HideAllTabs()
+{
+    auto* tabs = ui.PageControl1;
+    for (QWidget* page : {ui.OrvHeadSheet, ui.OrvGalHeadSheet, ui.OrvDinSheet, ui.OrvGalDinSheet, ui.OrvHuSheet, ui.TxTSheet})
+        tabs->setTabVisible(tabs->indexOf(page), false);
+}
+
+void TForm1::ApplyModelScreen()
+{
+    languageLines_ = loadAndApplyLanguage(this, messages_, env_.languageDirectory);
+
+    auto* tabs = ui.PageControl1;
+    const QString& model = ident_.ModelString;
+    // The four head and rail models share the controls of the first page, shown under the model's
+    // own caption.
+    auto arrangeHeadRail = [&](QWidget* firstActive, const QString& caption) {
+        HideAllTabs();
+        tabs->setCurrentWidget(firstActive);
+        tabs->setTabVisible(tabs->indexOf(ui.OrvHeadSheet), true);
+        tabs->setTabText(tabs->indexOf(ui.OrvHeadSheet), caption);
+        // Controls the user took to another head/rail page come home, or the page shown would be empty.
+        moveHeadRailControls(rememberedPageIndex_, tabs->indexOf(ui.OrvHeadSheet));
+        tabs->setCurrentWidget(ui.OrvHeadSheet);
+    };
+    if (model == Model::OrvGalDin && std::exchange(firstGalDin_, false))
+        arrangeHeadRail(ui.OrvGalDinSheet, QStringLiteral("KOrvGalDin"));
+    else if (model == Model::OrvGalHead && std::exchange(firstGalHead_, false))
+        arrangeHeadRail(ui.OrvGalHeadSheet, QStringLiteral("KOrvGalHead"));
+    else if (model == Model::OrvDin && std::exchange(firstDin_, false))
+        arrangeHeadRail(ui.OrvDinSheet, QStringLiteral("KOrvDin"));
+    else if (model == Model::OrvHead && std::exchange(firstHead_, false))
+        arrangeHeadRail(ui.OrvHeadSheet, QStringLiteral("KOrvHead"));
+
+    if (isHumidityModel(model) && std::exchange(firstHumidity_, false)) {
+        HideAllTabs();
+        tabs->setCurrentWidget(ui.OrvHuSheet);
+        if (ident_.FirmwareVersion > 100)
+            createHumidityMenu();
+    }
+    if (model == Model::OrvAmbient && FirstAmbientShow) {
+        HideAllTabs();
+        tabs->setTabVisible(tabs->indexOf(ui.TxTSheet), true);
+        tabs->setCurrentWidget(ui.TxTSheet);
+        FirstAmbientShow = false;
+    }
+
+    const QStringList items = sensorListFor(model, ident_.FirmwareVersion, ident_.NoThermocoupleB,
+                                            ui.SensorRadioGroup->items(), messages_);
+    if (items != ui.SensorRadioGroup->items())
+        ui.SensorRadioGroup->setItems(items);
+    ui.Enviar_Config->setEnabled(sendEnabledFor(model));
+    ui.SensorRadioGroup->update();
+}
+
+void TForm1::createHumidityMenu()
+{
+    if (HumidityMenu)
+        return;
+    HumidityMenu = ui.Opes1->addMenu(messages_[Msg::HumidityMenuCaption]);
+    HumidityMenu->setObjectName(QStringLiteral("HumidityMenu"));
+    RelativeHumidityItem = HumidityMenu->addAction(messages_[Msg::RelativeHumidity]);
+    RelativeHumidityItem->setObjectName(QStringLiteral("RelativeHumidityItem"));
+    RelativeHumidityItem->setData(1);
+    DewPointItem = HumidityMenu->addAction(messages_[Msg::DewPoint]);
+    DewPointItem->setObjectName(QStringLiteral("DewPointItem"));
+    DewPointItem->setData(3);
+    for (QAction* item : {RelativeHumidityItem, DewPointItem}) {
+        item->setCheckable(true);
+        item->setChecked(false);
+    }
+    connect(RelativeHumidityItem, &QAction::triggered, this, [this] { humidity_->HumidityClick(true); });
+    connect(DewPointItem, &QAction::triggered, this, [this] { humidity_->HumidityClick(false); });
+}
+
+bool TForm1::relativeHumidityChecked() const
+{
+    // Without the measure menu (older firmware) the humidity input measures relative humidity.
+    return !RelativeHumidityItem || RelativeHumidityItem->isChecked();
+}
+
+bool TForm1::dewPointChecked() const
+{
+    return DewPointItem && DewPointItem->isChecked();
+}
+
+void TForm1::setRelativeHumidityChecked(bool relative)
+{
+    if (!HumidityMenu)
+        return;
+    RelativeHumidityItem->setChecked(relative);
+    DewPointItem->setChecked(!relative);
+}
+
+void TForm1::SetAmbientLimits()
+{
+    ambient_->SetAmbientLimits();
+}
+
+void TForm1::SetHumTempLimits()
+{
+    humidity_->SetHumTempLimits();
+}
+
+void TForm1::SetHumidityLimits()
+{
+    humidity_->SetHumidityLimits();
+}
+
+}  // namespace korv

@@ -1,0 +1,111 @@
+#include "app/SobreForm.h"
+
+#include "i18n/LanguageApply.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+#include <algorithm>
+
+namespace korv {
+
+namespace {
+
+constexpr int ClientWidth = 327;
+constexpr int ClientHeight = 176;
+
+QLabel* makeTextLabel(QWidget* parent, const char* name, const QString& text, int pointSize, bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+TSobreForm::TSobreForm(const QStringList* languageLines, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("SobreForm"));
+    setWindowTitle(QStringLiteral("Sobre"));
+    setModal(false);
+
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setAlignment(Qt::AlignCenter);
+    Image2->setPixmap(QPixmap(QStringLiteral(":/assets/logo.jpg")));
+    Image2->setGeometry(24, 8, 286, 97);
+
+    Label1Sobre = makeTextLabel(this, "Label1Sobre", QStringLiteral("Configurador KOrvSetup"), 12, true);
+    Label2Sobre = makeTextLabel(this, "Label2Sobre", QStringLiteral("Versão "), 10, false);
+    LabelNumVersao = makeTextLabel(this, "LabelNumVersao", QStringLiteral("1.39"), 10, false);
+
+    Button1 = new QPushButton(QStringLiteral("&OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &TSobreForm::Button1Click);
+
+    if (languageLines)
+        applyLanguage(*languageLines);
+    arrange();
+}
+
+void TSobreForm::Button1Click()
+{
+    hide();
+}
+
+void TSobreForm::applyLanguage(const QStringList& lines)
+{
+    if (lines.size() > AboutCaptionLine)
+        setWindowTitle(lines.at(AboutCaptionLine));
+    if (lines.size() > AboutProductLine)
+        Label1Sobre->setText(lines.at(AboutProductLine));
+    if (lines.size() > AboutVersionWordLine)
+        Label2Sobre->setText(lines.at(AboutVersionWordLine));
+}
+
+// The classic positions, moved only as far as the texts of the current font (or of a language
+// file) need, and the box grown rather than anything cut off.
+void TSobreForm::arrange()
+{
+    Label1Sobre->setGeometry(QRect(QPoint(24, 112), Label1Sobre->sizeHint()));
+    const int versionTop = std::max(136, Label1Sobre->geometry().bottom() + 5);
+    Label2Sobre->setGeometry(QRect(QPoint(56, versionTop), Label2Sobre->sizeHint()));
+    LabelNumVersao->setGeometry(QRect(
+        QPoint(std::max(120, Label2Sobre->geometry().right() + 2), versionTop), LabelNumVersao->sizeHint()));
+
+    const QSize buttonSize = Button1->sizeHint().expandedTo(QSize(75, 25));
+    QPoint buttonPos(224, 144);
+    const int textBottom = std::max(Label2Sobre->geometry().bottom(), LabelNumVersao->geometry().bottom());
+    if (LabelNumVersao->geometry().right() + 8 >= buttonPos.x())
+        buttonPos.setY(textBottom + 8); // a long version word: the button goes below it
+    else
+        buttonPos.setY(std::max(buttonPos.y(), Label1Sobre->geometry().bottom() + 6));
+    Button1->setGeometry(QRect(buttonPos, buttonSize));
+
+    const int right = std::max({ Label1Sobre->geometry().right() + 17,
+        LabelNumVersao->geometry().right() + 17, Button1->geometry().right() + 28, ClientWidth });
+    const int bottom = std::max({ Button1->geometry().bottom() + 8, textBottom + 8, ClientHeight });
+    setFixedSize(right, bottom);
+}
+
+void TSobreForm::showEvent(QShowEvent* event)
+{
+    // Centred on the screen when first opened; after that it stays where the user put it.
+    if (!centred_ && !event->spontaneous()) {
+        if (QScreen* shown = screen())
+            move(shown->availableGeometry().center() - rect().center());
+        centred_ = true;
+    }
+    QDialog::showEvent(event);
+}
+
+} // namespace korv

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/Form1.h"
+#include "common/MessageBoxes.h"
+#include "emulator/TransmitterEmulator.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A main window started against the emulator on a pseudo-terminal, with its settings, language file
+// and backups in a temporary folder and every box recorded instead of shown.
+struct AppFixture {
+    AppFixture();
+    ~AppFixture();
+
+    // Starts the emulator for `seed`, writes a settings file naming its port and shows the window.
+    bool start(const korv::emu::Seed& seed, const QString& unit = QStringLiteral("C"));
+    // Shows the window with the given settings text (no emulator needed).
+    void startWithSettings(const QByteArray& iniText);
+    QString settingsPath() const { return dir.filePath(QStringLiteral("OrvSetup.ini")); }
+
+    // Helpers for the usual commands.
+    void read() { form->Ler_ConfigClick(); }
+    void send() { form->Enviar_ConfigClick(); }
+    QStringList boxTexts() const { return boxes.texts(); }
+
+    QTemporaryDir dir;
+    QString previousDirectory;
+    std::unique_ptr<korv::emu::TransmitterEmulator> emulator;
+    korv::RecordingMessageBoxes boxes;
+    std::unique_ptr<korv::TForm1> form;
+};
+
+korv::emu::Seed seedFor(int modelCode, int firmware, int outputType = 0);

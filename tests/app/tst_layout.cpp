@@ -1,0 +1,426 @@
+#include "LayoutCheck.h"
+#include "app/Form1Ui.h"
+#include "temperature/RadioGroup.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace korv;
+using layoutcheck::collectLayoutFaults;
+using layoutcheck::settle;
+
+namespace {
+
+struct Expected {
+    const char* name;
+    const char* className;
+    const char* text;
+    const QObject* (*member)(const Form1Ui&);
+};
+
+// clang-format off
+#define CONTROL(m, cls, txt) Expected{#m, cls, txt, [](const Form1Ui& u) -> const QObject* { return u.m; }}
+
+// Every control with its kind and its design-time text ("" where it has none).
+const Expected Controls[] = {
+    CONTROL(PageControl1, "QTabWidget", ""), CONTROL(Ler_Config, "QPushButton", "&Ler Configuração"),
+    CONTROL(Enviar_Config, "QPushButton", "&Enviar Configuração"), CONTROL(Timer1, "QTimer", ""),
+    CONTROL(MainMenu1, "QMenuBar", ""), CONTROL(Arquivo1, "QMenu", "&Arquivo"),
+    CONTROL(Sair1, "QAction", "Sai&r"), CONTROL(Opes1, "QMenu", "&Opções"),
+    CONTROL(Comunic1, "QMenu", "&Comunicação"), CONTROL(UnidadeTemp1, "QMenu", "&Unidade de Temperatura"),
+    CONTROL(oC1, "QAction", "°&C"), CONTROL(OF1, "QAction", "°&F"), CONTROL(Ajuda1, "QMenu", "A&juda"),
+    CONTROL(Topicos1, "QAction", "&Tópicos da Ajuda"), CONTROL(Sobre1, "QAction", "&Sobre o KOrvSetup"),
+    // head and rail page
+    CONTROL(HeadRailPanel, "QWidget", ""),
+    CONTROL(SensorRadioGroup, "korv::RadioGroup", "Seleção de Sensor"),
+    CONTROL(GroupBox2, "QGroupBox", "Faixa de Medida"), CONTROL(Label1LimMax, "QLabel", "  Limite Superior"),
+    CONTROL(Label2LimMin, "QLabel", "Limite Inferior"), CONTROL(EdtLimitMaxSensor, "QLineEdit", ""),
+    CONTROL(EdtLimitMinSensor, "QLineEdit", ""), CONTROL(Label3FaixaSen, "QLabel", "Faixa do Sensor"),
+    CONTROL(Faixa_Maxima, "QLineEdit", ""), CONTROL(Faixa_Minima, "QLineEdit", ""),
+    CONTROL(Label4FaixaMin, "QLabel", "Faixa Mínima"), CONTROL(Span_Minimo, "QLineEdit", ""),
+    CONTROL(UnidMaxSensor, "QLabel", "mV"), CONTROL(UnidMinSensor, "QLabel", "mV"),
+    CONTROL(UnidMaxFaixaUsuario, "QLabel", "mV"), CONTROL(UnidMinFaixaUsuario, "QLabel", "mV"),
+    CONTROL(UnidFaixaMinima, "QLabel", "mV"), CONTROL(Corrzero, "QGroupBox", "Correção do Zero"),
+    CONTROL(EdtCorrigeZero, "QLineEdit", ""), CONTROL(Label1, "QLabel", "Mín:"),
+    CONTROL(Label2, "QLabel", "Máx:"), CONTROL(LblZeroMin, "QLabel", "0,5"),
+    CONTROL(LblZeroMax, "QLabel", "0,5"), CONTROL(UnidZero, "QLabel", "mV"),
+    CONTROL(UnidZeroLimitMin, "QLabel", "mV"), CONTROL(UnidZeroLimitMax, "QLabel", "mV"),
+    CONTROL(GroupBox5, "QGroupBox", "Informações do transmissor"),
+    CONTROL(Config_Transmissor, "QPlainTextEdit", "\n\n"), CONTROL(EdtStatus, "QLineEdit", ""),
+    CONTROL(GroupBox4, "QGroupBox", "Falha de Sensor"),
+    CONTROL(Label6SelecOut, "QLabel", "Selecione estado da saída"),
+    CONTROL(Forca_SaidaMin, "QRadioButton", "Mínimo"), CONTROL(Forca_SaidaMax, "QRadioButton", "Máximo"),
+    CONTROL(GroupBox3, "QGroupBox", "Otimização"),
+    CONTROL(Label5Rede, "QLabel", "Selecione a frequência da rede"),
+    CONTROL(Freq_50, "QRadioButton", "50 Hz"), CONTROL(Freq_60, "QRadioButton", "60 Hz"),
+    // humidity page
+    CONTROL(UmidadeGroupBox, "QGroupBox", "Entrada de Umidade"),
+    CONTROL(EscFaixaRHLb, "QLabel", "Faixa de Medida"), CONTROL(LimInfRHLb, "QLabel", "Limite Inferior"),
+    CONTROL(LimSupRHLb, "QLabel", "Limite Superior"), CONTROL(EdtLimInfRH, "QLineEdit", "0"),
+    CONTROL(EdtLimSupRH, "QLineEdit", "100"), CONTROL(RH1Lb, "QLabel", "%RH"),
+    CONTROL(RH2Lb, "QLabel", "%RH"), CONTROL(FaixaSensRHLb, "QLabel", "Faixa do Sensor"),
+    CONTROL(RH3Lb, "QLabel", "0 a 100%RH"), CONTROL(FaixaMinRHLb, "QLabel", "Faixa Mínima"),
+    CONTROL(RH4Lb, "QLabel", "5 %RH"), CONTROL(ZeroRHLb, "QLabel", "Correção do Zero"),
+    CONTROL(EdtCorrZeroRH, "QLineEdit", ""), CONTROL(RH7Lb, "QLabel", "%RH"),
+    CONTROL(MinRHLb, "QLabel", "Mín."), CONTROL(ValorMinZeroRHLb, "QLabel", "-10"),
+    CONTROL(RH5Lb, "QLabel", "%RH"), CONTROL(MaxRHLb, "QLabel", "Máx."),
+    CONTROL(ValorMaxZeroRHLb, "QLabel", "10"), CONTROL(RH6Lb, "QLabel", "%RH"),
+    CONTROL(FalhaSensRHLb, "QLabel", "Falha de sensor"),
+    CONTROL(EstadoRHLb, "QLabel", "Selecione o estado da saída"),
+    CONTROL(MinRHRadioButton, "QRadioButton", "Mínimo"), CONTROL(MaxRHRadioButton, "QRadioButton", "Máximo"),
+    CONTROL(TemperaturaGroupBox, "QGroupBox", "Entrada de Temperatura"),
+    CONTROL(EscFaixaTempLb, "QLabel", "Faixa de Medida"), CONTROL(LimInfTempLb, "QLabel", "Limite Inferior"),
+    CONTROL(LimSupTempLb, "QLabel", "Limite Superior"), CONTROL(EdtLimInfTemp, "QLineEdit", "-35"),
+    CONTROL(EdtLimSupTemp, "QLineEdit", "120"), CONTROL(Temp1Lb, "QLabel", "°C"),
+    CONTROL(Temp2Lb, "QLabel", "°C"), CONTROL(FaixaSensTempLb, "QLabel", "Faixa do Sensor"),
+    CONTROL(Temp3Lb, "QLabel", "-40 a 120°C"), CONTROL(FaixaMinTempLb, "QLabel", "Faixa Mínima"),
+    CONTROL(Temp4Lb, "QLabel", "5 °C"), CONTROL(ZeroTempLb, "QLabel", "Correção do Zero"),
+    CONTROL(EdtCorrZeroTemp, "QLineEdit", ""), CONTROL(Temp7Lb, "QLabel", "°C"),
+    CONTROL(MinTempLb, "QLabel", "Mín."), CONTROL(ValorMinZeroTempLb, "QLabel", "-5"),
+    CONTROL(Temp5Lb, "QLabel", "°C"), CONTROL(MaxTempLb, "QLabel", "Máx."),
+    CONTROL(ValorMaxZeroTempLb, "QLabel", "5"), CONTROL(Temp6Lb, "QLabel", "°C"),
+    CONTROL(FalhaSensTempLb, "QLabel", "Falha de sensor"),
+    CONTROL(EstadoTempLb, "QLabel", "Selecione o estado da saída"),
+    CONTROL(MinTempRadioButton, "QRadioButton", "Mínimo"),
+    CONTROL(MaxTempRadioButton, "QRadioButton", "Máximo"),
+    CONTROL(GroupBox11, "QGroupBox", "Informações do transmissor"),
+    CONTROL(Config_OrvHu, "QPlainTextEdit", ""), CONTROL(ShowPVsMemo, "QPlainTextEdit", ""),
+    CONTROL(EdtStatRHT, "QLineEdit", ""), CONTROL(EnviaBarRHT, "QProgressBar", ""),
+    // ambient page
+    CONTROL(GroupBox10, "QGroupBox", "Faixa de Medida"),
+    CONTROL(TempLowLimitLabel, "QLabel", "Limite Inferior"),
+    CONTROL(TempHighLimitLabel, "QLabel", "Limite Superior"), CONTROL(EdtTempLowLimit, "QLineEdit", "-50"),
+    CONTROL(EdtTempHighLimit, "QLineEdit", "120"), CONTROL(Label7, "QLabel", "°C"),
+    CONTROL(Label8, "QLabel", "°C"), CONTROL(SensorRangeLabel, "QLabel", "Faixa do Sensor"),
+    CONTROL(Label9, "QLabel", "-50 a 120 °C"), CONTROL(MinSensorRangeLabel, "QLabel", "Faixa Mínima"),
+    CONTROL(Label10, "QLabel", "5 °C"), CONTROL(GroupBox12, "QGroupBox", "Correção do Zero"),
+    CONTROL(EdtTempZeroCorrection, "QLineEdit", ""), CONTROL(Label28, "QLabel", "°C"),
+    CONTROL(ZeroAdjustMinLabel, "QLabel", "Mín."), CONTROL(TempUserOffsetInfValLb, "QLabel", "-5"),
+    CONTROL(Label17, "QLabel", "°C"), CONTROL(ZeroAdjustMaxLabel, "QLabel", "Máx."),
+    CONTROL(TempUserOffsetSupValLb, "QLabel", "5"), CONTROL(Label20, "QLabel", "°C"),
+    CONTROL(GroupBox1, "QGroupBox", "Falha de sensor"),
+    CONTROL(SelectLabel, "QLabel", "Selecione o estado da saída"),
+    CONTROL(MinFailOptionRadioButton, "QRadioButton", "Mínimo"),
+    CONTROL(MaxFailOptionRadioButton, "QRadioButton", "Máximo"),
+    CONTROL(GroupBox9, "QGroupBox", "Informações do transmissor"), CONTROL(Config_TxT, "QPlainTextEdit", ""),
+    CONTROL(ShowTempPVMemo, "QPlainTextEdit", ""), CONTROL(EdtStatT, "QLineEdit", ""),
+    CONTROL(EnviaBarT, "QProgressBar", ""),
+};
+
+#undef CONTROL
+// clang-format on
+
+QString captionOf(const QObject* object)
+{
+    if (auto* menu = qobject_cast<const QMenu*>(object))
+        return menu->title();
+    if (auto* action = qobject_cast<const QAction*>(object))
+        return action->text();
+    if (auto* box = qobject_cast<const QGroupBox*>(object))
+        return box->title();
+    if (auto* label = qobject_cast<const QLabel*>(object))
+        return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(object))
+        return button->text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(object))
+        return edit->text();
+    if (auto* memo = qobject_cast<const QPlainTextEdit*>(object))
+        return memo->toPlainText();
+    return {};
+}
+
+struct MainWindow {
+    QMainWindow window;
+    Form1Ui ui;
+    MainWindow() { ui.setupUi(&window); }
+};
+
+// The longest texts the handlers put into the labels at run time, and the longest sensor list.
+void showRunTimeTexts(Form1Ui& ui)
+{
+    for (QLabel* unit : { ui.UnidMaxSensor, ui.UnidMinSensor, ui.UnidMaxFaixaUsuario, ui.UnidMinFaixaUsuario,
+             ui.UnidFaixaMinima, ui.UnidZero, ui.UnidZeroLimitMin, ui.UnidZeroLimitMax })
+        unit->setText(QStringLiteral("mA"));
+    ui.LblZeroMin->setText(QStringLiteral("-163,8"));
+    ui.LblZeroMax->setText(QStringLiteral("163,8"));
+    for (QLabel* unit : { ui.RH1Lb, ui.RH2Lb, ui.RH5Lb, ui.RH6Lb, ui.RH7Lb })
+        unit->setText(QStringLiteral("%RH"));
+    ui.RH3Lb->setText(QStringLiteral("-76 a 221°F"));
+    ui.RH4Lb->setText(QStringLiteral("9°F"));
+    ui.Temp3Lb->setText(QStringLiteral("-40 a 248°F"));
+    ui.ValorMinZeroRHLb->setText(QStringLiteral("-29,7"));
+    ui.ValorMinZeroTempLb->setText(QStringLiteral("-0,25"));
+    ui.Label9->setText(QStringLiteral("-58 a 248 °F"));
+    ui.TempUserOffsetInfValLb->setText(QStringLiteral("-14,4"));
+    ui.SensorRadioGroup->setItems(
+        { "0 - 50 mV", "Termopar K", "Termopar J", "Termopar R", "Termopar S", "Termopar T", "Termopar N",
+            "Termopar E", "Termopar B", "Pt100 (0,00385)", "0 - 10 V", "0 - 20 mA", "4 - 20 mA" });
+    ui.EnviaBarRHT->show();
+    ui.EnviaBarT->show();
+    ui.EdtLimitMinSensor->setText(QStringLiteral("-328"));
+    ui.EdtLimitMaxSensor->setText(QStringLiteral("3308"));
+}
+
+} // namespace
+
+class LayoutTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+
+    void controls_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < static_cast<int>(std::size(Controls)); ++i)
+            QTest::newRow(Controls[i].name) << i;
+    }
+    void controls()
+    {
+        QFETCH(int, index);
+        const Expected& expected = Controls[index];
+        MainWindow w;
+        const QObject* object = w.window.findChild<QObject*>(QLatin1String(expected.name));
+        QVERIFY(object);
+        QCOMPARE(expected.member(w.ui), object);
+        QVERIFY2(object->inherits(expected.className), object->metaObject()->className());
+        QCOMPARE(captionOf(object), QString::fromUtf8(expected.text));
+    }
+
+    void sheets()
+    {
+        MainWindow w;
+        QTabWidget* tabs = w.ui.PageControl1;
+        const QList<QWidget*> sheets = { w.ui.OrvHeadSheet, w.ui.OrvGalHeadSheet, w.ui.OrvDinSheet,
+            w.ui.OrvGalDinSheet, w.ui.OrvHuSheet, w.ui.TxTSheet };
+        const QStringList names = { "OrvHeadSheet", "OrvGalHeadSheet", "OrvDinSheet", "OrvGalDinSheet",
+            "OrvHuSheet", "TxTSheet" };
+        const QStringList captions
+            = { "OrvHead", "OrvGalHead", "OrvDin", "OrvGalDin", " OrvHygrom", "OrvAmbient" };
+        QCOMPARE(tabs->count(), 6);
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(tabs->widget(i), sheets.at(i));
+            QCOMPARE(sheets.at(i)->objectName(), names.at(i));
+            QCOMPARE(tabs->tabText(i), captions.at(i));
+        }
+        QCOMPARE(tabs->currentIndex(), 0);
+        // The three other head/rail pages are empty until the head/rail controls follow the user.
+        for (QWidget* empty : { w.ui.OrvGalHeadSheet, w.ui.OrvDinSheet, w.ui.OrvGalDinSheet })
+            QVERIFY(empty->findChildren<QWidget*>().isEmpty());
+    }
+
+    void sensorList()
+    {
+        MainWindow w;
+        QCOMPARE(w.ui.SensorRadioGroup->items(),
+            QStringList({ "0 - 50 mV", "Termopar K", "Termopar J", "Termopar R", "Termopar S", "Termopar T",
+                "Termopar N", "Termopar E", "Termopar B", "Pt 100 (0,00385)" }));
+        QCOMPARE(w.ui.SensorRadioGroup->itemIndex(), 0);
+        QVERIFY(w.ui.SensorRadioGroup->button(0)->isChecked());
+    }
+
+    void editsAndDisplays()
+    {
+        MainWindow w;
+        Form1Ui& ui = w.ui;
+        QCOMPARE(ui.EdtCorrigeZero->maxLength(), 5);
+        for (QLineEdit* limit : { ui.EdtLimInfRH, ui.EdtLimSupRH, ui.EdtLimInfTemp, ui.EdtLimSupTemp,
+                 ui.EdtTempLowLimit, ui.EdtTempHighLimit })
+            QCOMPARE(limit->maxLength(), 8);
+        for (QLineEdit* box : { ui.Faixa_Maxima, ui.Faixa_Minima, ui.Span_Minimo }) {
+            QVERIFY(box->isReadOnly());
+            QCOMPARE(box->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(box->cursor().shape(), Qt::ArrowCursor);
+            QCOMPARE(box->palette().color(QPalette::Base), box->palette().color(QPalette::Button));
+        }
+        for (QLineEdit* edit : { ui.EdtLimitMinSensor, ui.EdtLimitMaxSensor, ui.EdtCorrigeZero })
+            QVERIFY(!edit->isReadOnly() && edit->focusPolicy() != Qt::NoFocus);
+        for (QLineEdit* status : { ui.EdtStatus, ui.EdtStatRHT, ui.EdtStatT }) {
+            QVERIFY(status->isReadOnly());
+            QVERIFY(!status->hasFrame());
+            QVERIFY(status->font().bold());
+            QCOMPARE(status->palette().color(QPalette::Text), QColor(Qt::red));
+            QCOMPARE(status->palette().color(QPalette::Base), status->palette().color(QPalette::Button));
+        }
+        for (QPlainTextEdit* memo :
+            { ui.Config_Transmissor, ui.Config_OrvHu, ui.ShowPVsMemo, ui.Config_TxT, ui.ShowTempPVMemo })
+            QVERIFY(memo->isReadOnly());
+        QCOMPARE(ui.Config_Transmissor->blockCount(), 3);
+        for (QProgressBar* bar : { ui.EnviaBarRHT, ui.EnviaBarT }) {
+            QCOMPARE(bar->minimum(), 0);
+            QCOMPARE(bar->maximum(), 10);
+            QVERIFY(!bar->isVisibleTo(&w.window));
+        }
+        QVERIFY(!ui.Timer1->isActive());
+    }
+
+    // Each pair of option buttons is exclusive within its own box and independent of the others.
+    void optionPairs_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("elsewhere");
+        QTest::newRow("sensor failure") << "Forca_SaidaMin"
+                                        << "Forca_SaidaMax"
+                                        << "Freq_60";
+        QTest::newRow("mains filter") << "Freq_50"
+                                      << "Freq_60"
+                                      << "Forca_SaidaMin";
+        QTest::newRow("humidity failure") << "MinRHRadioButton"
+                                          << "MaxRHRadioButton"
+                                          << "MinTempRadioButton";
+        QTest::newRow("temperature failure") << "MinTempRadioButton"
+                                             << "MaxTempRadioButton"
+                                             << "MinRHRadioButton";
+        QTest::newRow("ambient failure") << "MinFailOptionRadioButton"
+                                         << "MaxFailOptionRadioButton"
+                                         << "Freq_50";
+    }
+    void optionPairs()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, elsewhere);
+        MainWindow w;
+        auto* a = w.window.findChild<QRadioButton*>(first);
+        auto* b = w.window.findChild<QRadioButton*>(second);
+        auto* other = w.window.findChild<QRadioButton*>(elsewhere);
+        QVERIFY(a && b && other);
+        QVERIFY(!a->isChecked() && !b->isChecked());
+        other->setChecked(true);
+        a->setChecked(true);
+        b->setChecked(true);
+        QVERIFY(!a->isChecked());
+        QVERIFY(other->isChecked());
+    }
+
+    void mainWindow()
+    {
+        MainWindow w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        settle();
+        QCOMPARE(w.window.windowTitle(), QStringLiteral("KOrvSetup"));
+        QCOMPARE(w.window.centralWidget(), w.ui.ClientArea);
+        QCOMPARE(w.ui.ClientArea->size(), QSize(494, 464));
+        QCOMPARE(w.window.minimumSize(), w.window.maximumSize());
+        QCOMPARE(w.window.height(), w.ui.MainMenu1->height() + 464);
+        QVERIFY(!w.ui.MainMenu1->geometry().intersects(w.ui.ClientArea->geometry()));
+        const Qt::WindowFlags flags = w.window.windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowSystemMenuHint);
+    }
+
+    void menu()
+    {
+        MainWindow w;
+        Form1Ui& ui = w.ui;
+        QCOMPARE(w.window.menuBar(), ui.MainMenu1);
+        QCOMPARE(ui.MainMenu1->actions(),
+            QList<QAction*>({ ui.Arquivo1->menuAction(), ui.Opes1->menuAction(), ui.Ajuda1->menuAction() }));
+        QCOMPARE(ui.Arquivo1->actions(), QList<QAction*>({ ui.Sair1 }));
+        QCOMPARE(ui.Opes1->actions(),
+            QList<QAction*>({ ui.Comunic1->menuAction(), ui.UnidadeTemp1->menuAction() }));
+        QVERIFY(ui.Comunic1->actions().isEmpty());
+        QCOMPARE(ui.UnidadeTemp1->actions(), QList<QAction*>({ ui.oC1, ui.OF1 }));
+        QCOMPARE(ui.Ajuda1->actions(), QList<QAction*>({ ui.Topicos1, ui.Sobre1 }));
+        QVERIFY(!ui.Topicos1->isVisible());
+        QVERIFY(ui.Sobre1->isVisible());
+        // The unit items keep independent check marks; the handlers move them.
+        QVERIFY(ui.oC1->isCheckable() && ui.OF1->isCheckable());
+        QVERIFY(!ui.oC1->actionGroup() && !ui.OF1->actionGroup());
+        QVERIFY(ui.oC1->isChecked());
+        ui.OF1->setChecked(true);
+        QVERIFY(ui.oC1->isChecked());
+        ui.oC1->setChecked(false);
+        QVERIFY(ui.OF1->isChecked());
+    }
+
+    void nothingClippedOrOverlapping_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<bool>("runTimeTexts");
+        for (bool runTime : { false, true }) {
+            const char* texts = runTime ? ", run-time texts" : ", design texts";
+            QTest::newRow(qPrintable(QStringLiteral("default font") + QLatin1String(texts)))
+                << QString() << 0 << runTime;
+            QTest::newRow(qPrintable(QStringLiteral("DejaVu Sans 9") + QLatin1String(texts)))
+                << "DejaVu Sans" << 9 << runTime;
+            QTest::newRow(qPrintable(QStringLiteral("DejaVu Sans 10") + QLatin1String(texts)))
+                << "DejaVu Sans" << 10 << runTime;
+        }
+    }
+    void nothingClippedOrOverlapping()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, pointSize);
+        QFETCH(bool, runTimeTexts);
+        const QFont original = QApplication::font();
+        if (!family.isEmpty())
+            QApplication::setFont(QFont(family, pointSize));
+        auto restore = qScopeGuard([&original] { QApplication::setFont(original); });
+
+        MainWindow w;
+        if (runTimeTexts)
+            showRunTimeTexts(w.ui);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QStringList faults;
+        settle();
+        collectLayoutFaults(w.ui.ClientArea, faults);
+        for (int page = 0; page < w.ui.PageControl1->count(); ++page) {
+            w.ui.PageControl1->setCurrentIndex(page);
+            settle();
+            collectLayoutFaults(w.ui.PageControl1->widget(page), faults);
+        }
+        QCOMPARE(w.ui.ClientArea->size(), QSize(494, 464));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    // The page change hands the head/rail controls to another head/rail page; there they still
+    // re-flow when the per-model set-up gives the sensor list its thirteen items.
+    void headControlsOnAnotherPage()
+    {
+        MainWindow w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        settle();
+        QCOMPARE(w.ui.OrvHeadSheet->findChildren<QWidget*>(Qt::FindDirectChildrenOnly),
+            QList<QWidget*>({ w.ui.HeadRailPanel }));
+        const QRect geometry = w.ui.HeadRailPanel->geometry();
+        w.ui.PageControl1->setCurrentWidget(w.ui.OrvGalDinSheet);
+        w.ui.HeadRailPanel->setParent(w.ui.OrvGalDinSheet);
+        w.ui.HeadRailPanel->setGeometry(geometry);
+        w.ui.HeadRailPanel->show();
+        settle();
+        w.ui.SensorRadioGroup->setItems(
+            { "0 - 50 mV", "Termopar K", "Termopar J", "Termopar R", "Termopar S", "Termopar T", "Termopar N",
+                "Termopar E", "Termopar B", "Pt100 (0,00385)", "0 - 10 V", "0 - 20 mA", "4 - 20 mA" });
+        settle();
+        QStringList faults;
+        collectLayoutFaults(w.ui.OrvGalDinSheet, faults);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        QVERIFY(w.ui.SensorRadioGroup->button(12)->isVisible());
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "tst_layout.moc"

@@ -1,0 +1,139 @@
+#include "support_appfixture.h"
+
+#include "temperature/RadioGroup.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace korv;
+
+// The main window right after start-up, without a transmitter, and what it leaves on exit.
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void windowAfterStartup_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QStringList>("humidityLimits");
+        QTest::addColumn<QStringList>("ambientLimits");
+        // The design-time limits pass through the unit conversion at start-up.
+        QTest::newRow("celsius") << "C" << QStringList{"-37", "48"} << QStringList{"-45", "48"};
+        QTest::newRow("fahrenheit") << "F" << QStringList{"-31", "248"} << QStringList{"-58", "248"};
+    }
+    void windowAfterStartup()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QStringList, humidityLimits);
+        QFETCH(QStringList, ambientLimits);
+        AppFixture app;
+        const QString missing = app.dir.filePath(QStringLiteral("no-port"));
+        app.startWithSettings(QStringLiteral("[Parametros]\nPort=%1\nTemperatura=%2\n").arg(missing, unit).toUtf8());
+        const auto& ui = app.form->ui;
+
+        QCOMPARE(app.boxes.shown.size(), 1);
+        QCOMPARE(app.boxes.shown[0].caption, QStringLiteral("Atenção"));
+        QCOMPARE(app.boxes.shown[0].text, QStringLiteral("Erro na configuração da porta serial!"));
+
+        const QStringList captions = {"KOrvHead", "KOrvGalHead", "KOrvDin", "KOrvGalDin", "OrvHygrom", "OrvAmbient"};
+        QCOMPARE(ui.PageControl1->count(), 6);
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(ui.PageControl1->tabText(i), captions[i]);
+            QVERIFY(ui.PageControl1->isTabVisible(i));
+        }
+        QVERIFY(!ui.Enviar_Config->isEnabled());
+        QVERIFY(ui.Freq_60->isChecked());
+        QVERIFY(ui.Forca_SaidaMin->isChecked());
+        QVERIFY(ui.MinRHRadioButton->isChecked());
+        QVERIFY(ui.MinTempRadioButton->isChecked());
+        QVERIFY(ui.MinFailOptionRadioButton->isChecked());
+        QCOMPARE(ui.oC1->isChecked(), unit == QLatin1String("C"));
+        QCOMPARE(ui.OF1->isChecked(), unit == QLatin1String("F"));
+        QVERIFY(!ui.Topicos1->isVisible());
+
+        QCOMPARE(ui.SensorRadioGroup->count(), 10);
+        QCOMPARE(ui.SensorRadioGroup->itemIndex(), 0);
+        QCOMPARE(ui.SensorRadioGroup->itemText(9), QStringLiteral("Pt100 (0,00385)"));
+        QCOMPARE(ui.EdtLimitMinSensor->text(), QStringLiteral("0"));
+        QCOMPARE(ui.EdtLimitMaxSensor->text(), QStringLiteral("50"));
+        QCOMPARE(ui.Faixa_Minima->text(), QStringLiteral("0"));
+        QCOMPARE(ui.Faixa_Maxima->text(), QStringLiteral("50"));
+        QCOMPARE(ui.Span_Minimo->text(), QStringLiteral("5"));
+        QCOMPARE(ui.UnidMinSensor->text(), QStringLiteral("mV"));
+
+        QCOMPARE(ui.EdtLimInfRH->text(), QStringLiteral("0"));
+        QCOMPARE(ui.EdtLimSupRH->text(), QStringLiteral("100"));
+        QCOMPARE((QStringList{ui.EdtLimInfTemp->text(), ui.EdtLimSupTemp->text()}), humidityLimits);
+        QCOMPARE((QStringList{ui.EdtTempLowLimit->text(), ui.EdtTempHighLimit->text()}), ambientLimits);
+        QCOMPARE(ui.EdtCorrZeroRH->text(), QStringLiteral("0,00"));
+        QCOMPARE(ui.ValorMinZeroRHLb->text(), QStringLiteral("-10,0"));
+        QCOMPARE(ui.ValorMaxZeroRHLb->text(), QStringLiteral("10,0"));
+        QCOMPARE(ui.EdtTempZeroCorrection->text(), QStringLiteral("0,00"));
+        QVERIFY(ui.EdtStatus->text().isEmpty());
+    }
+
+    void exitWritesTheSettings()
+    {
+        AppFixture app;
+        app.startWithSettings(QByteArray());  // no keys: the defaults
+        QCOMPARE(app.form->settings().PortSetting, QStringLiteral("COM2"));
+        QVERIFY(app.form->celsiusChecked());
+        app.form->OF1Click();
+        app.form->close();
+        QSettings written(app.settingsPath(), QSettings::IniFormat);
+        QCOMPARE(written.value(QStringLiteral("Parametros/Port")).toString(), QStringLiteral("COM2"));
+        QCOMPARE(written.value(QStringLiteral("Parametros/Temperatura")).toString(), QStringLiteral("F"));
+    }
+
+    void unusablePortStillStarts()
+    {
+        AppFixture app;
+        app.startWithSettings("[Parametros]\nPort=COM\nTemperatura=F\n");
+        QCOMPARE(app.form->settings().PortSetting, QStringLiteral("COM2"));
+        QVERIFY(app.form->fahrenheitChecked());  // the rest of start-up still ran
+        QCOMPARE(app.form->ui.EdtLimSupTemp->text(), QStringLiteral("248"));
+    }
+
+    void statusTimerEmptiesTheStatusLines()
+    {
+        AppFixture app;
+        app.startWithSettings(QByteArray());
+        app.boxes.clear();
+        const auto& ui = app.form->ui;
+        app.form->setStatusLines(QStringLiteral("Leitura OK"));
+        app.form->StartStatusTimer(1);
+        app.form->StartStatusTimer(2);  // a restart takes the new interval
+        QCOMPARE(ui.Timer1->interval(), 2000);
+        QVERIFY(ui.Timer1->isActive());
+        app.form->Timer1Timer();
+        QVERIFY(ui.EdtStatus->text().isEmpty());
+        QVERIFY(ui.EdtStatRHT->text().isEmpty());
+        QVERIFY(ui.EdtStatT->text().isEmpty());
+        QVERIFY(!ui.Timer1->isActive());
+
+        app.form->setStatusLines(QStringLiteral("Envio OK"));
+        const QString longText(500, u'x');
+        app.form->ShowWarning(longText);
+        QVERIFY(ui.EdtStatus->text().isEmpty());  // a warning empties the status lines first
+        QCOMPARE(app.boxes.shown.last().text, longText);  // shown whole
+    }
+
+    void sairClosesAndEndsTheLink()
+    {
+        AppFixture app;
+        QVERIFY(app.start(seedFor(0, 130)));
+        QVERIFY(app.form->link().isOpen());
+        app.form->Sair1Click();
+        QVERIFY(!app.form->isVisible());
+        QVERIFY(QFile::exists(app.settingsPath()));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
