@@ -1,0 +1,118 @@
+#include "support_appfixture.h"
+
+#include "app/CalibrationBridge.h"
+#include "calibration/CalibForm.h"
+#include "calibration/CalibrationSpinBox.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace korv;
+
+namespace {
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+}  // namespace
+
+// The service mode from the main window's key combination to the transmitter's calibration
+// registers and the backup file.
+class ServiceModeEndToEndTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keyCombinationReadsFirst_data()
+    {
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("ctrl+shift") << int(Qt::ControlModifier | Qt::ShiftModifier) << true;
+        QTest::newRow("ctrl+shift+alt") << int(Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier) << true;
+        QTest::newRow("ctrl only") << int(Qt::ControlModifier) << false;
+        QTest::newRow("shift only") << int(Qt::ShiftModifier) << false;
+    }
+    void keyCombinationReadsFirst()
+    {
+        QFETCH(int, modifiers);
+        QFETCH(bool, opens);
+        AppFixture app;
+        QVERIFY(app.start(seedFor(0, 130)));
+        QSignalSpy spy(app.form.get(), &TForm1::serviceModeRequested);
+        app.emulator->clearLog();
+        app.form->activateWindow();
+        app.form->ui.EdtLimitMinSensor->setFocus();
+        QTest::keyClick(app.form->ui.EdtLimitMinSensor, Qt::Key_F11, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(spy.count(), opens ? 1 : 0);
+        // The configuration is read before the window opens.
+        QCOMPARE(app.emulator->framesReceived() > 0, opens);
+    }
+
+    void backupAndApplyOnIsolatedRail()
+    {
+        AppFixture app;
+        QVERIFY(app.start(seedFor(3, 110)));
+        app.emulator->setParameter(1, 12);  // 4-20 mA input
+        app.read();
+        CalibrationBridge bridge(*app.form, app.boxes);
+        CalibForm calib(&bridge);
+        app.boxes.clear();
+        calib.FormShow();
+        QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
+
+        auto value = [&](int r) { return QByteArray::number(app.emulator->parameter(r)); };
+        QByteArray expected = "OrvSetup - Calibration mode\r\n\r\nTransmitter model: OrvGalDin\r\n"
+                              "Serial number: 00123045\r\n\r\nCalibration data backup:\r\n";
+        const QList<QPair<QByteArray, QPair<int, int>>> sections = {
+            {"0-50mV:", {4, 5}}, {"TC:", {8, 9}}, {"Pt100:", {6, 7}}, {"0-10V:", {17, 18}}, {"0-20mA:", {19, 20}}};
+        for (qsizetype i = 0; i < sections.size(); ++i) {
+            if (i > 0)
+                expected += "\r\n";
+            expected += sections[i].first + "\r\nOffset: " + value(sections[i].second.first) + "\t\tGain: "
+                + value(sections[i].second.second) + "\r\n";
+        }
+        const QString backup = app.dir.filePath(QStringLiteral("00123045.txt"));
+        QCOMPARE(fileBytes(backup), expected);
+
+        // The current input uses registers 19 and 20; Apply writes them and the live value follows.
+        auto* offset = calib.findChild<CalibrationSpinBox*>(QStringLiteral("CSpinOffset"));
+        auto* gain = calib.findChild<CalibrationSpinBox*>(QStringLiteral("CSpinGanho"));
+        QCOMPARE(offset->value(), int(app.emulator->parameter(19)));
+        const QString before = calib.findChild<QLabel*>(QStringLiteral("PVLabel"))->text();
+        offset->setValue(offset->value() + 400);
+        gain->setValue(10500);
+        const int written = offset->value();
+        calib.ApplyButtonClick();
+        QCOMPARE(int(app.emulator->parameter(19)), written);
+        QCOMPARE(app.emulator->parameter(20), qint16(10500));
+        QVERIFY(calib.findChild<QLabel*>(QStringLiteral("PVLabel"))->text() != before);
+        QVERIFY(calib.findChild<QPushButton*>(QStringLiteral("ApplyButton"))->isEnabled());
+
+        // A second opening leaves the first backup as it was.
+        app.boxes.clear();
+        calib.FormShow();
+        QCOMPARE(app.boxTexts(), QStringList{QStringLiteral("Calibration backup file already exists!")});
+        QCOMPARE(fileBytes(backup), expected);
+    }
+
+    void noTransmitterSavesNoBackup()
+    {
+        AppFixture app;
+        QVERIFY(app.start(seedFor(0, 130)));
+        app.read();
+        app.emulator->setFault(emu::Fault::Silence);
+        CalibrationBridge bridge(*app.form, app.boxes);
+        CalibForm calib(&bridge);
+        app.boxes.clear();
+        calib.FormShow();
+        QVERIFY(app.boxTexts().contains(QStringLiteral("Erro de comunicação!")));
+        QVERIFY(!QFile::exists(app.dir.filePath(QStringLiteral("00123045.txt"))));
+    }
+};
+
+QTEST_MAIN(ServiceModeEndToEndTest)
+#include "tst_servicemode_e2e.moc"
