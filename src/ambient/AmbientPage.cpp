@@ -44,22 +44,16 @@ void AmbientPage::ReadAmbientConfig()
     TransferProgress progress(form_, w_.EnviaBarT, w_.EdtStatT);
     progress.start();
     form_.shared().SendInProgress = false;
-    const std::function<int()> steps[] = {
-        [this] { return ReadAmbientFlags(); },
-        [this] { return ReadAmbientRange(); },
-        [this] { return ReadAmbientZero(); },
-        [this] { return ReadAmbientLive(); },
-    };
-    const int last = static_cast<int>(std::size(steps)) - 1;
-    for (int i = 0; i <= last; ++i) {
-        if (retryStep(StepAttempts, steps[i]) != Status::Ok) {
-            progress.failRead(messages[Msg::CommunicationError]);
-            return;
-        }
-        if (i < last)
-            progress.advance(messages[Msg::ReadingConfiguration]);
-        else
-            progress.complete(messages[Msg::ReadingConfiguration]);
+    if (!runTransferSteps(progress,
+                          {
+                              [this] { return ReadAmbientFlags(); },
+                              [this] { return ReadAmbientRange(); },
+                              [this] { return ReadAmbientZero(); },
+                              [this] { return ReadAmbientLive(); },
+                          },
+                          messages[Msg::ReadingConfiguration])) {
+        progress.failRead(messages[Msg::CommunicationError]);
+        return;
     }
     SetAmbientLimits();
     progress.succeed(messages[Msg::ReadOk]);
@@ -175,21 +169,15 @@ void AmbientPage::SendAmbientConfig()
         return;
     }
 
-    const std::function<int()> writes[] = {
-        [this] { return WriteAmbientRange(); },
-        [this] { return WriteAmbientFlags(); },
-        [this] { return WriteAmbientZero(); },
-    };
-    const int last = static_cast<int>(std::size(writes)) - 1;
-    for (int i = 0; i <= last; ++i) {
-        if (retryStep(StepAttempts, writes[i]) != Status::Ok) {
-            progress.failSend(writeError);
-            return;
-        }
-        if (i < last)
-            progress.advance(sending);
-        else
-            progress.complete(sending);
+    if (!runTransferSteps(progress,
+                          {
+                              [this] { return WriteAmbientRange(); },
+                              [this] { return WriteAmbientFlags(); },
+                              [this] { return WriteAmbientZero(); },
+                          },
+                          sending)) {
+        progress.failSend(writeError);
+        return;
     }
     progress.succeed(messages[Msg::SendOk]);
 }

@@ -271,4 +271,19 @@ int retryStep(int attempts, const std::function<int()>& step)
     return status;
 }
 
+bool runTransferSteps(TransferProgress& progress, std::initializer_list<std::function<int()>> steps,
+                      const QString& caption)
+{
+    qsizetype remaining = static_cast<qsizetype>(steps.size());
+    for (const auto& step : steps) {
+        if (retryStep(StepAttempts, step) != Status::Ok)
+            return false;
+        if (--remaining > 0)
+            progress.advance(caption);
+        else
+            progress.complete(caption);
+    }
+    return true;
+}
+
 }  // namespace korv::humamb

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 
 class QEvent;
@@ -119,6 +120,11 @@ bool contactForSend(FormServices& form, TransferProgress& progress);
 // Runs a step until it returns Status::Ok, at most `attempts` times, without pause; the last
 // status counts.
 int retryStep(int attempts, const std::function<int()>& step);
+
+// The steps of a transfer in order, each retried as above: the bar advances with `caption` after
+// each step and fills after the last. False as soon as a step still fails; the caller reports it.
+bool runTransferSteps(TransferProgress& progress, std::initializer_list<std::function<int()>> steps,
+                      const QString& caption);
 
 }  // namespace humamb
 }  // namespace korv

@@ -60,22 +60,16 @@ void HumidityPage::ReadHumidityConfig()
     TransferProgress progress(form_, w_.EnviaBarRHT, w_.EdtStatRHT);
     progress.start();
     form_.shared().SendInProgress = false;
-    const std::function<int()> steps[] = {
-        [this] { return ReadHumidityFlags(); },
-        [this] { return ReadHumidityRanges(); },
-        [this] { return ReadHumidityZeros(); },
-        [this] { return ReadHumidityLive(); },
-    };
-    const int last = static_cast<int>(std::size(steps)) - 1;
-    for (int i = 0; i <= last; ++i) {
-        if (retryStep(StepAttempts, steps[i]) != Status::Ok) {
-            progress.failRead(messages[Msg::CommunicationError]);
-            return;
-        }
-        if (i < last)
-            progress.advance(messages[Msg::ReadingConfiguration]);
-        else
-            progress.complete(messages[Msg::ReadingConfiguration]);
+    if (!runTransferSteps(progress,
+                          {
+                              [this] { return ReadHumidityFlags(); },
+                              [this] { return ReadHumidityRanges(); },
+                              [this] { return ReadHumidityZeros(); },
+                              [this] { return ReadHumidityLive(); },
+                          },
+                          messages[Msg::ReadingConfiguration])) {
+        progress.failRead(messages[Msg::CommunicationError]);
+        return;
     }
     progress.succeed(messages[Msg::ReadOk]);
 }

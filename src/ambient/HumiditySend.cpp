@@ -56,21 +56,15 @@ void HumidityPage::SendHumidityConfig()
         return;
     }
 
-    const std::function<int()> writes[] = {
-        [this] { return WriteHumidityRanges(); },
-        [this] { return WriteHumidityFlags(); },
-        [this] { return WriteHumidityZeros(); },
-    };
-    const int last = static_cast<int>(std::size(writes)) - 1;
-    for (int i = 0; i <= last; ++i) {
-        if (retryStep(StepAttempts, writes[i]) != Status::Ok) {
-            progress.failSend(writeError);
-            return;
-        }
-        if (i < last)
-            progress.advance(sending);
-        else
-            progress.complete(sending);
+    if (!runTransferSteps(progress,
+                          {
+                              [this] { return WriteHumidityRanges(); },
+                              [this] { return WriteHumidityFlags(); },
+                              [this] { return WriteHumidityZeros(); },
+                          },
+                          sending)) {
+        progress.failSend(writeError);
+        return;
     }
     progress.succeed(messages[Msg::SendOk]);
 }
