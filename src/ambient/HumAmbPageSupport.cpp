@@ -244,31 +244,19 @@ void TransferProgress::succeed(const QString& text)
 bool contactForSend(FormServices& form, TransferProgress& progress)
 {
     const MessageTable& messages = form.messages();
-    for (int attempt = 0; attempt < StepAttempts; ++attempt) {
-        if (!form.link().Open()) {
-            progress.failSend(messages[Msg::PortSetupError]);
-            return false;
-        }
-        if (form.ReadSerialNumber() == Status::Ok) {
-            progress.advance(messages[Msg::SendingConfiguration]);
-            return true;
-        }
-        BusyWait(ContactPauseMs);
+    switch (contactTransmitter(form, HumAmbSendContact)) {
+    case ContactOutcome::Made:
+        progress.advance(messages[Msg::SendingConfiguration]);
+        return true;
+    case ContactOutcome::PortUnavailable:
+        progress.failSend(messages[Msg::PortSetupError]);
+        return false;
+    case ContactOutcome::NoAnswer:
+        break;
     }
     form.link().Close();
     progress.failSend(messages[Msg::WriteError]);
     return false;
-}
-
-int retryStep(int attempts, const std::function<int()>& step)
-{
-    int status = Status::NoAnswer;
-    for (int i = 0; i < attempts; ++i) {
-        status = step();
-        if (status == Status::Ok)
-            break;
-    }
-    return status;
 }
 
 bool runTransferSteps(TransferProgress& progress, std::initializer_list<std::function<int()>> steps,

@@ -3,6 +3,7 @@
 #include "ambient/HumAmbLimits.h"
 #include "ambient/HumAmbRanges.h"
 #include "common/KeyFilters.h"
+#include "link/Contact.h"
 
 #include <QChar>
 #include <QString>
@@ -26,8 +27,6 @@ struct InputRangeState;
 namespace humamb {
 
 // Every step of a transfer is tried this often in a row before the sequence gives up.
-inline constexpr int StepAttempts = 3;
-inline constexpr int ContactPauseMs = 100;  // between the serial-number attempts of a send
 inline constexpr int StatusSeconds = 2;  // "Leitura OK" and "Envio OK" stay this long
 
 // One input of the humidity or the ambient tab: its limit edits, zero edit, zero-limit labels
@@ -112,14 +111,9 @@ private:
     QLineEdit* status_;
 };
 
-// Contact before a send: open the serial link and read the serial number, up to StepAttempts
-// times ContactPauseMs apart. A port that will not open ends at once with message 4, a silent
+// Contact before a send, by HumAmbSendContact. A port that will not open ends at once with message 4, a silent
 // transmitter with the link closed and message 5. Returns false once the user has been told.
 bool contactForSend(FormServices& form, TransferProgress& progress);
-
-// Runs a step until it returns Status::Ok, at most `attempts` times, without pause; the last
-// status counts.
-int retryStep(int attempts, const std::function<int()>& step);
 
 // The steps of a transfer in order, each retried as above: the bar advances with `caption` after
 // each step and fills after the last. False as soon as a step still fails; the caller reports it.

@@ -128,7 +128,6 @@ private:
     void buildPortMenu();
     void createHumidityMenu();
     void clearStatusLines();
-    bool contactTransmitter(int attempts);
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void syncUnitMenu();
     void moveHeadRailControls(int from, int to);

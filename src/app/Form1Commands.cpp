@@ -2,7 +2,7 @@
 
 #include "ambient/HumAmbPages.h"
 #include "app/HelpFile.h"
-#include "common/Timing.h"
+#include "link/Contact.h"
 #include "temperature/HeadRailPage.h"
 
 #include <QAction>
@@ -17,45 +17,21 @@
 namespace korv {
 
 namespace {
-constexpr int ContactAttempts = 8;
-constexpr int ContactPauseMs = 1000;
-constexpr int StepAttempts = 3;
 constexpr int ReadOkSeconds = 2;
-
-// Runs a step until it succeeds, at most `attempts` times, without pause; the last status counts.
-template <typename Step>
-int retry(int attempts, Step step)
-{
-    int status = Status::NoAnswer;
-    for (int i = 0; i < attempts; ++i) {
-        status = step();
-        if (status == Status::Ok)
-            break;
-    }
-    return status;
-}
 }  // namespace
 
 void TForm1::Ler_ConfigClick()
 {
     setBusyCursor(true);
     clearStatusLines();
-    bool contact = false;
-    if (link().Open()) {
-        for (int attempt = 0; attempt < ContactAttempts && !contact; ++attempt) {
-            contact = ReadSerialNumber() == Status::Ok;
-            if (!contact)
-                BusyWait(ContactPauseMs);
-        }
-    }
-    if (!contact) {
+    if (contactTransmitter(*this, ReadCommandContact) != ContactOutcome::Made) {
         link().Close();
         setBusyCursor(false);
         ShowWarning(messages_[Msg::CommunicationError]);
         clearInfoMemos();
         return;
     }
-    if (retry(StepAttempts, [this] { return IdentifyTransmitter(); }) != Status::Ok) {
+    if (retryStep(StepAttempts, [this] { return IdentifyTransmitter(); }) != Status::Ok) {
         setBusyCursor(false);
         ShowWarning(messages_[Msg::CommunicationError]);
         appendEmptyLineToInfoMemos();
@@ -73,7 +49,7 @@ void TForm1::Ler_ConfigClick()
     }
     shared_.SendInProgress = false;
     for (auto step : {&TForm1::ReadConfigWord, &TForm1::ReadRange, &TForm1::ReadZero}) {
-        if (retry(StepAttempts, [this, step] { return (this->*step)(); }) != Status::Ok) {
+        if (retryStep(StepAttempts, [this, step] { return (this->*step)(); }) != Status::Ok) {
             setBusyCursor(false);
             ShowWarning(messages_[Msg::CommunicationError]);
             return;

@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/Timing.h"
+#include "link/Contact.h"
 #include "link/FormServices.h"
 #include "link/Identification.h"
 #include "link/RegisterAccess.h"
@@ -25,8 +26,6 @@ namespace
 // Gives the main window time to show itself and open the port before the search blocks the
 // event loop.
 constexpr int SearchDelayMs = 1000;
-constexpr int Attempts = 3;
-constexpr int SerialNumberRetryPauseMs = 100;
 constexpr int ProgressPauseMs = 10;
 constexpr int StatusLineSeconds = 2;
 
@@ -62,14 +61,14 @@ void TSplashForm::TimerSplashTimer()
 {
     TimerSplash->stop();
 
-    switch (readSerialNumber()) {
-    case SerialNumberOutcome::Read:
+    switch (contactTransmitter(form_, StartupSearchContact)) {
+    case ContactOutcome::Made:
         break;
-    case SerialNumberOutcome::PortUnavailable:
+    case ContactOutcome::PortUnavailable:
         // The port's own error was reported when the main window opened it.
         finish();
         return;
-    case SerialNumberOutcome::NoAnswer:
+    case ContactOutcome::NoAnswer:
         showProgressEnd();
         form_.link().Close();
         warnCommunicationError();
@@ -122,27 +121,9 @@ void TSplashForm::TimerSplashTimer()
     finish();
 }
 
-TSplashForm::SerialNumberOutcome TSplashForm::readSerialNumber()
-{
-    for (int attempt = 1; attempt <= Attempts; ++attempt) {
-        // Every attempt opens the port anew, so that a port lost during a failed exchange is
-        // reopened; an open port is kept as it is.
-        if (!form_.link().Open())
-            return SerialNumberOutcome::PortUnavailable;
-        if (form_.ReadSerialNumber() == Status::Ok)
-            return SerialNumberOutcome::Read;
-        if (attempt < Attempts)
-            BusyWait(SerialNumberRetryPauseMs);
-    }
-    return SerialNumberOutcome::NoAnswer;
-}
-
 bool TSplashForm::retried(int (FormServices::*step)())
 {
-    for (int attempt = 1; attempt <= Attempts; ++attempt)
-        if ((form_.*step)() == Status::Ok)
-            return true;
-    return false;
+    return retryStep(StepAttempts, [this, step] { return (form_.*step)(); }) == Status::Ok;
 }
 
 // The event loop is blocked for the whole search, so progress only shows through an immediate

@@ -35,11 +35,8 @@ Q_SIGNALS:
     void searchFinished();
 
 private:
-    enum class SerialNumberOutcome { Read, PortUnavailable, NoAnswer };
-
     // Runs one step up to three times; true at its first success.
     bool retried(int (FormServices::*step)());
-    SerialNumberOutcome readSerialNumber();
     void advance();
     void completeProgress();
     void showProgressEnd();

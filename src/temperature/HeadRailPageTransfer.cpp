@@ -2,6 +2,8 @@
 // the form's configuration back.
 #include "temperature/HeadRailPage.h"
 
+#include "link/Contact.h"
+
 #include "common/NumberFormat.h"
 #include "common/Timing.h"
 #include "link/FormServices.h"
@@ -23,20 +25,7 @@ using headrail::Group;
 
 namespace {
 
-constexpr int ContactAttempts = 8;
-constexpr int ContactPauseMs = 1000;
-constexpr int StepAttempts = 3;
 constexpr int SendOkSeconds = 5;
-
-// Runs a step until it succeeds, at most `attempts` times in a row; the last status counts.
-template <typename Step>
-int retry(int attempts, Step step)
-{
-    int status = Status::NoAnswer;
-    for (int i = 0; i < attempts && status != Status::Ok; ++i)
-        status = step();
-    return status;
-}
 
 }  // namespace
 
@@ -162,20 +151,15 @@ void HeadRailPage::SendConfiguration()
 {
     const MessageTable& messages = form_.messages();
     SerialLink& link = form_.link();
-    bool contact = false;
-    for (int attempt = 0; attempt < ContactAttempts && !contact; ++attempt) {
-        if (!link.Open())
-            return;
-        contact = form_.ReadSerialNumber() == Status::Ok;
-        if (!contact)
-            BusyWait(ContactPauseMs);
-    }
-    if (!contact) {
+    const ContactOutcome contact = contactTransmitter(form_, HeadRailSendContact);
+    if (contact == ContactOutcome::PortUnavailable)
+        return;
+    if (contact == ContactOutcome::NoAnswer) {
         link.Close();
         form_.ShowWarning(messages[Msg::CommunicationError]);
         return;
     }
-    if (retry(StepAttempts, [this] { return form_.IdentifyTransmitter(); }) != Status::Ok) {
+    if (retryStep(StepAttempts, [this] { return form_.IdentifyTransmitter(); }) != Status::Ok) {
         form_.ShowWarning(messages[Msg::CommunicationError]);
         return;
     }
@@ -184,7 +168,7 @@ void HeadRailPage::SendConfiguration()
 
     // Re-reading register 1 keeps the transmitter's own bits; the form's selections stay as typed.
     form_.shared().SendInProgress = true;
-    if (retry(StepAttempts, [this] { return form_.ReadConfigWord(); }) != Status::Ok) {
+    if (retryStep(StepAttempts, [this] { return form_.ReadConfigWord(); }) != Status::Ok) {
         form_.ShowWarning(messages[Msg::CommunicationError]);
         return;
     }
@@ -192,12 +176,12 @@ void HeadRailPage::SendConfiguration()
         link.Close();
         return;
     }
-    if (retry(StepAttempts, [this] { return WriteRange(); }) != Status::Ok
-        || retry(StepAttempts, [this] { return WriteConfigWord(); }) != Status::Ok) {
+    if (retryStep(StepAttempts, [this] { return WriteRange(); }) != Status::Ok
+        || retryStep(StepAttempts, [this] { return WriteConfigWord(); }) != Status::Ok) {
         form_.ShowWarning(messages[Msg::CommunicationError]);
         return;
     }
-    if (retry(StepAttempts, [this] { return WriteZero(); }) != Status::Ok) {
+    if (retryStep(StepAttempts, [this] { return WriteZero(); }) != Status::Ok) {
         form_.ShowWarning(messages[Msg::WriteError]);
         return;
     }
