@@ -10,7 +10,11 @@ model="${1:-OrvHead}"
 "$root/scripts/build.sh"
 
 work="$(mktemp -d)"
-trap 'kill "$emulator" 2>/dev/null || true; rm -rf "$work"' EXIT
+cleanup() {
+    kill "${emulator:-}" 2>/dev/null && wait "$emulator" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
 port="$work/ttyKOrv"
 "$build/tools/emulator/orv-emulator" --model "$model" --link "$port" --state "$work/registers.txt" >"$work/emulator.log" &
 emulator=$!
