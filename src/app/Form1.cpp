@@ -144,7 +144,6 @@ void TForm1::FormClose()
         Link.reset();
     }
     languageLines_ = {};
-    settings_.UnitSetting = unitFahrenheit_ ? QStringLiteral("F") : QStringLiteral("C");
     // A failed write is not worth a box at exit; the previous file stays whole.
     writeSettings(settingsPath_, settings_);
 }
