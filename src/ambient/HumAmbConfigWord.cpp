@@ -1,5 +1,7 @@
 #include "ambient/HumAmbConfigWord.h"
 
+#include "link/Identification.h"
+
 namespace korv::humamb {
 
 namespace {
@@ -70,14 +72,7 @@ ConfigFlags decodeConfigWord(qint16 word)
 
 QString outputTypeLine(qint16 word, const MessageTable& messages)
 {
-    switch (decodeConfigWord(word).outputType) {
-    case OutputType4to20mA:
-        return messages[Msg::OutputTypePrefix] + messages[Msg::Output4to20mA];
-    case OutputType0to10V:
-        return messages[Msg::OutputTypePrefix] + messages[Msg::Output0to10V];
-    default:
-        return messages[Msg::Unknown];
-    }
+    return korv::outputTypeLine(static_cast<quint16>(word), false, messages);
 }
 
 qint16 humidityConfigWord(qint16 lastWord, bool humidityFailMax, bool temperatureFailMax, HumidityKind kind)

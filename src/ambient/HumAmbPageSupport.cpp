@@ -148,16 +148,7 @@ void checkOneOf(QRadioButton* on, QRadioButton* off)
 
 bool isUserFocusMove(const QEvent* event)
 {
-    switch (static_cast<const QFocusEvent*>(event)->reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::ShortcutFocusReason:
-    case Qt::OtherFocusReason:
-        return true;
-    default:
-        return false;
-    }
+    return korv::isUserFocusMove(static_cast<const QFocusEvent*>(event)->reason());
 }
 
 std::optional<QChar> typedCharacter(const QKeyEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QtCore/qnamespace.h>
 
 namespace korv {
 
@@ -27,5 +28,22 @@ KeyDecision filterZeroCorrectionKey(ZeroKeyState& state, QChar key, QChar separa
 // Whole-number limit entry: digits and Backspace; "-" (when allowed) empties the edit and starts
 // a new, negative number, so a minus sign can only stand first.
 KeyDecision filterLimitKey(QChar key, bool minusAllowed);
+
+// Focus changes the user makes between controls. A focus loss to a message box, a popup or the
+// menu bar returns to the same control and is no exit from it, so the exit rules of the edits
+// listen to these reasons only.
+inline bool isUserFocusMove(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
 
 }  // namespace korv

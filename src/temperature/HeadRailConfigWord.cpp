@@ -25,18 +25,5 @@ ConfigFields splitConfigWord(quint16 word)
     return fields;
 }
 
-QList<int> outputTypeMessages(int outputType)
-{
-    switch (outputType) {
-    case 0:
-        return { Msg::OutputTypePrefix, Msg::Output4to20mA };
-    case 1:
-        return { Msg::OutputTypePrefix, Msg::Output0to10V };
-    case 2:
-        return { Msg::OutputTypePrefix, Msg::Output0to5V };
-    default:
-        return { Msg::Unknown };
-    }
-}
 
 }  // namespace korv::headrail

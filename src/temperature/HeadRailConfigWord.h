@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QtGlobal>
 
 // Register map of the head/rail transmitters and the layout of their configuration word.
@@ -40,9 +39,5 @@ struct ConfigFields {
 };
 
 ConfigFields splitConfigWord(quint16 word);
-
-// Message-table entries of the output-type line, in order: the prefix and the output's name, or
-// the "unknown" text alone.
-QList<int> outputTypeMessages(int outputType);
 
 }  // namespace korv::headrail

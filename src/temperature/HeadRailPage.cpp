@@ -22,22 +22,6 @@ using headrail::Group;
 
 namespace {
 
-// Focus changes the user makes between controls. A focus loss to a message box, a popup or the
-// menu bar returns to the same control and is no exit from it.
-bool isUserFocusMove(Qt::FocusReason reason)
-{
-    switch (reason) {
-    case Qt::MouseFocusReason:
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::ShortcutFocusReason:
-    case Qt::OtherFocusReason:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // A limit edit that does not hold a whole number keeps the value it had.
 int limitIn(const QLineEdit* edit, int previous)
 {
