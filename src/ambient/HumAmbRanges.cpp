@@ -55,7 +55,7 @@ QString zeroCorrectionText(ZeroScale scale, int span, qint16 zeroRegister, QChar
     return formatFixed4(static_cast<long double>(zeroRegister) * span / scale.divisor, 2, separator);
 }
 
-bool zeroWithinLimits(double correction, const ZeroLimits& limits, QChar separator)
+bool zeroWithinLimits(long double correction, const ZeroLimits& limits, QChar separator)
 {
     const auto minimum = parseNumber(limits.minText, separator);
     const auto maximum = parseNumber(limits.maxText, separator);
@@ -64,7 +64,7 @@ bool zeroWithinLimits(double correction, const ZeroLimits& limits, QChar separat
     return correction >= *minimum && correction <= *maximum;
 }
 
-std::optional<qint16> encodeZero(ZeroScale scale, double correction, int span)
+std::optional<qint16> encodeZero(ZeroScale scale, long double correction, int span)
 {
     if (correction == 0)
         return qint16{0};
@@ -142,10 +142,10 @@ std::optional<float> parseLimitValue(const QString& text, QChar separator)
     return static_cast<float>(*value);
 }
 
-std::optional<double> parseZeroCorrection(const QString& text, QChar separator)
+std::optional<long double> parseZeroCorrection(const QString& text, QChar separator)
 {
     if (text.trimmed().isEmpty())
-        return 0.0;
+        return 0.0L;
     return parseNumber(text, separator);
 }
 

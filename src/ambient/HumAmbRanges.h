@@ -42,11 +42,11 @@ std::optional<ZeroLimits> zeroLimitsFromEdits(ZeroScale scale, const QString& lo
 QString zeroCorrectionText(ZeroScale scale, int span, qint16 zeroRegister, QChar separator = decimalSeparator());
 
 // Whether a typed correction lies within the limits as the labels show them.
-bool zeroWithinLimits(double correction, const ZeroLimits& limits, QChar separator = decimalSeparator());
+bool zeroWithinLimits(long double correction, const ZeroLimits& limits, QChar separator = decimalSeparator());
 
 // The zero register for a correction on `span`, rounded to a whole count. No value when the
 // correction cannot be expressed: a non-zero correction on a zero span, or a count beyond 16 bits.
-std::optional<qint16> encodeZero(ZeroScale scale, double correction, int span);
+std::optional<qint16> encodeZero(ZeroScale scale, long double correction, int span);
 
 // Send check of a range state, with the constant minimal span 5 in either unit. A state that is
 // still reversed (lower above upper) is checked in its reversed form. Names the edit to focus.
@@ -75,6 +75,6 @@ std::optional<LimitPair> parseLimitEdits(const QString& lowerText, const QString
 // A limit in single precision, as the range encodings take it.
 std::optional<float> parseLimitValue(const QString& text, QChar separator = decimalSeparator());
 // An empty zero edit means no correction.
-std::optional<double> parseZeroCorrection(const QString& text, QChar separator = decimalSeparator());
+std::optional<long double> parseZeroCorrection(const QString& text, QChar separator = decimalSeparator());
 
 }  // namespace korv::humamb

@@ -37,14 +37,14 @@ float ambientCount(const InputLimits& sensor, float value)
     return static_cast<float>((static_cast<long double>(value) - sensor.sensorMin) * AmbientCountSpan / sensorSpan(sensor));
 }
 
-double humTempValue(const InputLimits& sensor, float count)
+long double humTempValue(const InputLimits& sensor, float count)
 {
-    return static_cast<double>(sensor.sensorMin + (count - HumTempCountMin) * sensorSpan(sensor) / HumTempCountSpan);
+    return sensor.sensorMin + (count - HumTempCountMin) * sensorSpan(sensor) / HumTempCountSpan;
 }
 
-double ambientValue(const InputLimits& sensor, float count)
+long double ambientValue(const InputLimits& sensor, float count)
 {
-    return static_cast<double>(sensor.sensorMin + count * sensorSpan(sensor) / AmbientCountSpan);
+    return sensor.sensorMin + count * sensorSpan(sensor) / AmbientCountSpan;
 }
 
 }  // namespace
@@ -94,7 +94,7 @@ DecodedRange clampUpperToSensor(DecodedRange range, const InputLimits& sensor)
     return range;
 }
 
-QString limitEditText(double value)
+QString limitEditText(long double value)
 {
     return formatFixed4(value, 0);
 }

@@ -19,8 +19,8 @@ struct RangeRegisters {
 
 // A decoded user range. The values are not rounded: the limit edits show them rounded.
 struct DecodedRange {
-    double lower = 0;
-    double upper = 0;
+    long double lower = 0;
+    long double upper = 0;
 };
 
 // Humidity + temperature scale (Orv-Hu, Orv-H, both inputs): 1000 counts are the sensor minimum
@@ -38,6 +38,6 @@ std::optional<DecodedRange> decodeAmbientRange(const InputLimits& sensor, qint16
 DecodedRange clampUpperToSensor(DecodedRange range, const InputLimits& sensor);
 
 // A decoded limit as the limit edit shows it: rounded to a whole number.
-QString limitEditText(double value);
+QString limitEditText(long double value);
 
 }  // namespace korv::humamb

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -10,6 +11,8 @@
 namespace korv {
 
 namespace {
+
+constexpr int SignificantDigits = 18;
 
 // Decimal digits of |value| with the position of the decimal point, rounded half away from zero
 // at `decimals` places after the point and at `maxSignificant` significant digits (0: no limit).
@@ -23,10 +26,12 @@ DecimalDigits roundedDigits(long double value, int decimals, int maxSignificant)
     DecimalDigits result;
     if (!std::isfinite(value) || value == 0.0L)
         return result;
-    // 21 significant digits cover the exact expansion of every extended-precision value that the
-    // rounding below can reach, so the half-way decision is made on the true value.
+    // The value is first taken to 18 significant decimal digits, as the runtime the transmitters'
+    // setup was written against did, and the half-way decision is then made on that decimal
+    // number. A decimal half that binary cannot hold (1.05, 13.95, 4.995) therefore rounds away
+    // from zero instead of falling whichever way its binary error points.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.20Le", std::fabs(value));
+    std::snprintf(buffer, sizeof buffer, "%.*Le", SignificantDigits - 1, std::fabs(value));
     const std::string text(buffer);
     const auto ePos = text.find('e');
     std::string mantissa = text.substr(0, ePos);
@@ -119,21 +124,23 @@ QString formatDecimals(long double value, int decimals)
     return formatDecimals(value, decimals, decimalSeparator());
 }
 
-std::optional<double> parseNumber(const QString& text, QChar separator)
+std::optional<long double> parseNumber(const QString& text, QChar separator)
 {
     const QString t = text.trimmed();
-    QString canonical;
+    std::string canonical;
     bool digitSeen = false;
     bool separatorSeen = false;
     for (qsizetype i = 0; i < t.size(); ++i) {
         const QChar c = t[i];
-        if (i == 0 && (c == u'-' || c == u'+')) {
-            canonical += c;
+        if (i == 0 && c == u'-') {
+            canonical += '-';
+        } else if (i == 0 && c == u'+') {
+            // from_chars takes no plus sign; the number is the same without it
         } else if (c >= u'0' && c <= u'9') {
-            canonical += c;
+            canonical += static_cast<char>(c.unicode());
             digitSeen = true;
         } else if (c == separator && !separatorSeen) {
-            canonical += u'.';
+            canonical += '.';
             separatorSeen = true;
         } else {
             return std::nullopt;
@@ -141,14 +148,17 @@ std::optional<double> parseNumber(const QString& text, QChar separator)
     }
     if (!digitSeen)
         return std::nullopt;
-    bool ok = false;
-    const double value = canonical.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
+    // Extended precision, locale-free: the user's text is the decimal the rules work on, so a
+    // typed 0,015 must not arrive as the double just below it.
+    long double value = 0;
+    const char* end = canonical.data() + canonical.size();
+    const auto [stop, error] = std::from_chars(canonical.data(), end, value);
+    if (error != std::errc {} || stop != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
-std::optional<double> parseNumber(const QString& text)
+std::optional<long double> parseNumber(const QString& text)
 {
     return parseNumber(text, decimalSeparator());
 }
@@ -158,7 +168,7 @@ std::optional<int> parseTruncated(const QString& text, QChar separator)
     const auto value = parseNumber(text, separator);
     if (!value)
         return std::nullopt;
-    const double truncated = std::trunc(*value);
+    const long double truncated = std::trunc(*value);
     if (truncated < std::numeric_limits<int>::min() || truncated > std::numeric_limits<int>::max())
         return std::nullopt;
     return static_cast<int>(truncated);

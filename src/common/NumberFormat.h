@@ -26,8 +26,9 @@ QString formatDecimals(long double value, int decimals);
 
 // A number as the user types it: optional blanks around it, an optional sign, digits with at most
 // one decimal separator (the given one only), at least one digit. Anything else is no number.
-std::optional<double> parseNumber(const QString& text, QChar separator);
-std::optional<double> parseNumber(const QString& text);
+// The value is in extended precision, the precision of every computation made from it.
+std::optional<long double> parseNumber(const QString& text, QChar separator);
+std::optional<long double> parseNumber(const QString& text);
 
 // parseNumber truncated toward zero; no value for a text that is not a number or does not fit.
 std::optional<int> parseTruncated(const QString& text, QChar separator);

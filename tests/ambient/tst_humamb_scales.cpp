@@ -100,8 +100,8 @@ private Q_SLOTS:
         const auto g = static_cast<qint16>(gain);
         const auto range = ambient ? decodeAmbientRange(sensor, o, g) : decodeHumTempRange(sensor, o, g);
         QVERIFY(range);
-        QVERIFY2(qAbs(range->lower - lower) < 1e-4, qPrintable(QString::number(range->lower, 'g', 10)));
-        QVERIFY2(qAbs(range->upper - upper) < 1e-4, qPrintable(QString::number(range->upper, 'g', 10)));
+        QVERIFY2(qAbs(range->lower - lower) < 1e-4, qPrintable(QString::number(static_cast<double>(range->lower), 'g', 10)));
+        QVERIFY2(qAbs(range->upper - upper) < 1e-4, qPrintable(QString::number(static_cast<double>(range->upper), 'g', 10)));
         QCOMPARE(limitEditText(range->lower), lowerText);
         QCOMPARE(limitEditText(range->upper), upperText);
     }

@@ -3,7 +3,23 @@
 
 #include <QTest>
 
+#include <charconv>
+#include <string>
+
 using namespace korv;
+
+namespace {
+
+// The decimal a test row names, in extended precision, read without the code under test.
+long double extended(const QString& text)
+{
+    const std::string digits = text.toStdString();
+    long double value = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return value;
+}
+
+}  // namespace
 
 class NumberFormatTest : public QObject {
     Q_OBJECT
@@ -37,6 +53,45 @@ private Q_SLOTS:
         QCOMPARE(formatFixed4(value, decimals, u','), expected);
     }
 
+    // Decimal halves that binary cannot hold exactly: the value goes to 18 significant digits
+    // first, so each is a true half there and rounds away from zero.
+    void halvesRoundAsDecimals_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("1.05 at one decimal") << "1.05" << 1 << "1,1";
+        QTest::newRow("13.95 at one decimal") << "13.95" << 1 << "14,0";
+        QTest::newRow("-13.95 at one decimal") << "-13.95" << 1 << "-14,0";
+        QTest::newRow("4.995 at two decimals") << "4.995" << 2 << "5,00";
+        QTest::newRow("-4.995 at two decimals") << "-4.995" << 2 << "-5,00";
+        QTest::newRow("0.015 at two decimals") << "0.015" << 2 << "0,02";
+        QTest::newRow("0.105 at two decimals") << "0.105" << 2 << "0,11";
+        QTest::newRow("-1.025 at two decimals") << "-1.025" << 2 << "-1,03";
+        QTest::newRow("1.005 at two decimals") << "1.005" << 2 << "1,01";
+        QTest::newRow("509.5 as a whole count") << "509.5" << 0 << "510";
+        QTest::newRow("just below a half stays below") << "0.01499" << 2 << "0,01";
+    }
+    void halvesRoundAsDecimals()
+    {
+        QFETCH(QString, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, expected);
+        QCOMPARE(formatFixed4(extended(value), decimals, u','), expected);
+        QCOMPARE(formatDecimals(extended(value), decimals, u','), expected);
+    }
+
+    // The same halves as the program computes them, in extended precision.
+    void computedHalves()
+    {
+        QCOMPARE(formatFixed4(279 * 5 / 100.0L, 1, u','), QStringLiteral("14,0"));
+        QCOMPARE(formatFixed4(21 * 5 / 100.0L, 1, u','), QStringLiteral("1,1"));
+        QCOMPARE(formatFixed4(-999.0L * 50 / 10000, 2, u','), QStringLiteral("-5,00"));
+        QCOMPARE(formatFixed4(1.0L * 300 * 0.05L / 1000, 2, u','), QStringLiteral("0,02"));
+        // A single-precision value is expanded as it is held: 1.05f lies below the half.
+        QCOMPARE(formatFixed4(1.05f, 1, u','), QStringLiteral("1,0"));
+    }
+
     void decimalsWithoutSignificantLimit()
     {
         QCOMPARE(formatDecimals(1000.0L, 1, u','), QStringLiteral("1000,0"));
@@ -68,7 +123,15 @@ private Q_SLOTS:
         const auto parsed = parseNumber(text, u',');
         QCOMPARE(parsed.has_value(), valid);
         if (valid)
-            QCOMPARE(*parsed, value);
+            QCOMPARE(static_cast<double>(*parsed), value);
+    }
+
+    void parseKeepsTheDecimal()
+    {
+        QCOMPARE(*parseNumber(QStringLiteral("0,015"), u','), extended(QStringLiteral("0.015")));
+        QCOMPARE(*parseNumber(QStringLiteral("-13,95"), u','), extended(QStringLiteral("-13.95")));
+        QCOMPARE(*parseNumber(QStringLiteral("+5"), u','), 5.0L);
+        QCOMPARE(*parseNumber(QStringLiteral(",5"), u','), 0.5L);
     }
 
     void truncation()
