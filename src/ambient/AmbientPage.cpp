@@ -7,6 +7,7 @@
 #include "ambient/HumAmbRanges.h"
 #include "ambient/HumAmbScales.h"
 #include "link/FormServices.h"
+#include "widgets/TypedInput.h"
 #include "link/SerialLink.h"
 
 #include <QEvent>
@@ -23,8 +24,10 @@ using namespace humamb;
 AmbientPage::AmbientPage(FormServices& form, HumAmbState& state, const AmbientWidgets& widgets, QObject* parent)
     : QObject(parent), form_(form), s_(state), w_(widgets)
 {
-    for (QLineEdit* edit : {w_.EdtTempLowLimit, w_.EdtTempHighLimit, w_.EdtTempZeroCorrection})
+    for (QLineEdit* edit : {w_.EdtTempLowLimit, w_.EdtTempHighLimit, w_.EdtTempZeroCorrection}) {
         edit->installEventFilter(this);
+        refuseUntypedText(edit);
+    }
 }
 
 InputControls AmbientPage::ambientInput() const

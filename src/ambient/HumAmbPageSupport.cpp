@@ -4,6 +4,7 @@
 #include "common/Timing.h"
 #include "link/FormServices.h"
 #include "link/SerialLink.h"
+#include "widgets/TypedInput.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -20,19 +21,6 @@ namespace {
 constexpr int ProgressMaximum = 10;
 constexpr int LastStepPauseMs = 10;
 
-// Leaves the key press to the edit unless the filter refuses it or types another character.
-bool applyKeyDecision(QLineEdit* edit, const KeyDecision& decision, QChar typed)
-{
-    if (!decision.accept)
-        return true;
-    if (decision.clearEditFirst)
-        edit->clear();
-    if (decision.key != typed) {
-        edit->insert(QString(decision.key));
-        return true;
-    }
-    return false;
-}
 }  // namespace
 
 InputLimits sensorLimits(const InputRangeState& state)
@@ -151,30 +139,14 @@ bool isUserFocusMove(const QEvent* event)
     return korv::isUserFocusMove(static_cast<const QFocusEvent*>(event)->reason());
 }
 
-std::optional<QChar> typedCharacter(const QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Backspace)
-        return Backspace;
-    const QString text = event->text();
-    if (text.size() != 1 || text[0].category() == QChar::Other_Control)
-        return std::nullopt;
-    return text[0];
-}
-
 bool filterLimitKeyPress(QLineEdit* edit, QKeyEvent* event)
 {
-    const auto typed = typedCharacter(event);
-    if (!typed)
-        return false;
-    return applyKeyDecision(edit, filterLimitKey(*typed, true), *typed);
+    return typeFiltered(edit, event, [](QChar key) { return filterLimitKey(key, true); });
 }
 
 bool filterZeroKeyPress(QLineEdit* edit, QKeyEvent* event, ZeroKeyState& keys)
 {
-    const auto typed = typedCharacter(event);
-    if (!typed)
-        return false;
-    return applyKeyDecision(edit, filterZeroCorrectionKey(keys, *typed, decimalSeparator()), *typed);
+    return typeFiltered(edit, event, [&keys](QChar key) { return filterZeroCorrectionKey(keys, key, decimalSeparator()); });
 }
 
 TransferProgress::TransferProgress(FormServices& form, QProgressBar* bar, QLineEdit* status)

@@ -79,11 +79,6 @@ void checkOneOf(QRadioButton* on, QRadioButton* off);
 // a message box or a popup menu and regained from it is no move within the form.
 bool isUserFocusMove(const QEvent* event);
 
-// The character a key press types, as the key filters see it: Backspace or one printable
-// character. No value for keys that type nothing (arrows, Delete) and for control characters
-// (Tab, Return, Escape, shortcuts), which keep their usual function.
-std::optional<QChar> typedCharacter(const QKeyEvent* event);
-
 // Key filters bound to the edits. Both return true when the key press is consumed.
 bool filterLimitKeyPress(QLineEdit* edit, QKeyEvent* event);
 bool filterZeroKeyPress(QLineEdit* edit, QKeyEvent* event, ZeroKeyState& keys);

@@ -7,6 +7,7 @@
 #include "ambient/HumAmbRanges.h"
 #include "ambient/HumAmbScales.h"
 #include "link/FormServices.h"
+#include "widgets/TypedInput.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -23,8 +24,10 @@ HumidityPage::HumidityPage(FormServices& form, HumAmbState& state, const Humidit
     : QObject(parent), form_(form), s_(state), w_(widgets)
 {
     for (QLineEdit* edit : {w_.EdtLimInfRH, w_.EdtLimSupRH, w_.EdtLimInfTemp, w_.EdtLimSupTemp, w_.EdtCorrZeroRH,
-                            w_.EdtCorrZeroTemp})
+                            w_.EdtCorrZeroTemp}) {
         edit->installEventFilter(this);
+        refuseUntypedText(edit);
+    }
 }
 
 HumidityKind HumidityPage::kind() const

@@ -1,5 +1,7 @@
 #include "app/UiFactory.h"
 
+#include "widgets/TypedInput.h"
+
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -62,8 +64,7 @@ QLineEdit* makeEdit(
 {
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(name);
-    if (maxLength > 0)
-        edit->setMaxLength(maxLength);
+    setTypedMaxLength(edit, maxLength);
     edit->setFixedWidth(editWidthFor(edit, widestText));
     return edit;
 }

@@ -28,7 +28,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text);
 // that a later text neither gets clipped nor pushes its neighbours around.
 void reserveWidth(QLabel* label, const QStringList& texts);
 
-// widestText sizes the edit: the longest value it is expected to show in full.
+// widestText sizes the edit: the longest value it is expected to show in full. maxLength limits
+// typing only; a text the program sets is kept whole.
 QLineEdit* makeEdit(
     QWidget* parent, const QString& name, const QString& text, const QString& widestText, int maxLength = 0);
 

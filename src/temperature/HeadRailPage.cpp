@@ -5,11 +5,11 @@
 #include "temperature/HeadRailSensors.h"
 #include "temperature/HeadRailZero.h"
 #include "temperature/RadioGroup.h"
+#include "widgets/TypedInput.h"
 
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -35,6 +35,10 @@ HeadRailPage::HeadRailPage(FormServices& form, const HeadRailWidgets& widgets, Q
 {
     for (QLineEdit* edit : {w_.EdtLimitMinSensor, w_.EdtLimitMaxSensor, w_.EdtCorrigeZero})
         edit->installEventFilter(this);
+    // Models outside the family type their limits freely; only text the rules check is guarded.
+    refuseUntypedText(w_.EdtCorrigeZero);
+    for (QLineEdit* edit : {w_.EdtLimitMinSensor, w_.EdtLimitMaxSensor})
+        refuseUntypedText(edit, [this] { return limitKeysApply(); });
 }
 
 QString HeadRailPage::model() const
@@ -257,44 +261,22 @@ bool HeadRailPage::eventFilter(QObject* watched, QEvent* event)
 
 bool HeadRailPage::keyPress(QLineEdit* edit, QKeyEvent* event)
 {
-    // Pasting would bring in text no key filter has seen.
-    if (event->matches(QKeySequence::Paste))
-        return true;
-    if (event->key() == Qt::Key_Backspace) {
-        if (edit == w_.EdtCorrigeZero)
-            filterZeroCorrectionKey(zeroKeys, Backspace, decimalSeparator());
-        return false;
+    if (edit == w_.EdtCorrigeZero) {
+        return typeFiltered(edit, event, [this](QChar key) {
+            return filterZeroCorrectionKey(zeroKeys, key, decimalSeparator());
+        });
     }
-    const QString text = event->text();
-    // Navigation, Delete, Tab and the control shortcuts (copy, undo...) keep their usual meaning.
-    if (text.isEmpty() || !text.front().isPrint())
+    const auto keys = headrail::limitKeysFor(model(), selectedPosition(), form_.identification().NoThermocoupleB);
+    if (keys == headrail::LimitKeys::Any)
         return false;
-    bool consumed = false;
-    for (const QChar key : text)
-        consumed = insertFiltered(edit, key) || consumed;
-    return consumed;
+    const bool minusAllowed = keys == headrail::LimitKeys::DigitsAndMinus;
+    return typeFiltered(edit, event, [minusAllowed](QChar key) { return filterLimitKey(key, minusAllowed); });
 }
 
-// Inserts the typed character as the edit's filter decides; false when the edit takes the key
-// unfiltered.
-bool HeadRailPage::insertFiltered(QLineEdit* edit, QChar key)
+bool HeadRailPage::limitKeysApply() const
 {
-    KeyDecision decision;
-    if (edit == w_.EdtCorrigeZero) {
-        decision = filterZeroCorrectionKey(zeroKeys, key, decimalSeparator());
-    } else {
-        const auto keys
-            = headrail::limitKeysFor(model(), selectedPosition(), form_.identification().NoThermocoupleB);
-        if (keys == headrail::LimitKeys::Any)
-            return false;
-        decision = filterLimitKey(key, keys == headrail::LimitKeys::DigitsAndMinus);
-    }
-    if (decision.accept) {
-        if (decision.clearEditFirst)
-            edit->clear();
-        edit->insert(QString(decision.key));  // insert() keeps to the edit's maximum length
-    }
-    return true;
+    return headrail::limitKeysFor(model(), selectedPosition(), form_.identification().NoThermocoupleB)
+        != headrail::LimitKeys::Any;
 }
 
 // ---- Temperature unit ----------------------------------------------------------------------

@@ -106,7 +106,7 @@ private:
     bool checkBeforeSending();
     void refuse(int message, QWidget* focus);
     bool keyPress(QLineEdit* edit, QKeyEvent* event);
-    bool insertFiltered(QLineEdit* edit, QChar key);
+    bool limitKeysApply() const;
 
     FormServices& form_;
     HeadRailWidgets w_;

@@ -1,9 +1,12 @@
 #include "ambient/HumAmbRanges.h"
 
+#include "ZeroOracle.h"
+
 #include <QLocale>
 #include <QTest>
 
 using namespace korv::humamb;
+namespace zero = korv::test::zero;
 
 Q_DECLARE_METATYPE(korv::humamb::InputLimits)
 Q_DECLARE_METATYPE(korv::humamb::ZeroScale)
@@ -115,6 +118,60 @@ private Q_SLOTS:
         QCOMPARE(z.has_value(), valid);
         if (valid)
             QCOMPARE(int(*z), zeroRegister);
+    }
+
+    // Every zero register value read and sent straight back, on the spans each input can have in
+    // either unit, against the rules worked out exactly: where one shown step covers two counts the
+    // text decides (-999 on 50 %RH shows -5,00 and goes back as -1000).
+    void readThenSendSweep_data()
+    {
+        QTest::addColumn<ZeroScale>("scale");
+        QTest::addColumn<QList<int>>("spans");
+        QTest::newRow("humidity") << HumidityZeroScale << QList<int>{5, 7, 10, 33, 50, 64, 100, 115, 180};
+        QTest::newRow("humidity transmitter temperature")
+            << HumTempZeroScale << QList<int>{5, 9, 21, 50, 100, 155, 160, 279, 288};
+        QTest::newRow("ambient") << AmbientZeroScale << QList<int>{5, 9, 21, 50, 100, 170, 279, 306};
+    }
+    void readThenSendSweep()
+    {
+        QFETCH(ZeroScale, scale);
+        QFETCH(QList<int>, spans);
+        for (int span : spans) {
+            for (int z = -1003; z <= 1003; ++z) {
+                const QString text = zeroCorrectionText(scale, span, qint16(z), u',');
+                const bool shown = std::abs(z) <= 1000;
+                const long long hundredths = shown ? zero::shownHundredths(zero::Wide(z) * span, scale.divisor) : 0;
+                const QString expectedText = shown ? zero::hundredthsText(hundredths) : QStringLiteral("0");
+                const long long expectedCount = zero::humAmbWritten(hundredths, scale.divisor, span);
+                const auto correction = parseZeroCorrection(text, u',');
+                QVERIFY(correction);
+                const int written = encodeZero(scale, *correction, span).value_or(qint16(-32768));
+                if (text != expectedText || written != expectedCount) {
+                    QFAIL(qPrintable(QStringLiteral("span %1, register %2: shown %3 (expected %4), written %5 (expected %6)")
+                                         .arg(span)
+                                         .arg(z)
+                                         .arg(text, expectedText)
+                                         .arg(written)
+                                         .arg(expectedCount)));
+                }
+            }
+        }
+        QCOMPARE(zeroCorrectionText(HumidityZeroScale, 50, -999, u','), QStringLiteral("-5,00"));
+        QCOMPARE(int(*encodeZero(HumidityZeroScale, *parseZeroCorrection(QStringLiteral("-5,00"), u','), 50)), -1000);
+        QCOMPARE(zeroCorrectionText(AmbientZeroScale, 100, 100, u','), QStringLiteral("0,63"));
+        QCOMPARE(int(*encodeZero(AmbientZeroScale, *parseZeroCorrection(QStringLiteral("0,63"), u','), 100)), 101);
+    }
+
+    // Bounds at exact decimal halves: 5 % of 21 is 1,05 and shows as 1,1, so a correction of 1,05
+    // lies inside; 5 % of 279 (°F) is 13,95 and shows as 14,0.
+    void zeroBoundsAtHalves()
+    {
+        const ZeroLimits narrow = zeroLimits(HumTempZeroScale, 0, 21, 0, u',');
+        QCOMPARE(narrow.maxText, QStringLiteral("1,1"));
+        QVERIFY(zeroWithinLimits(*parseZeroCorrection(QStringLiteral("1,05"), u','), narrow, u','));
+        const ZeroLimits fahrenheit = zeroLimits(HumTempZeroScale, -40, 239, 0, u',');
+        QCOMPARE(fahrenheit.minText, QStringLiteral("-14,0"));
+        QCOMPARE(fahrenheit.maxText, QStringLiteral("14,0"));
     }
 
     void sendCheck_data()

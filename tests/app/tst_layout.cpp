@@ -1,6 +1,7 @@
 #include "LayoutCheck.h"
 #include "app/Form1Ui.h"
 #include "temperature/RadioGroup.h"
+#include "widgets/TypedInput.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -239,10 +240,15 @@ private Q_SLOTS:
     {
         MainWindow w;
         Form1Ui& ui = w.ui;
-        QCOMPARE(ui.EdtCorrigeZero->maxLength(), 5);
+        // The limits hold for typing only: a text the program sets is never cut.
+        QCOMPARE(typedMaxLength(ui.EdtCorrigeZero), 5);
         for (QLineEdit* limit : { ui.EdtLimInfRH, ui.EdtLimSupRH, ui.EdtLimInfTemp, ui.EdtLimSupTemp,
                  ui.EdtTempLowLimit, ui.EdtTempHighLimit })
-            QCOMPARE(limit->maxLength(), 8);
+            QCOMPARE(typedMaxLength(limit), 8);
+        for (QLineEdit* edit : { ui.EdtCorrigeZero, ui.EdtLimInfRH, ui.EdtTempHighLimit }) {
+            edit->setText(QStringLiteral("-1234567890,41"));
+            QCOMPARE(edit->text(), QStringLiteral("-1234567890,41"));
+        }
         for (QLineEdit* box : { ui.Faixa_Maxima, ui.Faixa_Minima, ui.Span_Minimo }) {
             QVERIFY(box->isReadOnly());
             QCOMPARE(box->focusPolicy(), Qt::NoFocus);

@@ -1,9 +1,12 @@
 #include "temperature/HeadRailZero.h"
 
+#include "ZeroOracle.h"
+
 #include <QLocale>
 #include <QTest>
 
 using namespace korv::headrail;
+namespace zero = korv::test::zero;
 
 Q_DECLARE_METATYPE(korv::headrail::Group)
 
@@ -38,8 +41,67 @@ private Q_SLOTS:
         QTest::newRow("fw130 falling span made positive") << Group::NonIsolated << 130 << 1000 << 0 << "-50,0" << "50,0" << "2,5" << 26 << "2,54";
         QTest::newRow("isolated falling span made positive") << Group::Isolated << 100 << 150 << -50 << "-10,0" << "10,0" << "-1,5" << -150 << "-1,50";
         QTest::newRow("fw105 falling span keeps sign") << Group::NonIsolated << 105 << 1000 << 0 << "50,0" << "-50,0" << "2,5" << -13 << "2,55";
+        // The lower bound is held in single precision: -10,15 lies just inside it.
+        QTest::newRow("fw130 span 203, a typed tenth") << Group::NonIsolated << 130 << 0 << 203 << "-10,1" << "10,2" << "-10,1" << -509 << "-10,09";
+        QTest::newRow("isolated span 300, one hundredth") << Group::Isolated << 110 << 0 << 300 << "-15,0" << "15,0" << "0,01" << 1 << "0,02";
         QTest::newRow("empty correction") << Group::NonIsolated << 130 << 0 << 1000 << "-50,0" << "50,0" << "" << 0 << "0,00";
     }
+    // A register value read and sent straight back, for every count each scale can show and on
+    // spans from the narrowest to the widest in either unit, against the rules worked out exactly:
+    // where one shown step covers several counts the text decides, elsewhere the count comes back.
+    void readThenSendSweep_data()
+    {
+        QTest::addColumn<Group>("group");
+        QTest::addColumn<int>("firmware");
+        QTest::newRow("non-isolated 1.05, 255 counts of 5 %") << Group::NonIsolated << 105;
+        QTest::newRow("non-isolated 1.15, 255 counts of 2,5 %") << Group::NonIsolated << 115;
+        QTest::newRow("non-isolated 1.30, 512 counts of 5 %") << Group::NonIsolated << 130;
+        QTest::newRow("isolated, 1000 counts of 5 %") << Group::Isolated << 110;
+    }
+    void readThenSendSweep()
+    {
+        QFETCH(Group, group);
+        QFETCH(int, firmware);
+        const ZeroScale scale = *zeroScale(group, firmware);
+        const QList<int> spans = {5, 10, 37, 50, 73, 100, 137, 180, 203, 255, 300, 512, 800, 1000, 1370, 1800, 2000,
+                                  2466, 2498, 3000, 3272};
+        int unchanged = 0;
+        for (int width : spans) {
+            for (const bool falling : {false, true}) {
+                const int lower = falling ? width : 0;
+                const int upper = falling ? 0 : width;
+                const int span = zeroSpan(group, firmware, lower, upper);
+                for (int z = -scale.largestShown - 3; z <= scale.largestShown + 3; ++z) {
+                    const auto texts = zeroTexts(group, firmware, lower, upper, qint16(z), Comma);
+                    const bool shown = std::abs(z) <= scale.largestShown;
+                    const long long hundredths
+                        = shown ? zero::shownHundredths(zero::Wide(z) * span, zero::Wide(scale.counts) * scale.inverseFraction) : 0;
+                    const QString expectedText = shown ? zero::hundredthsText(hundredths) : QStringLiteral("0");
+                    const long long expectedCount
+                        = zero::headRailWritten(hundredths, scale.counts, scale.inverseFraction, span);
+                    const auto correction = parseZeroCorrection(texts->zeroText, Comma);
+                    const auto written = encodeZero(group, firmware, *correction, texts->span);
+                    if (texts->zeroText != expectedText || !written || *written != expectedCount) {
+                        QFAIL(qPrintable(QStringLiteral("span %1..%2, register %3: shown %4 (expected %5), written %6 "
+                                                        "(expected %7)")
+                                             .arg(lower)
+                                             .arg(upper)
+                                             .arg(z)
+                                             .arg(texts->zeroText, expectedText)
+                                             .arg(int(written.value_or(qint16(-32768))))
+                                             .arg(expectedCount)));
+                    }
+                    // A count of at least a tenth is told apart from its neighbours by the text.
+                    if (shown && std::abs(span) * 10 >= scale.counts * scale.inverseFraction) {
+                        QCOMPARE(int(*written), z);
+                        ++unchanged;
+                    }
+                }
+            }
+        }
+        QVERIFY(unchanged > 0);
+    }
+
     void roundTrip()
     {
         QFETCH(Group, group);

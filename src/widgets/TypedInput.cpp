@@ -1,0 +1,123 @@
+#include "widgets/TypedInput.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QObject>
+#include <QPointer>
+
+#include <utility>
+
+namespace korv {
+
+namespace {
+
+constexpr char TypedMaxLengthProperty[] = "korvTypedMaxLength";
+
+class UntypedTextGuard final : public QObject {
+public:
+    UntypedTextGuard(QLineEdit* edit, std::function<bool()> applies)
+        : QObject(edit), applies_(std::move(applies))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (!edit || edit->isReadOnly() || !refusing(event) || (applies_ && !applies_()))
+            return QObject::eventFilter(watched, event);
+        if (event->type() == QEvent::ContextMenu) {
+            showMenuWithoutPaste(edit, static_cast<QContextMenuEvent*>(event));
+            return true;
+        }
+        event->ignore();
+        return true;
+    }
+
+private:
+    static bool refusing(QEvent* event)
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste);
+        case QEvent::MouseButtonRelease:
+            // X11 pastes the primary selection on a middle click.
+            return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::ContextMenu:
+            return true;
+        case QEvent::InputMethod:
+            return !static_cast<QInputMethodEvent*>(event)->commitString().isEmpty();
+        default:
+            return false;
+        }
+    }
+
+    static void showMenuWithoutPaste(QLineEdit* edit, const QContextMenuEvent* event)
+    {
+        QPointer<QMenu> menu = edit->createStandardContextMenu();
+        for (QAction* action : menu->actions()) {
+            if (action->objectName() == QLatin1String("edit-paste"))
+                action->setEnabled(false);
+        }
+        menu->exec(event->globalPos());
+        delete menu;
+    }
+
+    std::function<bool()> applies_;
+};
+
+}  // namespace
+
+void setTypedMaxLength(QLineEdit* edit, int maxLength)
+{
+    edit->setProperty(TypedMaxLengthProperty, maxLength);
+}
+
+int typedMaxLength(const QLineEdit* edit)
+{
+    return edit->property(TypedMaxLengthProperty).toInt();
+}
+
+bool insertTyped(QLineEdit* edit, const QString& text)
+{
+    const int limit = typedMaxLength(edit);
+    if (limit > 0 && edit->text().size() - edit->selectedText().size() + text.size() > limit)
+        return false;
+    edit->insert(text);
+    return true;
+}
+
+bool typeFiltered(QLineEdit* edit, const QKeyEvent* event, const std::function<KeyDecision(QChar)>& decide)
+{
+    if (event->key() == Qt::Key_Backspace)
+        return !decide(Backspace).accept;
+    const QString text = event->text();
+    if (text.isEmpty() || !text.front().isPrint())
+        return false;
+    for (const QChar key : text) {
+        const KeyDecision decision = decide(key);
+        if (!decision.accept)
+            continue;
+        if (decision.clearEditFirst)
+            edit->clear();
+        insertTyped(edit, QString(decision.key));
+    }
+    return true;
+}
+
+void refuseUntypedText(QLineEdit* edit, std::function<bool()> applies)
+{
+    edit->installEventFilter(new UntypedTextGuard(edit, std::move(applies)));
+}
+
+}  // namespace korv
