@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QObject>
-#include <QPointer>
 
 #include <utility>
 
@@ -62,15 +61,24 @@ private:
         }
     }
 
+    // The standard menu's items have no names; the paste item is told by the caption the edit gives
+    // it (in the user's language) or by its shortcut.
+    static bool isPasteItem(const QAction* action)
+    {
+        const QString shortcut = QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        return action->text().startsWith(QLineEdit::tr("&Paste")) || action->text().endsWith(shortcut);
+    }
+
+    // The edit's own menu, opened the way the edit opens it, with its paste item disabled.
     static void showMenuWithoutPaste(QLineEdit* edit, const QContextMenuEvent* event)
     {
-        QPointer<QMenu> menu = edit->createStandardContextMenu();
+        QMenu* menu = edit->createStandardContextMenu();
         for (QAction* action : menu->actions()) {
-            if (action->objectName() == QLatin1String("edit-paste"))
+            if (isPasteItem(action))
                 action->setEnabled(false);
         }
-        menu->exec(event->globalPos());
-        delete menu;
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
     }
 
     std::function<bool()> applies_;
@@ -101,6 +109,12 @@ bool typeFiltered(QLineEdit* edit, const QKeyEvent* event, const std::function<K
 {
     if (event->key() == Qt::Key_Backspace)
         return !decide(Backspace).accept;
+    // Some platforms give the editing shortcuts the letter as text (Cmd+C is "c").
+    for (const auto shortcut : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
+                                QKeySequence::SelectAll}) {
+        if (event->matches(shortcut))
+            return false;
+    }
     const QString text = event->text();
     if (text.isEmpty() || !text.front().isPrint())
         return false;
