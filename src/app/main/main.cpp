@@ -1,8 +1,7 @@
-#include "app/CalibrationBridge.h"
 #include "app/Form1.h"
 #include "app/QuitOnSignal.h"
+#include "app/ServiceMode.h"
 #include "app/SobreForm.h"
-#include "calibration/CalibForm.h"
 #include "link/SplashForm.h"
 
 #include <QApplication>
@@ -27,9 +26,7 @@ int main(int argc, char* argv[])
         QObject::connect(&splash, &korv::TSplashForm::searchFinished, &form1, [&form1] { form1.setEnabled(true); });
         korv::TSobreForm sobre(&form1.languageLines().lines, &form1);
         form1.setAboutBox(&sobre);
-        korv::CalibrationBridge bridge(form1, form1.boxes());
-        korv::CalibForm calib(&bridge, &form1);
-        QObject::connect(&form1, &korv::TForm1::serviceModeRequested, &calib, [&calib] { calib.exec(); });
+        korv::ServiceMode serviceMode(form1);
         return application.exec();
     } catch (const std::exception& error) {
         QMessageBox::critical(nullptr, QStringLiteral("KOrvSetup"), QString::fromLocal8Bit(error.what()));
