@@ -1,11 +1,11 @@
 #include "app/Form1.h"
+#include "app/QtMessageBoxes.h"
 #include "app/QuitOnSignal.h"
 #include "app/ServiceMode.h"
 #include "app/SobreForm.h"
 #include "link/SplashForm.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <exception>
 
@@ -29,7 +29,9 @@ int main(int argc, char* argv[])
         korv::ServiceMode serviceMode(form1);
         return application.exec();
     } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, QStringLiteral("KOrvSetup"), QString::fromLocal8Bit(error.what()));
+        korv::makeMessageBox(QMessageBox::Critical, QStringLiteral("KOrvSetup"), QString::fromLocal8Bit(error.what()),
+                             nullptr)
+            ->exec();
         return 0;
     }
 }
