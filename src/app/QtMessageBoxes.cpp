@@ -2,8 +2,8 @@
 
 namespace korv {
 
-std::unique_ptr<QMessageBox> makeMessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
-                                            QWidget* parent)
+std::unique_ptr<QMessageBox> makeMessageBox(
+    QMessageBox::Icon icon, const QString& caption, const QString& text, QWidget* parent)
 {
     // The whole text is shown however long a language file makes it; the box wraps it.
     auto box = std::make_unique<QMessageBox>(icon, caption, text, QMessageBox::Ok, parent);

@@ -4,7 +4,9 @@
 
 namespace korv {
 
-ServiceMode::ServiceMode(TForm1& form) : bridge_(form, form.boxes()), window_(&bridge_, &form)
+ServiceMode::ServiceMode(TForm1& form)
+    : bridge_(form, form.boxes())
+    , window_(&bridge_, &form)
 {
     QObject::connect(&form, &TForm1::serviceModeRequested, &window_, [this] { window_.exec(); });
 }

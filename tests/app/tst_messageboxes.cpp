@@ -27,7 +27,8 @@ private Q_SLOTS:
     {
         QFETCH(int, icon);
         QFETCH(QString, text);
-        const auto box = makeMessageBox(QMessageBox::Icon(icon), QStringLiteral("<i>Aten\u00e7\u00e3o</i>"), text, nullptr);
+        const auto box
+            = makeMessageBox(QMessageBox::Icon(icon), QStringLiteral("<i>Aten\u00e7\u00e3o</i>"), text, nullptr);
         QCOMPARE(box->textFormat(), Qt::PlainText);
         QCOMPARE(box->text(), text);
         QCOMPARE(box->icon(), QMessageBox::Icon(icon));
