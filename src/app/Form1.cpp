@@ -109,8 +109,8 @@ void TForm1::FormShow()
     StartDirectory = QDir::currentPath();
     buildPortMenu();
     ApplyModelScreen();
-    Link = std::make_unique<SerialLink>(settings_.PortSetting, LinkBaud, LinkExtraReadTimeoutMs);
-    ChangePort(settings_.PortSetting);
+    Link = std::make_unique<SerialLink>(settings_.portToOpen(), LinkBaud, LinkExtraReadTimeoutMs);
+    ChangePort(settings_.portToOpen());
 
     unitFahrenheit_ = settings_.fahrenheit();
     syncUnitMenu();
@@ -158,7 +158,7 @@ SerialLink& TForm1::link()
     // Only reached between start-up and close in the program; a stray late call gets a closed link
     // rather than a crash.
     if (!Link)
-        Link = std::make_unique<SerialLink>(settings_.PortSetting, LinkBaud, LinkExtraReadTimeoutMs);
+        Link = std::make_unique<SerialLink>(settings_.portToOpen(), LinkBaud, LinkExtraReadTimeoutMs);
     return *Link;
 }
 
@@ -172,7 +172,7 @@ void TForm1::buildPortMenu()
         QAction* item = ui.Comunic1->addAction(entry.caption);
         item->setData(entry.portSetting);
         item->setCheckable(true);
-        item->setChecked(samePort(entry.portSetting, settings_.PortSetting));
+        item->setChecked(samePort(entry.portSetting, settings_.portToOpen()));
         connect(item, &QAction::triggered, this, [this, item] { Com1Click(item); });
     }
 }
@@ -185,7 +185,9 @@ void TForm1::Com1Click(QAction* item)
         other->setChecked(false);
     item->setChecked(true);
     ChangePort(port);
-    settings_.PortSetting = port;
+    // The user's own spelling of the port stays in the file until another port is chosen.
+    if (!samePort(port, settings_.portToOpen()))
+        settings_.PortSetting = port;
 }
 
 void TForm1::ChangePort(const QString& portName)

@@ -38,10 +38,14 @@ QList<PortMenuEntry> portMenuEntries(const QList<PortDescription>& ports)
 
 bool samePort(const QString& a, const QString& b)
 {
-    #ifdef Q_OS_WIN
-    return deviceNameFor(a).compare(deviceNameFor(b), Qt::CaseInsensitive) == 0;
+    const QString deviceA = deviceNameFor(a);
+    const QString deviceB = deviceNameFor(b);
+    if (deviceA.isEmpty() || deviceB.isEmpty())
+        return false;
+#ifdef Q_OS_WIN
+    return deviceA.compare(deviceB, Qt::CaseInsensitive) == 0;
 #else
-    return deviceNameFor(a) == deviceNameFor(b);
+    return deviceA == deviceB;
 #endif
 }
 

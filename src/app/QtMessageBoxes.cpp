@@ -1,20 +1,24 @@
 #include "app/QtMessageBoxes.h"
 
-#include <QMessageBox>
-
 namespace korv {
+
+std::unique_ptr<QMessageBox> makeMessageBox(
+    QMessageBox::Icon icon, const QString& caption, const QString& text, QWidget* parent)
+{
+    // The whole text is shown however long a language file makes it; the box wraps it.
+    auto box = std::make_unique<QMessageBox>(icon, caption, text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
 
 void QtMessageBoxes::warning(const QString& caption, const QString& text)
 {
-    // The whole text is shown however long a language file makes it; the box wraps it.
-    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent_);
-    box.exec();
+    makeMessageBox(QMessageBox::Warning, caption, text, parent_)->exec();
 }
 
 void QtMessageBoxes::plain(const QString& title, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent_);
-    box.exec();
+    makeMessageBox(QMessageBox::NoIcon, title, text, parent_)->exec();
 }
 
 }  // namespace korv

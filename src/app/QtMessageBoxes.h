@@ -2,9 +2,18 @@
 
 #include "common/MessageBoxes.h"
 
+#include <QMessageBox>
+
+#include <memory>
+
 class QWidget;
 
 namespace korv {
+
+// Every box the program shows is built here, one OK button each. The text is always plain: a
+// language-file line that happens to begin with a tag must read as written, not as markup.
+std::unique_ptr<QMessageBox> makeMessageBox(
+    QMessageBox::Icon icon, const QString& caption, const QString& text, QWidget* parent);
 
 // The real modal boxes of the program.
 class QtMessageBoxes final : public MessageBoxes {

@@ -12,21 +12,27 @@ struct AppSettings {
     static inline const QString DefaultPort = QStringLiteral("COM2");
     static inline const QString DefaultUnit = QStringLiteral("C");
 
+    // Both texts are written back exactly as read; only choosing another port in the menu replaces
+    // the port's.
     QString PortSetting = DefaultPort;
     QString UnitSetting = DefaultUnit;
 
     // Only the exact text "F" selects degrees Fahrenheit.
     bool fahrenheit() const { return UnitSetting == QLatin1String("F"); }
+    // The port the link opens: the setting itself when it names one, even a port that does not
+    // exist (the open then fails and says so); the default port only when it names none at all.
+    QString portToOpen() const;
 };
 
 // ~/.config/KOrvSetup/OrvSetup.ini on Linux, the matching per-user folder elsewhere.
 QString settingsFilePath();
 
-// Missing file, missing keys and unusable values give the defaults; a port that is not a port name
-// falls back to the default port so that the rest of start-up still runs.
+// Missing file and missing keys give the defaults. The section and keys are found whatever their
+// letter case, as the profile functions of Windows, where such files are edited, ignore it.
 AppSettings readSettings(const QString& path);
 
-// Written atomically: an interrupted write leaves the previous file whole.
+// Written atomically: an interrupted write leaves the previous file whole. Section and keys keep
+// the spelling the file already has.
 bool writeSettings(const QString& path, const AppSettings& settings);
 
 }  // namespace korv

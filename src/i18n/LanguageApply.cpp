@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QWidget>
 
 #include <initializer_list>
 
@@ -82,6 +83,22 @@ void setCaption(QObject* object, const QString& text)
         button->setText(text);
 }
 
+// Controls of the main window itself, in the order findChildren would give them. Other windows
+// parented to the main window (the service window, the About box) have controls of the same names
+// whose texts are their own, so the search stops at them; menus are windows to Qt but belong to
+// the main window's menu bar.
+void collectOwnControls(const QObject* parent, const QString& name, QList<QObject*>& found)
+{
+    for (QObject* child : parent->children()) {
+        const auto* widget = qobject_cast<const QWidget*>(child);
+        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget))
+            continue;
+        if (child->objectName() == name)
+            found.append(child);
+        collectOwnControls(child, name, found);
+    }
+}
+
 }  // namespace
 
 const std::array<LanguageLineTarget, LanguageLineCount>& languageLineTargets()
@@ -107,7 +124,9 @@ void applyLanguage(QObject* mainWindow, const LanguageLines& language, MessageTa
         if (!mainWindow)
             continue;
         for (const QString& name : target.objectNames) {
-            for (QObject* object : mainWindow->findChildren<QObject*>(name))
+            QList<QObject*> controls;
+            collectOwnControls(mainWindow, name, controls);
+            for (QObject* object : controls)
                 setCaption(object, *text);
         }
     }

@@ -32,6 +32,12 @@ std::optional<QString> LanguageLines::line(int number) const
 
 QString decodeLanguageText(QByteArrayView bytes)
 {
+#ifdef Q_OS_WIN
+    // The files are written with the editors of the system they are used on; its ANSI code page is
+    // what they were always read in.
+    QStringDecoder ansi(QStringConverter::System);
+    return ansi(bytes);
+#else
     // Stateless, so that a lone lead byte at the very end (a Western-encoded "ç" ending the file)
     // counts as invalid instead of waiting for more input.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
@@ -39,6 +45,7 @@ QString decodeLanguageText(QByteArrayView bytes)
     if (!utf8.hasError())
         return text;
     return decodeWindows1252(bytes);
+#endif
 }
 
 QStringList splitLanguageLines(const QString& text)

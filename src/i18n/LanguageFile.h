@@ -22,8 +22,9 @@ struct LanguageLines {
     std::optional<QString> line(int number) const;
 };
 
-// UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is dropped), otherwise the Windows
-// Western code page, in which such files were traditionally written.
+// On Windows, the system's ANSI code page. Elsewhere UTF-8 when the bytes are valid UTF-8 (a leading
+// byte-order mark is dropped), otherwise the Windows Western code page, in which such files were
+// traditionally written.
 QString decodeLanguageText(QByteArrayView bytes);
 
 // Lines end with CR LF, CR or LF; a last line without an ending still counts, and the last ending

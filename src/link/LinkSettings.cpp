@@ -1,6 +1,7 @@
 #include "link/LinkSettings.h"
 
 #include <array>
+#include <limits>
 
 namespace korv {
 
@@ -60,9 +61,31 @@ std::optional<int> comPortNumber(const QString& portName)
     return number;
 }
 
+std::optional<int> settingPortNumber(const QString& setting)
+{
+    const QStringView rest = QStringView(setting).mid(qMin<qsizetype>(3, setting.size()));
+    qsizetype i = 0;
+    const bool negative = !rest.isEmpty() && rest.front() == u'-';
+    if (!rest.isEmpty() && (rest.front() == u'+' || rest.front() == u'-'))
+        ++i;
+    if (i == rest.size())
+        return std::nullopt;
+    qint64 magnitude = 0;
+    constexpr qint64 Saturated = qint64(std::numeric_limits<int>::max()) + 1;
+    for (; i < rest.size(); ++i) {
+        const char16_t c = rest.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        magnitude = qMin(magnitude * 10 + (c - u'0'), Saturated);
+    }
+    if (negative)
+        return static_cast<int>(qMax(-magnitude, qint64(std::numeric_limits<int>::min())));
+    return static_cast<int>(qMin(magnitude, qint64(std::numeric_limits<int>::max())));
+}
+
 bool isUsablePortName(const QString& portName)
 {
-    if (comPortNumber(portName))
+    if (settingPortNumber(portName))
         return true;
 #ifdef Q_OS_WIN
     return false;
@@ -73,15 +96,20 @@ bool isUsablePortName(const QString& portName)
 
 QString deviceNameFor(const QString& portName)
 {
-    const auto number = comPortNumber(portName);
+#ifndef Q_OS_WIN
+    if (portName.startsWith(u'/'))
+        return portName;
+#endif
+    const auto number = settingPortNumber(portName);
+    if (!number)
+        return portName;
+    if (*number < 1)
+        return {};
+    // No narrowing to a byte: a number past 255 would otherwise open an unrelated port.
 #ifdef Q_OS_WIN
-    if (number)
-        return QStringLiteral("\\\\.\\COM%1").arg(*number);
-    return portName;
+    return QStringLiteral("\\\\.\\COM%1").arg(*number);
 #else
-    if (number)
-        return QStringLiteral("/dev/ttyS%1").arg(*number - 1);
-    return portName;
+    return QStringLiteral("/dev/ttyS%1").arg(*number - 1);
 #endif
 }
 

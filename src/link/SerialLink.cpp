@@ -46,7 +46,14 @@ bool SerialLink::Open()
 {
     if (IsOpen)
         return true;
-    port_.setPortName(deviceNameFor(PortNumber));
+    const QString device = deviceNameFor(PortNumber);
+    if (device.isEmpty()) {
+        // Port 0 or a negative number: there is no such device to ask the system about.
+        IsOpen = false;
+        setError(QStringLiteral("\"%1\" names no serial port.").arg(PortNumber));
+        return false;
+    }
+    port_.setPortName(device);
     if (!port_.open(QIODevice::ReadWrite)) {
         IsOpen = false;
         setError(port_.errorString());

@@ -17,6 +17,14 @@ QStringList memoLines(const QPlainTextEdit* memo)
 {
     return memo->toPlainText().split(u'\n');
 }
+
+QList<bool> visibleTabs(const QTabWidget* tabs)
+{
+    QList<bool> visible;
+    for (int i = 0; i < tabs->count(); ++i)
+        visible << tabs->isTabVisible(i);
+    return visible;
+}
 }  // namespace
 
 // Identification through the window and the emulator: the record, the screen of the model, the
@@ -54,6 +62,9 @@ private Q_SLOTS:
         AppFixture app;
         QVERIFY(app.start(seedFor(code, firmware)));
         app.boxes.clear();
+        auto* tabs = app.form->ui.PageControl1;
+        const QList<bool> tabsBefore = visibleTabs(tabs);
+        QVERIFY(tabsBefore.count(true) > 1);
         QVERIFY(app.form->link().Open());
         QCOMPARE(app.form->ReadSerialNumber(), int(Status::Ok));
         QCOMPARE(app.form->IdentifyTransmitter(), int(Status::Ok));
@@ -67,8 +78,12 @@ private Q_SLOTS:
         const QStringList lines = memoLines(app.form->ui.Config_Transmissor);
         QCOMPARE(lines.value(0), QStringLiteral("Número de série: 00123045"));
         QCOMPARE(lines.value(1), firmwareLine);
+        // Tabs are hidden, never removed, so only their visibility tells a screen set-up apart:
+        // none at all for an unknown model, one page for a known one.
         if (model == QLatin1String("Desconhecido"))
-            QCOMPARE(app.form->ui.PageControl1->count(), 6);  // no screen set-up at all
+            QCOMPARE(visibleTabs(tabs), tabsBefore);
+        else
+            QCOMPARE(visibleTabs(tabs).count(true), 1);
     }
 
     void serialRegisters()
@@ -82,6 +97,45 @@ private Q_SLOTS:
         QCOMPARE(app.form->ReadSerialNumber(), int(Status::Ok));
         QCOMPARE(app.form->identification().SerialNumberText, QStringLiteral("00000007"));
         QCOMPARE(app.form->ui.Config_Transmissor->toPlainText(), QStringLiteral("Número de série: 00000007"));
+    }
+
+    void serialNumberFailingOnItsSecondRegister_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("status");
+        QTest::newRow("no answer") << int(emu::Fault::Silence) << int(Status::NoAnswer);
+        // A "?" cannot repeat the command byte, so it fails the echo check like any other answer.
+        QTest::newRow("refused") << int(emu::Fault::Refuse) << int(Status::NoAnswer);
+        QTest::newRow("wrong echo") << int(emu::Fault::WrongEcho) << int(Status::NoAnswer);
+    }
+    void serialNumberFailingOnItsSecondRegister()
+    {
+        QFETCH(int, fault);
+        QFETCH(int, status);
+        AppFixture app;
+        QVERIFY(app.start(seedFor(6, 130)));
+        app.read();
+        const QString before = app.form->identification().SerialNumberText;
+        QCOMPARE(before, QStringLiteral("00123045"));
+        const auto memos = {app.form->ui.Config_Transmissor, app.form->ui.Config_OrvHu, app.form->ui.Config_TxT};
+        QStringList memoTexts;
+        for (const QPlainTextEdit* memo : memos)
+            memoTexts << memo->toPlainText();
+
+        // Register 2 of another transmitter answers, register 3 does not.
+        app.emulator->setParameter(2, 456);
+        app.emulator->setFault(emu::Fault(fault), -1, 3);
+        QCOMPARE(app.form->ReadSerialNumber(), status);
+        QCOMPARE(app.form->identification().SerialNumberText, before);
+        QStringList memoTextsAfter;
+        for (const QPlainTextEdit* memo : memos)
+            memoTextsAfter << memo->toPlainText();
+        QCOMPARE(memoTextsAfter, memoTexts);
+
+        // The same read with both registers answering does change them.
+        app.emulator->setFault(emu::Fault::None);
+        QCOMPARE(app.form->ReadSerialNumber(), int(Status::Ok));
+        QCOMPARE(app.form->identification().SerialNumberText, QStringLiteral("00456045"));
     }
 
     void memosAfterReading_data()

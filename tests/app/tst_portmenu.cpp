@@ -56,6 +56,26 @@ private Q_SLOTS:
         QCOMPARE(written.value(QStringLiteral("Parametros/Port")).toString(), app.dir.filePath(QStringLiteral("gone")));
     }
 
+    void choosingTheSamePortKeepsTheUsersSpelling()
+    {
+        AppFixture app;
+        app.startWithSettings("[Parametros]\nPort=xyz1\n");
+#ifdef Q_OS_WIN
+        QAction* same = addPortItem(app, QStringLiteral("COM1"));
+#else
+        QAction* same = addPortItem(app, QStringLiteral("/dev/ttyS0"));
+#endif
+        QAction* other = addPortItem(app, app.dir.filePath(QStringLiteral("gone")));
+        app.form->Com1Click(same);
+        QCOMPARE(app.form->settings().PortSetting, QStringLiteral("xyz1"));
+        app.form->Com1Click(other);
+        QCOMPARE(app.form->settings().PortSetting, app.dir.filePath(QStringLiteral("gone")));
+        app.form->Com1Click(same);
+        app.form->close();
+        QSettings written(app.settingsPath(), QSettings::IniFormat);
+        QCOMPARE(written.value(QStringLiteral("Parametros/Port")).toString(), same->data().toString());
+    }
+
     void helpFileLivesInTheStartFolder()
     {
         QTemporaryDir dir;

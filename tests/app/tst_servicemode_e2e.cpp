@@ -1,6 +1,7 @@
 #include "support_appfixture.h"
 
 #include "app/CalibrationBridge.h"
+#include "app/ServiceMode.h"
 #include "calibration/CalibForm.h"
 #include "calibration/CalibrationSpinBox.h"
 
@@ -97,6 +98,50 @@ private Q_SLOTS:
         calib.FormShow();
         QCOMPARE(app.boxTexts(), QStringList{QStringLiteral("Calibration backup file already exists!")});
         QCOMPARE(fileBytes(backup), expected);
+    }
+
+    void languageFileLeavesTheServiceWindowAlone()
+    {
+        AppFixture app;
+        QStringList lines;
+        for (int i = 0; i < 72; ++i)
+            lines << QStringLiteral("Line %1").arg(i);
+        QFile file(app.dir.filePath(QStringLiteral("LANGUAGE.TRL")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lines.join(QStringLiteral("\r\n")).toUtf8());
+        file.close();
+        QVERIFY(app.start(seedFor(0, 130)));
+        ServiceMode service(*app.form);
+        CalibForm& calib = service.window();
+        QCOMPARE(calib.parentWidget(), app.form.get());
+
+        // Every identification applies the file again, with the service window in place.
+        app.read();
+        QCOMPARE(app.form->ui.Label1->text(), QStringLiteral("Line 31"));
+        QCOMPARE(app.form->ui.Label2->text(), QStringLiteral("Line 32"));
+        const auto fixedTexts = [&calib] {
+            QStringList texts;
+            for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label8"})
+                texts << calib.findChild<QLabel*>(QLatin1String(name))->text();
+            for (const char* name : {"Button1", "ApplyButton"})
+                texts << calib.findChild<QPushButton*>(QLatin1String(name))->text();
+            return texts;
+        };
+        const QStringList designed = {"Warning: Original calibration data will be modified", "Offset limits",
+                                      "Gain limits", "Calibrated value:", "Internal value", "Internal value", "Close",
+                                      "Apply"};
+        QCOMPARE(fixedTexts(), designed);
+
+        // After an opening the limit captions are the ones of the input, and a further read leaves
+        // the window as the opening left it.
+        app.boxes.clear();
+        calib.FormShow();
+        const QStringList opened = fixedTexts();
+        QCOMPARE(opened.first(), designed.first());
+        app.read();
+        QCOMPARE(fixedTexts(), opened);
+        for (const QString& text : opened)
+            QVERIFY2(!text.startsWith(QLatin1String("Line ")), qPrintable(text));
     }
 
     void noTransmitterSavesNoBackup()

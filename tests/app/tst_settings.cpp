@@ -35,27 +35,69 @@ private Q_SLOTS:
     void values_data()
     {
         QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("port");  // as read, and as written back
+        QTest::addColumn<QString>("portToOpen");
         QTest::addColumn<bool>("fahrenheit");
-        QTest::newRow("port 12, F") << QByteArray("[Parametros]\nPort=COM12\nTemperatura=F\n") << "COM12" << true;
-        QTest::newRow("lower-case f counts as C") << QByteArray("[Parametros]\nPort=COM5\nTemperatura=f\n") << "COM5" << false;
-        QTest::newRow("device path") << QByteArray("[Parametros]\nPort=/dev/ttyUSB0\n") << "/dev/ttyUSB0" << false;
-        QTest::newRow("not a port falls back") << QByteArray("[Parametros]\nPort=COMx\nTemperatura=F\n") << "COM2" << true;
-        QTest::newRow("port 0 falls back") << QByteArray("[Parametros]\nPort=COM0\n") << "COM2" << false;
-        QTest::newRow("other section ignored") << QByteArray("[Other]\nPort=COM7\n") << "COM2" << false;
-        QTest::newRow("broken file") << QByteArray("\x00\xff[Parametros\n=\n==Port\n", 20) << "COM2" << false;
+        QTest::newRow("port 12, F") << QByteArray("[Parametros]\nPort=COM12\nTemperatura=F\n") << "COM12" << "COM12" << true;
+        QTest::newRow("lower-case f counts as C") << QByteArray("[Parametros]\nPort=COM5\nTemperatura=f\n") << "COM5" << "COM5" << false;
+        QTest::newRow("device path") << QByteArray("[Parametros]\nPort=/dev/ttyUSB0\n") << "/dev/ttyUSB0" << "/dev/ttyUSB0" << false;
+        // Only a setting with no number after its first three characters falls back; a number that
+        // names no device is kept, and opening it fails.
+        QTest::newRow("letters fall back") << QByteArray("[Parametros]\nPort=COMx\nTemperatura=F\n") << "COMx" << "COM2" << true;
+        QTest::newRow("no number falls back") << QByteArray("[Parametros]\nPort=COM\n") << "COM" << "COM2" << false;
+        QTest::newRow("empty falls back") << QByteArray("[Parametros]\nPort=\n") << "" << "COM2" << false;
+        QTest::newRow("other prefix") << QByteArray("[Parametros]\nPort=XYZ5\n") << "XYZ5" << "XYZ5" << false;
+        QTest::newRow("port 0") << QByteArray("[Parametros]\nPort=COM0\n") << "COM0" << "COM0" << false;
+        QTest::newRow("port 300") << QByteArray("[Parametros]\nPort=COM300\n") << "COM300" << "COM300" << false;
+        QTest::newRow("signed port") << QByteArray("[Parametros]\nPort=COM+5\n") << "COM+5" << "COM+5" << false;
+        QTest::newRow("lower-case section and keys")
+            << QByteArray("[parametros]\nport=COM7\ntemperatura=F\n") << "COM7" << "COM7" << true;
+        QTest::newRow("upper-case section and keys")
+            << QByteArray("[PARAMETROS]\nPORT=COM7\nTEMPERATURA=F\n") << "COM7" << "COM7" << true;
+        QTest::newRow("mixed case") << QByteArray("[paraMETROS]\npOrT=COM9\n") << "COM9" << "COM9" << false;
+        QTest::newRow("exact spelling wins")
+            << QByteArray("[Parametros]\nPORT=COM8\nPort=COM4\n") << "COM4" << "COM4" << false;
+        QTest::newRow("other section ignored") << QByteArray("[Other]\nPort=COM7\n") << "COM2" << "COM2" << false;
+        QTest::newRow("broken file") << QByteArray("\x00\xff[Parametros\n=\n==Port\n", 20) << "COM2" << "COM2" << false;
     }
     void values()
     {
         QFETCH(QByteArray, text);
         QFETCH(QString, port);
+        QFETCH(QString, portToOpen);
         QFETCH(bool, fahrenheit);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("OrvSetup.ini"));
         writeAll(path, text);
         const AppSettings s = readSettings(path);
         QCOMPARE(s.PortSetting, port);
+        QCOMPARE(s.portToOpen(), portToOpen);
         QCOMPARE(s.fahrenheit(), fahrenheit);
+    }
+
+    void writtenBackAsRead_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("defaults") << QByteArray("[Parametros]\nPort=COM2\nTemperatura=C\n");
+        QTest::newRow("other prefix") << QByteArray("[Parametros]\nPort=XYZ5\nTemperatura=F\n");
+        QTest::newRow("port 0") << QByteArray("[Parametros]\nPort=COM0\nTemperatura=C\n");
+        QTest::newRow("port 300") << QByteArray("[Parametros]\nPort=COM300\nTemperatura=C\n");
+        QTest::newRow("signed port") << QByteArray("[Parametros]\nPort=COM+5\nTemperatura=C\n");
+        QTest::newRow("no number") << QByteArray("[Parametros]\nPort=COMx\nTemperatura=F\n");
+        QTest::newRow("lower-case unit") << QByteArray("[Parametros]\nPort=COM5\nTemperatura=f\n");
+        QTest::newRow("upper-case names") << QByteArray("[PARAMETROS]\nPORT=COM+5\nTEMPERATURA=F\n");
+        QTest::newRow("lower-case names") << QByteArray("[parametros]\nport=XYZ5\ntemperatura=C\n");
+    }
+    void writtenBackAsRead()
+    {
+        // A file the program wrote, or one edited by hand in its form, comes back byte for byte
+        // when nothing was changed, and with no second section or key in another case.
+        QFETCH(QByteArray, text);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("OrvSetup.ini"));
+        writeAll(path, text);
+        QVERIFY(writeSettings(path, readSettings(path)));
+        QCOMPARE(readAll(path), text);
     }
 
     void writtenFileKeepsSectionAndKeys()

@@ -95,9 +95,33 @@ private Q_SLOTS:
     {
         AppFixture app;
         app.startWithSettings("[Parametros]\nPort=COM\nTemperatura=F\n");
-        QCOMPARE(app.form->settings().PortSetting, QStringLiteral("COM2"));
+        QCOMPARE(app.form->link().PortNumber, QStringLiteral("COM2"));  // no number: the default port
         QVERIFY(app.form->fahrenheitChecked());  // the rest of start-up still ran
         QCOMPARE(app.form->ui.EdtLimSupTemp->text(), QStringLiteral("248"));
+        app.form->close();
+        QSettings written(app.settingsPath(), QSettings::IniFormat);
+        QCOMPARE(written.value(QStringLiteral("Parametros/Port")).toString(), QStringLiteral("COM"));
+    }
+
+    void portNamingNoDeviceFailsToOpen_data()
+    {
+        QTest::addColumn<QString>("port");
+        QTest::newRow("port 0") << "COM0";
+        QTest::newRow("negative") << "COM-5";
+        QTest::newRow("other prefix, port 0") << "XYZ0";
+    }
+    void portNamingNoDeviceFailsToOpen()
+    {
+        QFETCH(QString, port);
+        AppFixture app;
+        app.startWithSettings(QStringLiteral("[Parametros]\nPort=%1\nTemperatura=C\n").arg(port).toUtf8());
+        QCOMPARE(app.form->link().PortNumber, port);
+        QVERIFY(!app.form->link().isOpen());
+        QVERIFY(!app.form->link().ErrorText.isEmpty());
+        QCOMPARE(app.boxTexts(), QStringList{QStringLiteral("Erro na configuração da porta serial!")});
+        app.form->close();
+        QSettings written(app.settingsPath(), QSettings::IniFormat);
+        QCOMPARE(written.value(QStringLiteral("Parametros/Port")).toString(), port);
     }
 
     void statusTimerEmptiesTheStatusLines()

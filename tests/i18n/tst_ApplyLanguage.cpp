@@ -2,6 +2,7 @@
 #include "support_LanguageFixtures.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -115,6 +116,7 @@ private Q_SLOTS:
     void emptyLineGivesEmptyText();
     void nothingLoadedChangesNothing();
     void missingControlsAreSkipped();
+    void otherWindowsKeepTheirTexts();
     void everyLoadStartsFromBuiltInTexts();
 };
 
@@ -236,6 +238,32 @@ void TestApplyLanguage::missingControlsAreSkipped()
     applyLanguage(&window, linesOf(test::englishLines()), messages);
     QCOMPARE(only->text(), QStringLiteral("EN 25"));
     QCOMPARE(messages.text(Msg::WarningCaption), QStringLiteral("Warning"));
+}
+
+void TestApplyLanguage::otherWindowsKeepTheirTexts()
+{
+    // A dialog parented to the main window, with controls named like the main window's own, as the
+    // service window is.
+    auto window = makeFakeWindow();
+    auto* dialog = new QDialog(window.get());
+    auto* warning = new QLabel(QStringLiteral("fixed"), dialog);
+    warning->setObjectName(QStringLiteral("Label1"));
+    auto* inner = new QGroupBox(dialog);
+    auto* limits = new QLabel(QStringLiteral("fixed"), inner);
+    limits->setObjectName(QStringLiteral("Label2"));
+    auto* button = new QPushButton(QStringLiteral("fixed"), dialog);
+    button->setObjectName(QStringLiteral("Ler_Config"));
+    MessageTable messages;
+    applyLanguage(window.get(), linesOf(test::englishLines()), messages);
+    QCOMPARE(warning->text(), QStringLiteral("fixed"));
+    QCOMPARE(limits->text(), QStringLiteral("fixed"));
+    QCOMPARE(button->text(), QStringLiteral("fixed"));
+    // The main window's own controls of those names, its menus and their items still change.
+    const QWidget* central = window->centralWidget();
+    QCOMPARE(central->findChild<QLabel*>("Label1")->text(), QStringLiteral("EN 31"));
+    QCOMPARE(central->findChild<QLabel*>("Label2")->text(), QStringLiteral("EN 32"));
+    QCOMPARE(central->findChild<QPushButton*>("Ler_Config")->text(), QStringLiteral("EN 34"));
+    QCOMPARE(window->findChild<QMenu*>("Ajuda1")->title(), QStringLiteral("EN 5"));
 }
 
 void TestApplyLanguage::everyLoadStartsFromBuiltInTexts()

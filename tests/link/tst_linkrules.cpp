@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace korv;
 
 class LinkRulesTest : public QObject {
@@ -67,6 +69,55 @@ private Q_SLOTS:
         QCOMPARE(deviceNameFor(QStringLiteral("COM1")), QStringLiteral("/dev/ttyS0"));
         QCOMPARE(deviceNameFor(QStringLiteral("/dev/ttyUSB0")), QStringLiteral("/dev/ttyUSB0"));
         QVERIFY(isUsablePortName(QStringLiteral("/dev/ttyUSB0")));
+#endif
+    }
+
+    void settingPortNumbers_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<int>("number");  // -1000: no number at all
+        QTest::addColumn<QString>("device");  // away from Windows; empty: names no device
+        const int none = -1000;
+        QTest::newRow("COM2") << "COM2" << 2 << "/dev/ttyS1";
+        QTest::newRow("lower case") << "com3" << 3 << "/dev/ttyS2";
+        QTest::newRow("first three unchecked") << "XYZ5" << 5 << "/dev/ttyS4";
+        QTest::newRow("leading zeros") << "COM007" << 7 << "/dev/ttyS6";
+        // The conversion the settings were always read with accepts a sign.
+        QTest::newRow("plus sign") << "COM+5" << 5 << "/dev/ttyS4";
+        QTest::newRow("minus sign") << "COM-5" << -5 << "";
+        QTest::newRow("zero") << "COM0" << 0 << "";
+        QTest::newRow("past a byte") << "COM300" << 300 << "/dev/ttyS299";
+        QTest::newRow("past an int") << "COM99999999999" << std::numeric_limits<int>::max() << "/dev/ttyS2147483646";
+        QTest::newRow("below an int") << "COM-99999999999" << std::numeric_limits<int>::min() << "";
+        QTest::newRow("nothing after three") << "COM" << none << "";
+        QTest::newRow("shorter than three") << "CO" << none << "";
+        QTest::newRow("empty") << "" << none << "";
+        QTest::newRow("letters") << "COMx" << none << "";
+        QTest::newRow("trailing letter") << "COM5a" << none << "";
+        QTest::newRow("sign alone") << "COM+" << none << "";
+        QTest::newRow("two signs") << "COM+-5" << none << "";
+        QTest::newRow("inner blank") << "COM 5" << none << "";
+        QTest::newRow("hexadecimal") << "COM$A" << none << "";
+        QTest::newRow("non-ascii digit") << QStringLiteral("COM\u0665") << none << "";
+    }
+    void settingPortNumbers()
+    {
+        QFETCH(QString, setting);
+        QFETCH(int, number);
+        QFETCH(QString, device);
+        const auto parsed = settingPortNumber(setting);
+        QCOMPARE(parsed.has_value(), number != -1000);
+        if (parsed)
+            QCOMPARE(*parsed, number);
+        QCOMPARE(isUsablePortName(setting), parsed.has_value());
+#ifdef Q_OS_WIN
+        if (parsed && *parsed > 0)
+            QCOMPARE(deviceNameFor(setting), QStringLiteral("\\\\.\\COM%1").arg(number));
+        else if (parsed)
+            QVERIFY(deviceNameFor(setting).isEmpty());
+#else
+        if (parsed)
+            QCOMPARE(deviceNameFor(setting), device);
 #endif
     }
 

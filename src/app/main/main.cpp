@@ -1,12 +1,11 @@
-#include "app/CalibrationBridge.h"
 #include "app/Form1.h"
+#include "app/QtMessageBoxes.h"
 #include "app/QuitOnSignal.h"
+#include "app/ServiceMode.h"
 #include "app/SobreForm.h"
-#include "calibration/CalibForm.h"
 #include "link/SplashForm.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <exception>
 
@@ -27,12 +26,12 @@ int main(int argc, char* argv[])
         QObject::connect(&splash, &korv::TSplashForm::searchFinished, &form1, [&form1] { form1.setEnabled(true); });
         korv::TSobreForm sobre(&form1.languageLines().lines, &form1);
         form1.setAboutBox(&sobre);
-        korv::CalibrationBridge bridge(form1, form1.boxes());
-        korv::CalibForm calib(&bridge, &form1);
-        QObject::connect(&form1, &korv::TForm1::serviceModeRequested, &calib, [&calib] { calib.exec(); });
+        korv::ServiceMode serviceMode(form1);
         return application.exec();
     } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, QStringLiteral("KOrvSetup"), QString::fromLocal8Bit(error.what()));
+        korv::makeMessageBox(QMessageBox::Critical, QStringLiteral("KOrvSetup"), QString::fromLocal8Bit(error.what()),
+                             nullptr)
+            ->exec();
         return 0;
     }
 }
