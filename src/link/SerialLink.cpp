@@ -73,6 +73,7 @@ bool SerialLink::Open()
     timeouts_ = readTimeoutsFor(chosenBaud_, ExtraReadTimeout);
     Enabled = true;
     IsOpen = true;
+    deviceLost_ = false;
     qCDebug(lcLink) << "opened" << port_.portName() << chosenBaud_ << "baud";
     return true;
 }
@@ -85,6 +86,7 @@ bool SerialLink::OpenPort(const QString& portName)
 
 void SerialLink::Close()
 {
+    deviceLost_ = false;
     if (!IsOpen)
         return;
     port_.setRequestToSend(false);
@@ -221,6 +223,7 @@ void SerialLink::loseDevice()
     port_.close();
     port_.clearError();
     IsOpen = false;
+    deviceLost_ = true;
 }
 
 }  // namespace korv
