@@ -208,6 +208,8 @@ void TForm1::clearStatusLines()
 void TForm1::ShowWarning(const QString& text)
 {
     clearStatusLines();
+    if (beforeWarning_)
+        beforeWarning_();
     boxes_->warning(messages_[Msg::WarningCaption], text);
 }
 

@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -96,6 +97,7 @@ public:
     bool sendEnabled() const override;
     void repaintNow() override;
     void setBusyCursor(bool busy) override;
+    void setBeforeWarning(std::function<void()> hook) override { beforeWarning_ = std::move(hook); }
     void SetAmbientLimits() override;
     void SetHumTempLimits() override;
     void SetHumidityLimits() override;
@@ -135,6 +137,7 @@ private:
     Form1Environment env_;
     std::unique_ptr<MessageBoxes> ownBoxes_;
     MessageBoxes* boxes_ = nullptr;
+    std::function<void()> beforeWarning_;
 
 public:
     MessageBoxes& boxes() { return *boxes_; }

@@ -26,15 +26,15 @@ void TForm1::Ler_ConfigClick()
     clearStatusLines();
     if (contactTransmitter(*this, ReadCommandContact) != ContactOutcome::Made) {
         link().Close();
-        setBusyCursor(false);
         ShowWarning(messages_[Msg::CommunicationError]);
         clearInfoMemos();
+        setBusyCursor(false);
         return;
     }
     if (retryStep(StepAttempts, [this] { return IdentifyTransmitter(); }) != Status::Ok) {
-        setBusyCursor(false);
         ShowWarning(messages_[Msg::CommunicationError]);
         appendEmptyLineToInfoMemos();
+        setBusyCursor(false);
         return;
     }
     if (isHumidityModel(ident_.ModelString)) {

@@ -158,11 +158,10 @@ void CalibForm::FormShow()
         const int status
             = addBackupLinesWithRetries(*variant, host_->registers(), model, serialNumber, backup);
         // A file holding only the header would block every later, complete backup of this
-        // transmitter, so nothing is saved when the registers could not be read.
+        // transmitter, so nothing is saved when the registers could not be read. The failure is
+        // not reported here: the refresh below reads the same transmitter and reports its own.
         if (status == Status::Ok)
             saveBackup(serialNumber, backup);
-        else
-            showWarning(Msg::CommunicationError);
     } else {
         host_->boxes().plain(
             QStringLiteral("Invalid model!"), QStringLiteral("Invalid model for calibration!"));

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace korv {
 
 // The modal boxes of the program. The program shows real boxes; tests record what would have been
@@ -24,8 +26,8 @@ public:
         bool isWarning = true;
     };
 
-    void warning(const QString& caption, const QString& text) override { shown.push_back({caption, text, true}); }
-    void plain(const QString& title, const QString& text) override { shown.push_back({title, text, false}); }
+    void warning(const QString& caption, const QString& text) override { record({caption, text, true}); }
+    void plain(const QString& title, const QString& text) override { record({title, text, false}); }
 
     QStringList texts() const
     {
@@ -37,6 +39,16 @@ public:
     void clear() { shown.clear(); }
 
     QList<Shown> shown;
+    // Called as each box would open, for tests that look at the screen at that moment.
+    std::function<void(const Shown&)> onShown;
+
+private:
+    void record(const Shown& box)
+    {
+        if (onShown)
+            onShown(box);
+        shown.push_back(box);
+    }
 };
 
 }  // namespace korv

@@ -8,11 +8,18 @@ namespace korv {
 
 ContactOutcome contactTransmitter(FormServices& form, const ContactPolicy& policy)
 {
+    SerialLink& link = form.link();
     for (int attempt = 1; attempt <= policy.attempts; ++attempt) {
-        if (!form.link().Open())
+        if (link.Open()) {
+            if (form.ReadSerialNumber() == Status::Ok)
+                return ContactOutcome::Made;
+        } else if (!link.deviceLost()) {
             return ContactOutcome::PortUnavailable;
-        if (form.ReadSerialNumber() == Status::Ok)
-            return ContactOutcome::Made;
+        }
+        // A port that vanished under an exchange and is not back yet is a dead line, not a port
+        // that cannot be set up: the attempt fails as its frame would, and the command keeps its
+        // pauses and retries (the adapter may be plugged back in) and ends on its own
+        // no-answer path.
         if (attempt < policy.attempts || policy.pauseAfterLastAttempt)
             BusyWait(policy.pauseMs);
     }

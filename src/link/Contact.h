@@ -36,7 +36,7 @@ enum class ContactOutcome { Made, PortUnavailable, NoAnswer };
 
 // Every attempt opens the link first (nothing happens when it is open; a port lost during a
 // failed exchange is opened anew), then reads the serial number. A port that will not open ends
-// the contact at once.
+// the contact at once, unless it was lost under an exchange: that attempt counts as unanswered.
 ContactOutcome contactTransmitter(FormServices& form, const ContactPolicy& policy);
 
 }  // namespace korv

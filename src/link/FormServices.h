@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace korv {
 
 class SerialLink;
@@ -69,6 +71,10 @@ public:
     // Repaints the window at once: the exchanges block the event loop, and progress must show.
     virtual void repaintNow() = 0;
     virtual void setBusyCursor(bool busy) = 0;
+    // Runs right before every warning box until it is replaced; an empty function removes it.
+    // The start-up search uses it to take its stay-on-top window out of the box's way. A form
+    // that shows no real boxes may ignore it.
+    virtual void setBeforeWarning(std::function<void()>) {}
 
     // The input limits that identification sets, callable on their own.
     virtual void SetAmbientLimits() = 0;

@@ -80,6 +80,7 @@ bool SerialLink::Open()
     timeouts_ = readTimeoutsFor(chosenBaud_, ExtraReadTimeout);
     Enabled = true;
     IsOpen = true;
+    deviceLost_ = false;
     qCDebug(lcLink) << "opened" << port_.portName() << chosenBaud_ << "baud";
     return true;
 }
@@ -92,6 +93,7 @@ bool SerialLink::OpenPort(const QString& portName)
 
 void SerialLink::Close()
 {
+    deviceLost_ = false;
     if (!IsOpen)
         return;
     port_.setRequestToSend(false);
@@ -228,6 +230,7 @@ void SerialLink::loseDevice()
     port_.close();
     port_.clearError();
     IsOpen = false;
+    deviceLost_ = true;
 }
 
 }  // namespace korv

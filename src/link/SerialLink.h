@@ -37,6 +37,9 @@ public:
     void CopyBuffers(quint8* rxOut, int rxCapacity, quint8* txOut, qint32& rxLen, qint32& txLen) const;
 
     bool isOpen() const { return IsOpen; }
+    // The port vanished under an exchange and was closed for it, and neither a new open nor the
+    // program's own Close has happened since. The transmitter is unreachable, not unconfigured.
+    bool deviceLost() const { return deviceLost_; }
     quint32 baud() const { return chosenBaud_; }
     ReadTimeouts timeouts() const { return timeouts_; }
 
@@ -63,6 +66,7 @@ private:
     quint32 chosenBaud_ = 9600;
     ReadTimeouts timeouts_{};
     bool readFailed_ = false;
+    bool deviceLost_ = false;
 };
 
 }  // namespace korv

@@ -60,6 +60,11 @@ void TSplashForm::centreOnScreen()
 void TSplashForm::TimerSplashTimer()
 {
     TimerSplash->stop();
+    // The splash stays above every window, boxes included, and sits right where a box appears:
+    // left visible it would hide any box of the search (an incompatible firmware as well as a
+    // failure) and the program would seem to hang. Once hidden it stays hidden; the search ends
+    // soon after.
+    form_.setBeforeWarning([this] { hide(); });
 
     switch (contactTransmitter(form_, StartupSearchContact)) {
     case ContactOutcome::Made:
@@ -152,9 +157,6 @@ void TSplashForm::showProgressEnd()
 
 void TSplashForm::warnCommunicationError()
 {
-    // The splash stays above every window, the warning box included, and sits right where the box
-    // appears: left visible it would hide the box and the program would seem to hang.
-    hide();
     form_.ShowWarning(form_.messages()[Msg::CommunicationError]);
 }
 
@@ -167,6 +169,7 @@ void TSplashForm::giveUp()
 
 void TSplashForm::finish()
 {
+    form_.setBeforeWarning({});
     close();
     Q_EMIT searchFinished();
 }

@@ -49,6 +49,7 @@ private Q_SLOTS:
     void writeMismatchIsNotRepeated();
     void failedWritesAreTriedThreeTimes();
     void secondOpeningKeepsFirstBackup();
+    void unreadableTransmitterLeavesNoBackup_data();
     void unreadableTransmitterLeavesNoBackup();
     void unwritableDirectoryIsReported();
     void invalidModel();
@@ -294,13 +295,29 @@ void tst_CalibForm::secondOpeningKeepsFirstBackup()
     QVERIFY(applyButton()->isEnabled());
 }
 
+void tst_CalibForm::unreadableTransmitterLeavesNoBackup_data()
+{
+    QTest::addColumn<bool>("refreshFails");
+    QTest::addColumn<QStringList>("warnings");
+    // Only the refresh reports a failed read; the backup gives up without a box of its own.
+    QTest::newRow("nothing answers") << true << QStringList { CommunicationError };
+    QTest::newRow("only the backup's reads fail") << false << QStringList {};
+}
+
 void tst_CalibForm::unreadableTransmitterLeavesNoBackup()
 {
-    host->fake.failEveryRead = true;
+    QFETCH(bool, refreshFails);
+    QFETCH(QStringList, warnings);
+    if (refreshFails)
+        host->fake.failEveryRead = true;
+    else
+        host->fake.failingReads = { 0, 1, 2 };
     form->FormShow();
     QVERIFY(!QFile::exists(QStringLiteral("00012345.txt")));
     QCOMPARE(host->fake.readLog.mid(0, 3), QStringList({ "P4", "P4", "P4" }));
-    QCOMPARE(host->warnings, QStringList({ CommunicationError, CommunicationError }));
+    QCOMPARE(host->warnings, warnings);
+    QVERIFY(host->recorder.shown.isEmpty());
+    QCOMPARE(offsetField()->value() == -1200, !refreshFails);
 
     host->fake.failEveryRead = false;
     form->FormShow();

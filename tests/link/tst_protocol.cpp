@@ -160,10 +160,24 @@ private Q_SLOTS:
         qint16 value = 0;
         QCOMPARE(protocol->ReadParameter(0, value), int(Status::NoAnswer));
         QVERIFY(!link->isOpen());
+        QVERIFY(link->deviceLost());
+        // Until the adapter is back, a frame cannot leave and an open fails; the loss is kept.
+        QCOMPARE(protocol->ReadParameter(0, value), int(Status::NotSent));
+        QVERIFY(!link->Open());
+        QVERIFY(link->deviceLost());
         QVERIFY(emulator->restart());
         QVERIFY(link->Open());
+        QVERIFY(!link->deviceLost());
         QCOMPARE(protocol->ReadParameter(2, value), int(Status::Ok));
         QCOMPARE(value, qint16(123));
+
+        // The program's own close ends what the loss meant.
+        emulator->setFault(Fault::CloseMidExchange, 1);
+        QCOMPARE(protocol->ReadParameter(0, value), int(Status::NoAnswer));
+        QVERIFY(link->deviceLost());
+        link->Close();
+        QVERIFY(!link->deviceLost());
+        QVERIFY(emulator->restart());
     }
 
     void openAndClose()

@@ -1,5 +1,6 @@
 #include "common/Messages.h"
 #include "common/Timing.h"
+#include "emulator/TransmitterEmulator.h"
 #include "link/FormServices.h"
 #include "link/Identification.h"
 #include "link/RegisterAccess.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -73,7 +75,8 @@ public:
     }
 
     QHash<QString, QList<int>> script;
-    bool loseLinkOnFailedSerialNumber = false; // the adapter is pulled after the first failure
+    bool serialNumberOverTheLine = false; // a real register-2 exchange on the link, not the script
+    QString identificationBox; // shown by the identification, as an incompatible firmware is
     QStringList trace;
     QStringList warnings;
     QString statusLines;
@@ -93,14 +96,19 @@ public:
 
     int ReadSerialNumber() override
     {
-        const int status = step(QStringLiteral("ReadSerialNumber"));
-        if (status != Status::Ok && loseLinkOnFailedSerialNumber) {
-            link_.Close();
-            link_.PortNumber = NoSuchPort;
-        }
+        if (!serialNumberOverTheLine)
+            return step(QStringLiteral("ReadSerialNumber"));
+        note(QStringLiteral("ReadSerialNumber"));
+        const quint8 frame[SerialLink::FrameSize] = { 'P', 0, 2, 0, 0 };
+        return link_.Exchange(frame, SerialLink::FrameSize, true);
+    }
+    int IdentifyTransmitter() override
+    {
+        const int status = step(QStringLiteral("IdentifyTransmitter"));
+        if (status == Status::Ok && !identificationBox.isEmpty())
+            ShowWarning(identificationBox);
         return status;
     }
-    int IdentifyTransmitter() override { return step(QStringLiteral("IdentifyTransmitter")); }
     int ReadConfigWord() override
     {
         sendInProgressAtConfigWord = state.SendInProgress;
@@ -120,6 +128,8 @@ public:
     void appendEmptyLineToInfoMemos() override { note(QStringLiteral("appendEmptyLineToInfoMemos")); }
     void ShowWarning(const QString& text) override
     {
+        if (beforeWarning)
+            beforeWarning();
         note(QStringLiteral("ShowWarning"));
         warnings << text;
         splashVisibleAtWarning = splash->isVisible();
@@ -141,6 +151,8 @@ public:
     bool sendEnabled() const override { return true; }
     void repaintNow() override { }
     void setBusyCursor(bool) override { }
+    void setBeforeWarning(std::function<void()> hook) override { beforeWarning = std::move(hook); }
+    std::function<void()> beforeWarning;
     void SetAmbientLimits() override { }
     void SetHumTempLimits() override { }
     void SetHumidityLimits() override { }
@@ -373,27 +385,58 @@ private Q_SLOTS:
         QCOMPARE(search.finished->size(), 1);
     }
 
-    void unavailablePortClosesWithoutMessage_data()
-    {
-        QTest::addColumn<bool>("portMissing");
-        QTest::addColumn<QStringList>("expectedTrace");
-        QTest::newRow("saved port missing") << true << QStringList {};
-        QTest::newRow("adapter pulled after a failed attempt")
-            << false << QStringList { QStringLiteral("ReadSerialNumber@0") };
-    }
     void unavailablePortClosesWithoutMessage()
     {
-        QFETCH(bool, portMissing);
-        QFETCH(QStringList, expectedTrace);
-        Search search(portMissing ? NoSuchPort : pty_->slavePath());
-        search.form.script[QStringLiteral("ReadSerialNumber")] = FailsThrice;
-        search.form.loseLinkOnFailedSerialNumber = true;
+        Search search(NoSuchPort);
         search.splash->TimerSplashTimer();
 
-        QCOMPARE(search.form.trace, expectedTrace);
+        QVERIFY(search.form.trace.isEmpty());
         QVERIFY(search.form.warnings.isEmpty());
         QVERIFY(!search.splash->isVisible());
         QCOMPARE(search.finished->size(), 1);
+    }
+
+    // The adapter vanishes under the first serial-number frame and is not back for the other
+    // attempts: that is a transmitter that does not answer, not a port that cannot be set up.
+    void portLostUnderTheSerialNumberGivesUp()
+    {
+        QTemporaryDir dir;
+        emu::TransmitterEmulator emulator;
+        QVERIFY(emulator.setLinkPath(dir.filePath(QStringLiteral("ttyLost"))));
+        QVERIFY(emulator.start());
+        emulator.setFault(emu::Fault::CloseMidExchange, 1);
+        Search search(emulator.devicePath());
+        search.form.serialNumberOverTheLine = true;
+        search.splash->TimerSplashTimer();
+
+        QCOMPARE(emulator.framesReceived(), 1);
+        QCOMPARE(search.form.trace,
+            (QStringList { QStringLiteral("ReadSerialNumber@0"), QStringLiteral("ShowWarning@7"),
+                QStringLiteral("clearInfoMemos@7") }));
+        QCOMPARE(search.form.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
+        QVERIFY(!search.form.splashVisibleAtWarning);
+        QVERIFY(!search.form.link().isOpen());
+        QVERIFY(!search.form.link().deviceLost()); // closed by the search, as after no answer
+        QVERIFY(search.splash->ui.CommunicationLabel->text().isEmpty());
+        QVERIFY(!search.splash->isVisible());
+        QCOMPARE(search.finished->size(), 1);
+    }
+
+    // A box that a step shows while the search goes on (an incompatible firmware) must not open
+    // underneath the splash either; the search still completes.
+    void boxDuringTheSearchHidesTheSplash()
+    {
+        Search search(pty_->slavePath());
+        search.form.identificationBox = QStringLiteral("Versão de Firmware incompatível!");
+        search.splash->TimerSplashTimer();
+
+        QCOMPARE(search.form.warnings, QStringList { QStringLiteral("Versão de Firmware incompatível!") });
+        QVERIFY(!search.form.splashVisibleAtWarning);
+        QCOMPARE(search.form.statusLines, QStringLiteral("Leitura OK"));
+        QCOMPARE(search.splash->ui.CommunicationBar->value(), 5);
+        QVERIFY(!search.splash->isVisible());
+        // Boxes after the search are none of the splash's business.
+        QVERIFY(!search.form.beforeWarning);
     }
 
     void serialNumberAttemptsArePaced()
