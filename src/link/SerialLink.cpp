@@ -32,7 +32,11 @@ int sendTimeoutMs(quint32 baud)
 }  // namespace
 
 SerialLink::SerialLink(const QString& portName, quint32 baud, qint16 extraReadTimeout)
-    : RxBuffer(RxBufferSize, 0), PortNumber(portName), RequestedBaud(baud), ExtraReadTimeout(extraReadTimeout)
+    : RxBuffer(RxBufferSize, 0), PortNumber(portName), RequestedBaud(baud), ExtraReadTimeout(extraReadTimeout),
+      hangUpWatch_([this] {
+          setError(QStringLiteral("The serial device disappeared while the port was idle."));
+          loseDevice();
+      })
 {
 }
 
@@ -81,6 +85,7 @@ bool SerialLink::Open()
     Enabled = true;
     IsOpen = true;
     deviceLost_ = false;
+    hangUpWatch_.watch(port_.handle());
     qCDebug(lcLink) << "opened" << port_.portName() << chosenBaud_ << "baud";
     return true;
 }
@@ -96,6 +101,7 @@ void SerialLink::Close()
     deviceLost_ = false;
     if (!IsOpen)
         return;
+    hangUpWatch_.stop();
     port_.setRequestToSend(false);
     port_.clear(QSerialPort::AllDirections);
     port_.close();
@@ -124,6 +130,7 @@ int SerialLink::exchange(const quint8* frame, int n, bool checkEcho, int answerW
         setError(QStringLiteral("The serial port is not open."));
         return Status::NotSent;
     }
+    hangUpWatch_.watch(port_.handle());
     port_.clear(QSerialPort::AllDirections);
     std::copy(frame, frame + n, TxFrame.begin());
     TxCount = n;
@@ -227,6 +234,8 @@ void SerialLink::setError(const QString& text)
 
 void SerialLink::loseDevice()
 {
+    hangUpWatch_.stop();
+    qCDebug(lcLink) << "device lost" << port_.portName();
     port_.close();
     port_.clearError();
     IsOpen = false;

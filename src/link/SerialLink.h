@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/HangUpWatch.h"
 #include "link/LinkSettings.h"
 
 #include <QSerialPort>
@@ -63,6 +64,7 @@ private:
     void loseDevice();
 
     QSerialPort port_;
+    HangUpWatch hangUpWatch_;
     quint32 chosenBaud_ = 9600;
     ReadTimeouts timeouts_{};
     bool readFailed_ = false;

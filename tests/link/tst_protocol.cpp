@@ -4,8 +4,12 @@
 #include "link/RegisterProtocol.h"
 #include "link/SerialLink.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <ctime>
 
 using namespace korv;
 using korv::emu::Fault;
@@ -24,6 +28,37 @@ QByteArray bytes(std::initializer_list<int> values)
     for (int v : values)
         out.append(static_cast<char>(v));
     return out;
+}
+
+qint64 processCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+// Whether this process holds a descriptor of the terminal (also once it has been deleted).
+bool holdsDescriptorOf(const QString& terminal)
+{
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString& fd : fds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
+        const QString target = QFile::symLinkTarget(fds.filePath(fd));
+        if (target == terminal || target == terminal + QStringLiteral(" (deleted)"))
+            return true;
+    }
+    return false;
+}
+
+// The lock file the serial port takes for `portPath` on this machine, or empty when none is found.
+QString lockFileFor(const QString& portPath)
+{
+    const QString name = QStringLiteral("LCK..") + QString(portPath).replace(u'/', u'_');
+    for (const char* folder : {"/run/lock", "/var/lock", "/tmp"}) {
+        const QString path = QDir(QLatin1String(folder)).filePath(name);
+        if (QFile::exists(path))
+            return path;
+    }
+    return {};
 }
 
 }  // namespace
@@ -178,6 +213,45 @@ private Q_SLOTS:
         link->Close();
         QVERIFY(!link->deviceLost());
         QVERIFY(emulator->restart());
+    }
+
+    // A device that vanishes while the link sits open and idle: its terminal is hung up, readable
+    // for ever with nothing to read. The link must let go of it at once instead of spinning on it.
+    void deviceVanishingWhileIdleReleasesThePort()
+    {
+        qint16 value = 0;
+        QCOMPARE(protocol->ReadParameter(2, value), int(Status::Ok));
+        const QString terminal = emulator->terminalPath();
+        const QString lock = lockFileFor(emulator->devicePath());
+        QVERIFY(holdsDescriptorOf(terminal));
+        QVERIFY2(lock.isEmpty() || QFile::exists(lock), qPrintable(lock));
+
+        emulator->stop();
+        const qint64 cpuBefore = processCpuMs();
+        QTest::qWait(400);
+        const qint64 cpuUsed = processCpuMs() - cpuBefore;
+        QVERIFY2(cpuUsed < 100, qPrintable(QStringLiteral("%1 ms of processor time while idle").arg(cpuUsed)));
+        QVERIFY(!link->isOpen());
+        QVERIFY(link->deviceLost());
+        QVERIFY(!holdsDescriptorOf(terminal));
+        QVERIFY(lock.isEmpty() || !QFile::exists(lock));
+
+        // The next command finds no device; once it is back, the link works again.
+        QCOMPARE(protocol->ReadParameter(2, value), int(Status::NotSent));
+        QVERIFY(emulator->start());
+        QVERIFY(link->Open());
+        QCOMPARE(protocol->ReadParameter(2, value), int(Status::Ok));
+        QCOMPARE(value, qint16(123));
+    }
+
+    // A quiet line that is still there is left alone, however long the link sits idle.
+    void idleLinkStaysOpen()
+    {
+        QTest::qWait(100);
+        QVERIFY(link->isOpen());
+        QVERIFY(!link->deviceLost());
+        qint16 value = 0;
+        QCOMPARE(protocol->ReadParameter(3, value), int(Status::Ok));
     }
 
     void openAndClose()
