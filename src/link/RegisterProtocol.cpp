@@ -1,6 +1,7 @@
 #include "link/RegisterProtocol.h"
 
 #include "common/Warnings.h"
+#include "link/Frame.h"
 #include "link/SerialLink.h"
 
 namespace korv {
@@ -13,21 +14,8 @@ RegisterProtocol::RegisterProtocol(std::function<SerialLink*()> link, WarningSin
 
 void RegisterProtocol::buildFrame(char command, qint16 address, qint16 value)
 {
-    const auto a = static_cast<quint16>(address);
-    const auto v = static_cast<quint16>(value);
-    FrameLength = 0;
-    Frame[static_cast<size_t>(FrameLength++)] = static_cast<quint8>(command);
-    Frame[static_cast<size_t>(FrameLength++)] = static_cast<quint8>(a >> 8);
-    Frame[static_cast<size_t>(FrameLength++)] = static_cast<quint8>(a & 0xFF);
-    Frame[static_cast<size_t>(FrameLength++)] = static_cast<quint8>(v >> 8);
-    Frame[static_cast<size_t>(FrameLength++)] = static_cast<quint8>(v & 0xFF);
-}
-
-qint16 RegisterProtocol::valueFromAnswer() const
-{
-    const int high = Answer[static_cast<size_t>(FrameLength - 2)];
-    const int low = Answer[static_cast<size_t>(FrameLength - 1)];
-    return static_cast<qint16>(static_cast<quint16>(high * 256 + low));
+    Frame = frame::build(command, address, value);
+    FrameLength = frame::Size;
 }
 
 int RegisterProtocol::read(char command, qint16 address, qint16& value)
@@ -39,7 +27,7 @@ int RegisterProtocol::read(char command, qint16 address, qint16& value)
     const int status = link->Exchange(Frame.data(), FrameLength, true);
     if (status == Status::Ok) {
         link->CopyBuffers(Answer.data(), AnswerCapacity, Frame.data(), AnswerLength, FrameLength);
-        value = valueFromAnswer();
+        value = frame::valueOf(Answer.data());
     }
     return status;
 }

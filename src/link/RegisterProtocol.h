@@ -38,7 +38,6 @@ public:
 private:
     int read(char command, qint16 address, qint16& value);
     void buildFrame(char command, qint16 address, qint16 value);
-    qint16 valueFromAnswer() const;
 
     std::function<SerialLink*()> link_;
     WarningSink& warnings_;

@@ -1,6 +1,7 @@
 #include "link/SerialLink.h"
 
 #include "common/Timing.h"
+#include "link/Frame.h"
 #include "link/LinkTrace.h"
 #include "link/RegisterAccess.h"
 #include "link/UartDrain.h"
@@ -147,16 +148,15 @@ int SerialLink::exchange(const quint8* frame, int n, bool checkEcho, int answerW
             setError(qt_error_string(ETIMEDOUT));
         return Status::NoAnswer;
     }
-    if (checkEcho) {
-        // A short answer would be compared against what an earlier exchange left in the buffer.
-        if (RxCount < static_cast<quint32>(2 * n))
-            return Status::NoAnswer;
-        for (int i = 0; i < bytesToCompare; ++i)
-            if (RxBuffer[static_cast<size_t>(i)] != RxBuffer[static_cast<size_t>(n + i)])
-                return Status::NoAnswer;
+    frame::Bytes sent{};
+    std::copy_n(TxFrame.begin(), n, sent.begin());
+    const auto check = !checkEcho ? frame::AnswerCheck::None
+        : bytesToCompare >= n     ? frame::AnswerCheck::WholeFrame
+                                  : frame::AnswerCheck::CommandAndAddress;
+    const int status = frame::judge(sent, RxBuffer.data(), static_cast<int>(RxCount), check);
+    if (status == Status::Ok && checkEcho)
         std::copy_n(RxBuffer.begin() + n, n, RxBuffer.begin());
-    }
-    return RxBuffer[0] == '?' ? Status::Refused : Status::Ok;
+    return status;
 }
 
 bool SerialLink::SendFrame()

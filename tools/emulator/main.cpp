@@ -116,6 +116,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption faultFramesOption(QStringLiteral("fault-frames"),
         QStringLiteral("The fault acts on N frames only, then the transmitter behaves. Default: all."),
         QStringLiteral("N"), QStringLiteral("-1"));
+    const QCommandLineOption faultAddressOption(QStringLiteral("fault-address"),
+        QStringLiteral("The fault acts on frames to register N only (with --fault-frames 1: the next one). "
+                       "Default: every register."),
+        QStringLiteral("N"), QStringLiteral("-1"));
     const QCommandLineOption lateOption(QStringLiteral("late-ms"),
         QStringLiteral("Delay of the late-answer fault in milliseconds. Default 600."), QStringLiteral("MS"),
         QStringLiteral("600"));
@@ -128,7 +132,7 @@ int main(int argc, char* argv[])
     const QCommandLineOption traceOption(QStringLiteral("trace"),
         QStringLiteral("Print every frame received and the bytes sent back on stderr."));
     parser.addOptions({modelOption, firmwareOption, serialOption, outputOption, linkOption, stateOption,
-        faultOption, faultFramesOption, lateOption, temperatureOption, humidityOption, traceOption});
+        faultOption, faultFramesOption, faultAddressOption, lateOption, temperatureOption, humidityOption, traceOption});
     parser.process(app);
 
     Seed seed;
@@ -151,9 +155,12 @@ int main(int argc, char* argv[])
     if (!fault)
         usageError(QStringLiteral("unknown fault \"%1\"").arg(parser.value(faultOption)));
     int faultFrames = -1;
+    int faultAddress = -1;
     int lateMs = 600;
     if (!parseInt(parser.value(faultFramesOption), -1, 1000000, &faultFrames))
         usageError(QStringLiteral("--fault-frames takes a count"));
+    if (!parseInt(parser.value(faultAddressOption), -1, 65535, &faultAddress))
+        usageError(QStringLiteral("--fault-address takes a register 0..65535"));
     if (!parseInt(parser.value(lateOption), 0, 60000, &lateMs))
         usageError(QStringLiteral("--late-ms takes 0..60000"));
     korv::emu::Measurand measurand;
@@ -166,7 +173,7 @@ int main(int argc, char* argv[])
 
     TransmitterEmulator emulator(seed);
     emulator.setMeasurand(measurand);
-    emulator.setFault(*fault, faultFrames);
+    emulator.setFault(*fault, faultFrames, faultAddress < 0 ? TransmitterEmulator::AnyAddress : faultAddress);
     emulator.setLateAnswerDelayMs(lateMs);
     const QString statePath = parser.value(stateOption);
     if (!statePath.isEmpty()) {
