@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QLocale>
 
+#include <algorithm>
+
 AppFixture::AppFixture()
 {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
@@ -55,4 +57,12 @@ korv::emu::Seed seedFor(int modelCode, int firmware, int outputType)
     seed.firmware = firmware;
     seed.outputType = outputType;
     return seed;
+}
+
+QList<int> lateAnswerDelaysMs()
+{
+    QList<int> delays;
+    for (int real = 150; real <= 1200; real += 50)
+        delays << std::max(1, real * korv::Timing::scalePercent() / 100);
+    return delays;
 }

@@ -34,3 +34,7 @@ struct AppFixture {
 };
 
 korv::emu::Seed seedFor(int modelCode, int firmware, int outputType = 0);
+
+// Delays of a late answer across the whole window, 150 ms to 1200 ms in steps of 50 ms, shortened
+// with every other wait of the program so that each lands in the same phase of the exchanges.
+QList<int> lateAnswerDelaysMs();
