@@ -1,50 +1,14 @@
 #include "support_appfixture.h"
 
+#include "ProcessProbe.h"
 #include "app/ServiceMode.h"
 #include "calibration/CalibForm.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
-
-#include <ctime>
 
 using namespace korv;
-
-namespace {
-
-qint64 processCpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
-}
-
-bool holdsDescriptorOf(const QString& terminal)
-{
-    const QDir fds(QStringLiteral("/proc/self/fd"));
-    for (const QString& fd : fds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
-        const QString target = QFile::symLinkTarget(fds.filePath(fd));
-        if (target == terminal || target == terminal + QStringLiteral(" (deleted)"))
-            return true;
-    }
-    return false;
-}
-
-QString lockFileFor(const QString& portPath)
-{
-    const QString name = QStringLiteral("LCK..") + QString(portPath).replace(u'/', u'_');
-    for (const char* folder : {"/run/lock", "/var/lock", "/tmp"}) {
-        const QString path = QDir(QLatin1String(folder)).filePath(name);
-        if (QFile::exists(path))
-            return path;
-    }
-    return {};
-}
-
-}  // namespace
+using namespace korv::test;
 
 // The transmitter's adapter pulled out while the window sits idle with the port open, in each
 // state that leaves it open: the program lets the port go, costs nothing meanwhile, reports the

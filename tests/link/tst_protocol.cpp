@@ -4,14 +4,13 @@
 #include "link/RegisterProtocol.h"
 #include "link/SerialLink.h"
 
-#include <QDir>
-#include <QFile>
+#include "ProcessProbe.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <ctime>
-
 using namespace korv;
+using namespace korv::test;
 using korv::emu::Fault;
 using korv::emu::TransmitterEmulator;
 
@@ -28,37 +27,6 @@ QByteArray bytes(std::initializer_list<int> values)
     for (int v : values)
         out.append(static_cast<char>(v));
     return out;
-}
-
-qint64 processCpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
-}
-
-// Whether this process holds a descriptor of the terminal (also once it has been deleted).
-bool holdsDescriptorOf(const QString& terminal)
-{
-    const QDir fds(QStringLiteral("/proc/self/fd"));
-    for (const QString& fd : fds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
-        const QString target = QFile::symLinkTarget(fds.filePath(fd));
-        if (target == terminal || target == terminal + QStringLiteral(" (deleted)"))
-            return true;
-    }
-    return false;
-}
-
-// The lock file the serial port takes for `portPath` on this machine, or empty when none is found.
-QString lockFileFor(const QString& portPath)
-{
-    const QString name = QStringLiteral("LCK..") + QString(portPath).replace(u'/', u'_');
-    for (const char* folder : {"/run/lock", "/var/lock", "/tmp"}) {
-        const QString path = QDir(QLatin1String(folder)).filePath(name);
-        if (QFile::exists(path))
-            return path;
-    }
-    return {};
 }
 
 }  // namespace
