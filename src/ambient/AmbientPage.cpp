@@ -36,9 +36,9 @@ InputControls AmbientPage::ambientInput() const
             w_.TempUserOffsetSupValLb, &s_.TemperatureRange, AmbientZeroScale};
 }
 
-bool AmbientPage::isAmbientModel() const
+Model AmbientPage::model() const
 {
-    return humamb::isAmbientModel(form_.identification().ModelString);
+    return form_.identification().TransmitterModel;
 }
 
 void AmbientPage::ReadAmbientConfig()
@@ -83,7 +83,7 @@ int AmbientPage::ReadAmbientFlags()
 
 int AmbientPage::ReadAmbientRange()
 {
-    if (!isAmbientModel())
+    if (!isAmbient(model()))
         return Status::NotSent;
     RegisterAccess& registers = form_.registers();
     qint16 offset = 0;
@@ -105,7 +105,7 @@ int AmbientPage::ReadAmbientRange()
 
 int AmbientPage::ReadAmbientZero()
 {
-    if (!isAmbientModel())
+    if (!isAmbient(model()))
         return Status::NotSent;
     qint16 zero = 0;
     const int status = form_.registers().ReadParameter(Register::TemperatureZero, zero);
@@ -118,7 +118,7 @@ int AmbientPage::ReadAmbientZero()
 
 int AmbientPage::ReadAmbientLive()
 {
-    if (!isAmbientModel())
+    if (!isAmbient(model()))
         return Status::NotSent;
     qint16 raw = 0;
     const int status = form_.registers().ReadMemory(Register::LiveTemperature, raw);
@@ -157,7 +157,7 @@ void AmbientPage::SendAmbientConfig()
         }
     }
     // A transmitter that now identifies as another model must not receive this tab's registers.
-    if (!isAmbientModel() || status != Status::Ok) {
+    if (!isAmbient(model()) || status != Status::Ok) {
         progress.failSend(writeError);
         return;
     }
@@ -187,7 +187,7 @@ void AmbientPage::SendAmbientConfig()
 
 int AmbientPage::WriteAmbientRange()
 {
-    if (!isAmbientModel())
+    if (!isAmbient(model()))
         return Status::NotSent;
     const auto typed = typedLimits(w_.EdtTempLowLimit, w_.EdtTempHighLimit);
     if (!typed)
@@ -210,7 +210,7 @@ int AmbientPage::WriteAmbientFlags()
 
 int AmbientPage::WriteAmbientZero()
 {
-    if (!isAmbientModel())
+    if (!isAmbient(model()))
         return Status::NotSent;
     const auto correction = parseZeroCorrection(w_.EdtTempZeroCorrection->text());
     const auto count = correction ? encodeZero(AmbientZeroScale, *correction, s_.TemperatureRange.span) : std::nullopt;
@@ -254,7 +254,7 @@ void AmbientPage::EdtTempLowLimitExit()
 
 void AmbientPage::unitChanged()
 {
-    if (!isAmbientModel() || w_.EdtTempLowLimit->text().isEmpty())
+    if (!isAmbient(model()) || w_.EdtTempLowLimit->text().isEmpty())
         return;
     ShowAmbientUnit();
     w_.EdtTempZeroCorrection->setText(UpdateAmbientZeroLimits());

@@ -27,21 +27,6 @@ qint16 toWord(quint16 value)
 
 }  // namespace
 
-bool isHumidityModel(const QString& modelString)
-{
-    return modelString == QLatin1String("Orv-Hu") || modelString == QLatin1String("Orv-H");
-}
-
-bool isHumidityTemperatureModel(const QString& modelString)
-{
-    return modelString == QLatin1String("Orv-Hu");
-}
-
-bool isAmbientModel(const QString& modelString)
-{
-    return modelString == QLatin1String("OrvAmbient");
-}
-
 HumidityKind effectiveHumidityKind(bool kindMenuExists, bool dewPointChecked)
 {
     return kindMenuExists && dewPointChecked ? HumidityKind::DewPoint : HumidityKind::Relative;

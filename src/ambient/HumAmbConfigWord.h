@@ -24,11 +24,6 @@ enum : qint16 {
 };
 }
 
-// Model strings are compared exactly, as identification spells them.
-bool isHumidityModel(const QString& modelString);  // Orv-Hu or its humidity-only variant Orv-H
-bool isHumidityTemperatureModel(const QString& modelString);  // Orv-Hu only
-bool isAmbientModel(const QString& modelString);
-
 enum class HumidityKind { Relative, DewPoint };
 
 // The kind every humidity path works with. Transmitters with firmware 100 or older have no kind

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/KeyFilters.h"
+#include "link/Model.h"
 
 #include <QObject>
 #include <QString>
@@ -139,8 +140,7 @@ private:
     humamb::HumidityKind kind() const;
     humamb::InputControls humidityInput() const;
     humamb::InputControls temperatureInput() const;
-    bool isHumidityModel() const;
-    bool isHumidityTemperatureModel() const;
+    Model model() const;
     // Register 6/7 or 8/9 of one input; only status 0 stops the pair.
     int writeRange(const humamb::InputControls& input, qint16 offsetRegister, qint16 gainRegister);
 
@@ -186,7 +186,7 @@ protected:
 
 private:
     humamb::InputControls ambientInput() const;
-    bool isAmbientModel() const;
+    Model model() const;
 
     bool EdtTempLowLimitKeyPress(QLineEdit* edit, QKeyEvent* event);
     bool EdtTempZeroCorrectionKeyPress(QKeyEvent* event);

@@ -47,14 +47,9 @@ InputControls HumidityPage::temperatureInput() const
             w_.ValorMaxZeroTempLb, &s_.TemperatureRange, HumTempZeroScale};
 }
 
-bool HumidityPage::isHumidityModel() const
+Model HumidityPage::model() const
 {
-    return humamb::isHumidityModel(form_.identification().ModelString);
-}
-
-bool HumidityPage::isHumidityTemperatureModel() const
-{
-    return humamb::isHumidityTemperatureModel(form_.identification().ModelString);
+    return form_.identification().TransmitterModel;
 }
 
 void HumidityPage::ReadHumidityConfig()
@@ -90,13 +85,13 @@ int HumidityPage::ReadHumidityFlags()
     // A send re-reads the word only for its output type; the user's choices stay on the form.
     if (shared.SendInProgress)
         return Status::Ok;
-    if (isHumidityModel()) {
+    if (isHumidity(model())) {
         if (flags.humidityFailMax)
             checkOneOf(w_.MaxRHRadioButton, w_.MinRHRadioButton);
         else
             checkOneOf(w_.MinRHRadioButton, w_.MaxRHRadioButton);
     }
-    if (isHumidityTemperatureModel()) {
+    if (hasHumidityTemperature(model())) {
         if (flags.temperatureFailMax)
             checkOneOf(w_.MaxTempRadioButton, w_.MinTempRadioButton);
         else
@@ -115,7 +110,7 @@ int HumidityPage::ReadHumidityRanges()
     int status = Status::NotSent;
     qint16 offset = 0;
     qint16 gain = 0;
-    if (isHumidityModel()) {
+    if (isHumidity(model())) {
         if ((status = registers.ReadParameter(Register::HumidityRangeOffset, offset)) != Status::Ok)
             return status;
         if ((status = registers.ReadParameter(Register::HumidityRangeGain, gain)) != Status::Ok)
@@ -126,7 +121,7 @@ int HumidityPage::ReadHumidityRanges()
             w_.EdtLimInfRH->setText(limitEditText(range->lower));
         }
     }
-    if (!isHumidityTemperatureModel())
+    if (!hasHumidityTemperature(model()))
         return status;
     if ((status = registers.ReadParameter(Register::TemperatureRangeOffset, offset)) != Status::Ok)
         return status;
@@ -146,14 +141,14 @@ int HumidityPage::ReadHumidityZeros()
     RegisterAccess& registers = form_.registers();
     int status = Status::NotSent;
     qint16 zero = 0;
-    if (isHumidityModel()) {
+    if (isHumidity(model())) {
         if ((status = registers.ReadParameter(Register::HumidityZero, zero)) != Status::Ok)
             return status;
         s_.HumidityRange.zeroRegister = zero;
         UpdateHumidityZeroLimits();
         w_.EdtCorrZeroRH->setText(s_.HumidityRange.zeroText);
     }
-    if (isHumidityTemperatureModel()) {
+    if (hasHumidityTemperature(model())) {
         if ((status = registers.ReadParameter(Register::TemperatureZero, zero)) != Status::Ok)
             return status;
         s_.TemperatureRange.zeroRegister = zero;
@@ -165,7 +160,7 @@ int HumidityPage::ReadHumidityZeros()
 
 int HumidityPage::ReadHumidityLive()
 {
-    if (!isHumidityModel())
+    if (!isHumidity(model()))
         return Status::NotSent;
     RegisterAccess& registers = form_.registers();
     qint16 rawHumidity = 0;
@@ -191,7 +186,7 @@ int HumidityPage::ReadHumidityLive()
     const MessageTable& messages = form_.messages();
     w_.ShowPVsMemo->setPlainText(
         humidityLiveLine(messages[Msg::LiveHumidityPrefix], reading, w_.rhLabels[0]->text()));
-    if (isHumidityTemperatureModel())
+    if (hasHumidityTemperature(model()))
         w_.ShowPVsMemo->appendPlainText(temperatureLiveLine(messages[Msg::LiveTemperaturePrefix],
                                                             reading.temperature, w_.tempLabels[0]->text()));
     return Status::Ok;
@@ -280,7 +275,7 @@ void HumidityPage::AtualizaZeroTemp()
 void HumidityPage::unitChanged()
 {
     // Only the full humidity + temperature model shows a temperature input.
-    if (!isHumidityTemperatureModel() || w_.EdtLimInfTemp->text().isEmpty())
+    if (!hasHumidityTemperature(model()) || w_.EdtLimInfTemp->text().isEmpty())
         return;
     ShowHumidityTempUnit();
     if (kind() == HumidityKind::DewPoint) {

@@ -32,12 +32,12 @@ void HumidityPage::SendHumidityConfig()
     // Identification may have found another model: its checks are skipped and the range write
     // below then refuses to write anything.
     const auto advance = [&progress, &sending] { progress.advance(sending); };
-    if (isHumidityModel()
+    if (isHumidity(model())
         && !checkInputForSend(form_, humidityInput(), advance, [this] { UpdateHumidityZeroLimits(); })) {
         progress.hide();
         return;
     }
-    if (isHumidityTemperatureModel()
+    if (hasHumidityTemperature(model())
         && !checkInputForSend(form_, temperatureInput(), advance, [this] { UpdateTemperatureZeroLimits(); })) {
         progress.hide();
         return;
@@ -88,12 +88,12 @@ int HumidityPage::writeRange(const InputControls& input, qint16 offsetRegister, 
 int HumidityPage::WriteHumidityRanges()
 {
     int status = Status::NotSent;
-    if (isHumidityModel()) {
+    if (isHumidity(model())) {
         status = writeRange(humidityInput(), Register::HumidityRangeOffset, Register::HumidityRangeGain);
         if (status == Status::NotSent)
             return status;
     }
-    if (!isHumidityTemperatureModel())
+    if (!hasHumidityTemperature(model()))
         return status;
     return writeRange(temperatureInput(), Register::TemperatureRangeOffset, Register::TemperatureRangeGain);
 }
@@ -119,14 +119,14 @@ int HumidityPage::WriteHumidityZeros()
         return registers.WriteParameter(address, *count);
     };
     int status = Status::NotSent;
-    if (isHumidityModel()) {
+    if (isHumidity(model())) {
         // A register-14 write that does not take is a communication failure like any other: the
         // sequence retries it and reports "Erro de escrita!" once, not a limit error per attempt.
         status = writeZero(humidityInput(), Register::HumidityZero);
         if (status != Status::Ok)
             return status;
     }
-    if (isHumidityTemperatureModel())
+    if (hasHumidityTemperature(model()))
         return writeZero(temperatureInput(), Register::TemperatureZero);
     return status;
 }

@@ -11,9 +11,9 @@ RegisterAccess& CalibrationBridge::registers()
     return form_.registers();
 }
 
-QString CalibrationBridge::modelString() const
+Model CalibrationBridge::model() const
 {
-    return form_.identification().ModelString;
+    return form_.identification().TransmitterModel;
 }
 
 QString CalibrationBridge::serialNumberText() const

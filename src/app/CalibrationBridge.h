@@ -13,7 +13,7 @@ public:
     CalibrationBridge(TForm1& form, MessageBoxes& boxes) : form_(form), boxes_(boxes) {}
 
     RegisterAccess& registers() override;
-    QString modelString() const override;
+    Model model() const override;
     QString serialNumberText() const override;
     int transmitterSensorCode() const override;
     int sensorMin() const override;

@@ -45,14 +45,14 @@ TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
     settingsPath_ = env_.settingsPath.isEmpty() ? settingsFilePath() : env_.settingsPath;
     ui.setupUi(this);
 
-    ident_.ModelString = Model::Unknown;
+    ident_.TransmitterModel = Model::Unknown;
     FirstAmbientShow = true;
-    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvHeadSheet), QStringLiteral("KOrvHead"));
-    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvGalHeadSheet), QStringLiteral("KOrvGalHead"));
-    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvDinSheet), QStringLiteral("KOrvDin"));
-    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvGalDinSheet), QStringLiteral("KOrvGalDin"));
-    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvHuSheet), QStringLiteral("OrvHygrom"));
-    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.TxTSheet), QStringLiteral("OrvAmbient"));
+    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvHeadSheet), displayCaption(Model::OrvHead));
+    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvGalHeadSheet), displayCaption(Model::OrvGalHead));
+    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvDinSheet), displayCaption(Model::OrvDin));
+    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvGalDinSheet), displayCaption(Model::OrvGalDin));
+    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvHuSheet), displayCaption(Model::OrvHu));
+    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.TxTSheet), displayCaption(Model::OrvAmbient));
 
     headRail_ = std::make_unique<HeadRailPage>(*this, headRailWidgets(ui));
     humidity_ = std::make_unique<HumidityPage>(*this, *humAmb_, humidityWidgets(ui));
@@ -104,7 +104,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormShow()
 {
-    ident_.ModelString = Model::Unknown;
+    ident_.TransmitterModel = Model::Unknown;
     settings_ = readSettings(settingsPath_);
     StartDirectory = QDir::currentPath();
     buildPortMenu();

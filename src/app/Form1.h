@@ -105,7 +105,6 @@ public:
     HeadRailPage& headRail() const { return *headRail_; }
     HumidityPage& humidity() const { return *humidity_; }
     AmbientPage& ambient() { return *ambient_; }
-    HumAmbState& humAmbState() { return *humAmb_; }
     const LanguageLines& languageLines() const { return languageLines_; }
     const AppSettings& settings() const { return settings_; }
     QString settingsPath() const { return settingsPath_; }

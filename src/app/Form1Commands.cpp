@@ -37,12 +37,12 @@ void TForm1::Ler_ConfigClick()
         setBusyCursor(false);
         return;
     }
-    if (isHumidityModel(ident_.ModelString)) {
+    if (isHumidity(ident_.TransmitterModel)) {
         humidity_->ReadHumidityConfig();
         setBusyCursor(false);
         return;
     }
-    if (ident_.ModelString == Model::OrvAmbient) {
+    if (isAmbient(ident_.TransmitterModel)) {
         ambient_->ReadAmbientConfig();
         setBusyCursor(false);
         return;
@@ -63,9 +63,9 @@ void TForm1::Ler_ConfigClick()
 
 void TForm1::Enviar_ConfigClick()
 {
-    if (isHumidityModel(ident_.ModelString))
+    if (isHumidity(ident_.TransmitterModel))
         humidity_->SendHumidityConfig();
-    else if (ident_.ModelString == Model::OrvAmbient)
+    else if (isAmbient(ident_.TransmitterModel))
         ambient_->SendAmbientConfig();
     else
         headRail_->SendConfiguration();
@@ -73,20 +73,20 @@ void TForm1::Enviar_ConfigClick()
 
 int TForm1::ReadConfigWord()
 {
-    if (isHumidityModel(ident_.ModelString) || ident_.ModelString == Model::OrvAmbient) {
+    if (isHumidity(ident_.TransmitterModel) || isAmbient(ident_.TransmitterModel)) {
         const int status = protocol_.ReadParameter(1, shared_.ConfigWord);
         if (status != Status::Ok)
             return status;
-        return isHumidityModel(ident_.ModelString) ? humidity_->ReadHumidityFlags() : ambient_->ReadAmbientFlags();
+        return isHumidity(ident_.TransmitterModel) ? humidity_->ReadHumidityFlags() : ambient_->ReadAmbientFlags();
     }
     return headRail_->ReadConfigWord();
 }
 
 int TForm1::ReadRange()
 {
-    if (isHumidityModel(ident_.ModelString))
+    if (isHumidity(ident_.TransmitterModel))
         return humidity_->ReadHumidityRanges();
-    if (ident_.ModelString == Model::OrvAmbient)
+    if (isAmbient(ident_.TransmitterModel))
         return ambient_->ReadAmbientRange();
     return headRail_->ReadRange();
 }
@@ -95,7 +95,7 @@ int TForm1::ReadZero()
 {
     // The ambient transmitter takes the head/rail variant here; its own zero text is filled by the
     // caller that reads its live value.
-    if (isHumidityModel(ident_.ModelString))
+    if (isHumidity(ident_.TransmitterModel))
         return humidity_->ReadHumidityZeros();
     return headRail_->ReadZero();
 }

@@ -44,22 +44,21 @@ int TForm1::IdentifyTransmitter()
         return status;
     const IdentityWord id = splitIdentityWord(word);
     ident_.FirmwareVersion = static_cast<qint16>(id.firmware);
-    ident_.ModelString = modelStringForCode(id.modelCode);
-    if (isKnownModelCode(id.modelCode)) {
-        if (const auto noB = noThermocoupleBFor(ident_.ModelString, id.firmware))
+    const Model model = modelFromCode(id.modelCode);
+    ident_.TransmitterModel = model;
+    if (model != Model::Unknown) {
+        if (const auto noB = noThermocoupleBFor(model, id.firmware))
             ident_.NoThermocoupleB = *noB;
         ApplyModelScreen();
-        if (ident_.ModelString == Model::OrvHu) {
+        if (isHumidity(model))
             SetHumidityLimits();
+        if (hasHumidityTemperature(model))
             SetHumTempLimits();
-        } else if (ident_.ModelString == Model::OrvH) {
-            SetHumidityLimits();
-        } else if (ident_.ModelString == Model::OrvAmbient) {
+        if (isAmbient(model))
             SetAmbientLimits();
-        }
     }
-    if (hasFirmwareRule(ident_.ModelString)) {
-        if (firmwareCompatible(ident_.ModelString, id.firmware)) {
+    if (hasFirmwareRule(model)) {
+        if (firmwareCompatible(model, id.firmware)) {
             ui.Enviar_Config->setEnabled(true);
         } else {
             ShowWarning(messages_[Msg::FirmwareIncompatible]);
@@ -92,34 +91,34 @@ void TForm1::ApplyModelScreen()
     languageLines_ = loadAndApplyLanguage(this, messages_, env_.languageDirectory);
 
     auto* tabs = ui.PageControl1;
-    const QString& model = ident_.ModelString;
+    const Model model = ident_.TransmitterModel;
     // The four head and rail models share the controls of the first page, shown under the model's
     // own caption.
-    auto arrangeHeadRail = [&](QWidget* firstActive, const QString& caption) {
+    auto arrangeHeadRail = [&](QWidget* firstActive) {
         HideAllTabs();
         tabs->setCurrentWidget(firstActive);
         tabs->setTabVisible(tabs->indexOf(ui.OrvHeadSheet), true);
-        tabs->setTabText(tabs->indexOf(ui.OrvHeadSheet), caption);
+        tabs->setTabText(tabs->indexOf(ui.OrvHeadSheet), displayCaption(model));
         // Controls the user took to another head/rail page come home, or the page shown would be empty.
         moveHeadRailControls(rememberedPageIndex_, tabs->indexOf(ui.OrvHeadSheet));
         tabs->setCurrentWidget(ui.OrvHeadSheet);
     };
     if (model == Model::OrvGalDin && std::exchange(firstGalDin_, false))
-        arrangeHeadRail(ui.OrvGalDinSheet, QStringLiteral("KOrvGalDin"));
+        arrangeHeadRail(ui.OrvGalDinSheet);
     else if (model == Model::OrvGalHead && std::exchange(firstGalHead_, false))
-        arrangeHeadRail(ui.OrvGalHeadSheet, QStringLiteral("KOrvGalHead"));
+        arrangeHeadRail(ui.OrvGalHeadSheet);
     else if (model == Model::OrvDin && std::exchange(firstDin_, false))
-        arrangeHeadRail(ui.OrvDinSheet, QStringLiteral("KOrvDin"));
+        arrangeHeadRail(ui.OrvDinSheet);
     else if (model == Model::OrvHead && std::exchange(firstHead_, false))
-        arrangeHeadRail(ui.OrvHeadSheet, QStringLiteral("KOrvHead"));
+        arrangeHeadRail(ui.OrvHeadSheet);
 
-    if (isHumidityModel(model) && std::exchange(firstHumidity_, false)) {
+    if (isHumidity(model) && std::exchange(firstHumidity_, false)) {
         HideAllTabs();
         tabs->setCurrentWidget(ui.OrvHuSheet);
         if (ident_.FirmwareVersion > 100)
             createHumidityMenu();
     }
-    if (model == Model::OrvAmbient && FirstAmbientShow) {
+    if (isAmbient(model) && FirstAmbientShow) {
         HideAllTabs();
         tabs->setTabVisible(tabs->indexOf(ui.TxTSheet), true);
         tabs->setCurrentWidget(ui.TxTSheet);

@@ -151,7 +151,7 @@ void CalibForm::FormShow()
         return;
     lastReadGain_.reset();
     QStringList backup = backupHeaderLines();
-    const QString model = host_->modelString();
+    const Model model = host_->model();
     if (const auto variant = backupVariantFor(model)) {
         ApplyButton->setEnabled(true);
         const QString serialNumber = host_->serialNumberText();
@@ -202,7 +202,7 @@ void CalibForm::ApplyButtonClick()
     setLabelText(PVLabel, QStringLiteral("Writing..."));
     repaint();
 
-    const CalibrationGroup group = calibrationGroupOf(host_->modelString());
+    const CalibrationGroup group = calibrationGroupOf(host_->model());
     const int sensorCode = host_->transmitterSensorCode();
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         const auto offset = static_cast<qint16>(CSpinOffset->value());
@@ -242,7 +242,7 @@ void CalibForm::RefreshCalibration()
     setLabelText(Label3, QStringLiteral("Gain limits"));
     CSpinGanho->setEnabled(true);
 
-    const CalibrationGroup group = calibrationGroupOf(host_->modelString());
+    const CalibrationGroup group = calibrationGroupOf(host_->model());
     const int sensorCode = host_->transmitterSensorCode();
     if (const auto limits = calibrationLimits(group, sensorCode, host_->celsiusChecked())) {
         setLabelText(Label2, limits->offsetCaption);

@@ -30,8 +30,6 @@ class CalibForm : public QDialog
 public:
     explicit CalibForm(CalibrationHost* host = nullptr, QWidget* parent = nullptr);
 
-    void setHost(CalibrationHost* host) { host_ = host; }
-
     // The show sequence: backup, then refresh. Showing the window runs it; tests call it directly.
     void FormShow();
     void Button1Click();

@@ -40,16 +40,15 @@ QList<BackupSection> sectionsOf(BackupVariant variant)
 
 } // namespace
 
-std::optional<BackupVariant> backupVariantFor(const QString& modelString)
+std::optional<BackupVariant> backupVariantFor(Model model)
 {
-    if (modelString == QLatin1String("OrvGalDin"))
+    if (model == Model::OrvGalDin)
         return BackupVariant::FiveInputs;
-    if (modelString == QLatin1String("OrvGalHead") || modelString == QLatin1String("OrvHead")
-        || modelString == QLatin1String("OrvDin"))
+    if (isHeadRail(model))
         return BackupVariant::ThreeInputs;
-    if (modelString == QLatin1String("Orv-Hu"))
+    if (model == Model::OrvHu)
         return BackupVariant::Humidity;
-    if (modelString == QLatin1String("OrvAmbient"))
+    if (isAmbient(model))
         return BackupVariant::Ambient;
     return std::nullopt;
 }
@@ -59,8 +58,8 @@ QStringList backupHeaderLines()
     return { QStringLiteral("OrvSetup - Calibration mode"), QString() };
 }
 
-int AddBackupLines(BackupVariant variant, RegisterAccess& registers, const QString& modelString,
-    const QString& serialNumberText, QStringList& lines)
+int AddBackupLines(
+    BackupVariant variant, RegisterAccess& registers, Model model, const QString& serialNumberText, QStringList& lines)
 {
     const QList<BackupSection> sections = sectionsOf(variant);
     QStringList valueLines;
@@ -80,7 +79,7 @@ int AddBackupLines(BackupVariant variant, RegisterAccess& registers, const QStri
         valueLines << line;
     }
 
-    lines << QStringLiteral("Transmitter model: ") + modelString
+    lines << QStringLiteral("Transmitter model: ") + modelString(model)
           << QStringLiteral("Serial number: ") + serialNumberText << QString()
           << QStringLiteral("Calibration data backup:");
     for (qsizetype i = 0; i < sections.size(); ++i) {
@@ -91,12 +90,12 @@ int AddBackupLines(BackupVariant variant, RegisterAccess& registers, const QStri
     return Status::Ok;
 }
 
-int addBackupLinesWithRetries(BackupVariant variant, RegisterAccess& registers, const QString& modelString,
+int addBackupLinesWithRetries(BackupVariant variant, RegisterAccess& registers, Model model,
     const QString& serialNumberText, QStringList& lines, int attempts)
 {
     int status = Status::NotSent;
     for (int attempt = 0; attempt < attempts && status != Status::Ok; ++attempt)
-        status = AddBackupLines(variant, registers, modelString, serialNumberText, lines);
+        status = AddBackupLines(variant, registers, model, serialNumberText, lines);
     return status;
 }
 

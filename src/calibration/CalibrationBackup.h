@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/Model.h"
 #include "link/RegisterAccess.h"
 
 #include <QByteArray>
@@ -20,19 +21,19 @@ enum class BackupVariant {
 };
 
 // No value for a model the calibration window does not serve (Orv-H, an unidentified one, ...).
-std::optional<BackupVariant> backupVariantFor(const QString& modelString);
+std::optional<BackupVariant> backupVariantFor(Model model);
 
 // The two lines every backup starts with.
 QStringList backupHeaderLines();
 
 // Reads every register of the variant, offset before gain, and only when all reads succeeded
-// appends the model, serial number and section lines to `lines`. Returns the first failing status
-// (with `lines` untouched) or Status::Ok.
-int AddBackupLines(BackupVariant variant, RegisterAccess& registers, const QString& modelString,
-    const QString& serialNumberText, QStringList& lines);
+// appends the model string, serial number and section lines to `lines`. Returns the first
+// failing status (with `lines` untouched) or Status::Ok.
+int AddBackupLines(
+    BackupVariant variant, RegisterAccess& registers, Model model, const QString& serialNumberText, QStringList& lines);
 
 // AddBackupLines tried up to `attempts` times until it succeeds; returns the last status.
-int addBackupLinesWithRetries(BackupVariant variant, RegisterAccess& registers, const QString& modelString,
+int addBackupLinesWithRetries(BackupVariant variant, RegisterAccess& registers, Model model,
     const QString& serialNumberText, QStringList& lines, int attempts = 3);
 
 // The serial number names the file, which lives in the current working directory.

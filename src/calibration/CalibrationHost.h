@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/MessageBoxes.h"
+#include "link/Model.h"
 #include "link/RegisterAccess.h"
 
 #include <QString>
@@ -25,7 +26,7 @@ class CalibrationHost
 public:
     virtual ~CalibrationHost() = default;
     virtual RegisterAccess& registers() = 0;
-    virtual QString modelString() const = 0;
+    virtual Model model() const = 0;
     virtual QString serialNumberText() const = 0;
     // The input code as the transmitter reported it in configuration register 1.
     virtual int transmitterSensorCode() const = 0;

@@ -38,13 +38,13 @@ bool operator==(const CalibrationRegisterPair& a, const CalibrationRegisterPair&
     return a.offset == b.offset && a.gain == b.gain;
 }
 
-CalibrationGroup calibrationGroupOf(const QString& modelString)
+CalibrationGroup calibrationGroupOf(Model model)
 {
-    if (modelString == QLatin1String("Orv-Hu"))
+    if (model == Model::OrvHu)
         return CalibrationGroup::Humidity;
-    if (modelString == QLatin1String("OrvAmbient"))
+    if (isAmbient(model))
         return CalibrationGroup::Ambient;
-    if (modelString == QLatin1String("OrvHead") || modelString == QLatin1String("OrvDin"))
+    if (isNonIsolatedHeadRail(model))
         return CalibrationGroup::PlainTemperature;
     return CalibrationGroup::IsolatedTemperature;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Model.h"
+
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -9,8 +11,8 @@
 namespace korv
 {
 
-// The calibration window treats the models in four groups. Every model string that is neither a
-// humidity, an ambient nor a plain temperature model is read like an isolated one.
+// The calibration window treats the models in four groups. Every model that is neither Orv-Hu, the
+// ambient nor a plain temperature model is read like an isolated one.
 enum class CalibrationGroup {
     Humidity,
     Ambient,
@@ -18,7 +20,7 @@ enum class CalibrationGroup {
     IsolatedTemperature,
 };
 
-CalibrationGroup calibrationGroupOf(const QString& modelString);
+CalibrationGroup calibrationGroupOf(Model model);
 
 // The two calibration registers of one input. For the humidity transmitter both are offsets
 // (humidity, then temperature).

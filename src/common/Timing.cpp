@@ -23,11 +23,6 @@ void Timing::setScalePercent(int percent)
     g_scalePercent.store(percent < 1 ? 1 : percent);
 }
 
-int Timing::scalePercent()
-{
-    return g_scalePercent.load();
-}
-
 void BusyWait(int milliseconds)
 {
     const auto wait = std::chrono::milliseconds(Timing::scaled(milliseconds));

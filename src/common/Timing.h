@@ -10,7 +10,6 @@ public:
     // positive request, so a scaled pause still yields to the line.
     static int scaled(int milliseconds);
     static void setScalePercent(int percent);
-    static int scalePercent();
 };
 
 // Blocks the calling thread for more than `milliseconds` (scaled) without processing window

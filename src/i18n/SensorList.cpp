@@ -13,11 +13,6 @@ constexpr int ThermocoupleBItem = 8;
 constexpr int Pt100Message = Msg::FirstSensorName + 9;
 constexpr int ThermocoupleBMessage = Msg::FirstSensorName + 8;
 
-bool isModel(const QString& model, const char* name)
-{
-    return model == QLatin1String(name);
-}
-
 void padTo(QStringList& items, qsizetype count)
 {
     while (items.size() < count)
@@ -97,17 +92,17 @@ void plainList(QStringList& items, bool noThermocoupleB, const MessageTable& mes
 
 }  // namespace
 
-QStringList sensorListFor(const QString& model, int firmware, bool noThermocoupleB,
-                          const QStringList& currentItems, const MessageTable& messages)
+QStringList sensorListFor(
+    Model model, int firmware, bool noThermocoupleB, const QStringList& currentItems, const MessageTable& messages)
 {
     QStringList items = currentItems;
-    if (isModel(model, "OrvGalDin")) {
+    if (model == Model::OrvGalDin) {
         isolatedRailList(items, messages);
-    } else if (isModel(model, "OrvGalHead")) {
+    } else if (model == Model::OrvGalHead) {
         isolatedHeadList(items, firmware, messages);
-    } else if (isModel(model, "OrvDin") || isModel(model, "OrvHead")) {
+    } else if (isNonIsolatedHeadRail(model)) {
         plainList(items, noThermocoupleB, messages);
-    } else if (isModel(model, "Desconhecido")) {
+    } else if (model == Model::Unknown) {
         // Without a model the list position is the sensor code, so each item is named after its
         // position; no list is ever longer than the isolated rail model's.
         cutTo(items, IsolatedRailCount);
@@ -116,9 +111,9 @@ QStringList sensorListFor(const QString& model, int firmware, bool noThermocoupl
     return items;
 }
 
-bool sendEnabledFor(const QString& model)
+bool sendEnabledFor(Model model)
 {
-    return !isModel(model, "Desconhecido");
+    return model != Model::Unknown;
 }
 
 }  // namespace korv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Messages.h"
+#include "link/Model.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,10 +10,10 @@ namespace korv {
 
 // The items the head/rail sensor list offers after a screen set-up for the given model, built from
 // the list it had before. The humidity and ambient models leave the list alone.
-QStringList sensorListFor(const QString& model, int firmware, bool noThermocoupleB,
-                          const QStringList& currentItems, const MessageTable& messages);
+QStringList sensorListFor(
+    Model model, int firmware, bool noThermocoupleB, const QStringList& currentItems, const MessageTable& messages);
 
 // Sending needs an identified transmitter.
-bool sendEnabledFor(const QString& model);
+bool sendEnabledFor(Model model);
 
 }  // namespace korv

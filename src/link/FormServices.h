@@ -15,10 +15,12 @@ class SerialLink;
 
 // What identification leaves behind for every later decision: which transmitter is connected.
 struct IdentificationRecord {
-    QString ModelString = Model::Unknown;
+    Model TransmitterModel = Model::Unknown;
     qint16 FirmwareVersion = 0;
     QString SerialNumberText;
     bool NoThermocoupleB = false;
+
+    QString ModelString() const { return modelString(TransmitterModel); }
 };
 
 // Working state shared by every transmitter family.

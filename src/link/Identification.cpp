@@ -1,18 +1,6 @@
 #include "link/Identification.h"
 
-#include <array>
-
 namespace korv {
-
-bool isHeadRailModel(const QString& model)
-{
-    return model == Model::OrvHead || model == Model::OrvDin || model == Model::OrvGalHead || model == Model::OrvGalDin;
-}
-
-bool isHumidityModel(const QString& model)
-{
-    return model == Model::OrvHu || model == Model::OrvH;
-}
 
 IdentityWord splitIdentityWord(qint16 word)
 {
@@ -20,19 +8,7 @@ IdentityWord splitIdentityWord(qint16 word)
     return {bits & 0x3FF, (bits & 0x3C00) >> 10};
 }
 
-QString modelStringForCode(int modelCode)
-{
-    static const std::array<QString, 7> models = {Model::OrvHead, Model::OrvDin, Model::OrvGalHead, Model::OrvGalDin,
-                                                  Model::OrvHu, Model::OrvH, Model::OrvAmbient};
-    return isKnownModelCode(modelCode) ? models[static_cast<size_t>(modelCode)] : Model::Unknown;
-}
-
-bool isKnownModelCode(int modelCode)
-{
-    return modelCode >= 0 && modelCode <= 6;
-}
-
-std::optional<bool> noThermocoupleBFor(const QString& model, int firmware)
+std::optional<bool> noThermocoupleBFor(Model model, int firmware)
 {
     // The two rules run in opposite directions: at exactly 1.29 both models offer B.
     if (model == Model::OrvHead)
@@ -42,12 +18,12 @@ std::optional<bool> noThermocoupleBFor(const QString& model, int firmware)
     return std::nullopt;
 }
 
-bool hasFirmwareRule(const QString& model)
+bool hasFirmwareRule(Model model)
 {
-    return isHeadRailModel(model);
+    return isHeadRail(model);
 }
 
-bool firmwareCompatible(const QString& model, int firmware)
+bool firmwareCompatible(Model model, int firmware)
 {
     if (model == Model::OrvGalHead)
         return firmware >= 101 && firmware <= 118;

@@ -103,15 +103,15 @@ void TSplashForm::TimerSplashTimer()
         advance();
     }
 
-    const QString& model = form_.identification().ModelString;
-    if (isHumidityModel(model)) {
+    const Model model = form_.identification().TransmitterModel;
+    if (isHumidity(model)) {
         if (!retried(&FormServices::ReadHumidityLive)) {
             giveUp();
             return;
         }
         completeProgress();
     }
-    if (model == Model::OrvAmbient) {
+    if (isAmbient(model)) {
         if (!retried(&FormServices::ReadAmbientLive)) {
             giveUp();
             return;

@@ -41,9 +41,9 @@ HeadRailPage::HeadRailPage(FormServices& form, const HeadRailWidgets& widgets, Q
         refuseUntypedText(edit, [this] { return limitKeysApply(); });
 }
 
-QString HeadRailPage::model() const
+Model HeadRailPage::model() const
 {
-    return form_.identification().ModelString;
+    return form_.identification().TransmitterModel;
 }
 
 int HeadRailPage::firmware() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/KeyFilters.h"
+#include "link/Model.h"
 
 #include <QObject>
 #include <QString>
@@ -95,7 +96,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QString model() const;
+    Model model() const;
     int firmware() const;
     bool fahrenheit() const;
     int selectedPosition() const;

@@ -122,11 +122,10 @@ QString rangeLimitText(long double value)
     return formatFixed4(value, 0);
 }
 
-RangeFocus checkRange(const QString& modelString, int firmware, int lower, int upper,
-                      SensorLimits limits)
+RangeFocus checkRange(Model model, int firmware, int lower, int upper, SensorLimits limits)
 {
     bool fallingAllowed = false;
-    switch (groupOf(modelString)) {
+    switch (groupOf(model)) {
     case Group::NonIsolated:
         if (firmware >= 140)
             return RangeFocus::None;

@@ -47,7 +47,6 @@ enum class RangeFocus { None, Lower, Upper };
 // shown. Non-isolated firmware below 110 knows no falling range; 110 to 139 and the isolated models
 // allow one; non-isolated firmware 140 and above and models outside the family are not checked
 // (they cannot be sent to).
-RangeFocus checkRange(const QString& modelString, int firmware, int lower, int upper,
-                      SensorLimits limits);
+RangeFocus checkRange(Model model, int firmware, int lower, int upper, SensorLimits limits);
 
 }  // namespace korv::headrail

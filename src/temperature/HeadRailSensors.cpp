@@ -8,12 +8,6 @@ namespace korv::headrail {
 
 namespace {
 
-const QString OrvHead = QStringLiteral("OrvHead");
-const QString OrvDin = QStringLiteral("OrvDin");
-const QString OrvGalHead = QStringLiteral("OrvGalHead");
-const QString OrvGalDin = QStringLiteral("OrvGalDin");
-const QString Unknown = QStringLiteral("Desconhecido");
-
 constexpr int CodeCount = 13;
 
 // Range in °C (mV, V, mA for the electrical inputs) and minimum span. A minimum span of 0 stands
@@ -67,9 +61,9 @@ int tenPercentOf(int min, int max)
     return (max - min) * 10 / 100;
 }
 
-bool isNonIsolatedTableModel(const QString& model)
+bool isNonIsolatedTableModel(Model model)
 {
-    return model == OrvHead || model == OrvDin || model == Unknown;
+    return isNonIsolatedHeadRail(model) || model == Model::Unknown;
 }
 
 bool isOldNonIsolatedFirmware(int firmware)
@@ -78,9 +72,9 @@ bool isOldNonIsolatedFirmware(int firmware)
 }
 
 // OrvGalHead with firmware 100 has a six-item list without R, N, E and B.
-bool isShortGalHeadList(const QString& model, int firmware)
+bool isShortGalHeadList(Model model, int firmware)
 {
-    return model == OrvGalHead && firmware == 100;
+    return model == Model::OrvGalHead && firmware == 100;
 }
 
 QList<int> codesUpTo(int last)
@@ -93,26 +87,21 @@ QList<int> codesUpTo(int last)
 
 }  // namespace
 
-Group groupOf(const QString& modelString)
+Group groupOf(Model model)
 {
-    if (modelString == OrvHead || modelString == OrvDin)
+    if (isNonIsolatedHeadRail(model))
         return Group::NonIsolated;
-    if (modelString == OrvGalHead || modelString == OrvGalDin)
+    if (isIsolatedHeadRail(model))
         return Group::Isolated;
     return Group::Other;
 }
 
-QString unknownModel()
-{
-    return Unknown;
-}
-
-std::optional<SensorLimits> loadSensorRange(const QString& modelString, int firmware, int code)
+std::optional<SensorLimits> loadSensorRange(Model model, int firmware, int code)
 {
     if (code < 0 || code >= CodeCount)
         return std::nullopt;
 
-    if (isNonIsolatedTableModel(modelString)) {
+    if (isNonIsolatedTableModel(model)) {
         const SensorRow& row = NonIsolatedTable[static_cast<size_t>(code)];
         if (!row.present)
             return std::nullopt;
@@ -127,9 +116,9 @@ std::optional<SensorLimits> loadSensorRange(const QString& modelString, int firm
         return limits;
     }
 
-    const int lastIsolatedCode = modelString == OrvGalDin ? SensorCode::MilliAmp4To20
-        : modelString == OrvGalHead                       ? SensorCode::Pt100
-                                                          : -1;
+    const int lastIsolatedCode = model == Model::OrvGalDin ? SensorCode::MilliAmp4To20
+        : model == Model::OrvGalHead                       ? SensorCode::Pt100
+                                                           : -1;
     if (code > lastIsolatedCode)
         return std::nullopt;
     const SensorRow& row = IsolatedTable[static_cast<size_t>(code)];
@@ -148,44 +137,41 @@ bool isTemperatureCode(int code)
     return code >= SensorCode::ThermocoupleK && code <= SensorCode::Pt100;
 }
 
-std::optional<SensorLimits> sensorRangeInUnit(const QString& modelString, int firmware, int code,
-                                              bool fahrenheit)
+std::optional<SensorLimits> sensorRangeInUnit(Model model, int firmware, int code, bool fahrenheit)
 {
-    auto limits = loadSensorRange(modelString, firmware, code);
+    auto limits = loadSensorRange(model, firmware, code);
     if (limits && fahrenheit && isTemperatureCode(code))
         *limits = toFahrenheit(*limits);
     return limits;
 }
 
-QList<int> sensorListCodes(const QString& modelString, int firmware, bool noThermocoupleB)
+QList<int> sensorListCodes(Model model, int firmware, bool noThermocoupleB)
 {
-    if (modelString == OrvHead || modelString == OrvDin) {
+    if (isNonIsolatedHeadRail(model)) {
         if (noThermocoupleB)
             return { 0, 1, 2, 3, 4, 5, 6, 7, SensorCode::Pt100 };
         return codesUpTo(SensorCode::Pt100);
     }
-    if (isShortGalHeadList(modelString, firmware))
+    if (isShortGalHeadList(model, firmware))
         return { 0, 1, 2, 4, 5, SensorCode::Pt100 };
-    if (modelString == OrvGalDin)
+    if (model == Model::OrvGalDin)
         return codesUpTo(SensorCode::MilliAmp4To20);
     return codesUpTo(SensorCode::Pt100);
 }
 
-std::optional<int> codeForPosition(const QString& modelString, int firmware, bool noThermocoupleB,
-                                   int position)
+std::optional<int> codeForPosition(Model model, int firmware, bool noThermocoupleB, int position)
 {
-    const QList<int> codes = sensorListCodes(modelString, firmware, noThermocoupleB);
+    const QList<int> codes = sensorListCodes(model, firmware, noThermocoupleB);
     if (position < 0 || position >= codes.size())
         return std::nullopt;
     return codes[position];
 }
 
-std::optional<int> positionForCode(const QString& modelString, int firmware, bool noThermocoupleB,
-                                   int code)
+std::optional<int> positionForCode(Model model, int firmware, bool noThermocoupleB, int code)
 {
     // A transmitter set to thermocouple B on a list without B has no item to show; selecting the
     // Pt100 item in its place would display a wrong sensor and send code 9 back.
-    const QList<int> codes = sensorListCodes(modelString, firmware, noThermocoupleB);
+    const QList<int> codes = sensorListCodes(model, firmware, noThermocoupleB);
     const qsizetype position = codes.indexOf(code);
     if (position < 0)
         return std::nullopt;
@@ -210,9 +196,9 @@ QString unitTextForPosition(int position, bool fahrenheit)
     return {};
 }
 
-LimitKeys limitKeysFor(const QString& modelString, int position, bool noThermocoupleB)
+LimitKeys limitKeysFor(Model model, int position, bool noThermocoupleB)
 {
-    switch (groupOf(modelString)) {
+    switch (groupOf(model)) {
     case Group::NonIsolated: {
         // Pt100 is the only sensor of these models that measures below zero.
         const int pt100Position = noThermocoupleB ? 8 : 9;

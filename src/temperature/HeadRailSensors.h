@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Model.h"
+
 #include <QList>
 #include <QString>
 
@@ -18,10 +20,7 @@ enum class Group {
     Other,
 };
 
-Group groupOf(const QString& modelString);
-
-// The model string of a transmitter that has not been identified (yet).
-QString unknownModel();
+Group groupOf(Model model);
 
 // Sensor codes as stored in bits 0..5 of the configuration word.
 namespace SensorCode {
@@ -47,8 +46,8 @@ struct SensorLimits {
 // Sensor range in °C (or mV, V, mA) of `code` for the model. OrvHead, OrvDin and the unknown model
 // use the non-isolated table, whose old firmware (1 to 109) lowers the Pt100 maximum to 530 and
 // replaces every minimum span by 10 % of the range. No value for a code the model's table lacks
-// or for a model string outside the head/rail family.
-std::optional<SensorLimits> loadSensorRange(const QString& modelString, int firmware, int code);
+// or for a humidity or ambient model.
+std::optional<SensorLimits> loadSensorRange(Model model, int firmware, int code);
 
 // Whole-number °C -> °F: temperatures × 18 / 10 + 32, the span × 18 / 10, truncated toward zero.
 SensorLimits toFahrenheit(SensorLimits celsius);
@@ -57,22 +56,19 @@ SensorLimits toFahrenheit(SensorLimits celsius);
 bool isTemperatureCode(int code);
 
 // loadSensorRange followed by the °F conversion when it applies: the limits in the unit shown.
-std::optional<SensorLimits> sensorRangeInUnit(const QString& modelString, int firmware, int code,
-                                              bool fahrenheit);
+std::optional<SensorLimits> sensorRangeInUnit(Model model, int firmware, int code, bool fahrenheit);
 
 // The sensor codes the model's list offers, in list order. A model outside the four head/rail
 // models (the unknown one included) offers the ten sensors of the start-up list.
-QList<int> sensorListCodes(const QString& modelString, int firmware, bool noThermocoupleB);
+QList<int> sensorListCodes(Model model, int firmware, bool noThermocoupleB);
 
 // List position -> code written into the configuration word. No value for no selection (-1) or
 // a position the model's list does not have.
-std::optional<int> codeForPosition(const QString& modelString, int firmware, bool noThermocoupleB,
-                                   int position);
+std::optional<int> codeForPosition(Model model, int firmware, bool noThermocoupleB, int position);
 
 // Code read from the transmitter -> list position. No value when the model's list does not offer
 // the sensor; the page then leaves the list without a selection.
-std::optional<int> positionForCode(const QString& modelString, int firmware, bool noThermocoupleB,
-                                   int code);
+std::optional<int> positionForCode(Model model, int firmware, bool noThermocoupleB, int code);
 
 // Message-table entry that names the sensor `code` (0..12).
 int sensorMessage(int code);
@@ -87,6 +83,6 @@ enum class LimitKeys {
     DigitsAndMinus,  // also "-", which restarts the edit as a negative number
     Any,  // no filtering (models outside the head/rail family)
 };
-LimitKeys limitKeysFor(const QString& modelString, int position, bool noThermocoupleB);
+LimitKeys limitKeysFor(Model model, int position, bool noThermocoupleB);
 
 }  // namespace korv::headrail

@@ -95,7 +95,7 @@ public:
     bool dewPointItemChecked = false;
     bool sendButtonEnabled = true;
     int serialFailures = 0;  // the next serial-number reads that fail
-    QStringList identifyAs;  // models the next identifications find; the model stays when empty
+    QList<Model> identifyAs;  // models the next identifications find; the model stays when empty
 };
 
 // A pseudo-terminal whose other end the serial link can open; no byte ever crosses it, as the
@@ -116,7 +116,7 @@ private:
 // window and the limits of `model` (as identification sets them).
 class PagesFixture {
 public:
-    explicit PagesFixture(const QString& model, bool portOpens = true);
+    explicit PagesFixture(Model model, bool portOpens = true);
     ~PagesFixture();
 
     // Re-runs the identification steps after a change of unit or kind flags.

@@ -87,13 +87,13 @@ int FakeForm::ReadSerialNumber()
 int FakeForm::IdentifyTransmitter()
 {
     if (!identifyAs.isEmpty())
-        ident.ModelString = identifyAs.takeFirst();
-    if (ident.ModelString == Model::OrvHu) {
+        ident.TransmitterModel = identifyAs.takeFirst();
+    if (ident.TransmitterModel == Model::OrvHu) {
         SetHumidityLimits();
         SetHumTempLimits();
-    } else if (ident.ModelString == Model::OrvH) {
+    } else if (ident.TransmitterModel == Model::OrvH) {
         SetHumidityLimits();
-    } else if (ident.ModelString == Model::OrvAmbient) {
+    } else if (ident.TransmitterModel == Model::OrvAmbient) {
         SetAmbientLimits();
     }
     return Status::Ok;
@@ -104,9 +104,9 @@ int FakeForm::ReadConfigWord()
     const int status = regs.ReadParameter(1, sharedState.ConfigWord);
     if (status != Status::Ok)
         return status;
-    if (isHumidityModel(ident.ModelString))
+    if (isHumidity(ident.TransmitterModel))
         return humidity->ReadHumidityFlags();
-    if (ident.ModelString == Model::OrvAmbient)
+    if (ident.TransmitterModel == Model::OrvAmbient)
         return ambient->ReadAmbientFlags();
     return Status::Ok;
 }
@@ -201,7 +201,7 @@ std::array<QLabel*, N> labels(QWidget* parent, const char* const (&names)[N])
 
 }  // namespace
 
-PagesFixture::PagesFixture(const QString& model, bool portOpens)
+PagesFixture::PagesFixture(Model model, bool portOpens)
     : form(portOpens ? pty.path : QStringLiteral("/dev/no-such-port-korv"))
 {
     window.setLayout(new QVBoxLayout);
@@ -244,7 +244,7 @@ PagesFixture::PagesFixture(const QString& model, bool portOpens)
     form.humidity = humidity.get();
     form.ambient = ambient.get();
     form.statusLines = {hw.EdtStatRHT, aw.EdtStatT};
-    form.ident.ModelString = model;
+    form.ident.TransmitterModel = model;
 
     // As after start-up and a read of `model` with full ranges: the labels of the unit and the
     // kind, the limits of the model, then the zero limits, the model's own temperature input

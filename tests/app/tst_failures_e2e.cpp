@@ -25,7 +25,7 @@ const QString WriteError = QStringLiteral("Erro de escrita!");
 enum Command { StartupSearch, Read, Send };
 
 // Model code and firmware of each family the tables name.
-emu::Seed seedForModel(const QString& model)
+emu::Seed seedForModel(Model model)
 {
     if (model == Model::OrvHu)
         return seedFor(4, 130);
@@ -47,7 +47,7 @@ private Q_SLOTS:
     void portVanishesMidCommand_data()
     {
         QTest::addColumn<int>("command");
-        QTest::addColumn<QString>("model");
+        QTest::addColumn<Model>("model");
         QTest::addColumn<int>("address");
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<bool>("memosEmptied");
@@ -87,7 +87,7 @@ private Q_SLOTS:
     void portVanishesMidCommand()
     {
         QFETCH(int, command);
-        QFETCH(QString, model);
+        QFETCH(Model, model);
         QFETCH(int, address);
         QFETCH(QStringList, boxes);
         QFETCH(bool, memosEmptied);
@@ -181,7 +181,7 @@ private Q_SLOTS:
     // restored only afterwards; a failed head/rail step restores it before its box.
     void cursorWhileAReadFailureIsShown_data()
     {
-        QTest::addColumn<QString>("model");
+        QTest::addColumn<Model>("model");
         QTest::addColumn<int>("address");
         QTest::addColumn<int>("frames");
         QTest::addColumn<bool>("busyAtBox");
@@ -192,7 +192,7 @@ private Q_SLOTS:
     }
     void cursorWhileAReadFailureIsShown()
     {
-        QFETCH(QString, model);
+        QFETCH(Model, model);
         QFETCH(int, address);
         QFETCH(int, frames);
         QFETCH(bool, busyAtBox);

@@ -69,7 +69,7 @@ private Q_SLOTS:
         QCOMPARE(app.form->ReadSerialNumber(), int(Status::Ok));
         QCOMPARE(app.form->IdentifyTransmitter(), int(Status::Ok));
         const auto& id = app.form->identification();
-        QCOMPARE(id.ModelString, model);
+        QCOMPARE(id.ModelString(), model);
         QCOMPARE(int(id.FirmwareVersion), firmware);
         QCOMPARE(id.NoThermocoupleB, noB);
         QCOMPARE(id.SerialNumberText, QStringLiteral("00123045"));

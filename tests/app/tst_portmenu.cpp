@@ -41,7 +41,7 @@ private Q_SLOTS:
         QVERIFY(app.boxes.shown.isEmpty());
         QVERIFY(app.form->link().isOpen());
         app.read();
-        QCOMPARE(app.form->identification().ModelString, QStringLiteral("OrvHead"));
+        QCOMPARE(app.form->identification().ModelString(), QStringLiteral("OrvHead"));
 
         // The selected port again: closed and opened anew.
         app.form->Com1Click(present);

@@ -70,10 +70,7 @@ private Q_SLOTS:
         QFETCH(int, upper);
         AppFixture app;
         QVERIFY(app.start(seedFor(modelCode, firmware), unit));
-        const QString model = modelCode == 0 ? QStringLiteral("OrvHead")
-            : modelCode == 1                 ? QStringLiteral("OrvDin")
-            : modelCode == 2                 ? QStringLiteral("OrvGalHead")
-                                             : QStringLiteral("OrvGalDin");
+        const Model model = modelFromCode(modelCode);
         const headrail::Group group = headrail::groupOf(model);
         const auto sensor = headrail::loadSensorRange(model, firmware, sensorCode);
         QVERIFY(sensor);

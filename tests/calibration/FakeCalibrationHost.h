@@ -47,7 +47,7 @@ public:
     FakeCalibrationHost();
 
     RegisterAccess& registers() override { return fake; }
-    QString modelString() const override { return model; }
+    Model model() const override { return transmitterModel; }
     QString serialNumberText() const override { return serial; }
     int transmitterSensorCode() const override { return sensorCode; }
     int sensorMin() const override { return low; }
@@ -59,10 +59,10 @@ public:
     MessageBoxes& boxes() override { return recorder; }
 
     // A transmitter of the given model with every calibration register filled.
-    void setUp(const QString& modelString, int code, int sensorLow, int sensorHigh);
+    void setUp(Model model, int code, int sensorLow, int sensorHigh);
 
     FakeRegisters fake;
-    QString model = QStringLiteral("OrvHead");
+    Model transmitterModel = Model::OrvHead;
     QString serial = QStringLiteral("00012345");
     int sensorCode = 1;
     int low = 0;

@@ -46,9 +46,9 @@ FakeCalibrationHost::FakeCalibrationHost()
     fake.onWriteMismatch = [this] { ShowWarning(table.text(Msg::WriteError)); };
 }
 
-void FakeCalibrationHost::setUp(const QString& modelString, int code, int sensorLow, int sensorHigh)
+void FakeCalibrationHost::setUp(Model model, int code, int sensorLow, int sensorHigh)
 {
-    model = modelString;
+    transmitterModel = model;
     sensorCode = code;
     low = sensorLow;
     high = sensorHigh;

@@ -79,7 +79,7 @@ void tst_CalibForm::init()
     dir = new WorkingDirectory;
     QVERIFY(dir->isValid());
     host = new FakeCalibrationHost;
-    host->setUp(QStringLiteral("OrvHead"), 1, 0, 1000);
+    host->setUp(Model::OrvHead, 1, 0, 1000);
     form = new CalibForm(host);
 }
 
@@ -129,7 +129,7 @@ void tst_CalibForm::fahrenheitThermocoupleUnit()
 
 void tst_CalibForm::isolatedFourToTwentyUsesRegisters19And20()
 {
-    host->setUp(QStringLiteral("OrvGalDin"), 12, 4, 20);
+    host->setUp(Model::OrvGalDin, 12, 4, 20);
     form->FormShow();
     QCOMPARE(text("OffsLimitsLabel"), QStringLiteral("-1000 to 3000"));
     QCOMPARE(form->calibrationUnit(), QStringLiteral("mA"));
@@ -149,7 +149,7 @@ void tst_CalibForm::isolatedFourToTwentyUsesRegisters19And20()
 
 void tst_CalibForm::humidityCaptionsAreRestored()
 {
-    host->setUp(QStringLiteral("Orv-Hu"), 0, 0, 0);
+    host->setUp(Model::OrvHu, 0, 0, 0);
     form->FormShow();
     QCOMPARE(text("Label2"), QStringLiteral("RH offset limits"));
     QCOMPARE(text("Label3"), QStringLiteral("T offset limits"));
@@ -157,7 +157,7 @@ void tst_CalibForm::humidityCaptionsAreRestored()
     QCOMPARE(offsetField()->value(), 10);
     QCOMPARE(gainField()->value(), -20);
 
-    host->setUp(QStringLiteral("OrvGalHead"), 9, -200, 600);
+    host->setUp(Model::OrvGalHead, 9, -200, 600);
     form->FormShow();
     QCOMPARE(text("Label2"), QStringLiteral("Offset limits"));
     QCOMPARE(text("Label3"), QStringLiteral("Gain limits"));
@@ -166,7 +166,7 @@ void tst_CalibForm::humidityCaptionsAreRestored()
 
 void tst_CalibForm::ambientWritesBackLastGain()
 {
-    host->setUp(QStringLiteral("OrvAmbient"), 0, 0, 0);
+    host->setUp(Model::OrvAmbient, 0, 0, 0);
     host->fake.parameters[18] = 25000; // beyond what the gain field can hold
     host->fake.memory[60] = 8000;
     form->FormShow();
@@ -340,7 +340,7 @@ void tst_CalibForm::unwritableDirectoryIsReported()
 
 void tst_CalibForm::invalidModel()
 {
-    host->setUp(QStringLiteral("Orv-H"), 1, -50, 150);
+    host->setUp(Model::OrvH, 1, -50, 150);
     form->FormShow();
     QCOMPARE(plainBoxes(), QStringList { "Invalid model!|Invalid model for calibration!" });
     QVERIFY(!applyButton()->isEnabled());
@@ -353,7 +353,7 @@ void tst_CalibForm::invalidModel()
     QVERIFY(host->fake.writes.isEmpty());
 
     // A later opening for a supported model offers Apply again.
-    host->setUp(QStringLiteral("OrvGalHead"), 1, -50, 150);
+    host->setUp(Model::OrvGalHead, 1, -50, 150);
     form->FormShow();
     QVERIFY(applyButton()->isEnabled());
 }
@@ -361,7 +361,7 @@ void tst_CalibForm::invalidModel()
 void tst_CalibForm::unsupportedInputIsNeverAddressed()
 {
     form->FormShow();
-    host->setUp(QStringLiteral("OrvGalDin"), 13, 0, 100);
+    host->setUp(Model::OrvGalDin, 13, 0, 100);
     host->fake.readLog.clear();
     form->FormShow();
     QCOMPARE(text("PVLabel"), QStringLiteral("Unsupported input"));
@@ -373,7 +373,7 @@ void tst_CalibForm::unsupportedInputIsNeverAddressed()
 
     // A plain model reporting 0-10 V has registers in the map but no row of limits: the limit
     // texts keep what they showed and the registers are read.
-    host->setUp(QStringLiteral("OrvDin"), 10, 0, 10);
+    host->setUp(Model::OrvDin, 10, 0, 10);
     form->FormShow();
     QVERIFY(text("PVLabel") != QStringLiteral("Unsupported input"));
     QCOMPARE(text("OffsLimitsLabel"), QStringLiteral("-3000 to -500"));
@@ -392,20 +392,20 @@ void tst_CalibForm::showingRunsTheSequence()
 
 void tst_CalibForm::textsAreNotClipped_data()
 {
-    QTest::addColumn<QString>("model");
+    QTest::addColumn<Model>("model");
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("raw");
-    QTest::newRow("humidity") << "Orv-Hu" << 0 << 1000;
-    QTest::newRow("isolated mV") << "OrvGalDin" << 0 << 21000;
-    QTest::newRow("isolated 0-10 V") << "OrvGalDin" << 10 << 21000;
-    QTest::newRow("ambient") << "OrvAmbient" << 0 << -32768;
-    QTest::newRow("unsupported input") << "OrvGalDin" << 20 << 0;
-    QTest::newRow("invalid input") << "OrvHead" << 9 << -1;
+    QTest::newRow("humidity") << Model::OrvHu << 0 << 1000;
+    QTest::newRow("isolated mV") << Model::OrvGalDin << 0 << 21000;
+    QTest::newRow("isolated 0-10 V") << Model::OrvGalDin << 10 << 21000;
+    QTest::newRow("ambient") << Model::OrvAmbient << 0 << -32768;
+    QTest::newRow("unsupported input") << Model::OrvGalDin << 20 << 0;
+    QTest::newRow("invalid input") << Model::OrvHead << 9 << -1;
 }
 
 void tst_CalibForm::textsAreNotClipped()
 {
-    QFETCH(QString, model);
+    QFETCH(Model, model);
     QFETCH(int, code);
     QFETCH(int, raw);
     host->setUp(model, code, -200, 1800);

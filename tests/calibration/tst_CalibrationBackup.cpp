@@ -45,10 +45,9 @@ void tst_CalibrationBackup::readsInOrderAndAppends()
     QFETCH(QString, reads);
     QFETCH(QStringList, lines);
     FakeCalibrationHost host;
-    host.setUp(QStringLiteral("OrvGalHead"), 1, 0, 1000);
+    host.setUp(Model::OrvGalHead, 1, 0, 1000);
     QStringList list = backupHeaderLines();
-    QCOMPARE(AddBackupLines(BackupVariant(variant), host.fake, QStringLiteral("OrvGalHead"),
-                 QStringLiteral("00012345"), list),
+    QCOMPARE(AddBackupLines(BackupVariant(variant), host.fake, Model::OrvGalHead, QStringLiteral("00012345"), list),
         int(Status::Ok));
     QCOMPARE(host.fake.readLog.join(u' '), reads);
     const QStringList expected = QStringList { "OrvSetup - Calibration mode", "",
@@ -60,16 +59,16 @@ void tst_CalibrationBackup::readsInOrderAndAppends()
 void tst_CalibrationBackup::failedReadAppendsNothing()
 {
     FakeCalibrationHost host;
-    host.setUp(QStringLiteral("OrvGalDin"), 1, 0, 1000);
+    host.setUp(Model::OrvGalDin, 1, 0, 1000);
     host.fake.failingReads = { 9 }; // the very last register, 20
     QStringList list = backupHeaderLines();
-    QCOMPARE(AddBackupLines(BackupVariant::FiveInputs, host.fake, host.model, host.serial, list),
+    QCOMPARE(AddBackupLines(BackupVariant::FiveInputs, host.fake, host.transmitterModel, host.serial, list),
         int(Status::NoAnswer));
     QCOMPARE(list, backupHeaderLines());
     QCOMPARE(host.fake.readCount, 10);
 
     host.fake.parameters.remove(6);
-    QCOMPARE(AddBackupLines(BackupVariant::FiveInputs, host.fake, host.model, host.serial, list),
+    QCOMPARE(AddBackupLines(BackupVariant::FiveInputs, host.fake, host.transmitterModel, host.serial, list),
         int(Status::Refused));
     QCOMPARE(host.fake.readLog.last(), QStringLiteral("P6"));
     QCOMPARE(list, backupHeaderLines());
@@ -78,10 +77,10 @@ void tst_CalibrationBackup::failedReadAppendsNothing()
 void tst_CalibrationBackup::retriesUntilComplete()
 {
     FakeCalibrationHost host;
-    host.setUp(QStringLiteral("OrvAmbient"), 0, 0, 0);
+    host.setUp(Model::OrvAmbient, 0, 0, 0);
     host.fake.failingReads = { 0, 3 }; // first call fails at 17, second at 18, third succeeds
     QStringList list = backupHeaderLines();
-    QCOMPARE(addBackupLinesWithRetries(BackupVariant::Ambient, host.fake, host.model, host.serial, list),
+    QCOMPARE(addBackupLinesWithRetries(BackupVariant::Ambient, host.fake, host.transmitterModel, host.serial, list),
         int(Status::Ok));
     QCOMPARE(list.size(), 8);
 
@@ -89,7 +88,7 @@ void tst_CalibrationBackup::retriesUntilComplete()
     host.fake.failEveryRead = true;
     host.fake.readCount = 0;
     list = backupHeaderLines();
-    QCOMPARE(addBackupLinesWithRetries(BackupVariant::Ambient, host.fake, host.model, host.serial, list),
+    QCOMPARE(addBackupLinesWithRetries(BackupVariant::Ambient, host.fake, host.transmitterModel, host.serial, list),
         int(Status::NoAnswer));
     QCOMPARE(host.fake.readCount, 3);
     QCOMPARE(list, backupHeaderLines());
@@ -100,10 +99,10 @@ void tst_CalibrationBackup::fiveInputFileBytes()
     WorkingDirectory dir;
     QVERIFY(dir.isValid());
     FakeCalibrationHost host;
-    host.setUp(QStringLiteral("OrvGalDin"), 12, 0, 20);
+    host.setUp(Model::OrvGalDin, 12, 0, 20);
     QStringList list = backupHeaderLines();
     QCOMPARE(
-        AddBackupLines(BackupVariant::FiveInputs, host.fake, host.model, QStringLiteral("00012345"), list),
+        AddBackupLines(BackupVariant::FiveInputs, host.fake, host.transmitterModel, QStringLiteral("00012345"), list),
         int(Status::Ok));
     QCOMPARE(list.size(), 20);
     QCOMPARE(backupFileName(QStringLiteral("00012345")), QStringLiteral("00012345.txt"));
@@ -135,11 +134,11 @@ void tst_CalibrationBackup::fiveInputFileBytes()
 void tst_CalibrationBackup::humidityValueLinesEndInTabs()
 {
     FakeCalibrationHost host;
-    host.setUp(QStringLiteral("Orv-Hu"), 0, 0, 0);
+    host.setUp(Model::OrvHu, 0, 0, 0);
     host.fake.parameters[16] = -32768;
     QStringList list;
     QCOMPARE(
-        AddBackupLines(BackupVariant::Humidity, host.fake, host.model, host.serial, list), int(Status::Ok));
+        AddBackupLines(BackupVariant::Humidity, host.fake, host.transmitterModel, host.serial, list), int(Status::Ok));
     const QByteArray bytes = backupFileContents(list);
     QVERIFY(
         bytes.contains("RH Sensor:\r\nOffset: -32768\t\t\r\n\r\nTemperature Sensor:\r\nOffset: -20\t\t\r\n"));

@@ -154,12 +154,12 @@ private Q_SLOTS:
         QFETCH(int, noB);
         QFETCH(bool, compatible);
         const IdentityWord id = splitIdentityWord(static_cast<qint16>(word));
-        const QString modelString = modelStringForCode(id.modelCode);
-        QCOMPARE(modelString, model);
+        const Model identified = modelFromCode(id.modelCode);
+        QCOMPARE(modelString(identified), model);
         QCOMPARE(firmwareText(id.firmware), firmware);
-        const auto flag = noThermocoupleBFor(modelString, id.firmware);
+        const auto flag = noThermocoupleBFor(identified, id.firmware);
         QCOMPARE(flag.has_value() ? int(*flag) : -1, noB);
-        QCOMPARE(firmwareCompatible(modelString, id.firmware), compatible);
+        QCOMPARE(firmwareCompatible(identified, id.firmware), compatible);
     }
 
     void serialNumbers_data()

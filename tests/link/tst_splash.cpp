@@ -176,10 +176,10 @@ private:
 
 // A fake form and its splash, with the completion signal watched.
 struct Search {
-    explicit Search(const QString& portName, const QString& model = Model::OrvHead)
+    explicit Search(const QString& portName, Model model = Model::OrvHead)
         : form(portName)
     {
-        form.ident.ModelString = model;
+        form.ident.TransmitterModel = model;
         form.state.SendInProgress = true;
         splash = std::make_unique<TSplashForm>(form);
         form.splash = splash.get();
@@ -253,7 +253,7 @@ private Q_SLOTS:
 
     void transmitterFound_data()
     {
-        QTest::addColumn<QString>("model");
+        QTest::addColumn<Model>("model");
         QTest::addColumn<QStringList>("expectedTrace");
         QTest::addColumn<int>("finalBar");
         const QStringList configuration { QStringLiteral("ReadSerialNumber@0"),
@@ -280,7 +280,7 @@ private Q_SLOTS:
     }
     void transmitterFound()
     {
-        QFETCH(QString, model);
+        QFETCH(Model, model);
         QFETCH(QStringList, expectedTrace);
         QFETCH(int, finalBar);
         Search search(pty_->slavePath(), model);
@@ -301,7 +301,7 @@ private Q_SLOTS:
 
     void stepGivesUp_data()
     {
-        QTest::addColumn<QString>("model");
+        QTest::addColumn<Model>("model");
         QTest::addColumn<QString>("failingStep");
         QTest::addColumn<QStringList>("expectedTrace");
         QTest::addColumn<bool>("linkStaysOpen");
@@ -335,7 +335,7 @@ private Q_SLOTS:
     }
     void stepGivesUp()
     {
-        QFETCH(QString, model);
+        QFETCH(Model, model);
         QFETCH(QString, failingStep);
         QFETCH(QStringList, expectedTrace);
         QFETCH(bool, linkStaysOpen);
@@ -359,7 +359,7 @@ private Q_SLOTS:
 
     void stepRecoversOnThirdAttempt_data()
     {
-        QTest::addColumn<QString>("model");
+        QTest::addColumn<Model>("model");
         QTest::addColumn<QString>("failingStep");
         QTest::newRow("serial number") << Model::OrvHead << QStringLiteral("ReadSerialNumber");
         QTest::newRow("identification") << Model::OrvHead << QStringLiteral("IdentifyTransmitter");
@@ -371,7 +371,7 @@ private Q_SLOTS:
     }
     void stepRecoversOnThirdAttempt()
     {
-        QFETCH(QString, model);
+        QFETCH(Model, model);
         QFETCH(QString, failingStep);
         Search search(pty_->slavePath(), model);
         search.form.script[failingStep] = FailsTwice;

@@ -158,15 +158,16 @@ int HeadRailForm::IdentifyTransmitter()
         return status;
     const IdentityWord identity = splitIdentityWord(word);
     ident.FirmwareVersion = static_cast<qint16>(identity.firmware);
-    ident.ModelString = modelStringForCode(identity.modelCode);
-    if (!isKnownModelCode(identity.modelCode))
+    ident.TransmitterModel = modelFromCode(identity.modelCode);
+    if (ident.TransmitterModel == Model::Unknown)
         return Status::Ok;
-    ident.NoThermocoupleB = noThermocoupleBFor(ident.ModelString, identity.firmware).value_or(ident.NoThermocoupleB);
+    ident.NoThermocoupleB
+        = noThermocoupleBFor(ident.TransmitterModel, identity.firmware).value_or(ident.NoThermocoupleB);
     QStringList names;
-    for (int code : headrail::sensorListCodes(ident.ModelString, identity.firmware, ident.NoThermocoupleB))
+    for (int code : headrail::sensorListCodes(ident.TransmitterModel, identity.firmware, ident.NoThermocoupleB))
         names << table[headrail::sensorMessage(code)];
     widgets.SensorRadioGroup->setItems(names);
-    sendAllowed = firmwareCompatible(ident.ModelString, identity.firmware);
+    sendAllowed = firmwareCompatible(ident.TransmitterModel, identity.firmware);
     return Status::Ok;
 }
 

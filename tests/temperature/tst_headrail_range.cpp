@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QTest>
 
+using namespace korv;
 using namespace korv::headrail;
 
 Q_DECLARE_METATYPE(korv::headrail::Group)
@@ -111,7 +112,7 @@ private Q_SLOTS:
 
     void rangeCheck_data()
     {
-        QTest::addColumn<QString>("model");
+        QTest::addColumn<Model>("model");
         QTest::addColumn<int>("firmware");
         QTest::addColumn<int>("lower");
         QTest::addColumn<int>("upper");
@@ -119,25 +120,25 @@ private Q_SLOTS:
         QTest::addColumn<int>("sensorMax");
         QTest::addColumn<int>("minSpan");
         QTest::addColumn<RangeFocus>("focus");
-        QTest::newRow("fw105 K span below 137") << "OrvHead" << 105 << 100 << 200 << 0 << 1370 << 137 << RangeFocus::Lower;
-        QTest::newRow("fw130 K span 100 accepted") << "OrvHead" << 130 << 100 << 200 << 0 << 1370 << 100 << RangeFocus::None;
-        QTest::newRow("din fw130 falling accepted") << "OrvDin" << 130 << 1000 << 0 << 0 << 1370 << 100 << RangeFocus::None;
-        QTest::newRow("din fw105 falling refused") << "OrvDin" << 105 << 1000 << 0 << 0 << 1370 << 137 << RangeFocus::Lower;
-        QTest::newRow("isolated Pt100 700..0") << "OrvGalDin" << 100 << 700 << 0 << -200 << 600 << 40 << RangeFocus::Lower;
-        QTest::newRow("K 0..1500 above max") << "OrvHead" << 130 << 0 << 1500 << 0 << 1370 << 100 << RangeFocus::Upper;
-        QTest::newRow("short span at sensor min") << "OrvHead" << 130 << 0 << 50 << 0 << 1370 << 100 << RangeFocus::Upper;
-        QTest::newRow("below sensor min") << "OrvGalHead" << 101 << -300 << 100 << -200 << 600 << 40 << RangeFocus::Lower;
-        QTest::newRow("whole sensor range") << "OrvGalHead" << 101 << -200 << 600 << -200 << 600 << 40 << RangeFocus::None;
-        QTest::newRow("falling upper below min") << "OrvGalDin" << 100 << 500 << -300 << -200 << 600 << 40 << RangeFocus::Upper;
-        QTest::newRow("falling too short at max") << "OrvGalDin" << 100 << 600 << 590 << -200 << 600 << 40 << RangeFocus::Upper;
-        QTest::newRow("falling too short") << "OrvHead" << 139 << 500 << 490 << 0 << 1370 << 100 << RangeFocus::Lower;
-        QTest::newRow("fw140 not checked") << "OrvHead" << 140 << 0 << 5000 << 0 << 1370 << 100 << RangeFocus::None;
-        QTest::newRow("unknown model not checked") << "Desconhecido" << 0 << 0 << 5000 << 0 << 50 << 5 << RangeFocus::None;
-        QTest::newRow("extreme limits do not overflow") << "OrvGalDin" << 100 << 2147483647 << -2147483647 - 1 << -200 << 600 << 40 << RangeFocus::Lower;
+        QTest::newRow("fw105 K span below 137") << Model::OrvHead << 105 << 100 << 200 << 0 << 1370 << 137 << RangeFocus::Lower;
+        QTest::newRow("fw130 K span 100 accepted") << Model::OrvHead << 130 << 100 << 200 << 0 << 1370 << 100 << RangeFocus::None;
+        QTest::newRow("din fw130 falling accepted") << Model::OrvDin << 130 << 1000 << 0 << 0 << 1370 << 100 << RangeFocus::None;
+        QTest::newRow("din fw105 falling refused") << Model::OrvDin << 105 << 1000 << 0 << 0 << 1370 << 137 << RangeFocus::Lower;
+        QTest::newRow("isolated Pt100 700..0") << Model::OrvGalDin << 100 << 700 << 0 << -200 << 600 << 40 << RangeFocus::Lower;
+        QTest::newRow("K 0..1500 above max") << Model::OrvHead << 130 << 0 << 1500 << 0 << 1370 << 100 << RangeFocus::Upper;
+        QTest::newRow("short span at sensor min") << Model::OrvHead << 130 << 0 << 50 << 0 << 1370 << 100 << RangeFocus::Upper;
+        QTest::newRow("below sensor min") << Model::OrvGalHead << 101 << -300 << 100 << -200 << 600 << 40 << RangeFocus::Lower;
+        QTest::newRow("whole sensor range") << Model::OrvGalHead << 101 << -200 << 600 << -200 << 600 << 40 << RangeFocus::None;
+        QTest::newRow("falling upper below min") << Model::OrvGalDin << 100 << 500 << -300 << -200 << 600 << 40 << RangeFocus::Upper;
+        QTest::newRow("falling too short at max") << Model::OrvGalDin << 100 << 600 << 590 << -200 << 600 << 40 << RangeFocus::Upper;
+        QTest::newRow("falling too short") << Model::OrvHead << 139 << 500 << 490 << 0 << 1370 << 100 << RangeFocus::Lower;
+        QTest::newRow("fw140 not checked") << Model::OrvHead << 140 << 0 << 5000 << 0 << 1370 << 100 << RangeFocus::None;
+        QTest::newRow("unknown model not checked") << Model::Unknown << 0 << 0 << 5000 << 0 << 50 << 5 << RangeFocus::None;
+        QTest::newRow("extreme limits do not overflow") << Model::OrvGalDin << 100 << 2147483647 << -2147483647 - 1 << -200 << 600 << 40 << RangeFocus::Lower;
     }
     void rangeCheck()
     {
-        QFETCH(QString, model);
+        QFETCH(Model, model);
         QFETCH(int, firmware);
         QFETCH(int, lower);
         QFETCH(int, upper);
