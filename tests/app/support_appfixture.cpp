@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QLocale>
 
-#include <algorithm>
 
 AppFixture::AppFixture()
 {
@@ -63,6 +62,6 @@ QList<int> lateAnswerDelaysMs()
 {
     QList<int> delays;
     for (int real = 150; real <= 1200; real += 50)
-        delays << std::max(1, real * korv::Timing::scalePercent() / 100);
+        delays << korv::Timing::scaled(real);
     return delays;
 }
