@@ -43,7 +43,7 @@ SerialLink::SerialLink(const QString& portName, quint32 baud, qint16 extraReadTi
 
 SerialLink::~SerialLink()
 {
-    if (Enabled && IsOpen)
+    if (IsOpen)
         Close();
 }
 
@@ -83,7 +83,6 @@ bool SerialLink::Open()
     port_.clear(QSerialPort::AllDirections);
     port_.clearError();
     timeouts_ = readTimeoutsFor(chosenBaud_, ExtraReadTimeout);
-    Enabled = true;
     IsOpen = true;
     deviceLost_ = false;
     hangUpWatch_.watch(port_.handle());

@@ -50,7 +50,6 @@ public:
     qint32 TxCount = 0;
     quint32 RxCount = 0;
     QString ErrorText;  // the system's message for the last failure; never shown on screen
-    bool Enabled = true;
     bool IsOpen = false;
     QString PortNumber;  // the port name ("COM2", "/dev/ttyUSB0")
     quint32 RequestedBaud = 9600;

@@ -1,6 +1,6 @@
 #include "LayoutCheck.h"
 #include "app/SobreForm.h"
-#include "link/SplashFormUi.h"
+#include "app/SplashFormUi.h"
 
 #include <QImage>
 #include <QImageReader>

@@ -2,7 +2,7 @@
 
 #include "app/CalibrationBridge.h"
 #include "calibration/CalibForm.h"
-#include "link/SplashForm.h"
+#include "app/SplashForm.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,7 +1,7 @@
 #include "support_appfixture.h"
 
 #include "ambient/HumAmbPages.h"
-#include "link/SplashForm.h"
+#include "app/SplashForm.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "support_appfixture.h"
 
-#include "link/SplashForm.h"
+#include "app/SplashForm.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

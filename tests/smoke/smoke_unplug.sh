@@ -21,7 +21,7 @@ printf '[Parametros]\nPort=%s\nTemperatura=C\n' "$port" >"$work/config/KOrvSetup
     exec xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb "$program") >"$work/program.log" 2>&1 &
 
 # The search ends with the zero-correction register (15).
-for _ in $(seq 300); do grep -qi '50 00 0f 00 00' "$work/emulator.log" && break; sleep 0.05; done
+for _ in $(seq 600); do grep -qi '50 00 0f 00 00' "$work/emulator.log" && break; sleep 0.05; done
 grep -qi '50 00 0f 00 00' "$work/emulator.log" || { echo "the search never read the zero correction"; cat "$work/program.log"; exit 1; }
 sleep 0.5
 pid="$(pgrep -f "^$program\$" | head -1)"

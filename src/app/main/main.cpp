@@ -3,7 +3,7 @@
 #include "app/QuitOnSignal.h"
 #include "app/ServiceMode.h"
 #include "app/SobreForm.h"
-#include "link/SplashForm.h"
+#include "app/SplashForm.h"
 
 #include <QApplication>
 

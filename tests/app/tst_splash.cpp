@@ -5,7 +5,7 @@
 #include "link/Identification.h"
 #include "link/RegisterAccess.h"
 #include "link/SerialLink.h"
-#include "link/SplashForm.h"
+#include "app/SplashForm.h"
 
 #include <QElapsedTimer>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/SplashFormUi.h"
+#include "app/SplashFormUi.h"
 
 #include <QObject>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "link/SplashFormUi.h"
+#include "app/SplashFormUi.h"
 
 #include <QFont>
 #include <QFontMetrics>

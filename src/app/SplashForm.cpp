@@ -1,4 +1,4 @@
-#include "link/SplashForm.h"
+#include "app/SplashForm.h"
 
 #include "common/Messages.h"
 #include "common/Timing.h"
