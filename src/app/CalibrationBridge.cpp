@@ -1,6 +1,6 @@
 #include "app/CalibrationBridge.h"
 
-#include "ambient/HumAmbPages.h"
+#include "humidity_ambient/HumAmbPages.h"
 #include "app/Form1.h"
 #include "temperature/HeadRailPage.h"
 

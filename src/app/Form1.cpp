@@ -1,6 +1,6 @@
 #include "app/Form1.h"
 
-#include "ambient/HumAmbPages.h"
+#include "humidity_ambient/HumAmbPages.h"
 #include "app/PageWiring.h"
 #include "app/PortList.h"
 #include "app/QtMessageBoxes.h"

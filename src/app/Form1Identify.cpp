@@ -1,6 +1,6 @@
 #include "app/Form1.h"
 
-#include "ambient/HumAmbPages.h"
+#include "humidity_ambient/HumAmbPages.h"
 #include "i18n/LanguageApply.h"
 #include "i18n/SensorList.h"
 #include "temperature/RadioGroup.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ambient/HumAmbPages.h"
+#include "humidity_ambient/HumAmbPages.h"
 #include "temperature/HeadRailPage.h"
 
 namespace korv {

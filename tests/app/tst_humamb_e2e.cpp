@@ -1,6 +1,6 @@
 #include "support_appfixture.h"
 
-#include "ambient/HumAmbPages.h"
+#include "humidity_ambient/HumAmbPages.h"
 #include "app/SplashForm.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "ambient/HumAmbRanges.h"
+#include "humidity_ambient/HumAmbRanges.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ambient/HumAmbLimits.h"
-#include "ambient/HumAmbRanges.h"
+#include "humidity_ambient/HumAmbLimits.h"
+#include "humidity_ambient/HumAmbRanges.h"
 #include "common/KeyFilters.h"
 #include "link/Contact.h"
 

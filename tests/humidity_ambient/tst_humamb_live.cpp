@@ -1,4 +1,4 @@
-#include "ambient/HumAmbLive.h"
+#include "humidity_ambient/HumAmbLive.h"
 
 #include "common/Messages.h"
 

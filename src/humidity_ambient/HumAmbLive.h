@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ambient/HumAmbConfigWord.h"
+#include "humidity_ambient/HumAmbConfigWord.h"
 #include "common/NumberFormat.h"
 
 #include <QChar>

@@ -1,4 +1,4 @@
-#include "ambient/HumAmbConfigWord.h"
+#include "humidity_ambient/HumAmbConfigWord.h"
 
 #include "link/Identification.h"
 

@@ -1,4 +1,4 @@
-#include "ambient/HumAmbLimits.h"
+#include "humidity_ambient/HumAmbLimits.h"
 
 #include <QtGlobal>
 

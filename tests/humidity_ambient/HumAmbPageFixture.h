@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ambient/HumAmbPages.h"
+#include "humidity_ambient/HumAmbPages.h"
 #include "link/FormServices.h"
 #include "link/SerialLink.h"
 

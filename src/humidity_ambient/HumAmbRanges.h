@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ambient/HumAmbLimits.h"
+#include "humidity_ambient/HumAmbLimits.h"
 #include "common/NumberFormat.h"
 
 #include <QChar>

@@ -1,9 +1,9 @@
-#include "ambient/HumAmbPages.h"
+#include "humidity_ambient/HumAmbPages.h"
 
-#include "ambient/HumAmbConfigWord.h"
-#include "ambient/HumAmbPageSupport.h"
-#include "ambient/HumAmbRanges.h"
-#include "ambient/HumAmbScales.h"
+#include "humidity_ambient/HumAmbConfigWord.h"
+#include "humidity_ambient/HumAmbPageSupport.h"
+#include "humidity_ambient/HumAmbRanges.h"
+#include "humidity_ambient/HumAmbScales.h"
 #include "link/FormServices.h"
 #include "link/SerialLink.h"
 

@@ -1,6 +1,6 @@
-#include "ambient/HumAmbPageSupport.h"
+#include "humidity_ambient/HumAmbPageSupport.h"
 
-#include "ambient/HumAmbPages.h"
+#include "humidity_ambient/HumAmbPages.h"
 #include "common/Timing.h"
 #include "link/FormServices.h"
 #include "link/SerialLink.h"

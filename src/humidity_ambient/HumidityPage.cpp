@@ -1,11 +1,11 @@
-#include "ambient/HumAmbPages.h"
+#include "humidity_ambient/HumAmbPages.h"
 
-#include "ambient/HumAmbConfigWord.h"
-#include "ambient/HumAmbLimits.h"
-#include "ambient/HumAmbLive.h"
-#include "ambient/HumAmbPageSupport.h"
-#include "ambient/HumAmbRanges.h"
-#include "ambient/HumAmbScales.h"
+#include "humidity_ambient/HumAmbConfigWord.h"
+#include "humidity_ambient/HumAmbLimits.h"
+#include "humidity_ambient/HumAmbLive.h"
+#include "humidity_ambient/HumAmbPageSupport.h"
+#include "humidity_ambient/HumAmbRanges.h"
+#include "humidity_ambient/HumAmbScales.h"
 #include "link/FormServices.h"
 #include "widgets/TypedInput.h"
 

@@ -1,4 +1,4 @@
-#include "ambient/HumAmbScales.h"
+#include "humidity_ambient/HumAmbScales.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "ambient/HumAmbConfigWord.h"
-#include "ambient/HumAmbLimits.h"
+#include "humidity_ambient/HumAmbConfigWord.h"
+#include "humidity_ambient/HumAmbLimits.h"
 
 #include <QTest>
 
