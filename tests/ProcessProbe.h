@@ -12,7 +12,7 @@ namespace korv::test {
 
 inline qint64 processCpuMs()
 {
-    timespec t{};
+    timespec t {};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
 }
@@ -33,7 +33,7 @@ inline bool holdsDescriptorOf(const QString& terminal)
 inline QString lockFileFor(const QString& portPath)
 {
     const QString name = QStringLiteral("LCK..") + QString(portPath).replace(u'/', u'_');
-    for (const char* folder : {"/run/lock", "/var/lock", "/tmp"}) {
+    for (const char* folder : { "/run/lock", "/var/lock", "/tmp" }) {
         const QString path = QDir(QLatin1String(folder)).filePath(name);
         if (QFile::exists(path))
             return path;

@@ -1,7 +1,7 @@
 #include "app/CalibrationBridge.h"
 
-#include "humidity_ambient/HumAmbPages.h"
 #include "app/Form1.h"
+#include "humidity_ambient/HumAmbPages.h"
 #include "temperature/HeadRailPage.h"
 
 namespace korv {
@@ -44,7 +44,7 @@ bool CalibrationBridge::celsiusChecked() const
 HumidityConversion CalibrationBridge::convertHumidityReading(qint16 rawTemperature, qint16 rawHumidity) const
 {
     const HumidityLiveValues values = form_.humidity().ConvertHumidityReading(rawTemperature, rawHumidity);
-    return {values.temperature, values.humidity, values.humidityDefined};
+    return { values.temperature, values.humidity, values.humidityDefined };
 }
 
 void CalibrationBridge::ShowWarning(const QString& text)

@@ -10,7 +10,11 @@ class TForm1;
 // on the one serial link.
 class CalibrationBridge final : public CalibrationHost {
 public:
-    CalibrationBridge(TForm1& form, MessageBoxes& boxes) : form_(form), boxes_(boxes) {}
+    CalibrationBridge(TForm1& form, MessageBoxes& boxes)
+        : form_(form)
+        , boxes_(boxes)
+    {
+    }
 
     RegisterAccess& registers() override;
     Model model() const override;

@@ -1,27 +1,27 @@
 #include "app/Form1.h"
 
-#include "humidity_ambient/HumAmbPages.h"
 #include "app/PageWiring.h"
 #include "app/PortList.h"
 #include "app/QtMessageBoxes.h"
 #include "common/Timing.h"
+#include "humidity_ambient/HumAmbPages.h"
 #include "temperature/HeadRailPage.h"
 #include "temperature/RadioGroup.h"
 
 #include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTimer>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
 
 namespace korv {
 
@@ -32,9 +32,10 @@ constexpr int PortChangePauseMs = 1000;
 }  // namespace
 
 TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
-    : QMainWindow(parent), env_(environment),
-      protocol_([this] { return Link.get(); }, *this, [this] { return messages_[Msg::WriteError]; }),
-      humAmb_(std::make_unique<HumAmbState>())
+    : QMainWindow(parent)
+    , env_(environment)
+    , protocol_([this] { return Link.get(); }, *this, [this] { return messages_[Msg::WriteError]; })
+    , humAmb_(std::make_unique<HumAmbState>())
 {
     if (env_.boxes) {
         boxes_ = env_.boxes;

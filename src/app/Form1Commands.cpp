@@ -1,18 +1,18 @@
 #include "app/Form1.h"
 
-#include "humidity_ambient/HumAmbPages.h"
 #include "app/HelpFile.h"
+#include "humidity_ambient/HumAmbPages.h"
 #include "link/Contact.h"
 #include "temperature/HeadRailPage.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QDialog>
-#include <QPlainTextEdit>
 
 namespace korv {
 
@@ -48,7 +48,7 @@ void TForm1::Ler_ConfigClick()
         return;
     }
     shared_.SendInProgress = false;
-    for (auto step : {&TForm1::ReadConfigWord, &TForm1::ReadRange, &TForm1::ReadZero}) {
+    for (auto step : { &TForm1::ReadConfigWord, &TForm1::ReadRange, &TForm1::ReadZero }) {
         if (retryStep(StepAttempts, [this, step] { return (this->*step)(); }) != Status::Ok) {
             setBusyCursor(false);
             ShowWarning(messages_[Msg::CommunicationError]);
@@ -202,7 +202,8 @@ void TForm1::PageControl1Change()
 {
     auto* tabs = ui.PageControl1;
     const int active = tabs->currentIndex();
-    if (active == tabs->indexOf(ui.OrvHuSheet) || active == tabs->indexOf(ui.TxTSheet) || active == rememberedPageIndex_)
+    if (active == tabs->indexOf(ui.OrvHuSheet) || active == tabs->indexOf(ui.TxTSheet)
+        || active == rememberedPageIndex_)
         return;
     moveHeadRailControls(rememberedPageIndex_, active);
 }

@@ -7,12 +7,12 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QMenu>
-#include <QPlainTextEdit>
 
 namespace korv {
 
@@ -82,7 +82,8 @@ int TForm1::IdentifyTransmitter()
 void TForm1::HideAllTabs()
 {
     auto* tabs = ui.PageControl1;
-    for (QWidget* page : {ui.OrvHeadSheet, ui.OrvGalHeadSheet, ui.OrvDinSheet, ui.OrvGalDinSheet, ui.OrvHuSheet, ui.TxTSheet})
+    for (QWidget* page :
+        { ui.OrvHeadSheet, ui.OrvGalHeadSheet, ui.OrvDinSheet, ui.OrvGalDinSheet, ui.OrvHuSheet, ui.TxTSheet })
         tabs->setTabVisible(tabs->indexOf(page), false);
 }
 
@@ -125,8 +126,8 @@ void TForm1::ApplyModelScreen()
         FirstAmbientShow = false;
     }
 
-    const QStringList items = sensorListFor(model, ident_.FirmwareVersion, ident_.NoThermocoupleB,
-                                            ui.SensorRadioGroup->items(), messages_);
+    const QStringList items
+        = sensorListFor(model, ident_.FirmwareVersion, ident_.NoThermocoupleB, ui.SensorRadioGroup->items(), messages_);
     if (items != ui.SensorRadioGroup->items())
         ui.SensorRadioGroup->setItems(items);
     ui.Enviar_Config->setEnabled(sendEnabledFor(model));
@@ -145,7 +146,7 @@ void TForm1::createHumidityMenu()
     DewPointItem = HumidityMenu->addAction(messages_[Msg::DewPoint]);
     DewPointItem->setObjectName(QStringLiteral("DewPointItem"));
     DewPointItem->setData(3);
-    for (QAction* item : {RelativeHumidityItem, DewPointItem}) {
+    for (QAction* item : { RelativeHumidityItem, DewPointItem }) {
         item->setCheckable(true);
         item->setChecked(false);
     }

@@ -29,8 +29,8 @@ namespace {
 const QString LimitSample = QStringLiteral("-88888");
 const QString ZeroSample = QStringLiteral("-88,88");
 const QString ZeroBoundSample = QStringLiteral("-888,88");
-const QStringList HeadUnits = { QStringLiteral("mV"), QStringLiteral("°C"), QStringLiteral("°F"),
-    QStringLiteral("V"), QStringLiteral("mA") };
+const QStringList HeadUnits
+    = { QStringLiteral("mV"), QStringLiteral("°C"), QStringLiteral("°F"), QStringLiteral("V"), QStringLiteral("mA") };
 
 QLabel* makeHeadUnit(QWidget* parent, const QString& name)
 {
@@ -47,16 +47,15 @@ QWidget* addSheet(QTabWidget* tabs, const QString& name, const QString& caption)
     return sheet;
 }
 
-} // namespace
+}  // namespace
 
 void Form1Ui::setupUi(QMainWindow* Form1)
 {
     Form1->setObjectName(QStringLiteral("Form1"));
     Form1->setWindowTitle(QStringLiteral("KOrvSetup"));
     // A fixed single border: system menu and minimise button, no maximise.
-    Form1->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-        | Qt::MSWindowsFixedSizeDialogHint);
+    Form1->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     ClientArea = new QWidget(Form1);
     ClientArea->setObjectName(QStringLiteral("ClientArea"));
@@ -171,8 +170,7 @@ void Form1Ui::setupHeadSheet()
     UnidMinFaixaUsuario = makeHeadUnit(GroupBox2, QStringLiteral("UnidMinFaixaUsuario"));
     EdtLimitMaxSensor = makeEdit(GroupBox2, QStringLiteral("EdtLimitMaxSensor"), QString(), LimitSample);
     UnidMaxFaixaUsuario = makeHeadUnit(GroupBox2, QStringLiteral("UnidMaxFaixaUsuario"));
-    Label3FaixaSen
-        = makeLabel(GroupBox2, QStringLiteral("Label3FaixaSen"), QStringLiteral("Faixa do Sensor"));
+    Label3FaixaSen = makeLabel(GroupBox2, QStringLiteral("Label3FaixaSen"), QStringLiteral("Faixa do Sensor"));
     Faixa_Minima = makeDisplayBox(GroupBox2, QStringLiteral("Faixa_Minima"), LimitSample);
     UnidMinSensor = makeHeadUnit(GroupBox2, QStringLiteral("UnidMinSensor"));
     Faixa_Maxima = makeDisplayBox(GroupBox2, QStringLiteral("Faixa_Maxima"), LimitSample);
@@ -224,8 +222,7 @@ void Form1Ui::setupHeadSheet()
     failure->addLayout(makeRow({ Forca_SaidaMin, Forca_SaidaMax }), 1, 0);
 
     GroupBox3 = makeGroup(panel, QStringLiteral("GroupBox3"), QStringLiteral("Otimização"));
-    Label5Rede = makeLabel(
-        GroupBox3, QStringLiteral("Label5Rede"), QStringLiteral("Selecione a frequência da rede"));
+    Label5Rede = makeLabel(GroupBox3, QStringLiteral("Label5Rede"), QStringLiteral("Selecione a frequência da rede"));
     Freq_50 = makeRadio(GroupBox3, QStringLiteral("Freq_50"), QStringLiteral("50 Hz"));
     Freq_60 = makeRadio(GroupBox3, QStringLiteral("Freq_60"), QStringLiteral("60 Hz"));
     QGridLayout* filter = makeGrid(GroupBox3);
@@ -259,4 +256,4 @@ void Form1Ui::setupHeadSheet()
     columns->addLayout(right, 1);
 }
 
-} // namespace korv
+}  // namespace korv

@@ -102,15 +102,15 @@ struct Form1Ui {
     QLabel* LimSupRHLb = nullptr;
     QLineEdit* EdtLimInfRH = nullptr;
     QLineEdit* EdtLimSupRH = nullptr;
-    QLabel* RH1Lb = nullptr; // unit beside the lower limit
-    QLabel* RH2Lb = nullptr; // unit beside the upper limit
+    QLabel* RH1Lb = nullptr;  // unit beside the lower limit
+    QLabel* RH2Lb = nullptr;  // unit beside the upper limit
     QLabel* FaixaSensRHLb = nullptr;
-    QLabel* RH3Lb = nullptr; // sensor range
+    QLabel* RH3Lb = nullptr;  // sensor range
     QLabel* FaixaMinRHLb = nullptr;
-    QLabel* RH4Lb = nullptr; // minimum span
+    QLabel* RH4Lb = nullptr;  // minimum span
     QLabel* ZeroRHLb = nullptr;
     QLineEdit* EdtCorrZeroRH = nullptr;
-    QLabel* RH7Lb = nullptr; // unit beside the zero correction
+    QLabel* RH7Lb = nullptr;  // unit beside the zero correction
     QLabel* MinRHLb = nullptr;
     QLabel* ValorMinZeroRHLb = nullptr;
     QLabel* RH5Lb = nullptr;
@@ -161,15 +161,15 @@ struct Form1Ui {
     QLabel* TempHighLimitLabel = nullptr;
     QLineEdit* EdtTempLowLimit = nullptr;
     QLineEdit* EdtTempHighLimit = nullptr;
-    QLabel* Label7 = nullptr; // unit beside the lower limit
-    QLabel* Label8 = nullptr; // unit beside the upper limit
+    QLabel* Label7 = nullptr;  // unit beside the lower limit
+    QLabel* Label8 = nullptr;  // unit beside the upper limit
     QLabel* SensorRangeLabel = nullptr;
-    QLabel* Label9 = nullptr; // sensor range
+    QLabel* Label9 = nullptr;  // sensor range
     QLabel* MinSensorRangeLabel = nullptr;
-    QLabel* Label10 = nullptr; // minimum span
+    QLabel* Label10 = nullptr;  // minimum span
     QGroupBox* GroupBox12 = nullptr;
     QLineEdit* EdtTempZeroCorrection = nullptr;
-    QLabel* Label28 = nullptr; // unit beside the zero correction
+    QLabel* Label28 = nullptr;  // unit beside the zero correction
     QLabel* ZeroAdjustMinLabel = nullptr;
     QLabel* TempUserOffsetInfValLb = nullptr;
     QLabel* Label17 = nullptr;
@@ -197,4 +197,4 @@ private:
     QGroupBox* setupHumidityInput(bool humidity);
 };
 
-} // namespace korv
+}  // namespace korv

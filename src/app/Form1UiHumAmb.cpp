@@ -65,8 +65,8 @@ QGridLayout* makeBoundsGrid(const std::array<QWidget*, 3>& minRow, const std::ar
 }
 
 // Identification lines beside the live readings, with the status line and the transfer bar below.
-void arrangeInfoBox(QGroupBox* box, QPlainTextEdit* identification, QPlainTextEdit* readings,
-    QLineEdit* status, QProgressBar* bar)
+void arrangeInfoBox(
+    QGroupBox* box, QPlainTextEdit* identification, QPlainTextEdit* readings, QLineEdit* status, QProgressBar* bar)
 {
     bar->setMinimumWidth(120);
     QGridLayout* grid = makeGrid(box);
@@ -77,7 +77,7 @@ void arrangeInfoBox(QGroupBox* box, QPlainTextEdit* identification, QPlainTextEd
     grid->setColumnStretch(1, 3);
 }
 
-} // namespace
+}  // namespace
 
 QGroupBox* Form1Ui::setupHumidityInput(bool humidity)
 {
@@ -91,14 +91,12 @@ QGroupBox* Form1Ui::setupHumidityInput(bool humidity)
         ? QStringList { QStringLiteral("%RH"), QStringLiteral("°C"), QStringLiteral("°F") }
         : TemperatureUnits;
     const QStringList rangeTexts = humidity
-        ? QStringList { QStringLiteral("0 a 100%RH"), QStringLiteral("-60 a 105°C"),
-              QStringLiteral("-76 a 221°F") }
+        ? QStringList { QStringLiteral("0 a 100%RH"), QStringLiteral("-60 a 105°C"), QStringLiteral("-76 a 221°F") }
         : QStringList { QStringLiteral("-40 a 120°C"), QStringLiteral("-40 a 248°F") };
     const QStringList spanTexts = { QStringLiteral("5%RH"), QStringLiteral("5°C"), QStringLiteral("9°F") };
 
     QGroupBox*& box = humidity ? UmidadeGroupBox : TemperaturaGroupBox;
-    box = makeGroup(OrvHuSheet,
-        humidity ? QStringLiteral("UmidadeGroupBox") : QStringLiteral("TemperaturaGroupBox"),
+    box = makeGroup(OrvHuSheet, humidity ? QStringLiteral("UmidadeGroupBox") : QStringLiteral("TemperaturaGroupBox"),
         humidity ? QStringLiteral("Entrada de Umidade") : QStringLiteral("Entrada de Temperatura"));
 
     QLabel*& escFaixa = humidity ? EscFaixaRHLb : EscFaixaTempLb;
@@ -129,8 +127,8 @@ QGroupBox* Form1Ui::setupHumidityInput(bool humidity)
     escFaixa = makeSectionLabel(box, name("EscFaixa", "Lb"), QStringLiteral("Faixa de Medida"));
     limInf = makeLabel(box, name("LimInf", "Lb"), QStringLiteral("Limite Inferior"));
     limSup = makeLabel(box, name("LimSup", "Lb"), QStringLiteral("Limite Superior"));
-    edtInf = makeEdit(
-        box, name("EdtLimInf", ""), humidity ? QStringLiteral("0") : QStringLiteral("-35"), LimitSample, 8);
+    edtInf
+        = makeEdit(box, name("EdtLimInf", ""), humidity ? QStringLiteral("0") : QStringLiteral("-35"), LimitSample, 8);
     unitInf = makeUnit(box, name("", "1Lb"), unit, unitTexts);
     edtSup = makeEdit(
         box, name("EdtLimSup", ""), humidity ? QStringLiteral("100") : QStringLiteral("120"), LimitSample, 8);
@@ -138,18 +136,15 @@ QGroupBox* Form1Ui::setupHumidityInput(bool humidity)
     faixaSens = makeLabel(box, name("FaixaSens", "Lb"), QStringLiteral("Faixa do Sensor"));
     sensorRange = makeUnit(box, name("", "3Lb"), rangeTexts.first(), rangeTexts);
     faixaMin = makeLabel(box, name("FaixaMin", "Lb"), QStringLiteral("Faixa Mínima"));
-    minSpan = makeUnit(
-        box, name("", "4Lb"), humidity ? QStringLiteral("5 %RH") : QStringLiteral("5 °C"), spanTexts);
+    minSpan = makeUnit(box, name("", "4Lb"), humidity ? QStringLiteral("5 %RH") : QStringLiteral("5 °C"), spanTexts);
     zeroTitle = makeSectionLabel(box, name("Zero", "Lb"), QStringLiteral("Correção do Zero"));
     edtZero = makeEdit(box, name("EdtCorrZero", ""), QString(), ZeroSample);
     unitZero = makeUnit(box, name("", "7Lb"), unit, unitTexts);
     minTitle = makeLabel(box, name("Min", "Lb"), QStringLiteral("Mín."));
-    minBound
-        = makeBound(box, name("ValorMinZero", "Lb"), humidity ? QStringLiteral("-10") : QStringLiteral("-5"));
+    minBound = makeBound(box, name("ValorMinZero", "Lb"), humidity ? QStringLiteral("-10") : QStringLiteral("-5"));
     unitMin = makeUnit(box, name("", "5Lb"), unit, unitTexts);
     maxTitle = makeLabel(box, name("Max", "Lb"), QStringLiteral("Máx."));
-    maxBound
-        = makeBound(box, name("ValorMaxZero", "Lb"), humidity ? QStringLiteral("10") : QStringLiteral("5"));
+    maxBound = makeBound(box, name("ValorMaxZero", "Lb"), humidity ? QStringLiteral("10") : QStringLiteral("5"));
     unitMax = makeUnit(box, name("", "6Lb"), unit, unitTexts);
     falhaSens = makeSectionLabel(box, name("FalhaSens", "Lb"), QStringLiteral("Falha de sensor"));
     estado = makeLabel(box, name("Estado", "Lb"), QStringLiteral("Selecione o estado da saída"));
@@ -168,8 +163,7 @@ QGroupBox* Form1Ui::setupHumidityInput(bool humidity)
     grid->addWidget(minSpan, 4, 1);
     grid->addWidget(zeroTitle, 5, 0, 1, 2);
     grid->addLayout(makeRow({ edtZero, unitZero }), 6, 0, Qt::AlignTop);
-    grid->addLayout(
-        makeBoundsGrid({ minTitle, minBound, unitMin }, { maxTitle, maxBound, unitMax }), 6, 1, 2, 1);
+    grid->addLayout(makeBoundsGrid({ minTitle, minBound, unitMin }, { maxTitle, maxBound, unitMax }), 6, 1, 2, 1);
     grid->addWidget(falhaSens, 8, 0, 1, 2);
     grid->addWidget(estado, 9, 0, 1, 2);
     grid->addLayout(makeRow({ minRadio, maxRadio }), 10, 0, 1, 2);
@@ -183,8 +177,7 @@ void Form1Ui::setupHumiditySheet()
     setupHumidityInput(true);
     setupHumidityInput(false);
 
-    GroupBox11
-        = makeGroup(OrvHuSheet, QStringLiteral("GroupBox11"), QStringLiteral("Informações do transmissor"));
+    GroupBox11 = makeGroup(OrvHuSheet, QStringLiteral("GroupBox11"), QStringLiteral("Informações do transmissor"));
     Config_OrvHu = makeMemo(GroupBox11, QStringLiteral("Config_OrvHu"), 4);
     ShowPVsMemo = makeMemo(GroupBox11, QStringLiteral("ShowPVsMemo"), 4);
     EdtStatRHT = makeStatusEdit(GroupBox11, QStringLiteral("EdtStatRHT"));
@@ -207,24 +200,17 @@ void Form1Ui::setupAmbientSheet()
     QWidget* sheet = TxTSheet;
 
     GroupBox10 = makeGroup(sheet, QStringLiteral("GroupBox10"), QStringLiteral("Faixa de Medida"));
-    TempLowLimitLabel
-        = makeLabel(GroupBox10, QStringLiteral("TempLowLimitLabel"), QStringLiteral("Limite Inferior"));
-    EdtTempLowLimit
-        = makeEdit(GroupBox10, QStringLiteral("EdtTempLowLimit"), QStringLiteral("-50"), LimitSample, 8);
+    TempLowLimitLabel = makeLabel(GroupBox10, QStringLiteral("TempLowLimitLabel"), QStringLiteral("Limite Inferior"));
+    EdtTempLowLimit = makeEdit(GroupBox10, QStringLiteral("EdtTempLowLimit"), QStringLiteral("-50"), LimitSample, 8);
     Label7 = makeUnit(GroupBox10, QStringLiteral("Label7"), QStringLiteral("°C"), TemperatureUnits);
-    TempHighLimitLabel
-        = makeLabel(GroupBox10, QStringLiteral("TempHighLimitLabel"), QStringLiteral("Limite Superior"));
-    EdtTempHighLimit
-        = makeEdit(GroupBox10, QStringLiteral("EdtTempHighLimit"), QStringLiteral("120"), LimitSample, 8);
+    TempHighLimitLabel = makeLabel(GroupBox10, QStringLiteral("TempHighLimitLabel"), QStringLiteral("Limite Superior"));
+    EdtTempHighLimit = makeEdit(GroupBox10, QStringLiteral("EdtTempHighLimit"), QStringLiteral("120"), LimitSample, 8);
     Label8 = makeUnit(GroupBox10, QStringLiteral("Label8"), QStringLiteral("°C"), TemperatureUnits);
-    SensorRangeLabel
-        = makeLabel(GroupBox10, QStringLiteral("SensorRangeLabel"), QStringLiteral("Faixa do Sensor"));
-    Label9 = makeUnit(GroupBox10, QStringLiteral("Label9"), QStringLiteral("-50 a 120 °C"),
-        { QStringLiteral("-58 a 248 °F") });
-    MinSensorRangeLabel
-        = makeLabel(GroupBox10, QStringLiteral("MinSensorRangeLabel"), QStringLiteral("Faixa Mínima"));
-    Label10
-        = makeUnit(GroupBox10, QStringLiteral("Label10"), QStringLiteral("5 °C"), { QStringLiteral("9 °F") });
+    SensorRangeLabel = makeLabel(GroupBox10, QStringLiteral("SensorRangeLabel"), QStringLiteral("Faixa do Sensor"));
+    Label9 = makeUnit(
+        GroupBox10, QStringLiteral("Label9"), QStringLiteral("-50 a 120 °C"), { QStringLiteral("-58 a 248 °F") });
+    MinSensorRangeLabel = makeLabel(GroupBox10, QStringLiteral("MinSensorRangeLabel"), QStringLiteral("Faixa Mínima"));
+    Label10 = makeUnit(GroupBox10, QStringLiteral("Label10"), QStringLiteral("5 °C"), { QStringLiteral("9 °F") });
     QGridLayout* range = makeGrid(GroupBox10);
     range->addWidget(TempLowLimitLabel, 0, 0);
     range->addLayout(makeRow({ EdtTempLowLimit, Label7 }), 0, 1);
@@ -237,16 +223,13 @@ void Form1Ui::setupAmbientSheet()
     range->setColumnStretch(1, 1);
 
     GroupBox12 = makeGroup(sheet, QStringLiteral("GroupBox12"), QStringLiteral("Correção do Zero"));
-    EdtTempZeroCorrection
-        = makeEdit(GroupBox12, QStringLiteral("EdtTempZeroCorrection"), QString(), ZeroSample);
+    EdtTempZeroCorrection = makeEdit(GroupBox12, QStringLiteral("EdtTempZeroCorrection"), QString(), ZeroSample);
     Label28 = makeUnit(GroupBox12, QStringLiteral("Label28"), QStringLiteral("°C"), TemperatureUnits);
     ZeroAdjustMinLabel = makeLabel(GroupBox12, QStringLiteral("ZeroAdjustMinLabel"), QStringLiteral("Mín."));
-    TempUserOffsetInfValLb
-        = makeBound(GroupBox12, QStringLiteral("TempUserOffsetInfValLb"), QStringLiteral("-5"));
+    TempUserOffsetInfValLb = makeBound(GroupBox12, QStringLiteral("TempUserOffsetInfValLb"), QStringLiteral("-5"));
     Label17 = makeUnit(GroupBox12, QStringLiteral("Label17"), QStringLiteral("°C"), TemperatureUnits);
     ZeroAdjustMaxLabel = makeLabel(GroupBox12, QStringLiteral("ZeroAdjustMaxLabel"), QStringLiteral("Máx."));
-    TempUserOffsetSupValLb
-        = makeBound(GroupBox12, QStringLiteral("TempUserOffsetSupValLb"), QStringLiteral("5"));
+    TempUserOffsetSupValLb = makeBound(GroupBox12, QStringLiteral("TempUserOffsetSupValLb"), QStringLiteral("5"));
     Label20 = makeUnit(GroupBox12, QStringLiteral("Label20"), QStringLiteral("°C"), TemperatureUnits);
     QGridLayout* zero = makeGrid(GroupBox12);
     zero->addLayout(makeRow({ EdtTempZeroCorrection, Label28 }), 0, 0);
@@ -255,8 +238,7 @@ void Form1Ui::setupAmbientSheet()
         1, 0);
 
     GroupBox1 = makeGroup(sheet, QStringLiteral("GroupBox1"), QStringLiteral("Falha de sensor"));
-    SelectLabel
-        = makeLabel(GroupBox1, QStringLiteral("SelectLabel"), QStringLiteral("Selecione o estado da saída"));
+    SelectLabel = makeLabel(GroupBox1, QStringLiteral("SelectLabel"), QStringLiteral("Selecione o estado da saída"));
     MinFailOptionRadioButton
         = makeRadio(GroupBox1, QStringLiteral("MinFailOptionRadioButton"), QStringLiteral("Mínimo"));
     MaxFailOptionRadioButton
@@ -293,4 +275,4 @@ void Form1Ui::setupAmbientSheet()
     page->addWidget(GroupBox9, 1);
 }
 
-} // namespace korv
+}  // namespace korv

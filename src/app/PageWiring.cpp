@@ -16,8 +16,8 @@ HeadRailWidgets headRailWidgets(const Form1Ui& ui)
     w.EdtCorrigeZero = ui.EdtCorrigeZero;
     w.LblZeroMin = ui.LblZeroMin;
     w.LblZeroMax = ui.LblZeroMax;
-    w.unitLabels = {ui.UnidMinSensor, ui.UnidMaxSensor, ui.UnidMinFaixaUsuario, ui.UnidMaxFaixaUsuario,
-                    ui.UnidFaixaMinima, ui.UnidZero, ui.UnidZeroLimitMin, ui.UnidZeroLimitMax};
+    w.unitLabels = { ui.UnidMinSensor, ui.UnidMaxSensor, ui.UnidMinFaixaUsuario, ui.UnidMaxFaixaUsuario,
+        ui.UnidFaixaMinima, ui.UnidZero, ui.UnidZeroLimitMin, ui.UnidZeroLimitMax };
     w.Forca_SaidaMin = ui.Forca_SaidaMin;
     w.Forca_SaidaMax = ui.Forca_SaidaMax;
     w.Freq_50 = ui.Freq_50;
@@ -37,7 +37,7 @@ HumidityWidgets humidityWidgets(const Form1Ui& ui)
     w.MaxRHRadioButton = ui.MaxRHRadioButton;
     w.ValorMinZeroRHLb = ui.ValorMinZeroRHLb;
     w.ValorMaxZeroRHLb = ui.ValorMaxZeroRHLb;
-    w.rhLabels = {ui.RH1Lb, ui.RH2Lb, ui.RH3Lb, ui.RH4Lb, ui.RH5Lb, ui.RH6Lb, ui.RH7Lb};
+    w.rhLabels = { ui.RH1Lb, ui.RH2Lb, ui.RH3Lb, ui.RH4Lb, ui.RH5Lb, ui.RH6Lb, ui.RH7Lb };
     w.EdtLimInfTemp = ui.EdtLimInfTemp;
     w.EdtLimSupTemp = ui.EdtLimSupTemp;
     w.EdtCorrZeroTemp = ui.EdtCorrZeroTemp;
@@ -45,7 +45,7 @@ HumidityWidgets humidityWidgets(const Form1Ui& ui)
     w.MaxTempRadioButton = ui.MaxTempRadioButton;
     w.ValorMinZeroTempLb = ui.ValorMinZeroTempLb;
     w.ValorMaxZeroTempLb = ui.ValorMaxZeroTempLb;
-    w.tempLabels = {ui.Temp1Lb, ui.Temp2Lb, ui.Temp3Lb, ui.Temp4Lb, ui.Temp5Lb, ui.Temp6Lb, ui.Temp7Lb};
+    w.tempLabels = { ui.Temp1Lb, ui.Temp2Lb, ui.Temp3Lb, ui.Temp4Lb, ui.Temp5Lb, ui.Temp6Lb, ui.Temp7Lb };
     w.Config_OrvHu = ui.Config_OrvHu;
     w.EdtStatRHT = ui.EdtStatRHT;
     w.ShowPVsMemo = ui.ShowPVsMemo;
@@ -63,7 +63,7 @@ AmbientWidgets ambientWidgets(const Form1Ui& ui)
     w.MaxFailOptionRadioButton = ui.MaxFailOptionRadioButton;
     w.TempUserOffsetInfValLb = ui.TempUserOffsetInfValLb;
     w.TempUserOffsetSupValLb = ui.TempUserOffsetSupValLb;
-    w.unitLabels = {ui.Label7, ui.Label8, ui.Label9, ui.Label10, ui.Label17, ui.Label20, ui.Label28};
+    w.unitLabels = { ui.Label7, ui.Label8, ui.Label9, ui.Label10, ui.Label17, ui.Label20, ui.Label28 };
     w.Config_TxT = ui.Config_TxT;
     w.EdtStatT = ui.EdtStatT;
     w.ShowTempPVMemo = ui.ShowTempPVMemo;

@@ -11,7 +11,7 @@ QList<PortDescription> presentPorts()
     QList<PortDescription> ports;
     const auto infos = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& info : infos)
-        ports.push_back({info.portName(), info.systemLocation(), info.description()});
+        ports.push_back({ info.portName(), info.systemLocation(), info.description() });
     return ports;
 }
 
@@ -30,8 +30,9 @@ QList<PortMenuEntry> portMenuEntries(const QList<PortDescription>& ports)
         const QString setting = port.systemLocation;
         const QString device = port.systemLocation;
 #endif
-        const QString caption = port.description.isEmpty() ? device : QStringLiteral("%1 (%2)").arg(port.description, device);
-        entries.push_back({caption, setting});
+        const QString caption
+            = port.description.isEmpty() ? device : QStringLiteral("%1 (%2)").arg(port.description, device);
+        entries.push_back({ caption, setting });
     }
     return entries;
 }

@@ -18,7 +18,10 @@ std::unique_ptr<QMessageBox> makeMessageBox(
 // The real modal boxes of the program.
 class QtMessageBoxes final : public MessageBoxes {
 public:
-    explicit QtMessageBoxes(QWidget* parent) : parent_(parent) {}
+    explicit QtMessageBoxes(QWidget* parent)
+        : parent_(parent)
+    {
+    }
     void warning(const QString& caption, const QString& text) override;
     void plain(const QString& title, const QString& text) override;
 

@@ -14,7 +14,7 @@ namespace korv {
 
 #ifdef Q_OS_UNIX
 namespace {
-int g_signalPipe[2] = {-1, -1};
+int g_signalPipe[2] = { -1, -1 };
 
 void onSignal(int)
 {
@@ -25,7 +25,8 @@ void onSignal(int)
 }  // namespace
 #endif
 
-QuitOnSignal::QuitOnSignal(QObject* parent) : QObject(parent)
+QuitOnSignal::QuitOnSignal(QObject* parent)
+    : QObject(parent)
 {
 #ifdef Q_OS_UNIX
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
@@ -37,7 +38,7 @@ QuitOnSignal::QuitOnSignal(QObject* parent) : QObject(parent)
         QApplication::closeAllWindows();
         QApplication::quit();
     });
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

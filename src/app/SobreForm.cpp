@@ -28,7 +28,7 @@ QLabel* makeTextLabel(QWidget* parent, const char* name, const QString& text, in
     return label;
 }
 
-} // namespace
+}  // namespace
 
 TSobreForm::TSobreForm(const QStringList* languageLines, QWidget* parent)
     : QDialog(parent)
@@ -79,20 +79,20 @@ void TSobreForm::arrange()
     Label1Sobre->setGeometry(QRect(QPoint(24, 112), Label1Sobre->sizeHint()));
     const int versionTop = std::max(136, Label1Sobre->geometry().bottom() + 5);
     Label2Sobre->setGeometry(QRect(QPoint(56, versionTop), Label2Sobre->sizeHint()));
-    LabelNumVersao->setGeometry(QRect(
-        QPoint(std::max(120, Label2Sobre->geometry().right() + 2), versionTop), LabelNumVersao->sizeHint()));
+    LabelNumVersao->setGeometry(
+        QRect(QPoint(std::max(120, Label2Sobre->geometry().right() + 2), versionTop), LabelNumVersao->sizeHint()));
 
     const QSize buttonSize = Button1->sizeHint().expandedTo(QSize(75, 25));
     QPoint buttonPos(224, 144);
     const int textBottom = std::max(Label2Sobre->geometry().bottom(), LabelNumVersao->geometry().bottom());
     if (LabelNumVersao->geometry().right() + 8 >= buttonPos.x())
-        buttonPos.setY(textBottom + 8); // a long version word: the button goes below it
+        buttonPos.setY(textBottom + 8);  // a long version word: the button goes below it
     else
         buttonPos.setY(std::max(buttonPos.y(), Label1Sobre->geometry().bottom() + 6));
     Button1->setGeometry(QRect(buttonPos, buttonSize));
 
-    const int right = std::max({ Label1Sobre->geometry().right() + 17,
-        LabelNumVersao->geometry().right() + 17, Button1->geometry().right() + 28, ClientWidth });
+    const int right = std::max({ Label1Sobre->geometry().right() + 17, LabelNumVersao->geometry().right() + 17,
+        Button1->geometry().right() + 28, ClientWidth });
     const int bottom = std::max({ Button1->geometry().bottom() + 8, textBottom + 8, ClientHeight });
     setFixedSize(right, bottom);
 }
@@ -108,4 +108,4 @@ void TSobreForm::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-} // namespace korv
+}  // namespace korv

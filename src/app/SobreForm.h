@@ -11,8 +11,7 @@ namespace korv {
 
 // The About box: program name and version, shown without blocking the main window and hidden
 // again by its button.
-class TSobreForm : public QDialog
-{
+class TSobreForm : public QDialog {
     Q_OBJECT
 
 public:
@@ -39,4 +38,4 @@ private:
     bool centred_ = false;
 };
 
-} // namespace korv
+}  // namespace korv

@@ -17,11 +17,9 @@
 
 #include <initializer_list>
 
-namespace korv
-{
+namespace korv {
 
-namespace
-{
+namespace {
 
 // Gives the main window time to show itself and open the port before the search blocks the
 // event loop.
@@ -29,7 +27,7 @@ constexpr int SearchDelayMs = 1000;
 constexpr int ProgressPauseMs = 10;
 constexpr int StatusLineSeconds = 2;
 
-} // namespace
+}  // namespace
 
 TSplashForm::TSplashForm(FormServices& form, QWidget* parent)
     : QWidget(parent)
@@ -174,4 +172,4 @@ void TSplashForm::finish()
     Q_EMIT searchFinished();
 }
 
-} // namespace korv
+}  // namespace korv

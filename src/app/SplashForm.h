@@ -7,8 +7,7 @@
 
 class QTimer;
 
-namespace korv
-{
+namespace korv {
 
 class FormServices;
 
@@ -16,8 +15,7 @@ class FormServices;
 // start-up. About a second after it appears, the search identifies the transmitter and reads its
 // configuration into the main window through the main window's services; whatever the outcome,
 // the splash closes when the search ends and never reappears.
-class TSplashForm : public QWidget
-{
+class TSplashForm : public QWidget {
     Q_OBJECT
 
 public:
@@ -50,4 +48,4 @@ private:
 
 using SplashForm = TSplashForm;
 
-} // namespace korv
+}  // namespace korv

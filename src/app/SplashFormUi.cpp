@@ -51,4 +51,4 @@ void SplashFormUi::setupUi(QWidget* SplashForm)
     CommunicationLabel->setGeometry(0, Height - labelHeight, Width, labelHeight);
 }
 
-} // namespace korv
+}  // namespace korv

@@ -21,4 +21,4 @@ struct SplashFormUi {
     void setupUi(QWidget* SplashForm);
 };
 
-} // namespace korv
+}  // namespace korv

@@ -29,7 +29,7 @@ void greyBackground(QWidget* widget)
     widget->setPalette(palette);
 }
 
-} // namespace
+}  // namespace
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text)
 {
@@ -55,12 +55,11 @@ int editWidthFor(const QLineEdit* edit, const QString& text)
     // QLineEdit sizes itself for seventeen 'x'; swapping that allowance for the text keeps the
     // frame and margins of the current style. The extra pixels leave room for the text cursor.
     const QFontMetrics metrics(edit->font());
-    return edit->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'))
-        + metrics.horizontalAdvance(text) + 3;
+    return edit->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x')) + metrics.horizontalAdvance(text)
+        + 3;
 }
 
-QLineEdit* makeEdit(
-    QWidget* parent, const QString& name, const QString& text, const QString& widestText, int maxLength)
+QLineEdit* makeEdit(QWidget* parent, const QString& name, const QString& text, const QString& widestText, int maxLength)
 {
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(name);
@@ -157,4 +156,4 @@ QHBoxLayout* makeRow(std::initializer_list<QWidget*> widgets, bool trailingStret
     return row;
 }
 
-} // namespace korv::ui
+}  // namespace korv::ui

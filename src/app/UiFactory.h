@@ -56,4 +56,4 @@ int editWidthFor(const QLineEdit* edit, const QString& text);
 QGridLayout* makeGrid(QWidget* box);
 QHBoxLayout* makeRow(std::initializer_list<QWidget*> widgets, bool trailingStretch = true);
 
-} // namespace korv::ui
+}  // namespace korv::ui

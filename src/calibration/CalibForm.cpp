@@ -13,11 +13,9 @@
 #include <QScreen>
 #include <QShowEvent>
 
-namespace korv
-{
+namespace korv {
 
-namespace
-{
+namespace {
 
 constexpr int ClientWidth = 363;
 constexpr int ClientHeight = 152;
@@ -31,9 +29,9 @@ QFont windowFont(int pixelSize, bool bold)
     QFont font;
     // The window was drawn for a narrow bitmap font; metric-alike and condensed faces keep its texts
     // inside their places on systems without it.
-    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-        QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans Condensed"),
-        QStringLiteral("DejaVu Sans") });
+    font.setFamilies(
+        { QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+            QStringLiteral("Arial"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans") });
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
@@ -44,9 +42,8 @@ void fitFont(QLabel* label)
     fitLabelFont(label, label->property(BasePixelSizeProperty).toInt());
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-    int pixelSize, bool bold, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
-    bool wordWrap = false)
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry, int pixelSize,
+    bool bold, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, bool wordWrap = false)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -69,7 +66,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
     return button;
 }
 
-} // namespace
+}  // namespace
 
 CalibForm::CalibForm(CalibrationHost* host, QWidget* parent)
     : QDialog(parent)
@@ -99,11 +96,11 @@ void CalibForm::createControls()
         Qt::AlignLeft | Qt::AlignVCenter, true);
     Label4 = makeLabel(this, "Label4", QStringLiteral("Calibrated value:"), QRect(72, 30, 134, 16), 13, true);
     Label5 = makeLabel(this, "Label5", QStringLiteral("Internal value"), QRect(12, 91, 90, 13), 11, true);
-    OffsLimitsLabel = makeLabel(this, "OffsLimitsLabel", QStringLiteral("OffsLimitsLabel"),
-        QRect(88, 55, 94, 28), 11, false, centred, true);
+    OffsLimitsLabel = makeLabel(
+        this, "OffsLimitsLabel", QStringLiteral("OffsLimitsLabel"), QRect(88, 55, 94, 28), 11, false, centred, true);
     Label8 = makeLabel(this, "Label8", QStringLiteral("Internal value"), QRect(184, 91, 90, 13), 11, true);
-    GainLimitsLabel = makeLabel(this, "GainLimitsLabel", QStringLiteral("GainLimitsLabel"),
-        QRect(249, 55, 108, 28), 11, false, centred, true);
+    GainLimitsLabel = makeLabel(
+        this, "GainLimitsLabel", QStringLiteral("GainLimitsLabel"), QRect(249, 55, 108, 28), 11, false, centred, true);
     PVLabel = makeLabel(this, "PVLabel", QStringLiteral("PVLabel"), QRect(208, 30, 150, 16), 13, false,
         Qt::AlignLeft | Qt::AlignVCenter, true);
 
@@ -128,7 +125,7 @@ void CalibForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (event->spontaneous())
-        return; // restored from minimised: not a new opening
+        return;  // restored from minimised: not a new opening
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - rect().center());
     FormShow();
@@ -155,16 +152,14 @@ void CalibForm::FormShow()
     if (const auto variant = backupVariantFor(model)) {
         ApplyButton->setEnabled(true);
         const QString serialNumber = host_->serialNumberText();
-        const int status
-            = addBackupLinesWithRetries(*variant, host_->registers(), model, serialNumber, backup);
+        const int status = addBackupLinesWithRetries(*variant, host_->registers(), model, serialNumber, backup);
         // A file holding only the header would block every later, complete backup of this
         // transmitter, so nothing is saved when the registers could not be read. The failure is
         // not reported here: the refresh below reads the same transmitter and reports its own.
         if (status == Status::Ok)
             saveBackup(serialNumber, backup);
     } else {
-        host_->boxes().plain(
-            QStringLiteral("Invalid model!"), QStringLiteral("Invalid model for calibration!"));
+        host_->boxes().plain(QStringLiteral("Invalid model!"), QStringLiteral("Invalid model for calibration!"));
         ApplyButton->setEnabled(false);
     }
     RefreshCalibration();
@@ -177,8 +172,7 @@ void CalibForm::saveBackup(const QString& serialNumberText, const QStringList& l
     case BackupSaveResult::Saved:
         break;
     case BackupSaveResult::AlreadyExists:
-        host_->boxes().plain(
-            QStringLiteral("Warning"), QStringLiteral("Calibration backup file already exists!"));
+        host_->boxes().plain(QStringLiteral("Warning"), QStringLiteral("Calibration backup file already exists!"));
         break;
     case BackupSaveResult::NotCreated:
         host_->boxes().plain(QStringLiteral("Warning"),
@@ -293,4 +287,4 @@ void CalibForm::RefreshCalibration()
     lastReadGain_ = values.gain;
 }
 
-} // namespace korv
+}  // namespace korv

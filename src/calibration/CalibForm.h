@@ -14,8 +14,7 @@ class QLabel;
 class QPushButton;
 class QShowEvent;
 
-namespace korv
-{
+namespace korv {
 
 class CalibrationSpinBox;
 
@@ -23,8 +22,7 @@ class CalibrationSpinBox;
 // gain calibration, saves a backup of the transmitter's calibration each time it opens, and
 // writes new raw values on Apply. It is created once and reused, so its texts carry over from one
 // opening to the next except where the show sequence sets them again.
-class CalibForm : public QDialog
-{
+class CalibForm : public QDialog {
     Q_OBJECT
 
 public:
@@ -74,4 +72,4 @@ private:
 
 using TCalibForm = CalibForm;
 
-} // namespace korv
+}  // namespace korv

@@ -1,7 +1,6 @@
 #include "calibration/CalibrationAccess.h"
 
-namespace korv
-{
+namespace korv {
 
 int ReadInputValue(RegisterAccess& registers, CalibrationGroup group, CalibrationInput& input)
 {
@@ -19,8 +18,7 @@ int ReadInputValue(RegisterAccess& registers, CalibrationGroup group, Calibratio
     return status;
 }
 
-int ReadCalibration(
-    RegisterAccess& registers, CalibrationGroup group, int sensorCode, CalibrationValues& values)
+int ReadCalibration(RegisterAccess& registers, CalibrationGroup group, int sensorCode, CalibrationValues& values)
 {
     const auto pair = calibrationRegisters(group, sensorCode);
     if (!pair)
@@ -35,8 +33,7 @@ int ReadCalibration(
     return status;
 }
 
-int WriteCalibration(
-    RegisterAccess& registers, CalibrationGroup group, int sensorCode, qint16 offset, qint16 gain)
+int WriteCalibration(RegisterAccess& registers, CalibrationGroup group, int sensorCode, qint16 offset, qint16 gain)
 {
     const auto pair = calibrationRegisters(group, sensorCode);
     if (!pair)
@@ -47,4 +44,4 @@ int WriteCalibration(
     return registers.WriteParameter(pair->gain, gain);
 }
 
-} // namespace korv
+}  // namespace korv

@@ -5,8 +5,7 @@
 
 #include <QtGlobal>
 
-namespace korv
-{
+namespace korv {
 
 // The raw live input of one group: `raw` is register 55, 103 or 60 (for the humidity
 // transmitter its temperature), `rawHumidity` register 58 of the humidity transmitter.
@@ -26,12 +25,10 @@ struct CalibrationValues {
 
 // Both calibration registers of the input, offset first. An input without calibration registers
 // is refused with Status::NotSent before anything reaches the transmitter.
-int ReadCalibration(
-    RegisterAccess& registers, CalibrationGroup group, int sensorCode, CalibrationValues& values);
+int ReadCalibration(RegisterAccess& registers, CalibrationGroup group, int sensorCode, CalibrationValues& values);
 
 // Writes the offset, then (only when that succeeded) the gain. A read-back mismatch is reported
 // by WriteParameter itself and still counts as success here.
-int WriteCalibration(
-    RegisterAccess& registers, CalibrationGroup group, int sensorCode, qint16 offset, qint16 gain);
+int WriteCalibration(RegisterAccess& registers, CalibrationGroup group, int sensorCode, qint16 offset, qint16 gain);
 
-} // namespace korv
+}  // namespace korv

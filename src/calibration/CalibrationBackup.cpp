@@ -3,16 +3,14 @@
 #include <QFile>
 #include <QList>
 
-namespace korv
-{
+namespace korv {
 
-namespace
-{
+namespace {
 
 struct BackupSection {
     QString title;
     qint16 offsetRegister;
-    std::optional<qint16> gainRegister; // none: the humidity sensors have offsets only
+    std::optional<qint16> gainRegister;  // none: the humidity sensors have offsets only
 };
 
 QList<BackupSection> sectionsOf(BackupVariant variant)
@@ -27,8 +25,7 @@ QList<BackupSection> sectionsOf(BackupVariant variant)
         return threeInputs;
     case BackupVariant::FiveInputs:
         return threeInputs
-            + QList<BackupSection> { { QStringLiteral("0-10V:"), 17, 18 },
-                  { QStringLiteral("0-20mA:"), 19, 20 } };
+            + QList<BackupSection> { { QStringLiteral("0-10V:"), 17, 18 }, { QStringLiteral("0-20mA:"), 19, 20 } };
     case BackupVariant::Ambient:
         return { { QStringLiteral("Temperature Sensor:"), 17, 18 } };
     case BackupVariant::Humidity:
@@ -38,7 +35,7 @@ QList<BackupSection> sectionsOf(BackupVariant variant)
         { QStringLiteral("Temperature Sensor:"), 17, std::nullopt } };
 }
 
-} // namespace
+}  // namespace
 
 std::optional<BackupVariant> backupVariantFor(Model model)
 {
@@ -141,4 +138,4 @@ BackupSaveResult saveBackupFile(const QString& fileName, const QStringList& line
     return { BackupSaveResult::Saved, {} };
 }
 
-} // namespace korv
+}  // namespace korv

@@ -9,15 +9,14 @@
 
 #include <optional>
 
-namespace korv
-{
+namespace korv {
 
 // Which calibration registers a model's backup holds.
 enum class BackupVariant {
-    ThreeInputs, // OrvGalHead, OrvHead, OrvDin: 0-50mV, TC, Pt100
-    FiveInputs, // OrvGalDin: also 0-10V and 0-20mA
+    ThreeInputs,  // OrvGalHead, OrvHead, OrvDin: 0-50mV, TC, Pt100
+    FiveInputs,  // OrvGalDin: also 0-10V and 0-20mA
     Ambient,
-    Humidity, // offsets only
+    Humidity,  // offsets only
 };
 
 // No value for a model the calibration window does not serve (Orv-H, an unidentified one, ...).
@@ -45,7 +44,7 @@ QByteArray backupFileContents(const QStringList& lines);
 struct BackupSaveResult {
     enum Outcome { Saved, AlreadyExists, NotCreated };
     Outcome outcome = NotCreated;
-    QString reason; // the system's explanation when the file could not be created or written
+    QString reason;  // the system's explanation when the file could not be created or written
 };
 
 // Creates the file exclusively, so that the first backup of a serial number is never replaced,
@@ -53,4 +52,4 @@ struct BackupSaveResult {
 // completely is removed again rather than left to block every later backup.
 BackupSaveResult saveBackupFile(const QString& fileName, const QStringList& lines);
 
-} // namespace korv
+}  // namespace korv

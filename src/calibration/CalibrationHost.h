@@ -7,8 +7,7 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace korv
-{
+namespace korv {
 
 // One live humidity reading converted into the main window's current display units. When the dew
 // point of a humidity at or below 0 %RH is asked for, humidityDefined is false and humidity holds
@@ -21,8 +20,7 @@ struct HumidityConversion {
 
 // What the calibration window needs from the main window. The window only reads through it (and
 // talks to the transmitter through its register operations); it never changes the main window.
-class CalibrationHost
-{
+class CalibrationHost {
 public:
     virtual ~CalibrationHost() = default;
     virtual RegisterAccess& registers() = 0;
@@ -40,4 +38,4 @@ public:
     virtual MessageBoxes& boxes() = 0;
 };
 
-} // namespace korv
+}  // namespace korv

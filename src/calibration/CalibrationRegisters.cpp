@@ -1,13 +1,11 @@
 #include "calibration/CalibrationRegisters.h"
 
-namespace korv
-{
+namespace korv {
 
-namespace
-{
+namespace {
 
 constexpr int LastSensorCode = 12;
-constexpr int LastPlainSensorCode = 9; // Pt100: the plain models have no electrical inputs beyond mV
+constexpr int LastPlainSensorCode = 9;  // Pt100: the plain models have no electrical inputs beyond mV
 
 bool isThermocouple(int code)
 {
@@ -24,14 +22,13 @@ bool hasInput(CalibrationGroup group, int sensorCode)
 const QString degreesCelsius = QStringLiteral("°C");
 const QString degreesFahrenheit = QStringLiteral("°F");
 
-CalibrationLimits temperatureLimits(
-    int offsetLow, int offsetHigh, int gainLow, int gainHigh, const QString& unit)
+CalibrationLimits temperatureLimits(int offsetLow, int offsetHigh, int gainLow, int gainHigh, const QString& unit)
 {
-    return { QStringLiteral("Offset limits"), QStringLiteral("Gain limits"),
-        limitsText(offsetLow, offsetHigh), limitsText(gainLow, gainHigh), true, unit };
+    return { QStringLiteral("Offset limits"), QStringLiteral("Gain limits"), limitsText(offsetLow, offsetHigh),
+        limitsText(gainLow, gainHigh), true, unit };
 }
 
-} // namespace
+}  // namespace
 
 bool operator==(const CalibrationRegisterPair& a, const CalibrationRegisterPair& b)
 {
@@ -72,7 +69,7 @@ std::optional<CalibrationRegisterPair> calibrationRegisters(CalibrationGroup gro
         return CalibrationRegisterPair { 6, 7 };
     if (sensorCode == 10)
         return CalibrationRegisterPair { 17, 18 };
-    return CalibrationRegisterPair { 19, 20 }; // 0-20 mA and 4-20 mA share one calibration
+    return CalibrationRegisterPair { 19, 20 };  // 0-20 mA and 4-20 mA share one calibration
 }
 
 QList<qint16> inputRegisters(CalibrationGroup group)
@@ -130,4 +127,4 @@ QString limitsText(int low, int high)
     return QString::number(low) + QStringLiteral(" to ") + QString::number(high);
 }
 
-} // namespace korv
+}  // namespace korv

@@ -8,8 +8,7 @@
 
 #include <optional>
 
-namespace korv
-{
+namespace korv {
 
 // The calibration window treats the models in four groups. Every model that is neither Orv-Hu, the
 // ambient nor a plain temperature model is read like an isolated one.
@@ -40,12 +39,12 @@ QList<qint16> inputRegisters(CalibrationGroup group);
 
 // Guidance shown next to the two spin fields; nothing enforces these bounds.
 struct CalibrationLimits {
-    QString offsetCaption; // Label2
-    QString gainCaption; // Label3
-    QString offsetText; // OffsLimitsLabel
-    QString gainText; // GainLimitsLabel
+    QString offsetCaption;  // Label2
+    QString gainCaption;  // Label3
+    QString offsetText;  // OffsLimitsLabel
+    QString gainText;  // GainLimitsLabel
     bool gainEnabled = true;
-    QString unit; // CalibrationUnit
+    QString unit;  // CalibrationUnit
 };
 
 // No value for a combination the table has no row for. Thermocouple and Pt100 readings are shown
@@ -56,4 +55,4 @@ std::optional<CalibrationLimits> calibrationLimits(CalibrationGroup group, int s
 // "low to high" with plain decimal numbers.
 QString limitsText(int low, int high);
 
-} // namespace korv
+}  // namespace korv

@@ -5,11 +5,9 @@
 #include <algorithm>
 #include <optional>
 
-namespace korv
-{
+namespace korv {
 
-namespace
-{
+namespace {
 
 // A whole number as typed: optional blanks, an optional sign and decimal digits. Values beyond
 // the int range saturate, so they are clamped like any other out-of-range number.
@@ -43,7 +41,7 @@ bool isPartialNumber(const QString& text)
     return wholeNumber(trimmed).has_value();
 }
 
-} // namespace
+}  // namespace
 
 CalibrationSpinBox::CalibrationSpinBox(int minimum, int maximum, QWidget* parent)
     : QAbstractSpinBox(parent)
@@ -118,4 +116,4 @@ void CalibrationSpinBox::focusOutEvent(QFocusEvent* event)
     QAbstractSpinBox::focusOutEvent(event);
 }
 
-} // namespace korv
+}  // namespace korv

@@ -6,15 +6,13 @@
 
 class QFocusEvent;
 
-namespace korv
-{
+namespace korv {
 
 // An integer field with up/down buttons whose value is whatever its text says when it is read:
 // a text that is not a whole number reads as the minimum (and the text becomes the minimum), a
 // number outside the range as the nearer bound. Leaving the field applies the same rule to the
 // text, so a typed 25000 turns into the maximum as soon as the focus moves on.
-class CalibrationSpinBox : public QAbstractSpinBox
-{
+class CalibrationSpinBox : public QAbstractSpinBox {
     Q_OBJECT
 
 public:
@@ -42,4 +40,4 @@ private:
     int maximum_;
 };
 
-} // namespace korv
+}  // namespace korv

@@ -2,13 +2,11 @@
 
 #include "common/NumberFormat.h"
 
-namespace korv
-{
+namespace korv {
 
-namespace
-{
+namespace {
 
-constexpr qint16 PlainFullScale = 0x3FF0; // 16368 counts
+constexpr qint16 PlainFullScale = 0x3FF0;  // 16368 counts
 constexpr qint16 IsolatedZero = 1000;
 constexpr qint16 IsolatedFullScale = 21000;
 
@@ -28,7 +26,7 @@ long double span(qint32 low, qint32 high)
     return static_cast<long double>(static_cast<qint64>(high) - low);
 }
 
-} // namespace
+}  // namespace
 
 QString plainTemperatureValueText(qint16 raw, qint32 low, qint32 high, const QString& unit)
 {
@@ -66,4 +64,4 @@ QString humidityValueText(float temperature, float humidity, bool humidityDefine
     return humidityText + QStringLiteral("%;  ") + formatDecimals(temperature, 1) + unit;
 }
 
-} // namespace korv
+}  // namespace korv

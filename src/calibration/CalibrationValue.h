@@ -3,8 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace korv
-{
+namespace korv {
 
 // Texts of the calibrated value, the live reading the transmitter makes of its active input.
 // Decimal numbers follow the user's decimal separator.
@@ -25,4 +24,4 @@ qint32 ambientTemperature(qint16 raw);
 // is not defined (dew point of a dry reading) shows as "---".
 QString humidityValueText(float temperature, float humidity, bool humidityDefined, bool celsius);
 
-} // namespace korv
+}  // namespace korv

@@ -4,11 +4,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-namespace korv
-{
+namespace korv {
 
-namespace
-{
+namespace {
 constexpr int SmallestPixelSize = 8;
 }
 
@@ -30,4 +28,4 @@ void fitLabelFont(QLabel* label, int basePixelSize)
     }
 }
 
-} // namespace korv
+}  // namespace korv

@@ -2,8 +2,7 @@
 
 class QLabel;
 
-namespace korv
-{
+namespace korv {
 
 // Whether the label shows its whole text: on one line, or for a word-wrapping label within its
 // height.
@@ -13,4 +12,4 @@ bool labelTextFits(const QLabel* label);
 // text is no longer cut. The window's sizes were drawn for a narrow font that other systems lack.
 void fitLabelFont(QLabel* label, int basePixelSize);
 
-} // namespace korv
+}  // namespace korv

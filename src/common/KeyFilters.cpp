@@ -13,32 +13,32 @@ KeyDecision filterZeroCorrectionKey(ZeroKeyState& state, QChar key, QChar separa
 {
     if (!state.separatorTyped && (key == u',' || key == u'.')) {
         state.separatorTyped = true;
-        return {true, separator, false};
+        return { true, separator, false };
     }
     if (key == u'-') {
         state = {};
-        return {true, key, true};
+        return { true, key, true };
     }
     if (key == Backspace) {
         if (state.decimalsTyped > 0)
             --state.decimalsTyped;
         else if (state.separatorTyped)
             state.separatorTyped = false;
-        return {true, key, false};
+        return { true, key, false };
     }
     if (!isDigit(key) || state.decimalsTyped == 2)
         return {};
     if (state.separatorTyped)
         ++state.decimalsTyped;
-    return {true, key, false};
+    return { true, key, false };
 }
 
 KeyDecision filterLimitKey(QChar key, bool minusAllowed)
 {
     if (key == u'-' && minusAllowed)
-        return {true, key, true};
+        return { true, key, true };
     if (key == Backspace || isDigit(key))
-        return {true, key, false};
+        return { true, key, false };
     return {};
 }
 

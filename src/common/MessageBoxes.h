@@ -26,8 +26,8 @@ public:
         bool isWarning = true;
     };
 
-    void warning(const QString& caption, const QString& text) override { record({caption, text, true}); }
-    void plain(const QString& title, const QString& text) override { record({title, text, false}); }
+    void warning(const QString& caption, const QString& text) override { record({ caption, text, true }); }
+    void plain(const QString& title, const QString& text) override { record({ title, text, false }); }
 
     QStringList texts() const
     {

@@ -50,7 +50,10 @@ const std::array<QString, MessageTable::Count>& MessageTable::builtIn()
     return table;
 }
 
-MessageTable::MessageTable() : working_(builtIn()) {}
+MessageTable::MessageTable()
+    : working_(builtIn())
+{
+}
 
 QString MessageTable::text(int number) const
 {

@@ -77,11 +77,14 @@ QString render(long double value, int decimals, int maxSignificant, QChar separa
     } else {
         const int point = d.pointPosition;
         for (int i = 0; i < point; ++i)
-            integerPart += i < static_cast<int>(d.digits.size()) ? QChar::fromLatin1(d.digits[static_cast<size_t>(i)]) : QChar(u'0');
+            integerPart += i < static_cast<int>(d.digits.size()) ? QChar::fromLatin1(d.digits[static_cast<size_t>(i)])
+                                                                 : QChar(u'0');
         if (integerPart.isEmpty())
             integerPart = QStringLiteral("0");
         for (int i = point; i < point + decimals; ++i)
-            fraction += (i >= 0 && i < static_cast<int>(d.digits.size())) ? QChar::fromLatin1(d.digits[static_cast<size_t>(i)]) : QChar(u'0');
+            fraction += (i >= 0 && i < static_cast<int>(d.digits.size()))
+                ? QChar::fromLatin1(d.digits[static_cast<size_t>(i)])
+                : QChar(u'0');
     }
     while (fraction.size() < decimals)
         fraction += u'0';

@@ -7,7 +7,7 @@
 namespace korv {
 
 namespace {
-std::atomic<int> g_scalePercent{100};
+std::atomic<int> g_scalePercent { 100 };
 }
 
 int Timing::scaled(int milliseconds)

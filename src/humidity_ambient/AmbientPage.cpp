@@ -7,8 +7,8 @@
 #include "humidity_ambient/HumAmbRanges.h"
 #include "humidity_ambient/HumAmbScales.h"
 #include "link/FormServices.h"
-#include "widgets/TypedInput.h"
 #include "link/SerialLink.h"
+#include "widgets/TypedInput.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -22,9 +22,12 @@ namespace korv {
 using namespace humamb;
 
 AmbientPage::AmbientPage(FormServices& form, HumAmbState& state, const AmbientWidgets& widgets, QObject* parent)
-    : QObject(parent), form_(form), s_(state), w_(widgets)
+    : QObject(parent)
+    , form_(form)
+    , s_(state)
+    , w_(widgets)
 {
-    for (QLineEdit* edit : {w_.EdtTempLowLimit, w_.EdtTempHighLimit, w_.EdtTempZeroCorrection}) {
+    for (QLineEdit* edit : { w_.EdtTempLowLimit, w_.EdtTempHighLimit, w_.EdtTempZeroCorrection }) {
         edit->installEventFilter(this);
         refuseUntypedText(edit);
     }
@@ -32,8 +35,8 @@ AmbientPage::AmbientPage(FormServices& form, HumAmbState& state, const AmbientWi
 
 InputControls AmbientPage::ambientInput() const
 {
-    return {w_.EdtTempLowLimit,          w_.EdtTempHighLimit,  w_.EdtTempZeroCorrection, w_.TempUserOffsetInfValLb,
-            w_.TempUserOffsetSupValLb, &s_.TemperatureRange, AmbientZeroScale};
+    return { w_.EdtTempLowLimit, w_.EdtTempHighLimit, w_.EdtTempZeroCorrection, w_.TempUserOffsetInfValLb,
+        w_.TempUserOffsetSupValLb, &s_.TemperatureRange, AmbientZeroScale };
 }
 
 Model AmbientPage::model() const
@@ -48,13 +51,13 @@ void AmbientPage::ReadAmbientConfig()
     progress.start();
     form_.shared().SendInProgress = false;
     if (!runTransferSteps(progress,
-                          {
-                              [this] { return ReadAmbientFlags(); },
-                              [this] { return ReadAmbientRange(); },
-                              [this] { return ReadAmbientZero(); },
-                              [this] { return ReadAmbientLive(); },
-                          },
-                          messages[Msg::ReadingConfiguration])) {
+            {
+                [this] { return ReadAmbientFlags(); },
+                [this] { return ReadAmbientRange(); },
+                [this] { return ReadAmbientZero(); },
+                [this] { return ReadAmbientLive(); },
+            },
+            messages[Msg::ReadingConfiguration])) {
         progress.failRead(messages[Msg::CommunicationError]);
         return;
     }
@@ -173,12 +176,12 @@ void AmbientPage::SendAmbientConfig()
     }
 
     if (!runTransferSteps(progress,
-                          {
-                              [this] { return WriteAmbientRange(); },
-                              [this] { return WriteAmbientFlags(); },
-                              [this] { return WriteAmbientZero(); },
-                          },
-                          sending)) {
+            {
+                [this] { return WriteAmbientRange(); },
+                [this] { return WriteAmbientFlags(); },
+                [this] { return WriteAmbientZero(); },
+            },
+            sending)) {
         progress.failSend(writeError);
         return;
     }
@@ -236,7 +239,7 @@ void AmbientPage::ShowAmbientUnit()
         w_.EdtTempHighLimit->setText(QString::number(converted.upper));
     }
     const InputTexts t = ambientTexts(toFahrenheit, form_.messages()[Msg::RangeWord]);
-    const std::array<QString, 7> texts{t.unit, t.unit, t.range, t.minSpan, t.unit, t.unit, t.unit};
+    const std::array<QString, 7> texts { t.unit, t.unit, t.range, t.minSpan, t.unit, t.unit, t.unit };
     for (std::size_t i = 0; i < texts.size(); ++i)
         w_.unitLabels[i]->setText(texts[i]);
 }

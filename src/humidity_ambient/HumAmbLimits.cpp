@@ -15,13 +15,13 @@ const QString RelativeHumidityUnit = QStringLiteral("%RH");
 
 // The same physical spans in both units: -40..120 °C is -40..248 °F, -60..105 °C is -76..221 °F
 // and -50..120 °C is -58..248 °F.
-constexpr InputLimits HumTempCelsius{-40, 120, 5};
-constexpr InputLimits HumTempFahrenheit{-40, 248, 9};
-constexpr InputLimits AmbientCelsius{-50, 120, 5};
-constexpr InputLimits AmbientFahrenheit{-58, 248, 9};
-constexpr InputLimits RelativeHumidity{0, 100, 5};
-constexpr InputLimits DewPointCelsius{-60, 105, 5};
-constexpr InputLimits DewPointFahrenheit{-76, 221, 9};
+constexpr InputLimits HumTempCelsius { -40, 120, 5 };
+constexpr InputLimits HumTempFahrenheit { -40, 248, 9 };
+constexpr InputLimits AmbientCelsius { -50, 120, 5 };
+constexpr InputLimits AmbientFahrenheit { -58, 248, 9 };
+constexpr InputLimits RelativeHumidity { 0, 100, 5 };
+constexpr InputLimits DewPointCelsius { -60, 105, 5 };
+constexpr InputLimits DewPointFahrenheit { -76, 221, 9 };
 
 InputTexts texts(const InputLimits& limits, const QString& unit, bool blankBeforeUnit, const QString& rangeWord)
 {
@@ -38,8 +38,8 @@ InputTexts texts(const InputLimits& limits, const QString& unit, bool blankBefor
 // caller passes.
 int saturated(qint64 value)
 {
-    return static_cast<int>(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
-                                               std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ InputTexts humidityTexts(HumidityKind kind, bool fahrenheit, const QString& rang
 
 LimitPair fullRange(const InputLimits& limits)
 {
-    return {limits.sensorMin, limits.sensorMax, limits.sensorMax - limits.sensorMin};
+    return { limits.sensorMin, limits.sensorMax, limits.sensorMax - limits.sensorMin };
 }
 
 HumidityKindView humidityKindView(HumidityKind kind, bool fahrenheit, const QString& rangeWord)
@@ -93,29 +93,29 @@ HumidityKindView humidityKindView(HumidityKind kind, bool fahrenheit, const QStr
 
 int toCelsiusWhole(int fahrenheit)
 {
-    return saturated((10 * qint64{fahrenheit} - 320) / 18);
+    return saturated((10 * qint64 { fahrenheit } - 320) / 18);
 }
 
 int toFahrenheitWhole(int celsius)
 {
-    return saturated(18 * qint64{celsius} / 10 + 32);
+    return saturated(18 * qint64 { celsius } / 10 + 32);
 }
 
 int spanToCelsius(int fahrenheitSpan)
 {
-    return saturated(10 * qint64{fahrenheitSpan} / 18);
+    return saturated(10 * qint64 { fahrenheitSpan } / 18);
 }
 
 int spanToFahrenheit(int celsiusSpan)
 {
-    return saturated(18 * qint64{celsiusSpan} / 10);
+    return saturated(18 * qint64 { celsiusSpan } / 10);
 }
 
 LimitPair convertLimits(const LimitPair& range, bool toFahrenheit)
 {
     if (toFahrenheit)
-        return {toFahrenheitWhole(range.lower), toFahrenheitWhole(range.upper), spanToFahrenheit(range.span)};
-    return {toCelsiusWhole(range.lower), toCelsiusWhole(range.upper), spanToCelsius(range.span)};
+        return { toFahrenheitWhole(range.lower), toFahrenheitWhole(range.upper), spanToFahrenheit(range.span) };
+    return { toCelsiusWhole(range.lower), toCelsiusWhole(range.upper), spanToCelsius(range.span) };
 }
 
 }  // namespace korv::humamb

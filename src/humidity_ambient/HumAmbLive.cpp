@@ -32,7 +32,7 @@ HumidityReading convertHumidityReading(qint16 rawTemperature, qint16 rawHumidity
         bool defined = relative > 0;
         if (defined) {
             const auto gamma = static_cast<float>((std::log10(static_cast<long double>(relative)) - 2.0L) * Ln10
-                                                  + MagnusB * celsius / (MagnusC + celsius));
+                + MagnusB * celsius / (MagnusC + celsius));
             dewPoint = static_cast<float>(MagnusC * gamma / (MagnusB - gamma));
             defined = std::isfinite(gamma) && std::isfinite(dewPoint);
         }
@@ -55,7 +55,7 @@ float withZeroCorrection(float value, const QString& zeroText, QChar separator)
 }
 
 HumidityReading correctedReading(const HumidityReading& reading, const QString& humidityZeroText,
-                                 const QString& temperatureZeroText, QChar separator)
+    const QString& temperatureZeroText, QChar separator)
 {
     HumidityReading r = reading;
     if (r.humidityDefined)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "humidity_ambient/HumAmbConfigWord.h"
 #include "common/NumberFormat.h"
+#include "humidity_ambient/HumAmbConfigWord.h"
 
 #include <QChar>
 #include <QString>
@@ -29,7 +29,7 @@ float withZeroCorrection(float value, const QString& zeroText, QChar separator =
 
 // The reading with both inputs' zero corrections added, as the memo shows it.
 HumidityReading correctedReading(const HumidityReading& reading, const QString& humidityZeroText,
-                                 const QString& temperatureZeroText, QChar separator = decimalSeparator());
+    const QString& temperatureZeroText, QChar separator = decimalSeparator());
 
 // Shown instead of a humidity value that does not exist.
 QString undefinedReadingText();
@@ -38,10 +38,10 @@ QString undefinedReadingText();
 QString humidityValueText(const HumidityReading& reading, QChar separator = decimalSeparator());
 
 // Memo lines: prefix (message 31 or 32) + value + unit, without a blank before the unit.
-QString humidityLiveLine(const QString& prefix, const HumidityReading& reading, const QString& unit,
-                         QChar separator = decimalSeparator());
-QString temperatureLiveLine(const QString& prefix, float temperature, const QString& unit,
-                            QChar separator = decimalSeparator());
+QString humidityLiveLine(
+    const QString& prefix, const HumidityReading& reading, const QString& unit, QChar separator = decimalSeparator());
+QString temperatureLiveLine(
+    const QString& prefix, float temperature, const QString& unit, QChar separator = decimalSeparator());
 
 // OrvAmbient: whole degrees Celsius on the 0..16000 count scale of -50..120 °C, in 32-bit integer
 // arithmetic, so raw -1 is still -50.
@@ -49,7 +49,7 @@ int ambientWholeCelsius(qint16 raw);
 // The same in the display unit (the Fahrenheit value keeps its fraction).
 float ambientLiveValue(qint16 raw, bool fahrenheit);
 // prefix (message 32) + " " + value + " " + unit; the live value carries no zero correction.
-QString ambientLiveLine(const QString& prefix, float temperature, const QString& unit,
-                        QChar separator = decimalSeparator());
+QString ambientLiveLine(
+    const QString& prefix, float temperature, const QString& unit, QChar separator = decimalSeparator());
 
 }  // namespace korv::humamb

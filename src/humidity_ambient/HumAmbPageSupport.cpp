@@ -1,7 +1,7 @@
 #include "humidity_ambient/HumAmbPageSupport.h"
 
-#include "humidity_ambient/HumAmbPages.h"
 #include "common/Timing.h"
+#include "humidity_ambient/HumAmbPages.h"
 #include "link/FormServices.h"
 #include "link/SerialLink.h"
 #include "widgets/TypedInput.h"
@@ -25,7 +25,7 @@ constexpr int LastStepPauseMs = 10;
 
 InputLimits sensorLimits(const InputRangeState& state)
 {
-    return {state.sensorMin, state.sensorMax, state.minSpan};
+    return { state.sensorMin, state.sensorMax, state.minSpan };
 }
 
 void setSensorLimits(InputRangeState& state, const InputLimits& limits)
@@ -37,7 +37,7 @@ void setSensorLimits(InputRangeState& state, const InputLimits& limits)
 
 LimitPair limitPair(const InputRangeState& state)
 {
-    return {state.lower, state.upper, state.span};
+    return { state.lower, state.upper, state.span };
 }
 
 void setLimitPair(InputRangeState& state, const LimitPair& range)
@@ -50,8 +50,8 @@ void setLimitPair(InputRangeState& state, const LimitPair& range)
 QString updateZeroLimits(const InputControls& input)
 {
     InputRangeState& state = *input.state;
-    const auto limits = zeroLimitsFromEdits(input.scale, input.lowerEdit->text(), input.upperEdit->text(),
-                                            state.zeroRegister);
+    const auto limits
+        = zeroLimitsFromEdits(input.scale, input.lowerEdit->text(), input.upperEdit->text(), state.zeroRegister);
     if (!limits) {
         state.zeroMinText.clear();
         state.zeroMaxText.clear();
@@ -70,8 +70,8 @@ QString updateZeroLimits(const InputControls& input)
 LeaveEditAction leaveLimitEdit(const InputControls& input)
 {
     InputRangeState& state = *input.state;
-    const LeaveEditOutcome outcome = humamb::leaveLimitEdit(limitPair(state), input.lowerEdit->text(),
-                                                            input.upperEdit->text(), sensorLimits(state));
+    const LeaveEditOutcome outcome = humamb::leaveLimitEdit(
+        limitPair(state), input.lowerEdit->text(), input.upperEdit->text(), sensorLimits(state));
     setLimitPair(state, outcome.range);
     if (outcome.action == LeaveEditAction::BlankZeroLimits) {
         // No message here: the send check names the faulty limit.
@@ -82,7 +82,7 @@ LeaveEditAction leaveLimitEdit(const InputControls& input)
 }
 
 bool checkInputForSend(FormServices& form, const InputControls& input, const std::function<void()>& advance,
-                       const std::function<void()>& updateInputZeroLimits)
+    const std::function<void()>& updateInputZeroLimits)
 {
     InputRangeState& state = *input.state;
     const auto refuse = [&form](int message, QLineEdit* focus) {
@@ -113,7 +113,7 @@ bool checkInputForSend(FormServices& form, const InputControls& input, const std
     if (!correction)
         return refuse(Msg::ZeroOutOfBounds, input.zeroEdit);
     updateInputZeroLimits();
-    const ZeroLimits shown{limitPair(state), state.zeroMinText, state.zeroMaxText, state.zeroText};
+    const ZeroLimits shown { limitPair(state), state.zeroMinText, state.zeroMaxText, state.zeroText };
     if (!zeroWithinLimits(*correction, shown))
         return refuse(Msg::ZeroOutOfBounds, input.zeroEdit);
     return true;
@@ -125,7 +125,7 @@ std::optional<TypedLimits> typedLimits(const QLineEdit* lowerEdit, const QLineEd
     const auto upper = parseLimitValue(upperEdit->text());
     if (!lower || !upper)
         return std::nullopt;
-    return TypedLimits{*lower, *upper};
+    return TypedLimits { *lower, *upper };
 }
 
 void checkOneOf(QRadioButton* on, QRadioButton* off)
@@ -146,11 +146,14 @@ bool filterLimitKeyPress(QLineEdit* edit, QKeyEvent* event)
 
 bool filterZeroKeyPress(QLineEdit* edit, QKeyEvent* event, ZeroKeyState& keys)
 {
-    return typeFiltered(edit, event, [&keys](QChar key) { return filterZeroCorrectionKey(keys, key, decimalSeparator()); });
+    return typeFiltered(
+        edit, event, [&keys](QChar key) { return filterZeroCorrectionKey(keys, key, decimalSeparator()); });
 }
 
 TransferProgress::TransferProgress(FormServices& form, QProgressBar* bar, QLineEdit* status)
-    : form_(form), bar_(bar), status_(status)
+    : form_(form)
+    , bar_(bar)
+    , status_(status)
 {
 }
 
@@ -222,8 +225,8 @@ bool contactForSend(FormServices& form, TransferProgress& progress)
     return false;
 }
 
-bool runTransferSteps(TransferProgress& progress, std::initializer_list<std::function<int()>> steps,
-                      const QString& caption)
+bool runTransferSteps(
+    TransferProgress& progress, std::initializer_list<std::function<int()>> steps, const QString& caption)
 {
     qsizetype remaining = static_cast<qsizetype>(steps.size());
     for (const auto& step : steps) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/KeyFilters.h"
 #include "humidity_ambient/HumAmbLimits.h"
 #include "humidity_ambient/HumAmbRanges.h"
-#include "common/KeyFilters.h"
 #include "link/Contact.h"
 
 #include <QChar>
@@ -62,7 +62,7 @@ LeaveEditAction leaveLimitEdit(const InputControls& input);
 // zero edit when it is no number or lies outside the limits `updateZeroLimits` recomputes).
 // Returns false once the user has been told.
 bool checkInputForSend(FormServices& form, const InputControls& input, const std::function<void()>& advance,
-                       const std::function<void()>& updateInputZeroLimits);
+    const std::function<void()>& updateInputZeroLimits);
 
 // The limit edits as the range encodings take them; no value when either is no number.
 struct TypedLimits {
@@ -112,8 +112,8 @@ bool contactForSend(FormServices& form, TransferProgress& progress);
 
 // The steps of a transfer in order, each retried as above: the bar advances with `caption` after
 // each step and fills after the last. False as soon as a step still fails; the caller reports it.
-bool runTransferSteps(TransferProgress& progress, std::initializer_list<std::function<int()>> steps,
-                      const QString& caption);
+bool runTransferSteps(
+    TransferProgress& progress, std::initializer_list<std::function<int()>> steps, const QString& caption);
 
 }  // namespace humamb
 }  // namespace korv

@@ -62,7 +62,7 @@ struct HumidityWidgets {
     QRadioButton* MaxRHRadioButton = nullptr;
     QLabel* ValorMinZeroRHLb = nullptr;
     QLabel* ValorMaxZeroRHLb = nullptr;
-    std::array<QLabel*, 7> rhLabels{};  // RH1Lb .. RH7Lb
+    std::array<QLabel*, 7> rhLabels {};  // RH1Lb .. RH7Lb
     QLineEdit* EdtLimInfTemp = nullptr;
     QLineEdit* EdtLimSupTemp = nullptr;
     QLineEdit* EdtCorrZeroTemp = nullptr;
@@ -70,7 +70,7 @@ struct HumidityWidgets {
     QRadioButton* MaxTempRadioButton = nullptr;
     QLabel* ValorMinZeroTempLb = nullptr;
     QLabel* ValorMaxZeroTempLb = nullptr;
-    std::array<QLabel*, 7> tempLabels{};  // Temp1Lb .. Temp7Lb
+    std::array<QLabel*, 7> tempLabels {};  // Temp1Lb .. Temp7Lb
     QPlainTextEdit* Config_OrvHu = nullptr;
     QLineEdit* EdtStatRHT = nullptr;
     QPlainTextEdit* ShowPVsMemo = nullptr;
@@ -86,7 +86,7 @@ struct AmbientWidgets {
     QLabel* TempUserOffsetInfValLb = nullptr;
     QLabel* TempUserOffsetSupValLb = nullptr;
     // Label7, Label8, Label9, Label10, Label17, Label20, Label28
-    std::array<QLabel*, 7> unitLabels{};
+    std::array<QLabel*, 7> unitLabels {};
     QPlainTextEdit* Config_TxT = nullptr;
     QLineEdit* EdtStatT = nullptr;
     QPlainTextEdit* ShowTempPVMemo = nullptr;

@@ -16,13 +16,13 @@ constexpr int LargestShownZeroRegister = 1000;
 
 int saturated(qint64 value)
 {
-    return static_cast<int>(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
-                                               std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 int spanBetween(int lower, int upper)
 {
-    return saturated(std::llabs(qint64{upper} - lower));
+    return saturated(std::llabs(qint64 { upper } - lower));
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ int spanBetween(int lower, int upper)
 ZeroLimits zeroLimits(ZeroScale scale, int lower, int upper, qint16 zeroRegister, QChar separator)
 {
     ZeroLimits z;
-    z.range = {lower, upper, spanBetween(lower, upper)};
+    z.range = { lower, upper, spanBetween(lower, upper) };
     const long double limit = static_cast<long double>(z.range.span) * scale.percentOfSpan / 100.0L;
     const int decimals = limit >= 1 ? 1 : 2;
     z.minText = formatFixed4(-limit, decimals, separator);
@@ -39,8 +39,8 @@ ZeroLimits zeroLimits(ZeroScale scale, int lower, int upper, qint16 zeroRegister
     return z;
 }
 
-std::optional<ZeroLimits> zeroLimitsFromEdits(ZeroScale scale, const QString& lowerText, const QString& upperText,
-                                              qint16 zeroRegister, QChar separator)
+std::optional<ZeroLimits> zeroLimitsFromEdits(
+    ZeroScale scale, const QString& lowerText, const QString& upperText, qint16 zeroRegister, QChar separator)
 {
     const auto range = parseLimitEdits(lowerText, upperText, separator);
     if (!range)
@@ -67,7 +67,7 @@ bool zeroWithinLimits(long double correction, const ZeroLimits& limits, QChar se
 std::optional<qint16> encodeZero(ZeroScale scale, long double correction, int span)
 {
     if (correction == 0)
-        return qint16{0};
+        return qint16 { 0 };
     if (span == 0)
         return std::nullopt;
     // Rounded through a whole-number text of four significant digits, as the transmitter's setup
@@ -89,7 +89,7 @@ RangeFocus checkSendRange(const LimitPair& state, const InputLimits& sensor)
     // A zero-limit update leaves a reversed range with a positive span; it is checked as reversed
     // all the same, or a lower limit above the sensor maximum would pass.
     const bool reversed = state.span < 0 || lower > upper;
-    const int span = saturated(std::llabs(qint64{state.span}));
+    const int span = saturated(std::llabs(qint64 { state.span }));
     if (!reversed) {
         if (lower >= m && upper <= M && span >= SendMinSpan)
             return RangeFocus::None;
@@ -103,8 +103,9 @@ RangeFocus checkSendRange(const LimitPair& state, const InputLimits& sensor)
 LeaveEditOutcome leaveLimitEdit(const LimitPair& current, int lower, int upper, const InputLimits& sensor)
 {
     LeaveEditOutcome outcome;
-    const qint64 span = qint64{upper} - lower;
-    outcome.range = span < 0 ? LimitPair{upper, lower, saturated(-span)} : LimitPair{lower, upper, saturated(span)};
+    const qint64 span = qint64 { upper } - lower;
+    outcome.range
+        = span < 0 ? LimitPair { upper, lower, saturated(-span) } : LimitPair { lower, upper, saturated(span) };
     const LimitPair& r = outcome.range;
     const bool accepted = r.lower >= sensor.sensorMin && r.upper <= sensor.sensorMax && r.span >= sensor.minSpan;
     if (!accepted)
@@ -117,11 +118,11 @@ LeaveEditOutcome leaveLimitEdit(const LimitPair& current, int lower, int upper, 
 }
 
 LeaveEditOutcome leaveLimitEdit(const LimitPair& current, const QString& lowerText, const QString& upperText,
-                                const InputLimits& sensor, QChar separator)
+    const InputLimits& sensor, QChar separator)
 {
     const auto typed = parseLimitEdits(lowerText, upperText, separator);
     if (!typed)
-        return {current, LeaveEditAction::BlankZeroLimits};
+        return { current, LeaveEditAction::BlankZeroLimits };
     return leaveLimitEdit(current, typed->lower, typed->upper, sensor);
 }
 
@@ -131,7 +132,7 @@ std::optional<LimitPair> parseLimitEdits(const QString& lowerText, const QString
     const auto upper = parseTruncated(upperText, separator);
     if (!lower || !upper)
         return std::nullopt;
-    return LimitPair{*lower, *upper, saturated(qint64{*upper} - *lower)};
+    return LimitPair { *lower, *upper, saturated(qint64 { *upper } - *lower) };
 }
 
 std::optional<float> parseLimitValue(const QString& text, QChar separator)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "humidity_ambient/HumAmbLimits.h"
 #include "common/NumberFormat.h"
+#include "humidity_ambient/HumAmbLimits.h"
 
 #include <QChar>
 #include <QString>
@@ -17,9 +17,9 @@ struct ZeroScale {
     int percentOfSpan = 0;
     int divisor = 0;
 };
-inline constexpr ZeroScale HumidityZeroScale{10, 10000};  // register 14
-inline constexpr ZeroScale HumTempZeroScale{5, 10000};  // register 15 of Orv-Hu
-inline constexpr ZeroScale AmbientZeroScale{5, 16000};  // register 15 of OrvAmbient
+inline constexpr ZeroScale HumidityZeroScale { 10, 10000 };  // register 14
+inline constexpr ZeroScale HumTempZeroScale { 5, 10000 };  // register 15 of Orv-Hu
+inline constexpr ZeroScale AmbientZeroScale { 5, 16000 };  // register 15 of OrvAmbient
 
 // Result of a zero-limit update (`UpdateHumidityZeroLimits`, `UpdateTemperatureZeroLimits`,
 // `UpdateAmbientZeroLimits`): the range taken from the limit edits without swapping
@@ -31,11 +31,10 @@ struct ZeroLimits {
     QString maxText;
     QString zeroText;
 };
-ZeroLimits zeroLimits(ZeroScale scale, int lower, int upper, qint16 zeroRegister,
-                      QChar separator = decimalSeparator());
+ZeroLimits zeroLimits(ZeroScale scale, int lower, int upper, qint16 zeroRegister, QChar separator = decimalSeparator());
 // No value when a limit edit holds no number.
 std::optional<ZeroLimits> zeroLimitsFromEdits(ZeroScale scale, const QString& lowerText, const QString& upperText,
-                                              qint16 zeroRegister, QChar separator = decimalSeparator());
+    qint16 zeroRegister, QChar separator = decimalSeparator());
 
 // The correction a zero register stands for on `span`, two decimals. Values beyond +-1000 are
 // not a correction the program ever writes and show as "0".
@@ -65,13 +64,13 @@ struct LeaveEditOutcome {
 LeaveEditOutcome leaveLimitEdit(const LimitPair& current, int lower, int upper, const InputLimits& sensor);
 // An edit without a number is refused like an out-of-range limit, and the state stays as it was.
 LeaveEditOutcome leaveLimitEdit(const LimitPair& current, const QString& lowerText, const QString& upperText,
-                                const InputLimits& sensor, QChar separator = decimalSeparator());
+    const InputLimits& sensor, QChar separator = decimalSeparator());
 
 // Edit texts as numbers; no value for a text that is not a number (a lone "-", for instance), so
 // that the page can refuse with message 0 (limits) or 1 (zero correction) and focus the edit.
 // Limits are truncated toward zero, span = upper - lower.
-std::optional<LimitPair> parseLimitEdits(const QString& lowerText, const QString& upperText,
-                                         QChar separator = decimalSeparator());
+std::optional<LimitPair> parseLimitEdits(
+    const QString& lowerText, const QString& upperText, QChar separator = decimalSeparator());
 // A limit in single precision, as the range encodings take it.
 std::optional<float> parseLimitValue(const QString& text, QChar separator = decimalSeparator());
 // An empty zero edit means no correction.

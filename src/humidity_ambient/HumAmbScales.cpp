@@ -29,12 +29,14 @@ long double sensorSpan(const InputLimits& sensor)
 // Counts are held in single precision, as the transmitter's own conversion does.
 float humTempCount(const InputLimits& sensor, float value)
 {
-    return static_cast<float>((static_cast<long double>(value) - sensor.sensorMin) * HumTempCountSpan / sensorSpan(sensor) + HumTempCountMin);
+    return static_cast<float>(
+        (static_cast<long double>(value) - sensor.sensorMin) * HumTempCountSpan / sensorSpan(sensor) + HumTempCountMin);
 }
 
 float ambientCount(const InputLimits& sensor, float value)
 {
-    return static_cast<float>((static_cast<long double>(value) - sensor.sensorMin) * AmbientCountSpan / sensorSpan(sensor));
+    return static_cast<float>(
+        (static_cast<long double>(value) - sensor.sensorMin) * AmbientCountSpan / sensorSpan(sensor));
 }
 
 long double humTempValue(const InputLimits& sensor, float count)
@@ -65,7 +67,7 @@ std::optional<DecodedRange> decodeHumTempRange(const InputLimits& sensor, qint16
         return std::nullopt;
     const auto upperCount = static_cast<float>(gain * 11000.0L / 10000.0L - offset);
     const auto lowerCount = static_cast<float>((upperCount * 1000.0L - offset * 10000.0L) / 11000.0L);
-    return DecodedRange{humTempValue(sensor, lowerCount), humTempValue(sensor, upperCount)};
+    return DecodedRange { humTempValue(sensor, lowerCount), humTempValue(sensor, upperCount) };
 }
 
 RangeRegisters encodeAmbientRange(const InputLimits& sensor, float lower, float upper)
@@ -84,7 +86,7 @@ std::optional<DecodedRange> decodeAmbientRange(const InputLimits& sensor, qint16
         return std::nullopt;
     const auto upperCount = static_cast<float>(gain * 16000.0L / 10000.0L - offset);
     const auto lowerCount = static_cast<float>(upperCount - gain * 16000.0L / 10000.0L);
-    return DecodedRange{ambientValue(sensor, lowerCount), ambientValue(sensor, upperCount)};
+    return DecodedRange { ambientValue(sensor, lowerCount), ambientValue(sensor, upperCount) };
 }
 
 DecodedRange clampUpperToSensor(DecodedRange range, const InputLimits& sensor)

@@ -21,10 +21,13 @@ namespace korv {
 using namespace humamb;
 
 HumidityPage::HumidityPage(FormServices& form, HumAmbState& state, const HumidityWidgets& widgets, QObject* parent)
-    : QObject(parent), form_(form), s_(state), w_(widgets)
+    : QObject(parent)
+    , form_(form)
+    , s_(state)
+    , w_(widgets)
 {
-    for (QLineEdit* edit : {w_.EdtLimInfRH, w_.EdtLimSupRH, w_.EdtLimInfTemp, w_.EdtLimSupTemp, w_.EdtCorrZeroRH,
-                            w_.EdtCorrZeroTemp}) {
+    for (QLineEdit* edit :
+        { w_.EdtLimInfRH, w_.EdtLimSupRH, w_.EdtLimInfTemp, w_.EdtLimSupTemp, w_.EdtCorrZeroRH, w_.EdtCorrZeroTemp }) {
         edit->installEventFilter(this);
         refuseUntypedText(edit);
     }
@@ -37,14 +40,14 @@ HumidityKind HumidityPage::kind() const
 
 InputControls HumidityPage::humidityInput() const
 {
-    return {w_.EdtLimInfRH,      w_.EdtLimSupRH,      w_.EdtCorrZeroRH,    w_.ValorMinZeroRHLb,
-            w_.ValorMaxZeroRHLb, &s_.HumidityRange, HumidityZeroScale};
+    return { w_.EdtLimInfRH, w_.EdtLimSupRH, w_.EdtCorrZeroRH, w_.ValorMinZeroRHLb, w_.ValorMaxZeroRHLb,
+        &s_.HumidityRange, HumidityZeroScale };
 }
 
 InputControls HumidityPage::temperatureInput() const
 {
-    return {w_.EdtLimInfTemp,      w_.EdtLimSupTemp,       w_.EdtCorrZeroTemp,  w_.ValorMinZeroTempLb,
-            w_.ValorMaxZeroTempLb, &s_.TemperatureRange, HumTempZeroScale};
+    return { w_.EdtLimInfTemp, w_.EdtLimSupTemp, w_.EdtCorrZeroTemp, w_.ValorMinZeroTempLb, w_.ValorMaxZeroTempLb,
+        &s_.TemperatureRange, HumTempZeroScale };
 }
 
 Model HumidityPage::model() const
@@ -59,13 +62,13 @@ void HumidityPage::ReadHumidityConfig()
     progress.start();
     form_.shared().SendInProgress = false;
     if (!runTransferSteps(progress,
-                          {
-                              [this] { return ReadHumidityFlags(); },
-                              [this] { return ReadHumidityRanges(); },
-                              [this] { return ReadHumidityZeros(); },
-                              [this] { return ReadHumidityLive(); },
-                          },
-                          messages[Msg::ReadingConfiguration])) {
+            {
+                [this] { return ReadHumidityFlags(); },
+                [this] { return ReadHumidityRanges(); },
+                [this] { return ReadHumidityZeros(); },
+                [this] { return ReadHumidityLive(); },
+            },
+            messages[Msg::ReadingConfiguration])) {
         progress.failRead(messages[Msg::CommunicationError]);
         return;
     }
@@ -176,26 +179,25 @@ int HumidityPage::ReadHumidityLive()
         return status;
 
     const HumidityLiveValues values = ConvertHumidityReading(rawTemperature, rawHumidity);
-    const HumidityReading reading = correctedReading({values.temperature, values.humidity, values.humidityDefined},
-                                                     s_.HumidityRange.zeroText, s_.TemperatureRange.zeroText);
+    const HumidityReading reading = correctedReading({ values.temperature, values.humidity, values.humidityDefined },
+        s_.HumidityRange.zeroText, s_.TemperatureRange.zeroText);
     s_.humidity = reading.humidity;
     s_.temperature = reading.temperature;
     s_.humidityText = humidityValueText(reading);
     s_.temperatureText = formatFixed4(reading.temperature, 2);
 
     const MessageTable& messages = form_.messages();
-    w_.ShowPVsMemo->setPlainText(
-        humidityLiveLine(messages[Msg::LiveHumidityPrefix], reading, w_.rhLabels[0]->text()));
+    w_.ShowPVsMemo->setPlainText(humidityLiveLine(messages[Msg::LiveHumidityPrefix], reading, w_.rhLabels[0]->text()));
     if (hasHumidityTemperature(model()))
-        w_.ShowPVsMemo->appendPlainText(temperatureLiveLine(messages[Msg::LiveTemperaturePrefix],
-                                                            reading.temperature, w_.tempLabels[0]->text()));
+        w_.ShowPVsMemo->appendPlainText(
+            temperatureLiveLine(messages[Msg::LiveTemperaturePrefix], reading.temperature, w_.tempLabels[0]->text()));
     return Status::Ok;
 }
 
 HumidityLiveValues HumidityPage::ConvertHumidityReading(qint16 rawTemperature, qint16 rawHumidity) const
 {
     const HumidityReading r = convertHumidityReading(rawTemperature, rawHumidity, kind(), form_.fahrenheitChecked());
-    return {r.temperature, r.humidity, r.humidityDefined};
+    return { r.temperature, r.humidity, r.humidityDefined };
 }
 
 void HumidityPage::UpdateHumidityZeroLimits()
@@ -211,8 +213,8 @@ void HumidityPage::UpdateTemperatureZeroLimits()
 void HumidityPage::ShowHumidityKind()
 {
     const HumidityKindView view = humidityKindView(kind(), form_.fahrenheitChecked(), form_.messages()[Msg::RangeWord]);
-    const std::array<QString, 7> texts{view.texts.unit,    view.texts.unit, view.texts.range, view.texts.minSpan,
-                                       view.texts.unit,    view.texts.unit, view.texts.unit};
+    const std::array<QString, 7> texts { view.texts.unit, view.texts.unit, view.texts.range, view.texts.minSpan,
+        view.texts.unit, view.texts.unit, view.texts.unit };
     for (std::size_t i = 0; i < texts.size(); ++i)
         w_.rhLabels[i]->setText(texts[i]);
     // A kind change always starts from the whole range of the new kind.
@@ -232,7 +234,7 @@ void HumidityPage::ShowHumidityTempUnit()
         w_.EdtLimSupTemp->setText(QString::number(converted.upper));
     }
     const InputTexts t = humTempTexts(toFahrenheit, form_.messages()[Msg::RangeWord]);
-    const std::array<QString, 7> texts{t.unit, t.unit, t.range, t.minSpan, t.unit, t.unit, t.unit};
+    const std::array<QString, 7> texts { t.unit, t.unit, t.range, t.minSpan, t.unit, t.unit, t.unit };
     for (std::size_t i = 0; i < texts.size(); ++i)
         w_.tempLabels[i]->setText(texts[i]);
 }

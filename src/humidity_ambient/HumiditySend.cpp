@@ -57,12 +57,12 @@ void HumidityPage::SendHumidityConfig()
     }
 
     if (!runTransferSteps(progress,
-                          {
-                              [this] { return WriteHumidityRanges(); },
-                              [this] { return WriteHumidityFlags(); },
-                              [this] { return WriteHumidityZeros(); },
-                          },
-                          sending)) {
+            {
+                [this] { return WriteHumidityRanges(); },
+                [this] { return WriteHumidityFlags(); },
+                [this] { return WriteHumidityZeros(); },
+            },
+            sending)) {
         progress.failSend(writeError);
         return;
     }
@@ -101,8 +101,8 @@ int HumidityPage::WriteHumidityRanges()
 int HumidityPage::WriteHumidityFlags()
 {
     // Orv-H has no temperature input but carries bit 12 from the temperature buttons all the same.
-    const qint16 word = humidityConfigWord(form_.shared().ConfigWord, w_.MaxRHRadioButton->isChecked(),
-                                           w_.MaxTempRadioButton->isChecked(), kind());
+    const qint16 word = humidityConfigWord(
+        form_.shared().ConfigWord, w_.MaxRHRadioButton->isChecked(), w_.MaxTempRadioButton->isChecked(), kind());
     form_.shared().ConfigWord = word;
     return form_.registers().WriteParameter(Register::ConfigWord, word);
 }

@@ -26,9 +26,9 @@ inline constexpr int AboutProductLine = 55;
 inline constexpr int AboutVersionWordLine = 56;
 
 // Re-captions the main window's own controls found by object name (menus first, as they come first
-// in the file), never those of other windows that are its children, and stores the message texts in the table. Nothing happens when no file was loaded;
-// objects the window does not have are skipped. A line the file does not reach leaves whatever
-// text is there, which after loadLanguage is the built-in one.
+// in the file), never those of other windows that are its children, and stores the message texts in the table. Nothing
+// happens when no file was loaded; objects the window does not have are skipped. A line the file does not reach leaves
+// whatever text is there, which after loadLanguage is the built-in one.
 void applyLanguage(QObject* mainWindow, const LanguageLines& language, MessageTable& messages);
 
 // The first step of every screen set-up: the message table goes back to the built-in texts before

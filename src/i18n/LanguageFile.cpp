@@ -17,7 +17,7 @@ QString findLanguageFile(const QDir& folder)
     if (folder.exists(LanguageFileName))
         return folder.filePath(LanguageFileName);
     // Name filters of QDir match without regard to case unless told otherwise.
-    const QStringList matches = folder.entryList({LanguageFileName}, QDir::Files, QDir::Name);
+    const QStringList matches = folder.entryList({ LanguageFileName }, QDir::Files, QDir::Name);
     return matches.isEmpty() ? QString() : folder.filePath(matches.first());
 }
 

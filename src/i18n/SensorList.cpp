@@ -6,8 +6,8 @@ namespace korv {
 
 namespace {
 
-constexpr int StandardCount = 10;       // "0 - 50 mV", the eight thermocouples, Pt100
-constexpr int IsolatedRailCount = 13;   // the standard ten and "0 - 10 V", "0 - 20 mA", "4 - 20 mA"
+constexpr int StandardCount = 10;  // "0 - 50 mV", the eight thermocouples, Pt100
+constexpr int IsolatedRailCount = 13;  // the standard ten and "0 - 10 V", "0 - 20 mA", "4 - 20 mA"
 constexpr int FirstGalHeadFirmware = 100;
 constexpr int ThermocoupleBItem = 8;
 constexpr int Pt100Message = Msg::FirstSensorName + 9;
@@ -57,16 +57,16 @@ void isolatedHeadList(QStringList& items, int firmware, const MessageTable& mess
         nameInCodeOrder(items, messages);
         return;
     }
-    constexpr std::array<int, 6> codes = {0, 1, 2, 4, 5, 9};  // "0 - 50 mV", K, J, S, T, Pt100
+    constexpr std::array<int, 6> codes = { 0, 1, 2, 4, 5, 9 };  // "0 - 50 mV", K, J, S, T, Pt100
     // The first firmware offers only six sensors (no R, N, E and B). A list left by the isolated
     // rail model is first cut back to its standard ten, dropping the three extra inputs, so that
     // the deletion for ten items applies; any other length ends at six all the same.
     cutTo(items, StandardCount);
     if (items.size() == StandardCount) {
-        for (const int item : {8, 7, 6, 3})
+        for (const int item : { 8, 7, 6, 3 })
             items.removeAt(item);
     } else if (items.size() == StandardCount - 1) {
-        for (const int item : {7, 6, 3})
+        for (const int item : { 7, 6, 3 })
             items.removeAt(item);
     }
     padTo(items, codes.size());

@@ -11,8 +11,7 @@ inline constexpr int StepAttempts = 3;
 
 // Runs a step until it returns Status::Ok, at most `attempts` times, without pause; the last
 // status counts.
-template <typename Step>
-int retryStep(int attempts, Step&& step)
+template <typename Step> int retryStep(int attempts, Step&& step)
 {
     int status = Status::NoAnswer;
     for (int i = 0; i < attempts && status != Status::Ok; ++i)
@@ -27,10 +26,10 @@ struct ContactPolicy {
     int pauseMs = 0;
     bool pauseAfterLastAttempt = true;
 };
-inline constexpr ContactPolicy ReadCommandContact{8, 1000, true};
-inline constexpr ContactPolicy HeadRailSendContact{8, 1000, true};
-inline constexpr ContactPolicy HumAmbSendContact{3, 100, true};
-inline constexpr ContactPolicy StartupSearchContact{3, 100, false};
+inline constexpr ContactPolicy ReadCommandContact { 8, 1000, true };
+inline constexpr ContactPolicy HeadRailSendContact { 8, 1000, true };
+inline constexpr ContactPolicy HumAmbSendContact { 3, 100, true };
+inline constexpr ContactPolicy StartupSearchContact { 3, 100, false };
 
 enum class ContactOutcome { Made, PortUnavailable, NoAnswer };
 

@@ -76,7 +76,7 @@ public:
     // Runs right before every warning box until it is replaced; an empty function removes it.
     // The start-up search uses it to take its stay-on-top window out of the box's way. A form
     // that shows no real boxes may ignore it.
-    virtual void setBeforeWarning(std::function<void()>) {}
+    virtual void setBeforeWarning(std::function<void()>) { }
 
     // The input limits that identification sets, callable on their own.
     virtual void SetAmbientLimits() = 0;

@@ -10,8 +10,8 @@ Bytes build(char command, qint16 address, qint16 value)
 {
     const auto a = static_cast<quint16>(address);
     const auto v = static_cast<quint16>(value);
-    return {static_cast<quint8>(command), static_cast<quint8>(a >> 8), static_cast<quint8>(a & 0xFF),
-            static_cast<quint8>(v >> 8), static_cast<quint8>(v & 0xFF)};
+    return { static_cast<quint8>(command), static_cast<quint8>(a >> 8), static_cast<quint8>(a & 0xFF),
+        static_cast<quint8>(v >> 8), static_cast<quint8>(v & 0xFF) };
 }
 
 qint16 valueOf(const quint8* answer)

@@ -10,7 +10,8 @@
 
 namespace korv {
 
-HangUpWatch::HangUpWatch(std::function<void()> onHangUp) : onHangUp_(std::move(onHangUp))
+HangUpWatch::HangUpWatch(std::function<void()> onHangUp)
+    : onHangUp_(std::move(onHangUp))
 {
 }
 
@@ -46,7 +47,7 @@ void HangUpWatch::stop()
 bool isHungUp(qintptr handle)
 {
 #ifdef Q_OS_UNIX
-    pollfd descriptor{static_cast<int>(handle), POLLPRI, 0};
+    pollfd descriptor { static_cast<int>(handle), POLLPRI, 0 };
     if (::poll(&descriptor, 1, 0) < 0)
         return false;
     return (descriptor.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;

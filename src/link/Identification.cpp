@@ -5,7 +5,7 @@ namespace korv {
 IdentityWord splitIdentityWord(qint16 word)
 {
     const auto bits = static_cast<quint16>(word);
-    return {bits & 0x3FF, (bits & 0x3C00) >> 10};
+    return { bits & 0x3FF, (bits & 0x3C00) >> 10 };
 }
 
 std::optional<bool> noThermocoupleBFor(Model model, int firmware)

@@ -7,8 +7,8 @@ namespace korv {
 
 quint32 chooseBaud(quint32 requested)
 {
-    static constexpr std::array<quint32, 15> speeds = {110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200,
-                                                        38400, 56000, 57600, 115200, 128000, 256000};
+    static constexpr std::array<quint32, 15> speeds
+        = { 110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200, 38400, 56000, 57600, 115200, 128000, 256000 };
     for (quint32 speed : speeds)
         if (speed == requested)
             return speed;
@@ -105,7 +105,7 @@ QString deviceNameFor(const QString& portName)
         return portName;
     if (*number < 1)
         return {};
-    // No narrowing to a byte: a number past 255 would otherwise open an unrelated port.
+        // No narrowing to a byte: a number past 255 would otherwise open an unrelated port.
 #ifdef Q_OS_WIN
     return QStringLiteral("\\\\.\\COM%1").arg(*number);
 #else

@@ -6,9 +6,11 @@
 
 namespace korv {
 
-RegisterProtocol::RegisterProtocol(std::function<SerialLink*()> link, WarningSink& warnings,
-                                   std::function<QString()> writeErrorText)
-    : link_(std::move(link)), warnings_(warnings), writeErrorText_(std::move(writeErrorText))
+RegisterProtocol::RegisterProtocol(
+    std::function<SerialLink*()> link, WarningSink& warnings, std::function<QString()> writeErrorText)
+    : link_(std::move(link))
+    , warnings_(warnings)
+    , writeErrorText_(std::move(writeErrorText))
 {
 }
 

@@ -31,9 +31,9 @@ public:
 
     // The protocol buffer, shared by the three operations.
     qint32 FrameLength = 0;
-    std::array<quint8, 5> Frame{};
+    std::array<quint8, 5> Frame {};
     qint32 AnswerLength = 0;
-    std::array<quint8, AnswerCapacity> Answer{};
+    std::array<quint8, AnswerCapacity> Answer {};
 
 private:
     int read(char command, qint16 address, qint16& value);

@@ -33,11 +33,14 @@ int sendTimeoutMs(quint32 baud)
 }  // namespace
 
 SerialLink::SerialLink(const QString& portName, quint32 baud, qint16 extraReadTimeout)
-    : RxBuffer(RxBufferSize, 0), PortNumber(portName), RequestedBaud(baud), ExtraReadTimeout(extraReadTimeout),
-      hangUpWatch_([this] {
-          setError(QStringLiteral("The serial device disappeared while the port was idle."));
-          loseDevice();
-      })
+    : RxBuffer(RxBufferSize, 0)
+    , PortNumber(portName)
+    , RequestedBaud(baud)
+    , ExtraReadTimeout(extraReadTimeout)
+    , hangUpWatch_([this] {
+        setError(QStringLiteral("The serial device disappeared while the port was idle."));
+        loseDevice();
+    })
 {
 }
 
@@ -140,14 +143,15 @@ int SerialLink::exchange(const quint8* frame, int n, bool checkEcho, int answerW
 
     sleepMs(Timing::scaled(answerWaitMs));
     receive(2 * n, n);
-    qCDebug(lcLink).noquote() << "rx"
-                              << QByteArray(reinterpret_cast<const char*>(RxBuffer.data()), static_cast<qsizetype>(RxCount)).toHex(' ');
+    qCDebug(lcLink).noquote()
+        << "rx"
+        << QByteArray(reinterpret_cast<const char*>(RxBuffer.data()), static_cast<qsizetype>(RxCount)).toHex(' ');
     if (readFailed_ || RxCount == 0) {
         if (!readFailed_)
             setError(qt_error_string(ETIMEDOUT));
         return Status::NoAnswer;
     }
-    frame::Bytes sent{};
+    frame::Bytes sent {};
     std::copy_n(TxFrame.begin(), n, sent.begin());
     const auto check = !checkEcho ? frame::AnswerCheck::None
         : bytesToCompare >= n     ? frame::AnswerCheck::WholeFrame
@@ -204,7 +208,8 @@ void SerialLink::receive(int expected, int n)
             loseDevice();
             return;
         }
-        const qint64 room = std::min<qint64>(expected - static_cast<qint64>(RxCount), RxBufferSize - static_cast<qint64>(RxCount));
+        const qint64 room
+            = std::min<qint64>(expected - static_cast<qint64>(RxCount), RxBufferSize - static_cast<qint64>(RxCount));
         const qint64 got = port_.read(reinterpret_cast<char*>(RxBuffer.data()) + RxCount, room);
         if (got < 0) {
             readFailed_ = true;

@@ -45,7 +45,7 @@ public:
     ReadTimeouts timeouts() const { return timeouts_; }
 
     // Fields, kept under their historical names.
-    std::array<quint8, FrameSize> TxFrame{};
+    std::array<quint8, FrameSize> TxFrame {};
     std::vector<quint8> RxBuffer;
     qint32 TxCount = 0;
     quint32 RxCount = 0;
@@ -65,7 +65,7 @@ private:
     QSerialPort port_;
     HangUpWatch hangUpWatch_;
     quint32 chosenBaud_ = 9600;
-    ReadTimeouts timeouts_{};
+    ReadTimeouts timeouts_ {};
     bool readFailed_ = false;
     bool deviceLost_ = false;
 };

@@ -25,5 +25,4 @@ ConfigFields splitConfigWord(quint16 word)
     return fields;
 }
 
-
 }  // namespace korv::headrail

@@ -31,13 +31,15 @@ int limitIn(const QLineEdit* edit, int previous)
 }  // namespace
 
 HeadRailPage::HeadRailPage(FormServices& form, const HeadRailWidgets& widgets, QObject* parent)
-    : QObject(parent), form_(form), w_(widgets)
+    : QObject(parent)
+    , form_(form)
+    , w_(widgets)
 {
-    for (QLineEdit* edit : {w_.EdtLimitMinSensor, w_.EdtLimitMaxSensor, w_.EdtCorrigeZero})
+    for (QLineEdit* edit : { w_.EdtLimitMinSensor, w_.EdtLimitMaxSensor, w_.EdtCorrigeZero })
         edit->installEventFilter(this);
     // Models outside the family type their limits freely; only text the rules check is guarded.
     refuseUntypedText(w_.EdtCorrigeZero);
-    for (QLineEdit* edit : {w_.EdtLimitMinSensor, w_.EdtLimitMaxSensor})
+    for (QLineEdit* edit : { w_.EdtLimitMinSensor, w_.EdtLimitMaxSensor })
         refuseUntypedText(edit, [this] { return limitKeysApply(); });
 }
 
@@ -63,8 +65,7 @@ int HeadRailPage::selectedPosition() const
 
 std::optional<int> HeadRailPage::selectedCode() const
 {
-    return headrail::codeForPosition(model(), firmware(), form_.identification().NoThermocoupleB,
-                                     selectedPosition());
+    return headrail::codeForPosition(model(), firmware(), form_.identification().NoThermocoupleB, selectedPosition());
 }
 
 void HeadRailPage::showSensorLimits()
@@ -134,7 +135,7 @@ void HeadRailPage::ShowSensorUnits()
         return;
     if (fahrenheit() && headrail::isTemperatureCode(position)) {
         // Converts the °C values held now; the caller guarantees they have just been loaded.
-        const auto converted = headrail::toFahrenheit({SensorMin, SensorMax, MinSpan});
+        const auto converted = headrail::toFahrenheit({ SensorMin, SensorMax, MinSpan });
         SensorMin = converted.min;
         SensorMax = converted.max;
         MinSpan = converted.minSpan;
@@ -262,9 +263,8 @@ bool HeadRailPage::eventFilter(QObject* watched, QEvent* event)
 bool HeadRailPage::keyPress(QLineEdit* edit, QKeyEvent* event)
 {
     if (edit == w_.EdtCorrigeZero) {
-        return typeFiltered(edit, event, [this](QChar key) {
-            return filterZeroCorrectionKey(zeroKeys, key, decimalSeparator());
-        });
+        return typeFiltered(
+            edit, event, [this](QChar key) { return filterZeroCorrectionKey(zeroKeys, key, decimalSeparator()); });
     }
     const auto keys = headrail::limitKeysFor(model(), selectedPosition(), form_.identification().NoThermocoupleB);
     if (keys == headrail::LimitKeys::Any)

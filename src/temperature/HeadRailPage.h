@@ -35,7 +35,7 @@ struct HeadRailWidgets {
     QLabel* LblZeroMax = nullptr;
     // UnidMinSensor, UnidMaxSensor, UnidMinFaixaUsuario, UnidMaxFaixaUsuario, UnidFaixaMinima,
     // UnidZero, UnidZeroLimitMin, UnidZeroLimitMax
-    std::array<QLabel*, 8> unitLabels{};
+    std::array<QLabel*, 8> unitLabels {};
     QRadioButton* Forca_SaidaMin = nullptr;
     QRadioButton* Forca_SaidaMax = nullptr;
     QRadioButton* Freq_50 = nullptr;

@@ -41,8 +41,7 @@ int HeadRailPage::ReadConfigWord()
     shared.ConfigWord = word;
     const auto fields = headrail::splitConfigWord(static_cast<quint16>(word));
     shared.TransmitterSensorCode = fields.code;
-    w_.Config_Transmissor->appendPlainText(
-        outputTypeLine(static_cast<quint16>(word), true, form_.messages()));
+    w_.Config_Transmissor->appendPlainText(outputTypeLine(static_cast<quint16>(word), true, form_.messages()));
     if (shared.SendInProgress)
         return Status::Ok;
 
@@ -54,8 +53,8 @@ int HeadRailPage::ReadConfigWord()
     // Clearing first makes the list report the selection even when the sensor is unchanged, so
     // that the page is refreshed on every read.
     w_.SensorRadioGroup->setItemIndex(-1);
-    const auto position = headrail::positionForCode(model(), firmware(), form_.identification().NoThermocoupleB,
-                                                    fields.code);
+    const auto position
+        = headrail::positionForCode(model(), firmware(), form_.identification().NoThermocoupleB, fields.code);
     if (position)
         w_.SensorRadioGroup->setItemIndex(*position);
     return Status::Ok;
@@ -112,7 +111,7 @@ bool HeadRailPage::checkBeforeSending()
     }
     ApplySensorSelection();
 
-    for (QLineEdit* edit : {w_.EdtLimitMinSensor, w_.EdtLimitMaxSensor}) {
+    for (QLineEdit* edit : { w_.EdtLimitMinSensor, w_.EdtLimitMaxSensor }) {
         if (!parseTruncated(edit->text())) {
             refuse(Msg::LimitsIncorrect, edit);
             return false;
@@ -121,7 +120,7 @@ bool HeadRailPage::checkBeforeSending()
     LowerLimit = *parseTruncated(w_.EdtLimitMinSensor->text());
     UpperLimit = *parseTruncated(w_.EdtLimitMaxSensor->text());
     Span = UpperLimit - LowerLimit;
-    switch (headrail::checkRange(model(), firmware(), LowerLimit, UpperLimit, {SensorMin, SensorMax, MinSpan})) {
+    switch (headrail::checkRange(model(), firmware(), LowerLimit, UpperLimit, { SensorMin, SensorMax, MinSpan })) {
     case headrail::RangeFocus::Lower:
         refuse(Msg::LimitsIncorrect, w_.EdtLimitMinSensor);
         return false;
@@ -197,7 +196,7 @@ int HeadRailPage::WriteRange()
     if (!lower || !upper)
         return Status::NotSent;
     const auto registers = headrail::encodeRange(headrail::groupOf(model()), firmware(), SensorMin, SensorMax,
-                                                 static_cast<float>(*lower), static_cast<float>(*upper));
+        static_cast<float>(*lower), static_cast<float>(*upper));
     // No count scale, or a range no register pair can hold: nothing is written.
     if (!registers)
         return Status::NotSent;
@@ -216,8 +215,8 @@ int HeadRailPage::WriteConfigWord()
     if (!code)
         return Status::NotSent;
     SharedTransmitterState& shared = form_.shared();
-    const quint16 word = headrail::composeConfigWord(static_cast<quint16>(shared.ConfigWord), *code,
-                                                     w_.Forca_SaidaMax->isChecked(), w_.Freq_50->isChecked());
+    const quint16 word = headrail::composeConfigWord(
+        static_cast<quint16>(shared.ConfigWord), *code, w_.Forca_SaidaMax->isChecked(), w_.Freq_50->isChecked());
     shared.ConfigWord = static_cast<qint16>(word);
     return form_.registers().WriteParameter(headrail::Register::ConfigWord, shared.ConfigWord);
 }

@@ -80,8 +80,8 @@ std::optional<RangeRegisters> encodeCounts(Group group, int firmware, float lc, 
 
 }  // namespace
 
-std::optional<RangeRegisters> encodeRange(Group group, int firmware, int sensorMin, int sensorMax,
-                                          float lower, float upper)
+std::optional<RangeRegisters> encodeRange(
+    Group group, int firmware, int sensorMin, int sensorMax, float lower, float upper)
 {
     if (group == Group::Other || sensorMax == sensorMin)
         return std::nullopt;
@@ -90,8 +90,8 @@ std::optional<RangeRegisters> encodeRange(Group group, int firmware, int sensorM
     return encodeCounts(group, firmware, lc, uc);
 }
 
-std::optional<DecodedRange> decodeRange(Group group, int firmware, int sensorMin, int sensorMax,
-                                        qint16 offsetA, qint16 gainB)
+std::optional<DecodedRange> decodeRange(
+    Group group, int firmware, int sensorMin, int sensorMax, qint16 offsetA, qint16 gainB)
 {
     if (group == Group::Other || gainB == 0)
         return std::nullopt;

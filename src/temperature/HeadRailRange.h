@@ -22,8 +22,8 @@ struct RangeRegisters {
 // range `sensorMin`..`sensorMax` of the unit shown. No value when there is no count scale (Group
 // Other), the sensor range is empty, or A or B would not fit a 16-bit register: writing a wrapped
 // value would configure a range nobody typed.
-std::optional<RangeRegisters> encodeRange(Group group, int firmware, int sensorMin, int sensorMax,
-                                          float lower, float upper);
+std::optional<RangeRegisters> encodeRange(
+    Group group, int firmware, int sensorMin, int sensorMax, float lower, float upper);
 
 // The two limits in the order of the edits (a falling range keeps lower > upper). The upper one is
 // already clamped to the sensor maximum; the lower one is not clamped.
@@ -34,8 +34,8 @@ struct DecodedRange {
 
 // No value for a gain of 0 (the registers describe no range: the edits keep what they show) and
 // for Group Other (no count scale to decode on).
-std::optional<DecodedRange> decodeRange(Group group, int firmware, int sensorMin, int sensorMax,
-                                        qint16 offsetA, qint16 gainB);
+std::optional<DecodedRange> decodeRange(
+    Group group, int firmware, int sensorMin, int sensorMax, qint16 offsetA, qint16 gainB);
 
 // A decoded limit as the edits show it: whole number, at most four significant digits.
 QString rangeLimitText(long double value);

@@ -38,17 +38,9 @@ constexpr std::array<SensorRow, CodeCount> NonIsolatedTable = { {
 } };
 
 constexpr std::array<SensorRow, CodeCount> IsolatedTable = { {
-    { true, 0, 50, TenPercent },
-    { true, -150, 1370, 100 },
-    { true, -100, 760, 100 },
-    { true, -50, 1760, 400 },
-    { true, -50, 1760, 400 },
-    { true, -160, 400, 100 },
-    { true, -270, 1300, 100 },
-    { true, -90, 720, 100 },
-    { true, 500, 1820, 400 },
-    { true, -200, 600, 40 },
-    { true, 0, 10, 1 },  // 0 - 10 V
+    { true, 0, 50, TenPercent }, { true, -150, 1370, 100 }, { true, -100, 760, 100 }, { true, -50, 1760, 400 },
+    { true, -50, 1760, 400 }, { true, -160, 400, 100 }, { true, -270, 1300, 100 }, { true, -90, 720, 100 },
+    { true, 500, 1820, 400 }, { true, -200, 600, 40 }, { true, 0, 10, 1 },  // 0 - 10 V
     { true, 0, 20, 2 },  // 0 - 20 mA
     { true, 4, 20, 2 },  // 4 - 20 mA
 } };

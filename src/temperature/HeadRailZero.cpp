@@ -18,8 +18,8 @@ bool isOldNonIsolated(Group group, int firmware)
 
 int clampToInt(qint64 value)
 {
-    return static_cast<int>(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
-                                                std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
@@ -48,8 +48,7 @@ int zeroSpan(Group group, int firmware, int lower, int upper)
     return clampToInt(isOldNonIsolated(group, firmware) ? span : std::abs(span));
 }
 
-std::optional<ZeroTexts> zeroTexts(Group group, int firmware, int lower, int upper, qint16 zeroCount,
-                                   QChar separator)
+std::optional<ZeroTexts> zeroTexts(Group group, int firmware, int lower, int upper, qint16 zeroCount, QChar separator)
 {
     const auto scale = zeroScale(group, firmware);
     if (!scale)
@@ -87,8 +86,7 @@ std::optional<qint16> encodeZero(Group group, int firmware, float correction, in
             return qint16 { 0 };
         return std::nullopt;
     }
-    const long double count = static_cast<long double>(correction) * scale->counts
-        * scale->inverseFraction / span;
+    const long double count = static_cast<long double>(correction) * scale->counts * scale->inverseFraction / span;
     // The count goes through the same rounding as every number the program shows.
     bool ok = false;
     const int rounded = formatFixed4(count, 0, QChar(u'.')).toInt(&ok);
@@ -107,8 +105,7 @@ std::optional<float> parseZeroCorrection(const QString& text, QChar separator)
     return static_cast<float>(*value);
 }
 
-bool zeroWithinBounds(float correction, const QString& minText, const QString& maxText,
-                      QChar separator)
+bool zeroWithinBounds(float correction, const QString& minText, const QString& maxText, QChar separator)
 {
     const auto lowest = parseNumber(minText, separator);
     const auto highest = parseNumber(maxText, separator);

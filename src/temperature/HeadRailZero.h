@@ -38,8 +38,7 @@ struct ZeroTexts {
 };
 
 // No value for Group Other: the page's texts keep what they show.
-std::optional<ZeroTexts> zeroTexts(Group group, int firmware, int lower, int upper, qint16 zeroCount,
-                                   QChar separator);
+std::optional<ZeroTexts> zeroTexts(Group group, int firmware, int lower, int upper, qint16 zeroCount, QChar separator);
 
 // The count written for `correction` on `span` (as left by zeroTexts), rounded as the program
 // shows numbers: four significant digits, no decimals. No value for Group Other or when no count
@@ -53,7 +52,6 @@ std::optional<float> parseZeroCorrection(const QString& text, QChar separator);
 // The bounds check before sending, made on the bound texts as shown (both ends allowed). The
 // comparison is in single precision, the precision of the correction, so that a correction typed
 // exactly as a bound text is accepted. Bounds that are not numbers accept nothing.
-bool zeroWithinBounds(float correction, const QString& minText, const QString& maxText,
-                      QChar separator);
+bool zeroWithinBounds(float correction, const QString& minText, const QString& maxText, QChar separator);
 
 }  // namespace korv::headrail

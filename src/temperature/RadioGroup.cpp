@@ -138,4 +138,4 @@ void RadioGroup::renameButtons()
         buttons_.at(i)->setObjectName(base.isEmpty() ? QString() : base + QStringLiteral("Item%1").arg(i));
 }
 
-} // namespace korv
+}  // namespace korv

@@ -14,8 +14,7 @@ namespace korv {
 // an item list and a selected index rather than by the buttons themselves. clicked() reports every
 // change of the selection, whether the user or the program made it, so that one handler keeps the
 // page consistent in both cases.
-class RadioGroup : public QGroupBox
-{
+class RadioGroup : public QGroupBox {
     Q_OBJECT
 
 public:
@@ -59,4 +58,4 @@ private:
     int index_ = -1;
 };
 
-} // namespace korv
+}  // namespace korv

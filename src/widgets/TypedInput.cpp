@@ -22,7 +22,8 @@ constexpr char TypedMaxLengthProperty[] = "korvTypedMaxLength";
 class UntypedTextGuard final : public QObject {
 public:
     UntypedTextGuard(QLineEdit* edit, std::function<bool()> applies)
-        : QObject(edit), applies_(std::move(applies))
+        : QObject(edit)
+        , applies_(std::move(applies))
     {
     }
 
@@ -65,7 +66,8 @@ private:
     // it (in the user's language) or by its shortcut.
     static bool isPasteItem(const QAction* action)
     {
-        const QString shortcut = QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        const QString shortcut
+            = QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
         return action->text().startsWith(QLineEdit::tr("&Paste")) || action->text().endsWith(shortcut);
     }
 
@@ -110,8 +112,8 @@ bool typeFiltered(QLineEdit* edit, const QKeyEvent* event, const std::function<K
     if (event->key() == Qt::Key_Backspace)
         return !decide(Backspace).accept;
     // Some platforms give the editing shortcuts the letter as text (Cmd+C is "c").
-    for (const auto shortcut : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
-                                QKeySequence::SelectAll}) {
+    for (const auto shortcut :
+        { QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll }) {
         if (event->matches(shortcut))
             return false;
     }

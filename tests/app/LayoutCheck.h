@@ -60,4 +60,4 @@ inline void settle()
     QCoreApplication::processEvents();
 }
 
-} // namespace korv::layoutcheck
+}  // namespace korv::layoutcheck

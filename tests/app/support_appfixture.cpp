@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QLocale>
 
-
 AppFixture::AppFixture()
 {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
@@ -30,7 +29,8 @@ bool AppFixture::start(const korv::emu::Seed& seed, const QString& unit)
     emulator = std::make_unique<korv::emu::TransmitterEmulator>(seed);
     if (!emulator->setLinkPath(dir.filePath(QStringLiteral("ttyKOrv"))) || !emulator->start())
         return false;
-    startWithSettings(QStringLiteral("[Parametros]\nPort=%1\nTemperatura=%2\n").arg(emulator->devicePath(), unit).toUtf8());
+    startWithSettings(
+        QStringLiteral("[Parametros]\nPort=%1\nTemperatura=%2\n").arg(emulator->devicePath(), unit).toUtf8());
     return true;
 }
 

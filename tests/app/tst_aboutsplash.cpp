@@ -12,8 +12,7 @@
 using namespace korv;
 using layoutcheck::collectLayoutFaults;
 
-class AboutSplashTest : public QObject
-{
+class AboutSplashTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:

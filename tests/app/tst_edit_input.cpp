@@ -20,10 +20,7 @@ using namespace korv;
 class EditInputTest : public QObject {
     Q_OBJECT
 
-    static QLineEdit* edit(const AppFixture& app, const QString& name)
-    {
-        return app.form->findChild<QLineEdit*>(name);
-    }
+    static QLineEdit* edit(const AppFixture& app, const QString& name) { return app.form->findChild<QLineEdit*>(name); }
 
     // Offers "12,5x" to the edit in every way that does not type it; returns what the edit holds.
     static QString offerUntypedText(QLineEdit* target)
@@ -66,9 +63,8 @@ private Q_SLOTS:
     void filteredEditsTakeNoUntypedText_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char* name : {"EdtCorrigeZero", "EdtLimInfRH", "EdtLimSupRH", "EdtLimInfTemp", "EdtLimSupTemp",
-                                 "EdtCorrZeroRH", "EdtCorrZeroTemp", "EdtTempLowLimit", "EdtTempHighLimit",
-                                 "EdtTempZeroCorrection"})
+        for (const char* name : { "EdtCorrigeZero", "EdtLimInfRH", "EdtLimSupRH", "EdtLimInfTemp", "EdtLimSupTemp",
+                 "EdtCorrZeroRH", "EdtCorrZeroTemp", "EdtTempLowLimit", "EdtTempHighLimit", "EdtTempZeroCorrection" })
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void filteredEditsTakeNoUntypedText()
@@ -107,12 +103,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("head/rail zero") << "EdtCorrigeZero" << "-12,345" << "-12,3";
-        QTest::newRow("head/rail zero, two decimals") << "EdtCorrigeZero" << "12,345" << "12,34";
-        QTest::newRow("humidity limit") << "EdtLimInfRH" << "1234567890" << "12345678";
-        QTest::newRow("humidity temperature limit") << "EdtLimSupTemp" << "-1234567890" << "-1234567";
-        QTest::newRow("ambient limit") << "EdtTempHighLimit" << "1234567890" << "12345678";
-        QTest::newRow("ambient zero has no limit") << "EdtTempZeroCorrection" << "-1234567,891" << "-1234567,89";
+        QTest::newRow("head/rail zero") << "EdtCorrigeZero"
+                                        << "-12,345"
+                                        << "-12,3";
+        QTest::newRow("head/rail zero, two decimals") << "EdtCorrigeZero"
+                                                      << "12,345"
+                                                      << "12,34";
+        QTest::newRow("humidity limit") << "EdtLimInfRH"
+                                        << "1234567890"
+                                        << "12345678";
+        QTest::newRow("humidity temperature limit") << "EdtLimSupTemp"
+                                                    << "-1234567890"
+                                                    << "-1234567";
+        QTest::newRow("ambient limit") << "EdtTempHighLimit"
+                                       << "1234567890"
+                                       << "12345678";
+        QTest::newRow("ambient zero has no limit") << "EdtTempZeroCorrection"
+                                                   << "-1234567,891"
+                                                   << "-1234567,89";
     }
     void typingStopsAtTheLimit()
     {

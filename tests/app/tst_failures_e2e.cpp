@@ -1,8 +1,8 @@
 #include "support_appfixture.h"
 
 #include "app/CalibrationBridge.h"
-#include "calibration/CalibForm.h"
 #include "app/SplashForm.h"
+#include "calibration/CalibForm.h"
 
 #include <QApplication>
 #include <QCursor>

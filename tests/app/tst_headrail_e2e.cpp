@@ -61,7 +61,7 @@ private Q_SLOTS:
         app.emulator->setParameter(15, 7);
         app.read();
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
-        const QList<int> registers = {1, 10, 11, 15};
+        const QList<int> registers = { 1, 10, 11, 15 };
         QList<qint16> before;
         for (int r : registers)
             before << app.emulator->parameter(r);
@@ -77,7 +77,7 @@ private Q_SLOTS:
         for (const QByteArray& frame : app.emulator->receivedFrames())
             if (frame.at(0) == 'Q')
                 written << quint8(frame.at(2));
-        QCOMPARE(written, (QList<int>{10, 11, 1, 15}));
+        QCOMPARE(written, (QList<int> { 10, 11, 1, 15 }));
         QCOMPARE(app.form->ui.EdtStatus->text(), QStringLiteral("Envio OK"));
     }
 
@@ -125,7 +125,7 @@ private Q_SLOTS:
         app.emulator->setFault(emu::Fault::Silence);
         app.emulator->clearLog();
         app.read();
-        QCOMPARE(app.boxTexts(), QStringList{QStringLiteral("Erro de comunicação!")});
+        QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro de comunicação!") });
         QCOMPARE(app.emulator->framesReceived(), 8);
         QVERIFY(!app.form->link().isOpen());
         QVERIFY(app.form->ui.Config_Transmissor->toPlainText().isEmpty());

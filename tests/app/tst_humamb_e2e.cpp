@@ -1,7 +1,7 @@
 #include "support_appfixture.h"
 
-#include "humidity_ambient/HumAmbPages.h"
 #include "app/SplashForm.h"
+#include "humidity_ambient/HumAmbPages.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -39,9 +39,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QList<int>>("written");
-        QTest::newRow("Orv-Hu") << 4 << QList<int>{6, 7, 8, 9, 1, 14, 15};
-        QTest::newRow("Orv-H") << 5 << QList<int>{6, 7, 1, 14};
-        QTest::newRow("OrvAmbient") << 6 << QList<int>{8, 9, 1, 15};
+        QTest::newRow("Orv-Hu") << 4 << QList<int> { 6, 7, 8, 9, 1, 14, 15 };
+        QTest::newRow("Orv-H") << 5 << QList<int> { 6, 7, 1, 14 };
+        QTest::newRow("OrvAmbient") << 6 << QList<int> { 8, 9, 1, 15 };
     }
     void readThenSendLeavesTheRegisters()
     {
@@ -53,7 +53,7 @@ private Q_SLOTS:
         app.emulator->setParameter(15, -200);
         app.read();
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
-        const QList<int> all = {1, 6, 7, 8, 9, 14, 15};
+        const QList<int> all = { 1, 6, 7, 8, 9, 14, 15 };
         const QList<qint16> before = registers(app, all);
         app.emulator->clearLog();
         app.send();
@@ -109,7 +109,8 @@ private Q_SLOTS:
         QCOMPARE(ui.Timer1->interval(), 2000);
         QVERIFY(ui.Timer1->isActive());
         if (!liveMemo.isEmpty())
-            QVERIFY(app.form->findChild<QPlainTextEdit*>(liveMemo)->toPlainText().startsWith(QStringLiteral("Última Leitura")));
+            QVERIFY(app.form->findChild<QPlainTextEdit*>(liveMemo)->toPlainText().startsWith(
+                QStringLiteral("Última Leitura")));
         app.form->Timer1Timer();
         QVERIFY(ui.EdtStatus->text().isEmpty());
     }
@@ -121,7 +122,7 @@ private Q_SLOTS:
         app.emulator->setFault(emu::Fault::Silence);
         TSplashForm splash(*app.form);
         splash.TimerSplashTimer();
-        QCOMPARE(app.boxTexts(), QStringList{QStringLiteral("Erro de comunicação!")});
+        QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro de comunicação!") });
         QCOMPARE(app.emulator->framesReceived(), 3);
         QVERIFY(!app.form->link().isOpen());
         QVERIFY(app.form->ui.Config_OrvHu->toPlainText().isEmpty());
@@ -131,7 +132,8 @@ private Q_SLOTS:
     void startupSearchWithMissingPort()
     {
         AppFixture app;
-        app.startWithSettings(QStringLiteral("[Parametros]\nPort=%1\n").arg(app.dir.filePath(QStringLiteral("gone"))).toUtf8());
+        app.startWithSettings(
+            QStringLiteral("[Parametros]\nPort=%1\n").arg(app.dir.filePath(QStringLiteral("gone"))).toUtf8());
         QCOMPARE(app.boxes.shown.size(), 1);  // the port error of start-up
         TSplashForm splash(*app.form);
         splash.TimerSplashTimer();

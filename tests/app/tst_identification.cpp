@@ -42,13 +42,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("noB");
         QTest::addColumn<bool>("sendEnabled");
         QTest::addColumn<bool>("incompatible");
-        QTest::newRow("0x0082") << 0 << 130 << "OrvHead" << "Versão do Firmware: 1.30" << false << true << false;
-        QTest::newRow("0x0080") << 0 << 128 << "OrvHead" << "Versão do Firmware: 1.28" << true << true << false;
-        QTest::newRow("0x0482") << 1 << 130 << "OrvDin" << "Versão do Firmware: 1.30" << true << true << false;
-        QTest::newRow("0x0864") << 2 << 100 << "OrvGalHead" << "Versão do Firmware: 1.00" << false << false << true;
-        QTest::newRow("0x0C64") << 3 << 100 << "OrvGalDin" << "Versão do Firmware: 1.00" << false << true << false;
-        QTest::newRow("0x008C") << 0 << 140 << "OrvHead" << "Versão do Firmware: 1.40" << false << false << true;
-        QTest::newRow("0x1C00") << 7 << 0 << "Desconhecido" << "Versão do Firmware: 0." << false << false << false;
+        QTest::newRow("0x0082") << 0 << 130 << "OrvHead"
+                                << "Versão do Firmware: 1.30" << false << true << false;
+        QTest::newRow("0x0080") << 0 << 128 << "OrvHead"
+                                << "Versão do Firmware: 1.28" << true << true << false;
+        QTest::newRow("0x0482") << 1 << 130 << "OrvDin"
+                                << "Versão do Firmware: 1.30" << true << true << false;
+        QTest::newRow("0x0864") << 2 << 100 << "OrvGalHead"
+                                << "Versão do Firmware: 1.00" << false << false << true;
+        QTest::newRow("0x0C64") << 3 << 100 << "OrvGalDin"
+                                << "Versão do Firmware: 1.00" << false << true << false;
+        QTest::newRow("0x008C") << 0 << 140 << "OrvHead"
+                                << "Versão do Firmware: 1.40" << false << false << true;
+        QTest::newRow("0x1C00") << 7 << 0 << "Desconhecido"
+                                << "Versão do Firmware: 0." << false << false << false;
     }
     void identityWords()
     {
@@ -117,7 +124,7 @@ private Q_SLOTS:
         app.read();
         const QString before = app.form->identification().SerialNumberText;
         QCOMPARE(before, QStringLiteral("00123045"));
-        const auto memos = {app.form->ui.Config_Transmissor, app.form->ui.Config_OrvHu, app.form->ui.Config_TxT};
+        const auto memos = { app.form->ui.Config_Transmissor, app.form->ui.Config_OrvHu, app.form->ui.Config_TxT };
         QStringList memoTexts;
         for (const QPlainTextEdit* memo : memos)
             memoTexts << memo->toPlainText();
@@ -144,14 +151,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("memo");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("head") << 0 << "Config_Transmissor"
-                              << QStringList{"Número de série: 00123045", "Versão do Firmware: 1.30", "Modelo: KOrvHead",
-                                             "Tipo de saída: 4 - 20 mA"};
+                              << QStringList { "Número de série: 00123045", "Versão do Firmware: 1.30",
+                                     "Modelo: KOrvHead", "Tipo de saída: 4 - 20 mA" };
         QTest::newRow("humidity") << 4 << "Config_OrvHu"
-                                  << QStringList{"Número de série: 00123045", "Versão do Firmware: 1.30", "Modelo: OrvHygrom",
-                                                 "Tipo de saída: 4 - 20 mA"};
+                                  << QStringList { "Número de série: 00123045", "Versão do Firmware: 1.30",
+                                         "Modelo: OrvHygrom", "Tipo de saída: 4 - 20 mA" };
         QTest::newRow("ambient") << 6 << "Config_TxT"
-                                 << QStringList{"Número de série: 00123045", "", "Versão do Firmware: 1.30", "",
-                                                "Modelo: OrvAmbient", "", "Tipo de saída: 4 - 20 mA"};
+                                 << QStringList { "Número de série: 00123045", "", "Versão do Firmware: 1.30", "",
+                                        "Modelo: OrvAmbient", "", "Tipo de saída: 4 - 20 mA" };
     }
     void memosAfterReading()
     {
@@ -229,7 +236,8 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(lines.join(QStringLiteral("\r\n")).toUtf8());
         file.close();
-        app.startWithSettings(QStringLiteral("[Parametros]\nPort=%1\n").arg(app.dir.filePath(QStringLiteral("none"))).toUtf8());
+        app.startWithSettings(
+            QStringLiteral("[Parametros]\nPort=%1\n").arg(app.dir.filePath(QStringLiteral("none"))).toUtf8());
         QCOMPARE(app.boxes.shown.value(0).caption, QStringLiteral("Attention"));
         QCOMPARE(app.boxes.shown.value(0).text, QStringLiteral("Serial port setup error!"));
         QCOMPARE(app.form->ui.Ler_Config->text(), QStringLiteral("&Read Configuration"));
@@ -237,7 +245,7 @@ private Q_SLOTS:
         QCOMPARE(app.form->ui.SensorRadioGroup->itemText(0), QStringLiteral("Line 9"));
         app.boxes.clear();
         app.read();  // nothing answers on that port
-        QCOMPARE(app.boxTexts(), QStringList{QStringLiteral("Communication error!")});
+        QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Communication error!") });
     }
 };
 

@@ -60,7 +60,7 @@ private Q_SLOTS:
         // The next command reports the missing transmitter as any dead line.
         app.boxes.clear();
         app.read();
-        QCOMPARE(app.boxTexts(), QStringList{QStringLiteral("Erro de comunicação!")});
+        QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro de comunicação!") });
 
         // Plugged back in, the same command works again.
         QVERIFY(app.emulator->start());

@@ -37,11 +37,9 @@ private Q_SLOTS:
         // The form as a search with a punctual transmitter fills it.
         const auto formText = [&app] {
             const auto& ui = app.form->ui;
-            return QStringList{ui.Config_Transmissor->toPlainText(), ui.Config_OrvHu->toPlainText(),
-                               ui.EdtLimitMinSensor->text(),         ui.EdtLimitMaxSensor->text(),
-                               ui.EdtCorrigeZero->text(),            ui.EdtLimInfRH->text(),
-                               ui.EdtLimSupRH->text(),               ui.EdtCorrZeroRH->text(),
-                               ui.EdtCorrZeroTemp->text()};
+            return QStringList { ui.Config_Transmissor->toPlainText(), ui.Config_OrvHu->toPlainText(),
+                ui.EdtLimitMinSensor->text(), ui.EdtLimitMaxSensor->text(), ui.EdtCorrigeZero->text(),
+                ui.EdtLimInfRH->text(), ui.EdtLimSupRH->text(), ui.EdtCorrZeroRH->text(), ui.EdtCorrZeroTemp->text() };
         };
         {
             TSplashForm splash(*app.form);
@@ -61,12 +59,13 @@ private Q_SLOTS:
                 splash.TimerSplashTimer();
             }
             if (app.boxes.shown.isEmpty()) {
-                QVERIFY2(formText() == punctual, qPrintable(QStringLiteral("%1 ms late: %2").arg(delay).arg(formText().join(u'|'))));
+                QVERIFY2(formText() == punctual,
+                    qPrintable(QStringLiteral("%1 ms late: %2").arg(delay).arg(formText().join(u'|'))));
             } else {
                 // A failed search may leave the form as it was or emptied, never with another value.
                 const QString serial = app.form->ui.Config_Transmissor->toPlainText();
                 QVERIFY2(serial.isEmpty() || serial.contains(QStringLiteral("00123045")),
-                         qPrintable(QStringLiteral("%1 ms late: %2").arg(delay).arg(serial)));
+                    qPrintable(QStringLiteral("%1 ms late: %2").arg(delay).arg(serial)));
             }
             app.emulator->setFault(emu::Fault::None);
             QTest::qWait(delay + 20);

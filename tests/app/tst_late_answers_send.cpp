@@ -39,7 +39,7 @@ private Q_SLOTS:
         app.emulator->setParameter(15, 7);
         app.read();
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
-        const QList<int> all = {1, 6, 7, 8, 9, 10, 11, 14, 15};
+        const QList<int> all = { 1, 6, 7, 8, 9, 10, 11, 14, 15 };
         const QMap<int, qint16> before = registers(app, all);
 
         for (int delay : lateAnswerDelaysMs()) {
@@ -55,18 +55,17 @@ private Q_SLOTS:
                 const int address = quint8(frame.at(2));
                 const auto value = qint16((quint8(frame.at(3)) << 8) | quint8(frame.at(4)));
                 QVERIFY2(value == before.value(address),
-                         qPrintable(QStringLiteral("%1 ms late: register %2 written as %3, holds %4")
-                                        .arg(delay)
-                                        .arg(address)
-                                        .arg(value)
-                                        .arg(before.value(address))));
+                    qPrintable(QStringLiteral("%1 ms late: register %2 written as %3, holds %4")
+                                   .arg(delay)
+                                   .arg(address)
+                                   .arg(value)
+                                   .arg(before.value(address))));
             }
             QCOMPARE(registers(app, all), before);
             app.emulator->setFault(emu::Fault::None);
             QTest::qWait(delay + 20);  // the late bytes are out before the next round
         }
     }
-
 };
 
 QTEST_MAIN(LateAnswersSendTest)

@@ -168,19 +168,17 @@ void showRunTimeTexts(Form1Ui& ui)
     ui.ValorMinZeroTempLb->setText(QStringLiteral("-0,25"));
     ui.Label9->setText(QStringLiteral("-58 a 248 °F"));
     ui.TempUserOffsetInfValLb->setText(QStringLiteral("-14,4"));
-    ui.SensorRadioGroup->setItems(
-        { "0 - 50 mV", "Termopar K", "Termopar J", "Termopar R", "Termopar S", "Termopar T", "Termopar N",
-            "Termopar E", "Termopar B", "Pt100 (0,00385)", "0 - 10 V", "0 - 20 mA", "4 - 20 mA" });
+    ui.SensorRadioGroup->setItems({ "0 - 50 mV", "Termopar K", "Termopar J", "Termopar R", "Termopar S", "Termopar T",
+        "Termopar N", "Termopar E", "Termopar B", "Pt100 (0,00385)", "0 - 10 V", "0 - 20 mA", "4 - 20 mA" });
     ui.EnviaBarRHT->show();
     ui.EnviaBarT->show();
     ui.EdtLimitMinSensor->setText(QStringLiteral("-328"));
     ui.EdtLimitMaxSensor->setText(QStringLiteral("3308"));
 }
 
-} // namespace
+}  // namespace
 
-class LayoutTest : public QObject
-{
+class LayoutTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -208,12 +206,11 @@ private Q_SLOTS:
     {
         MainWindow w;
         QTabWidget* tabs = w.ui.PageControl1;
-        const QList<QWidget*> sheets = { w.ui.OrvHeadSheet, w.ui.OrvGalHeadSheet, w.ui.OrvDinSheet,
-            w.ui.OrvGalDinSheet, w.ui.OrvHuSheet, w.ui.TxTSheet };
-        const QStringList names = { "OrvHeadSheet", "OrvGalHeadSheet", "OrvDinSheet", "OrvGalDinSheet",
-            "OrvHuSheet", "TxTSheet" };
-        const QStringList captions
-            = { "OrvHead", "OrvGalHead", "OrvDin", "OrvGalDin", " OrvHygrom", "OrvAmbient" };
+        const QList<QWidget*> sheets = { w.ui.OrvHeadSheet, w.ui.OrvGalHeadSheet, w.ui.OrvDinSheet, w.ui.OrvGalDinSheet,
+            w.ui.OrvHuSheet, w.ui.TxTSheet };
+        const QStringList names
+            = { "OrvHeadSheet", "OrvGalHeadSheet", "OrvDinSheet", "OrvGalDinSheet", "OrvHuSheet", "TxTSheet" };
+        const QStringList captions = { "OrvHead", "OrvGalHead", "OrvDin", "OrvGalDin", " OrvHygrom", "OrvAmbient" };
         QCOMPARE(tabs->count(), 6);
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(tabs->widget(i), sheets.at(i));
@@ -342,8 +339,7 @@ private Q_SLOTS:
         QCOMPARE(ui.MainMenu1->actions(),
             QList<QAction*>({ ui.Arquivo1->menuAction(), ui.Opes1->menuAction(), ui.Ajuda1->menuAction() }));
         QCOMPARE(ui.Arquivo1->actions(), QList<QAction*>({ ui.Sair1 }));
-        QCOMPARE(ui.Opes1->actions(),
-            QList<QAction*>({ ui.Comunic1->menuAction(), ui.UnidadeTemp1->menuAction() }));
+        QCOMPARE(ui.Opes1->actions(), QList<QAction*>({ ui.Comunic1->menuAction(), ui.UnidadeTemp1->menuAction() }));
         QVERIFY(ui.Comunic1->actions().isEmpty());
         QCOMPARE(ui.UnidadeTemp1->actions(), QList<QAction*>({ ui.oC1, ui.OF1 }));
         QCOMPARE(ui.Ajuda1->actions(), QList<QAction*>({ ui.Topicos1, ui.Sobre1 }));

@@ -27,7 +27,8 @@ private Q_SLOTS:
     void choosingAPortSwitchesTheLink()
     {
         AppFixture app;
-        app.startWithSettings(QStringLiteral("[Parametros]\nPort=%1\n").arg(app.dir.filePath(QStringLiteral("gone"))).toUtf8());
+        app.startWithSettings(
+            QStringLiteral("[Parametros]\nPort=%1\n").arg(app.dir.filePath(QStringLiteral("gone"))).toUtf8());
         app.emulator = std::make_unique<emu::TransmitterEmulator>(seedFor(0, 130));
         QVERIFY(app.emulator->setLinkPath(app.dir.filePath(QStringLiteral("ttyOther"))));
         QVERIFY(app.emulator->start());
@@ -49,7 +50,7 @@ private Q_SLOTS:
 
         // A port that does not open: message 4, the item stays checked and is still remembered.
         app.form->Com1Click(missing);
-        QCOMPARE(app.boxTexts(), QStringList{QStringLiteral("Erro na configuração da porta serial!")});
+        QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro na configuração da porta serial!") });
         QVERIFY(missing->isChecked());
         app.form->close();
         QSettings written(app.settingsPath(), QSettings::IniFormat);

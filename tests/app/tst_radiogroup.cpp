@@ -26,10 +26,9 @@ QList<int> checkedButtons(const RadioGroup& group)
     return checked;
 }
 
-} // namespace
+}  // namespace
 
-class RadioGroupTest : public QObject
-{
+class RadioGroupTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -121,8 +120,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expectedItems");
         QTest::newRow("delete before the selection keeps the position")
             << 5 << QList<int> { 3 } << 5
-            << QStringList { "item 0", "item 1", "item 2", "item 4", "item 5", "item 6", "item 7", "item 8",
-                   "item 9" };
+            << QStringList { "item 0", "item 1", "item 2", "item 4", "item 5", "item 6", "item 7", "item 8", "item 9" };
         QTest::newRow("isolated head list of six")
             << 9 << QList<int> { 8, 7, 6, 3 } << 5
             << QStringList { "item 0", "item 1", "item 2", "item 4", "item 5", "item 9" };

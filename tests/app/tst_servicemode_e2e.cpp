@@ -68,13 +68,13 @@ private Q_SLOTS:
         auto value = [&](int r) { return QByteArray::number(app.emulator->parameter(r)); };
         QByteArray expected = "OrvSetup - Calibration mode\r\n\r\nTransmitter model: OrvGalDin\r\n"
                               "Serial number: 00123045\r\n\r\nCalibration data backup:\r\n";
-        const QList<QPair<QByteArray, QPair<int, int>>> sections = {
-            {"0-50mV:", {4, 5}}, {"TC:", {8, 9}}, {"Pt100:", {6, 7}}, {"0-10V:", {17, 18}}, {"0-20mA:", {19, 20}}};
+        const QList<QPair<QByteArray, QPair<int, int>>> sections = { { "0-50mV:", { 4, 5 } }, { "TC:", { 8, 9 } },
+            { "Pt100:", { 6, 7 } }, { "0-10V:", { 17, 18 } }, { "0-20mA:", { 19, 20 } } };
         for (qsizetype i = 0; i < sections.size(); ++i) {
             if (i > 0)
                 expected += "\r\n";
-            expected += sections[i].first + "\r\nOffset: " + value(sections[i].second.first) + "\t\tGain: "
-                + value(sections[i].second.second) + "\r\n";
+            expected += sections[i].first + "\r\nOffset: " + value(sections[i].second.first)
+                + "\t\tGain: " + value(sections[i].second.second) + "\r\n";
         }
         const QString backup = app.dir.filePath(QStringLiteral("00123045.txt"));
         QCOMPARE(fileBytes(backup), expected);
@@ -96,7 +96,7 @@ private Q_SLOTS:
         // A second opening leaves the first backup as it was.
         app.boxes.clear();
         calib.FormShow();
-        QCOMPARE(app.boxTexts(), QStringList{QStringLiteral("Calibration backup file already exists!")});
+        QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Calibration backup file already exists!") });
         QCOMPARE(fileBytes(backup), expected);
     }
 
@@ -121,15 +121,14 @@ private Q_SLOTS:
         QCOMPARE(app.form->ui.Label2->text(), QStringLiteral("Line 32"));
         const auto fixedTexts = [&calib] {
             QStringList texts;
-            for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label8"})
+            for (const char* name : { "Label1", "Label2", "Label3", "Label4", "Label5", "Label8" })
                 texts << calib.findChild<QLabel*>(QLatin1String(name))->text();
-            for (const char* name : {"Button1", "ApplyButton"})
+            for (const char* name : { "Button1", "ApplyButton" })
                 texts << calib.findChild<QPushButton*>(QLatin1String(name))->text();
             return texts;
         };
-        const QStringList designed = {"Warning: Original calibration data will be modified", "Offset limits",
-                                      "Gain limits", "Calibrated value:", "Internal value", "Internal value", "Close",
-                                      "Apply"};
+        const QStringList designed = { "Warning: Original calibration data will be modified", "Offset limits",
+            "Gain limits", "Calibrated value:", "Internal value", "Internal value", "Close", "Apply" };
         QCOMPARE(fixedTexts(), designed);
 
         // After an opening the limit captions are the ones of the input, and a further read leaves
@@ -155,7 +154,7 @@ private Q_SLOTS:
         app.boxes.clear();
         calib.FormShow();
         // One box, the refresh's: the failed backup reads add none of their own.
-        QCOMPARE(app.boxTexts(), QStringList{QStringLiteral("Erro de comunicação!")});
+        QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro de comunicação!") });
         QVERIFY(!QFile::exists(app.dir.filePath(QStringLiteral("00123045.txt"))));
     }
 };

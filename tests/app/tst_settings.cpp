@@ -38,27 +38,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("port");  // as read, and as written back
         QTest::addColumn<QString>("portToOpen");
         QTest::addColumn<bool>("fahrenheit");
-        QTest::newRow("port 12, F") << QByteArray("[Parametros]\nPort=COM12\nTemperatura=F\n") << "COM12" << "COM12" << true;
-        QTest::newRow("lower-case f counts as C") << QByteArray("[Parametros]\nPort=COM5\nTemperatura=f\n") << "COM5" << "COM5" << false;
-        QTest::newRow("device path") << QByteArray("[Parametros]\nPort=/dev/ttyUSB0\n") << "/dev/ttyUSB0" << "/dev/ttyUSB0" << false;
+        QTest::newRow("port 12, F") << QByteArray("[Parametros]\nPort=COM12\nTemperatura=F\n") << "COM12"
+                                    << "COM12" << true;
+        QTest::newRow("lower-case f counts as C") << QByteArray("[Parametros]\nPort=COM5\nTemperatura=f\n") << "COM5"
+                                                  << "COM5" << false;
+        QTest::newRow("device path") << QByteArray("[Parametros]\nPort=/dev/ttyUSB0\n") << "/dev/ttyUSB0"
+                                     << "/dev/ttyUSB0" << false;
         // Only a setting with no number after its first three characters falls back; a number that
         // names no device is kept, and opening it fails.
-        QTest::newRow("letters fall back") << QByteArray("[Parametros]\nPort=COMx\nTemperatura=F\n") << "COMx" << "COM2" << true;
-        QTest::newRow("no number falls back") << QByteArray("[Parametros]\nPort=COM\n") << "COM" << "COM2" << false;
-        QTest::newRow("empty falls back") << QByteArray("[Parametros]\nPort=\n") << "" << "COM2" << false;
-        QTest::newRow("other prefix") << QByteArray("[Parametros]\nPort=XYZ5\n") << "XYZ5" << "XYZ5" << false;
-        QTest::newRow("port 0") << QByteArray("[Parametros]\nPort=COM0\n") << "COM0" << "COM0" << false;
-        QTest::newRow("port 300") << QByteArray("[Parametros]\nPort=COM300\n") << "COM300" << "COM300" << false;
-        QTest::newRow("signed port") << QByteArray("[Parametros]\nPort=COM+5\n") << "COM+5" << "COM+5" << false;
-        QTest::newRow("lower-case section and keys")
-            << QByteArray("[parametros]\nport=COM7\ntemperatura=F\n") << "COM7" << "COM7" << true;
-        QTest::newRow("upper-case section and keys")
-            << QByteArray("[PARAMETROS]\nPORT=COM7\nTEMPERATURA=F\n") << "COM7" << "COM7" << true;
-        QTest::newRow("mixed case") << QByteArray("[paraMETROS]\npOrT=COM9\n") << "COM9" << "COM9" << false;
-        QTest::newRow("exact spelling wins")
-            << QByteArray("[Parametros]\nPORT=COM8\nPort=COM4\n") << "COM4" << "COM4" << false;
-        QTest::newRow("other section ignored") << QByteArray("[Other]\nPort=COM7\n") << "COM2" << "COM2" << false;
-        QTest::newRow("broken file") << QByteArray("\x00\xff[Parametros\n=\n==Port\n", 20) << "COM2" << "COM2" << false;
+        QTest::newRow("letters fall back") << QByteArray("[Parametros]\nPort=COMx\nTemperatura=F\n") << "COMx"
+                                           << "COM2" << true;
+        QTest::newRow("no number falls back") << QByteArray("[Parametros]\nPort=COM\n") << "COM"
+                                              << "COM2" << false;
+        QTest::newRow("empty falls back") << QByteArray("[Parametros]\nPort=\n") << ""
+                                          << "COM2" << false;
+        QTest::newRow("other prefix") << QByteArray("[Parametros]\nPort=XYZ5\n") << "XYZ5"
+                                      << "XYZ5" << false;
+        QTest::newRow("port 0") << QByteArray("[Parametros]\nPort=COM0\n") << "COM0"
+                                << "COM0" << false;
+        QTest::newRow("port 300") << QByteArray("[Parametros]\nPort=COM300\n") << "COM300"
+                                  << "COM300" << false;
+        QTest::newRow("signed port") << QByteArray("[Parametros]\nPort=COM+5\n") << "COM+5"
+                                     << "COM+5" << false;
+        QTest::newRow("lower-case section and keys") << QByteArray("[parametros]\nport=COM7\ntemperatura=F\n") << "COM7"
+                                                     << "COM7" << true;
+        QTest::newRow("upper-case section and keys") << QByteArray("[PARAMETROS]\nPORT=COM7\nTEMPERATURA=F\n") << "COM7"
+                                                     << "COM7" << true;
+        QTest::newRow("mixed case") << QByteArray("[paraMETROS]\npOrT=COM9\n") << "COM9"
+                                    << "COM9" << false;
+        QTest::newRow("exact spelling wins") << QByteArray("[Parametros]\nPORT=COM8\nPort=COM4\n") << "COM4"
+                                             << "COM4" << false;
+        QTest::newRow("other section ignored") << QByteArray("[Other]\nPort=COM7\n") << "COM2"
+                                               << "COM2" << false;
+        QTest::newRow("broken file") << QByteArray("\x00\xff[Parametros\n=\n==Port\n", 20) << "COM2"
+                                     << "COM2" << false;
     }
     void values()
     {
@@ -104,7 +117,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("new/folder/OrvSetup.ini"));
-        QVERIFY(writeSettings(path, AppSettings{}));
+        QVERIFY(writeSettings(path, AppSettings {}));
         const QByteArray text = readAll(path);
         QVERIFY(text.contains("[Parametros]"));
         QVERIFY(text.contains("Port=COM2"));
@@ -123,7 +136,7 @@ private Q_SLOTS:
         // old file sees it whole, and a write cut short can never leave a truncated file behind.
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("OrvSetup.ini"));
-        QVERIFY(writeSettings(path, AppSettings{}));
+        QVERIFY(writeSettings(path, AppSettings {}));
         const QByteArray before = readAll(path);
         QFile old(path);
         QVERIFY(old.open(QIODevice::ReadOnly));
@@ -137,9 +150,9 @@ private Q_SLOTS:
     void portMenu()
     {
         const QList<PortDescription> ports = {
-            {QStringLiteral("ttyS0"), QStringLiteral("/dev/ttyS0"), QString()},
-            {QStringLiteral("ttyUSB0"), QStringLiteral("/dev/ttyUSB0"), QString(300, u'x')},
-            {QStringLiteral("ttyACM0"), QStringLiteral("/dev/ttyACM0"), QStringLiteral("Interface")},
+            { QStringLiteral("ttyS0"), QStringLiteral("/dev/ttyS0"), QString() },
+            { QStringLiteral("ttyUSB0"), QStringLiteral("/dev/ttyUSB0"), QString(300, u'x') },
+            { QStringLiteral("ttyACM0"), QStringLiteral("/dev/ttyACM0"), QStringLiteral("Interface") },
         };
         const auto entries = portMenuEntries(ports);
 #ifndef Q_OS_WIN

@@ -1,3 +1,4 @@
+#include "app/SplashForm.h"
 #include "common/Messages.h"
 #include "common/Timing.h"
 #include "emulator/TransmitterEmulator.h"
@@ -5,7 +6,6 @@
 #include "link/Identification.h"
 #include "link/RegisterAccess.h"
 #include "link/SerialLink.h"
-#include "app/SplashForm.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -25,15 +25,13 @@
 
 using namespace korv;
 
-namespace
-{
+namespace {
 
 const QString NoSuchPort = QStringLiteral("/dev/korv-no-such-port");
 
 // A pseudo-terminal whose slave side stands in for the saved port: it opens like a serial port,
 // and nothing on it ever answers.
-class PseudoTerminal
-{
+class PseudoTerminal {
 public:
     PseudoTerminal()
     {
@@ -56,8 +54,7 @@ private:
     QString slavePath_;
 };
 
-class NoRegisters final : public RegisterAccess
-{
+class NoRegisters final : public RegisterAccess {
 public:
     int ReadParameter(qint16, qint16&) override { return Status::NoAnswer; }
     int ReadMemory(qint16, qint16&) override { return Status::NoAnswer; }
@@ -66,8 +63,7 @@ public:
 
 // The main window as the search sees it: each operation hands out its scripted statuses in turn
 // (success once its list is used up) and notes its call with the bar position at that moment.
-class FakeForm final : public FormServices
-{
+class FakeForm final : public FormServices {
 public:
     explicit FakeForm(const QString& portName)
         : link_(portName, 9600, 0)
@@ -75,8 +71,8 @@ public:
     }
 
     QHash<QString, QList<int>> script;
-    bool serialNumberOverTheLine = false; // a real register-2 exchange on the link, not the script
-    QString identificationBox; // shown by the identification, as an incompatible firmware is
+    bool serialNumberOverTheLine = false;  // a real register-2 exchange on the link, not the script
+    QString identificationBox;  // shown by the identification, as an incompatible firmware is
     QStringList trace;
     QStringList warnings;
     QString statusLines;
@@ -200,10 +196,9 @@ struct Search {
 const QList<int> FailsThrice { Status::NoAnswer, Status::Refused, Status::NotSent };
 const QList<int> FailsTwice { Status::NoAnswer, Status::Refused };
 
-} // namespace
+}  // namespace
 
-class SplashTest : public QObject
-{
+class SplashTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -256,9 +251,8 @@ private Q_SLOTS:
         QTest::addColumn<Model>("model");
         QTest::addColumn<QStringList>("expectedTrace");
         QTest::addColumn<int>("finalBar");
-        const QStringList configuration { QStringLiteral("ReadSerialNumber@0"),
-            QStringLiteral("IdentifyTransmitter@1"), QStringLiteral("ReadConfigWord@2"),
-            QStringLiteral("ReadRange@3"), QStringLiteral("ReadZero@4") };
+        const QStringList configuration { QStringLiteral("ReadSerialNumber@0"), QStringLiteral("IdentifyTransmitter@1"),
+            QStringLiteral("ReadConfigWord@2"), QStringLiteral("ReadRange@3"), QStringLiteral("ReadZero@4") };
         const auto ending = [](int bar) {
             return QStringList { QStringLiteral("setStatusLines@%1").arg(bar),
                 QStringLiteral("StartStatusTimer@%1").arg(bar) };
@@ -267,15 +261,12 @@ private Q_SLOTS:
         QTest::newRow("isolated rail transmitter") << Model::OrvGalDin << configuration + ending(5) << 5;
         QTest::newRow("unknown model code") << Model::Unknown << configuration + ending(5) << 5;
         QTest::newRow("humidity transmitter")
-            << Model::OrvHu
-            << configuration + QStringList { QStringLiteral("ReadHumidityLive@5") } + ending(7) << 7;
+            << Model::OrvHu << configuration + QStringList { QStringLiteral("ReadHumidityLive@5") } + ending(7) << 7;
         QTest::newRow("humidity-only variant")
-            << Model::OrvH << configuration + QStringList { QStringLiteral("ReadHumidityLive@5") } + ending(7)
-            << 7;
+            << Model::OrvH << configuration + QStringList { QStringLiteral("ReadHumidityLive@5") } + ending(7) << 7;
         QTest::newRow("ambient transmitter") << Model::OrvAmbient
                                              << configuration
-                + QStringList { QStringLiteral("ReadAmbientLive@5"),
-                      QStringLiteral("refreshAmbientZeroCorrection@6") }
+                + QStringList { QStringLiteral("ReadAmbientLive@5"), QStringLiteral("refreshAmbientZeroCorrection@6") }
                 + ending(7) << 7;
     }
     void transmitterFound()
@@ -305,30 +296,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("failingStep");
         QTest::addColumn<QStringList>("expectedTrace");
         QTest::addColumn<bool>("linkStaysOpen");
-        const QStringList head { QStringLiteral("ReadSerialNumber@0"),
-            QStringLiteral("IdentifyTransmitter@1"), QStringLiteral("ReadConfigWord@2"),
-            QStringLiteral("ReadRange@3"), QStringLiteral("ReadZero@4") };
+        const QStringList head { QStringLiteral("ReadSerialNumber@0"), QStringLiteral("IdentifyTransmitter@1"),
+            QStringLiteral("ReadConfigWord@2"), QStringLiteral("ReadRange@3"), QStringLiteral("ReadZero@4") };
         const auto thrice = [](const QString& call) { return QStringList { call, call, call }; };
         const QString warning = QStringLiteral("ShowWarning@7");
 
-        QTest::newRow("no transmitter")
-            << Model::OrvHead << QStringLiteral("ReadSerialNumber")
-            << thrice(head[0]) + QStringList { warning, QStringLiteral("clearInfoMemos@7") } << false;
+        QTest::newRow("no transmitter") << Model::OrvHead << QStringLiteral("ReadSerialNumber")
+                                        << thrice(head[0]) + QStringList { warning, QStringLiteral("clearInfoMemos@7") }
+                                        << false;
         QTest::newRow("identification") << Model::OrvHead << QStringLiteral("IdentifyTransmitter")
                                         << head.mid(0, 1) + thrice(head[1])
                 + QStringList { warning, QStringLiteral("appendEmptyLineToInfoMemos@7") }
                                         << true;
-        QTest::newRow("configuration word")
-            << Model::OrvDin << QStringLiteral("ReadConfigWord")
-            << head.mid(0, 2) + thrice(head[2]) + QStringList { warning } << true;
+        QTest::newRow("configuration word") << Model::OrvDin << QStringLiteral("ReadConfigWord")
+                                            << head.mid(0, 2) + thrice(head[2]) + QStringList { warning } << true;
         QTest::newRow("range") << Model::OrvHead << QStringLiteral("ReadRange")
                                << head.mid(0, 3) + thrice(head[3]) + QStringList { warning } << true;
-        QTest::newRow("zero correction")
-            << Model::OrvGalHead << QStringLiteral("ReadZero")
-            << head.mid(0, 4) + thrice(head[4]) + QStringList { warning } << true;
-        QTest::newRow("live humidity")
-            << Model::OrvH << QStringLiteral("ReadHumidityLive")
-            << head + thrice(QStringLiteral("ReadHumidityLive@5")) + QStringList { warning } << true;
+        QTest::newRow("zero correction") << Model::OrvGalHead << QStringLiteral("ReadZero")
+                                         << head.mid(0, 4) + thrice(head[4]) + QStringList { warning } << true;
+        QTest::newRow("live humidity") << Model::OrvH << QStringLiteral("ReadHumidityLive")
+                                       << head + thrice(QStringLiteral("ReadHumidityLive@5")) + QStringList { warning }
+                                       << true;
         QTest::newRow("live ambient temperature")
             << Model::OrvAmbient << QStringLiteral("ReadAmbientLive")
             << head + thrice(QStringLiteral("ReadAmbientLive@5")) + QStringList { warning } << true;
@@ -416,7 +404,7 @@ private Q_SLOTS:
         QCOMPARE(search.form.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
         QVERIFY(!search.form.splashVisibleAtWarning);
         QVERIFY(!search.form.link().isOpen());
-        QVERIFY(!search.form.link().deviceLost()); // closed by the search, as after no answer
+        QVERIFY(!search.form.link().deviceLost());  // closed by the search, as after no answer
         QVERIFY(search.splash->ui.CommunicationLabel->text().isEmpty());
         QVERIFY(!search.splash->isVisible());
         QCOMPARE(search.finished->size(), 1);

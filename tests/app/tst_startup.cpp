@@ -24,8 +24,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("humidityLimits");
         QTest::addColumn<QStringList>("ambientLimits");
         // The design-time limits pass through the unit conversion at start-up.
-        QTest::newRow("celsius") << "C" << QStringList{"-37", "48"} << QStringList{"-45", "48"};
-        QTest::newRow("fahrenheit") << "F" << QStringList{"-31", "248"} << QStringList{"-58", "248"};
+        QTest::newRow("celsius") << "C" << QStringList { "-37", "48" } << QStringList { "-45", "48" };
+        QTest::newRow("fahrenheit") << "F" << QStringList { "-31", "248" } << QStringList { "-58", "248" };
     }
     void windowAfterStartup()
     {
@@ -41,7 +41,7 @@ private Q_SLOTS:
         QCOMPARE(app.boxes.shown[0].caption, QStringLiteral("Atenção"));
         QCOMPARE(app.boxes.shown[0].text, QStringLiteral("Erro na configuração da porta serial!"));
 
-        const QStringList captions = {"KOrvHead", "KOrvGalHead", "KOrvDin", "KOrvGalDin", "OrvHygrom", "OrvAmbient"};
+        const QStringList captions = { "KOrvHead", "KOrvGalHead", "KOrvDin", "KOrvGalDin", "OrvHygrom", "OrvAmbient" };
         QCOMPARE(ui.PageControl1->count(), 6);
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(ui.PageControl1->tabText(i), captions[i]);
@@ -69,8 +69,8 @@ private Q_SLOTS:
 
         QCOMPARE(ui.EdtLimInfRH->text(), QStringLiteral("0"));
         QCOMPARE(ui.EdtLimSupRH->text(), QStringLiteral("100"));
-        QCOMPARE((QStringList{ui.EdtLimInfTemp->text(), ui.EdtLimSupTemp->text()}), humidityLimits);
-        QCOMPARE((QStringList{ui.EdtTempLowLimit->text(), ui.EdtTempHighLimit->text()}), ambientLimits);
+        QCOMPARE((QStringList { ui.EdtLimInfTemp->text(), ui.EdtLimSupTemp->text() }), humidityLimits);
+        QCOMPARE((QStringList { ui.EdtTempLowLimit->text(), ui.EdtTempHighLimit->text() }), ambientLimits);
         QCOMPARE(ui.EdtCorrZeroRH->text(), QStringLiteral("0,00"));
         QCOMPARE(ui.ValorMinZeroRHLb->text(), QStringLiteral("-10,0"));
         QCOMPARE(ui.ValorMaxZeroRHLb->text(), QStringLiteral("10,0"));
@@ -118,7 +118,7 @@ private Q_SLOTS:
         QCOMPARE(app.form->link().PortNumber, port);
         QVERIFY(!app.form->link().isOpen());
         QVERIFY(!app.form->link().ErrorText.isEmpty());
-        QCOMPARE(app.boxTexts(), QStringList{QStringLiteral("Erro na configuração da porta serial!")});
+        QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro na configuração da porta serial!") });
         app.form->close();
         QSettings written(app.settingsPath(), QSettings::IniFormat);
         QCOMPARE(written.value(QStringLiteral("Parametros/Port")).toString(), port);

@@ -1,11 +1,11 @@
 #include "support_appfixture.h"
 
 #include "ZeroOracle.h"
+#include "common/NumberFormat.h"
 #include "humidity_ambient/HumAmbLimits.h"
 #include "humidity_ambient/HumAmbPages.h"
 #include "humidity_ambient/HumAmbRanges.h"
 #include "humidity_ambient/HumAmbScales.h"
-#include "common/NumberFormat.h"
 #include "temperature/HeadRailPage.h"
 #include "temperature/HeadRailRange.h"
 #include "temperature/HeadRailSensors.h"
@@ -27,8 +27,8 @@ class ZeroRoundTripTest : public QObject {
     // cut or rounded. Every count of every scale is swept without the window by the model tests.
     static QList<int> sweep(int largest)
     {
-        QList<int> values = {0, 1, -1, 7, -488, -500, 255, 256, -256, 257, -999, 999, largest, -largest,
-                             largest / 3, -largest * 2 / 3 - 1};
+        QList<int> values = { 0, 1, -1, 7, -488, -500, 255, 256, -256, 257, -999, 999, largest, -largest, largest / 3,
+            -largest * 2 / 3 - 1 };
         QList<int> inRange;
         for (int v : values)
             if (std::abs(v) <= largest + 1)
@@ -87,7 +87,8 @@ private Q_SLOTS:
 
         const auto& ui = app.form->ui;
         HeadRailPage& page = app.form->headRail();
-        const int span = headrail::zeroSpan(group, firmware, limitIn(ui.EdtLimitMinSensor), limitIn(ui.EdtLimitMaxSensor));
+        const int span
+            = headrail::zeroSpan(group, firmware, limitIn(ui.EdtLimitMinSensor), limitIn(ui.EdtLimitMaxSensor));
         auto expectedHundredths = [&](int z) {
             return zero::shownHundredths(zero::Wide(z) * span, zero::Wide(scale.counts) * scale.inverseFraction);
         };
@@ -100,7 +101,7 @@ private Q_SLOTS:
         app.send();
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
         QCOMPARE(int(app.emulator->parameter(15)),
-                 int(zero::headRailWritten(expectedHundredths(firstZero), scale.counts, scale.inverseFraction, span)));
+            int(zero::headRailWritten(expectedHundredths(firstZero), scale.counts, scale.inverseFraction, span)));
 
         QStringList wrong;
         for (int z : sweep(scale.largestShown)) {
@@ -146,17 +147,17 @@ private Q_SLOTS:
         const bool humidity = !ambient;
         const bool temperature = modelCode != 5;
         if (ambient) {
-            const auto r = humamb::encodeAmbientRange(humamb::ambientLimits(false), float(temperatureLower),
-                                                      float(temperatureUpper));
+            const auto r = humamb::encodeAmbientRange(
+                humamb::ambientLimits(false), float(temperatureLower), float(temperatureUpper));
             app.emulator->setParameter(8, r.offset);
             app.emulator->setParameter(9, r.gain);
         } else {
-            const auto h = humamb::encodeHumTempRange(humamb::humidityLimits(humamb::HumidityKind::Relative, false), 0,
-                                                      float(humidityUpper));
+            const auto h = humamb::encodeHumTempRange(
+                humamb::humidityLimits(humamb::HumidityKind::Relative, false), 0, float(humidityUpper));
             app.emulator->setParameter(6, h.offset);
             app.emulator->setParameter(7, h.gain);
-            const auto t = humamb::encodeHumTempRange(humamb::humTempLimits(false), float(temperatureLower),
-                                                      float(temperatureUpper));
+            const auto t = humamb::encodeHumTempRange(
+                humamb::humTempLimits(false), float(temperatureLower), float(temperatureUpper));
             app.emulator->setParameter(8, t.offset);
             app.emulator->setParameter(9, t.gain);
         }
@@ -169,10 +170,11 @@ private Q_SLOTS:
         QLineEdit* humidityZero = ui.EdtCorrZeroRH;
         QLineEdit* temperatureZero = ambient ? ui.EdtTempZeroCorrection : ui.EdtCorrZeroTemp;
         const humamb::ZeroScale temperatureScale = ambient ? humamb::AmbientZeroScale : humamb::HumTempZeroScale;
-        auto spanOf = [](const QLineEdit* low, const QLineEdit* high) { return std::abs(limitIn(high) - limitIn(low)); };
+        auto spanOf
+            = [](const QLineEdit* low, const QLineEdit* high) { return std::abs(limitIn(high) - limitIn(low)); };
         const int humiditySpan = humidity ? spanOf(ui.EdtLimInfRH, ui.EdtLimSupRH) : 0;
-        const int temperatureSpan = ambient ? spanOf(ui.EdtTempLowLimit, ui.EdtTempHighLimit)
-                                            : spanOf(ui.EdtLimInfTemp, ui.EdtLimSupTemp);
+        const int temperatureSpan
+            = ambient ? spanOf(ui.EdtTempLowLimit, ui.EdtTempHighLimit) : spanOf(ui.EdtLimInfTemp, ui.EdtLimSupTemp);
         auto hundredths = [](int z, int span, int divisor) {
             return std::abs(z) > 1000 ? 0 : zero::shownHundredths(zero::Wide(z) * span, divisor);
         };
@@ -184,11 +186,11 @@ private Q_SLOTS:
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
         if (humidity)
             QCOMPARE(int(app.emulator->parameter(14)),
-                     int(zero::humAmbWritten(hundredths(-999, humiditySpan, 10000), 10000, humiditySpan)));
+                int(zero::humAmbWritten(hundredths(-999, humiditySpan, 10000), 10000, humiditySpan)));
         if (temperature)
             QCOMPARE(int(app.emulator->parameter(15)),
-                     int(zero::humAmbWritten(hundredths(100, temperatureSpan, temperatureScale.divisor),
-                                             temperatureScale.divisor, temperatureSpan)));
+                int(zero::humAmbWritten(hundredths(100, temperatureSpan, temperatureScale.divisor),
+                    temperatureScale.divisor, temperatureSpan)));
 
         QStringList wrong;
         for (int z : sweep(1000)) {

@@ -12,13 +12,11 @@
 
 #include <functional>
 
-namespace korv::test
-{
+namespace korv::test {
 
 // An in-memory transmitter: reads of unknown addresses are refused, chosen reads fail, writes are
 // recorded and verified by a read-back as the real register layer does.
-class FakeRegisters final : public RegisterAccess
-{
+class FakeRegisters final : public RegisterAccess {
 public:
     int ReadParameter(qint16 address, qint16& value) override;
     int ReadMemory(qint16 address, qint16& value) override;
@@ -26,23 +24,22 @@ public:
 
     QMap<int, qint16> parameters;
     QMap<int, qint16> memory;
-    QSet<int> failingReads; // numbers (from 0) of reads that get no answer
+    QSet<int> failingReads;  // numbers (from 0) of reads that get no answer
     bool failEveryRead = false;
-    int failingWrites = 0; // the next writes that get no answer
-    QSet<int> registersNotKept; // accept the write but keep the old value
+    int failingWrites = 0;  // the next writes that get no answer
+    QSet<int> registersNotKept;  // accept the write but keep the old value
     std::function<void()> onWriteMismatch;
     std::function<void()> beforeWrite;
 
     int readCount = 0;
-    QStringList readLog; // "P4", "R55", ...
+    QStringList readLog;  // "P4", "R55", ...
     QList<QPair<int, int>> writes;
 
 private:
     int read(QChar command, const QMap<int, qint16>& store, qint16 address, qint16& value);
 };
 
-class FakeCalibrationHost final : public CalibrationHost
-{
+class FakeCalibrationHost final : public CalibrationHost {
 public:
     FakeCalibrationHost();
 
@@ -73,4 +70,4 @@ public:
     RecordingMessageBoxes recorder;
 };
 
-} // namespace korv::test
+}  // namespace korv::test

@@ -5,12 +5,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
-namespace korv::test
-{
+namespace korv::test {
 
 // Makes a fresh temporary folder the working directory for the lifetime of the object.
-class WorkingDirectory
-{
+class WorkingDirectory {
 public:
     WorkingDirectory()
         : previous_(QDir::currentPath())
@@ -49,4 +47,4 @@ private:
     QString previous_;
 };
 
-} // namespace korv::test
+}  // namespace korv::test

@@ -15,18 +15,16 @@
 using namespace korv;
 using namespace korv::test;
 
-namespace
-{
+namespace {
 using Writes = QList<QPair<int, int>>;
 const QString CommunicationError = QStringLiteral("Erro de comunicação!");
 QLineEdit* editOf(QWidget* field)
 {
     return field->findChild<QLineEdit*>();
 }
-}
+}  // namespace
 
-class tst_CalibForm : public QObject
-{
+class tst_CalibForm : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -114,7 +112,7 @@ void tst_CalibForm::plainTemperatureReading()
     host->fake.memory[55] = 16369;
     form->RefreshCalibration();
     QCOMPARE(text("PVLabel"), QStringLiteral("Invalid Input"));
-    QCOMPARE(host->fake.readLog.last(), QStringLiteral("P9")); // the internal values are still read
+    QCOMPARE(host->fake.readLog.last(), QStringLiteral("P9"));  // the internal values are still read
 }
 
 void tst_CalibForm::fahrenheitThermocoupleUnit()
@@ -167,7 +165,7 @@ void tst_CalibForm::humidityCaptionsAreRestored()
 void tst_CalibForm::ambientWritesBackLastGain()
 {
     host->setUp(Model::OrvAmbient, 0, 0, 0);
-    host->fake.parameters[18] = 25000; // beyond what the gain field can hold
+    host->fake.parameters[18] = 25000;  // beyond what the gain field can hold
     host->fake.memory[60] = 8000;
     form->FormShow();
     QCOMPARE(text("PVLabel"), QStringLiteral("35 °C"));
@@ -186,7 +184,7 @@ void tst_CalibForm::offsetBeyondRangeIsClampedAndWritten()
     QCOMPARE(offsetField()->text(), QStringLiteral("-20000"));
     form->ApplyButtonClick();
     QCOMPARE(host->fake.writes, Writes({ { 8, -20000 }, { 9, 13000 } }));
-    QCOMPARE(offsetField()->value(), -20000); // what the transmitter now holds
+    QCOMPARE(offsetField()->value(), -20000);  // what the transmitter now holds
 }
 
 void tst_CalibForm::spinFieldReadsNonNumberAsMinimum()
@@ -208,7 +206,7 @@ void tst_CalibForm::spinFieldClampsWhenLeft()
     QCOMPARE(offsetField()->text(), QStringLiteral("25000"));
     gainField()->setFocus();
     QCOMPARE(offsetField()->text(), QStringLiteral("20000"));
-    QTest::keyClicks(gainField(), QStringLiteral("x")); // letters are not taken
+    QTest::keyClicks(gainField(), QStringLiteral("x"));  // letters are not taken
     QCOMPARE(gainField()->text(), QStringLiteral("13000"));
 }
 
@@ -229,7 +227,7 @@ void tst_CalibForm::spinFieldSteps()
 
 void tst_CalibForm::readAllowanceIsShared_data()
 {
-    QTest::addColumn<QList<int>>("failing"); // read numbers counted from the refresh's first read
+    QTest::addColumn<QList<int>>("failing");  // read numbers counted from the refresh's first read
     QTest::addColumn<bool>("internalValuesRead");
     QTest::newRow("live read at third attempt leaves one") << QList<int> { 0, 1, 3 } << false;
     QTest::newRow("live read at second attempt leaves two") << QList<int> { 0, 2 } << true;
@@ -267,7 +265,7 @@ void tst_CalibForm::writeMismatchIsNotRepeated()
     form->ApplyButtonClick();
     QCOMPARE(host->fake.writes, Writes({ { 8, -900 }, { 9, 13000 } }));
     QCOMPARE(host->warnings, QStringList { QStringLiteral("Erro de escrita!") });
-    QCOMPARE(offsetField()->value(), -1200); // what the transmitter kept
+    QCOMPARE(offsetField()->value(), -1200);  // what the transmitter kept
 }
 
 void tst_CalibForm::failedWritesAreTriedThreeTimes()
@@ -328,14 +326,13 @@ void tst_CalibForm::unwritableDirectoryIsReported()
 {
     QVERIFY(WorkingDirectory::enterUnwritableDirectory(dir->path()));
     form->FormShow();
-    QFile::setPermissions(
-        dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QStringList boxes = plainBoxes();
     QCOMPARE(boxes.size(), 1);
     QVERIFY2(boxes[0].startsWith(QStringLiteral("Warning|Calibration backup file could not be created: ")),
         qPrintable(boxes[0]));
-    QVERIFY(boxes[0].size() > 60); // the reason follows
-    QCOMPARE(text("PVLabel"), QStringLiteral("500,0°C")); // the refresh still ran
+    QVERIFY(boxes[0].size() > 60);  // the reason follows
+    QCOMPARE(text("PVLabel"), QStringLiteral("500,0°C"));  // the refresh still ran
 }
 
 void tst_CalibForm::invalidModel()
@@ -345,8 +342,7 @@ void tst_CalibForm::invalidModel()
     QCOMPARE(plainBoxes(), QStringList { "Invalid model!|Invalid model for calibration!" });
     QVERIFY(!applyButton()->isEnabled());
     QVERIFY(QDir().entryList(QDir::Files).isEmpty());
-    QCOMPARE(host->fake.readLog,
-        QStringList({ "R103", "P8", "P9" })); // the refresh reads as for an isolated model
+    QCOMPARE(host->fake.readLog, QStringList({ "R103", "P8", "P9" }));  // the refresh reads as for an isolated model
     QCOMPARE(text("PVLabel"), QStringLiteral("50,0°C"));
 
     form->ApplyButtonClick();
@@ -366,8 +362,8 @@ void tst_CalibForm::unsupportedInputIsNeverAddressed()
     form->FormShow();
     QCOMPARE(text("PVLabel"), QStringLiteral("Unsupported input"));
     QVERIFY(!applyButton()->isEnabled());
-    QCOMPARE(host->fake.readLog.size(), 10); // the backup only
-    QCOMPARE(text("OffsLimitsLabel"), QStringLiteral("-3000 to -500")); // nothing new to show
+    QCOMPARE(host->fake.readLog.size(), 10);  // the backup only
+    QCOMPARE(text("OffsLimitsLabel"), QStringLiteral("-3000 to -500"));  // nothing new to show
     form->ApplyButtonClick();
     QVERIFY(host->fake.writes.isEmpty());
 
@@ -414,7 +410,7 @@ void tst_CalibForm::textsAreNotClipped()
     host->fake.memory[60] = qint16(raw);
     host->fake.memory[103] = qint16(raw);
     host->fake.memory[55] = qint16(raw);
-    form->show(); // lays the spin fields out
+    form->show();  // lays the spin fields out
     QVERIFY(QTest::qWaitForWindowExposed(form));
     verifyNothingClipped();
 }
@@ -425,8 +421,7 @@ void tst_CalibForm::wideFontsShrinkToFit_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("wordWrap");
     QTest::addColumn<int>("basePixelSize");
-    QTest::newRow("one line") << "Warning: Original calibration data will be modified" << QSize(347, 16)
-                              << false << 13;
+    QTest::newRow("one line") << "Warning: Original calibration data will be modified" << QSize(347, 16) << false << 13;
     QTest::newRow("wrapped") << "RH offset limits" << QSize(78, 28) << true << 16;
     QTest::newRow("already fits") << "Close" << QSize(76, 25) << false << 11;
 }
@@ -458,14 +453,13 @@ void tst_CalibForm::verifyNothingClipped()
         if (label->wordWrap())
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
         else
-            QVERIFY2(
-                QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->contentsRect().width(),
+            QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->contentsRect().width(),
                 qPrintable(label->text()));
     }
     for (CalibrationSpinBox* field : { offsetField(), gainField() }) {
         const QLineEdit* edit = editOf(field);
-        QVERIFY(QFontMetrics(edit->font()).horizontalAdvance(QStringLiteral("-20000")) + 4
-            <= edit->contentsRect().width());
+        QVERIFY(
+            QFontMetrics(edit->font()).horizontalAdvance(QStringLiteral("-20000")) + 4 <= edit->contentsRect().width());
     }
     const QLabel* pv = child<QLabel>("PVLabel");
     QVERIFY2(QFontMetrics(pv->font()).horizontalAdvance(pv->text()) <= pv->width(), qPrintable(pv->text()));

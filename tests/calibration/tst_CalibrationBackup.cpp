@@ -8,8 +8,7 @@
 using namespace korv;
 using namespace korv::test;
 
-class tst_CalibrationBackup : public QObject
-{
+class tst_CalibrationBackup : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -50,8 +49,8 @@ void tst_CalibrationBackup::readsInOrderAndAppends()
     QCOMPARE(AddBackupLines(BackupVariant(variant), host.fake, Model::OrvGalHead, QStringLiteral("00012345"), list),
         int(Status::Ok));
     QCOMPARE(host.fake.readLog.join(u' '), reads);
-    const QStringList expected = QStringList { "OrvSetup - Calibration mode", "",
-        "Transmitter model: OrvGalHead", "Serial number: 00012345", "", "Calibration data backup:" }
+    const QStringList expected = QStringList { "OrvSetup - Calibration mode", "", "Transmitter model: OrvGalHead",
+        "Serial number: 00012345", "", "Calibration data backup:" }
         + lines;
     QCOMPARE(list, expected);
 }
@@ -60,7 +59,7 @@ void tst_CalibrationBackup::failedReadAppendsNothing()
 {
     FakeCalibrationHost host;
     host.setUp(Model::OrvGalDin, 1, 0, 1000);
-    host.fake.failingReads = { 9 }; // the very last register, 20
+    host.fake.failingReads = { 9 };  // the very last register, 20
     QStringList list = backupHeaderLines();
     QCOMPARE(AddBackupLines(BackupVariant::FiveInputs, host.fake, host.transmitterModel, host.serial, list),
         int(Status::NoAnswer));
@@ -78,7 +77,7 @@ void tst_CalibrationBackup::retriesUntilComplete()
 {
     FakeCalibrationHost host;
     host.setUp(Model::OrvAmbient, 0, 0, 0);
-    host.fake.failingReads = { 0, 3 }; // first call fails at 17, second at 18, third succeeds
+    host.fake.failingReads = { 0, 3 };  // first call fails at 17, second at 18, third succeeds
     QStringList list = backupHeaderLines();
     QCOMPARE(addBackupLinesWithRetries(BackupVariant::Ambient, host.fake, host.transmitterModel, host.serial, list),
         int(Status::Ok));
@@ -140,8 +139,7 @@ void tst_CalibrationBackup::humidityValueLinesEndInTabs()
     QCOMPARE(
         AddBackupLines(BackupVariant::Humidity, host.fake, host.transmitterModel, host.serial, list), int(Status::Ok));
     const QByteArray bytes = backupFileContents(list);
-    QVERIFY(
-        bytes.contains("RH Sensor:\r\nOffset: -32768\t\t\r\n\r\nTemperature Sensor:\r\nOffset: -20\t\t\r\n"));
+    QVERIFY(bytes.contains("RH Sensor:\r\nOffset: -32768\t\t\r\n\r\nTemperature Sensor:\r\nOffset: -20\t\t\r\n"));
     QVERIFY(bytes.endsWith("\t\t\r\n"));
 }
 
@@ -166,8 +164,7 @@ void tst_CalibrationBackup::unwritableDirectory()
     QVERIFY(dir.isValid());
     QVERIFY(WorkingDirectory::enterUnwritableDirectory(dir.path()));
     const BackupSaveResult result = saveBackupFile(QStringLiteral("00012345.txt"), backupHeaderLines());
-    QFile::setPermissions(
-        dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QCOMPARE(result.outcome, BackupSaveResult::NotCreated);
     QVERIFY(!result.reason.isEmpty());
     QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/00012345.txt")));

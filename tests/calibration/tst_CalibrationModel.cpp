@@ -8,13 +8,11 @@ using namespace korv;
 
 Q_DECLARE_METATYPE(korv::CalibrationGroup)
 
-namespace
-{
+namespace {
 const QString Celsius = QStringLiteral("°C");
 }
 
-class tst_CalibrationModel : public QObject
-{
+class tst_CalibrationModel : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -38,7 +36,7 @@ void tst_CalibrationModel::registerMap_data()
 {
     QTest::addColumn<CalibrationGroup>("group");
     QTest::addColumn<int>("code");
-    QTest::addColumn<int>("offset"); // -1: no registers
+    QTest::addColumn<int>("offset");  // -1: no registers
     QTest::addColumn<int>("gain");
     const auto plain = CalibrationGroup::PlainTemperature;
     const auto isolated = CalibrationGroup::IsolatedTemperature;
@@ -76,50 +74,42 @@ void tst_CalibrationModel::limits_data()
     QTest::addColumn<CalibrationGroup>("group");
     QTest::addColumn<int>("code");
     QTest::addColumn<bool>("celsius");
-    QTest::addColumn<QStringList>("expected"); // captions, limit texts, unit; empty: no row
+    QTest::addColumn<QStringList>("expected");  // captions, limit texts, unit; empty: no row
     QTest::addColumn<bool>("gainEnabled");
     const auto plain = CalibrationGroup::PlainTemperature;
     const auto isolated = CalibrationGroup::IsolatedTemperature;
     const QString off = QStringLiteral("Offset limits");
     const QString gain = QStringLiteral("Gain limits");
     QTest::newRow("humidity") << CalibrationGroup::Humidity << 0 << true
-                              << QStringList { "RH offset limits", "T offset limits", "-1000 to 1000",
-                                     "-1000 to 1000", "" }
+                              << QStringList { "RH offset limits", "T offset limits", "-1000 to 1000", "-1000 to 1000",
+                                     "" }
                               << true;
     QTest::newRow("ambient in °F stays °C")
-        << CalibrationGroup::Ambient << 0 << false
-        << QStringList { off, gain, "-1000 to 1000", "Unavailable", Celsius } << false;
+        << CalibrationGroup::Ambient << 0 << false << QStringList { off, gain, "-1000 to 1000", "Unavailable", Celsius }
+        << false;
     QTest::newRow("plain mV") << plain << 0 << true
                               << QStringList { off, gain, "-3000 to -500", "11000 to 15000", "mV" } << true;
     QTest::newRow("plain TC") << plain << 5 << true
-                              << QStringList { off, gain, "-3000 to -500", "11000 to 15000", Celsius }
-                              << true;
+                              << QStringList { off, gain, "-3000 to -500", "11000 to 15000", Celsius } << true;
     QTest::newRow("plain Pt100") << plain << 9 << true
-                                 << QStringList { off, gain, "-3000 to -100", "10000 to 20000", Celsius }
-                                 << true;
+                                 << QStringList { off, gain, "-3000 to -100", "10000 to 20000", Celsius } << true;
     QTest::newRow("plain TC in °F") << plain << 2 << false
-                                    << QStringList { off, gain, "-3000 to -500", "11000 to 15000", "°F" }
-                                    << true;
+                                    << QStringList { off, gain, "-3000 to -500", "11000 to 15000", "°F" } << true;
     QTest::newRow("plain mV in °F stays mV")
         << plain << 0 << false << QStringList { off, gain, "-3000 to -500", "11000 to 15000", "mV" } << true;
     QTest::newRow("plain code 10 no row") << plain << 10 << true << QStringList() << true;
     QTest::newRow("isolated mV") << isolated << 0 << true
-                                 << QStringList { off, gain, "-12000 to -5000", "12000 to 16000", "mV" }
-                                 << true;
+                                 << QStringList { off, gain, "-12000 to -5000", "12000 to 16000", "mV" } << true;
     QTest::newRow("isolated TC") << isolated << 8 << true
-                                 << QStringList { off, gain, "-8000 to -500", "10000 to 15000", Celsius }
-                                 << true;
+                                 << QStringList { off, gain, "-8000 to -500", "10000 to 15000", Celsius } << true;
     QTest::newRow("isolated Pt100 in °F")
         << isolated << 9 << false << QStringList { off, gain, "0 to 1000", "12000 to 20000", "°F" } << true;
     QTest::newRow("isolated 0-10 V") << isolated << 10 << true
-                                     << QStringList { off, gain, "-16000 to 1000", "9000 to 11000", "V" }
-                                     << true;
-    QTest::newRow("isolated 0-20 mA")
-        << isolated << 11 << true << QStringList { off, gain, "-1000 to 3000", "9000 to 11000", "mA" }
-        << true;
+                                     << QStringList { off, gain, "-16000 to 1000", "9000 to 11000", "V" } << true;
+    QTest::newRow("isolated 0-20 mA") << isolated << 11 << true
+                                      << QStringList { off, gain, "-1000 to 3000", "9000 to 11000", "mA" } << true;
     QTest::newRow("isolated 4-20 mA as 0-20 mA")
-        << isolated << 12 << true << QStringList { off, gain, "-1000 to 3000", "9000 to 11000", "mA" }
-        << true;
+        << isolated << 12 << true << QStringList { off, gain, "-1000 to 3000", "9000 to 11000", "mA" } << true;
     QTest::newRow("code 13 no row") << isolated << 13 << true << QStringList() << true;
 }
 
@@ -134,8 +124,8 @@ void tst_CalibrationModel::limits()
     QCOMPARE(limits.has_value(), !expected.isEmpty());
     if (!limits)
         return;
-    QCOMPARE(QStringList({ limits->offsetCaption, limits->gainCaption, limits->offsetText, limits->gainText,
-                 limits->unit }),
+    QCOMPARE(
+        QStringList({ limits->offsetCaption, limits->gainCaption, limits->offsetText, limits->gainText, limits->unit }),
         expected);
     QCOMPARE(limits->gainEnabled, gainEnabled);
 }

@@ -145,13 +145,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("third decimal discarded") << "1,234" << "1,23";
-        QTest::newRow("point becomes the separator") << "2.5" << "2,5";
-        QTest::newRow("second separator discarded") << "1,,2.3" << "1,23";
-        QTest::newRow("minus starts anew") << "12-3" << "-3";
-        QTest::newRow("letters discarded") << "a1b" << "1";
-        QTest::newRow("backspace over decimals frees the separator") << "1,23\b\b\b,5" << "1,5";
-        QTest::newRow("humidity zero edit") << "25,345" << "25,34";
+        QTest::newRow("third decimal discarded") << "1,234"
+                                                 << "1,23";
+        QTest::newRow("point becomes the separator") << "2.5"
+                                                     << "2,5";
+        QTest::newRow("second separator discarded") << "1,,2.3"
+                                                    << "1,23";
+        QTest::newRow("minus starts anew") << "12-3"
+                                           << "-3";
+        QTest::newRow("letters discarded") << "a1b"
+                                           << "1";
+        QTest::newRow("backspace over decimals frees the separator") << "1,23\b\b\b,5"
+                                                                     << "1,5";
+        QTest::newRow("humidity zero edit") << "25,345"
+                                            << "25,34";
     }
     void zeroKeySequence()
     {

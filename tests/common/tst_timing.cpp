@@ -51,7 +51,8 @@ private Q_SLOTS:
         QObject::connect(&timer, &QTimer::timeout, &timer, [&timerShots] { ++timerShots; });
         timer.start();
         QTimer::singleShot(0, &timer, [&posted] { ++posted; });
-        QMetaObject::invokeMethod(&timer, [&posted] { ++posted; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &timer, [&posted] { ++posted; }, Qt::QueuedConnection);
         BusyWait(50);
         QCOMPARE(timerShots, 0);
         QCOMPARE(posted, 0);

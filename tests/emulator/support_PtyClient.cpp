@@ -23,7 +23,7 @@ bool PtyClient::open(const QString& path)
     m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (m_fd < 0)
         return false;
-    termios settings{};
+    termios settings {};
     ::tcgetattr(m_fd, &settings);
     ::cfmakeraw(&settings);
     ::tcsetattr(m_fd, TCSANOW, &settings);
@@ -52,7 +52,7 @@ QByteArray PtyClient::read(int count, int timeoutMs)
         const qint64 left = timeoutMs - clock.elapsed();
         if (left <= 0)
             break;
-        pollfd input{m_fd, POLLIN, 0};
+        pollfd input { m_fd, POLLIN, 0 };
         if (::poll(&input, 1, static_cast<int>(left)) <= 0)
             continue;
         char buffer[64];

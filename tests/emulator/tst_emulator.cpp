@@ -49,8 +49,7 @@ private Q_SLOTS:
         QTest::newRow("P serial low") << fromHex("50 00 03 00 00") << fromHex("50 00 03 00 2D");
         QTest::newRow("P unknown address reads 0") << fromHex("50 12 34 00 00") << fromHex("50 12 34 00 00");
         QTest::newRow("R live value of K at 25 C") << fromHex("52 00 37 00 00") << fromHex("52 00 37 01 2B");
-        QTest::newRow("R address without live value")
-            << fromHex("52 00 3C 00 00") << fromHex("52 00 3C 00 00");
+        QTest::newRow("R address without live value") << fromHex("52 00 3C 00 00") << fromHex("52 00 3C 00 00");
         QTest::newRow("Q repeats the frame") << fromHex("51 00 0F FF FD") << fromHex("51 00 0F FF FD");
     }
     void echoThenAnswer()
@@ -60,7 +59,7 @@ private Q_SLOTS:
         QCOMPARE(client.exchange(request), request + answer);
         QCOMPARE(client.read(1, 50), QByteArray());
         QCOMPARE(emulator->framesReceived(), 1);
-        QCOMPARE(emulator->receivedFrames(), QList<QByteArray>{request});
+        QCOMPARE(emulator->receivedFrames(), QList<QByteArray> { request });
     }
 
     void writeIsKeptAndReadBack()
@@ -72,7 +71,7 @@ private Q_SLOTS:
 
     void identityWordFollowsReseed()
     {
-        emulator->reseed(Seed{3, 100, 7, 8, 1});
+        emulator->reseed(Seed { 3, 100, 7, 8, 1 });
         QCOMPARE(client.exchange(frame('P', 0)).right(5), fromHex("50 00 00 0C 64"));
         QCOMPARE(client.exchange(frame('P', 1)).right(2), fromHex("01 01"));
     }
@@ -114,10 +113,8 @@ private Q_SLOTS:
         const QByteArray write = fromHex("51 00 0F 00 07");
         const QByteArray read = fromHex("50 00 00 00 00");
         QTest::newRow("silence") << int(Fault::Silence) << write << QByteArray() << false;
-        QTest::newRow("refuse a write")
-            << int(Fault::Refuse) << write << write + fromHex("3F 00 0F 00 07") << false;
-        QTest::newRow("refuse a read")
-            << int(Fault::Refuse) << read << read + fromHex("3F 00 00 00 00") << false;
+        QTest::newRow("refuse a write") << int(Fault::Refuse) << write << write + fromHex("3F 00 0F 00 07") << false;
+        QTest::newRow("refuse a read") << int(Fault::Refuse) << read << read + fromHex("3F 00 00 00 00") << false;
         QTest::newRow("wrong echo on a write")
             << int(Fault::WrongEcho) << write << write + fromHex("51 00 0E 00 07") << true;
         QTest::newRow("wrong echo on a read")
@@ -275,7 +272,7 @@ private Q_SLOTS:
         });
         client.exchange(frame('P', 0));
         emulator->stop();
-        QCOMPARE(seen, (QList<QByteArray>{frame('P', 0), frame('P', 0) + frame('P', 0, 0x82)}));
+        QCOMPARE(seen, (QList<QByteArray> { frame('P', 0), frame('P', 0) + frame('P', 0, 0x82) }));
     }
 };
 

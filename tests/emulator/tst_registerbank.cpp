@@ -15,7 +15,7 @@ namespace {
 RegisterBank seeded(int modelCode, int firmware = 130, int outputType = 0)
 {
     RegisterBank bank;
-    bank.seed(Seed{modelCode, firmware, 123, 45, outputType});
+    bank.seed(Seed { modelCode, firmware, 123, 45, outputType });
     return bank;
 }
 
@@ -113,15 +113,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("gain");
         QTest::newRow("0-50 mV full") << false << 130 << 0.0 << 50.0 << 0.0 << 50.0 << 3273 << 16367;
         QTest::newRow("K 0-1000") << false << 130 << 0.0 << 1370.0 << 0.0 << 1000.0 << 2389 << 11947;
-        QTest::newRow("K 0-1000 old firmware")
-            << false << 100 << 0.0 << 1370.0 << 0.0 << 1000.0 << 4778 << 4185;
-        QTest::newRow("K falling 1000-0")
-            << false << 130 << 0.0 << 1370.0 << 1000.0 << 0.0 << -14336 << -11946;
-        QTest::newRow("isolated Pt100 -50-150")
-            << true << 0 << -200.0 << 600.0 << -50.0 << 150.0 << -4500 << 2500;
+        QTest::newRow("K 0-1000 old firmware") << false << 100 << 0.0 << 1370.0 << 0.0 << 1000.0 << 4778 << 4185;
+        QTest::newRow("K falling 1000-0") << false << 130 << 0.0 << 1370.0 << 1000.0 << 0.0 << -14336 << -11946;
+        QTest::newRow("isolated Pt100 -50-150") << true << 0 << -200.0 << 600.0 << -50.0 << 150.0 << -4500 << 2500;
         QTest::newRow("isolated 4-20 mA") << true << 0 << 4.0 << 20.0 << 4.0 << 20.0 << 0 << 10000;
-        QTest::newRow("isolated Pt100 falling")
-            << true << 0 << -200.0 << 600.0 << 100.0 << 0.0 << -8625 << -1250;
+        QTest::newRow("isolated Pt100 falling") << true << 0 << -200.0 << 600.0 << 100.0 << 0.0 << -8625 << -1250;
     }
     void headRangeEncoding()
     {
@@ -157,16 +153,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("offsetRegister");
         QTest::addColumn<int>("gainRegister");
         QTest::addColumn<QList<int>>("limits");  // offset low, high, gain low, high
-        QTest::newRow("plain 0-50 mV") << 0 << 4 << 5 << QList<int>{-3000, -500, 11000, 15000};
-        QTest::newRow("plain Pt100") << 1 << 6 << 7 << QList<int>{-3000, -100, 10000, 20000};
-        QTest::newRow("plain thermocouple") << 0 << 8 << 9 << QList<int>{-3000, -500, 11000, 15000};
-        QTest::newRow("isolated 0-50 mV") << 2 << 4 << 5 << QList<int>{-12000, -5000, 12000, 16000};
-        QTest::newRow("isolated Pt100") << 3 << 6 << 7 << QList<int>{0, 1000, 12000, 20000};
-        QTest::newRow("isolated thermocouple") << 2 << 8 << 9 << QList<int>{-8000, -500, 10000, 15000};
-        QTest::newRow("isolated rail 0-10 V") << 3 << 17 << 18 << QList<int>{-16000, 1000, 9000, 11000};
-        QTest::newRow("isolated rail current") << 3 << 19 << 20 << QList<int>{-1000, 3000, 9000, 11000};
-        QTest::newRow("humidity two offsets") << 4 << 16 << 17 << QList<int>{-1000, 1000, -1000, 1000};
-        QTest::newRow("ambient") << 6 << 17 << 18 << QList<int>{-1000, 1000, 1, 32767};
+        QTest::newRow("plain 0-50 mV") << 0 << 4 << 5 << QList<int> { -3000, -500, 11000, 15000 };
+        QTest::newRow("plain Pt100") << 1 << 6 << 7 << QList<int> { -3000, -100, 10000, 20000 };
+        QTest::newRow("plain thermocouple") << 0 << 8 << 9 << QList<int> { -3000, -500, 11000, 15000 };
+        QTest::newRow("isolated 0-50 mV") << 2 << 4 << 5 << QList<int> { -12000, -5000, 12000, 16000 };
+        QTest::newRow("isolated Pt100") << 3 << 6 << 7 << QList<int> { 0, 1000, 12000, 20000 };
+        QTest::newRow("isolated thermocouple") << 2 << 8 << 9 << QList<int> { -8000, -500, 10000, 15000 };
+        QTest::newRow("isolated rail 0-10 V") << 3 << 17 << 18 << QList<int> { -16000, 1000, 9000, 11000 };
+        QTest::newRow("isolated rail current") << 3 << 19 << 20 << QList<int> { -1000, 3000, 9000, 11000 };
+        QTest::newRow("humidity two offsets") << 4 << 16 << 17 << QList<int> { -1000, 1000, -1000, 1000 };
+        QTest::newRow("ambient") << 6 << 17 << 18 << QList<int> { -1000, 1000, 1, 32767 };
     }
     void calibrationInsideLimits()
     {
@@ -203,8 +199,7 @@ private Q_SLOTS:
         QTest::newRow("isolated head has no 0-10 V input") << 2 << 110 << 10 << 25.0 << 103 << -1;
         QTest::newRow("humidity 50 %RH") << 4 << 130 << -1 << 25.0 << 58 << 6000;
         QTest::newRow("humidity probe at 0 C") << 4 << 130 << -1 << 0.0 << 60 << 3500;
-        QTest::newRow("humidity-only model still measures temperature")
-            << 5 << 130 << -1 << 120.0 << 60 << 11000;
+        QTest::newRow("humidity-only model still measures temperature") << 5 << 130 << -1 << 120.0 << 60 << 11000;
         QTest::newRow("ambient at 35 C") << 6 << 130 << -1 << 35.0 << 60 << 8000;
         QTest::newRow("ambient at -50 C") << 6 << 130 << -1 << -50.0 << 60 << 0;
         QTest::newRow("beyond 16 bits is clamped") << 6 << 130 << -1 << 1000.0 << 60 << 32767;
@@ -276,9 +271,9 @@ private Q_SLOTS:
     {
         RegisterBank bank = seeded(0);
         bank.pinMemory(55, 16369);
-        QCOMPARE(bank.memory(55, Measurand{}), qint16(16369));
-        bank.seed(Seed{});
-        QCOMPARE(bank.memory(55, Measurand{}), qint16(299));
+        QCOMPARE(bank.memory(55, Measurand {}), qint16(16369));
+        bank.seed(Seed {});
+        QCOMPARE(bank.memory(55, Measurand {}), qint16(299));
     }
 
     void stateTextRoundTrip()
@@ -322,7 +317,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("orv.state"));
-        TransmitterEmulator saved(Seed{4, 131, 1, 2, 1});
+        TransmitterEmulator saved(Seed { 4, 131, 1, 2, 1 });
         saved.setParameter(14, 250);
         QVERIFY(saved.saveState(path));
         TransmitterEmulator loaded;
@@ -345,17 +340,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("dropped");
         const QByteArray p0("P\0\0\0\0", 5);
         const QByteArray r60("R\0\x3C\0\0", 5);
-        QTest::newRow("one frame") << QList<QByteArray>{p0} << QList<int>{0} << QList<QByteArray>{p0} << 0;
+        QTest::newRow("one frame") << QList<QByteArray> { p0 } << QList<int> { 0 } << QList<QByteArray> { p0 } << 0;
         QTest::newRow("two frames in one read")
-            << QList<QByteArray>{p0 + r60} << QList<int>{0} << QList<QByteArray>{p0, r60} << 0;
+            << QList<QByteArray> { p0 + r60 } << QList<int> { 0 } << QList<QByteArray> { p0, r60 } << 0;
         QTest::newRow("frame split across reads")
-            << QList<QByteArray>{p0.left(2), p0.mid(2)} << QList<int>{0, 20} << QList<QByteArray>{p0} << 0;
-        QTest::newRow("stray bytes first") << QList<QByteArray>{QByteArray("\0\xAA", 2) + r60}
-                                           << QList<int>{0} << QList<QByteArray>{r60} << 2;
+            << QList<QByteArray> { p0.left(2), p0.mid(2) } << QList<int> { 0, 20 } << QList<QByteArray> { p0 } << 0;
+        QTest::newRow("stray bytes first") << QList<QByteArray> { QByteArray("\0\xAA", 2) + r60 } << QList<int> { 0 }
+                                           << QList<QByteArray> { r60 } << 2;
         QTest::newRow("torn frame given up")
-            << QList<QByteArray>{p0.left(3), r60} << QList<int>{0, 150} << QList<QByteArray>{r60} << 3;
+            << QList<QByteArray> { p0.left(3), r60 } << QList<int> { 0, 150 } << QList<QByteArray> { r60 } << 3;
         QTest::newRow("partial frame waits")
-            << QList<QByteArray>{p0.left(4)} << QList<int>{0} << QList<QByteArray>{} << 0;
+            << QList<QByteArray> { p0.left(4) } << QList<int> { 0 } << QList<QByteArray> {} << 0;
     }
     void frameCutting()
     {

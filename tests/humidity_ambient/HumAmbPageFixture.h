@@ -42,7 +42,10 @@ private:
 // The main window's services as the two pages see them, with the menus reduced to flags.
 class FakeForm final : public FormServices {
 public:
-    explicit FakeForm(const QString& portName) : serial(portName, 9600, 0) {}
+    explicit FakeForm(const QString& portName)
+        : serial(portName, 9600, 0)
+    {
+    }
 
     RegisterAccess& registers() override { return regs; }
     SerialLink& link() override { return serial; }
@@ -58,10 +61,10 @@ public:
     int ReadZero() override { return Status::NotSent; }
     int ReadHumidityLive() override { return Status::NotSent; }
     int ReadAmbientLive() override { return Status::NotSent; }
-    void refreshAmbientZeroCorrection() override {}
+    void refreshAmbientZeroCorrection() override { }
     void setStatusLines(const QString& text) override;
-    void clearInfoMemos() override {}
-    void appendEmptyLineToInfoMemos() override {}
+    void clearInfoMemos() override { }
+    void appendEmptyLineToInfoMemos() override { }
     void ShowWarning(const QString& text) override;
     void StartStatusTimer(int seconds) override { statusTimerSeconds = seconds; }
     bool celsiusChecked() const override { return !fahrenheit; }
@@ -72,7 +75,7 @@ public:
     void setRelativeHumidityChecked(bool relative) override;
     bool sendEnabled() const override { return sendButtonEnabled; }
     void repaintNow() override { ++repaints; }
-    void setBusyCursor(bool) override {}
+    void setBusyCursor(bool) override { }
     void SetAmbientLimits() override;
     void SetHumTempLimits() override;
     void SetHumidityLimits() override;

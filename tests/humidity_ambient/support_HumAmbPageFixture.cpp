@@ -51,7 +51,7 @@ int ScriptedRegisters::WriteParameter(qint16 address, qint16 value)
     const int status = scripted(writeFailures, address);
     if (status != Status::Ok)
         return status;
-    writes << qMakePair(int{address}, int{value});
+    writes << qMakePair(int { address }, int { value });
     parameters[address] = value;
     return Status::Ok;
 }
@@ -161,8 +161,7 @@ PseudoTerminal::~PseudoTerminal()
 
 namespace {
 
-template <typename W>
-W* named(QWidget* parent, const char* name)
+template <typename W> W* named(QWidget* parent, const char* name)
 {
     auto* widget = new W(parent);
     widget->setObjectName(QLatin1String(name));
@@ -187,13 +186,12 @@ std::pair<QRadioButton*, QRadioButton*> radioPair(QWidget* parent, const char* m
     auto* minButton = named<QRadioButton>(box, minName);
     auto* maxButton = named<QRadioButton>(box, maxName);
     minButton->setChecked(true);
-    return {minButton, maxButton};
+    return { minButton, maxButton };
 }
 
-template <std::size_t N>
-std::array<QLabel*, N> labels(QWidget* parent, const char* const (&names)[N])
+template <std::size_t N> std::array<QLabel*, N> labels(QWidget* parent, const char* const (&names)[N])
 {
-    std::array<QLabel*, N> out{};
+    std::array<QLabel*, N> out {};
     for (std::size_t i = 0; i < N; ++i)
         out[i] = named<QLabel>(parent, names[i]);
     return out;
@@ -212,15 +210,14 @@ PagesFixture::PagesFixture(Model model, bool portOpens)
     std::tie(hw.MinRHRadioButton, hw.MaxRHRadioButton) = radioPair(w, "MinRHRadioButton", "MaxRHRadioButton");
     hw.ValorMinZeroRHLb = named<QLabel>(w, "ValorMinZeroRHLb");
     hw.ValorMaxZeroRHLb = named<QLabel>(w, "ValorMaxZeroRHLb");
-    hw.rhLabels = labels(w, {"RH1Lb", "RH2Lb", "RH3Lb", "RH4Lb", "RH5Lb", "RH6Lb", "RH7Lb"});
+    hw.rhLabels = labels(w, { "RH1Lb", "RH2Lb", "RH3Lb", "RH4Lb", "RH5Lb", "RH6Lb", "RH7Lb" });
     hw.EdtLimInfTemp = limitEdit(w, "EdtLimInfTemp", "-40");
     hw.EdtLimSupTemp = limitEdit(w, "EdtLimSupTemp", "120");
     hw.EdtCorrZeroTemp = limitEdit(w, "EdtCorrZeroTemp", "0");
-    std::tie(hw.MinTempRadioButton, hw.MaxTempRadioButton)
-        = radioPair(w, "MinTempRadioButton", "MaxTempRadioButton");
+    std::tie(hw.MinTempRadioButton, hw.MaxTempRadioButton) = radioPair(w, "MinTempRadioButton", "MaxTempRadioButton");
     hw.ValorMinZeroTempLb = named<QLabel>(w, "ValorMinZeroTempLb");
     hw.ValorMaxZeroTempLb = named<QLabel>(w, "ValorMaxZeroTempLb");
-    hw.tempLabels = labels(w, {"Temp1Lb", "Temp2Lb", "Temp3Lb", "Temp4Lb", "Temp5Lb", "Temp6Lb", "Temp7Lb"});
+    hw.tempLabels = labels(w, { "Temp1Lb", "Temp2Lb", "Temp3Lb", "Temp4Lb", "Temp5Lb", "Temp6Lb", "Temp7Lb" });
     hw.Config_OrvHu = named<QPlainTextEdit>(w, "Config_OrvHu");
     hw.EdtStatRHT = named<QLineEdit>(w, "EdtStatRHT");
     hw.ShowPVsMemo = named<QPlainTextEdit>(w, "ShowPVsMemo");
@@ -233,7 +230,7 @@ PagesFixture::PagesFixture(Model model, bool portOpens)
         = radioPair(w, "MinFailOptionRadioButton", "MaxFailOptionRadioButton");
     aw.TempUserOffsetInfValLb = named<QLabel>(w, "TempUserOffsetInfValLb");
     aw.TempUserOffsetSupValLb = named<QLabel>(w, "TempUserOffsetSupValLb");
-    aw.unitLabels = labels(w, {"Label7", "Label8", "Label9", "Label10", "Label17", "Label20", "Label28"});
+    aw.unitLabels = labels(w, { "Label7", "Label8", "Label9", "Label10", "Label17", "Label20", "Label28" });
     aw.Config_TxT = named<QPlainTextEdit>(w, "Config_TxT");
     aw.EdtStatT = named<QLineEdit>(w, "EdtStatT");
     aw.ShowTempPVMemo = named<QPlainTextEdit>(w, "ShowTempPVMemo");
@@ -243,7 +240,7 @@ PagesFixture::PagesFixture(Model model, bool portOpens)
     ambient = std::make_unique<AmbientPage>(form, state, aw);
     form.humidity = humidity.get();
     form.ambient = ambient.get();
-    form.statusLines = {hw.EdtStatRHT, aw.EdtStatT};
+    form.statusLines = { hw.EdtStatRHT, aw.EdtStatT };
     form.ident.TransmitterModel = model;
 
     // As after start-up and a read of `model` with full ranges: the labels of the unit and the
@@ -281,8 +278,8 @@ void PagesFixture::identify()
 
 void PagesFixture::seedTransmitter()
 {
-    form.regs.parameters = {{1, 0}, {6, 0}, {7, 10000}, {8, 0}, {9, 10000}, {14, 0}, {15, 0}};
-    form.regs.memory = {{58, 6000}, {60, 3500}};
+    form.regs.parameters = { { 1, 0 }, { 6, 0 }, { 7, 10000 }, { 8, 0 }, { 9, 10000 }, { 14, 0 }, { 15, 0 } };
+    form.regs.memory = { { 58, 6000 }, { 60, 3500 } };
 }
 
 bool PagesFixture::showActive()

@@ -46,18 +46,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("minSpan");
         QTest::addColumn<QString>("unit");
         const QString a = QStringLiteral("a");
-        QTest::newRow("humidity temperature °C") << humTempTexts(false, a) << "-40 a 120°C" << "5°C" << "°C";
-        QTest::newRow("humidity temperature °F") << humTempTexts(true, a) << "-40 a 248°F" << "9°F" << "°F";
-        QTest::newRow("relative humidity") << humidityTexts(HumidityKind::Relative, true, a) << "0 a 100%RH" << "5%RH"
+        QTest::newRow("humidity temperature °C") << humTempTexts(false, a) << "-40 a 120°C"
+                                                 << "5°C"
+                                                 << "°C";
+        QTest::newRow("humidity temperature °F") << humTempTexts(true, a) << "-40 a 248°F"
+                                                 << "9°F"
+                                                 << "°F";
+        QTest::newRow("relative humidity") << humidityTexts(HumidityKind::Relative, true, a) << "0 a 100%RH"
+                                           << "5%RH"
                                            << "%RH";
-        QTest::newRow("dew point °C") << humidityTexts(HumidityKind::DewPoint, false, a) << "-60 a 105°C" << "5°C"
+        QTest::newRow("dew point °C") << humidityTexts(HumidityKind::DewPoint, false, a) << "-60 a 105°C"
+                                      << "5°C"
                                       << "°C";
-        QTest::newRow("dew point °F") << humidityTexts(HumidityKind::DewPoint, true, a) << "-76 a 221°F" << "9°F"
+        QTest::newRow("dew point °F") << humidityTexts(HumidityKind::DewPoint, true, a) << "-76 a 221°F"
+                                      << "9°F"
                                       << "°F";
-        QTest::newRow("ambient °C has blanks") << ambientTexts(false, a) << "-50 a 120 °C" << "5 °C" << "°C";
-        QTest::newRow("ambient °F has blanks") << ambientTexts(true, a) << "-58 a 248 °F" << "9 °F" << "°F";
+        QTest::newRow("ambient °C has blanks") << ambientTexts(false, a) << "-50 a 120 °C"
+                                               << "5 °C"
+                                               << "°C";
+        QTest::newRow("ambient °F has blanks") << ambientTexts(true, a) << "-58 a 248 °F"
+                                               << "9 °F"
+                                               << "°F";
         QTest::newRow("translated range word") << humTempTexts(false, QStringLiteral("to")) << "-40 to 120°C"
-                                               << "5°C" << "°C";
+                                               << "5°C"
+                                               << "°C";
     }
     void labelTexts()
     {
@@ -73,9 +85,10 @@ private Q_SLOTS:
     void kindViewResetsToFullRange()
     {
         const HumidityKindView dew = humidityKindView(HumidityKind::DewPoint, true, QStringLiteral("a"));
-        QCOMPARE(dew.range, (LimitPair{-76, 221, 297}));
+        QCOMPARE(dew.range, (LimitPair { -76, 221, 297 }));
         QCOMPARE(dew.texts.minSpan, QStringLiteral("9°F"));
-        QCOMPARE(humidityKindView(HumidityKind::Relative, false, QStringLiteral("a")).range, (LimitPair{0, 100, 100}));
+        QCOMPARE(
+            humidityKindView(HumidityKind::Relative, false, QStringLiteral("a")).range, (LimitPair { 0, 100, 100 }));
     }
 
     void unitRoundTrip_data()
@@ -101,11 +114,11 @@ private Q_SLOTS:
     void spanConvertedOnItsOwn()
     {
         // -40..120 °C, span 160: the span becomes 288 °F and back 160 °C.
-        const LimitPair f = convertLimits({-40, 120, 160}, true);
-        QCOMPARE(f, (LimitPair{-40, 248, 288}));
-        QCOMPARE(convertLimits(f, false), (LimitPair{-40, 120, 160}));
+        const LimitPair f = convertLimits({ -40, 120, 160 }, true);
+        QCOMPARE(f, (LimitPair { -40, 248, 288 }));
+        QCOMPARE(convertLimits(f, false), (LimitPair { -40, 120, 160 }));
         // 1..6 °C: limits 33..42 °F but the span 5 becomes 9, not 42 - 33.
-        QCOMPARE(convertLimits({1, 6, 5}, true), (LimitPair{33, 42, 9}));
+        QCOMPARE(convertLimits({ 1, 6, 5 }, true), (LimitPair { 33, 42, 9 }));
         QCOMPARE(spanToCelsius(9), 5);
         QCOMPARE(toFahrenheitWhole(2000000000), 2147483647);  // saturates instead of overflowing
     }

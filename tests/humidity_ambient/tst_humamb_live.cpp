@@ -35,8 +35,8 @@ private Q_SLOTS:
         QTest::newRow("scale top") << 11000 << 11000 << rh << false << 120.0f << true << 100.0f;
         QTest::newRow("dew point °C") << 3500 << 6000 << dew << false << 0.0f << true << -9.202f;
         QTest::newRow("dew point °F") << 3500 << 6000 << dew << true << 32.0f << true << 15.436f;
-        QTest::newRow("dew point at 100 %RH is the temperature") << 3500 << 11000 << dew << false << 0.0f << true
-                                                                 << 0.0f;
+        QTest::newRow("dew point at 100 %RH is the temperature")
+            << 3500 << 11000 << dew << false << 0.0f << true << 0.0f;
         QTest::newRow("no dew point at 0 %RH") << 3500 << 1000 << dew << false << 0.0f << false << 0.0f;
         QTest::newRow("no dew point below 0 %RH, °F") << 3500 << 500 << dew << true << 32.0f << false << 0.0f;
     }
@@ -59,8 +59,9 @@ private Q_SLOTS:
     void dewPointNeverInfinite()
     {
         // -11695 counts put the temperature on the pole of the Magnus form (-243.12 °C).
-        for (const int rawT : {-11695, -32768, 32767}) {
-            const HumidityReading r = convertHumidityReading(static_cast<qint16>(rawT), 6000, HumidityKind::DewPoint, true);
+        for (const int rawT : { -11695, -32768, 32767 }) {
+            const HumidityReading r
+                = convertHumidityReading(static_cast<qint16>(rawT), 6000, HumidityKind::DewPoint, true);
             QVERIFY(std::isfinite(r.humidity));
             QVERIFY(std::isfinite(r.temperature));
         }
@@ -75,20 +76,20 @@ private Q_SLOTS:
         const HumidityReading raw = convertHumidityReading(3500, 6000, HumidityKind::Relative, false);
         const HumidityReading shown = correctedReading(raw, QStringLiteral("5,00"), QStringLiteral("-0,50"));
         QCOMPARE(humidityLiveLine(humidityPrefix, shown, QStringLiteral("%RH")),
-                 QStringLiteral("Última Leitura de Umidade = 55,00%RH"));
+            QStringLiteral("Última Leitura de Umidade = 55,00%RH"));
         QCOMPARE(temperatureLiveLine(temperaturePrefix, shown.temperature, QStringLiteral("°C")),
-                 QStringLiteral("Última Leitura de Temperatura = -0,50°C"));
+            QStringLiteral("Última Leitura de Temperatura = -0,50°C"));
         // A zero text that is no number adds nothing.
         QCOMPARE(withZeroCorrection(50.0f, QStringLiteral("-")), 50.0f);
         QCOMPARE(temperatureLiveLine(temperaturePrefix, 123.456f, QStringLiteral("°F")),
-                 QStringLiteral("Última Leitura de Temperatura = 123,50°F"));
+            QStringLiteral("Última Leitura de Temperatura = 123,50°F"));
 
         const HumidityReading none = convertHumidityReading(3500, 1000, HumidityKind::DewPoint, false);
         const HumidityReading noneShown = correctedReading(none, QStringLiteral("1,00"), QString());
         QVERIFY(!noneShown.humidityDefined);
         QCOMPARE(humidityValueText(noneShown), QStringLiteral("---"));
         QCOMPARE(humidityLiveLine(humidityPrefix, noneShown, QStringLiteral("°C")),
-                 QStringLiteral("Última Leitura de Umidade = ---"));
+            QStringLiteral("Última Leitura de Umidade = ---"));
     }
 
     void ambientLive_data()
@@ -120,9 +121,9 @@ private Q_SLOTS:
     {
         const QString prefix = MessageTable()[Msg::LiveTemperaturePrefix];
         QCOMPARE(ambientLiveLine(prefix, ambientLiveValue(8000, false), QStringLiteral("°C")),
-                 QStringLiteral("Última Leitura de Temperatura =  35,00 °C"));
+            QStringLiteral("Última Leitura de Temperatura =  35,00 °C"));
         QCOMPARE(ambientLiveLine(prefix, ambientLiveValue(8000, true), QStringLiteral("°F")),
-                 QStringLiteral("Última Leitura de Temperatura =  95,00 °F"));
+            QStringLiteral("Última Leitura de Temperatura =  95,00 °F"));
     }
 };
 

@@ -18,8 +18,8 @@ using Writes = QList<QPair<int, int>>;
 
 void seedAmbient(PagesFixture& f)
 {
-    f.form.regs.parameters = {{1, 0x1000}, {8, 0}, {9, 10000}, {15, 0}};
-    f.form.regs.memory = {{60, 8000}};
+    f.form.regs.parameters = { { 1, 0x1000 }, { 8, 0 }, { 9, 10000 }, { 15, 0 } };
+    f.form.regs.memory = { { 60, 8000 } };
 }
 }  // namespace
 
@@ -66,7 +66,7 @@ private Q_SLOTS:
     {
         PagesFixture f(Model::OrvAmbient);
         f.aw.EdtTempLowLimit->setText("10");
-        f.form.regs.parameters = {{8, 0}, {9, 0}};
+        f.form.regs.parameters = { { 8, 0 }, { 9, 0 } };
         QCOMPARE(f.ambient->ReadAmbientRange(), int(Status::Ok));
         QCOMPARE(f.aw.EdtTempLowLimit->text(), QStringLiteral("10"));
     }
@@ -77,9 +77,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("low");
         QTest::addColumn<QString>("high");
         QTest::addColumn<Writes>("writes");
-        QTest::newRow("whole range °C") << false << "-50" << "120" << Writes{{8, 0}, {9, 10000}, {1, 0}, {15, 0}};
-        QTest::newRow("whole range °F") << true << "-58" << "248" << Writes{{8, 0}, {9, 10000}, {1, 0}, {15, 0}};
-        QTest::newRow("20 to 30 °C") << false << "20" << "30" << Writes{{8, -6588}, {9, 588}, {1, 0}, {15, 0}};
+        QTest::newRow("whole range °C") << false << "-50"
+                                        << "120" << Writes { { 8, 0 }, { 9, 10000 }, { 1, 0 }, { 15, 0 } };
+        QTest::newRow("whole range °F") << true << "-58"
+                                        << "248" << Writes { { 8, 0 }, { 9, 10000 }, { 1, 0 }, { 15, 0 } };
+        QTest::newRow("20 to 30 °C") << false << "20"
+                                     << "30" << Writes { { 8, -6588 }, { 9, 588 }, { 1, 0 }, { 15, 0 } };
     }
     void rangeWrites()
     {
@@ -107,9 +110,9 @@ private Q_SLOTS:
         PagesFixture f(Model::OrvAmbient);
         if (!f.form.serial.Open())
             QSKIP("no pseudo-terminal to stand in for the serial port");
-        f.form.identifyAs = {Model::OrvHu};
+        f.form.identifyAs = { Model::OrvHu };
         f.ambient->SendAmbientConfig();
-        QCOMPARE(f.form.warnings, QStringList{f.text(Msg::WriteError)});
+        QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
         QCOMPARE(f.form.regs.writes, Writes());
         QVERIFY(f.aw.EnviaBarT->isHidden());
     }
@@ -119,9 +122,9 @@ private Q_SLOTS:
         PagesFixture f(Model::OrvAmbient);
         if (!f.form.serial.Open())
             QSKIP("no pseudo-terminal to stand in for the serial port");
-        f.form.regs.writeFailures[8] = {Status::Refused, Status::NoAnswer, Status::Refused};
+        f.form.regs.writeFailures[8] = { Status::Refused, Status::NoAnswer, Status::Refused };
         f.ambient->SendAmbientConfig();
-        QCOMPARE(f.form.warnings, QStringList{f.text(Msg::WriteError)});
+        QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
         QVERIFY(!f.form.regs.touched().contains(9));
     }
 
@@ -139,7 +142,7 @@ private Q_SLOTS:
     void leavingALimitReexpressesTheStoredCorrection()
     {
         PagesFixture f(Model::OrvAmbient);
-        f.form.regs.parameters = {{15, 160}};
+        f.form.regs.parameters = { { 15, 160 } };
         QCOMPARE(f.ambient->ReadAmbientZero(), int(Status::Ok));
         QCOMPARE(f.aw.EdtTempZeroCorrection->text(), QStringLiteral("1,70"));
         f.aw.EdtTempLowLimit->setText("0");

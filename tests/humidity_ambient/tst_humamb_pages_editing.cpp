@@ -27,14 +27,38 @@ private Q_SLOTS:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("after");
-        QTest::newRow("third decimal refused") << "EdtCorrZeroRH" << "" << "25,345" << "25,34";
-        QTest::newRow("point becomes the separator") << "EdtCorrZeroTemp" << "" << "3.5" << "3,5";
-        QTest::newRow("second separator refused") << "EdtTempZeroCorrection" << "" << "1,2,3" << "1,23";
-        QTest::newRow("backspace frees a decimal") << "EdtCorrZeroRH" << "" << "1,23\b4" << "1,24";
-        QTest::newRow("minus restarts a correction") << "EdtCorrZeroRH" << "12,5" << "-7" << "-7";
-        QTest::newRow("minus restarts a limit") << "EdtLimSupRH" << "100" << "-" << "-";
-        QTest::newRow("limits are whole numbers") << "EdtLimInfTemp" << "1" << "2,a.5" << "125";
-        QTest::newRow("ambient limit at most 8 characters") << "EdtTempHighLimit" << "" << "-123456789" << "-1234567";
+        QTest::newRow("third decimal refused") << "EdtCorrZeroRH"
+                                               << ""
+                                               << "25,345"
+                                               << "25,34";
+        QTest::newRow("point becomes the separator") << "EdtCorrZeroTemp"
+                                                     << ""
+                                                     << "3.5"
+                                                     << "3,5";
+        QTest::newRow("second separator refused") << "EdtTempZeroCorrection"
+                                                  << ""
+                                                  << "1,2,3"
+                                                  << "1,23";
+        QTest::newRow("backspace frees a decimal") << "EdtCorrZeroRH"
+                                                   << ""
+                                                   << "1,23\b4"
+                                                   << "1,24";
+        QTest::newRow("minus restarts a correction") << "EdtCorrZeroRH"
+                                                     << "12,5"
+                                                     << "-7"
+                                                     << "-7";
+        QTest::newRow("minus restarts a limit") << "EdtLimSupRH"
+                                                << "100"
+                                                << "-"
+                                                << "-";
+        QTest::newRow("limits are whole numbers") << "EdtLimInfTemp"
+                                                  << "1"
+                                                  << "2,a.5"
+                                                  << "125";
+        QTest::newRow("ambient limit at most 8 characters") << "EdtTempHighLimit"
+                                                            << ""
+                                                            << "-123456789"
+                                                            << "-1234567";
     }
     void keySequences()
     {
@@ -74,7 +98,7 @@ private Q_SLOTS:
         QFETCH(bool, cleared);
         PagesFixture f(Model::OrvHu);
         f.hw.EdtCorrZeroRH->setText("5,00");
-        f.state.humidityZeroKeys = {true, 2};
+        f.state.humidityZeroKeys = { true, 2 };
         QFocusEvent in(QEvent::FocusIn, Qt::FocusReason(reason));
         QCoreApplication::sendEvent(f.hw.EdtCorrZeroRH, &in);
         QCOMPARE(f.hw.EdtCorrZeroRH->text().isEmpty(), cleared);
@@ -91,12 +115,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("stateLower");
         QTest::addColumn<int>("stateSpan");
         const int tab = Qt::TabFocusReason;
-        QTest::newRow("reversed 80 to 20") << "80" << "20" << tab << "-6,0" << "6,0" << 80 << 60;
-        QTest::newRow("span 5 has two decimals") << "0" << "5" << tab << "-0,50" << "0,50" << 0 << 5;
-        QTest::newRow("span 4 blanks the labels") << "10" << "14" << tab << "" << "" << 10 << 4;
-        QTest::newRow("lone minus blanks the labels") << "-" << "100" << tab << "" << "" << 0 << 100;
-        QTest::newRow("window deactivated is no exit")
-            << "10" << "14" << int(Qt::ActiveWindowFocusReason) << "-10,0" << "10,0" << 0 << 100;
+        QTest::newRow("reversed 80 to 20") << "80"
+                                           << "20" << tab << "-6,0"
+                                           << "6,0" << 80 << 60;
+        QTest::newRow("span 5 has two decimals") << "0"
+                                                 << "5" << tab << "-0,50"
+                                                 << "0,50" << 0 << 5;
+        QTest::newRow("span 4 blanks the labels") << "10"
+                                                  << "14" << tab << ""
+                                                  << "" << 10 << 4;
+        QTest::newRow("lone minus blanks the labels") << "-"
+                                                      << "100" << tab << ""
+                                                      << "" << 0 << 100;
+        QTest::newRow("window deactivated is no exit") << "10"
+                                                       << "14" << int(Qt::ActiveWindowFocusReason) << "-10,0"
+                                                       << "10,0" << 0 << 100;
     }
     void leavingALimitEdit()
     {

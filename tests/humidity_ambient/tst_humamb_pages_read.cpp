@@ -65,14 +65,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fahrenheit");
         QTest::addColumn<bool>("dewPoint");
         QTest::addColumn<QString>("memo");
-        QTest::newRow("relative humidity °C") << false << false
-                                              << HumidityPrefix + "50,00%RH\n" + TemperaturePrefix + "0,00°C";
-        QTest::newRow("relative humidity °F") << true << false
-                                              << HumidityPrefix + "50,00%RH\n" + TemperaturePrefix + "32,00°F";
-        QTest::newRow("dew point °C") << false << true
-                                      << HumidityPrefix + "-9,20°C\n" + TemperaturePrefix + "0,00°C";
-        QTest::newRow("dew point °F") << true << true
-                                      << HumidityPrefix + "15,44°F\n" + TemperaturePrefix + "32,00°F";
+        QTest::newRow("relative humidity °C")
+            << false << false << HumidityPrefix + "50,00%RH\n" + TemperaturePrefix + "0,00°C";
+        QTest::newRow("relative humidity °F")
+            << true << false << HumidityPrefix + "50,00%RH\n" + TemperaturePrefix + "32,00°F";
+        QTest::newRow("dew point °C") << false << true << HumidityPrefix + "-9,20°C\n" + TemperaturePrefix + "0,00°C";
+        QTest::newRow("dew point °F") << true << true << HumidityPrefix + "15,44°F\n" + TemperaturePrefix + "32,00°F";
     }
     void liveTexts()
     {
@@ -158,7 +156,7 @@ private Q_SLOTS:
     {
         PagesFixture f(Model::OrvHu);
         f.seedTransmitter();
-        f.form.regs.parameters = {{6, 6}, {7, 10060}, {8, 6}, {9, 10060}};
+        f.form.regs.parameters = { { 6, 6 }, { 7, 10060 }, { 8, 6 }, { 9, 10060 } };
         QCOMPARE(f.humidity->ReadHumidityRanges(), int(Status::Ok));
         QCOMPARE(f.hw.EdtLimSupRH->text(), QStringLiteral("101"));  // 100.6 %RH, not clamped
         QCOMPARE(f.hw.EdtLimSupTemp->text(), QStringLiteral("120"));  // 120.96 °C held at the maximum
@@ -166,7 +164,7 @@ private Q_SLOTS:
         // A zero gain describes no range: the edits keep their texts.
         f.hw.EdtLimInfRH->setText("15");
         f.hw.EdtLimInfTemp->setText("-5");
-        f.form.regs.parameters = {{6, 0}, {7, 0}, {8, 0}, {9, 0}};
+        f.form.regs.parameters = { { 6, 0 }, { 7, 0 }, { 8, 0 }, { 9, 0 } };
         QCOMPARE(f.humidity->ReadHumidityRanges(), int(Status::Ok));
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("15"));
         QCOMPARE(f.hw.EdtLimInfTemp->text(), QStringLiteral("-5"));
@@ -176,9 +174,9 @@ private Q_SLOTS:
     {
         PagesFixture f(Model::OrvHu);
         f.seedTransmitter();
-        f.form.regs.readFailures[14] = {Status::NoAnswer, Status::Refused, Status::NoAnswer};
+        f.form.regs.readFailures[14] = { Status::NoAnswer, Status::Refused, Status::NoAnswer };
         readHumidity(f);
-        QCOMPARE(f.form.warnings, QStringList{f.text(Msg::CommunicationError)});
+        QCOMPARE(f.form.warnings, QStringList { f.text(Msg::CommunicationError) });
         QCOMPARE(f.form.regs.log.count("P14"), 3);
         QVERIFY(!f.form.regs.log.contains("M58"));
         QCOMPARE(f.hw.EdtStatRHT->text(), QString());

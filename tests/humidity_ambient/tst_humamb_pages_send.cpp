@@ -39,7 +39,7 @@ private Q_SLOTS:
         f.hw.MaxTempRadioButton->setChecked(true);
         f.humidity->SendHumidityConfig();
         QCOMPARE(f.form.warnings, QStringList());
-        QCOMPARE(f.form.regs.writes, (Writes{{6, 0}, {7, 10000}, {1, 0x1100}, {14, 0}}));
+        QCOMPARE(f.form.regs.writes, (Writes { { 6, 0 }, { 7, 10000 }, { 1, 0x1100 }, { 14, 0 } }));
         QVERIFY(!f.form.regs.touched().contains(8) && !f.form.regs.touched().contains(15));
         QCOMPARE(f.hw.EdtStatRHT->text(), f.text(Msg::SendOk));
         QCOMPARE(f.form.statusTimerSeconds, 2);
@@ -55,7 +55,7 @@ private Q_SLOTS:
         f.leave(f.hw.EdtLimSupRH);
         f.humidity->SendHumidityConfig();
         QCOMPARE(f.form.warnings, QStringList());
-        QCOMPARE(f.form.regs.writes.mid(0, 2), (Writes{{6, -9600}, {7, -6000}}));
+        QCOMPARE(f.form.regs.writes.mid(0, 2), (Writes { { 6, -9600 }, { 7, -6000 } }));
     }
 
     void sendCheckTakesSpanFiveInAnyUnit()
@@ -69,16 +69,16 @@ private Q_SLOTS:
         QCOMPARE(f.hw.ValorMaxZeroRHLb->text(), QString());  // below the 9 °F of a leave
         f.humidity->SendHumidityConfig();
         QCOMPARE(f.form.warnings, QStringList());
-        QCOMPARE(f.form.regs.writtenRegisters().mid(0, 2), (QList<int>{6, 7}));
+        QCOMPARE(f.form.regs.writtenRegisters().mid(0, 2), (QList<int> { 6, 7 }));
         QCOMPARE(f.form.regs.parameters[1] & 0xE000, 0x2000);
     }
 
     void failedZeroWriteReportsOnce()
     {
         PagesFixture f(Model::OrvHu);
-        f.form.regs.writeFailures[14] = {Status::NoAnswer, Status::Refused, Status::NoAnswer};
+        f.form.regs.writeFailures[14] = { Status::NoAnswer, Status::Refused, Status::NoAnswer };
         f.humidity->SendHumidityConfig();
-        QCOMPARE(f.form.warnings, QStringList{f.text(Msg::WriteError)});
+        QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
         QVERIFY(!f.form.regs.touched().contains(15));
         QCOMPARE(f.hw.EdtStatRHT->text(), QString());
     }
@@ -92,7 +92,7 @@ private Q_SLOTS:
         f.humidity->SendHumidityConfig();
         QCOMPARE(f.form.warnings, QStringList());
         QCOMPARE(f.hw.EdtCorrZeroRH->text(), QStringLiteral("0"));
-        QCOMPARE(f.form.regs.writes.mid(5), (Writes{{14, 0}, {15, 0}}));
+        QCOMPARE(f.form.regs.writes.mid(5), (Writes { { 14, 0 }, { 15, 0 } }));
     }
 
     void refusedInputs_data()
@@ -101,16 +101,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("lone minus as limit") << "EdtLimSupRH" << "-" << int(Msg::LimitsIncorrect) << "EdtLimSupRH";
-        QTest::newRow("temperature above 120 °C")
-            << "EdtLimSupTemp" << "130" << int(Msg::LimitsIncorrect) << "EdtLimSupTemp";
-        QTest::newRow("humidity span below 5") << "EdtLimInfRH" << "97" << int(Msg::LimitsIncorrect) << "EdtLimInfRH";
-        QTest::newRow("lone minus as correction")
-            << "EdtCorrZeroRH" << "-" << int(Msg::ZeroOutOfBounds) << "EdtCorrZeroRH";
-        QTest::newRow("correction beyond 10 %") << "EdtCorrZeroRH" << "10,5" << int(Msg::ZeroOutOfBounds)
-                                                << "EdtCorrZeroRH";
-        QTest::newRow("temperature correction beyond 5 %")
-            << "EdtCorrZeroTemp" << "-8,01" << int(Msg::ZeroOutOfBounds) << "EdtCorrZeroTemp";
+        QTest::newRow("lone minus as limit") << "EdtLimSupRH"
+                                             << "-" << int(Msg::LimitsIncorrect) << "EdtLimSupRH";
+        QTest::newRow("temperature above 120 °C") << "EdtLimSupTemp"
+                                                  << "130" << int(Msg::LimitsIncorrect) << "EdtLimSupTemp";
+        QTest::newRow("humidity span below 5") << "EdtLimInfRH"
+                                               << "97" << int(Msg::LimitsIncorrect) << "EdtLimInfRH";
+        QTest::newRow("lone minus as correction") << "EdtCorrZeroRH"
+                                                  << "-" << int(Msg::ZeroOutOfBounds) << "EdtCorrZeroRH";
+        QTest::newRow("correction beyond 10 %") << "EdtCorrZeroRH"
+                                                << "10,5" << int(Msg::ZeroOutOfBounds) << "EdtCorrZeroRH";
+        QTest::newRow("temperature correction beyond 5 %") << "EdtCorrZeroTemp"
+                                                           << "-8,01" << int(Msg::ZeroOutOfBounds) << "EdtCorrZeroTemp";
     }
     void refusedInputs()
     {
@@ -124,7 +126,7 @@ private Q_SLOTS:
         target->setText(text);
         f.leave(target);
         f.humidity->SendHumidityConfig();
-        QCOMPARE(f.form.warnings, QStringList{f.text(message)});
+        QCOMPARE(f.form.warnings, QStringList { f.text(message) });
         QCOMPARE(QApplication::focusWidget(), f.window.findChild<QLineEdit*>(focus));
         QCOMPARE(f.form.regs.writes, Writes());
         QVERIFY(f.hw.EnviaBarRHT->isHidden());
@@ -150,11 +152,11 @@ private Q_SLOTS:
         f.form.serialFailures = situation == "serial" ? 3 : 0;
         f.form.sendButtonEnabled = situation != "disabled";
         if (situation == "model")
-            f.form.identifyAs = {Model::OrvHead};
+            f.form.identifyAs = { Model::OrvHead };
         if (situation == "word")
-            f.form.regs.readFailures[1] = {Status::NoAnswer, Status::NoAnswer, Status::NoAnswer};
+            f.form.regs.readFailures[1] = { Status::NoAnswer, Status::NoAnswer, Status::NoAnswer };
         f.humidity->SendHumidityConfig();
-        QCOMPARE(f.form.warnings, QStringList{f.text(message)});
+        QCOMPARE(f.form.warnings, QStringList { f.text(message) });
         QCOMPARE(f.form.regs.writes, Writes());
         QCOMPARE(f.form.serial.isOpen(), linkOpen);
         QVERIFY(f.hw.EnviaBarRHT->isHidden());
@@ -163,11 +165,11 @@ private Q_SLOTS:
     void onlyAnUnsentFrameStopsTheRangePair()
     {
         PagesFixture f(Model::OrvHu);
-        f.form.regs.writeFailures[6] = {Status::Refused};
+        f.form.regs.writeFailures[6] = { Status::Refused };
         QCOMPARE(f.humidity->WriteHumidityRanges(), int(Status::Ok));
-        QCOMPARE(f.form.regs.writtenRegisters(), (QList<int>{7, 8, 9}));
+        QCOMPARE(f.form.regs.writtenRegisters(), (QList<int> { 7, 8, 9 }));
         f.form.regs.writes.clear();
-        f.form.regs.writeFailures[6] = {Status::NotSent};
+        f.form.regs.writeFailures[6] = { Status::NotSent };
         QCOMPARE(f.humidity->WriteHumidityRanges(), int(Status::NotSent));
         QCOMPARE(f.form.regs.writes, Writes());
     }

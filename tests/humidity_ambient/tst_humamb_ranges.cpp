@@ -36,23 +36,42 @@ private Q_SLOTS:
         QTest::addColumn<QString>("minText");
         QTest::addColumn<QString>("maxText");
         QTest::addColumn<QString>("zeroText");
-        QTest::newRow("span 100 %RH") << HumidityZeroScale << 0 << 100 << 0 << 100 << "-10,0" << "10,0" << "0,00";
-        QTest::newRow("span 5 two decimals") << HumidityZeroScale << 0 << 5 << 0 << 5 << "-0,50" << "0,50" << "0,00";
-        QTest::newRow("limit exactly 1") << HumidityZeroScale << 0 << 10 << 0 << 10 << "-1,0" << "1,0" << "0,00";
-        QTest::newRow("reversed 80/20 not swapped") << HumidityZeroScale << 80 << 20 << 0 << 60 << "-6,0" << "6,0"
-                                                   << "0,00";
-        QTest::newRow("register 1000") << HumidityZeroScale << 0 << 100 << 1000 << 100 << "-10,0" << "10,0" << "10,00";
-        QTest::newRow("register 500") << HumidityZeroScale << 0 << 100 << 500 << 100 << "-10,0" << "10,0" << "5,00";
-        QTest::newRow("register 1001 shows 0") << HumidityZeroScale << 0 << 100 << 1001 << 100 << "-10,0" << "10,0"
-                                              << "0";
-        QTest::newRow("register -1001 shows 0") << HumidityZeroScale << 0 << 100 << -1001 << 100 << "-10,0" << "10,0"
+        QTest::newRow("span 100 %RH") << HumidityZeroScale << 0 << 100 << 0 << 100 << "-10,0"
+                                      << "10,0"
+                                      << "0,00";
+        QTest::newRow("span 5 two decimals") << HumidityZeroScale << 0 << 5 << 0 << 5 << "-0,50"
+                                             << "0,50"
+                                             << "0,00";
+        QTest::newRow("limit exactly 1") << HumidityZeroScale << 0 << 10 << 0 << 10 << "-1,0"
+                                         << "1,0"
+                                         << "0,00";
+        QTest::newRow("reversed 80/20 not swapped") << HumidityZeroScale << 80 << 20 << 0 << 60 << "-6,0"
+                                                    << "6,0"
+                                                    << "0,00";
+        QTest::newRow("register 1000") << HumidityZeroScale << 0 << 100 << 1000 << 100 << "-10,0"
+                                       << "10,0"
+                                       << "10,00";
+        QTest::newRow("register 500") << HumidityZeroScale << 0 << 100 << 500 << 100 << "-10,0"
+                                      << "10,0"
+                                      << "5,00";
+        QTest::newRow("register 1001 shows 0") << HumidityZeroScale << 0 << 100 << 1001 << 100 << "-10,0"
+                                               << "10,0"
                                                << "0";
+        QTest::newRow("register -1001 shows 0") << HumidityZeroScale << 0 << 100 << -1001 << 100 << "-10,0"
+                                                << "10,0"
+                                                << "0";
         QTest::newRow("stored correction on a new span") << HumidityZeroScale << 20 << 70 << 500 << 50 << "-5,0"
-                                                        << "5,0" << "2,50";
-        QTest::newRow("temperature -40..120") << HumTempZeroScale << -40 << 120 << -250 << 160 << "-8,0" << "8,0"
-                                             << "-4,00";
-        QTest::newRow("temperature span 19") << HumTempZeroScale << 0 << 19 << 0 << 19 << "-0,95" << "0,95" << "0,00";
-        QTest::newRow("ambient -50..120") << AmbientZeroScale << -50 << 120 << 800 << 170 << "-8,5" << "8,5" << "8,50";
+                                                         << "5,0"
+                                                         << "2,50";
+        QTest::newRow("temperature -40..120") << HumTempZeroScale << -40 << 120 << -250 << 160 << "-8,0"
+                                              << "8,0"
+                                              << "-4,00";
+        QTest::newRow("temperature span 19") << HumTempZeroScale << 0 << 19 << 0 << 19 << "-0,95"
+                                             << "0,95"
+                                             << "0,00";
+        QTest::newRow("ambient -50..120") << AmbientZeroScale << -50 << 120 << 800 << 170 << "-8,5"
+                                          << "8,5"
+                                          << "8,50";
     }
     void zeroLimitTexts()
     {
@@ -65,7 +84,7 @@ private Q_SLOTS:
         QFETCH(QString, maxText);
         QFETCH(QString, zeroText);
         const ZeroLimits z = zeroLimits(scale, lower, upper, static_cast<qint16>(zeroRegister));
-        QCOMPARE(z.range, (LimitPair{lower, upper, span}));
+        QCOMPARE(z.range, (LimitPair { lower, upper, span }));
         QCOMPARE(z.minText, minText);
         QCOMPARE(z.maxText, maxText);
         QCOMPARE(z.zeroText, zeroText);
@@ -75,7 +94,7 @@ private Q_SLOTS:
     {
         QVERIFY(!zeroLimitsFromEdits(HumidityZeroScale, QStringLiteral("-"), QStringLiteral("100"), 0));
         QCOMPARE(zeroLimitsFromEdits(HumidityZeroScale, QStringLiteral("80"), QStringLiteral("20"), 0)->maxText,
-                 QStringLiteral("6,0"));
+            QStringLiteral("6,0"));
     }
 
     void zeroWithin()
@@ -127,10 +146,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<ZeroScale>("scale");
         QTest::addColumn<QList<int>>("spans");
-        QTest::newRow("humidity") << HumidityZeroScale << QList<int>{5, 7, 10, 33, 50, 64, 100, 115, 180};
+        QTest::newRow("humidity") << HumidityZeroScale << QList<int> { 5, 7, 10, 33, 50, 64, 100, 115, 180 };
         QTest::newRow("humidity transmitter temperature")
-            << HumTempZeroScale << QList<int>{5, 9, 21, 50, 100, 155, 160, 279, 288};
-        QTest::newRow("ambient") << AmbientZeroScale << QList<int>{5, 9, 21, 50, 100, 170, 279, 306};
+            << HumTempZeroScale << QList<int> { 5, 9, 21, 50, 100, 155, 160, 279, 288 };
+        QTest::newRow("ambient") << AmbientZeroScale << QList<int> { 5, 9, 21, 50, 100, 170, 279, 306 };
     }
     void readThenSendSweep()
     {
@@ -147,12 +166,13 @@ private Q_SLOTS:
                 QVERIFY(correction);
                 const int written = encodeZero(scale, *correction, span).value_or(qint16(-32768));
                 if (text != expectedText || written != expectedCount) {
-                    QFAIL(qPrintable(QStringLiteral("span %1, register %2: shown %3 (expected %4), written %5 (expected %6)")
-                                         .arg(span)
-                                         .arg(z)
-                                         .arg(text, expectedText)
-                                         .arg(written)
-                                         .arg(expectedCount)));
+                    QFAIL(qPrintable(
+                        QStringLiteral("span %1, register %2: shown %3 (expected %4), written %5 (expected %6)")
+                            .arg(span)
+                            .arg(z)
+                            .arg(text, expectedText)
+                            .arg(written)
+                            .arg(expectedCount)));
                 }
             }
         }
@@ -179,19 +199,20 @@ private Q_SLOTS:
         QTest::addColumn<LimitPair>("state");
         QTest::addColumn<InputLimits>("sensor");
         QTest::addColumn<RangeFocus>("focus");
-        QTest::newRow("full range") << LimitPair{0, 100, 100} << Percent << RangeFocus::None;
-        QTest::newRow("swapped by leaving the edit") << LimitPair{20, 80, 60} << Percent << RangeFocus::None;
-        QTest::newRow("reversed after a zero-limit update") << LimitPair{80, 20, 60} << Percent << RangeFocus::None;
-        QTest::newRow("reversed after a unit switch") << LimitPair{80, 20, -60} << Percent << RangeFocus::None;
-        QTest::newRow("dew point °F span 6 uses constant 5") << LimitPair{-76, -70, 6} << DewPointF << RangeFocus::None;
-        QTest::newRow("upper 130 °C") << LimitPair{0, 130, 130} << HumTempC << RangeFocus::Upper;
-        QTest::newRow("lower below sensor") << LimitPair{-50, 100, 150} << HumTempC << RangeFocus::Lower;
-        QTest::newRow("span 4") << LimitPair{10, 14, 4} << Percent << RangeFocus::Lower;
-        QTest::newRow("span 4 at sensor minimum") << LimitPair{0, 4, 4} << Percent << RangeFocus::Upper;
-        QTest::newRow("reversed lower above sensor") << LimitPair{150, 20, 130} << Percent << RangeFocus::Lower;
-        QTest::newRow("reversed upper below sensor") << LimitPair{50, -10, -60} << Percent << RangeFocus::Upper;
-        QTest::newRow("reversed short at sensor maximum") << LimitPair{100, 97, -3} << Percent << RangeFocus::Upper;
-        QTest::newRow("reversed short") << LimitPair{90, 87, -3} << Percent << RangeFocus::Lower;
+        QTest::newRow("full range") << LimitPair { 0, 100, 100 } << Percent << RangeFocus::None;
+        QTest::newRow("swapped by leaving the edit") << LimitPair { 20, 80, 60 } << Percent << RangeFocus::None;
+        QTest::newRow("reversed after a zero-limit update") << LimitPair { 80, 20, 60 } << Percent << RangeFocus::None;
+        QTest::newRow("reversed after a unit switch") << LimitPair { 80, 20, -60 } << Percent << RangeFocus::None;
+        QTest::newRow("dew point °F span 6 uses constant 5")
+            << LimitPair { -76, -70, 6 } << DewPointF << RangeFocus::None;
+        QTest::newRow("upper 130 °C") << LimitPair { 0, 130, 130 } << HumTempC << RangeFocus::Upper;
+        QTest::newRow("lower below sensor") << LimitPair { -50, 100, 150 } << HumTempC << RangeFocus::Lower;
+        QTest::newRow("span 4") << LimitPair { 10, 14, 4 } << Percent << RangeFocus::Lower;
+        QTest::newRow("span 4 at sensor minimum") << LimitPair { 0, 4, 4 } << Percent << RangeFocus::Upper;
+        QTest::newRow("reversed lower above sensor") << LimitPair { 150, 20, 130 } << Percent << RangeFocus::Lower;
+        QTest::newRow("reversed upper below sensor") << LimitPair { 50, -10, -60 } << Percent << RangeFocus::Upper;
+        QTest::newRow("reversed short at sensor maximum") << LimitPair { 100, 97, -3 } << Percent << RangeFocus::Upper;
+        QTest::newRow("reversed short") << LimitPair { 90, 87, -3 } << Percent << RangeFocus::Lower;
     }
     void sendCheck()
     {
@@ -209,20 +230,26 @@ private Q_SLOTS:
         QTest::addColumn<InputLimits>("sensor");
         QTest::addColumn<LimitPair>("range");
         QTest::addColumn<LeaveEditAction>("action");
-        QTest::newRow("80/20 swapped and accepted") << LimitPair{0, 100, 100} << "80" << "20" << Percent
-                                                  << LimitPair{20, 80, 60} << LeaveEditAction::RefreshZero;
-        QTest::newRow("unchanged range") << LimitPair{20, 80, 60} << "20" << "80" << Percent << LimitPair{20, 80, 60}
-                                         << LeaveEditAction::Unchanged;
-        QTest::newRow("span 4 blanks the labels") << LimitPair{0, 100, 100} << "10" << "14" << Percent
-                                                  << LimitPair{10, 14, 4} << LeaveEditAction::BlankZeroLimits;
-        QTest::newRow("dew point °F needs span 9") << LimitPair{-76, 221, 297} << "-76" << "-70" << DewPointF
-                                                   << LimitPair{-76, -70, 6} << LeaveEditAction::BlankZeroLimits;
-        QTest::newRow("above sensor") << LimitPair{0, 100, 100} << "0" << "101" << Percent << LimitPair{0, 101, 101}
+        QTest::newRow("80/20 swapped and accepted")
+            << LimitPair { 0, 100, 100 } << "80"
+            << "20" << Percent << LimitPair { 20, 80, 60 } << LeaveEditAction::RefreshZero;
+        QTest::newRow("unchanged range") << LimitPair { 20, 80, 60 } << "20"
+                                         << "80" << Percent << LimitPair { 20, 80, 60 } << LeaveEditAction::Unchanged;
+        QTest::newRow("span 4 blanks the labels")
+            << LimitPair { 0, 100, 100 } << "10"
+            << "14" << Percent << LimitPair { 10, 14, 4 } << LeaveEditAction::BlankZeroLimits;
+        QTest::newRow("dew point °F needs span 9")
+            << LimitPair { -76, 221, 297 } << "-76"
+            << "-70" << DewPointF << LimitPair { -76, -70, 6 } << LeaveEditAction::BlankZeroLimits;
+        QTest::newRow("above sensor") << LimitPair { 0, 100, 100 } << "0"
+                                      << "101" << Percent << LimitPair { 0, 101, 101 }
                                       << LeaveEditAction::BlankZeroLimits;
-        QTest::newRow("decimals truncated") << LimitPair{0, 100, 100} << "12,7" << "90,9" << Percent
-                                            << LimitPair{12, 90, 78} << LeaveEditAction::RefreshZero;
-        QTest::newRow("lone minus keeps the state") << LimitPair{0, 100, 100} << "-" << "100" << Percent
-                                                    << LimitPair{0, 100, 100} << LeaveEditAction::BlankZeroLimits;
+        QTest::newRow("decimals truncated")
+            << LimitPair { 0, 100, 100 } << "12,7"
+            << "90,9" << Percent << LimitPair { 12, 90, 78 } << LeaveEditAction::RefreshZero;
+        QTest::newRow("lone minus keeps the state")
+            << LimitPair { 0, 100, 100 } << "-"
+            << "100" << Percent << LimitPair { 0, 100, 100 } << LeaveEditAction::BlankZeroLimits;
     }
     void leaveEdit()
     {
@@ -240,7 +267,7 @@ private Q_SLOTS:
     void parseHelpers()
     {
         QVERIFY(!parseLimitEdits(QStringLiteral("-"), QStringLiteral("5")));
-        QCOMPARE(*parseLimitEdits(QStringLiteral("80"), QStringLiteral("20")), (LimitPair{80, 20, -60}));
+        QCOMPARE(*parseLimitEdits(QStringLiteral("80"), QStringLiteral("20")), (LimitPair { 80, 20, -60 }));
         QCOMPARE(*parseLimitValue(QStringLiteral("-35")), -35.0f);
         QVERIFY(!parseLimitValue(QString()));
         QCOMPARE(*parseZeroCorrection(QString()), 0.0);

@@ -80,11 +80,16 @@ private Q_SLOTS:
         QTest::addColumn<double>("upper");
         QTest::addColumn<QString>("lowerText");
         QTest::addColumn<QString>("upperText");
-        QTest::newRow("full humidity") << false << Percent << 0 << 10000 << 0.0 << 100.0 << "0" << "100";
-        QTest::newRow("reversed keeps its order") << false << Percent << -12000 << -10000 << 100.0 << 0.0 << "100" << "0";
-        QTest::newRow("-35 to 120 °C") << false << HumTempC << -343 << 9688 << -35.0112 << 119.9968 << "-35" << "120";
-        QTest::newRow("ambient full") << true << AmbientC << 0 << 10000 << -50.0 << 120.0 << "-50" << "120";
-        QTest::newRow("ambient 0 to 100") << true << AmbientC << -4706 << 5882 << 0.00125 << 99.99525 << "0" << "100";
+        QTest::newRow("full humidity") << false << Percent << 0 << 10000 << 0.0 << 100.0 << "0"
+                                       << "100";
+        QTest::newRow("reversed keeps its order") << false << Percent << -12000 << -10000 << 100.0 << 0.0 << "100"
+                                                  << "0";
+        QTest::newRow("-35 to 120 °C") << false << HumTempC << -343 << 9688 << -35.0112 << 119.9968 << "-35"
+                                       << "120";
+        QTest::newRow("ambient full") << true << AmbientC << 0 << 10000 << -50.0 << 120.0 << "-50"
+                                      << "120";
+        QTest::newRow("ambient 0 to 100") << true << AmbientC << -4706 << 5882 << 0.00125 << 99.99525 << "0"
+                                          << "100";
     }
     void decode()
     {
@@ -100,8 +105,10 @@ private Q_SLOTS:
         const auto g = static_cast<qint16>(gain);
         const auto range = ambient ? decodeAmbientRange(sensor, o, g) : decodeHumTempRange(sensor, o, g);
         QVERIFY(range);
-        QVERIFY2(qAbs(range->lower - lower) < 1e-4, qPrintable(QString::number(static_cast<double>(range->lower), 'g', 10)));
-        QVERIFY2(qAbs(range->upper - upper) < 1e-4, qPrintable(QString::number(static_cast<double>(range->upper), 'g', 10)));
+        QVERIFY2(
+            qAbs(range->lower - lower) < 1e-4, qPrintable(QString::number(static_cast<double>(range->lower), 'g', 10)));
+        QVERIFY2(
+            qAbs(range->upper - upper) < 1e-4, qPrintable(QString::number(static_cast<double>(range->upper), 'g', 10)));
         QCOMPARE(limitEditText(range->lower), lowerText);
         QCOMPARE(limitEditText(range->upper), upperText);
     }
@@ -116,11 +123,11 @@ private Q_SLOTS:
     void onlyTemperatureUpperLimitIsClamped()
     {
         // Decoding does not clamp: a humidity upper limit of 100.6 is shown as 101.
-        QCOMPARE(limitEditText(DecodedRange{0, 100.6}.upper), QStringLiteral("101"));
-        const DecodedRange clamped = clampUpperToSensor({-40, 120.6}, HumTempC);
+        QCOMPARE(limitEditText(DecodedRange { 0, 100.6 }.upper), QStringLiteral("101"));
+        const DecodedRange clamped = clampUpperToSensor({ -40, 120.6 }, HumTempC);
         QCOMPARE(limitEditText(clamped.upper), QStringLiteral("120"));
         QCOMPARE(clamped.lower, -40.0);
-        QCOMPARE(clampUpperToSensor({-50, 119.5}, AmbientC).upper, 119.5);
+        QCOMPARE(clampUpperToSensor({ -50, 119.5 }, AmbientC).upper, 119.5);
     }
 };
 

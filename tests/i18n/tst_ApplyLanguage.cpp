@@ -37,23 +37,34 @@ QString captionOf(const QObject* object)
 
 // Which controls each line re-captions, written out independently of the program's own table.
 const QList<QPair<int, QStringList>> CaptionLines = {
-    {0, {"Arquivo1"}}, {1, {"Sair1"}}, {2, {"Opes1"}}, {3, {"Comunic1"}}, {4, {"UnidadeTemp1"}},
-    {5, {"Ajuda1"}}, {6, {"Topicos1"}}, {7, {"Sobre1"}}, {8, {"SensorRadioGroup"}},
-    {19, {"GroupBox2", "EscFaixaRHLb", "EscFaixaTempLb", "GroupBox10"}},
-    {20, {"Label2LimMin", "LimInfRHLb", "LimInfTempLb", "TempLowLimitLabel"}},
-    {21, {"Label1LimMax", "LimSupRHLb", "LimSupTempLb", "TempHighLimitLabel"}},
-    {22, {"Label3FaixaSen", "FaixaSensRHLb", "FaixaSensTempLb", "SensorRangeLabel"}},
-    {23, {"Label4FaixaMin", "FaixaMinRHLb", "FaixaMinTempLb", "MinSensorRangeLabel"}},
-    {24, {"GroupBox3"}}, {25, {"Label5Rede"}},
-    {26, {"GroupBox4", "FalhaSensRHLb", "FalhaSensTempLb", "GroupBox1"}},
-    {27, {"Label6SelecOut", "EstadoRHLb", "EstadoTempLb", "SelectLabel"}},
-    {28, {"Forca_SaidaMin", "MinRHRadioButton", "MinTempRadioButton", "MinFailOptionRadioButton"}},
-    {29, {"Forca_SaidaMax", "MaxRHRadioButton", "MaxTempRadioButton", "MaxFailOptionRadioButton"}},
-    {30, {"Corrzero", "ZeroRHLb", "ZeroTempLb", "GroupBox12"}},
-    {31, {"Label1", "MinRHLb", "MinTempLb", "ZeroAdjustMinLabel"}},
-    {32, {"Label2", "MaxRHLb", "MaxTempLb", "ZeroAdjustMaxLabel"}},
-    {33, {"GroupBox5", "GroupBox11", "GroupBox9"}}, {34, {"Ler_Config"}}, {35, {"Enviar_Config"}},
-    {60, {"UmidadeGroupBox"}}, {61, {"TemperaturaGroupBox"}},
+    { 0, { "Arquivo1" } },
+    { 1, { "Sair1" } },
+    { 2, { "Opes1" } },
+    { 3, { "Comunic1" } },
+    { 4, { "UnidadeTemp1" } },
+    { 5, { "Ajuda1" } },
+    { 6, { "Topicos1" } },
+    { 7, { "Sobre1" } },
+    { 8, { "SensorRadioGroup" } },
+    { 19, { "GroupBox2", "EscFaixaRHLb", "EscFaixaTempLb", "GroupBox10" } },
+    { 20, { "Label2LimMin", "LimInfRHLb", "LimInfTempLb", "TempLowLimitLabel" } },
+    { 21, { "Label1LimMax", "LimSupRHLb", "LimSupTempLb", "TempHighLimitLabel" } },
+    { 22, { "Label3FaixaSen", "FaixaSensRHLb", "FaixaSensTempLb", "SensorRangeLabel" } },
+    { 23, { "Label4FaixaMin", "FaixaMinRHLb", "FaixaMinTempLb", "MinSensorRangeLabel" } },
+    { 24, { "GroupBox3" } },
+    { 25, { "Label5Rede" } },
+    { 26, { "GroupBox4", "FalhaSensRHLb", "FalhaSensTempLb", "GroupBox1" } },
+    { 27, { "Label6SelecOut", "EstadoRHLb", "EstadoTempLb", "SelectLabel" } },
+    { 28, { "Forca_SaidaMin", "MinRHRadioButton", "MinTempRadioButton", "MinFailOptionRadioButton" } },
+    { 29, { "Forca_SaidaMax", "MaxRHRadioButton", "MaxTempRadioButton", "MaxFailOptionRadioButton" } },
+    { 30, { "Corrzero", "ZeroRHLb", "ZeroTempLb", "GroupBox12" } },
+    { 31, { "Label1", "MinRHLb", "MinTempLb", "ZeroAdjustMinLabel" } },
+    { 32, { "Label2", "MaxRHLb", "MaxTempLb", "ZeroAdjustMaxLabel" } },
+    { 33, { "GroupBox5", "GroupBox11", "GroupBox9" } },
+    { 34, { "Ler_Config" } },
+    { 35, { "Enviar_Config" } },
+    { 60, { "UmidadeGroupBox" } },
+    { 61, { "TemperaturaGroupBox" } },
 };
 
 // A stand-in for the main window with every re-captioned control, each of the kind the real window
@@ -65,10 +76,10 @@ std::unique_ptr<QMainWindow> makeFakeWindow()
     auto* layout = new QVBoxLayout(central);
     window->setCentralWidget(central);
     const QString original = QStringLiteral("original");
-    const QStringList menus = {"Arquivo1", "Opes1", "Comunic1", "UnidadeTemp1", "Ajuda1"};
-    const QStringList actions = {"Sair1", "Topicos1", "Sobre1"};
+    const QStringList menus = { "Arquivo1", "Opes1", "Comunic1", "UnidadeTemp1", "Ajuda1" };
+    const QStringList actions = { "Sair1", "Topicos1", "Sobre1" };
     // The About box reads its lines itself; labels of those names on the main window must stay.
-    QStringList names = {"Label1Sobre", "Label2Sobre"};
+    QStringList names = { "Label1Sobre", "Label2Sobre" };
     for (const auto& row : CaptionLines)
         names += row.second;
     for (const QString& name : names) {
@@ -97,7 +108,7 @@ std::unique_ptr<QMainWindow> makeFakeWindow()
 
 LanguageLines linesOf(const QStringList& lines)
 {
-    return {true, lines};
+    return { true, lines };
 }
 
 }  // namespace
@@ -146,8 +157,8 @@ void TestApplyLanguage::fullFileReplacesMessages_data()
 {
     QTest::addColumn<int>("message");
     QTest::addColumn<QString>("text");
-    QTest::newRow("communication error from line 38") << int(Msg::CommunicationError)
-                                                      << QStringLiteral("Communication error!");
+    QTest::newRow("communication error from line 38")
+        << int(Msg::CommunicationError) << QStringLiteral("Communication error!");
     QTest::newRow("warning caption from line 39") << int(Msg::WarningCaption) << QStringLiteral("Warning");
     const auto block = [](int firstLine, int firstMessage, int count) {
         for (int i = 0; i < count; ++i)
@@ -186,7 +197,7 @@ void TestApplyLanguage::linesWithoutTargetChangeNothing()
     auto window = makeFakeWindow();
     MessageTable messages;
     applyLanguage(window.get(), linesOf(test::englishLines()), messages);
-    const QStringList unused = {"EN 54", "EN 55", "EN 56", "EN 62", "EN 63", "EN 64"};
+    const QStringList unused = { "EN 54", "EN 55", "EN 56", "EN 62", "EN 63", "EN 64" };
     for (const QObject* object : window->findChildren<QObject*>())
         QVERIFY2(!unused.contains(captionOf(object)), qPrintable(object->objectName()));
     for (int n = 0; n < MessageTable::Count; ++n)
@@ -224,7 +235,7 @@ void TestApplyLanguage::nothingLoadedChangesNothing()
 {
     auto window = makeFakeWindow();
     MessageTable messages;
-    applyLanguage(window.get(), LanguageLines{false, test::englishLines()}, messages);
+    applyLanguage(window.get(), LanguageLines { false, test::englishLines() }, messages);
     QCOMPARE(window->findChild<QMenu*>("Arquivo1")->title(), QStringLiteral("original"));
     QCOMPARE(messages.text(Msg::WarningCaption), QStringLiteral("Atenção"));
 }

@@ -30,17 +30,19 @@ void TestLanguageFile::decoding_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("ascii") << QByteArray("Read OK") << QStringLiteral("Read OK");
     QTest::newRow("utf8") << QByteArray("Configura\xC3\xA7\xC3\xA3o") << QStringLiteral("Configuração");
-    QTest::newRow("utf8 with byte-order mark") << QByteArray("\xEF\xBB\xBF" "Aten\xC3\xA7\xC3\xA3o")
+    QTest::newRow("utf8 with byte-order mark") << QByteArray("\xEF\xBB\xBF"
+                                                             "Aten\xC3\xA7\xC3\xA3o")
                                                << QStringLiteral("Atenção");
     QTest::newRow("1252 latin letters") << QByteArray("Configura\xE7\xE3o") << QStringLiteral("Configuração");
     QTest::newRow("1252 lead byte at the very end") << QByteArray("For\xE7") << QStringLiteral("Forç");
-    QTest::newRow("1252 euro and quotes") << QByteArray("\x80 \x93x\x94 \x85")
-                                          << QStringLiteral("€ \u201Cx\u201D \u2026");
+    QTest::newRow("1252 euro and quotes")
+        << QByteArray("\x80 \x93x\x94 \x85") << QStringLiteral("€ \u201Cx\u201D \u2026");
     QTest::newRow("1252 last of the high block") << QByteArray("\x9F\x8A\x9E") << QStringLiteral("ŸŠž");
-    QTest::newRow("1252 undefined byte kept") << QByteArray("a\x81" "b") << QStringLiteral("a\u0081b");
+    QTest::newRow("1252 undefined byte kept") << QByteArray("a\x81"
+                                                            "b")
+                                              << QStringLiteral("a\u0081b");
     QTest::newRow("overlong utf8 is not utf8") << QByteArray("\xC0\x80") << QStringLiteral("À€");
-    QTest::newRow("one bad byte sends the whole file to 1252")
-        << QByteArray("\xC3\xA7 \xE7") << QStringLiteral("Ã§ ç");
+    QTest::newRow("one bad byte sends the whole file to 1252") << QByteArray("\xC3\xA7 \xE7") << QStringLiteral("Ã§ ç");
 }
 
 void TestLanguageFile::decoding()
@@ -58,18 +60,18 @@ void TestLanguageFile::splitting_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
-    QTest::newRow("lf only") << "a\nb\n" << QStringList{"a", "b"};
-    QTest::newRow("cr only") << "a\rb\r" << QStringList{"a", "b"};
-    QTest::newRow("mixed") << "a\r\nb\rc\nd" << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("last line without ending") << "a\nb" << QStringList{"a", "b"};
-    QTest::newRow("empty line kept") << "a\r\n\r\nb\r\n" << QStringList{"a", "", "b"};
-    QTest::newRow("empty last line") << "a\n\n" << QStringList{"a", ""};
-    QTest::newRow("cr then crlf") << "a\r\r\nb" << QStringList{"a", "", "b"};
-    QTest::newRow("lf then cr is two endings") << "a\n\rb" << QStringList{"a", "", "b"};
-    QTest::newRow("blanks kept") << "Modelo: \r\n" << QStringList{"Modelo: "};
-    QTest::newRow("nothing") << "" << QStringList{};
-    QTest::newRow("only an ending") << "\r\n" << QStringList{""};
+    QTest::newRow("crlf") << "a\r\nb\r\n" << QStringList { "a", "b" };
+    QTest::newRow("lf only") << "a\nb\n" << QStringList { "a", "b" };
+    QTest::newRow("cr only") << "a\rb\r" << QStringList { "a", "b" };
+    QTest::newRow("mixed") << "a\r\nb\rc\nd" << QStringList { "a", "b", "c", "d" };
+    QTest::newRow("last line without ending") << "a\nb" << QStringList { "a", "b" };
+    QTest::newRow("empty line kept") << "a\r\n\r\nb\r\n" << QStringList { "a", "", "b" };
+    QTest::newRow("empty last line") << "a\n\n" << QStringList { "a", "" };
+    QTest::newRow("cr then crlf") << "a\r\r\nb" << QStringList { "a", "", "b" };
+    QTest::newRow("lf then cr is two endings") << "a\n\rb" << QStringList { "a", "", "b" };
+    QTest::newRow("blanks kept") << "Modelo: \r\n" << QStringList { "Modelo: " };
+    QTest::newRow("nothing") << "" << QStringList {};
+    QTest::newRow("only an ending") << "\r\n" << QStringList { "" };
 }
 
 void TestLanguageFile::splitting()
@@ -84,10 +86,11 @@ void TestLanguageFile::fileFromDisk_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("windows-1252") << QByteArray("Arquivo\r\nConfigura\xE7\xE3o\r\n")
-                                  << QStringList{"Arquivo", "Configuração"};
-    QTest::newRow("utf8 with mark") << QByteArray("\xEF\xBB\xBF" "File\nConfigura\xC3\xA7\xC3\xA3o")
-                                    << QStringList{"File", "Configuração"};
-    QTest::newRow("empty file") << QByteArray() << QStringList{};
+                                  << QStringList { "Arquivo", "Configuração" };
+    QTest::newRow("utf8 with mark") << QByteArray("\xEF\xBB\xBF"
+                                                  "File\nConfigura\xC3\xA7\xC3\xA3o")
+                                    << QStringList { "File", "Configuração" };
+    QTest::newRow("empty file") << QByteArray() << QStringList {};
 }
 
 void TestLanguageFile::fileFromDisk()
@@ -138,7 +141,8 @@ void TestLanguageFile::shortFileLeavesLaterLinesAbsent()
 void TestLanguageFile::linesPastTheLayoutAreIgnored()
 {
     QStringList lines = test::englishLines();
-    lines << "extra 72" << "extra 73";
+    lines << "extra 72"
+          << "extra 73";
     QTemporaryDir dir;
     QVERIFY(test::writeFile(dir.path(), test::joinLines(lines)));
     const LanguageLines language = loadLanguageFile(dir.path());

@@ -16,9 +16,9 @@ class FrameTest : public QObject {
     static frame::Bytes bytesOf(const QByteArray& hex)
     {
         const QByteArray raw = QByteArray::fromHex(hex);
-        frame::Bytes out{};
+        frame::Bytes out {};
         std::copy_n(reinterpret_cast<const quint8*>(raw.constData()), std::min<qsizetype>(raw.size(), frame::Size),
-                    out.begin());
+            out.begin());
         return out;
     }
 
@@ -54,17 +54,16 @@ private Q_SLOTS:
             << QByteArray("5000030000") << QByteArray("500002007b 5000030000") << read << int(Status::NoAnswer);
         QTest::newRow("late answer of the same register in the echo's place")
             << QByteArray("5000020000") << QByteArray("500002007b 5000020000") << read << int(Status::NoAnswer);
-        QTest::newRow("echo of another frame") << QByteArray("5000030000") << QByteArray("5000020000 500003002d")
-                                               << read << int(Status::NoAnswer);
+        QTest::newRow("echo of another frame")
+            << QByteArray("5000030000") << QByteArray("5000020000 500003002d") << read << int(Status::NoAnswer);
         QTest::newRow("leftover bytes shift the frames")
             << QByteArray("5000020000") << QByteArray("007b 5000020000 500002") << read << int(Status::NoAnswer);
-        QTest::newRow("a write's answer to a read") << QByteArray("5000010000")
-                                                    << QByteArray("5000010000 5100010081") << read
-                                                    << int(Status::NoAnswer);
-        QTest::newRow("refusal fails the check") << QByteArray("5000400000") << QByteArray("5000400000 3f00400000")
-                                                 << read << int(Status::NoAnswer);
-        QTest::newRow("refusal without a check") << QByteArray("5000400000") << QByteArray("3f00400000")
-                                                 << frame::AnswerCheck::None << int(Status::Refused);
+        QTest::newRow("a write's answer to a read")
+            << QByteArray("5000010000") << QByteArray("5000010000 5100010081") << read << int(Status::NoAnswer);
+        QTest::newRow("refusal fails the check")
+            << QByteArray("5000400000") << QByteArray("5000400000 3f00400000") << read << int(Status::NoAnswer);
+        QTest::newRow("refusal without a check")
+            << QByteArray("5000400000") << QByteArray("3f00400000") << frame::AnswerCheck::None << int(Status::Refused);
         QTest::newRow("anything else without a check")
             << QByteArray("5000400000") << QByteArray("aa") << frame::AnswerCheck::None << int(Status::Ok);
         QTest::newRow("echo only") << QByteArray("5000020000") << QByteArray("5000020000") << read
@@ -81,7 +80,7 @@ private Q_SLOTS:
         QFETCH(int, status);
         const QByteArray raw = QByteArray::fromHex(received.replace(' ', ""));
         QCOMPARE(frame::judge(bytesOf(sent), reinterpret_cast<const quint8*>(raw.constData()), int(raw.size()), check),
-                 status);
+            status);
     }
 };
 

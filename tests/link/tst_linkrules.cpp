@@ -128,23 +128,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("firmware");
         QTest::addColumn<int>("noB");  // -1: not concerned
         QTest::addColumn<bool>("compatible");
-        QTest::newRow("0x0082 head 1.30") << 0x0082 << "OrvHead" << "1.30" << 0 << true;
-        QTest::newRow("0x0080 head 1.28") << 0x0080 << "OrvHead" << "1.28" << 1 << true;
-        QTest::newRow("0x0081 head 1.29") << 0x0081 << "OrvHead" << "1.29" << 0 << true;
-        QTest::newRow("0x0482 rail 1.30") << 0x0482 << "OrvDin" << "1.30" << 1 << true;
-        QTest::newRow("0x0481 rail 1.29") << 0x0481 << "OrvDin" << "1.29" << 0 << true;
-        QTest::newRow("0x0864 isolated head 1.00") << 0x0864 << "OrvGalHead" << "1.00" << -1 << false;
-        QTest::newRow("0x0865 isolated head 1.01") << 0x0865 << "OrvGalHead" << "1.01" << -1 << true;
-        QTest::newRow("0x0876 isolated head 1.18") << 0x0876 << "OrvGalHead" << "1.18" << -1 << true;
-        QTest::newRow("0x0877 isolated head 1.19") << 0x0877 << "OrvGalHead" << "1.19" << -1 << false;
-        QTest::newRow("0x0C64 isolated rail 1.00") << 0x0C64 << "OrvGalDin" << "1.00" << -1 << true;
-        QTest::newRow("0x0C78 isolated rail 1.20") << 0x0C78 << "OrvGalDin" << "1.20" << -1 << false;
-        QTest::newRow("0x008C head 1.40") << 0x008C << "OrvHead" << "1.40" << 0 << false;
-        QTest::newRow("0x1064 humidity") << 0x1064 << "Orv-Hu" << "1.00" << -1 << true;
-        QTest::newRow("0x1465 humidity only") << 0x1465 << "Orv-H" << "1.01" << -1 << true;
-        QTest::newRow("0x1882 ambient") << 0x1882 << "OrvAmbient" << "1.30" << -1 << true;
-        QTest::newRow("0x1C00 unknown") << 0x1C00 << "Desconhecido" << "0." << -1 << true;
-        QTest::newRow("bits 14 and 15 ignored") << 0xC082 << "OrvHead" << "1.30" << 0 << true;
+        QTest::newRow("0x0082 head 1.30") << 0x0082 << "OrvHead"
+                                          << "1.30" << 0 << true;
+        QTest::newRow("0x0080 head 1.28") << 0x0080 << "OrvHead"
+                                          << "1.28" << 1 << true;
+        QTest::newRow("0x0081 head 1.29") << 0x0081 << "OrvHead"
+                                          << "1.29" << 0 << true;
+        QTest::newRow("0x0482 rail 1.30") << 0x0482 << "OrvDin"
+                                          << "1.30" << 1 << true;
+        QTest::newRow("0x0481 rail 1.29") << 0x0481 << "OrvDin"
+                                          << "1.29" << 0 << true;
+        QTest::newRow("0x0864 isolated head 1.00") << 0x0864 << "OrvGalHead"
+                                                   << "1.00" << -1 << false;
+        QTest::newRow("0x0865 isolated head 1.01") << 0x0865 << "OrvGalHead"
+                                                   << "1.01" << -1 << true;
+        QTest::newRow("0x0876 isolated head 1.18") << 0x0876 << "OrvGalHead"
+                                                   << "1.18" << -1 << true;
+        QTest::newRow("0x0877 isolated head 1.19") << 0x0877 << "OrvGalHead"
+                                                   << "1.19" << -1 << false;
+        QTest::newRow("0x0C64 isolated rail 1.00") << 0x0C64 << "OrvGalDin"
+                                                   << "1.00" << -1 << true;
+        QTest::newRow("0x0C78 isolated rail 1.20") << 0x0C78 << "OrvGalDin"
+                                                   << "1.20" << -1 << false;
+        QTest::newRow("0x008C head 1.40") << 0x008C << "OrvHead"
+                                          << "1.40" << 0 << false;
+        QTest::newRow("0x1064 humidity") << 0x1064 << "Orv-Hu"
+                                         << "1.00" << -1 << true;
+        QTest::newRow("0x1465 humidity only") << 0x1465 << "Orv-H"
+                                              << "1.01" << -1 << true;
+        QTest::newRow("0x1882 ambient") << 0x1882 << "OrvAmbient"
+                                        << "1.30" << -1 << true;
+        QTest::newRow("0x1C00 unknown") << 0x1C00 << "Desconhecido"
+                                        << "0." << -1 << true;
+        QTest::newRow("bits 14 and 15 ignored") << 0xC082 << "OrvHead"
+                                                << "1.30" << 0 << true;
     }
     void identityWords()
     {

@@ -46,13 +46,14 @@ class ProtocolTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        emulator = new TransmitterEmulator(emu::Seed{});
+        emulator = new TransmitterEmulator(emu::Seed {});
         QString error;
         QVERIFY2(emulator->setLinkPath(dir.filePath(QStringLiteral("ttyTest")), &error), qPrintable(error));
         QVERIFY2(emulator->start(&error), qPrintable(error));
         link = new SerialLink(emulator->devicePath(), 9600, 100);
         QVERIFY(link->Open());
-        protocol = new RegisterProtocol([this] { return link; }, warnings, [this] { return messages[Msg::WriteError]; });
+        protocol
+            = new RegisterProtocol([this] { return link; }, warnings, [this] { return messages[Msg::WriteError]; });
         warnings.texts.clear();
     }
     void cleanup()
@@ -68,8 +69,8 @@ private Q_SLOTS:
         QCOMPARE(protocol->ReadParameter(0, value), int(Status::Ok));
         QCOMPARE(protocol->ReadMemory(60, value), int(Status::Ok));
         QCOMPARE(protocol->WriteParameter(15, -3), int(Status::Ok));
-        const QList<QByteArray> expected = {bytes({0x50, 0, 0, 0, 0}), bytes({0x52, 0, 0x3C, 0, 0}),
-                                            bytes({0x51, 0, 0x0F, 0xFF, 0xFD}), bytes({0x50, 0, 0x0F, 0, 0})};
+        const QList<QByteArray> expected = { bytes({ 0x50, 0, 0, 0, 0 }), bytes({ 0x52, 0, 0x3C, 0, 0 }),
+            bytes({ 0x51, 0, 0x0F, 0xFF, 0xFD }), bytes({ 0x50, 0, 0x0F, 0, 0 }) };
         QCOMPARE(emulator->receivedFrames(), expected);
         QCOMPARE(emulator->parameter(15), qint16(-3));
         QVERIFY(warnings.texts.isEmpty());
@@ -93,7 +94,7 @@ private Q_SLOTS:
         // A read frame answered with other data bytes: the read exchange accepts it, the write
         // exchange wants all five bytes back.
         emulator->setParameter(15, 0x1234);
-        const quint8 frame[5] = {'P', 0, 15, 0, 0};
+        const quint8 frame[5] = { 'P', 0, 15, 0, 0 };
         QCOMPARE(link->Exchange(frame, 5, true), int(Status::Ok));
         QCOMPARE(link->RxBuffer[3], quint8(0x12));
         QCOMPARE(link->ExchangeWrite(frame, 5, true), int(Status::NoAnswer));
@@ -153,7 +154,7 @@ private Q_SLOTS:
         emulator->setParameter(11, 100);
         emulator->setFault(Fault::DropWrite, 1);
         QCOMPARE(protocol->WriteParameter(11, 500), int(Status::Ok));
-        QCOMPARE(warnings.texts, QStringList{QStringLiteral("Erro de escrita!")});
+        QCOMPARE(warnings.texts, QStringList { QStringLiteral("Erro de escrita!") });
         QCOMPARE(emulator->parameter(11), qint16(100));
     }
 

@@ -33,7 +33,7 @@ int MemoryRegisters::WriteParameter(qint16 address, qint16 value)
 {
     QList<int>& script = scriptedWrites[address];
     const int status = script.isEmpty() ? int(Status::Ok) : script.takeFirst();
-    writes << Write{address, value, status};
+    writes << Write { address, value, status };
     if (status != Status::Ok)
         return status;
     if (notKept.contains(address)) {
@@ -59,7 +59,7 @@ HeadRailForm::HeadRailForm()
 {
     transmitter.warnings = this;
     transmitter.writeErrorText = table[Msg::WriteError];
-    transmitter.values = {{2, 123}, {3, 45}};
+    transmitter.values = { { 2, 123 }, { 3, 45 } };
 
     auto edit = [this](const char* name) {
         auto* e = new QLineEdit(&window);

@@ -62,23 +62,23 @@ public:
     int ReadZero() override { return page->ReadZero(); }
     int ReadHumidityLive() override { return 0; }
     int ReadAmbientLive() override { return 0; }
-    void refreshAmbientZeroCorrection() override {}
+    void refreshAmbientZeroCorrection() override { }
     void setStatusLines(const QString& text) override;
-    void clearInfoMemos() override {}
-    void appendEmptyLineToInfoMemos() override {}
+    void clearInfoMemos() override { }
+    void appendEmptyLineToInfoMemos() override { }
     void StartStatusTimer(int seconds) override { statusSeconds = seconds; }
     bool celsiusChecked() const override { return celsius; }
     bool fahrenheitChecked() const override { return !celsius; }
     bool humidityMenuExists() const override { return false; }
     bool relativeHumidityChecked() const override { return true; }
     bool dewPointChecked() const override { return false; }
-    void setRelativeHumidityChecked(bool) override {}
+    void setRelativeHumidityChecked(bool) override { }
     bool sendEnabled() const override { return sendAllowed; }
-    void repaintNow() override {}
-    void setBusyCursor(bool) override {}
-    void SetAmbientLimits() override {}
-    void SetHumTempLimits() override {}
-    void SetHumidityLimits() override {}
+    void repaintNow() override { }
+    void setBusyCursor(bool) override { }
+    void SetAmbientLimits() override { }
+    void SetHumTempLimits() override { }
+    void SetHumidityLimits() override { }
     void ShowWarning(const QString& text) override;
 
     // Identifies a transmitter whose register 0 holds `identityWord`, as the read command does.

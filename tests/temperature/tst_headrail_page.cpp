@@ -30,8 +30,7 @@ constexpr int OrvGalDin100 = 0x0C64;
 constexpr int K = 1;
 
 // A column of the current data row, for rows read once.
-template <typename T>
-T data(const char* column)
+template <typename T> T data(const char* column)
 {
     return *static_cast<T*>(QTest::qData(column, qMetaTypeId<T>()));
 }
@@ -54,8 +53,9 @@ void type(QLineEdit* edit, const QString& keys)
 
 QLineEdit* editNamed(HeadRailForm& f, const QString& name)
 {
-    return name == u"min" ? f.widgets.EdtLimitMinSensor : name == u"max" ? f.widgets.EdtLimitMaxSensor
-                                                                          : f.widgets.EdtCorrigeZero;
+    return name == u"min" ? f.widgets.EdtLimitMinSensor
+        : name == u"max"  ? f.widgets.EdtLimitMaxSensor
+                          : f.widgets.EdtCorrigeZero;
 }
 
 // A K thermocouple on an OrvHead with firmware 130, range 0 to 1000, as most send cases start.
@@ -89,11 +89,36 @@ private Q_SLOTS:
         QTest::addColumn<QString>("zeroMin");
         QTest::addColumn<QString>("zeroMax");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("K OrvHead fw130") << OrvHead130 << K << "0" << "1370" << "100" << "-68,5" << "68,5" << "°C";
-        QTest::newRow("K OrvHead fw105") << OrvHead105 << K << "0" << "1370" << "137" << "-68,5" << "68,5" << "°C";
-        QTest::newRow("Pt100 OrvHead fw105 (list without B)") << OrvHead105 << 8 << "-200" << "530" << "73" << "-36,5" << "36,5" << "°C";
-        QTest::newRow("0 - 50 mV OrvHead fw130") << OrvHead130 << 0 << "0" << "50" << "5" << "-2,5" << "2,5" << "mV";
-        QTest::newRow("4 - 20 mA OrvGalDin") << OrvGalDin100 << 12 << "4" << "20" << "2" << "-0,80" << "0,80" << "mA";
+        QTest::newRow("K OrvHead fw130") << OrvHead130 << K << "0"
+                                         << "1370"
+                                         << "100"
+                                         << "-68,5"
+                                         << "68,5"
+                                         << "°C";
+        QTest::newRow("K OrvHead fw105") << OrvHead105 << K << "0"
+                                         << "1370"
+                                         << "137"
+                                         << "-68,5"
+                                         << "68,5"
+                                         << "°C";
+        QTest::newRow("Pt100 OrvHead fw105 (list without B)") << OrvHead105 << 8 << "-200"
+                                                              << "530"
+                                                              << "73"
+                                                              << "-36,5"
+                                                              << "36,5"
+                                                              << "°C";
+        QTest::newRow("0 - 50 mV OrvHead fw130") << OrvHead130 << 0 << "0"
+                                                 << "50"
+                                                 << "5"
+                                                 << "-2,5"
+                                                 << "2,5"
+                                                 << "mV";
+        QTest::newRow("4 - 20 mA OrvGalDin") << OrvGalDin100 << 12 << "4"
+                                             << "20"
+                                             << "2"
+                                             << "-0,80"
+                                             << "0,80"
+                                             << "mA";
     }
     void sensorSelection()
     {
@@ -123,20 +148,62 @@ private Q_SLOTS:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("after");
-        QTest::newRow("K: minus does nothing") << OrvHead130 << K << "min" << "0" << "-" << "0";
-        QTest::newRow("K: letters and separators dropped") << OrvHead130 << K << "max" << "" << "12a,.3 " << "123";
-        QTest::newRow("Pt100: minus starts a new number") << OrvHead130 << 9 << "min" << "-200" << "-" << "-";
-        QTest::newRow("Pt100: minus then digits") << OrvHead130 << 9 << "max" << "100" << "-50" << "-50";
-        QTest::newRow("Backspace passes") << OrvHead130 << K << "max" << "1370" << "<<" << "13";
-        QTest::newRow("OrvGalDin 4 - 20 mA: minus") << OrvGalDin100 << 12 << "min" << "4" << "-" << "-";
-        QTest::newRow("OrvGalDin 0 - 50 mV: no minus") << OrvGalDin100 << 0 << "min" << "0" << "-" << "0";
-        QTest::newRow("unknown model: every key") << 0 << 0 << "min" << "" << "a,-" << "a,-";
-        QTest::newRow("zero: third decimal dropped") << OrvHead130 << K << "zero" << "" << "1,234" << "1,23";
-        QTest::newRow("zero: point becomes comma") << OrvHead130 << K << "zero" << "" << "." << ",";
-        QTest::newRow("zero: second separator dropped") << OrvHead130 << K << "zero" << "" << "1,.5" << "1,5";
-        QTest::newRow("zero: minus restarts") << OrvHead130 << K << "zero" << "12" << "-3" << "-3";
-        QTest::newRow("zero: backspace frees the separator") << OrvHead130 << K << "zero" << "" << "1,23<<<.5" << "1,5";
-        QTest::newRow("zero: five characters at most") << OrvHead130 << K << "zero" << "" << "-12,34" << "-12,3";
+        QTest::newRow("K: minus does nothing") << OrvHead130 << K << "min"
+                                               << "0"
+                                               << "-"
+                                               << "0";
+        QTest::newRow("K: letters and separators dropped") << OrvHead130 << K << "max"
+                                                           << ""
+                                                           << "12a,.3 "
+                                                           << "123";
+        QTest::newRow("Pt100: minus starts a new number") << OrvHead130 << 9 << "min"
+                                                          << "-200"
+                                                          << "-"
+                                                          << "-";
+        QTest::newRow("Pt100: minus then digits") << OrvHead130 << 9 << "max"
+                                                  << "100"
+                                                  << "-50"
+                                                  << "-50";
+        QTest::newRow("Backspace passes") << OrvHead130 << K << "max"
+                                          << "1370"
+                                          << "<<"
+                                          << "13";
+        QTest::newRow("OrvGalDin 4 - 20 mA: minus") << OrvGalDin100 << 12 << "min"
+                                                    << "4"
+                                                    << "-"
+                                                    << "-";
+        QTest::newRow("OrvGalDin 0 - 50 mV: no minus") << OrvGalDin100 << 0 << "min"
+                                                       << "0"
+                                                       << "-"
+                                                       << "0";
+        QTest::newRow("unknown model: every key") << 0 << 0 << "min"
+                                                  << ""
+                                                  << "a,-"
+                                                  << "a,-";
+        QTest::newRow("zero: third decimal dropped") << OrvHead130 << K << "zero"
+                                                     << ""
+                                                     << "1,234"
+                                                     << "1,23";
+        QTest::newRow("zero: point becomes comma") << OrvHead130 << K << "zero"
+                                                   << ""
+                                                   << "."
+                                                   << ",";
+        QTest::newRow("zero: second separator dropped") << OrvHead130 << K << "zero"
+                                                        << ""
+                                                        << "1,.5"
+                                                        << "1,5";
+        QTest::newRow("zero: minus restarts") << OrvHead130 << K << "zero"
+                                              << "12"
+                                              << "-3"
+                                              << "-3";
+        QTest::newRow("zero: backspace frees the separator") << OrvHead130 << K << "zero"
+                                                             << ""
+                                                             << "1,23<<<.5"
+                                                             << "1,5";
+        QTest::newRow("zero: five characters at most") << OrvHead130 << K << "zero"
+                                                       << ""
+                                                       << "-12,34"
+                                                       << "-12,3";
     }
     void keyFilters()
     {
@@ -172,10 +239,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("reason");
         QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("warned");
-        QTest::newRow("lower '-', Tab") << "min" << "-" << int(Qt::TabFocusReason) << "-200" << true;
-        QTest::newRow("upper empty, mouse") << "max" << "" << int(Qt::MouseFocusReason) << "650" << true;
-        QTest::newRow("lower '-', window deactivated") << "min" << "-" << int(Qt::ActiveWindowFocusReason) << "-" << false;
-        QTest::newRow("lower '-', popup") << "min" << "-" << int(Qt::PopupFocusReason) << "-" << false;
+        QTest::newRow("lower '-', Tab") << "min"
+                                        << "-" << int(Qt::TabFocusReason) << "-200" << true;
+        QTest::newRow("upper empty, mouse") << "max"
+                                            << "" << int(Qt::MouseFocusReason) << "650" << true;
+        QTest::newRow("lower '-', window deactivated") << "min"
+                                                       << "-" << int(Qt::ActiveWindowFocusReason) << "-" << false;
+        QTest::newRow("lower '-', popup") << "min"
+                                          << "-" << int(Qt::PopupFocusReason) << "-" << false;
     }
     void leavingAnEmptyLimit()
     {
@@ -188,7 +259,8 @@ private Q_SLOTS:
         target->setText(data<QString>("typed"));
         f.leave(target, static_cast<Qt::FocusReason>(data<int>("reason")));
         QCOMPARE(target->text(), data<QString>("after"));
-        QCOMPARE(f.warnings, warned ? QStringList{QStringLiteral("Não foi digitado valor da faixa!")} : QStringList{});
+        QCOMPARE(
+            f.warnings, warned ? QStringList { QStringLiteral("Não foi digitado valor da faixa!") } : QStringList {});
         if (warned)
             QCOMPARE(f.focused(), target);
     }
@@ -206,7 +278,7 @@ private Q_SLOTS:
         QTRY_VERIFY(lower->hasFocus());
         type(lower, QStringLiteral("-"));
         f.widgets.EdtLimitMaxSensor->setFocus(Qt::TabFocusReason);
-        QCOMPARE(f.warnings, QStringList{QStringLiteral("Não foi digitado valor da faixa!")});
+        QCOMPARE(f.warnings, QStringList { QStringLiteral("Não foi digitado valor da faixa!") });
         QVERIFY(lower->hasFocus());
         QCOMPARE(lower->text(), QStringLiteral("-200"));
         QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("650"));
@@ -220,10 +292,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("zeroMin");
         QTest::addColumn<QString>("zeroMax");
         QTest::addColumn<QString>("zeroEdit");
-        QTest::newRow("falling range fw130: span made positive") << OrvHead130 << "1000" << "0" << "-50,0" << "50,0" << "0,00";
-        QTest::newRow("falling range fw105: span keeps its sign") << OrvHead105 << "1000" << "0" << "50,0" << "-50,0" << "0,00";
-        QTest::newRow("beyond the sensor: no bounds") << OrvHead130 << "0" << "1500" << "" << "" << "1,5";
-        QTest::newRow("unchanged limits: correction kept") << OrvHead130 << "0" << "1370" << "-68,5" << "68,5" << "1,5";
+        QTest::newRow("falling range fw130: span made positive") << OrvHead130 << "1000"
+                                                                 << "0"
+                                                                 << "-50,0"
+                                                                 << "50,0"
+                                                                 << "0,00";
+        QTest::newRow("falling range fw105: span keeps its sign") << OrvHead105 << "1000"
+                                                                  << "0"
+                                                                  << "50,0"
+                                                                  << "-50,0"
+                                                                  << "0,00";
+        QTest::newRow("beyond the sensor: no bounds") << OrvHead130 << "0"
+                                                      << "1500"
+                                                      << ""
+                                                      << ""
+                                                      << "1,5";
+        QTest::newRow("unchanged limits: correction kept") << OrvHead130 << "0"
+                                                           << "1370"
+                                                           << "-68,5"
+                                                           << "68,5"
+                                                           << "1,5";
     }
     void leavingALimit()
     {
@@ -279,8 +367,8 @@ private Q_SLOTS:
         f.widgets.Freq_50->setChecked(true);
         f.widgets.EdtCorrigeZero->setText(QStringLiteral("2,5"));
         f.page->SendConfiguration();
-        QCOMPARE(f.warnings, QStringList{});
-        QCOMPARE(f.transmitter.written(), (QStringList{"10=2389", "11=11947", "1=193", "15=26"}));
+        QCOMPARE(f.warnings, QStringList {});
+        QCOMPARE(f.transmitter.written(), (QStringList { "10=2389", "11=11947", "1=193", "15=26" }));
         QCOMPARE(f.page->ZeroCount, qint16(26));
         QVERIFY(f.state.SendInProgress);
         QVERIFY(f.serial->isOpen());
@@ -296,12 +384,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lower");
         QTest::addColumn<QString>("upper");
         QTest::addColumn<QString>("focus");  // empty: accepted
-        QTest::newRow("fw105 K 100..200: span below 137") << OrvHead105 << K << "100" << "200" << "min";
-        QTest::newRow("fw130 K 100..200: accepted") << OrvHead130 << K << "100" << "200" << "";
-        QTest::newRow("OrvDin fw130 falling 1000..0: accepted") << OrvDin130 << K << "1000" << "0" << "";
-        QTest::newRow("OrvDin fw105 falling 1000..0: refused") << OrvDin105 << K << "1000" << "0" << "min";
-        QTest::newRow("isolated Pt100 700..0: above the maximum") << OrvGalDin100 << 9 << "700" << "0" << "min";
-        QTest::newRow("K 0..1500: upper above the maximum") << OrvHead130 << K << "0" << "1500" << "max";
+        QTest::newRow("fw105 K 100..200: span below 137") << OrvHead105 << K << "100"
+                                                          << "200"
+                                                          << "min";
+        QTest::newRow("fw130 K 100..200: accepted") << OrvHead130 << K << "100"
+                                                    << "200"
+                                                    << "";
+        QTest::newRow("OrvDin fw130 falling 1000..0: accepted") << OrvDin130 << K << "1000"
+                                                                << "0"
+                                                                << "";
+        QTest::newRow("OrvDin fw105 falling 1000..0: refused") << OrvDin105 << K << "1000"
+                                                               << "0"
+                                                               << "min";
+        QTest::newRow("isolated Pt100 700..0: above the maximum") << OrvGalDin100 << 9 << "700"
+                                                                  << "0"
+                                                                  << "min";
+        QTest::newRow("K 0..1500: upper above the maximum") << OrvHead130 << K << "0"
+                                                            << "1500"
+                                                            << "max";
     }
     void rangeCheck()
     {
@@ -313,11 +413,11 @@ private Q_SLOTS:
         f.transmitter.values[1] = 0;
         f.page->SendConfiguration();
         if (focus.isEmpty()) {
-            QCOMPARE(f.warnings, QStringList{});
+            QCOMPARE(f.warnings, QStringList {});
             QCOMPARE(f.transmitter.written().size(), 4);
             return;
         }
-        QCOMPARE(f.warnings, QStringList{QStringLiteral("Os valores dos limites estão incorretos!")});
+        QCOMPARE(f.warnings, QStringList { QStringLiteral("Os valores dos limites estão incorretos!") });
         QCOMPARE(f.focused(), editNamed(f, focus));
         QVERIFY(f.transmitter.writes.isEmpty());
         QCOMPARE(f.transmitter.readsOf(1), 0);
@@ -327,12 +427,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("correction");
         QTest::addColumn<QString>("zeroWritten");  // empty: refused
-        QTest::newRow("exactly the upper bound") << "50,0" << "15=512";
-        QTest::newRow("exactly the lower bound") << "-50,0" << "15=-512";
-        QTest::newRow("beyond the upper bound") << "50,1" << "";
-        QTest::newRow("lone minus") << "-" << "";
-        QTest::newRow("lone separator") << "," << "";
-        QTest::newRow("empty is sent as 0") << "" << "15=0";
+        QTest::newRow("exactly the upper bound") << "50,0"
+                                                 << "15=512";
+        QTest::newRow("exactly the lower bound") << "-50,0"
+                                                 << "15=-512";
+        QTest::newRow("beyond the upper bound") << "50,1"
+                                                << "";
+        QTest::newRow("lone minus") << "-"
+                                    << "";
+        QTest::newRow("lone separator") << ","
+                                        << "";
+        QTest::newRow("empty is sent as 0") << ""
+                                            << "15=0";
     }
     void zeroCheck()
     {
@@ -343,12 +449,12 @@ private Q_SLOTS:
         f.widgets.EdtCorrigeZero->setText(correction);
         f.page->SendConfiguration();
         if (zeroWritten.isEmpty()) {
-            QCOMPARE(f.warnings, QStringList{QStringLiteral("O valor da Correção de zero está fora dos limites!")});
+            QCOMPARE(f.warnings, QStringList { QStringLiteral("O valor da Correção de zero está fora dos limites!") });
             QCOMPARE(f.focused(), f.widgets.EdtCorrigeZero);
             QVERIFY(f.transmitter.writes.isEmpty());
             return;
         }
-        QCOMPARE(f.warnings, QStringList{});
+        QCOMPARE(f.warnings, QStringList {});
         QCOMPARE(f.transmitter.written().last(), zeroWritten);
         if (correction.isEmpty())
             QCOMPARE(f.widgets.EdtCorrigeZero->text(), QStringLiteral("0"));
@@ -370,7 +476,7 @@ private Q_SLOTS:
         QCOMPARE(f.transmitter.readsOf(1), 1);
         QVERIFY(!f.serial->isOpen());
         QVERIFY(f.transmitter.writes.isEmpty());
-        QCOMPARE(f.warnings, QStringList{});
+        QCOMPARE(f.warnings, QStringList {});
     }
 
     void noContact()
@@ -380,7 +486,7 @@ private Q_SLOTS:
         silent.transmitter.scriptedReads[2] = QList<int>(8, Status::NoAnswer);
         silent.page->SendConfiguration();
         QCOMPARE(silent.transmitter.readsOf(2), 8);
-        QCOMPARE(silent.warnings, QStringList{QStringLiteral("Erro de comunicação!")});
+        QCOMPARE(silent.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
         QVERIFY(!silent.serial->isOpen());
 
         HeadRailForm noPort;
@@ -389,7 +495,7 @@ private Q_SLOTS:
         noPort.transmitter.reads.clear();
         noPort.page->SendConfiguration();
         QVERIFY(noPort.transmitter.reads.isEmpty());
-        QCOMPARE(noPort.warnings, QStringList{});
+        QCOMPARE(noPort.warnings, QStringList {});
     }
 
     void rangeOffsetWriteFailure_data()
@@ -397,10 +503,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("written");
         QTest::addColumn<QStringList>("warnings");
-        QTest::newRow("frame not sent: the pair stops") << int(Status::NotSent) << QStringList{}
-                                                        << QStringList{"Erro de comunicação!"};
+        QTest::newRow("frame not sent: the pair stops")
+            << int(Status::NotSent) << QStringList {} << QStringList { "Erro de comunicação!" };
         QTest::newRow("no answer: the gain is still written")
-            << int(Status::NoAnswer) << QStringList{"11=11947", "1=1", "15=0"} << QStringList{};
+            << int(Status::NoAnswer) << QStringList { "11=11947", "1=1", "15=0" } << QStringList {};
     }
     void rangeOffsetWriteFailure()
     {
@@ -419,8 +525,8 @@ private Q_SLOTS:
         setUpK1000(f);
         f.transmitter.scriptedWrites[15] = QList<int>(3, Status::NoAnswer);
         f.page->SendConfiguration();
-        QCOMPARE(f.transmitter.written(), (QStringList{"10=2389", "11=11947", "1=1"}));
-        QCOMPARE(f.warnings, QStringList{QStringLiteral("Erro de escrita!")});
+        QCOMPARE(f.transmitter.written(), (QStringList { "10=2389", "11=11947", "1=1" }));
+        QCOMPARE(f.warnings, QStringList { QStringLiteral("Erro de escrita!") });
         QCOMPARE(f.widgets.EdtStatus->text(), QString());
     }
 
@@ -430,7 +536,7 @@ private Q_SLOTS:
         setUpK1000(f);
         f.select(-1);
         f.page->SendConfiguration();
-        QCOMPARE(f.warnings, QStringList{QStringLiteral("Os valores dos limites estão incorretos!")});
+        QCOMPARE(f.warnings, QStringList { QStringLiteral("Os valores dos limites estão incorretos!") });
         QCOMPARE(f.focused(), f.widgets.SensorRadioGroup);
         QVERIFY(f.transmitter.writes.isEmpty());
     }
@@ -475,7 +581,7 @@ private Q_SLOTS:
         QCOMPARE(f.state.ConfigWord, qint16(0x01C5));
         QCOMPARE(f.widgets.Config_Transmissor->toPlainText(), QStringLiteral("Tipo de saída: 0 - 10 V"));
 
-        f.transmitter.scriptedReads[1] = {Status::Refused};
+        f.transmitter.scriptedReads[1] = { Status::Refused };
         QCOMPARE(f.page->ReadConfigWord(), int(Status::Refused));
         QCOMPARE(f.widgets.Config_Transmissor->blockCount(), 1);
     }
@@ -581,8 +687,8 @@ private Q_SLOTS:
         f.celsius = false;
         f.page->unitChangedToFahrenheit();
         f.select(0);
-        QCOMPARE((QStringList{w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text()}),
-                 (QStringList{"0", "50", "5"}));
+        QCOMPARE((QStringList { w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text() }),
+            (QStringList { "0", "50", "5" }));
         QCOMPARE(w.unitLabels.front()->text(), QStringLiteral("mV"));
     }
 
@@ -599,15 +705,15 @@ private Q_SLOTS:
         f.select(K);
         f.select(data<int>("position"));
         const HeadRailWidgets& w = f.widgets;
-        const QStringList before{w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text(),
-                                 w.EdtLimitMaxSensor->text(), w.unitLabels.front()->text(), text(w.LblZeroMax)};
+        const QStringList before { w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text(),
+            w.EdtLimitMaxSensor->text(), w.unitLabels.front()->text(), text(w.LblZeroMax) };
         f.celsius = false;
         f.page->unitChangedToFahrenheit();
         f.celsius = true;
         f.page->unitChangedToCelsius();
-        QCOMPARE((QStringList{w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text(),
-                              w.EdtLimitMaxSensor->text(), w.unitLabels.front()->text(), text(w.LblZeroMax)}),
-                 before);
+        QCOMPARE((QStringList { w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text(),
+                     w.EdtLimitMaxSensor->text(), w.unitLabels.front()->text(), text(w.LblZeroMax) }),
+            before);
     }
 };
 

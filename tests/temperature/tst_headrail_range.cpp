@@ -28,19 +28,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shownLower");
         QTest::addColumn<QString>("shownUpper");
         QTest::newRow("non-isolated fw130 mV full range")
-            << Group::NonIsolated << 130 << 0 << 50 << 0.0f << 50.0f << 3273 << 16367 << "0" << "50";
+            << Group::NonIsolated << 130 << 0 << 50 << 0.0f << 50.0f << 3273 << 16367 << "0"
+            << "50";
         QTest::newRow("non-isolated fw130 K 0..1000")
-            << Group::NonIsolated << 130 << 0 << 1370 << 0.0f << 1000.0f << 2389 << 11947 << "0" << "1000";
+            << Group::NonIsolated << 130 << 0 << 1370 << 0.0f << 1000.0f << 2389 << 11947 << "0"
+            << "1000";
         QTest::newRow("non-isolated fw100 K 0..1000")
-            << Group::NonIsolated << 100 << 0 << 1370 << 0.0f << 1000.0f << 4778 << 4185 << "0" << "1000";
+            << Group::NonIsolated << 100 << 0 << 1370 << 0.0f << 1000.0f << 4778 << 4185 << "0"
+            << "1000";
         QTest::newRow("non-isolated fw130 K falling 1000..0")
-            << Group::NonIsolated << 130 << 0 << 1370 << 1000.0f << 0.0f << -14336 << -11946 << "1000" << "0";
+            << Group::NonIsolated << 130 << 0 << 1370 << 1000.0f << 0.0f << -14336 << -11946 << "1000"
+            << "0";
         QTest::newRow("isolated Pt100 -50..150")
-            << Group::Isolated << 100 << -200 << 600 << -50.0f << 150.0f << -4500 << 2500 << "-50" << "150";
+            << Group::Isolated << 100 << -200 << 600 << -50.0f << 150.0f << -4500 << 2500 << "-50"
+            << "150";
         QTest::newRow("isolated 4-20 mA full range")
-            << Group::Isolated << 100 << 4 << 20 << 4.0f << 20.0f << 0 << 10000 << "4" << "20";
+            << Group::Isolated << 100 << 4 << 20 << 4.0f << 20.0f << 0 << 10000 << "4"
+            << "20";
         QTest::newRow("isolated Pt100 falling 100..0")
-            << Group::Isolated << 100 << -200 << 600 << 100.0f << 0.0f << -8625 << -1250 << "100" << "0";
+            << Group::Isolated << 100 << -200 << 600 << 100.0f << 0.0f << -8625 << -1250 << "100"
+            << "0";
     }
     void workedValues()
     {
@@ -88,7 +95,7 @@ private Q_SLOTS:
         const auto falling = decodeRange(Group::Isolated, 100, -200, 600, -30000, -1000);
         QVERIFY(falling);
         QCOMPARE(falling->upper, 600.0L);
-        QVERIFY(falling->lower > 600.0L); // only the upper limit is clamped
+        QVERIFY(falling->lower > 600.0L);  // only the upper limit is clamped
     }
 
     void nothingToDecodeOrEncode()
@@ -120,21 +127,36 @@ private Q_SLOTS:
         QTest::addColumn<int>("sensorMax");
         QTest::addColumn<int>("minSpan");
         QTest::addColumn<RangeFocus>("focus");
-        QTest::newRow("fw105 K span below 137") << Model::OrvHead << 105 << 100 << 200 << 0 << 1370 << 137 << RangeFocus::Lower;
-        QTest::newRow("fw130 K span 100 accepted") << Model::OrvHead << 130 << 100 << 200 << 0 << 1370 << 100 << RangeFocus::None;
-        QTest::newRow("din fw130 falling accepted") << Model::OrvDin << 130 << 1000 << 0 << 0 << 1370 << 100 << RangeFocus::None;
-        QTest::newRow("din fw105 falling refused") << Model::OrvDin << 105 << 1000 << 0 << 0 << 1370 << 137 << RangeFocus::Lower;
-        QTest::newRow("isolated Pt100 700..0") << Model::OrvGalDin << 100 << 700 << 0 << -200 << 600 << 40 << RangeFocus::Lower;
-        QTest::newRow("K 0..1500 above max") << Model::OrvHead << 130 << 0 << 1500 << 0 << 1370 << 100 << RangeFocus::Upper;
-        QTest::newRow("short span at sensor min") << Model::OrvHead << 130 << 0 << 50 << 0 << 1370 << 100 << RangeFocus::Upper;
-        QTest::newRow("below sensor min") << Model::OrvGalHead << 101 << -300 << 100 << -200 << 600 << 40 << RangeFocus::Lower;
-        QTest::newRow("whole sensor range") << Model::OrvGalHead << 101 << -200 << 600 << -200 << 600 << 40 << RangeFocus::None;
-        QTest::newRow("falling upper below min") << Model::OrvGalDin << 100 << 500 << -300 << -200 << 600 << 40 << RangeFocus::Upper;
-        QTest::newRow("falling too short at max") << Model::OrvGalDin << 100 << 600 << 590 << -200 << 600 << 40 << RangeFocus::Upper;
-        QTest::newRow("falling too short") << Model::OrvHead << 139 << 500 << 490 << 0 << 1370 << 100 << RangeFocus::Lower;
-        QTest::newRow("fw140 not checked") << Model::OrvHead << 140 << 0 << 5000 << 0 << 1370 << 100 << RangeFocus::None;
-        QTest::newRow("unknown model not checked") << Model::Unknown << 0 << 0 << 5000 << 0 << 50 << 5 << RangeFocus::None;
-        QTest::newRow("extreme limits do not overflow") << Model::OrvGalDin << 100 << 2147483647 << -2147483647 - 1 << -200 << 600 << 40 << RangeFocus::Lower;
+        QTest::newRow("fw105 K span below 137")
+            << Model::OrvHead << 105 << 100 << 200 << 0 << 1370 << 137 << RangeFocus::Lower;
+        QTest::newRow("fw130 K span 100 accepted")
+            << Model::OrvHead << 130 << 100 << 200 << 0 << 1370 << 100 << RangeFocus::None;
+        QTest::newRow("din fw130 falling accepted")
+            << Model::OrvDin << 130 << 1000 << 0 << 0 << 1370 << 100 << RangeFocus::None;
+        QTest::newRow("din fw105 falling refused")
+            << Model::OrvDin << 105 << 1000 << 0 << 0 << 1370 << 137 << RangeFocus::Lower;
+        QTest::newRow("isolated Pt100 700..0")
+            << Model::OrvGalDin << 100 << 700 << 0 << -200 << 600 << 40 << RangeFocus::Lower;
+        QTest::newRow("K 0..1500 above max")
+            << Model::OrvHead << 130 << 0 << 1500 << 0 << 1370 << 100 << RangeFocus::Upper;
+        QTest::newRow("short span at sensor min")
+            << Model::OrvHead << 130 << 0 << 50 << 0 << 1370 << 100 << RangeFocus::Upper;
+        QTest::newRow("below sensor min")
+            << Model::OrvGalHead << 101 << -300 << 100 << -200 << 600 << 40 << RangeFocus::Lower;
+        QTest::newRow("whole sensor range")
+            << Model::OrvGalHead << 101 << -200 << 600 << -200 << 600 << 40 << RangeFocus::None;
+        QTest::newRow("falling upper below min")
+            << Model::OrvGalDin << 100 << 500 << -300 << -200 << 600 << 40 << RangeFocus::Upper;
+        QTest::newRow("falling too short at max")
+            << Model::OrvGalDin << 100 << 600 << 590 << -200 << 600 << 40 << RangeFocus::Upper;
+        QTest::newRow("falling too short")
+            << Model::OrvHead << 139 << 500 << 490 << 0 << 1370 << 100 << RangeFocus::Lower;
+        QTest::newRow("fw140 not checked")
+            << Model::OrvHead << 140 << 0 << 5000 << 0 << 1370 << 100 << RangeFocus::None;
+        QTest::newRow("unknown model not checked")
+            << Model::Unknown << 0 << 0 << 5000 << 0 << 50 << 5 << RangeFocus::None;
+        QTest::newRow("extreme limits do not overflow")
+            << Model::OrvGalDin << 100 << 2147483647 << -2147483647 - 1 << -200 << 600 << 40 << RangeFocus::Lower;
     }
     void rangeCheck()
     {

@@ -29,7 +29,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("firmware");
         QTest::addColumn<int>("code");
         QTest::addColumn<bool>("fahrenheit");
-        QTest::addColumn<int>("min"); // -9999: no range
+        QTest::addColumn<int>("min");  // -9999: no range
         QTest::addColumn<int>("max");
         QTest::addColumn<int>("minSpan");
         const int none = -9999;
@@ -97,12 +97,13 @@ private Q_SLOTS:
         QTest::addColumn<Model>("model");
         QTest::addColumn<int>("firmware");
         QTest::addColumn<bool>("noB");
-        QTest::addColumn<QList<int>>("codes"); // list order
+        QTest::addColumn<QList<int>>("codes");  // list order
         QTest::newRow("head with B") << Model::OrvHead << 130 << false << QList<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 };
         QTest::newRow("head without B") << Model::OrvHead << 128 << true << QList<int> { 0, 1, 2, 3, 4, 5, 6, 7, 9 };
         QTest::newRow("din without B") << Model::OrvDin << 130 << true << QList<int> { 0, 1, 2, 3, 4, 5, 6, 7, 9 };
         QTest::newRow("gal head fw100") << Model::OrvGalHead << 100 << false << QList<int> { 0, 1, 2, 4, 5, 9 };
-        QTest::newRow("gal head fw101") << Model::OrvGalHead << 101 << false << QList<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 };
+        QTest::newRow("gal head fw101") << Model::OrvGalHead << 101 << false
+                                        << QList<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 };
         QTest::newRow("gal din") << Model::OrvGalDin << 100 << false
                                  << QList<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 };
         QTest::newRow("unknown model") << Model::Unknown << 0 << false << QList<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 };
@@ -217,7 +218,6 @@ private Q_SLOTS:
         QCOMPARE(fields.filter50Hz, at50Hz);
         QCOMPARE(fields.outputType, (lastWord >> 8) & 0x0F);
     }
-
 };
 
 QTEST_GUILESS_MAIN(HeadRailSensorsTest)

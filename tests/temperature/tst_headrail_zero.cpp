@@ -32,19 +32,43 @@ private Q_SLOTS:
         QTest::addColumn<QString>("correction");
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("shownBack");
-        QTest::newRow("fw130 span 1000") << Group::NonIsolated << 130 << 0 << 1000 << "-50,0" << "50,0" << "2,5" << 26 << "2,54";
-        QTest::newRow("fw100 span 1000") << Group::NonIsolated << 100 << 0 << 1000 << "-50,0" << "50,0" << "2,5" << 13 << "2,55";
-        QTest::newRow("fw115 quarter scale") << Group::NonIsolated << 115 << 0 << 1000 << "-25,0" << "25,0" << "2,5" << 26 << "2,55";
-        QTest::newRow("isolated span 200") << Group::Isolated << 100 << -50 << 150 << "-10,0" << "10,0" << "1,5" << 150 << "1,50";
-        QTest::newRow("fw130 span 10") << Group::NonIsolated << 130 << 0 << 10 << "-0,50" << "0,50" << "0,5" << 512 << "0,50";
-        QTest::newRow("fw130 K span 1370") << Group::NonIsolated << 130 << 0 << 1370 << "-68,5" << "68,5" << "-68,5" << -512 << "-68,50";
-        QTest::newRow("fw130 falling span made positive") << Group::NonIsolated << 130 << 1000 << 0 << "-50,0" << "50,0" << "2,5" << 26 << "2,54";
-        QTest::newRow("isolated falling span made positive") << Group::Isolated << 100 << 150 << -50 << "-10,0" << "10,0" << "-1,5" << -150 << "-1,50";
-        QTest::newRow("fw105 falling span keeps sign") << Group::NonIsolated << 105 << 1000 << 0 << "50,0" << "-50,0" << "2,5" << -13 << "2,55";
+        QTest::newRow("fw130 span 1000") << Group::NonIsolated << 130 << 0 << 1000 << "-50,0"
+                                         << "50,0"
+                                         << "2,5" << 26 << "2,54";
+        QTest::newRow("fw100 span 1000") << Group::NonIsolated << 100 << 0 << 1000 << "-50,0"
+                                         << "50,0"
+                                         << "2,5" << 13 << "2,55";
+        QTest::newRow("fw115 quarter scale") << Group::NonIsolated << 115 << 0 << 1000 << "-25,0"
+                                             << "25,0"
+                                             << "2,5" << 26 << "2,55";
+        QTest::newRow("isolated span 200") << Group::Isolated << 100 << -50 << 150 << "-10,0"
+                                           << "10,0"
+                                           << "1,5" << 150 << "1,50";
+        QTest::newRow("fw130 span 10") << Group::NonIsolated << 130 << 0 << 10 << "-0,50"
+                                       << "0,50"
+                                       << "0,5" << 512 << "0,50";
+        QTest::newRow("fw130 K span 1370") << Group::NonIsolated << 130 << 0 << 1370 << "-68,5"
+                                           << "68,5"
+                                           << "-68,5" << -512 << "-68,50";
+        QTest::newRow("fw130 falling span made positive") << Group::NonIsolated << 130 << 1000 << 0 << "-50,0"
+                                                          << "50,0"
+                                                          << "2,5" << 26 << "2,54";
+        QTest::newRow("isolated falling span made positive") << Group::Isolated << 100 << 150 << -50 << "-10,0"
+                                                             << "10,0"
+                                                             << "-1,5" << -150 << "-1,50";
+        QTest::newRow("fw105 falling span keeps sign") << Group::NonIsolated << 105 << 1000 << 0 << "50,0"
+                                                       << "-50,0"
+                                                       << "2,5" << -13 << "2,55";
         // The lower bound is held in single precision: -10,15 lies just inside it.
-        QTest::newRow("fw130 span 203, a typed tenth") << Group::NonIsolated << 130 << 0 << 203 << "-10,1" << "10,2" << "-10,1" << -509 << "-10,09";
-        QTest::newRow("isolated span 300, one hundredth") << Group::Isolated << 110 << 0 << 300 << "-15,0" << "15,0" << "0,01" << 1 << "0,02";
-        QTest::newRow("empty correction") << Group::NonIsolated << 130 << 0 << 1000 << "-50,0" << "50,0" << "" << 0 << "0,00";
+        QTest::newRow("fw130 span 203, a typed tenth") << Group::NonIsolated << 130 << 0 << 203 << "-10,1"
+                                                       << "10,2"
+                                                       << "-10,1" << -509 << "-10,09";
+        QTest::newRow("isolated span 300, one hundredth") << Group::Isolated << 110 << 0 << 300 << "-15,0"
+                                                          << "15,0"
+                                                          << "0,01" << 1 << "0,02";
+        QTest::newRow("empty correction") << Group::NonIsolated << 130 << 0 << 1000 << "-50,0"
+                                          << "50,0"
+                                          << "" << 0 << "0,00";
     }
     // A register value read and sent straight back, for every count each scale can show and on
     // spans from the narrowest to the widest in either unit, against the rules worked out exactly:
@@ -63,19 +87,20 @@ private Q_SLOTS:
         QFETCH(Group, group);
         QFETCH(int, firmware);
         const ZeroScale scale = *zeroScale(group, firmware);
-        const QList<int> spans = {5, 10, 37, 50, 73, 100, 137, 180, 203, 255, 300, 512, 800, 1000, 1370, 1800, 2000,
-                                  2466, 2498, 3000, 3272};
+        const QList<int> spans = { 5, 10, 37, 50, 73, 100, 137, 180, 203, 255, 300, 512, 800, 1000, 1370, 1800, 2000,
+            2466, 2498, 3000, 3272 };
         int unchanged = 0;
         for (int width : spans) {
-            for (const bool falling : {false, true}) {
+            for (const bool falling : { false, true }) {
                 const int lower = falling ? width : 0;
                 const int upper = falling ? 0 : width;
                 const int span = zeroSpan(group, firmware, lower, upper);
                 for (int z = -scale.largestShown - 3; z <= scale.largestShown + 3; ++z) {
                     const auto texts = zeroTexts(group, firmware, lower, upper, qint16(z), Comma);
                     const bool shown = std::abs(z) <= scale.largestShown;
-                    const long long hundredths
-                        = shown ? zero::shownHundredths(zero::Wide(z) * span, zero::Wide(scale.counts) * scale.inverseFraction) : 0;
+                    const long long hundredths = shown
+                        ? zero::shownHundredths(zero::Wide(z) * span, zero::Wide(scale.counts) * scale.inverseFraction)
+                        : 0;
                     const QString expectedText = shown ? zero::hundredthsText(hundredths) : QStringLiteral("0");
                     const long long expectedCount
                         = zero::headRailWritten(hundredths, scale.counts, scale.inverseFraction, span);
@@ -206,14 +231,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("minText");
         QTest::addColumn<QString>("maxText");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("upper bound itself") << "50,0" << "-50,0" << "50,0" << true;
-        QTest::newRow("lower bound itself") << "-50" << "-50,0" << "50,0" << true;
-        QTest::newRow("above upper bound") << "50,01" << "-50,0" << "50,0" << false;
-        QTest::newRow("below lower bound") << "-50,1" << "-50,0" << "50,0" << false;
+        QTest::newRow("upper bound itself") << "50,0"
+                                            << "-50,0"
+                                            << "50,0" << true;
+        QTest::newRow("lower bound itself") << "-50"
+                                            << "-50,0"
+                                            << "50,0" << true;
+        QTest::newRow("above upper bound") << "50,01"
+                                           << "-50,0"
+                                           << "50,0" << false;
+        QTest::newRow("below lower bound") << "-50,1"
+                                           << "-50,0"
+                                           << "50,0" << false;
         // 0,05 has no exact binary form; typed as the bound it must still be the bound.
-        QTest::newRow("small upper bound itself") << "0,05" << "-0,05" << "0,05" << true;
-        QTest::newRow("small lower bound itself") << "-0,15" << "-0,15" << "0,15" << true;
-        QTest::newRow("bounds not numbers") << "0" << "" << "" << false;
+        QTest::newRow("small upper bound itself") << "0,05"
+                                                  << "-0,05"
+                                                  << "0,05" << true;
+        QTest::newRow("small lower bound itself") << "-0,15"
+                                                  << "-0,15"
+                                                  << "0,15" << true;
+        QTest::newRow("bounds not numbers") << "0"
+                                            << ""
+                                            << "" << false;
     }
     void bounds()
     {

@@ -14,12 +14,12 @@
 namespace {
 
 struct SilentWarnings final : korv::WarningSink {
-    void ShowWarning(const QString&) override {}
+    void ShowWarning(const QString&) override { }
 };
 
 double processSeconds()
 {
-    timespec t{};
+    timespec t {};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
 }
@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     QTextStream out(stdout);
-    korv::emu::TransmitterEmulator emulator(korv::emu::Seed{});
+    korv::emu::TransmitterEmulator emulator(korv::emu::Seed {});
     QString error;
     if (!emulator.start(&error)) {
         out << "emulator: " << error << "\n";
@@ -57,8 +57,8 @@ int main(int argc, char* argv[])
             cpu += processSeconds() - cpu0;
             wall += static_cast<double>(timer.nsecsElapsed()) / 1e6;
         }
-        out << QString::asprintf("%-34s wall %7.1f ms   cpu %5.2f ms   (mean of %d)\n", what, wall / rounds,
-                                 cpu * 1000 / rounds, rounds);
+        out << QString::asprintf(
+            "%-34s wall %7.1f ms   cpu %5.2f ms   (mean of %d)\n", what, wall / rounds, cpu * 1000 / rounds, rounds);
     };
     qint16 value = 0;
     measure("one read exchange", 1, [&](int) { protocol.ReadParameter(0, value); });

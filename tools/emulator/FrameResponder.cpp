@@ -63,8 +63,8 @@ Fault FaultPlan::take(const QByteArray& frame)
     return acting;
 }
 
-Reply respond(const QByteArray& frame, Fault acting, RegisterBank& bank, const Measurand& measurand,
-    int lateAnswerDelayMs)
+Reply respond(
+    const QByteArray& frame, Fault acting, RegisterBank& bank, const Measurand& measurand, int lateAnswerDelayMs)
 {
     Reply reply;
     if (acting == Fault::Silence)

@@ -52,7 +52,7 @@ struct Reply {
 
 // The transmitter's reaction to one well-formed frame while `acting` is in force: reads answer
 // from the bank (live registers from the measurand), writes change it.
-Reply respond(const QByteArray& frame, Fault acting, RegisterBank& bank, const Measurand& measurand,
-    int lateAnswerDelayMs);
+Reply respond(
+    const QByteArray& frame, Fault acting, RegisterBank& bank, const Measurand& measurand, int lateAnswerDelayMs);
 
 }  // namespace korv::emu

@@ -25,8 +25,7 @@ namespace {
 bool fail(QString* error, const char* what)
 {
     if (error)
-        *error
-            = QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+        *error = QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
     return false;
 }
 
@@ -101,7 +100,7 @@ bool PseudoTerminal::open(QString* error)
         return false;
     }
     setCloseOnExec(m_slave);
-    termios settings{};
+    termios settings {};
     if (::tcgetattr(m_slave, &settings) != 0) {
         fail(error, "tcgetattr");
         close();
@@ -144,8 +143,7 @@ bool PseudoTerminal::writeAll(const QByteArray& data, int timeoutMs)
 {
     qsizetype written = 0;
     while (written < data.size()) {
-        const ssize_t count
-            = ::write(m_master, data.constData() + written, static_cast<size_t>(data.size() - written));
+        const ssize_t count = ::write(m_master, data.constData() + written, static_cast<size_t>(data.size() - written));
         if (count > 0) {
             written += count;
             continue;
@@ -153,7 +151,7 @@ bool PseudoTerminal::writeAll(const QByteArray& data, int timeoutMs)
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            pollfd output{m_master, POLLOUT, 0};
+            pollfd output { m_master, POLLOUT, 0 };
             if (pollFor(&output, 1, timeoutMs) <= 0)
                 return false;
             continue;
@@ -194,13 +192,13 @@ void WakePipe::wake()
 
 bool WakePipe::sleep(int milliseconds) const
 {
-    pollfd input{m_fds[0], POLLIN, 0};
+    pollfd input { m_fds[0], POLLIN, 0 };
     return pollFor(&input, 1, milliseconds) > 0;
 }
 
 WaitResult waitForInput(const PseudoTerminal& terminal, const WakePipe& wake)
 {
-    pollfd fds[2] = {{terminal.masterHandle(), POLLIN, 0}, {wake.readHandle(), POLLIN, 0}};
+    pollfd fds[2] = { { terminal.masterHandle(), POLLIN, 0 }, { wake.readHandle(), POLLIN, 0 } };
     if (pollFor(fds, 2, -1) < 0 || fds[1].revents != 0)
         return WaitResult::Woken;
     if (fds[0].revents & POLLIN)

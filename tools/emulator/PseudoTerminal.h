@@ -52,7 +52,7 @@ public:
     int readHandle() const { return m_fds[0]; }
 
 private:
-    int m_fds[2] = {-1, -1};
+    int m_fds[2] = { -1, -1 };
 };
 
 enum class WaitResult { Input, Woken, Hangup };

@@ -44,19 +44,19 @@ struct SensorRanges {
     SensorRange isolated;
 };
 constexpr SensorRanges sensorRanges[] = {
-    {{0, 50}, {0, 50}},  // 0 - 50 mV
-    {{0, 1370}, {-150, 1370}},  // K
-    {{0, 760}, {-100, 760}},  // J
-    {{0, 1760}, {-50, 1760}},  // R
-    {{0, 1760}, {-50, 1760}},  // S
-    {{0, 400}, {-160, 400}},  // T
-    {{0, 1300}, {-270, 1300}},  // N
-    {{0, 720}, {-90, 720}},  // E
-    {{500, 1820}, {500, 1820}},  // B
-    {{-200, 650}, {-200, 600}},  // Pt100
-    {{0, 0}, {0, 10}},  // 0 - 10 V
-    {{0, 0}, {0, 20}},  // 0 - 20 mA
-    {{0, 0}, {4, 20}},  // 4 - 20 mA
+    { { 0, 50 }, { 0, 50 } },  // 0 - 50 mV
+    { { 0, 1370 }, { -150, 1370 } },  // K
+    { { 0, 760 }, { -100, 760 } },  // J
+    { { 0, 1760 }, { -50, 1760 } },  // R
+    { { 0, 1760 }, { -50, 1760 } },  // S
+    { { 0, 400 }, { -160, 400 } },  // T
+    { { 0, 1300 }, { -270, 1300 } },  // N
+    { { 0, 720 }, { -90, 720 } },  // E
+    { { 500, 1820 }, { 500, 1820 } },  // B
+    { { -200, 650 }, { -200, 600 } },  // Pt100
+    { { 0, 0 }, { 0, 10 } },  // 0 - 10 V
+    { { 0, 0 }, { 0, 20 } },  // 0 - 20 mA
+    { { 0, 0 }, { 4, 20 } },  // 4 - 20 mA
 };
 constexpr int thermocoupleK = 1;
 constexpr int pt100 = 9;
@@ -67,28 +67,26 @@ struct CalibrationSeed {
     qint16 value;
 };
 constexpr CalibrationSeed plainCalibration[] = {
-    {4, -1500}, {5, 13000},  // 0 - 50 mV
-    {6, -1000}, {7, 15000},  // Pt100
-    {8, -1800}, {9, 12500},  // thermocouples
+    { 4, -1500 }, { 5, 13000 },  // 0 - 50 mV
+    { 6, -1000 }, { 7, 15000 },  // Pt100
+    { 8, -1800 }, { 9, 12500 },  // thermocouples
 };
 constexpr CalibrationSeed isolatedCalibration[] = {
-    {4, -8500}, {5, 14000},  // 0 - 50 mV
-    {6, 500}, {7, 16000},  // Pt100
-    {8, -4000}, {9, 12500},  // thermocouples
+    { 4, -8500 }, { 5, 14000 },  // 0 - 50 mV
+    { 6, 500 }, { 7, 16000 },  // Pt100
+    { 8, -4000 }, { 9, 12500 },  // thermocouples
 };
 constexpr CalibrationSeed isolatedRailCalibration[] = {
-    {17, -7500}, {18, 10000},  // 0 - 10 V
-    {19, 1000}, {20, 10000},  // 0 - 20 mA and 4 - 20 mA
+    { 17, -7500 }, { 18, 10000 },  // 0 - 10 V
+    { 19, 1000 }, { 20, 10000 },  // 0 - 20 mA and 4 - 20 mA
 };
-constexpr CalibrationSeed humidityCalibration[] = {{16, 25}, {17, -12}};  // two offsets, no gain
-constexpr CalibrationSeed ambientCalibration[] = {{17, -40}, {18, 10000}};
+constexpr CalibrationSeed humidityCalibration[] = { { 16, 25 }, { 17, -12 } };  // two offsets, no gain
+constexpr CalibrationSeed ambientCalibration[] = { { 17, -40 }, { 18, 10000 } };
 
 std::vector<CalibrationSeed> calibrationSeeds(int modelCode)
 {
     std::vector<CalibrationSeed> seeds;
-    auto add = [&seeds](std::span<const CalibrationSeed> part) {
-        seeds.insert(seeds.end(), part.begin(), part.end());
-    };
+    auto add = [&seeds](std::span<const CalibrationSeed> part) { seeds.insert(seeds.end(), part.begin(), part.end()); };
     switch (familyOf(modelCode)) {
     case Family::Plain:
         add(plainCalibration);
@@ -120,17 +118,17 @@ struct CalibrationPair {
 std::optional<CalibrationPair> headInputCalibration(int modelCode, int sensorCode)
 {
     if (sensorCode == 0)
-        return CalibrationPair{4, 5};
+        return CalibrationPair { 4, 5 };
     if (sensorCode >= 1 && sensorCode <= 8)
-        return CalibrationPair{8, 9};
+        return CalibrationPair { 8, 9 };
     if (sensorCode == pt100)
-        return CalibrationPair{6, 7};
+        return CalibrationPair { 6, 7 };
     if (static_cast<Model>(modelCode) != Model::OrvGalDin)
         return std::nullopt;
     if (sensorCode == 10)
-        return CalibrationPair{17, 18};
+        return CalibrationPair { 17, 18 };
     if (sensorCode == 11 || sensorCode == 12)
-        return CalibrationPair{19, 20};
+        return CalibrationPair { 19, 20 };
     return std::nullopt;
 }
 
@@ -217,8 +215,7 @@ RangeRegisters encodeHeadRange(
 {
     const long double width = static_cast<long double>(sensorMax) - sensorMin;
     auto count = [&](double value) {
-        const long double scaled
-            = (static_cast<long double>(value) - sensorMin) * (isolated ? 20000 : 16368) / width;
+        const long double scaled = (static_cast<long double>(value) - sensorMin) * (isolated ? 20000 : 16368) / width;
         return static_cast<long double>(static_cast<float>(isolated ? scaled + 1000 : scaled));
     };
     const long double lc = count(lower);
@@ -389,9 +386,7 @@ bool RegisterBank::fromText(const QString& text, QString* error)
         if (fields.size() != 2 || !addressOk || !valueOk || address < 0 || address > 0xFFFF || value < -32768
             || value > 0xFFFF) {
             if (error)
-                *error = QStringLiteral("line %1: expected \"address value\", got \"%2\"")
-                             .arg(index + 1)
-                             .arg(line);
+                *error = QStringLiteral("line %1: expected \"address value\", got \"%2\"").arg(index + 1).arg(line);
             return false;
         }
         loaded.insert(address, static_cast<qint16>(static_cast<quint16>(value)));

@@ -7,15 +7,7 @@
 namespace korv::emu {
 
 // Model codes as bits 10 to 13 of the identity word carry them.
-enum class Model {
-    OrvHead = 0,
-    OrvDin = 1,
-    OrvGalHead = 2,
-    OrvGalDin = 3,
-    OrvHu = 4,
-    OrvH = 5,
-    OrvAmbient = 6
-};
+enum class Model { OrvHead = 0, OrvDin = 1, OrvGalHead = 2, OrvGalDin = 3, OrvHu = 4, OrvH = 5, OrvAmbient = 6 };
 
 // What makes one transmitter different from another of the same kind; every other register is
 // derived from these by RegisterBank::seed.
@@ -55,8 +47,7 @@ enum : int {
     Zero = 15,  // zero correction of the temperature input
     RawNonIsolated = 55,  // live, 0..16368 over the sensor range
     RawHumidity = 58,  // live, 1000 = 0 %RH .. 11000 = 100 %RH
-    RawTemperature
-    = 60,  // live; humidity models 1000 = -40 °C .. 11000 = 120 °C, ambient 0 = -50 .. 16000 = 120
+    RawTemperature = 60,  // live; humidity models 1000 = -40 °C .. 11000 = 120 °C, ambient 0 = -50 .. 16000 = 120
     RawIsolated = 103,  // live, 1000..21000 over the sensor range
 };
 }

@@ -27,8 +27,7 @@ extern "C" void requestStop(int)
     stopRequested = 1;
 }
 
-const char* const description
-    = R"(Stands in for one transmitter of the configuration tool on a pseudo-terminal.
+const char* const description = R"(Stands in for one transmitter of the configuration tool on a pseudo-terminal.
 
 It prints "Device: PATH" as its first line: give that path (or the --link path) to the
 program as its serial port. Every 5-byte frame received is echoed back (as the configuration
@@ -111,8 +110,8 @@ int main(int argc, char* argv[])
         QStringLiteral("Load registers from FILE if it exists; save them after every write and at exit."),
         QStringLiteral("FILE"));
     const QCommandLineOption faultOption(QStringLiteral("fault"),
-        QStringLiteral("Misbehave from the first frame on (see above). Default none."),
-        QStringLiteral("NAME"), QStringLiteral("none"));
+        QStringLiteral("Misbehave from the first frame on (see above). Default none."), QStringLiteral("NAME"),
+        QStringLiteral("none"));
     const QCommandLineOption faultFramesOption(QStringLiteral("fault-frames"),
         QStringLiteral("The fault acts on N frames only, then the transmitter behaves. Default: all."),
         QStringLiteral("N"), QStringLiteral("-1"));
@@ -129,10 +128,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption humidityOption(QStringLiteral("humidity"),
         QStringLiteral("Simulated relative humidity in percent. Default 50."), QStringLiteral("RH"),
         QStringLiteral("50"));
-    const QCommandLineOption traceOption(QStringLiteral("trace"),
-        QStringLiteral("Print every frame received and the bytes sent back on stderr."));
-    parser.addOptions({modelOption, firmwareOption, serialOption, outputOption, linkOption, stateOption,
-        faultOption, faultFramesOption, faultAddressOption, lateOption, temperatureOption, humidityOption, traceOption});
+    const QCommandLineOption traceOption(
+        QStringLiteral("trace"), QStringLiteral("Print every frame received and the bytes sent back on stderr."));
+    parser.addOptions({ modelOption, firmwareOption, serialOption, outputOption, linkOption, stateOption, faultOption,
+        faultFramesOption, faultAddressOption, lateOption, temperatureOption, humidityOption, traceOption });
     parser.process(app);
 
     Seed seed;

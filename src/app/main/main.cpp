@@ -29,8 +29,8 @@ int main(int argc, char* argv[])
         korv::ServiceMode serviceMode(form1);
         return application.exec();
     } catch (const std::exception& error) {
-        korv::makeMessageBox(QMessageBox::Critical, QStringLiteral("KOrvSetup"), QString::fromLocal8Bit(error.what()),
-                             nullptr)
+        korv::makeMessageBox(
+            QMessageBox::Critical, QStringLiteral("KOrvSetup"), QString::fromLocal8Bit(error.what()), nullptr)
             ->exec();
         return 0;
     }
