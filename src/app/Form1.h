@@ -75,13 +75,13 @@ public:
     const IdentificationRecord& identification() const override { return ident_; }
     SharedTransmitterState& shared() override { return shared_; }
     const SharedTransmitterState& shared() const { return shared_; }
-    int ReadSerialNumber() override;
-    int IdentifyTransmitter() override;
-    int ReadConfigWord() override;
-    int ReadRange() override;
-    int ReadZero() override;
-    int ReadHumidityLive() override;
-    int ReadAmbientLive() override;
+    Status ReadSerialNumber() override;
+    Status IdentifyTransmitter() override;
+    Status ReadConfigWord() override;
+    Status ReadRange() override;
+    Status ReadZero() override;
+    Status ReadHumidityLive() override;
+    Status ReadAmbientLive() override;
     void refreshAmbientZeroCorrection() override;
     void setStatusLines(const QString& text) override;
     void clearInfoMemos() override;

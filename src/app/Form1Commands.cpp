@@ -71,10 +71,10 @@ void TForm1::Enviar_ConfigClick()
         headRail_->SendConfiguration();
 }
 
-int TForm1::ReadConfigWord()
+Status TForm1::ReadConfigWord()
 {
     if (isHumidity(ident_.TransmitterModel) || isAmbient(ident_.TransmitterModel)) {
-        const int status = protocol_.ReadParameter(1, shared_.ConfigWord);
+        const Status status = protocol_.ReadParameter(1, shared_.ConfigWord);
         if (status != Status::Ok)
             return status;
         return isHumidity(ident_.TransmitterModel) ? humidity_->ReadHumidityFlags() : ambient_->ReadAmbientFlags();
@@ -82,7 +82,7 @@ int TForm1::ReadConfigWord()
     return headRail_->ReadConfigWord();
 }
 
-int TForm1::ReadRange()
+Status TForm1::ReadRange()
 {
     if (isHumidity(ident_.TransmitterModel))
         return humidity_->ReadHumidityRanges();
@@ -91,7 +91,7 @@ int TForm1::ReadRange()
     return headRail_->ReadRange();
 }
 
-int TForm1::ReadZero()
+Status TForm1::ReadZero()
 {
     // The ambient transmitter takes the head/rail variant here; its own zero text is filled by the
     // caller that reads its live value.
@@ -100,12 +100,12 @@ int TForm1::ReadZero()
     return headRail_->ReadZero();
 }
 
-int TForm1::ReadHumidityLive()
+Status TForm1::ReadHumidityLive()
 {
     return humidity_->ReadHumidityLive();
 }
 
-int TForm1::ReadAmbientLive()
+Status TForm1::ReadAmbientLive()
 {
     return ambient_->ReadAmbientLive();
 }

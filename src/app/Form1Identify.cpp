@@ -16,10 +16,10 @@
 
 namespace korv {
 
-int TForm1::ReadSerialNumber()
+Status TForm1::ReadSerialNumber()
 {
     qint16 high = 0;
-    int status = protocol_.ReadParameter(2, high);
+    Status status = protocol_.ReadParameter(2, high);
     if (status != Status::Ok)
         return status;
     qint16 low = 0;
@@ -36,10 +36,10 @@ int TForm1::ReadSerialNumber()
     return status;
 }
 
-int TForm1::IdentifyTransmitter()
+Status TForm1::IdentifyTransmitter()
 {
     qint16 word = 0;
-    const int status = protocol_.ReadParameter(0, word);
+    const Status status = protocol_.ReadParameter(0, word);
     if (status != Status::Ok)
         return status;
     const IdentityWord id = splitIdentityWord(word);

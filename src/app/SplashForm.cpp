@@ -124,7 +124,7 @@ void TSplashForm::TimerSplashTimer()
     finish();
 }
 
-bool TSplashForm::retried(int (FormServices::*step)())
+bool TSplashForm::retried(Status (FormServices::*step)())
 {
     return retryStep(StepAttempts, [this, step] { return (form_.*step)(); }) == Status::Ok;
 }

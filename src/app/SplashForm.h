@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SplashFormUi.h"
+#include "link/RegisterAccess.h"
 
 #include <QObject>
 #include <QWidget>
@@ -34,7 +35,7 @@ Q_SIGNALS:
 
 private:
     // Runs one step up to three times; true at its first success.
-    bool retried(int (FormServices::*step)());
+    bool retried(Status (FormServices::*step)());
     void advance();
     void completeProgress();
     void showProgressEnd();

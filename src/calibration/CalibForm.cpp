@@ -152,7 +152,7 @@ void CalibForm::FormShow()
     if (const auto variant = backupVariantFor(model)) {
         ApplyButton->setEnabled(true);
         const QString serialNumber = host_->serialNumberText();
-        const int status = addBackupLinesWithRetries(*variant, host_->registers(), model, serialNumber, backup);
+        const Status status = addBackupLinesWithRetries(*variant, host_->registers(), model, serialNumber, backup);
         // A file holding only the header would block every later, complete backup of this
         // transmitter, so nothing is saved when the registers could not be read. The failure is
         // not reported here: the refresh below reads the same transmitter and reports its own.
@@ -257,7 +257,7 @@ void CalibForm::RefreshCalibration()
     // The live reading and the calibration read share one allowance of failures.
     int failures = 0;
     CalibrationInput input;
-    int status = Status::NotSent;
+    Status status = Status::NotSent;
     while (failures < Attempts) {
         status = ReadInputValue(host_->registers(), group, input);
         if (status == Status::Ok)

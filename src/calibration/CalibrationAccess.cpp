@@ -2,29 +2,29 @@
 
 namespace korv {
 
-int ReadInputValue(RegisterAccess& registers, CalibrationGroup group, CalibrationInput& input)
+Status ReadInputValue(RegisterAccess& registers, CalibrationGroup group, CalibrationInput& input)
 {
     const QList<qint16> addresses = inputRegisters(group);
     CalibrationInput read;
     // Only the humidity transmitter has two input registers; its first one is the humidity.
     if (addresses.size() > 1) {
-        const int status = registers.ReadMemory(addresses.constFirst(), read.rawHumidity);
+        const Status status = registers.ReadMemory(addresses.constFirst(), read.rawHumidity);
         if (status != Status::Ok)
             return status;
     }
-    const int status = registers.ReadMemory(addresses.constLast(), read.raw);
+    const Status status = registers.ReadMemory(addresses.constLast(), read.raw);
     if (status == Status::Ok)
         input = read;
     return status;
 }
 
-int ReadCalibration(RegisterAccess& registers, CalibrationGroup group, int sensorCode, CalibrationValues& values)
+Status ReadCalibration(RegisterAccess& registers, CalibrationGroup group, int sensorCode, CalibrationValues& values)
 {
     const auto pair = calibrationRegisters(group, sensorCode);
     if (!pair)
         return Status::NotSent;
     CalibrationValues read;
-    int status = registers.ReadParameter(pair->offset, read.offset);
+    Status status = registers.ReadParameter(pair->offset, read.offset);
     if (status != Status::Ok)
         return status;
     status = registers.ReadParameter(pair->gain, read.gain);
@@ -33,12 +33,12 @@ int ReadCalibration(RegisterAccess& registers, CalibrationGroup group, int senso
     return status;
 }
 
-int WriteCalibration(RegisterAccess& registers, CalibrationGroup group, int sensorCode, qint16 offset, qint16 gain)
+Status WriteCalibration(RegisterAccess& registers, CalibrationGroup group, int sensorCode, qint16 offset, qint16 gain)
 {
     const auto pair = calibrationRegisters(group, sensorCode);
     if (!pair)
         return Status::NotSent;
-    const int status = registers.WriteParameter(pair->offset, offset);
+    const Status status = registers.WriteParameter(pair->offset, offset);
     if (status != Status::Ok)
         return status;
     return registers.WriteParameter(pair->gain, gain);

@@ -16,7 +16,7 @@ struct CalibrationInput {
 
 // Reads the group's live input registers, stopping at the first failure and returning its
 // status; `input` is complete only on Status::Ok.
-int ReadInputValue(RegisterAccess& registers, CalibrationGroup group, CalibrationInput& input);
+Status ReadInputValue(RegisterAccess& registers, CalibrationGroup group, CalibrationInput& input);
 
 struct CalibrationValues {
     qint16 offset = 0;
@@ -25,10 +25,10 @@ struct CalibrationValues {
 
 // Both calibration registers of the input, offset first. An input without calibration registers
 // is refused with Status::NotSent before anything reaches the transmitter.
-int ReadCalibration(RegisterAccess& registers, CalibrationGroup group, int sensorCode, CalibrationValues& values);
+Status ReadCalibration(RegisterAccess& registers, CalibrationGroup group, int sensorCode, CalibrationValues& values);
 
 // Writes the offset, then (only when that succeeded) the gain. A read-back mismatch is reported
 // by WriteParameter itself and still counts as success here.
-int WriteCalibration(RegisterAccess& registers, CalibrationGroup group, int sensorCode, qint16 offset, qint16 gain);
+Status WriteCalibration(RegisterAccess& registers, CalibrationGroup group, int sensorCode, qint16 offset, qint16 gain);
 
 }  // namespace korv

@@ -55,14 +55,14 @@ QStringList backupHeaderLines()
     return { QStringLiteral("OrvSetup - Calibration mode"), QString() };
 }
 
-int AddBackupLines(
+Status AddBackupLines(
     BackupVariant variant, RegisterAccess& registers, Model model, const QString& serialNumberText, QStringList& lines)
 {
     const QList<BackupSection> sections = sectionsOf(variant);
     QStringList valueLines;
     for (const BackupSection& section : sections) {
         qint16 offset = 0;
-        int status = registers.ReadParameter(section.offsetRegister, offset);
+        Status status = registers.ReadParameter(section.offsetRegister, offset);
         if (status != Status::Ok)
             return status;
         QString line = QStringLiteral("Offset: ") + QString::number(offset) + QStringLiteral("\t\t");
@@ -87,10 +87,10 @@ int AddBackupLines(
     return Status::Ok;
 }
 
-int addBackupLinesWithRetries(BackupVariant variant, RegisterAccess& registers, Model model,
+Status addBackupLinesWithRetries(BackupVariant variant, RegisterAccess& registers, Model model,
     const QString& serialNumberText, QStringList& lines, int attempts)
 {
-    int status = Status::NotSent;
+    Status status = Status::NotSent;
     for (int attempt = 0; attempt < attempts && status != Status::Ok; ++attempt)
         status = AddBackupLines(variant, registers, model, serialNumberText, lines);
     return status;

@@ -28,11 +28,11 @@ QStringList backupHeaderLines();
 // Reads every register of the variant, offset before gain, and only when all reads succeeded
 // appends the model string, serial number and section lines to `lines`. Returns the first
 // failing status (with `lines` untouched) or Status::Ok.
-int AddBackupLines(
+Status AddBackupLines(
     BackupVariant variant, RegisterAccess& registers, Model model, const QString& serialNumberText, QStringList& lines);
 
 // AddBackupLines tried up to `attempts` times until it succeeds; returns the last status.
-int addBackupLinesWithRetries(BackupVariant variant, RegisterAccess& registers, Model model,
+Status addBackupLinesWithRetries(BackupVariant variant, RegisterAccess& registers, Model model,
     const QString& serialNumberText, QStringList& lines, int attempts = 3);
 
 // The serial number names the file, which lives in the current working directory.

@@ -65,10 +65,10 @@ void AmbientPage::ReadAmbientConfig()
     progress.succeed(messages[Msg::ReadOk]);
 }
 
-int AmbientPage::ReadAmbientFlags()
+Status AmbientPage::ReadAmbientFlags()
 {
     qint16 word = 0;
-    const int status = form_.registers().ReadParameter(Register::ConfigWord, word);
+    const Status status = form_.registers().ReadParameter(Register::ConfigWord, word);
     if (status != Status::Ok)
         return status;
     SharedTransmitterState& shared = form_.shared();
@@ -84,14 +84,14 @@ int AmbientPage::ReadAmbientFlags()
     return Status::Ok;
 }
 
-int AmbientPage::ReadAmbientRange()
+Status AmbientPage::ReadAmbientRange()
 {
     if (!isAmbient(model()))
         return Status::NotSent;
     RegisterAccess& registers = form_.registers();
     qint16 offset = 0;
     qint16 gain = 0;
-    int status = registers.ReadParameter(Register::TemperatureRangeOffset, offset);
+    Status status = registers.ReadParameter(Register::TemperatureRangeOffset, offset);
     if (status != Status::Ok)
         return status;
     if ((status = registers.ReadParameter(Register::TemperatureRangeGain, gain)) != Status::Ok)
@@ -106,12 +106,12 @@ int AmbientPage::ReadAmbientRange()
     return Status::Ok;
 }
 
-int AmbientPage::ReadAmbientZero()
+Status AmbientPage::ReadAmbientZero()
 {
     if (!isAmbient(model()))
         return Status::NotSent;
     qint16 zero = 0;
-    const int status = form_.registers().ReadParameter(Register::TemperatureZero, zero);
+    const Status status = form_.registers().ReadParameter(Register::TemperatureZero, zero);
     if (status == Status::Ok) {
         s_.TemperatureRange.zeroRegister = zero;
         w_.EdtTempZeroCorrection->setText(UpdateAmbientZeroLimits());
@@ -119,12 +119,12 @@ int AmbientPage::ReadAmbientZero()
     return status;
 }
 
-int AmbientPage::ReadAmbientLive()
+Status AmbientPage::ReadAmbientLive()
 {
     if (!isAmbient(model()))
         return Status::NotSent;
     qint16 raw = 0;
-    const int status = form_.registers().ReadMemory(Register::LiveTemperature, raw);
+    const Status status = form_.registers().ReadMemory(Register::LiveTemperature, raw);
     if (status != Status::Ok)
         return status;
     // Unlike the humidity transmitter's, this live value carries no zero correction.
@@ -149,7 +149,7 @@ void AmbientPage::SendAmbientConfig()
         return;
 
     form_.shared().SendInProgress = true;
-    int status = Status::NoAnswer;
+    Status status = Status::NoAnswer;
     for (int attempt = 0; attempt < StepAttempts; ++attempt) {
         if ((status = form_.IdentifyTransmitter()) != Status::Ok)
             continue;
@@ -188,7 +188,7 @@ void AmbientPage::SendAmbientConfig()
     progress.succeed(messages[Msg::SendOk]);
 }
 
-int AmbientPage::WriteAmbientRange()
+Status AmbientPage::WriteAmbientRange()
 {
     if (!isAmbient(model()))
         return Status::NotSent;
@@ -198,20 +198,20 @@ int AmbientPage::WriteAmbientRange()
     const RangeRegisters pair = encodeAmbientRange(sensorLimits(s_.TemperatureRange), typed->lower, typed->upper);
     RegisterAccess& registers = form_.registers();
     // Unlike the humidity transmitter's pair, any failed offset write stops the pair.
-    const int status = registers.WriteParameter(Register::TemperatureRangeOffset, pair.offset);
+    const Status status = registers.WriteParameter(Register::TemperatureRangeOffset, pair.offset);
     if (status != Status::Ok)
         return status;
     return registers.WriteParameter(Register::TemperatureRangeGain, pair.gain);
 }
 
-int AmbientPage::WriteAmbientFlags()
+Status AmbientPage::WriteAmbientFlags()
 {
     const qint16 word = ambientConfigWord(form_.shared().ConfigWord, w_.MaxFailOptionRadioButton->isChecked());
     form_.shared().ConfigWord = word;
     return form_.registers().WriteParameter(Register::ConfigWord, word);
 }
 
-int AmbientPage::WriteAmbientZero()
+Status AmbientPage::WriteAmbientZero()
 {
     if (!isAmbient(model()))
         return Status::NotSent;

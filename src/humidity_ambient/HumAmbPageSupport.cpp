@@ -226,7 +226,7 @@ bool contactForSend(FormServices& form, TransferProgress& progress)
 }
 
 bool runTransferSteps(
-    TransferProgress& progress, std::initializer_list<std::function<int()>> steps, const QString& caption)
+    TransferProgress& progress, std::initializer_list<std::function<Status()>> steps, const QString& caption)
 {
     qsizetype remaining = static_cast<qsizetype>(steps.size());
     for (const auto& step : steps) {

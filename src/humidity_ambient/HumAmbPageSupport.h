@@ -113,7 +113,7 @@ bool contactForSend(FormServices& form, TransferProgress& progress);
 // The steps of a transfer in order, each retried as above: the bar advances with `caption` after
 // each step and fills after the last. False as soon as a step still fails; the caller reports it.
 bool runTransferSteps(
-    TransferProgress& progress, std::initializer_list<std::function<int()>> steps, const QString& caption);
+    TransferProgress& progress, std::initializer_list<std::function<Status()>> steps, const QString& caption);
 
 }  // namespace humamb
 }  // namespace korv

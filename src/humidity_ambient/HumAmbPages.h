@@ -2,6 +2,7 @@
 
 #include "common/KeyFilters.h"
 #include "link/Model.h"
+#include "link/RegisterAccess.h"
 
 #include <QObject>
 #include <QString>
@@ -108,16 +109,16 @@ public:
     HumidityPage(FormServices& form, HumAmbState& state, const HumidityWidgets& widgets, QObject* parent = nullptr);
 
     void ReadHumidityConfig();
-    int ReadHumidityFlags();  // reads register 1 itself
-    int ReadHumidityRanges();
-    int ReadHumidityZeros();
-    int ReadHumidityLive();
+    Status ReadHumidityFlags();  // reads register 1 itself
+    Status ReadHumidityRanges();
+    Status ReadHumidityZeros();
+    Status ReadHumidityLive();
     HumidityLiveValues ConvertHumidityReading(qint16 rawTemperature, qint16 rawHumidity) const;
 
     void SendHumidityConfig();
-    int WriteHumidityRanges();
-    int WriteHumidityFlags();
-    int WriteHumidityZeros();
+    Status WriteHumidityRanges();
+    Status WriteHumidityFlags();
+    Status WriteHumidityZeros();
 
     void UpdateHumidityZeroLimits();
     void UpdateTemperatureZeroLimits();
@@ -142,7 +143,7 @@ private:
     humamb::InputControls temperatureInput() const;
     Model model() const;
     // Register 6/7 or 8/9 of one input; only status 0 stops the pair.
-    int writeRange(const humamb::InputControls& input, qint16 offsetRegister, qint16 gainRegister);
+    Status writeRange(const humamb::InputControls& input, qint16 offsetRegister, qint16 gainRegister);
 
     bool EdtLimInfRHKeyPress(QLineEdit* edit, QKeyEvent* event);
     bool EdtLimInfTempKeyPress(QLineEdit* edit, QKeyEvent* event);
@@ -163,15 +164,15 @@ public:
     AmbientPage(FormServices& form, HumAmbState& state, const AmbientWidgets& widgets, QObject* parent = nullptr);
 
     void ReadAmbientConfig();
-    int ReadAmbientFlags();  // reads register 1 itself
-    int ReadAmbientRange();
-    int ReadAmbientZero();
-    int ReadAmbientLive();
+    Status ReadAmbientFlags();  // reads register 1 itself
+    Status ReadAmbientRange();
+    Status ReadAmbientZero();
+    Status ReadAmbientLive();
 
     void SendAmbientConfig();
-    int WriteAmbientRange();
-    int WriteAmbientFlags();
-    int WriteAmbientZero();
+    Status WriteAmbientRange();
+    Status WriteAmbientFlags();
+    Status WriteAmbientZero();
 
     QString UpdateAmbientZeroLimits();
     void ShowAmbientUnit();

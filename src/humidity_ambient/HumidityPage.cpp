@@ -75,10 +75,10 @@ void HumidityPage::ReadHumidityConfig()
     progress.succeed(messages[Msg::ReadOk]);
 }
 
-int HumidityPage::ReadHumidityFlags()
+Status HumidityPage::ReadHumidityFlags()
 {
     qint16 word = 0;
-    const int status = form_.registers().ReadParameter(Register::ConfigWord, word);
+    const Status status = form_.registers().ReadParameter(Register::ConfigWord, word);
     if (status != Status::Ok)
         return status;
     SharedTransmitterState& shared = form_.shared();
@@ -107,10 +107,10 @@ int HumidityPage::ReadHumidityFlags()
     return Status::Ok;
 }
 
-int HumidityPage::ReadHumidityRanges()
+Status HumidityPage::ReadHumidityRanges()
 {
     RegisterAccess& registers = form_.registers();
-    int status = Status::NotSent;
+    Status status = Status::NotSent;
     qint16 offset = 0;
     qint16 gain = 0;
     if (isHumidity(model())) {
@@ -139,10 +139,10 @@ int HumidityPage::ReadHumidityRanges()
     return Status::Ok;
 }
 
-int HumidityPage::ReadHumidityZeros()
+Status HumidityPage::ReadHumidityZeros()
 {
     RegisterAccess& registers = form_.registers();
-    int status = Status::NotSent;
+    Status status = Status::NotSent;
     qint16 zero = 0;
     if (isHumidity(model())) {
         if ((status = registers.ReadParameter(Register::HumidityZero, zero)) != Status::Ok)
@@ -161,14 +161,14 @@ int HumidityPage::ReadHumidityZeros()
     return status;
 }
 
-int HumidityPage::ReadHumidityLive()
+Status HumidityPage::ReadHumidityLive()
 {
     if (!isHumidity(model()))
         return Status::NotSent;
     RegisterAccess& registers = form_.registers();
     qint16 rawHumidity = 0;
     qint16 rawTemperature = 0;
-    int status = registers.ReadMemory(Register::LiveHumidity, rawHumidity);
+    Status status = registers.ReadMemory(Register::LiveHumidity, rawHumidity);
     if (status != Status::Ok)
         return status;
     if ((status = registers.ReadMemory(Register::LiveTemperature, rawTemperature)) != Status::Ok)

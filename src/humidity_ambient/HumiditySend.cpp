@@ -69,7 +69,7 @@ void HumidityPage::SendHumidityConfig()
     progress.succeed(messages[Msg::SendOk]);
 }
 
-int HumidityPage::writeRange(const InputControls& input, qint16 offsetRegister, qint16 gainRegister)
+Status HumidityPage::writeRange(const InputControls& input, qint16 offsetRegister, qint16 gainRegister)
 {
     // The send has refused edits without numbers before it got here.
     const auto typed = typedLimits(input.lowerEdit, input.upperEdit);
@@ -79,15 +79,15 @@ int HumidityPage::writeRange(const InputControls& input, qint16 offsetRegister, 
     RegisterAccess& registers = form_.registers();
     // Only a frame that could not be sent stops the pair; after any other failure the gain is
     // written all the same and the step's status, that of the gain, makes the sequence retry.
-    const int status = registers.WriteParameter(offsetRegister, pair.offset);
+    const Status status = registers.WriteParameter(offsetRegister, pair.offset);
     if (status == Status::NotSent)
         return status;
     return registers.WriteParameter(gainRegister, pair.gain);
 }
 
-int HumidityPage::WriteHumidityRanges()
+Status HumidityPage::WriteHumidityRanges()
 {
-    int status = Status::NotSent;
+    Status status = Status::NotSent;
     if (isHumidity(model())) {
         status = writeRange(humidityInput(), Register::HumidityRangeOffset, Register::HumidityRangeGain);
         if (status == Status::NotSent)
@@ -98,7 +98,7 @@ int HumidityPage::WriteHumidityRanges()
     return writeRange(temperatureInput(), Register::TemperatureRangeOffset, Register::TemperatureRangeGain);
 }
 
-int HumidityPage::WriteHumidityFlags()
+Status HumidityPage::WriteHumidityFlags()
 {
     // Orv-H has no temperature input but carries bit 12 from the temperature buttons all the same.
     const qint16 word = humidityConfigWord(
@@ -107,10 +107,10 @@ int HumidityPage::WriteHumidityFlags()
     return form_.registers().WriteParameter(Register::ConfigWord, word);
 }
 
-int HumidityPage::WriteHumidityZeros()
+Status HumidityPage::WriteHumidityZeros()
 {
     RegisterAccess& registers = form_.registers();
-    const auto writeZero = [&registers](const InputControls& input, qint16 address) -> int {
+    const auto writeZero = [&registers](const InputControls& input, qint16 address) -> Status {
         const auto correction = parseZeroCorrection(input.zeroEdit->text());
         const auto count = correction ? encodeZero(input.scale, *correction, input.state->span) : std::nullopt;
         if (!count)
@@ -118,7 +118,7 @@ int HumidityPage::WriteHumidityZeros()
         input.state->zeroRegister = *count;
         return registers.WriteParameter(address, *count);
     };
-    int status = Status::NotSent;
+    Status status = Status::NotSent;
     if (isHumidity(model())) {
         // A register-14 write that does not take is a communication failure like any other: the
         // sequence retries it and reports "Erro de escrita!" once, not a limit error per attempt.

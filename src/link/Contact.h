@@ -11,9 +11,9 @@ inline constexpr int StepAttempts = 3;
 
 // Runs a step until it returns Status::Ok, at most `attempts` times, without pause; the last
 // status counts.
-template <typename Step> int retryStep(int attempts, Step&& step)
+template <typename Step> Status retryStep(int attempts, Step&& step)
 {
-    int status = Status::NoAnswer;
+    Status status = Status::NoAnswer;
     for (int i = 0; i < attempts && status != Status::Ok; ++i)
         status = step();
     return status;

@@ -41,17 +41,17 @@ public:
     virtual const IdentificationRecord& identification() const = 0;
     virtual SharedTransmitterState& shared() = 0;
 
-    virtual int ReadSerialNumber() = 0;
-    virtual int IdentifyTransmitter() = 0;
+    virtual Status ReadSerialNumber() = 0;
+    virtual Status IdentifyTransmitter() = 0;
     // Register 1, the ranges and the zero corrections, each handed to the family of the
     // identified model.
-    virtual int ReadConfigWord() = 0;
-    virtual int ReadRange() = 0;
-    virtual int ReadZero() = 0;
+    virtual Status ReadConfigWord() = 0;
+    virtual Status ReadRange() = 0;
+    virtual Status ReadZero() = 0;
     // One live reading of the humidity or the ambient transmitter; 0 without any exchange for
     // another model.
-    virtual int ReadHumidityLive() = 0;
-    virtual int ReadAmbientLive() = 0;
+    virtual Status ReadHumidityLive() = 0;
+    virtual Status ReadAmbientLive() = 0;
     // Recomputes the ambient page's zero-correction bounds and puts its correction into its edit.
     virtual void refreshAmbientZeroCorrection() = 0;
     // Writes the same text into the status line of every page.

@@ -19,7 +19,7 @@ qint16 valueOf(const quint8* answer)
     return static_cast<qint16>(static_cast<quint16>(answer[Size - 2] << 8 | answer[Size - 1]));
 }
 
-int judge(const Bytes& sent, const quint8* received, int count, AnswerCheck check)
+Status judge(const Bytes& sent, const quint8* received, int count, AnswerCheck check)
 {
     if (count <= 0)
         return Status::NoAnswer;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/RegisterAccess.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -26,8 +28,8 @@ enum class AnswerCheck {
     WholeFrame,  // writes: the answer repeats the frame byte for byte
 };
 
-// The status (Status::Ok, NoAnswer or Refused) of an exchange that sent `sent` and received
+// The status (Ok, NoAnswer or Refused) of an exchange that sent `sent` and received
 // `count` bytes: the echo, then the answer.
-int judge(const Bytes& sent, const quint8* received, int count, AnswerCheck check);
+Status judge(const Bytes& sent, const quint8* received, int count, AnswerCheck check);
 
 }  // namespace korv::frame

@@ -4,24 +4,23 @@
 
 namespace korv {
 
-// Status of an exchange with the transmitter. Callers act on Ok only.
-namespace Status {
-enum : int {
+// Status of an exchange with the transmitter, with the numbers it has always had. Callers act on
+// Ok only.
+enum class Status : int {
     Ok = 1,
     NotSent = 0,  // the frame could not be written to the port
-    NoAnswer = -2,  // nothing came back, or the answer does not repeat the frame
+    NoAnswer = -2,  // nothing came back, or what came back does not answer the frame sent
     Refused = -5,  // the transmitter answered "?"
 };
-}
 
 // The three register operations through which everything above the serial link reaches a
 // transmitter. Values are signed 16-bit; a value argument is written only on success.
 class RegisterAccess {
 public:
     virtual ~RegisterAccess() = default;
-    virtual int ReadParameter(qint16 address, qint16& value) = 0;
-    virtual int ReadMemory(qint16 address, qint16& value) = 0;
-    virtual int WriteParameter(qint16 address, qint16 value) = 0;
+    virtual Status ReadParameter(qint16 address, qint16& value) = 0;
+    virtual Status ReadMemory(qint16 address, qint16& value) = 0;
+    virtual Status WriteParameter(qint16 address, qint16 value) = 0;
 };
 
 }  // namespace korv

@@ -20,13 +20,13 @@ void RegisterProtocol::buildFrame(char command, qint16 address, qint16 value)
     FrameLength = frame::Size;
 }
 
-int RegisterProtocol::read(char command, qint16 address, qint16& value)
+Status RegisterProtocol::read(char command, qint16 address, qint16& value)
 {
     SerialLink* link = link_();
     if (!link)
         return Status::NotSent;
     buildFrame(command, address, 0);
-    const int status = link->Exchange(Frame.data(), FrameLength, true);
+    const Status status = link->Exchange(Frame.data(), FrameLength, true);
     if (status == Status::Ok) {
         link->CopyBuffers(Answer.data(), AnswerCapacity, Frame.data(), AnswerLength, FrameLength);
         value = frame::valueOf(Answer.data());
@@ -34,23 +34,23 @@ int RegisterProtocol::read(char command, qint16 address, qint16& value)
     return status;
 }
 
-int RegisterProtocol::ReadParameter(qint16 address, qint16& value)
+Status RegisterProtocol::ReadParameter(qint16 address, qint16& value)
 {
     return read(ReadParameterCommand, address, value);
 }
 
-int RegisterProtocol::ReadMemory(qint16 address, qint16& value)
+Status RegisterProtocol::ReadMemory(qint16 address, qint16& value)
 {
     return read(ReadMemoryCommand, address, value);
 }
 
-int RegisterProtocol::WriteParameter(qint16 address, qint16 value)
+Status RegisterProtocol::WriteParameter(qint16 address, qint16 value)
 {
     SerialLink* link = link_();
     if (!link)
         return Status::NotSent;
     buildFrame(WriteParameterCommand, address, value);
-    int status = link->ExchangeWrite(Frame.data(), FrameLength, true);
+    Status status = link->ExchangeWrite(Frame.data(), FrameLength, true);
     if (status != Status::Ok)
         return status;
     qint16 readBack = 0;

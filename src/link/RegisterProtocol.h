@@ -25,9 +25,9 @@ public:
     // `writeErrorText` gives the text of the read-back mismatch warning at the moment it is shown.
     RegisterProtocol(std::function<SerialLink*()> link, WarningSink& warnings, std::function<QString()> writeErrorText);
 
-    int ReadParameter(qint16 address, qint16& value) override;
-    int ReadMemory(qint16 address, qint16& value) override;
-    int WriteParameter(qint16 address, qint16 value) override;
+    Status ReadParameter(qint16 address, qint16& value) override;
+    Status ReadMemory(qint16 address, qint16& value) override;
+    Status WriteParameter(qint16 address, qint16 value) override;
 
     // The protocol buffer, shared by the three operations.
     qint32 FrameLength = 0;
@@ -36,7 +36,7 @@ public:
     std::array<quint8, AnswerCapacity> Answer {};
 
 private:
-    int read(char command, qint16 address, qint16& value);
+    Status read(char command, qint16 address, qint16& value);
     void buildFrame(char command, qint16 address, qint16 value);
 
     std::function<SerialLink*()> link_;

@@ -113,19 +113,19 @@ void SerialLink::Close()
     qCDebug(lcLink) << "closed" << port_.portName();
 }
 
-int SerialLink::Exchange(const quint8* frame, int n, bool checkEcho)
+Status SerialLink::Exchange(const quint8* frame, int n, bool checkEcho)
 {
     TxCount = 0;
     RxCount = 0;
     return exchange(frame, n, checkEcho, ReadAnswerWaitMs, n - 2);
 }
 
-int SerialLink::ExchangeWrite(const quint8* frame, int n, bool checkEcho)
+Status SerialLink::ExchangeWrite(const quint8* frame, int n, bool checkEcho)
 {
     return exchange(frame, n, checkEcho, WriteAnswerWaitMs, n);
 }
 
-int SerialLink::exchange(const quint8* frame, int n, bool checkEcho, int answerWaitMs, int bytesToCompare)
+Status SerialLink::exchange(const quint8* frame, int n, bool checkEcho, int answerWaitMs, int bytesToCompare)
 {
     n = std::clamp(n, 0, FrameSize);
     RxCount = 0;
@@ -156,7 +156,7 @@ int SerialLink::exchange(const quint8* frame, int n, bool checkEcho, int answerW
     const auto check = !checkEcho ? frame::AnswerCheck::None
         : bytesToCompare >= n     ? frame::AnswerCheck::WholeFrame
                                   : frame::AnswerCheck::CommandAndAddress;
-    const int status = frame::judge(sent, RxBuffer.data(), static_cast<int>(RxCount), check);
+    const Status status = frame::judge(sent, RxBuffer.data(), static_cast<int>(RxCount), check);
     if (status == Status::Ok && checkEcho)
         std::copy_n(RxBuffer.begin() + n, n, RxBuffer.begin());
     return status;

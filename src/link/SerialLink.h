@@ -2,6 +2,7 @@
 
 #include "link/HangUpWatch.h"
 #include "link/LinkSettings.h"
+#include "link/RegisterAccess.h"
 
 #include <QSerialPort>
 #include <QString>
@@ -32,8 +33,8 @@ public:
     void Close();
     // The read exchange (200 ms answer wait; the echo must repeat command and address) and the
     // write exchange (50 ms; the answer must repeat the whole frame). Both return a Status value.
-    int Exchange(const quint8* frame, int n, bool checkEcho);
-    int ExchangeWrite(const quint8* frame, int n, bool checkEcho);
+    Status Exchange(const quint8* frame, int n, bool checkEcho);
+    Status ExchangeWrite(const quint8* frame, int n, bool checkEcho);
     // Copies what the last exchange received (at most rxCapacity bytes) and sent.
     void CopyBuffers(quint8* rxOut, int rxCapacity, quint8* txOut, qint32& rxLen, qint32& txLen) const;
 
@@ -56,7 +57,7 @@ public:
     qint16 ExtraReadTimeout = 0;
 
 private:
-    int exchange(const quint8* frame, int n, bool checkEcho, int answerWaitMs, int bytesToCompare);
+    Status exchange(const quint8* frame, int n, bool checkEcho, int answerWaitMs, int bytesToCompare);
     bool SendFrame();
     void receive(int expected, int n);
     void setError(const QString& text);

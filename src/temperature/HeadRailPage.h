@@ -2,6 +2,7 @@
 
 #include "common/KeyFilters.h"
 #include "link/Model.h"
+#include "link/RegisterAccess.h"
 
 #include <QObject>
 #include <QString>
@@ -64,15 +65,15 @@ public:
     void EdtCorrigeZeroEnter();
 
     // Reading steps (each returns a Status value)
-    int ReadConfigWord();  // register 1 for a head/rail model (the caller has chosen the family)
-    int ReadRange();
-    int ReadZero();
+    Status ReadConfigWord();  // register 1 for a head/rail model (the caller has chosen the family)
+    Status ReadRange();
+    Status ReadZero();
 
     // The head/rail send sequence, after the dispatcher: contact, identification, checks, writes.
     void SendConfiguration();
-    int WriteRange();
-    int WriteConfigWord();
-    int WriteZero();
+    Status WriteRange();
+    Status WriteConfigWord();
+    Status WriteZero();
 
     // The head/rail steps of the unit menu, after the check marks have changed.
     void unitChangedToCelsius();

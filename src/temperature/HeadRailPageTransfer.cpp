@@ -31,10 +31,10 @@ constexpr int SendOkSeconds = 5;
 
 // ---- Reading -------------------------------------------------------------------------------
 
-int HeadRailPage::ReadConfigWord()
+Status HeadRailPage::ReadConfigWord()
 {
     qint16 word = 0;
-    const int status = form_.registers().ReadParameter(headrail::Register::ConfigWord, word);
+    const Status status = form_.registers().ReadParameter(headrail::Register::ConfigWord, word);
     if (status != Status::Ok)
         return status;
     SharedTransmitterState& shared = form_.shared();
@@ -60,12 +60,12 @@ int HeadRailPage::ReadConfigWord()
     return Status::Ok;
 }
 
-int HeadRailPage::ReadRange()
+Status HeadRailPage::ReadRange()
 {
     RegisterAccess& registers = form_.registers();
     qint16 offsetA = 0;
     qint16 gainB = 0;
-    int status = registers.ReadParameter(headrail::Register::RangeOffset, offsetA);
+    Status status = registers.ReadParameter(headrail::Register::RangeOffset, offsetA);
     if (status != Status::Ok)
         return status;
     status = registers.ReadParameter(headrail::Register::RangeGain, gainB);
@@ -81,10 +81,10 @@ int HeadRailPage::ReadRange()
     return Status::Ok;
 }
 
-int HeadRailPage::ReadZero()
+Status HeadRailPage::ReadZero()
 {
     qint16 count = 0;
-    const int status = form_.registers().ReadParameter(headrail::Register::ZeroCorrection, count);
+    const Status status = form_.registers().ReadParameter(headrail::Register::ZeroCorrection, count);
     if (status != Status::Ok)
         return status;
     ZeroCount = count;
@@ -188,7 +188,7 @@ void HeadRailPage::SendConfiguration()
     form_.StartStatusTimer(SendOkSeconds);
 }
 
-int HeadRailPage::WriteRange()
+Status HeadRailPage::WriteRange()
 {
     const QChar separator = decimalSeparator();
     const auto lower = parseNumber(w_.EdtLimitMinSensor->text(), separator);
@@ -203,13 +203,13 @@ int HeadRailPage::WriteRange()
     RegisterAccess& access = form_.registers();
     // Only a frame that never left stops the pair; after a lost or refused answer the gain is
     // still written and its status decides.
-    const int status = access.WriteParameter(headrail::Register::RangeOffset, registers->offsetA);
+    const Status status = access.WriteParameter(headrail::Register::RangeOffset, registers->offsetA);
     if (status == Status::NotSent)
         return status;
     return access.WriteParameter(headrail::Register::RangeGain, registers->gainB);
 }
 
-int HeadRailPage::WriteConfigWord()
+Status HeadRailPage::WriteConfigWord()
 {
     const auto code = selectedCode();
     if (!code)
@@ -221,7 +221,7 @@ int HeadRailPage::WriteConfigWord()
     return form_.registers().WriteParameter(headrail::Register::ConfigWord, shared.ConfigWord);
 }
 
-int HeadRailPage::WriteZero()
+Status HeadRailPage::WriteZero()
 {
     const auto correction = headrail::parseZeroCorrection(w_.EdtCorrigeZero->text(), decimalSeparator());
     if (!correction)

@@ -73,8 +73,8 @@ private Q_SLOTS:
         const QList<bool> tabsBefore = visibleTabs(tabs);
         QVERIFY(tabsBefore.count(true) > 1);
         QVERIFY(app.form->link().Open());
-        QCOMPARE(app.form->ReadSerialNumber(), int(Status::Ok));
-        QCOMPARE(app.form->IdentifyTransmitter(), int(Status::Ok));
+        QCOMPARE(app.form->ReadSerialNumber(), Status::Ok);
+        QCOMPARE(app.form->IdentifyTransmitter(), Status::Ok);
         const auto& id = app.form->identification();
         QCOMPARE(id.ModelString(), model);
         QCOMPARE(int(id.FirmwareVersion), firmware);
@@ -101,7 +101,7 @@ private Q_SLOTS:
         seed.serialLow = 7;
         QVERIFY(app.start(seed));
         QVERIFY(app.form->link().Open());
-        QCOMPARE(app.form->ReadSerialNumber(), int(Status::Ok));
+        QCOMPARE(app.form->ReadSerialNumber(), Status::Ok);
         QCOMPARE(app.form->identification().SerialNumberText, QStringLiteral("00000007"));
         QCOMPARE(app.form->ui.Config_Transmissor->toPlainText(), QStringLiteral("Número de série: 00000007"));
     }
@@ -132,7 +132,7 @@ private Q_SLOTS:
         // Register 2 of another transmitter answers, register 3 does not.
         app.emulator->setParameter(2, 456);
         app.emulator->setFault(emu::Fault(fault), -1, 3);
-        QCOMPARE(app.form->ReadSerialNumber(), status);
+        QCOMPARE(app.form->ReadSerialNumber(), Status(status));
         QCOMPARE(app.form->identification().SerialNumberText, before);
         QStringList memoTextsAfter;
         for (const QPlainTextEdit* memo : memos)
@@ -141,7 +141,7 @@ private Q_SLOTS:
 
         // The same read with both registers answering does change them.
         app.emulator->setFault(emu::Fault::None);
-        QCOMPARE(app.form->ReadSerialNumber(), int(Status::Ok));
+        QCOMPARE(app.form->ReadSerialNumber(), Status::Ok);
         QCOMPARE(app.form->identification().SerialNumberText, QStringLiteral("00456045"));
     }
 

@@ -56,9 +56,9 @@ private:
 
 class NoRegisters final : public RegisterAccess {
 public:
-    int ReadParameter(qint16, qint16&) override { return Status::NoAnswer; }
-    int ReadMemory(qint16, qint16&) override { return Status::NoAnswer; }
-    int WriteParameter(qint16, qint16) override { return Status::NoAnswer; }
+    Status ReadParameter(qint16, qint16&) override { return Status::NoAnswer; }
+    Status ReadMemory(qint16, qint16&) override { return Status::NoAnswer; }
+    Status WriteParameter(qint16, qint16) override { return Status::NoAnswer; }
 };
 
 // The main window as the search sees it: each operation hands out its scripted statuses in turn
@@ -70,7 +70,7 @@ public:
     {
     }
 
-    QHash<QString, QList<int>> script;
+    QHash<QString, QList<Status>> script;
     bool serialNumberOverTheLine = false;  // a real register-2 exchange on the link, not the script
     QString identificationBox;  // shown by the identification, as an incompatible firmware is
     QStringList trace;
@@ -90,7 +90,7 @@ public:
     const IdentificationRecord& identification() const override { return ident; }
     SharedTransmitterState& shared() override { return state; }
 
-    int ReadSerialNumber() override
+    Status ReadSerialNumber() override
     {
         if (!serialNumberOverTheLine)
             return step(QStringLiteral("ReadSerialNumber"));
@@ -98,22 +98,22 @@ public:
         const quint8 frame[SerialLink::FrameSize] = { 'P', 0, 2, 0, 0 };
         return link_.Exchange(frame, SerialLink::FrameSize, true);
     }
-    int IdentifyTransmitter() override
+    Status IdentifyTransmitter() override
     {
-        const int status = step(QStringLiteral("IdentifyTransmitter"));
+        const Status status = step(QStringLiteral("IdentifyTransmitter"));
         if (status == Status::Ok && !identificationBox.isEmpty())
             ShowWarning(identificationBox);
         return status;
     }
-    int ReadConfigWord() override
+    Status ReadConfigWord() override
     {
         sendInProgressAtConfigWord = state.SendInProgress;
         return step(QStringLiteral("ReadConfigWord"));
     }
-    int ReadRange() override { return step(QStringLiteral("ReadRange")); }
-    int ReadZero() override { return step(QStringLiteral("ReadZero")); }
-    int ReadHumidityLive() override { return step(QStringLiteral("ReadHumidityLive")); }
-    int ReadAmbientLive() override { return step(QStringLiteral("ReadAmbientLive")); }
+    Status ReadRange() override { return step(QStringLiteral("ReadRange")); }
+    Status ReadZero() override { return step(QStringLiteral("ReadZero")); }
+    Status ReadHumidityLive() override { return step(QStringLiteral("ReadHumidityLive")); }
+    Status ReadAmbientLive() override { return step(QStringLiteral("ReadAmbientLive")); }
     void refreshAmbientZeroCorrection() override { note(QStringLiteral("refreshAmbientZeroCorrection")); }
     void setStatusLines(const QString& text) override
     {
@@ -158,10 +158,10 @@ private:
     {
         trace << QStringLiteral("%1@%2").arg(name).arg(splash->ui.CommunicationBar->value());
     }
-    int step(const QString& name)
+    Status step(const QString& name)
     {
         note(name);
-        QList<int>& statuses = script[name];
+        QList<Status>& statuses = script[name];
         return statuses.isEmpty() ? Status::Ok : statuses.takeFirst();
     }
 
@@ -193,8 +193,8 @@ struct Search {
     std::unique_ptr<QSignalSpy> finished;
 };
 
-const QList<int> FailsThrice { Status::NoAnswer, Status::Refused, Status::NotSent };
-const QList<int> FailsTwice { Status::NoAnswer, Status::Refused };
+const QList<Status> FailsThrice { Status::NoAnswer, Status::Refused, Status::NotSent };
+const QList<Status> FailsTwice { Status::NoAnswer, Status::Refused };
 
 }  // namespace
 

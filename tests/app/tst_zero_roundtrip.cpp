@@ -106,9 +106,9 @@ private Q_SLOTS:
         QStringList wrong;
         for (int z : sweep(scale.largestShown)) {
             app.emulator->setParameter(15, qint16(z));
-            QCOMPARE(page.ReadZero(), 1);
+            QCOMPARE(page.ReadZero(), Status::Ok);
             const QString shown = ui.EdtCorrigeZero->text();
-            QCOMPARE(page.WriteZero(), 1);
+            QCOMPARE(page.WriteZero(), Status::Ok);
             const long long hundredths = std::abs(z) > scale.largestShown ? 0 : expectedHundredths(z);
             const long long count = zero::headRailWritten(hundredths, scale.counts, scale.inverseFraction, span);
             if (shown != expectedText(z) || app.emulator->parameter(15) != count)
@@ -198,11 +198,11 @@ private Q_SLOTS:
             app.emulator->setParameter(14, qint16(z));
             app.emulator->setParameter(15, qint16(other));
             if (ambient) {
-                QCOMPARE(app.form->ambient().ReadAmbientZero(), 1);
-                QCOMPARE(app.form->ambient().WriteAmbientZero(), 1);
+                QCOMPARE(app.form->ambient().ReadAmbientZero(), Status::Ok);
+                QCOMPARE(app.form->ambient().WriteAmbientZero(), Status::Ok);
             } else {
-                QCOMPARE(app.form->humidity().ReadHumidityZeros(), 1);
-                QCOMPARE(app.form->humidity().WriteHumidityZeros(), 1);
+                QCOMPARE(app.form->humidity().ReadHumidityZeros(), Status::Ok);
+                QCOMPARE(app.form->humidity().WriteHumidityZeros(), Status::Ok);
             }
             auto check = [&](const char* input, QLineEdit* edit, int address, int value, int span, int divisor) {
                 const long long count = zero::humAmbWritten(hundredths(value, span, divisor), divisor, span);

@@ -18,9 +18,9 @@ namespace korv::test {
 // recorded and verified by a read-back as the real register layer does.
 class FakeRegisters final : public RegisterAccess {
 public:
-    int ReadParameter(qint16 address, qint16& value) override;
-    int ReadMemory(qint16 address, qint16& value) override;
-    int WriteParameter(qint16 address, qint16 value) override;
+    Status ReadParameter(qint16 address, qint16& value) override;
+    Status ReadMemory(qint16 address, qint16& value) override;
+    Status WriteParameter(qint16 address, qint16 value) override;
 
     QMap<int, qint16> parameters;
     QMap<int, qint16> memory;
@@ -36,7 +36,7 @@ public:
     QList<QPair<int, int>> writes;
 
 private:
-    int read(QChar command, const QMap<int, qint16>& store, qint16 address, qint16& value);
+    Status read(QChar command, const QMap<int, qint16>& store, qint16 address, qint16& value);
 };
 
 class FakeCalibrationHost final : public CalibrationHost {

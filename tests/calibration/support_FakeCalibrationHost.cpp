@@ -2,7 +2,7 @@
 
 namespace korv::test {
 
-int FakeRegisters::read(QChar command, const QMap<int, qint16>& store, qint16 address, qint16& value)
+Status FakeRegisters::read(QChar command, const QMap<int, qint16>& store, qint16 address, qint16& value)
 {
     const int number = readCount++;
     readLog << command + QString::number(address);
@@ -14,17 +14,17 @@ int FakeRegisters::read(QChar command, const QMap<int, qint16>& store, qint16 ad
     return Status::Ok;
 }
 
-int FakeRegisters::ReadParameter(qint16 address, qint16& value)
+Status FakeRegisters::ReadParameter(qint16 address, qint16& value)
 {
     return read(u'P', parameters, address, value);
 }
 
-int FakeRegisters::ReadMemory(qint16 address, qint16& value)
+Status FakeRegisters::ReadMemory(qint16 address, qint16& value)
 {
     return read(u'R', memory, address, value);
 }
 
-int FakeRegisters::WriteParameter(qint16 address, qint16 value)
+Status FakeRegisters::WriteParameter(qint16 address, qint16 value)
 {
     if (beforeWrite)
         beforeWrite();

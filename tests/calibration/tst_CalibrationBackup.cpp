@@ -47,7 +47,7 @@ void tst_CalibrationBackup::readsInOrderAndAppends()
     host.setUp(Model::OrvGalHead, 1, 0, 1000);
     QStringList list = backupHeaderLines();
     QCOMPARE(AddBackupLines(BackupVariant(variant), host.fake, Model::OrvGalHead, QStringLiteral("00012345"), list),
-        int(Status::Ok));
+        Status::Ok);
     QCOMPARE(host.fake.readLog.join(u' '), reads);
     const QStringList expected = QStringList { "OrvSetup - Calibration mode", "", "Transmitter model: OrvGalHead",
         "Serial number: 00012345", "", "Calibration data backup:" }
@@ -62,13 +62,13 @@ void tst_CalibrationBackup::failedReadAppendsNothing()
     host.fake.failingReads = { 9 };  // the very last register, 20
     QStringList list = backupHeaderLines();
     QCOMPARE(AddBackupLines(BackupVariant::FiveInputs, host.fake, host.transmitterModel, host.serial, list),
-        int(Status::NoAnswer));
+        Status::NoAnswer);
     QCOMPARE(list, backupHeaderLines());
     QCOMPARE(host.fake.readCount, 10);
 
     host.fake.parameters.remove(6);
     QCOMPARE(AddBackupLines(BackupVariant::FiveInputs, host.fake, host.transmitterModel, host.serial, list),
-        int(Status::Refused));
+        Status::Refused);
     QCOMPARE(host.fake.readLog.last(), QStringLiteral("P6"));
     QCOMPARE(list, backupHeaderLines());
 }
@@ -80,7 +80,7 @@ void tst_CalibrationBackup::retriesUntilComplete()
     host.fake.failingReads = { 0, 3 };  // first call fails at 17, second at 18, third succeeds
     QStringList list = backupHeaderLines();
     QCOMPARE(addBackupLinesWithRetries(BackupVariant::Ambient, host.fake, host.transmitterModel, host.serial, list),
-        int(Status::Ok));
+        Status::Ok);
     QCOMPARE(list.size(), 8);
 
     host.fake.failingReads = {};
@@ -88,7 +88,7 @@ void tst_CalibrationBackup::retriesUntilComplete()
     host.fake.readCount = 0;
     list = backupHeaderLines();
     QCOMPARE(addBackupLinesWithRetries(BackupVariant::Ambient, host.fake, host.transmitterModel, host.serial, list),
-        int(Status::NoAnswer));
+        Status::NoAnswer);
     QCOMPARE(host.fake.readCount, 3);
     QCOMPARE(list, backupHeaderLines());
 }
@@ -102,7 +102,7 @@ void tst_CalibrationBackup::fiveInputFileBytes()
     QStringList list = backupHeaderLines();
     QCOMPARE(
         AddBackupLines(BackupVariant::FiveInputs, host.fake, host.transmitterModel, QStringLiteral("00012345"), list),
-        int(Status::Ok));
+        Status::Ok);
     QCOMPARE(list.size(), 20);
     QCOMPARE(backupFileName(QStringLiteral("00012345")), QStringLiteral("00012345.txt"));
     QCOMPARE(saveBackupFile(QStringLiteral("00012345.txt"), list).outcome, BackupSaveResult::Saved);
@@ -136,8 +136,7 @@ void tst_CalibrationBackup::humidityValueLinesEndInTabs()
     host.setUp(Model::OrvHu, 0, 0, 0);
     host.fake.parameters[16] = -32768;
     QStringList list;
-    QCOMPARE(
-        AddBackupLines(BackupVariant::Humidity, host.fake, host.transmitterModel, host.serial, list), int(Status::Ok));
+    QCOMPARE(AddBackupLines(BackupVariant::Humidity, host.fake, host.transmitterModel, host.serial, list), Status::Ok);
     const QByteArray bytes = backupFileContents(list);
     QVERIFY(bytes.contains("RH Sensor:\r\nOffset: -32768\t\t\r\n\r\nTemperature Sensor:\r\nOffset: -20\t\t\r\n"));
     QVERIFY(bytes.endsWith("\t\t\r\n"));

@@ -20,9 +20,9 @@ namespace korv::test {
 // of times with a chosen status.
 class ScriptedRegisters final : public RegisterAccess {
 public:
-    int ReadParameter(qint16 address, qint16& value) override;
-    int ReadMemory(qint16 address, qint16& value) override;
-    int WriteParameter(qint16 address, qint16 value) override;
+    Status ReadParameter(qint16 address, qint16& value) override;
+    Status ReadMemory(qint16 address, qint16& value) override;
+    Status WriteParameter(qint16 address, qint16 value) override;
 
     // Registers that any operation touched, in order of first touch.
     QList<int> touched() const;
@@ -30,13 +30,13 @@ public:
 
     QMap<int, qint16> parameters;
     QMap<int, qint16> memory;
-    QMap<int, QList<int>> readFailures;  // statuses the next reads of a register return
-    QMap<int, QList<int>> writeFailures;
+    QMap<int, QList<Status>> readFailures;  // statuses the next reads of a register return
+    QMap<int, QList<Status>> writeFailures;
     QStringList log;  // "P1", "M58", "W6=-9600"
     QList<QPair<int, int>> writes;
 
 private:
-    static int scripted(QMap<int, QList<int>>& failures, int address);
+    static Status scripted(QMap<int, QList<Status>>& failures, int address);
 };
 
 // The main window's services as the two pages see them, with the menus reduced to flags.
@@ -53,14 +53,14 @@ public:
     const IdentificationRecord& identification() const override { return ident; }
     SharedTransmitterState& shared() override { return sharedState; }
 
-    int ReadSerialNumber() override;
-    int IdentifyTransmitter() override;
-    int ReadConfigWord() override;
+    Status ReadSerialNumber() override;
+    Status IdentifyTransmitter() override;
+    Status ReadConfigWord() override;
     // Not used by the pages.
-    int ReadRange() override { return Status::NotSent; }
-    int ReadZero() override { return Status::NotSent; }
-    int ReadHumidityLive() override { return Status::NotSent; }
-    int ReadAmbientLive() override { return Status::NotSent; }
+    Status ReadRange() override { return Status::NotSent; }
+    Status ReadZero() override { return Status::NotSent; }
+    Status ReadHumidityLive() override { return Status::NotSent; }
+    Status ReadAmbientLive() override { return Status::NotSent; }
     void refreshAmbientZeroCorrection() override { }
     void setStatusLines(const QString& text) override;
     void clearInfoMemos() override { }

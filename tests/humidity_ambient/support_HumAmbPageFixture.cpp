@@ -19,7 +19,7 @@
 
 namespace korv::test {
 
-int ScriptedRegisters::scripted(QMap<int, QList<int>>& failures, int address)
+Status ScriptedRegisters::scripted(QMap<int, QList<Status>>& failures, int address)
 {
     auto it = failures.find(address);
     if (it == failures.end() || it->isEmpty())
@@ -27,28 +27,28 @@ int ScriptedRegisters::scripted(QMap<int, QList<int>>& failures, int address)
     return it->takeFirst();
 }
 
-int ScriptedRegisters::ReadParameter(qint16 address, qint16& value)
+Status ScriptedRegisters::ReadParameter(qint16 address, qint16& value)
 {
     log << QStringLiteral("P%1").arg(address);
-    const int status = scripted(readFailures, address);
+    const Status status = scripted(readFailures, address);
     if (status == Status::Ok)
         value = parameters.value(address, 0);
     return status;
 }
 
-int ScriptedRegisters::ReadMemory(qint16 address, qint16& value)
+Status ScriptedRegisters::ReadMemory(qint16 address, qint16& value)
 {
     log << QStringLiteral("M%1").arg(address);
-    const int status = scripted(readFailures, address);
+    const Status status = scripted(readFailures, address);
     if (status == Status::Ok)
         value = memory.value(address, 0);
     return status;
 }
 
-int ScriptedRegisters::WriteParameter(qint16 address, qint16 value)
+Status ScriptedRegisters::WriteParameter(qint16 address, qint16 value)
 {
     log << QStringLiteral("W%1=%2").arg(address).arg(value);
-    const int status = scripted(writeFailures, address);
+    const Status status = scripted(writeFailures, address);
     if (status != Status::Ok)
         return status;
     writes << qMakePair(int { address }, int { value });
@@ -75,7 +75,7 @@ QList<int> ScriptedRegisters::writtenRegisters() const
     return out;
 }
 
-int FakeForm::ReadSerialNumber()
+Status FakeForm::ReadSerialNumber()
 {
     if (serialFailures > 0) {
         --serialFailures;
@@ -84,7 +84,7 @@ int FakeForm::ReadSerialNumber()
     return Status::Ok;
 }
 
-int FakeForm::IdentifyTransmitter()
+Status FakeForm::IdentifyTransmitter()
 {
     if (!identifyAs.isEmpty())
         ident.TransmitterModel = identifyAs.takeFirst();
@@ -99,9 +99,9 @@ int FakeForm::IdentifyTransmitter()
     return Status::Ok;
 }
 
-int FakeForm::ReadConfigWord()
+Status FakeForm::ReadConfigWord()
 {
-    const int status = regs.ReadParameter(1, sharedState.ConfigWord);
+    const Status status = regs.ReadParameter(1, sharedState.ConfigWord);
     if (status != Status::Ok)
         return status;
     if (isHumidity(ident.TransmitterModel))

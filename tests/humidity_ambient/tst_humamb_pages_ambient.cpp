@@ -67,7 +67,7 @@ private Q_SLOTS:
         PagesFixture f(Model::OrvAmbient);
         f.aw.EdtTempLowLimit->setText("10");
         f.form.regs.parameters = { { 8, 0 }, { 9, 0 } };
-        QCOMPARE(f.ambient->ReadAmbientRange(), int(Status::Ok));
+        QCOMPARE(f.ambient->ReadAmbientRange(), Status::Ok);
         QCOMPARE(f.aw.EdtTempLowLimit->text(), QStringLiteral("10"));
     }
 
@@ -143,7 +143,7 @@ private Q_SLOTS:
     {
         PagesFixture f(Model::OrvAmbient);
         f.form.regs.parameters = { { 15, 160 } };
-        QCOMPARE(f.ambient->ReadAmbientZero(), int(Status::Ok));
+        QCOMPARE(f.ambient->ReadAmbientZero(), Status::Ok);
         QCOMPARE(f.aw.EdtTempZeroCorrection->text(), QStringLiteral("1,70"));
         f.aw.EdtTempLowLimit->setText("0");
         f.aw.EdtTempHighLimit->setText("100");

@@ -121,7 +121,7 @@ private Q_SLOTS:
         f.humidity->HumidityClick(false);
         f.hw.EdtLimInfRH->setText("10");
         f.form.regs.parameters[1] = 0x4000;
-        QCOMPARE(f.humidity->ReadHumidityFlags(), int(Status::Ok));
+        QCOMPARE(f.humidity->ReadHumidityFlags(), Status::Ok);
         QVERIFY(f.form.dewPointItemChecked);
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("-60"));
         QCOMPARE(f.hw.rhLabels[0]->text(), QStringLiteral("°C"));
@@ -132,7 +132,7 @@ private Q_SLOTS:
         PagesFixture f(Model::OrvHu);
         f.form.sharedState.SendInProgress = true;
         f.form.regs.parameters[1] = 0x3240;
-        QCOMPARE(f.humidity->ReadHumidityFlags(), int(Status::Ok));
+        QCOMPARE(f.humidity->ReadHumidityFlags(), Status::Ok);
         QVERIFY(f.hw.MinRHRadioButton->isChecked() && f.hw.MinTempRadioButton->isChecked());
         QVERIFY(f.form.relativeChecked && !f.form.dewPointItemChecked);
         QCOMPARE(f.form.sharedState.ConfigWord, qint16(0x3240));
@@ -145,10 +145,10 @@ private Q_SLOTS:
         f.form.menuExists = false;
         f.form.dewPointItemChecked = true;  // a stale mark must not count without the menu
         f.form.regs.parameters[1] = 0x2000;
-        QCOMPARE(f.humidity->ReadHumidityFlags(), int(Status::Ok));
+        QCOMPARE(f.humidity->ReadHumidityFlags(), Status::Ok);
         QCOMPARE(f.hw.rhLabels[0]->text(), QStringLiteral("%RH"));
         QCOMPARE(f.state.HumidityRange.sensorMax, 100);
-        QCOMPARE(f.humidity->WriteHumidityFlags(), int(Status::Ok));
+        QCOMPARE(f.humidity->WriteHumidityFlags(), Status::Ok);
         QCOMPARE(f.form.regs.parameters[1] & 0xE000, 0);
     }
 
@@ -157,7 +157,7 @@ private Q_SLOTS:
         PagesFixture f(Model::OrvHu);
         f.seedTransmitter();
         f.form.regs.parameters = { { 6, 6 }, { 7, 10060 }, { 8, 6 }, { 9, 10060 } };
-        QCOMPARE(f.humidity->ReadHumidityRanges(), int(Status::Ok));
+        QCOMPARE(f.humidity->ReadHumidityRanges(), Status::Ok);
         QCOMPARE(f.hw.EdtLimSupRH->text(), QStringLiteral("101"));  // 100.6 %RH, not clamped
         QCOMPARE(f.hw.EdtLimSupTemp->text(), QStringLiteral("120"));  // 120.96 °C held at the maximum
 
@@ -165,7 +165,7 @@ private Q_SLOTS:
         f.hw.EdtLimInfRH->setText("15");
         f.hw.EdtLimInfTemp->setText("-5");
         f.form.regs.parameters = { { 6, 0 }, { 7, 0 }, { 8, 0 }, { 9, 0 } };
-        QCOMPARE(f.humidity->ReadHumidityRanges(), int(Status::Ok));
+        QCOMPARE(f.humidity->ReadHumidityRanges(), Status::Ok);
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("15"));
         QCOMPARE(f.hw.EdtLimInfTemp->text(), QStringLiteral("-5"));
     }

@@ -166,11 +166,11 @@ private Q_SLOTS:
     {
         PagesFixture f(Model::OrvHu);
         f.form.regs.writeFailures[6] = { Status::Refused };
-        QCOMPARE(f.humidity->WriteHumidityRanges(), int(Status::Ok));
+        QCOMPARE(f.humidity->WriteHumidityRanges(), Status::Ok);
         QCOMPARE(f.form.regs.writtenRegisters(), (QList<int> { 7, 8, 9 }));
         f.form.regs.writes.clear();
         f.form.regs.writeFailures[6] = { Status::NotSent };
-        QCOMPARE(f.humidity->WriteHumidityRanges(), int(Status::NotSent));
+        QCOMPARE(f.humidity->WriteHumidityRanges(), Status::NotSent);
         QCOMPARE(f.form.regs.writes, Writes());
     }
 };

@@ -80,7 +80,7 @@ private Q_SLOTS:
         QFETCH(int, status);
         const QByteArray raw = QByteArray::fromHex(received.replace(' ', ""));
         QCOMPARE(frame::judge(bytesOf(sent), reinterpret_cast<const quint8*>(raw.constData()), int(raw.size()), check),
-            status);
+            Status(status));
     }
 };
 

@@ -66,9 +66,9 @@ private Q_SLOTS:
     void framesOnTheWire()
     {
         qint16 value = 0;
-        QCOMPARE(protocol->ReadParameter(0, value), int(Status::Ok));
-        QCOMPARE(protocol->ReadMemory(60, value), int(Status::Ok));
-        QCOMPARE(protocol->WriteParameter(15, -3), int(Status::Ok));
+        QCOMPARE(protocol->ReadParameter(0, value), Status::Ok);
+        QCOMPARE(protocol->ReadMemory(60, value), Status::Ok);
+        QCOMPARE(protocol->WriteParameter(15, -3), Status::Ok);
         const QList<QByteArray> expected = { bytes({ 0x50, 0, 0, 0, 0 }), bytes({ 0x52, 0, 0x3C, 0, 0 }),
             bytes({ 0x51, 0, 0x0F, 0xFF, 0xFD }), bytes({ 0x50, 0, 0x0F, 0, 0 }) };
         QCOMPARE(emulator->receivedFrames(), expected);
@@ -80,12 +80,12 @@ private Q_SLOTS:
     {
         emulator->setParameter(15, 0x1234);
         qint16 value = 0;
-        QCOMPARE(protocol->ReadParameter(15, value), int(Status::Ok));
+        QCOMPARE(protocol->ReadParameter(15, value), Status::Ok);
         QCOMPARE(value, qint16(0x1234));
         QCOMPARE(protocol->AnswerLength, 10);
         QCOMPARE(protocol->FrameLength, 5);
         emulator->setParameter(15, -25000);
-        QCOMPARE(protocol->ReadParameter(15, value), int(Status::Ok));
+        QCOMPARE(protocol->ReadParameter(15, value), Status::Ok);
         QCOMPARE(value, qint16(-25000));
     }
 
@@ -95,9 +95,9 @@ private Q_SLOTS:
         // exchange wants all five bytes back.
         emulator->setParameter(15, 0x1234);
         const quint8 frame[5] = { 'P', 0, 15, 0, 0 };
-        QCOMPARE(link->Exchange(frame, 5, true), int(Status::Ok));
+        QCOMPARE(link->Exchange(frame, 5, true), Status::Ok);
         QCOMPARE(link->RxBuffer[3], quint8(0x12));
-        QCOMPARE(link->ExchangeWrite(frame, 5, true), int(Status::NoAnswer));
+        QCOMPARE(link->ExchangeWrite(frame, 5, true), Status::NoAnswer);
     }
 
     void faults_data()
@@ -115,12 +115,12 @@ private Q_SLOTS:
         emulator->setParameter(10, 777);
         emulator->setFault(static_cast<Fault>(fault), 1);
         qint16 value = 42;
-        QCOMPARE(protocol->ReadParameter(10, value), int(Status::NoAnswer));
+        QCOMPARE(protocol->ReadParameter(10, value), Status::NoAnswer);
         QCOMPARE(value, qint16(42));  // a failed read leaves the caller's value alone
         // The next exchange purges whatever the fault left on the line and works again.
         if (fault == int(Fault::LateAnswer))
             QTest::qWait(400);
-        QCOMPARE(protocol->ReadParameter(10, value), int(Status::Ok));
+        QCOMPARE(protocol->ReadParameter(10, value), Status::Ok);
         QCOMPARE(value, qint16(777));
     }
 
@@ -129,7 +129,7 @@ private Q_SLOTS:
         emulator->setFault(Fault::Silence, 1);
         link->ErrorText.clear();
         qint16 value = 0;
-        QCOMPARE(protocol->ReadParameter(0, value), int(Status::NoAnswer));
+        QCOMPARE(protocol->ReadParameter(0, value), Status::NoAnswer);
         QVERIFY(!link->ErrorText.isEmpty());
     }
 
@@ -144,7 +144,7 @@ private Q_SLOTS:
         QFETCH(int, fault);
         emulator->setFault(static_cast<Fault>(fault), 1);
         emulator->clearLog();
-        QCOMPARE(protocol->WriteParameter(11, 500), int(Status::NoAnswer));
+        QCOMPARE(protocol->WriteParameter(11, 500), Status::NoAnswer);
         QCOMPARE(emulator->framesReceived(), 1);
         QVERIFY(warnings.texts.isEmpty());
     }
@@ -153,7 +153,7 @@ private Q_SLOTS:
     {
         emulator->setParameter(11, 100);
         emulator->setFault(Fault::DropWrite, 1);
-        QCOMPARE(protocol->WriteParameter(11, 500), int(Status::Ok));
+        QCOMPARE(protocol->WriteParameter(11, 500), Status::Ok);
         QCOMPARE(warnings.texts, QStringList { QStringLiteral("Erro de escrita!") });
         QCOMPARE(emulator->parameter(11), qint16(100));
     }
@@ -162,22 +162,22 @@ private Q_SLOTS:
     {
         emulator->setFault(Fault::CloseMidExchange, 1);
         qint16 value = 0;
-        QCOMPARE(protocol->ReadParameter(0, value), int(Status::NoAnswer));
+        QCOMPARE(protocol->ReadParameter(0, value), Status::NoAnswer);
         QVERIFY(!link->isOpen());
         QVERIFY(link->deviceLost());
         // Until the adapter is back, a frame cannot leave and an open fails; the loss is kept.
-        QCOMPARE(protocol->ReadParameter(0, value), int(Status::NotSent));
+        QCOMPARE(protocol->ReadParameter(0, value), Status::NotSent);
         QVERIFY(!link->Open());
         QVERIFY(link->deviceLost());
         QVERIFY(emulator->restart());
         QVERIFY(link->Open());
         QVERIFY(!link->deviceLost());
-        QCOMPARE(protocol->ReadParameter(2, value), int(Status::Ok));
+        QCOMPARE(protocol->ReadParameter(2, value), Status::Ok);
         QCOMPARE(value, qint16(123));
 
         // The program's own close ends what the loss meant.
         emulator->setFault(Fault::CloseMidExchange, 1);
-        QCOMPARE(protocol->ReadParameter(0, value), int(Status::NoAnswer));
+        QCOMPARE(protocol->ReadParameter(0, value), Status::NoAnswer);
         QVERIFY(link->deviceLost());
         link->Close();
         QVERIFY(!link->deviceLost());
@@ -189,7 +189,7 @@ private Q_SLOTS:
     void deviceVanishingWhileIdleReleasesThePort()
     {
         qint16 value = 0;
-        QCOMPARE(protocol->ReadParameter(2, value), int(Status::Ok));
+        QCOMPARE(protocol->ReadParameter(2, value), Status::Ok);
         const QString terminal = emulator->terminalPath();
         const QString lock = lockFileFor(emulator->devicePath());
         QVERIFY(holdsDescriptorOf(terminal));
@@ -206,10 +206,10 @@ private Q_SLOTS:
         QVERIFY(lock.isEmpty() || !QFile::exists(lock));
 
         // The next command finds no device; once it is back, the link works again.
-        QCOMPARE(protocol->ReadParameter(2, value), int(Status::NotSent));
+        QCOMPARE(protocol->ReadParameter(2, value), Status::NotSent);
         QVERIFY(emulator->start());
         QVERIFY(link->Open());
-        QCOMPARE(protocol->ReadParameter(2, value), int(Status::Ok));
+        QCOMPARE(protocol->ReadParameter(2, value), Status::Ok);
         QCOMPARE(value, qint16(123));
     }
 
@@ -220,7 +220,7 @@ private Q_SLOTS:
         QVERIFY(link->isOpen());
         QVERIFY(!link->deviceLost());
         qint16 value = 0;
-        QCOMPARE(protocol->ReadParameter(3, value), int(Status::Ok));
+        QCOMPARE(protocol->ReadParameter(3, value), Status::Ok);
     }
 
     void openAndClose()
@@ -232,7 +232,7 @@ private Q_SLOTS:
         link->Close();  // nothing the second time
         QVERIFY(!link->isOpen());
         qint16 value = 0;
-        QCOMPARE(protocol->ReadParameter(0, value), int(Status::NotSent));
+        QCOMPARE(protocol->ReadParameter(0, value), Status::NotSent);
 
         SerialLink odd(emulator->devicePath(), 9601, 100);
         QVERIFY(odd.Open());
@@ -251,7 +251,7 @@ private Q_SLOTS:
     void copyOutIsBoundedByTheCallersArea()
     {
         qint16 value = 0;
-        QCOMPARE(protocol->ReadParameter(0, value), int(Status::Ok));
+        QCOMPARE(protocol->ReadParameter(0, value), Status::Ok);
         quint8 small[4] = {};
         quint8 tx[5] = {};
         qint32 rxLen = 0;

@@ -17,10 +17,10 @@
 
 namespace korv::test {
 
-int MemoryRegisters::ReadParameter(qint16 address, qint16& value)
+Status MemoryRegisters::ReadParameter(qint16 address, qint16& value)
 {
     reads << address;
-    QList<int>& script = scriptedReads[address];
+    QList<Status>& script = scriptedReads[address];
     if (!script.isEmpty())
         return script.takeFirst();
     if (!values.contains(address))
@@ -29,10 +29,10 @@ int MemoryRegisters::ReadParameter(qint16 address, qint16& value)
     return Status::Ok;
 }
 
-int MemoryRegisters::WriteParameter(qint16 address, qint16 value)
+Status MemoryRegisters::WriteParameter(qint16 address, qint16 value)
 {
-    QList<int>& script = scriptedWrites[address];
-    const int status = script.isEmpty() ? int(Status::Ok) : script.takeFirst();
+    QList<Status>& script = scriptedWrites[address];
+    const Status status = script.isEmpty() ? Status::Ok : script.takeFirst();
     writes << Write { address, value, status };
     if (status != Status::Ok)
         return status;
@@ -137,23 +137,23 @@ void HeadRailForm::ShowWarning(const QString& text)
     warnings << text;
 }
 
-int HeadRailForm::ReadSerialNumber()
+Status HeadRailForm::ReadSerialNumber()
 {
     qint16 high = 0;
     qint16 low = 0;
-    const int status = transmitter.ReadParameter(2, high);
+    const Status status = transmitter.ReadParameter(2, high);
     if (status != Status::Ok)
         return status;
-    const int lowStatus = transmitter.ReadParameter(3, low);
+    const Status lowStatus = transmitter.ReadParameter(3, low);
     if (lowStatus == Status::Ok)
         ident.SerialNumberText = serialNumberText(high, low);
     return lowStatus;
 }
 
-int HeadRailForm::IdentifyTransmitter()
+Status HeadRailForm::IdentifyTransmitter()
 {
     qint16 word = 0;
-    const int status = transmitter.ReadParameter(0, word);
+    const Status status = transmitter.ReadParameter(0, word);
     if (status != Status::Ok)
         return status;
     const IdentityWord identity = splitIdentityWord(word);
@@ -174,7 +174,7 @@ int HeadRailForm::IdentifyTransmitter()
 void HeadRailForm::identify(int identityWord)
 {
     transmitter.values[0] = static_cast<qint16>(identityWord);
-    QCOMPARE(IdentifyTransmitter(), int(Status::Ok));
+    QCOMPARE(IdentifyTransmitter(), Status::Ok);
 }
 
 void HeadRailForm::select(int position)

@@ -21,20 +21,20 @@ public:
     struct Write {
         int address = 0;
         int value = 0;
-        int status = 0;
+        Status status = Status::NotSent;
     };
 
-    int ReadParameter(qint16 address, qint16& value) override;
-    int ReadMemory(qint16 address, qint16& value) override { return ReadParameter(address, value); }
-    int WriteParameter(qint16 address, qint16 value) override;
+    Status ReadParameter(qint16 address, qint16& value) override;
+    Status ReadMemory(qint16 address, qint16& value) override { return ReadParameter(address, value); }
+    Status WriteParameter(qint16 address, qint16 value) override;
 
     // Address=value of the writes that succeeded, in order ("10=2389").
     QStringList written() const;
     int readsOf(int address) const { return static_cast<int>(reads.count(address)); }
 
     QMap<int, qint16> values;
-    QMap<int, QList<int>> scriptedReads;
-    QMap<int, QList<int>> scriptedWrites;
+    QMap<int, QList<Status>> scriptedReads;
+    QMap<int, QList<Status>> scriptedWrites;
     QSet<int> notKept;
     WarningSink* warnings = nullptr;
     QString writeErrorText;
@@ -55,13 +55,13 @@ public:
     const MessageTable& messages() const override { return table; }
     const IdentificationRecord& identification() const override { return ident; }
     SharedTransmitterState& shared() override { return state; }
-    int ReadSerialNumber() override;
-    int IdentifyTransmitter() override;
-    int ReadConfigWord() override { return page->ReadConfigWord(); }
-    int ReadRange() override { return page->ReadRange(); }
-    int ReadZero() override { return page->ReadZero(); }
-    int ReadHumidityLive() override { return 0; }
-    int ReadAmbientLive() override { return 0; }
+    Status ReadSerialNumber() override;
+    Status IdentifyTransmitter() override;
+    Status ReadConfigWord() override { return page->ReadConfigWord(); }
+    Status ReadRange() override { return page->ReadRange(); }
+    Status ReadZero() override { return page->ReadZero(); }
+    Status ReadHumidityLive() override { return Status::NotSent; }
+    Status ReadAmbientLive() override { return Status::NotSent; }
     void refreshAmbientZeroCorrection() override { }
     void setStatusLines(const QString& text) override;
     void clearInfoMemos() override { }

@@ -352,7 +352,7 @@ private Q_SLOTS:
         HeadRailForm f;
         setUpK1000(f);
         f.transmitter.values[15] = 26;
-        QCOMPARE(f.page->ReadZero(), int(Status::Ok));
+        QCOMPARE(f.page->ReadZero(), Status::Ok);
         QCOMPARE(f.widgets.EdtCorrigeZero->text(), QStringLiteral("2,54"));
         f.widgets.EdtLimitMaxSensor->setText(QStringLiteral("500"));
         f.leave(f.widgets.EdtLimitMaxSensor);
@@ -483,7 +483,7 @@ private Q_SLOTS:
     {
         HeadRailForm silent;
         setUpK1000(silent);
-        silent.transmitter.scriptedReads[2] = QList<int>(8, Status::NoAnswer);
+        silent.transmitter.scriptedReads[2] = QList<Status>(8, Status::NoAnswer);
         silent.page->SendConfiguration();
         QCOMPARE(silent.transmitter.readsOf(2), 8);
         QCOMPARE(silent.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
@@ -513,7 +513,7 @@ private Q_SLOTS:
         QFETCH(int, status);
         HeadRailForm f;
         setUpK1000(f);
-        f.transmitter.scriptedWrites[10] = QList<int>(3, status);
+        f.transmitter.scriptedWrites[10] = QList<Status>(3, Status(status));
         f.page->SendConfiguration();
         QCOMPARE(f.transmitter.written(), data<QStringList>("written"));
         QCOMPARE(f.warnings, data<QStringList>("warnings"));
@@ -523,7 +523,7 @@ private Q_SLOTS:
     {
         HeadRailForm f;
         setUpK1000(f);
-        f.transmitter.scriptedWrites[15] = QList<int>(3, Status::NoAnswer);
+        f.transmitter.scriptedWrites[15] = QList<Status>(3, Status::NoAnswer);
         f.page->SendConfiguration();
         QCOMPARE(f.transmitter.written(), (QStringList { "10=2389", "11=11947", "1=1" }));
         QCOMPARE(f.warnings, QStringList { QStringLiteral("Erro de escrita!") });
@@ -558,7 +558,7 @@ private Q_SLOTS:
         HeadRailForm f;
         f.identify(OrvHead130);
         f.transmitter.values[1] = static_cast<qint16>(word);
-        QCOMPARE(f.page->ReadConfigWord(), int(Status::Ok));
+        QCOMPARE(f.page->ReadConfigWord(), Status::Ok);
         QCOMPARE(f.widgets.Config_Transmissor->toPlainText(), data<QString>("line"));
         QCOMPARE(f.state.ConfigWord, qint16(word));
         QCOMPARE(f.state.TransmitterSensorCode, K);
@@ -575,14 +575,14 @@ private Q_SLOTS:
         f.identify(OrvHead130);
         f.state.SendInProgress = true;
         f.transmitter.values[1] = 0x01C5;
-        QCOMPARE(f.page->ReadConfigWord(), int(Status::Ok));
+        QCOMPARE(f.page->ReadConfigWord(), Status::Ok);
         QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), 0);
         QVERIFY(f.widgets.Forca_SaidaMin->isChecked());
         QCOMPARE(f.state.ConfigWord, qint16(0x01C5));
         QCOMPARE(f.widgets.Config_Transmissor->toPlainText(), QStringLiteral("Tipo de saída: 0 - 10 V"));
 
         f.transmitter.scriptedReads[1] = { Status::Refused };
-        QCOMPARE(f.page->ReadConfigWord(), int(Status::Refused));
+        QCOMPARE(f.page->ReadConfigWord(), Status::Refused);
         QCOMPARE(f.widgets.Config_Transmissor->blockCount(), 1);
     }
 
@@ -591,10 +591,10 @@ private Q_SLOTS:
         HeadRailForm f;
         f.identify(OrvHead130);
         f.transmitter.values[1] = K;
-        QCOMPARE(f.page->ReadConfigWord(), int(Status::Ok));
+        QCOMPARE(f.page->ReadConfigWord(), Status::Ok);
         f.widgets.EdtLimitMaxSensor->setText(QStringLiteral("999"));
         f.widgets.Span_Minimo->clear();
-        QCOMPARE(f.page->ReadConfigWord(), int(Status::Ok));
+        QCOMPARE(f.page->ReadConfigWord(), Status::Ok);
         QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("1370"));
         QCOMPARE(f.widgets.Span_Minimo->text(), QStringLiteral("100"));
     }
@@ -618,13 +618,13 @@ private Q_SLOTS:
         f.transmitter.values[1] = static_cast<qint16>(data<int>("code"));
         f.transmitter.values[10] = static_cast<qint16>(data<int>("offsetA"));
         f.transmitter.values[11] = static_cast<qint16>(data<int>("gainB"));
-        QCOMPARE(f.page->ReadConfigWord(), int(Status::Ok));
+        QCOMPARE(f.page->ReadConfigWord(), Status::Ok);
         QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), -1);
         QCOMPARE(f.widgets.Faixa_Maxima->text(), QStringLiteral("1370"));
         QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("500"));
         QCOMPARE(text(f.widgets.LblZeroMax), QStringLiteral("25,0"));
         // The range is decoded on the K range still held.
-        QCOMPARE(f.page->ReadRange(), int(Status::Ok));
+        QCOMPARE(f.page->ReadRange(), Status::Ok);
         QCOMPARE(f.widgets.EdtLimitMinSensor->text(), QStringLiteral("0"));
         QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("1000"));
     }
@@ -645,7 +645,7 @@ private Q_SLOTS:
         f.setLimits(QStringLiteral("10"), QStringLiteral("20"));
         f.transmitter.values[10] = 2389;
         f.transmitter.values[11] = static_cast<qint16>(data<int>("gainB"));
-        QCOMPARE(f.page->ReadRange(), int(Status::Ok));
+        QCOMPARE(f.page->ReadRange(), Status::Ok);
         QCOMPARE(f.widgets.EdtLimitMinSensor->text(), QStringLiteral("10"));
         QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("20"));
     }
@@ -671,8 +671,8 @@ private Q_SLOTS:
         f.transmitter.values[1] = K;
         f.transmitter.values[10] = 2389;
         f.transmitter.values[11] = 11947;
-        QCOMPARE(f.page->ReadConfigWord(), int(Status::Ok));
-        QCOMPARE(f.page->ReadRange(), int(Status::Ok));
+        QCOMPARE(f.page->ReadConfigWord(), Status::Ok);
+        QCOMPARE(f.page->ReadRange(), Status::Ok);
         QCOMPARE(w.EdtLimitMinSensor->text(), QStringLiteral("32"));
         QCOMPARE(w.EdtLimitMaxSensor->text(), QStringLiteral("1832"));
 
