@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth)
+# Icons, desktop-file and AppStream checks, and the Debian package.
+packages+=(librsvg2-bin desktop-file-utils appstream dpkg-dev file)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
