@@ -31,7 +31,9 @@ for file in /usr/bin/KOrvSetup /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/l
     if in_root ldd "$file" | grep 'not found'; then echo "unresolved libraries of $file"; exit 1; fi
 done
 # No display in the root: the offscreen platform shows that the program starts and keeps running.
+# With no serial port in the root it sits in its port-error box, which a termination request does
+# not close, hence the kill after it.
 status=0
-in_root timeout 5 env QT_QPA_PLATFORM=offscreen HOME=/tmp /usr/bin/KOrvSetup >/dev/null 2>&1 || status=$?
-[ "$status" -eq 124 ] || { echo "the program ended with $status instead of running"; exit 1; }
+in_root timeout -k 3 5 env QT_QPA_PLATFORM=offscreen HOME=/tmp /usr/bin/KOrvSetup >/dev/null 2>&1 || status=$?
+[ "$status" -eq 124 ] || [ "$status" -eq 137 ] || { echo "the program ended with $status instead of running"; exit 1; }
 echo "installed into a bare Debian 12 root: libraries complete, the program starts"
