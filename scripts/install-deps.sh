@@ -3,7 +3,9 @@
 # Packages already present are left alone, so a second run costs only the check.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth clang-format)
+packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth)
+# The source format check; icons, desktop-file and AppStream checks, and the Debian package.
+packages+=(clang-format librsvg2-bin desktop-file-utils appstream dpkg-dev file)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

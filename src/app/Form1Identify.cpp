@@ -6,6 +6,7 @@
 #include "temperature/RadioGroup.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -89,7 +90,10 @@ void TForm1::HideAllTabs()
 
 void TForm1::ApplyModelScreen()
 {
-    languageLines_ = loadAndApplyLanguage(this, messages_, env_.languageDirectory);
+    // Installed copies have no useful working directory, so a file beside the settings (the user's
+    // configuration folder) is read when the working directory has none.
+    languageLines_
+        = loadAndApplyLanguage(this, messages_, env_.languageDirectory, QFileInfo(settingsPath_).absolutePath());
 
     auto* tabs = ui.PageControl1;
     const Model model = ident_.TransmitterModel;

@@ -1,5 +1,6 @@
 #include "common/Timing.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -16,6 +17,12 @@ int Timing::scaled(int milliseconds)
         return 0;
     const long long value = static_cast<long long>(milliseconds) * g_scalePercent.load() / 100;
     return value < 1 ? 1 : static_cast<int>(value);
+}
+
+int Timing::scaledTimeout(int milliseconds)
+{
+    constexpr int Floor = 25;
+    return std::max(scaled(milliseconds), std::min(milliseconds, Floor));
 }
 
 void Timing::setScalePercent(int percent)

@@ -9,6 +9,11 @@ public:
     // Milliseconds scaled by the current percentage (100 in the program); never below 1 for a
     // positive request, so a scaled pause still yields to the line.
     static int scaled(int milliseconds);
+    // A time-out after which a silent line counts as silent, scaled like every wait but never below
+    // 25 ms (or the unscaled time-out, if shorter): a shortened run on a busy machine must not take
+    // a thread scheduled late for a transmitter that did not answer. The program's own time-outs
+    // are all longer than that floor.
+    static int scaledTimeout(int milliseconds);
     static void setScalePercent(int percent);
 };
 

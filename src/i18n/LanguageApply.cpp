@@ -132,15 +132,16 @@ void applyLanguage(QObject* mainWindow, const LanguageLines& language, MessageTa
     }
 }
 
-LanguageLines loadLanguage(MessageTable& messages, const QString& directory)
+LanguageLines loadLanguage(MessageTable& messages, const QString& directory, const QString& fallbackDirectory)
 {
     messages.reset();
-    return loadLanguageFile(directory);
+    return loadLanguageFile(directory, fallbackDirectory);
 }
 
-LanguageLines loadAndApplyLanguage(QObject* mainWindow, MessageTable& messages, const QString& directory)
+LanguageLines loadAndApplyLanguage(
+    QObject* mainWindow, MessageTable& messages, const QString& directory, const QString& fallbackDirectory)
 {
-    LanguageLines language = loadLanguage(messages, directory);
+    LanguageLines language = loadLanguage(messages, directory, fallbackDirectory);
     applyLanguage(mainWindow, language, messages);
     return language;
 }

@@ -33,9 +33,11 @@ void applyLanguage(QObject* mainWindow, const LanguageLines& language, MessageTa
 
 // The first step of every screen set-up: the message table goes back to the built-in texts before
 // the file is read again, so that edits to the file on disk take effect at the next identification.
-LanguageLines loadLanguage(MessageTable& messages, const QString& directory = {});
+LanguageLines loadLanguage(
+    MessageTable& messages, const QString& directory = {}, const QString& fallbackDirectory = {});
 
 // loadLanguage followed by applyLanguage; the lines are returned for the About box.
-LanguageLines loadAndApplyLanguage(QObject* mainWindow, MessageTable& messages, const QString& directory = {});
+LanguageLines loadAndApplyLanguage(
+    QObject* mainWindow, MessageTable& messages, const QString& directory = {}, const QString& fallbackDirectory = {});
 
 }  // namespace korv

@@ -66,10 +66,13 @@ QStringList splitLanguageLines(const QString& text)
     return lines;
 }
 
-LanguageLines loadLanguageFile(const QString& directory)
+LanguageLines loadLanguageFile(const QString& directory, const QString& fallbackDirectory)
 {
     const QDir folder(directory.isEmpty() ? QDir::currentPath() : directory);
-    const QString path = findLanguageFile(folder);
+    QString path = findLanguageFile(folder);
+    // An unreadable file in the first folder still wins: the user put it there on purpose.
+    if (path.isEmpty() && !fallbackDirectory.isEmpty())
+        path = findLanguageFile(QDir(fallbackDirectory));
     if (path.isEmpty())
         return {};
     QFile file(path);

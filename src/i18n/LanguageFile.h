@@ -31,8 +31,10 @@ QString decodeLanguageText(QByteArrayView bytes);
 // does not open an empty line of its own.
 QStringList splitLanguageLines(const QString& text);
 
-// Looks for the file in the given folder, or in the current working directory when none is given.
-// A missing or unreadable file leaves the result unloaded; lines past the layout are ignored.
-LanguageLines loadLanguageFile(const QString& directory = {});
+// Looks for the file in the given folder, or in the current working directory when none is given,
+// and only when that folder has none in the fallback folder (where a desktop installation expects
+// per-user files). A missing or unreadable file leaves the result unloaded; lines past the layout
+// are ignored.
+LanguageLines loadLanguageFile(const QString& directory = {}, const QString& fallbackDirectory = {});
 
 }  // namespace korv

@@ -195,7 +195,7 @@ void SerialLink::receive(int expected, int n)
 {
     readFailed_ = false;
     // A read gives up when the line stays silent for the total read time-out of n bytes.
-    const int silence = Timing::scaled(timeouts_.totalConstant + timeouts_.totalMultiplier * n);
+    const int silence = Timing::scaledTimeout(timeouts_.totalConstant + timeouts_.totalMultiplier * n);
     while (RxCount < static_cast<quint32>(expected) && RxCount < static_cast<quint32>(RxBufferSize)) {
         if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(silence)) {
             const auto error = port_.error();

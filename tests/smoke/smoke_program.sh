@@ -20,7 +20,8 @@ printf '[Parametros]\nPort=%s\nTemperatura=F\n' "$port" >"$work/config/KOrvSetup
 rm -f "$work/config/KOrvSetup/OrvSetup.ini.written"
 
 (cd "$work" && unset QT_QPA_PLATFORM && XDG_CONFIG_HOME="$work/config" \
-    exec xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb "$program") >"$work/program.log" 2>&1 &
+    exec xvfb-run -a -s "-screen 0 1024x768x24" \
+    sh -c 'echo $$ >"$0"; exec env QT_QPA_PLATFORM=xcb "$1"' "$work/program.pid" "$program") >"$work/program.log" 2>&1 &
 program_pid=$!
 
 # The search ends with the zero-correction register (15) of a head transmitter.
@@ -32,8 +33,9 @@ done
 grep -qi '50 00 0f 00 00' "$work/emulator.log" || { echo "the search never read the zero correction"; cat "$work/emulator.log"; exit 1; }
 sleep 0.5
 
-# A termination request closes the windows the ordinary way.
-pkill -TERM -f "^$program\$" || kill -TERM "$program_pid"
+# A termination request closes the windows the ordinary way. The program's own process is asked,
+# never another test's copy of the same program.
+kill -TERM "$(cat "$work/program.pid")" || kill -TERM "$program_pid"
 for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.05; done
 if kill -0 "$program_pid" 2>/dev/null; then echo "program did not close"; exit 1; fi
 wait "$program_pid" || { echo "program exited with $?"; cat "$work/program.log"; exit 1; }

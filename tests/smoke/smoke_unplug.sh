@@ -6,7 +6,11 @@ set -euo pipefail
 program="$1"
 emulator="$2"
 work="$(mktemp -d)"
-cleanup() { kill "${emulator_pid:-}" 2>/dev/null || true; pkill -KILL -f "^$program\$" 2>/dev/null || true; rm -rf "$work"; }
+cleanup() {
+    kill "${emulator_pid:-}" 2>/dev/null || true
+    [ -s "$work/program.pid" ] && kill -KILL "$(cat "$work/program.pid")" 2>/dev/null || true
+    rm -rf "$work"
+}
 trap cleanup EXIT
 
 port="$work/ttyKOrv"
@@ -18,13 +22,14 @@ for _ in $(seq 100); do [ -e "$port" ] && break; sleep 0.05; done
 mkdir -p "$work/config/KOrvSetup"
 printf '[Parametros]\nPort=%s\nTemperatura=C\n' "$port" >"$work/config/KOrvSetup/OrvSetup.ini"
 (cd "$work" && unset QT_QPA_PLATFORM && XDG_CONFIG_HOME="$work/config" LANG=pt_BR.UTF-8 \
-    exec xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb "$program") >"$work/program.log" 2>&1 &
+    exec xvfb-run -a -s "-screen 0 1024x768x24" \
+    sh -c 'echo $$ >"$0"; exec env QT_QPA_PLATFORM=xcb "$1"' "$work/program.pid" "$program") >"$work/program.log" 2>&1 &
 
 # The search ends with the zero-correction register (15).
 for _ in $(seq 600); do grep -qi '50 00 0f 00 00' "$work/emulator.log" && break; sleep 0.05; done
 grep -qi '50 00 0f 00 00' "$work/emulator.log" || { echo "the search never read the zero correction"; cat "$work/program.log"; exit 1; }
 sleep 0.5
-pid="$(pgrep -f "^$program\$" | head -1)"
+pid="$(cat "$work/program.pid" 2>/dev/null || true)"
 [ -n "$pid" ] || { echo "program not found"; exit 1; }
 ls -l "/proc/$pid/fd" | grep -q '/dev/pts/' || { echo "the port was not open after the search"; exit 1; }
 

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Renders the pictures of docs/screenshots under Xvfb with the X11 platform, each against the
+# emulator: the main window for each transmitter family, the service window and the splash.
+# Another output folder may be given: scripts/screenshots.sh /tmp/pictures
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${KORV_BUILD_DIR:-$root/build}"
+out="$(mkdir -p "${1:-$root/docs/screenshots}" && cd "${1:-$root/docs/screenshots}" && pwd)"
+"$root/scripts/install-deps.sh"
+[ -f "$build/CMakeCache.txt" ] || "$root/scripts/build.sh"
+cmake --build "$build" --target korv-screenshots orv-emulator >/dev/null
+
+work="$(mktemp -d)"
+cleanup() {
+    [ -n "${emulator:-}" ] && kill "$emulator" 2>/dev/null && wait "$emulator" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# shoot MODEL OPTIONS...: one run of the picture tool against an emulated MODEL.
+shoot() {
+    local model="$1" port="$work/tty-$1"
+    shift
+    "$build/tools/emulator/orv-emulator" --model "$model" --link "$port" --state "$work/$model.txt" \
+        >"$work/emulator.log" 2>&1 &
+    emulator=$!
+    for _ in $(seq 100); do [ -e "$port" ] && break; sleep 0.05; done
+    [ -e "$port" ] || { echo "emulator did not start"; cat "$work/emulator.log"; exit 1; }
+    # The service window writes its calibration backup into the working directory; the numbers
+    # follow the regional format of the Portuguese texts.
+    (cd "$work" && unset QT_QPA_PLATFORM && LANG=pt_BR.UTF-8 \
+        xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
+        "$build/tools/screenshots/korv-screenshots" --port "$port" "$@")
+    kill "$emulator" && wait "$emulator" 2>/dev/null || true
+    emulator=""
+}
+
+shoot OrvHead --main "$out/head-rail.png" --splash "$out/splash.png" --service "$out/service.png"
+shoot Orv-Hu --main "$out/humidity.png"
+shoot OrvAmbient --main "$out/ambient.png"
+ls -l "$out"/*.png

@@ -1,0 +1,127 @@
+// Builds the program's windows as the program does, against the transmitter on the given port, and
+// saves pictures of them: the splash as the start-up search begins, the main window once the
+// search has read the transmitter, and on request the service window.
+#include "app/Form1.h"
+#include "app/ServiceMode.h"
+#include "app/SplashForm.h"
+#include "common/MessageBoxes.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Long enough for the first paint of a window that has just been shown.
+constexpr int PaintDelayMs = 400;
+// Far above a full read at 9600 baud; a stalled search must not hang the script that runs us.
+constexpr int GiveUpMs = 60000;
+
+bool save(QWidget& window, const QString& path)
+{
+    if (path.isEmpty())
+        return true;
+    if (window.grab().save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KOrvSetup"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Saves pictures of the KOrvSetup windows."));
+    parser.addHelpOption();
+    const QCommandLineOption portOption(
+        QStringLiteral("port"), QStringLiteral("Serial port of the transmitter."), QStringLiteral("path"));
+    const QCommandLineOption mainOption(
+        QStringLiteral("main"), QStringLiteral("PNG of the main window."), QStringLiteral("file"));
+    const QCommandLineOption splashOption(
+        QStringLiteral("splash"), QStringLiteral("PNG of the splash window."), QStringLiteral("file"));
+    const QCommandLineOption serviceOption(
+        QStringLiteral("service"), QStringLiteral("PNG of the service window."), QStringLiteral("file"));
+    parser.addOptions({ portOption, mainOption, splashOption, serviceOption });
+    parser.process(application);
+    if (!parser.isSet(portOption)) {
+        std::fprintf(stderr, "--port is required\n");
+        return 2;
+    }
+
+    // A settings file of our own, so that the user's is neither read nor rewritten, and a folder
+    // without a language file, so that the pictures show the program's own texts.
+    QTemporaryDir folder;
+    const QString settingsPath = folder.filePath(QStringLiteral("OrvSetup.ini"));
+    {
+        QFile settings(settingsPath);
+        if (!settings.open(QIODevice::WriteOnly))
+            return 2;
+        QTextStream(&settings) << "[Parametros]\nPort=" << parser.value(portOption) << "\nTemperatura=C\n";
+    }
+
+    // Any box means the transmitter was not read, and a picture of that would mislead.
+    korv::RecordingMessageBoxes boxes;
+    boxes.onShown = [](const korv::RecordingMessageBoxes::Shown& box) {
+        std::fprintf(stderr, "box: %s\n", qPrintable(box.text));
+        QCoreApplication::exit(1);
+    };
+    korv::Form1Environment environment;
+    environment.settingsPath = settingsPath;
+    environment.boxes = &boxes;
+    environment.languageDirectory = folder.path();
+    environment.listPorts = false;
+
+    korv::TForm1 form(environment);
+    form.show();
+    korv::TSplashForm splash(form);
+    form.setEnabled(false);
+
+    bool saved = true;
+    QTimer::singleShot(PaintDelayMs, &splash, [&] { saved = save(splash, parser.value(splashOption)) && saved; });
+
+    // Connected before the service window's own handler, which blocks in its modal loop: the timer
+    // then fires inside that loop, once the window has painted.
+    std::unique_ptr<korv::ServiceMode> service;
+    QObject::connect(&form, &korv::TForm1::serviceModeRequested, &form, [&] {
+        QTimer::singleShot(PaintDelayMs, &service->window(), [&] {
+            saved = save(service->window(), parser.value(serviceOption)) && saved;
+            service->window().reject();
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    });
+    service = std::make_unique<korv::ServiceMode>(form);
+
+    QObject::connect(&splash, &korv::TSplashForm::searchFinished, &form, [&] {
+        form.setEnabled(true);
+        QTimer::singleShot(PaintDelayMs, &form, [&] {
+            saved = save(form, parser.value(mainOption)) && saved;
+            if (!parser.isSet(serviceOption)) {
+                QCoreApplication::exit(saved ? 0 : 1);
+                return;
+            }
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_F11, Qt::ControlModifier | Qt::ShiftModifier);
+            QApplication::sendEvent(target, &press);
+        });
+    });
+
+    QTimer::singleShot(GiveUpMs, &application, [] {
+        std::fprintf(stderr, "the windows never reached the state to picture\n");
+        QCoreApplication::exit(1);
+    });
+    const int result = application.exec();
+    form.close();
+    return result;
+}
