@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/LanguageCaptions.h"
 #include "humidity_ambient/HumAmbPages.h"
 #include "i18n/LanguageApply.h"
 #include "i18n/SensorList.h"

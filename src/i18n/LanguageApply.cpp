@@ -1,11 +1,6 @@
 #include "i18n/LanguageApply.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
-#include <QWidget>
+#include <optional>
 
 #include <initializer_list>
 
@@ -69,36 +64,6 @@ TargetTable buildTargets()
     return t;
 }
 
-void setCaption(QObject* object, const QString& text)
-{
-    if (auto* menu = qobject_cast<QMenu*>(object))
-        menu->setTitle(text);
-    else if (auto* action = qobject_cast<QAction*>(object))
-        action->setText(text);
-    else if (auto* box = qobject_cast<QGroupBox*>(object))
-        box->setTitle(text);
-    else if (auto* label = qobject_cast<QLabel*>(object))
-        label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(object))
-        button->setText(text);
-}
-
-// Controls of the main window itself, in the order findChildren would give them. Other windows
-// parented to the main window (the service window, the About box) have controls of the same names
-// whose texts are their own, so the search stops at them; menus are windows to Qt but belong to
-// the main window's menu bar.
-void collectOwnControls(const QObject* parent, const QString& name, QList<QObject*>& found)
-{
-    for (QObject* child : parent->children()) {
-        const auto* widget = qobject_cast<const QWidget*>(child);
-        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget))
-            continue;
-        if (child->objectName() == name)
-            found.append(child);
-        collectOwnControls(child, name, found);
-    }
-}
-
 }  // namespace
 
 const std::array<LanguageLineTarget, LanguageLineCount>& languageLineTargets()
@@ -107,7 +72,7 @@ const std::array<LanguageLineTarget, LanguageLineCount>& languageLineTargets()
     return table;
 }
 
-void applyLanguage(QObject* mainWindow, const LanguageLines& language, MessageTable& messages)
+void applyLanguageMessages(const LanguageLines& language, MessageTable& messages)
 {
     if (!language.loaded)
         return;
@@ -116,19 +81,23 @@ void applyLanguage(QObject* mainWindow, const LanguageLines& language, MessageTa
         // A file shorter than the layout keeps the built-in text for every line it lacks, rather
         // than giving up on the lines it does have.
         const std::optional<QString> text = language.line(line);
-        if (!text)
-            continue;
-        const LanguageLineTarget& target = targets[static_cast<size_t>(line)];
-        if (target.message >= 0)
-            messages.set(target.message, *text);
-        if (!mainWindow)
-            continue;
-        for (const QString& name : target.objectNames) {
-            QList<QObject*> controls;
-            collectOwnControls(mainWindow, name, controls);
-            for (QObject* object : controls)
-                setCaption(object, *text);
-        }
+        const int message = targets[static_cast<size_t>(line)].message;
+        if (text && message >= 0)
+            messages.set(message, *text);
+    }
+}
+
+void forEachLanguageCaption(const LanguageLines& language,
+    const std::function<void(const QStringList& objectNames, const QString& text)>& caption)
+{
+    if (!language.loaded)
+        return;
+    const auto& targets = languageLineTargets();
+    for (int line = 0; line < LanguageLineCount; ++line) {
+        const std::optional<QString> text = language.line(line);
+        const QStringList& names = targets[static_cast<size_t>(line)].objectNames;
+        if (text && !names.isEmpty())
+            caption(names, *text);
     }
 }
 
@@ -136,14 +105,6 @@ LanguageLines loadLanguage(MessageTable& messages, const QString& directory, con
 {
     messages.reset();
     return loadLanguageFile(directory, fallbackDirectory);
-}
-
-LanguageLines loadAndApplyLanguage(
-    QObject* mainWindow, MessageTable& messages, const QString& directory, const QString& fallbackDirectory)
-{
-    LanguageLines language = loadLanguage(messages, directory, fallbackDirectory);
-    applyLanguage(mainWindow, language, messages);
-    return language;
 }
 
 }  // namespace korv

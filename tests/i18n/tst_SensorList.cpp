@@ -1,6 +1,6 @@
+#include "LanguageFixtures.h"
 #include "i18n/LanguageApply.h"
 #include "i18n/SensorList.h"
-#include "support_LanguageFixtures.h"
 
 #include <QTest>
 
@@ -117,7 +117,7 @@ void TestSensorList::languageFileNamesAppearAtNextSetUp()
 {
     MessageTable messages;
     const QStringList before = sensorListFor(Model::OrvGalDin, 100, false, DesignList, messages);
-    applyLanguage(nullptr, LanguageLines { true, test::englishLines() }, messages);
+    applyLanguageMessages(LanguageLines { true, test::englishLines() }, messages);
     QStringList english;
     for (int line = 9; line <= 18; ++line)
         english << QStringLiteral("EN %1").arg(line);

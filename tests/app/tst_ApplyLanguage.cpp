@@ -1,5 +1,6 @@
+#include "LanguageFixtures.h"
+#include "app/LanguageCaptions.h"
 #include "i18n/LanguageApply.h"
-#include "support_LanguageFixtures.h"
 
 #include <QAction>
 #include <QDialog>

@@ -1,11 +1,16 @@
-#include "support_LanguageFixtures.h"
+#pragma once
 
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QString>
+#include <QStringList>
 
 namespace korv::test {
 
-QStringList englishLines()
+// A complete English file: line N reads "EN N", except the communication error (line 38) and the
+// warning caption (line 39), which carry real texts.
+inline QStringList englishLines()
 {
     QStringList lines;
     for (int i = 0; i < 72; ++i)
@@ -15,7 +20,7 @@ QStringList englishLines()
     return lines;
 }
 
-QByteArray joinLines(const QStringList& lines, const QByteArray& ending)
+inline QByteArray joinLines(const QStringList& lines, const QByteArray& ending = "\r\n")
 {
     QByteArray bytes;
     for (const QString& line : lines)
@@ -23,7 +28,7 @@ QByteArray joinLines(const QStringList& lines, const QByteArray& ending)
     return bytes;
 }
 
-bool writeFile(const QString& directory, const QByteArray& bytes, const QString& name)
+inline bool writeFile(const QString& directory, const QByteArray& bytes, const QString& name = "LANGUAGE.TRL")
 {
     QFile file(QDir(directory).filePath(name));
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();

@@ -1,0 +1,71 @@
+#include "app/LanguageCaptions.h"
+
+#include "i18n/LanguageApply.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QWidget>
+
+namespace korv {
+
+namespace {
+
+void setCaption(QObject* object, const QString& text)
+{
+    if (auto* menu = qobject_cast<QMenu*>(object))
+        menu->setTitle(text);
+    else if (auto* action = qobject_cast<QAction*>(object))
+        action->setText(text);
+    else if (auto* box = qobject_cast<QGroupBox*>(object))
+        box->setTitle(text);
+    else if (auto* label = qobject_cast<QLabel*>(object))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(object))
+        button->setText(text);
+}
+
+// Controls of the main window itself, in the order findChildren would give them. Other windows
+// parented to the main window (the service window, the About box) have controls of the same names
+// whose texts are their own, so the search stops at them; menus are windows to Qt but belong to
+// the main window's menu bar.
+void collectOwnControls(const QObject* parent, const QString& name, QList<QObject*>& found)
+{
+    for (QObject* child : parent->children()) {
+        const auto* widget = qobject_cast<const QWidget*>(child);
+        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget))
+            continue;
+        if (child->objectName() == name)
+            found.append(child);
+        collectOwnControls(child, name, found);
+    }
+}
+
+}  // namespace
+
+void applyLanguage(QObject* mainWindow, const LanguageLines& language, MessageTable& messages)
+{
+    applyLanguageMessages(language, messages);
+    if (!mainWindow)
+        return;
+    forEachLanguageCaption(language, [mainWindow](const QStringList& objectNames, const QString& text) {
+        for (const QString& name : objectNames) {
+            QList<QObject*> controls;
+            collectOwnControls(mainWindow, name, controls);
+            for (QObject* object : controls)
+                setCaption(object, text);
+        }
+    });
+}
+
+LanguageLines loadAndApplyLanguage(
+    QObject* mainWindow, MessageTable& messages, const QString& directory, const QString& fallbackDirectory)
+{
+    LanguageLines language = loadLanguage(messages, directory, fallbackDirectory);
+    applyLanguage(mainWindow, language, messages);
+    return language;
+}
+
+}  // namespace korv
