@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -35,6 +36,14 @@ protected:
             return QObject::eventFilter(watched, event);
         if (event->type() == QEvent::ContextMenu) {
             showMenuWithoutPaste(edit, static_cast<QContextMenuEvent*>(event));
+            return true;
+        }
+        if (event->type() == QEvent::InputMethod) {
+            // Some systems deliver even plain typing as an input method's commit: it is typed
+            // again as a key press, so that the edit's key rules see every character of it.
+            QKeyEvent typed(
+                QEvent::KeyPress, 0, Qt::NoModifier, static_cast<QInputMethodEvent*>(event)->commitString());
+            QCoreApplication::sendEvent(edit, &typed);
             return true;
         }
         event->ignore();

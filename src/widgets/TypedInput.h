@@ -31,9 +31,9 @@ bool insertTyped(QLineEdit* edit, const QString& text);
 bool typeFiltered(QLineEdit* edit, const QKeyEvent* event, const std::function<KeyDecision(QChar)>& decide);
 
 // Text that arrives without a key press (paste by key or menu, the X11 middle-button selection,
-// drag and drop, an input method's commit) has passed no key rule; it is refused for as long as
-// `applies` says the rules hold (always when no condition is given). Copy, cut, undo and select
-// keep working.
+// drag and drop) has passed no key rule; it is refused for as long as `applies` says the rules
+// hold (always when no condition is given). An input method's commit is typed as a key press
+// instead, through the same rules. Copy, cut, undo and select keep working.
 void refuseUntypedText(QLineEdit* edit, std::function<bool()> applies = {});
 
 }  // namespace korv
