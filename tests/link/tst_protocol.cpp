@@ -113,13 +113,15 @@ private Q_SLOTS:
     {
         QFETCH(int, fault);
         emulator->setParameter(10, 777);
+        // The late answer lands just after the read has given up, well before the next one.
+        emulator->setLateAnswerDelayMs(450);
         emulator->setFault(static_cast<Fault>(fault), 1);
         qint16 value = 42;
         QCOMPARE(protocol->ReadParameter(10, value), Status::NoAnswer);
         QCOMPARE(value, qint16(42));  // a failed read leaves the caller's value alone
         // The next exchange purges whatever the fault left on the line and works again.
         if (fault == int(Fault::LateAnswer))
-            QTest::qWait(400);
+            QTest::qWait(600);
         QCOMPARE(protocol->ReadParameter(10, value), Status::Ok);
         QCOMPARE(value, qint16(777));
     }
