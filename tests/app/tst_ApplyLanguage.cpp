@@ -1,3 +1,4 @@
+#include "Captions.h"
 #include "LanguageFixtures.h"
 #include "app/LanguageCaptions.h"
 #include "i18n/LanguageApply.h"
@@ -18,24 +19,9 @@
 #include <memory>
 
 using namespace korv;
+using korv::test::captionOf;
 
 namespace {
-
-QString captionOf(const QObject* object)
-{
-    if (auto* menu = qobject_cast<const QMenu*>(object))
-        return menu->title();
-    if (auto* action = qobject_cast<const QAction*>(object))
-        return action->text();
-    if (auto* box = qobject_cast<const QGroupBox*>(object))
-        return box->title();
-    if (auto* label = qobject_cast<const QLabel*>(object))
-        return label->text();
-    if (auto* button = qobject_cast<const QAbstractButton*>(object))
-        return button->text();
-    return {};
-}
-
 // Which controls each line re-captions, written out independently of the program's own table.
 const QList<QPair<int, QStringList>> CaptionLines = {
     { 0, { "Arquivo1" } },

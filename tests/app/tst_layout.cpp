@@ -1,3 +1,4 @@
+#include "Captions.h"
 #include "LayoutCheck.h"
 #include "app/Form1Ui.h"
 #include "temperature/RadioGroup.h"
@@ -22,6 +23,7 @@
 #include <QTimer>
 
 using namespace korv;
+using korv::test::captionOf;
 using layoutcheck::collectLayoutFaults;
 using layoutcheck::settle;
 
@@ -125,25 +127,6 @@ const Expected Controls[] = {
 
 #undef CONTROL
 // clang-format on
-
-QString captionOf(const QObject* object)
-{
-    if (auto* menu = qobject_cast<const QMenu*>(object))
-        return menu->title();
-    if (auto* action = qobject_cast<const QAction*>(object))
-        return action->text();
-    if (auto* box = qobject_cast<const QGroupBox*>(object))
-        return box->title();
-    if (auto* label = qobject_cast<const QLabel*>(object))
-        return label->text();
-    if (auto* button = qobject_cast<const QAbstractButton*>(object))
-        return button->text();
-    if (auto* edit = qobject_cast<const QLineEdit*>(object))
-        return edit->text();
-    if (auto* memo = qobject_cast<const QPlainTextEdit*>(object))
-        return memo->toPlainText();
-    return {};
-}
 
 struct MainWindow {
     QMainWindow window;

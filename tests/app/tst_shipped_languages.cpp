@@ -1,3 +1,4 @@
+#include "Captions.h"
 #include "LayoutCheck.h"
 #include "app/Form1.h"
 #include "app/SobreForm.h"
@@ -21,27 +22,13 @@
 #include <QTest>
 
 using namespace korv;
+using korv::test::captionOf;
 using layoutcheck::collectLayoutFaults;
 using layoutcheck::settle;
 
 namespace {
 
 const QString LanguageFolder = QStringLiteral(KORV_SHIPPED_LANGUAGES);
-
-QString captionOf(const QObject* object)
-{
-    if (auto* menu = qobject_cast<const QMenu*>(object))
-        return menu->title();
-    if (auto* action = qobject_cast<const QAction*>(object))
-        return action->text();
-    if (auto* box = qobject_cast<const QGroupBox*>(object))
-        return box->title();
-    if (auto* label = qobject_cast<const QLabel*>(object))
-        return label->text();
-    if (auto* button = qobject_cast<const QAbstractButton*>(object))
-        return button->text();
-    return {};
-}
 
 QStringList rawLines(const QString& language)
 {
