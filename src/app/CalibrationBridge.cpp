@@ -8,7 +8,7 @@ namespace korv {
 
 RegisterAccess& CalibrationBridge::registers()
 {
-    return form_.registers();
+    return form_.session().registers();
 }
 
 Model CalibrationBridge::model() const
@@ -23,7 +23,7 @@ QString CalibrationBridge::serialNumberText() const
 
 int CalibrationBridge::transmitterSensorCode() const
 {
-    return form_.shared().TransmitterSensorCode;
+    return form_.session().TransmitterSensorCode;
 }
 
 int CalibrationBridge::sensorMin() const

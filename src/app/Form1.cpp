@@ -4,6 +4,7 @@
 #include "app/PortList.h"
 #include "app/QtMessageBoxes.h"
 #include "common/Timing.h"
+#include "core/SerialLink.h"
 #include "humidity_ambient/HumAmbPages.h"
 #include "temperature/HeadRailPage.h"
 #include "temperature/RadioGroup.h"
@@ -23,18 +24,17 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <utility>
+
 namespace korv {
 
 namespace {
-constexpr quint32 LinkBaud = 9600;
-constexpr qint16 LinkExtraReadTimeoutMs = 100;
 constexpr int PortChangePauseMs = 1000;
 }  // namespace
 
 TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
     : QMainWindow(parent)
     , env_(environment)
-    , protocol_([this] { return Link.get(); }, *this, [this] { return messages_[Msg::WriteError]; })
     , humAmb_(std::make_unique<HumAmbState>())
 {
     if (env_.boxes) {
@@ -46,7 +46,8 @@ TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
     settingsPath_ = env_.settingsPath.isEmpty() ? settingsFilePath() : env_.settingsPath;
     ui.setupUi(this);
 
-    ident_.TransmitterModel = Model::Unknown;
+    // A register that does not keep what was written is told at once; the command goes on.
+    session_.setNotKeptHandler([this](qint16, qint16, qint16) { ShowWarning(messages_[Msg::WriteError]); });
     FirstAmbientShow = true;
     ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvHeadSheet), displayCaption(Model::OrvHead));
     ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvGalHeadSheet), displayCaption(Model::OrvGalHead));
@@ -73,7 +74,6 @@ TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
             PageControl1Change();
         userPageChange_ = false;
     });
-    connect(ui.SensorRadioGroup, &RadioGroup::clicked, this, [this] { headRail_->SensorRadioGroupClick(); });
     // The window sees every key before the focused control, for the service-mode combination.
     qApp->installEventFilter(this);
 }
@@ -105,12 +105,12 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormShow()
 {
-    ident_.TransmitterModel = Model::Unknown;
+    session_.identification().TransmitterModel = Model::Unknown;
     settings_ = readSettings(settingsPath_);
     StartDirectory = QDir::currentPath();
     buildPortMenu();
     ApplyModelScreen();
-    Link = std::make_unique<SerialLink>(settings_.portToOpen(), LinkBaud, LinkExtraReadTimeoutMs);
+    session_.setPortName(settings_.portToOpen());
     ChangePort(settings_.portToOpen());
 
     unitFahrenheit_ = settings_.fahrenheit();
@@ -124,7 +124,7 @@ void TForm1::FormShow()
     headRail_->UpdateZeroLimits();
     ui.EdtCorrigeZero->setText(headRail_->ZeroText);
 
-    SetHumTempLimits();
+    humidity_->SetHumTempLimits();
     ui.MinRHRadioButton->setChecked(true);
     ui.MinTempRadioButton->setChecked(true);
     humidity_->UpdateHumidityZeroLimits();
@@ -140,10 +140,7 @@ void TForm1::FormClose()
     if (closed_)
         return;
     closed_ = true;
-    if (Link) {
-        Link->Close();
-        Link.reset();
-    }
+    session_.dropLink();
     languageLines_ = {};
     // A failed write is not worth a box at exit; the previous file stays whole.
     writeSettings(settingsPath_, settings_);
@@ -152,15 +149,6 @@ void TForm1::FormClose()
 void TForm1::Sair1Click()
 {
     close();
-}
-
-SerialLink& TForm1::link()
-{
-    // Only reached between start-up and close in the program; a stray late call gets a closed link
-    // rather than a crash.
-    if (!Link)
-        Link = std::make_unique<SerialLink>(settings_.portToOpen(), LinkBaud, LinkExtraReadTimeoutMs);
-    return *Link;
 }
 
 void TForm1::buildPortMenu()
@@ -193,9 +181,10 @@ void TForm1::Com1Click(QAction* item)
 
 void TForm1::ChangePort(const QString& portName)
 {
-    link().Close();
+    SerialLink& link = session_.link();
+    link.Close();
     BusyWait(PortChangePauseMs);
-    if (!link().OpenPort(portName))
+    if (!link.OpenPort(portName))
         ShowWarning(messages_[Msg::PortSetupError]);
 }
 
@@ -233,6 +222,9 @@ void TForm1::repaintNow()
 
 void TForm1::setBusyCursor(bool busy)
 {
+    // The cursor is set once and restored once, whoever asks first.
+    if (std::exchange(busy_, busy) == busy)
+        return;
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else

@@ -2,15 +2,15 @@
 
 #include "app/Form1Ui.h"
 #include "app/Settings.h"
+#include "app/SplashForm.h"
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
+#include "core/TransmitterSession.h"
 #include "i18n/LanguageFile.h"
-#include "link/FormServices.h"
-#include "link/RegisterProtocol.h"
-#include "link/SerialLink.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -33,9 +33,9 @@ struct Form1Environment {
     bool listPorts = true;  // false: leave the port menu empty (tests on machines with ports)
 };
 
-// The main window: owns the serial link, the identification record, the message table and the
-// status lines, and hands each command to the page of the identified transmitter family.
-class TForm1 : public QMainWindow, public FormServices {
+// The main window: owns the transmitter session, the message table and the status lines, and
+// hands each command to the page of the identified transmitter family.
+class TForm1 : public QMainWindow, public StartupSearchHost {
     Q_OBJECT
 
 public:
@@ -68,39 +68,29 @@ public:
     // The About box is created after the main window and shown without being modal.
     void setAboutBox(QDialog* about);
 
-    // FormServices
-    RegisterAccess& registers() override { return protocol_; }
-    SerialLink& link() override;
+    // PageHost
+    TransmitterSession& session() override { return session_; }
     const MessageTable& messages() const override { return messages_; }
-    const IdentificationRecord& identification() const override { return ident_; }
-    SharedTransmitterState& shared() override { return shared_; }
-    const SharedTransmitterState& shared() const { return shared_; }
-    Status ReadSerialNumber() override;
+    bool fahrenheit() const override { return unitFahrenheit_; }
+    bool sendEnabled() const override;
+    void StartStatusTimer(int seconds) override;
+    void repaintNow() override;
+    void setBusyCursor(bool busy) override;
+    ContactOutcome contactTransmitter(const ContactPolicy& policy) override;
     Status IdentifyTransmitter() override;
-    Status ReadConfigWord() override;
-    Status ReadRange() override;
-    Status ReadZero() override;
-    Status ReadHumidityLive() override;
-    Status ReadAmbientLive() override;
-    void refreshAmbientZeroCorrection() override;
+    void ShowWarning(const QString& text) override;
+
+    // StartupSearchHost
+    TransmitterPage& pageFor(Model model) override;
     void setStatusLines(const QString& text) override;
     void clearInfoMemos() override;
     void appendEmptyLineToInfoMemos() override;
-    void ShowWarning(const QString& text) override;
-    void StartStatusTimer(int seconds) override;
-    bool celsiusChecked() const override;
-    bool fahrenheitChecked() const override;
-    bool humidityMenuExists() const override { return HumidityMenu != nullptr; }
-    bool relativeHumidityChecked() const override;
-    bool dewPointChecked() const override;
-    void setRelativeHumidityChecked(bool relative) override;
-    bool sendEnabled() const override;
-    void repaintNow() override;
-    void setBusyCursor(bool busy) override;
     void setBeforeWarning(std::function<void()> hook) override { beforeWarning_ = std::move(hook); }
-    void SetAmbientLimits() override;
-    void SetHumTempLimits() override;
-    void SetHumidityLimits() override;
+
+    // Registers 2 and 3 into the identification record and the information memos.
+    Status ReadSerialNumber();
+    const IdentificationRecord& identification() const { return session_.identification(); }
+    bool celsiusChecked() const { return !unitFahrenheit_; }
 
     HeadRailPage& headRail() const { return *headRail_; }
     HumidityPage& humidity() const { return *humidity_; }
@@ -132,6 +122,9 @@ private:
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void syncUnitMenu();
     void moveHeadRailControls(int from, int to);
+    void showSerialNumber();
+    // The three pages, head/rail first: the order in which the unit menu reaches them.
+    std::array<TransmitterPage*, 3> pages() const;
 
     Form1Environment env_;
     std::unique_ptr<MessageBoxes> ownBoxes_;
@@ -146,10 +139,7 @@ private:
     LanguageLines languageLines_;
     AppSettings settings_;
     QString settingsPath_;
-    std::unique_ptr<SerialLink> Link;
-    RegisterProtocol protocol_;
-    IdentificationRecord ident_;
-    SharedTransmitterState shared_;
+    TransmitterSession session_;
     std::unique_ptr<HumAmbState> humAmb_;
     std::unique_ptr<HeadRailPage> headRail_;
     std::unique_ptr<HumidityPage> humidity_;
@@ -159,6 +149,7 @@ private:
     bool userPageChange_ = false;
     bool unitFahrenheit_ = false;  // which unit item is checked; Qt toggles the items before our handlers run
     bool closed_ = false;
+    bool busy_ = false;
     int rememberedPageIndex_ = 0;
     // A model's tab arrangement is applied once per run, at its first identification.
     bool firstHead_ = true;

@@ -1,8 +1,8 @@
 #include "app/Form1.h"
 
 #include "app/HelpFile.h"
+#include "core/SerialLink.h"
 #include "humidity_ambient/HumAmbPages.h"
-#include "link/Contact.h"
 #include "temperature/HeadRailPage.h"
 
 #include <QAction>
@@ -16,16 +16,12 @@
 
 namespace korv {
 
-namespace {
-constexpr int ReadOkSeconds = 2;
-}  // namespace
-
 void TForm1::Ler_ConfigClick()
 {
     setBusyCursor(true);
     clearStatusLines();
-    if (contactTransmitter(*this, ReadCommandContact) != ContactOutcome::Made) {
-        link().Close();
+    if (contactTransmitter(ReadCommandContact) != ContactOutcome::Made) {
+        session_.link().Close();
         ShowWarning(messages_[Msg::CommunicationError]);
         clearInfoMemos();
         setBusyCursor(false);
@@ -37,82 +33,23 @@ void TForm1::Ler_ConfigClick()
         setBusyCursor(false);
         return;
     }
-    if (isHumidity(ident_.TransmitterModel)) {
-        humidity_->ReadHumidityConfig();
-        setBusyCursor(false);
-        return;
-    }
-    if (isAmbient(ident_.TransmitterModel)) {
-        ambient_->ReadAmbientConfig();
-        setBusyCursor(false);
-        return;
-    }
-    shared_.SendInProgress = false;
-    for (auto step : { &TForm1::ReadConfigWord, &TForm1::ReadRange, &TForm1::ReadZero }) {
-        if (retryStep(StepAttempts, [this, step] { return (this->*step)(); }) != Status::Ok) {
-            setBusyCursor(false);
-            ShowWarning(messages_[Msg::CommunicationError]);
-            return;
-        }
-    }
-    ui.EdtStatus->setText(messages_[Msg::ReadOk]);
-    ui.EdtStatRHT->setText(messages_[Msg::ReadOk]);
-    StartStatusTimer(ReadOkSeconds);
+    pageFor(identification().TransmitterModel).readConfiguration();
     setBusyCursor(false);
 }
 
 void TForm1::Enviar_ConfigClick()
 {
-    if (isHumidity(ident_.TransmitterModel))
-        humidity_->SendHumidityConfig();
-    else if (isAmbient(ident_.TransmitterModel))
-        ambient_->SendAmbientConfig();
-    else
-        headRail_->SendConfiguration();
+    pageFor(identification().TransmitterModel).sendConfiguration();
 }
 
-Status TForm1::ReadConfigWord()
+TransmitterPage& TForm1::pageFor(Model model)
 {
-    if (isHumidity(ident_.TransmitterModel) || isAmbient(ident_.TransmitterModel)) {
-        const Status status = protocol_.ReadParameter(1, shared_.ConfigWord);
-        if (status != Status::Ok)
-            return status;
-        return isHumidity(ident_.TransmitterModel) ? humidity_->ReadHumidityFlags() : ambient_->ReadAmbientFlags();
-    }
-    return headRail_->ReadConfigWord();
-}
-
-Status TForm1::ReadRange()
-{
-    if (isHumidity(ident_.TransmitterModel))
-        return humidity_->ReadHumidityRanges();
-    if (isAmbient(ident_.TransmitterModel))
-        return ambient_->ReadAmbientRange();
-    return headRail_->ReadRange();
-}
-
-Status TForm1::ReadZero()
-{
-    // The ambient transmitter takes the head/rail variant here; its own zero text is filled by the
-    // caller that reads its live value.
-    if (isHumidity(ident_.TransmitterModel))
-        return humidity_->ReadHumidityZeros();
-    return headRail_->ReadZero();
-}
-
-Status TForm1::ReadHumidityLive()
-{
-    return humidity_->ReadHumidityLive();
-}
-
-Status TForm1::ReadAmbientLive()
-{
-    return ambient_->ReadAmbientLive();
-}
-
-void TForm1::refreshAmbientZeroCorrection()
-{
-    ui.EdtTempZeroCorrection->setText(ambient_->UpdateAmbientZeroLimits());
+    if (isHumidity(model))
+        return *humidity_;
+    if (isAmbient(model))
+        return *ambient_;
+    // The four head/rail models, and a transmitter not (yet) identified.
+    return *headRail_;
 }
 
 void TForm1::setStatusLines(const QString& text)
@@ -136,16 +73,6 @@ void TForm1::appendEmptyLineToInfoMemos()
     ui.Config_TxT->appendPlainText(QString());
 }
 
-bool TForm1::celsiusChecked() const
-{
-    return !unitFahrenheit_;
-}
-
-bool TForm1::fahrenheitChecked() const
-{
-    return unitFahrenheit_;
-}
-
 void TForm1::syncUnitMenu()
 {
     ui.oC1->setChecked(!unitFahrenheit_);
@@ -161,9 +88,8 @@ void TForm1::oC1Click()
     unitFahrenheit_ = false;
     syncUnitMenu();
     settings_.UnitSetting = QStringLiteral("C");
-    headRail_->unitChangedToCelsius();
-    humidity_->unitChanged();
-    ambient_->unitChanged();
+    for (TransmitterPage* page : pages())
+        page->unitChanged();
 }
 
 void TForm1::OF1Click()
@@ -175,9 +101,8 @@ void TForm1::OF1Click()
     unitFahrenheit_ = true;
     syncUnitMenu();
     settings_.UnitSetting = QStringLiteral("F");
-    headRail_->unitChangedToFahrenheit();
-    humidity_->unitChanged();
-    ambient_->unitChanged();
+    for (TransmitterPage* page : pages())
+        page->unitChanged();
 }
 
 void TForm1::setAboutBox(QDialog* about)

@@ -1,9 +1,11 @@
 #include "app/Form1.h"
 
 #include "app/LanguageCaptions.h"
+#include "core/Identification.h"
 #include "humidity_ambient/HumAmbPages.h"
 #include "i18n/LanguageApply.h"
 #include "i18n/SensorList.h"
+#include "temperature/HeadRailPage.h"
 #include "temperature/RadioGroup.h"
 
 #include <QAction>
@@ -18,49 +20,50 @@
 
 namespace korv {
 
+std::array<TransmitterPage*, 3> TForm1::pages() const
+{
+    return { headRail_.get(), humidity_.get(), ambient_.get() };
+}
+
+void TForm1::showSerialNumber()
+{
+    const QString line = messages_[Msg::SerialNumberPrefix] + identification().SerialNumberText;
+    ui.Config_Transmissor->setPlainText(line);
+    ui.Config_OrvHu->setPlainText(line);
+    ui.Config_TxT->clear();
+    ui.Config_TxT->appendPlainText(line);
+}
+
 Status TForm1::ReadSerialNumber()
 {
-    qint16 high = 0;
-    Status status = protocol_.ReadParameter(2, high);
-    if (status != Status::Ok)
-        return status;
-    qint16 low = 0;
-    status = protocol_.ReadParameter(3, low);
-    if (status == Status::Ok) {
-        const QString serial = serialNumberText(high, low);
-        const QString line = messages_[Msg::SerialNumberPrefix] + serial;
-        ui.Config_Transmissor->setPlainText(line);
-        ui.Config_OrvHu->setPlainText(line);
-        ui.Config_TxT->clear();
-        ui.Config_TxT->appendPlainText(line);
-        ident_.SerialNumberText = serial;
-    }
+    const Status status = session_.readSerialNumber();
+    if (status == Status::Ok)
+        showSerialNumber();
     return status;
+}
+
+ContactOutcome TForm1::contactTransmitter(const ContactPolicy& policy)
+{
+    const ContactOutcome outcome = session_.contact(policy);
+    if (outcome == ContactOutcome::Made)
+        showSerialNumber();
+    return outcome;
 }
 
 Status TForm1::IdentifyTransmitter()
 {
-    qint16 word = 0;
-    const Status status = protocol_.ReadParameter(0, word);
+    const Status status = session_.identify();
     if (status != Status::Ok)
         return status;
-    const IdentityWord id = splitIdentityWord(word);
-    ident_.FirmwareVersion = static_cast<qint16>(id.firmware);
-    const Model model = modelFromCode(id.modelCode);
-    ident_.TransmitterModel = model;
+    const IdentificationRecord& ident = identification();
+    const Model model = ident.TransmitterModel;
+    const int firmwareVersion = ident.FirmwareVersion;
     if (model != Model::Unknown) {
-        if (const auto noB = noThermocoupleBFor(model, id.firmware))
-            ident_.NoThermocoupleB = *noB;
         ApplyModelScreen();
-        if (isHumidity(model))
-            SetHumidityLimits();
-        if (hasHumidityTemperature(model))
-            SetHumTempLimits();
-        if (isAmbient(model))
-            SetAmbientLimits();
+        pageFor(model).identified();
     }
     if (hasFirmwareRule(model)) {
-        if (firmwareCompatible(model, id.firmware)) {
+        if (firmwareCompatible(model, firmwareVersion)) {
             ui.Enviar_Config->setEnabled(true);
         } else {
             ShowWarning(messages_[Msg::FirmwareIncompatible]);
@@ -68,7 +71,7 @@ Status TForm1::IdentifyTransmitter()
         }
     }
 
-    const QString firmware = messages_[Msg::FirmwarePrefix] + firmwareText(id.firmware);
+    const QString firmware = messages_[Msg::FirmwarePrefix] + firmwareText(firmwareVersion);
     auto* tabs = ui.PageControl1;
     ui.Config_Transmissor->appendPlainText(firmware);
     ui.Config_Transmissor->appendPlainText(messages_[Msg::ModelPrefix] + tabs->tabText(tabs->currentIndex()));
@@ -97,7 +100,7 @@ void TForm1::ApplyModelScreen()
         = loadAndApplyLanguage(this, messages_, env_.languageDirectory, QFileInfo(settingsPath_).absolutePath());
 
     auto* tabs = ui.PageControl1;
-    const Model model = ident_.TransmitterModel;
+    const Model model = identification().TransmitterModel;
     // The four head and rail models share the controls of the first page, shown under the model's
     // own caption.
     auto arrangeHeadRail = [&](QWidget* firstActive) {
@@ -121,7 +124,7 @@ void TForm1::ApplyModelScreen()
     if (isHumidity(model) && std::exchange(firstHumidity_, false)) {
         HideAllTabs();
         tabs->setCurrentWidget(ui.OrvHuSheet);
-        if (ident_.FirmwareVersion > 100)
+        if (identification().FirmwareVersion > 100)
             createHumidityMenu();
     }
     if (isAmbient(model) && FirstAmbientShow) {
@@ -131,8 +134,8 @@ void TForm1::ApplyModelScreen()
         FirstAmbientShow = false;
     }
 
-    const QStringList items
-        = sensorListFor(model, ident_.FirmwareVersion, ident_.NoThermocoupleB, ui.SensorRadioGroup->items(), messages_);
+    const QStringList items = sensorListFor(model, identification().FirmwareVersion, identification().NoThermocoupleB,
+        ui.SensorRadioGroup->items(), messages_);
     if (items != ui.SensorRadioGroup->items())
         ui.SensorRadioGroup->setItems(items);
     ui.Enviar_Config->setEnabled(sendEnabledFor(model));
@@ -155,42 +158,9 @@ void TForm1::createHumidityMenu()
         item->setCheckable(true);
         item->setChecked(false);
     }
+    humidity_->setMeasureMenu(RelativeHumidityItem, DewPointItem);
     connect(RelativeHumidityItem, &QAction::triggered, this, [this] { humidity_->HumidityClick(true); });
     connect(DewPointItem, &QAction::triggered, this, [this] { humidity_->HumidityClick(false); });
-}
-
-bool TForm1::relativeHumidityChecked() const
-{
-    // Without the measure menu (older firmware) the humidity input measures relative humidity.
-    return !RelativeHumidityItem || RelativeHumidityItem->isChecked();
-}
-
-bool TForm1::dewPointChecked() const
-{
-    return DewPointItem && DewPointItem->isChecked();
-}
-
-void TForm1::setRelativeHumidityChecked(bool relative)
-{
-    if (!HumidityMenu)
-        return;
-    RelativeHumidityItem->setChecked(relative);
-    DewPointItem->setChecked(!relative);
-}
-
-void TForm1::SetAmbientLimits()
-{
-    ambient_->SetAmbientLimits();
-}
-
-void TForm1::SetHumTempLimits()
-{
-    humidity_->SetHumTempLimits();
-}
-
-void TForm1::SetHumidityLimits()
-{
-    humidity_->SetHumidityLimits();
 }
 
 }  // namespace korv

@@ -24,6 +24,7 @@ HeadRailWidgets headRailWidgets(const Form1Ui& ui)
     w.Freq_60 = ui.Freq_60;
     w.Config_Transmissor = ui.Config_Transmissor;
     w.EdtStatus = ui.EdtStatus;
+    w.EdtStatRHT = ui.EdtStatRHT;
     return w;
 }
 

@@ -1,6 +1,6 @@
 #include "app/PortList.h"
 
-#include "link/LinkSettings.h"
+#include "core/LinkSettings.h"
 
 #include <QSerialPortInfo>
 

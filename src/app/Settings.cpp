@@ -1,6 +1,6 @@
 #include "app/Settings.h"
 
-#include "link/LinkSettings.h"
+#include "core/LinkSettings.h"
 
 #include <QDir>
 #include <QFileInfo>

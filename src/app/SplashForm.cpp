@@ -2,11 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/Timing.h"
-#include "link/Contact.h"
-#include "link/FormServices.h"
-#include "link/Identification.h"
-#include "link/RegisterAccess.h"
-#include "link/SerialLink.h"
+#include "core/SerialLink.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -14,8 +10,6 @@
 #include <QScreen>
 #include <QString>
 #include <QTimer>
-
-#include <initializer_list>
 
 namespace korv {
 
@@ -26,12 +20,13 @@ namespace {
 constexpr int SearchDelayMs = 1000;
 constexpr int ProgressPauseMs = 10;
 constexpr int StatusLineSeconds = 2;
+constexpr std::size_t LiveReadingStep = 3;
 
 }  // namespace
 
-TSplashForm::TSplashForm(FormServices& form, QWidget* parent)
+TSplashForm::TSplashForm(StartupSearchHost& host, QWidget* parent)
     : QWidget(parent)
-    , form_(form)
+    , host_(host)
 {
     // Makes this a frameless, stay-on-top window of fixed size with the program's caption.
     ui.setupUi(this);
@@ -62,9 +57,9 @@ void TSplashForm::TimerSplashTimer()
     // left visible it would hide any box of the search (an incompatible firmware as well as a
     // failure) and the program would seem to hang. Once hidden it stays hidden; the search ends
     // soon after.
-    form_.setBeforeWarning([this] { hide(); });
+    host_.setBeforeWarning([this] { hide(); });
 
-    switch (contactTransmitter(form_, StartupSearchContact)) {
+    switch (host_.contactTransmitter(StartupSearchContact)) {
     case ContactOutcome::Made:
         break;
     case ContactOutcome::PortUnavailable:
@@ -73,60 +68,40 @@ void TSplashForm::TimerSplashTimer()
         return;
     case ContactOutcome::NoAnswer:
         showProgressEnd();
-        form_.link().Close();
+        host_.session().link().Close();
         warnCommunicationError();
-        form_.clearInfoMemos();
+        host_.clearInfoMemos();
         finish();
         return;
     }
     advance();
 
-    if (!retried(&FormServices::IdentifyTransmitter)) {
+    if (retryStep(StepAttempts, [this] { return host_.IdentifyTransmitter(); }) != Status::Ok) {
         showProgressEnd();
         warnCommunicationError();
-        form_.appendEmptyLineToInfoMemos();
+        host_.appendEmptyLineToInfoMemos();
         finish();
         return;
     }
     advance();
 
-    // The reads below must set the form's selections from what the transmitter holds.
-    form_.shared().SendInProgress = false;
-
-    for (auto step : { &FormServices::ReadConfigWord, &FormServices::ReadRange, &FormServices::ReadZero }) {
-        if (!retried(step)) {
-            giveUp();
-            return;
-        }
-        advance();
+    // The configuration word, the ranges and the zero corrections move the bar one step each; a
+    // live reading, where the family has one, fills it.
+    const TransferSteps steps = host_.pageFor(host_.session().identification().TransmitterModel).startupReadSteps();
+    const auto failed = host_.session().run(steps, [this](std::size_t index) {
+        if (index < LiveReadingStep)
+            advance();
+        else
+            completeProgress();
+    });
+    if (failed) {
+        giveUp();
+        return;
     }
 
-    const Model model = form_.identification().TransmitterModel;
-    if (isHumidity(model)) {
-        if (!retried(&FormServices::ReadHumidityLive)) {
-            giveUp();
-            return;
-        }
-        completeProgress();
-    }
-    if (isAmbient(model)) {
-        if (!retried(&FormServices::ReadAmbientLive)) {
-            giveUp();
-            return;
-        }
-        ui.CommunicationBar->setValue(ui.CommunicationBar->value() + 1);
-        form_.refreshAmbientZeroCorrection();
-        completeProgress();
-    }
-
-    form_.setStatusLines(form_.messages()[Msg::ReadOk]);
-    form_.StartStatusTimer(StatusLineSeconds);
+    host_.setStatusLines(host_.messages()[Msg::ReadOk]);
+    host_.StartStatusTimer(StatusLineSeconds);
     finish();
-}
-
-bool TSplashForm::retried(Status (FormServices::*step)())
-{
-    return retryStep(StepAttempts, [this, step] { return (form_.*step)(); }) == Status::Ok;
 }
 
 // The event loop is blocked for the whole search, so progress only shows through an immediate
@@ -134,7 +109,7 @@ bool TSplashForm::retried(Status (FormServices::*step)())
 void TSplashForm::advance()
 {
     ui.CommunicationBar->setValue(ui.CommunicationBar->value() + 1);
-    ui.CommunicationLabel->setText(form_.messages()[Msg::SearchingTransmitter]);
+    ui.CommunicationLabel->setText(host_.messages()[Msg::SearchingTransmitter]);
     repaint();
 }
 
@@ -142,7 +117,7 @@ void TSplashForm::completeProgress()
 {
     ui.CommunicationBar->setValue(ui.CommunicationBar->maximum());
     BusyWait(ProgressPauseMs);
-    ui.CommunicationLabel->setText(form_.messages()[Msg::SearchingTransmitter]);
+    ui.CommunicationLabel->setText(host_.messages()[Msg::SearchingTransmitter]);
     repaint();
 }
 
@@ -155,7 +130,7 @@ void TSplashForm::showProgressEnd()
 
 void TSplashForm::warnCommunicationError()
 {
-    form_.ShowWarning(form_.messages()[Msg::CommunicationError]);
+    host_.ShowWarning(host_.messages()[Msg::CommunicationError]);
 }
 
 void TSplashForm::giveUp()
@@ -167,7 +142,7 @@ void TSplashForm::giveUp()
 
 void TSplashForm::finish()
 {
-    form_.setBeforeWarning({});
+    host_.setBeforeWarning({});
     close();
     Q_EMIT searchFinished();
 }

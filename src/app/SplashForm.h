@@ -1,26 +1,40 @@
 #pragma once
 
 #include "app/SplashFormUi.h"
-#include "link/RegisterAccess.h"
+#include "widgets/PageHost.h"
 
 #include <QObject>
 #include <QWidget>
+
+#include <functional>
 
 class QTimer;
 
 namespace korv {
 
-class FormServices;
+// What the start-up search needs from the main window beyond a page's needs: the page of each
+// family, and the status lines and memos of all three.
+class StartupSearchHost : public PageHost {
+public:
+    virtual TransmitterPage& pageFor(Model model) = 0;
+    // Writes the same text into the status line of every page.
+    virtual void setStatusLines(const QString& text) = 0;
+    // Empties the three information memos, or appends one line to each.
+    virtual void clearInfoMemos() = 0;
+    virtual void appendEmptyLineToInfoMemos() = 0;
+    // Runs right before every warning box until it is replaced; an empty function removes it.
+    virtual void setBeforeWarning(std::function<void()> hook) = 0;
+};
 
 // The window shown while the program looks for a transmitter on the saved port right after
 // start-up. About a second after it appears, the search identifies the transmitter and reads its
-// configuration into the main window through the main window's services; whatever the outcome,
-// the splash closes when the search ends and never reappears.
+// configuration into the page of its family; whatever the outcome, the splash closes when the
+// search ends and never reappears.
 class TSplashForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TSplashForm(FormServices& form, QWidget* parent = nullptr);
+    explicit TSplashForm(StartupSearchHost& host, QWidget* parent = nullptr);
 
     // The whole search. The first tick of TimerSplash runs it; tests call it directly.
     void TimerSplashTimer();
@@ -34,8 +48,6 @@ Q_SIGNALS:
     void searchFinished();
 
 private:
-    // Runs one step up to three times; true at its first success.
-    bool retried(Status (FormServices::*step)());
     void advance();
     void completeProgress();
     void showProgressEnd();
@@ -44,7 +56,7 @@ private:
     void finish();
     void centreOnScreen();
 
-    FormServices& form_;
+    StartupSearchHost& host_;
 };
 
 using SplashForm = TSplashForm;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calibration/CalibrationRegisters.h"
-#include "link/RegisterAccess.h"
+#include "core/RegisterAccess.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/Model.h"
-#include "link/RegisterAccess.h"
+#include "core/Model.h"
+#include "core/RegisterAccess.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/MessageBoxes.h"
-#include "link/Model.h"
-#include "link/RegisterAccess.h"
+#include "core/Model.h"
+#include "core/RegisterAccess.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/Model.h"
+#include "core/Model.h"
 
 #include <QList>
 #include <QString>

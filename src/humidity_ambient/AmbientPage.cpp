@@ -1,13 +1,13 @@
 #include "humidity_ambient/HumAmbPages.h"
 
-#include "humidity_ambient/HumAmbConfigWord.h"
-#include "humidity_ambient/HumAmbLimits.h"
-#include "humidity_ambient/HumAmbLive.h"
+#include "core/HumAmbConfigWord.h"
+#include "core/HumAmbLimits.h"
+#include "core/HumAmbLive.h"
+#include "core/HumAmbRanges.h"
+#include "core/HumAmbScales.h"
+#include "core/HumAmbTransfer.h"
+#include "core/SerialLink.h"
 #include "humidity_ambient/HumAmbPageSupport.h"
-#include "humidity_ambient/HumAmbRanges.h"
-#include "humidity_ambient/HumAmbScales.h"
-#include "link/FormServices.h"
-#include "link/SerialLink.h"
 #include "widgets/TypedInput.h"
 
 #include <QEvent>
@@ -21,9 +21,9 @@ namespace korv {
 
 using namespace humamb;
 
-AmbientPage::AmbientPage(FormServices& form, HumAmbState& state, const AmbientWidgets& widgets, QObject* parent)
+AmbientPage::AmbientPage(PageHost& host, HumAmbState& state, const AmbientWidgets& widgets, QObject* parent)
     : QObject(parent)
-    , form_(form)
+    , host_(host)
     , s_(state)
     , w_(widgets)
 {
@@ -41,23 +41,20 @@ InputControls AmbientPage::ambientInput() const
 
 Model AmbientPage::model() const
 {
-    return form_.identification().TransmitterModel;
+    return host_.session().identification().TransmitterModel;
 }
 
-void AmbientPage::ReadAmbientConfig()
+PartObserver AmbientPage::showing(const std::shared_ptr<Reading>& reading, bool withSelections)
 {
-    const MessageTable& messages = form_.messages();
-    TransferProgress progress(form_, w_.EnviaBarT, w_.EdtStatT);
+    return [this, reading, withSelections](Part part) { showPart(*reading, part, withSelections); };
+}
+
+void AmbientPage::readConfiguration()
+{
+    const MessageTable& messages = host_.messages();
+    TransferProgress progress(host_, w_.EnviaBarT, w_.EdtStatT);
     progress.start();
-    form_.shared().SendInProgress = false;
-    if (!runTransferSteps(progress,
-            {
-                [this] { return ReadAmbientFlags(); },
-                [this] { return ReadAmbientRange(); },
-                [this] { return ReadAmbientZero(); },
-                [this] { return ReadAmbientLive(); },
-            },
-            messages[Msg::ReadingConfiguration])) {
+    if (runSteps(host_.session(), progress, readSteps(), messages[Msg::ReadingConfiguration])) {
         progress.failRead(messages[Msg::CommunicationError]);
         return;
     }
@@ -65,96 +62,104 @@ void AmbientPage::ReadAmbientConfig()
     progress.succeed(messages[Msg::ReadOk]);
 }
 
-Status AmbientPage::ReadAmbientFlags()
+TransferSteps AmbientPage::readSteps()
 {
-    qint16 word = 0;
-    const Status status = form_.registers().ReadParameter(Register::ConfigWord, word);
-    if (status != Status::Ok)
-        return status;
-    SharedTransmitterState& shared = form_.shared();
-    shared.ConfigWord = word;
-    w_.Config_TxT->appendPlainText(QString());
-    w_.Config_TxT->appendPlainText(outputTypeLine(word, form_.messages()));
-    if (shared.SendInProgress)
-        return Status::Ok;
-    if (decodeConfigWord(word).temperatureFailMax)
-        checkOneOf(w_.MaxFailOptionRadioButton, w_.MinFailOptionRadioButton);
-    else
-        checkOneOf(w_.MinFailOptionRadioButton, w_.MaxFailOptionRadioButton);
-    return Status::Ok;
+    auto reading = std::make_shared<Reading>();
+    return ambientReadSteps(host_.session(), *reading, showing(reading, true));
 }
 
-Status AmbientPage::ReadAmbientRange()
+TransferSteps AmbientPage::startupReadSteps()
 {
-    if (!isAmbient(model()))
-        return Status::NotSent;
-    RegisterAccess& registers = form_.registers();
-    qint16 offset = 0;
-    qint16 gain = 0;
-    Status status = registers.ReadParameter(Register::TemperatureRangeOffset, offset);
-    if (status != Status::Ok)
-        return status;
-    if ((status = registers.ReadParameter(Register::TemperatureRangeGain, gain)) != Status::Ok)
-        return status;
-    // A gain of 0 describes no range; the edits keep what they show.
-    const InputLimits sensor = sensorLimits(s_.TemperatureRange);
-    if (const auto range = decodeAmbientRange(sensor, offset, gain)) {
-        const DecodedRange shown = clampUpperToSensor(*range, sensor);
-        w_.EdtTempHighLimit->setText(limitEditText(shown.upper));
-        w_.EdtTempLowLimit->setText(limitEditText(shown.lower));
+    TransmitterSession& session = host_.session();
+    auto reading = std::make_shared<Reading>();
+    const PartObserver observer = showing(reading, true);
+    TransferSteps steps = ambientReadSteps(session, *reading, observer);
+    steps.front() = [&session, reading, observer] { return readConfigWordTwice(session, *reading, observer); };
+    // The zero correction is shown again once the live value is in, on the limits as they stand.
+    steps.back()
+        = thenOnSuccess(steps.back(), [this] { w_.EdtTempZeroCorrection->setText(UpdateAmbientZeroLimits()); });
+    return steps;
+}
+
+void AmbientPage::showPart(const Reading& reading, Part part, bool withSelections)
+{
+    switch (part) {
+    case Part::ConfigWord: {
+        const qint16 word = *reading.configWord;
+        w_.Config_TxT->appendPlainText(QString());
+        w_.Config_TxT->appendPlainText(outputTypeLine(word, host_.messages()));
+        if (!withSelections)
+            return;
+        if (decodeConfigWord(word).temperatureFailMax)
+            checkOneOf(w_.MaxFailOptionRadioButton, w_.MinFailOptionRadioButton);
+        else
+            checkOneOf(w_.MinFailOptionRadioButton, w_.MaxFailOptionRadioButton);
+        return;
     }
-    return Status::Ok;
-}
-
-Status AmbientPage::ReadAmbientZero()
-{
-    if (!isAmbient(model()))
-        return Status::NotSent;
-    qint16 zero = 0;
-    const Status status = form_.registers().ReadParameter(Register::TemperatureZero, zero);
-    if (status == Status::Ok) {
-        s_.TemperatureRange.zeroRegister = zero;
+    case Part::TemperatureRange: {
+        // A gain of 0 describes no range; the edits keep what they show.
+        const InputLimits sensor = sensorLimits(s_.TemperatureRange);
+        if (const auto range
+            = decodeAmbientRange(sensor, reading.temperatureRange->offset, reading.temperatureRange->gain)) {
+            const DecodedRange shown = clampUpperToSensor(*range, sensor);
+            w_.EdtTempHighLimit->setText(limitEditText(shown.upper));
+            w_.EdtTempLowLimit->setText(limitEditText(shown.lower));
+        }
+        return;
+    }
+    case Part::TemperatureZero:
+        s_.TemperatureRange.zeroRegister = *reading.temperatureZero;
         w_.EdtTempZeroCorrection->setText(UpdateAmbientZeroLimits());
+        return;
+    case Part::Live: {
+        // Unlike the humidity transmitter's, this live value carries no zero correction.
+        const qint16 raw = *reading.liveTemperature;
+        const float temperature = ambientLiveValue(raw, host_.fahrenheit());
+        s_.rawTemperature = raw;
+        s_.temperature = temperature;
+        s_.temperatureText = formatFixed4(temperature, 2);
+        w_.ShowTempPVMemo->clear();
+        w_.ShowTempPVMemo->setPlainText(
+            ambientLiveLine(host_.messages()[Msg::LiveTemperaturePrefix], temperature, w_.unitLabels[6]->text()));
+        return;
     }
-    return status;
+    case Part::HumidityRange:
+    case Part::HumidityZero:
+        return;
+    }
 }
 
-Status AmbientPage::ReadAmbientLive()
+AmbientSettings AmbientPage::settingsToSend() const
 {
-    if (!isAmbient(model()))
-        return Status::NotSent;
-    qint16 raw = 0;
-    const Status status = form_.registers().ReadMemory(Register::LiveTemperature, raw);
-    if (status != Status::Ok)
-        return status;
-    // Unlike the humidity transmitter's, this live value carries no zero correction.
-    const float temperature = ambientLiveValue(raw, form_.fahrenheitChecked());
-    s_.rawTemperature = raw;
-    s_.temperature = temperature;
-    s_.temperatureText = formatFixed4(temperature, 2);
-    w_.ShowTempPVMemo->clear();
-    w_.ShowTempPVMemo->setPlainText(
-        ambientLiveLine(form_.messages()[Msg::LiveTemperaturePrefix], temperature, w_.unitLabels[6]->text()));
-    return Status::Ok;
+    AmbientSettings settings;
+    settings.failMax = w_.MaxFailOptionRadioButton->isChecked();
+    if (const auto typed = typedLimits(w_.EdtTempLowLimit, w_.EdtTempHighLimit))
+        settings.temperature.range = encodeAmbientRange(sensorLimits(s_.TemperatureRange), typed->lower, typed->upper);
+    if (const auto correction = parseZeroCorrection(w_.EdtTempZeroCorrection->text()))
+        settings.temperature.zeroCount = encodeZero(AmbientZeroScale, *correction, s_.TemperatureRange.span);
+    return settings;
 }
 
-void AmbientPage::SendAmbientConfig()
+void AmbientPage::sendConfiguration()
 {
-    const MessageTable& messages = form_.messages();
+    const MessageTable& messages = host_.messages();
+    TransmitterSession& session = host_.session();
     const QString sending = messages[Msg::SendingConfiguration];
     const QString writeError = messages[Msg::WriteError];
-    TransferProgress progress(form_, w_.EnviaBarT, w_.EdtStatT);
+    TransferProgress progress(host_, w_.EnviaBarT, w_.EdtStatT);
     progress.start();
-    if (!contactForSend(form_, progress))
+    if (!contactForSend(host_, progress))
         return;
 
-    form_.shared().SendInProgress = true;
+    // Identification and the re-read of register 1 are retried together.
+    auto reread = std::make_shared<Reading>();
+    const PartObserver memoLine = showing(reread, false);
     Status status = Status::NoAnswer;
     for (int attempt = 0; attempt < StepAttempts; ++attempt) {
-        if ((status = form_.IdentifyTransmitter()) != Status::Ok)
+        if ((status = host_.IdentifyTransmitter()) != Status::Ok)
             continue;
         progress.advance(sending);
-        if ((status = ReadAmbientFlags()) == Status::Ok) {
+        if ((status = readConfigWord(session, *reread, memoLine)) == Status::Ok) {
             progress.advance(sending);
             break;
         }
@@ -165,62 +170,26 @@ void AmbientPage::SendAmbientConfig()
         return;
     }
     const auto advance = [&progress, &sending] { progress.advance(sending); };
-    if (!checkInputForSend(form_, ambientInput(), advance, [this] { UpdateAmbientZeroLimits(); })) {
+    if (!checkInputForSend(host_, ambientInput(), advance, [this] { UpdateAmbientZeroLimits(); })) {
         progress.hide();
         return;
     }
-    if (!form_.sendEnabled()) {
-        form_.link().Close();
+    if (!host_.sendEnabled()) {
+        session.link().Close();
         progress.failSend(writeError);
         return;
     }
 
-    if (!runTransferSteps(progress,
-            {
-                [this] { return WriteAmbientRange(); },
-                [this] { return WriteAmbientFlags(); },
-                [this] { return WriteAmbientZero(); },
-            },
-            sending)) {
+    const AmbientSettings settings = settingsToSend();
+    const auto failed = runSteps(session, progress, ambientSendSteps(session, settings), sending);
+    // The zero count belongs to the page from the moment its write was tried.
+    if ((!failed || *failed == WriteZerosStep) && settings.temperature.zeroCount)
+        s_.TemperatureRange.zeroRegister = *settings.temperature.zeroCount;
+    if (failed) {
         progress.failSend(writeError);
         return;
     }
     progress.succeed(messages[Msg::SendOk]);
-}
-
-Status AmbientPage::WriteAmbientRange()
-{
-    if (!isAmbient(model()))
-        return Status::NotSent;
-    const auto typed = typedLimits(w_.EdtTempLowLimit, w_.EdtTempHighLimit);
-    if (!typed)
-        return Status::NotSent;
-    const RangeRegisters pair = encodeAmbientRange(sensorLimits(s_.TemperatureRange), typed->lower, typed->upper);
-    RegisterAccess& registers = form_.registers();
-    // Unlike the humidity transmitter's pair, any failed offset write stops the pair.
-    const Status status = registers.WriteParameter(Register::TemperatureRangeOffset, pair.offset);
-    if (status != Status::Ok)
-        return status;
-    return registers.WriteParameter(Register::TemperatureRangeGain, pair.gain);
-}
-
-Status AmbientPage::WriteAmbientFlags()
-{
-    const qint16 word = ambientConfigWord(form_.shared().ConfigWord, w_.MaxFailOptionRadioButton->isChecked());
-    form_.shared().ConfigWord = word;
-    return form_.registers().WriteParameter(Register::ConfigWord, word);
-}
-
-Status AmbientPage::WriteAmbientZero()
-{
-    if (!isAmbient(model()))
-        return Status::NotSent;
-    const auto correction = parseZeroCorrection(w_.EdtTempZeroCorrection->text());
-    const auto count = correction ? encodeZero(AmbientZeroScale, *correction, s_.TemperatureRange.span) : std::nullopt;
-    if (!count)
-        return Status::NotSent;
-    s_.TemperatureRange.zeroRegister = *count;
-    return form_.registers().WriteParameter(Register::TemperatureZero, *count);
 }
 
 QString AmbientPage::UpdateAmbientZeroLimits()
@@ -231,14 +200,14 @@ QString AmbientPage::UpdateAmbientZeroLimits()
 
 void AmbientPage::ShowAmbientUnit()
 {
-    const bool toFahrenheit = !form_.celsiusChecked();
+    const bool toFahrenheit = host_.fahrenheit();
     if (const auto typed = parseLimitEdits(w_.EdtTempLowLimit->text(), w_.EdtTempHighLimit->text())) {
         const LimitPair converted = convertLimits(*typed, toFahrenheit);
         setLimitPair(s_.TemperatureRange, converted);
         w_.EdtTempLowLimit->setText(QString::number(converted.lower));
         w_.EdtTempHighLimit->setText(QString::number(converted.upper));
     }
-    const InputTexts t = ambientTexts(toFahrenheit, form_.messages()[Msg::RangeWord]);
+    const InputTexts t = ambientTexts(toFahrenheit, host_.messages()[Msg::RangeWord]);
     const std::array<QString, 7> texts { t.unit, t.unit, t.range, t.minSpan, t.unit, t.unit, t.unit };
     for (std::size_t i = 0; i < texts.size(); ++i)
         w_.unitLabels[i]->setText(texts[i]);
@@ -246,7 +215,7 @@ void AmbientPage::ShowAmbientUnit()
 
 void AmbientPage::SetAmbientLimits()
 {
-    setSensorLimits(s_.TemperatureRange, ambientLimits(!form_.celsiusChecked()));
+    setSensorLimits(s_.TemperatureRange, ambientLimits(host_.fahrenheit()));
 }
 
 void AmbientPage::EdtTempLowLimitExit()

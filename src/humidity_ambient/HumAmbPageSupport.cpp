@@ -1,9 +1,9 @@
 #include "humidity_ambient/HumAmbPageSupport.h"
 
 #include "common/Timing.h"
+#include "core/SerialLink.h"
 #include "humidity_ambient/HumAmbPages.h"
-#include "link/FormServices.h"
-#include "link/SerialLink.h"
+#include "widgets/PageHost.h"
 #include "widgets/TypedInput.h"
 
 #include <QFocusEvent>
@@ -81,12 +81,12 @@ LeaveEditAction leaveLimitEdit(const InputControls& input)
     return outcome.action;
 }
 
-bool checkInputForSend(FormServices& form, const InputControls& input, const std::function<void()>& advance,
+bool checkInputForSend(PageHost& host, const InputControls& input, const std::function<void()>& advance,
     const std::function<void()>& updateInputZeroLimits)
 {
     InputRangeState& state = *input.state;
-    const auto refuse = [&form](int message, QLineEdit* focus) {
-        form.ShowWarning(form.messages()[message]);
+    const auto refuse = [&host](int message, QLineEdit* focus) {
+        host.ShowWarning(host.messages()[message]);
         focus->setFocus();
         return false;
     };
@@ -150,8 +150,8 @@ bool filterZeroKeyPress(QLineEdit* edit, QKeyEvent* event, ZeroKeyState& keys)
         edit, event, [&keys](QChar key) { return filterZeroCorrectionKey(keys, key, decimalSeparator()); });
 }
 
-TransferProgress::TransferProgress(FormServices& form, QProgressBar* bar, QLineEdit* status)
-    : form_(form)
+TransferProgress::TransferProgress(PageHost& host, QProgressBar* bar, QLineEdit* status)
+    : host_(host)
     , bar_(bar)
     , status_(status)
 {
@@ -168,7 +168,7 @@ void TransferProgress::advance(const QString& caption)
 {
     bar_->setValue(bar_->value() + 1);
     status_->setText(caption);
-    form_.repaintNow();
+    host_.repaintNow();
 }
 
 void TransferProgress::complete(const QString& caption)
@@ -176,7 +176,7 @@ void TransferProgress::complete(const QString& caption)
     bar_->setValue(bar_->maximum());
     status_->setText(caption);
     BusyWait(LastStepPauseMs);
-    form_.repaintNow();
+    host_.repaintNow();
 }
 
 void TransferProgress::hide()
@@ -188,7 +188,7 @@ void TransferProgress::failRead(const QString& message)
 {
     bar_->setValue(bar_->maximum());
     status_->clear();
-    form_.ShowWarning(message);
+    host_.ShowWarning(message);
     bar_->hide();
 }
 
@@ -197,20 +197,20 @@ void TransferProgress::failSend(const QString& message)
     bar_->setValue(bar_->maximum());
     status_->clear();
     bar_->hide();
-    form_.ShowWarning(message);
+    host_.ShowWarning(message);
 }
 
 void TransferProgress::succeed(const QString& text)
 {
     bar_->hide();
     status_->setText(text);
-    form_.StartStatusTimer(StatusSeconds);
+    host_.StartStatusTimer(StatusSeconds);
 }
 
-bool contactForSend(FormServices& form, TransferProgress& progress)
+bool contactForSend(PageHost& host, TransferProgress& progress)
 {
-    const MessageTable& messages = form.messages();
-    switch (contactTransmitter(form, HumAmbSendContact)) {
+    const MessageTable& messages = host.messages();
+    switch (host.contactTransmitter(HumAmbSendContact)) {
     case ContactOutcome::Made:
         progress.advance(messages[Msg::SendingConfiguration]);
         return true;
@@ -220,24 +220,20 @@ bool contactForSend(FormServices& form, TransferProgress& progress)
     case ContactOutcome::NoAnswer:
         break;
     }
-    form.link().Close();
+    host.session().link().Close();
     progress.failSend(messages[Msg::WriteError]);
     return false;
 }
 
-bool runTransferSteps(
-    TransferProgress& progress, std::initializer_list<std::function<Status()>> steps, const QString& caption)
+std::optional<std::size_t> runSteps(
+    TransmitterSession& session, TransferProgress& progress, const TransferSteps& steps, const QString& caption)
 {
-    qsizetype remaining = static_cast<qsizetype>(steps.size());
-    for (const auto& step : steps) {
-        if (retryStep(StepAttempts, step) != Status::Ok)
-            return false;
-        if (--remaining > 0)
+    return session.run(steps, [&](std::size_t index) {
+        if (index + 1 < steps.size())
             progress.advance(caption);
         else
             progress.complete(caption);
-    }
-    return true;
+    });
 }
 
 }  // namespace korv::humamb

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "common/KeyFilters.h"
-#include "humidity_ambient/HumAmbLimits.h"
-#include "humidity_ambient/HumAmbRanges.h"
-#include "link/Contact.h"
+#include "core/HumAmbLimits.h"
+#include "core/HumAmbRanges.h"
+#include "core/TransmitterSession.h"
 
 #include <QChar>
 #include <QString>
 
+#include <cstddef>
 #include <functional>
-#include <initializer_list>
 #include <optional>
 
 class QEvent;
@@ -21,7 +21,7 @@ class QRadioButton;
 
 namespace korv {
 
-class FormServices;
+class PageHost;
 struct InputRangeState;
 
 namespace humamb {
@@ -61,7 +61,7 @@ LeaveEditAction leaveLimitEdit(const InputControls& input);
 // after `advance`, the zero correction (an empty edit becomes "0"; message 1 and focus on the
 // zero edit when it is no number or lies outside the limits `updateZeroLimits` recomputes).
 // Returns false once the user has been told.
-bool checkInputForSend(FormServices& form, const InputControls& input, const std::function<void()>& advance,
+bool checkInputForSend(PageHost& host, const InputControls& input, const std::function<void()>& advance,
     const std::function<void()>& updateInputZeroLimits);
 
 // The limit edits as the range encodings take them; no value when either is no number.
@@ -86,7 +86,7 @@ bool filterZeroKeyPress(QLineEdit* edit, QKeyEvent* event, ZeroKeyState& keys);
 // The progress bar and status edit of a tab during a reading or sending sequence.
 class TransferProgress {
 public:
-    TransferProgress(FormServices& form, QProgressBar* bar, QLineEdit* status);
+    TransferProgress(PageHost& host, QProgressBar* bar, QLineEdit* status);
 
     void start();
     // One step done: the bar moves on, the status edit shows `caption`, the window repaints.
@@ -101,19 +101,20 @@ public:
     void succeed(const QString& text);
 
 private:
-    FormServices& form_;
+    PageHost& host_;
     QProgressBar* bar_;
     QLineEdit* status_;
 };
 
 // Contact before a send, by HumAmbSendContact. A port that will not open ends at once with message 4, a silent
 // transmitter with the link closed and message 5. Returns false once the user has been told.
-bool contactForSend(FormServices& form, TransferProgress& progress);
+bool contactForSend(PageHost& host, TransferProgress& progress);
 
-// The steps of a transfer in order, each retried as above: the bar advances with `caption` after
-// each step and fills after the last. False as soon as a step still fails; the caller reports it.
-bool runTransferSteps(
-    TransferProgress& progress, std::initializer_list<std::function<Status()>> steps, const QString& caption);
+// The steps of a transfer in order, each under the attempt rule: the bar advances with `caption`
+// after each step and fills after the last. The index of the step that still failed, for the
+// caller to report, or nothing.
+std::optional<std::size_t> runSteps(
+    TransmitterSession& session, TransferProgress& progress, const TransferSteps& steps, const QString& caption);
 
 }  // namespace humamb
 }  // namespace korv

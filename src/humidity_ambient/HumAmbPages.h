@@ -1,13 +1,15 @@
 #pragma once
 
 #include "common/KeyFilters.h"
-#include "link/Model.h"
-#include "link/RegisterAccess.h"
+#include "core/HumAmbTransfer.h"
+#include "core/Model.h"
+#include "widgets/PageHost.h"
 
 #include <QObject>
 #include <QString>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QEvent;
@@ -20,10 +22,7 @@ class QRadioButton;
 
 namespace korv {
 
-class FormServices;
-
 namespace humamb {
-enum class HumidityKind;
 struct InputControls;
 }  // namespace humamb
 
@@ -102,23 +101,28 @@ struct HumidityLiveValues {
     bool humidityDefined = true;
 };
 
-class HumidityPage : public QObject {
+class HumidityPage : public QObject, public TransmitterPage {
     Q_OBJECT
 
 public:
-    HumidityPage(FormServices& form, HumAmbState& state, const HumidityWidgets& widgets, QObject* parent = nullptr);
+    HumidityPage(PageHost& host, HumAmbState& state, const HumidityWidgets& widgets, QObject* parent = nullptr);
 
-    void ReadHumidityConfig();
-    Status ReadHumidityFlags();  // reads register 1 itself
-    Status ReadHumidityRanges();
-    Status ReadHumidityZeros();
-    Status ReadHumidityLive();
+    // TransmitterPage
+    void readConfiguration() override;
+    TransferSteps startupReadSteps() override;
+    void sendConfiguration() override;
+    void identified() override;
+    void unitChanged() override;
+
+    // The steps of a read, each part shown as soon as it has arrived.
+    TransferSteps readSteps();
+    // What the page would send now, as values (the checks before a send are not made here).
+    humamb::HumiditySettings settingsToSend() const;
+
+    // The humidity measure menu, which only some firmware has; without it the humidity input
+    // measures relative humidity.
+    void setMeasureMenu(QAction* relativeHumidity, QAction* dewPoint);
     HumidityLiveValues ConvertHumidityReading(qint16 rawTemperature, qint16 rawHumidity) const;
-
-    void SendHumidityConfig();
-    Status WriteHumidityRanges();
-    Status WriteHumidityFlags();
-    Status WriteHumidityZeros();
 
     void UpdateHumidityZeroLimits();
     void UpdateTemperatureZeroLimits();
@@ -130,9 +134,6 @@ public:
     void AtualizaZeroRH();
     void AtualizaZeroTemp();
 
-    // Steps 3 of the unit menu handlers, after the check marks have changed.
-    void unitChanged();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -142,8 +143,13 @@ private:
     humamb::InputControls humidityInput() const;
     humamb::InputControls temperatureInput() const;
     Model model() const;
-    // Register 6/7 or 8/9 of one input; only status 0 stops the pair.
-    Status writeRange(const humamb::InputControls& input, qint16 offsetRegister, qint16 gainRegister);
+    bool fahrenheit() const { return host_.fahrenheit(); }
+    // A part of a read, shown as soon as it has arrived; a send's re-read of register 1 only adds
+    // the memo line.
+    void showPart(const humamb::Reading& reading, humamb::Part part, bool withSelections);
+    void showLive(qint16 rawHumidity, qint16 rawTemperature);
+    humamb::PartObserver showing(const std::shared_ptr<humamb::Reading>& reading, bool withSelections);
+    void setRelativeHumidityChecked(bool relative);
 
     bool EdtLimInfRHKeyPress(QLineEdit* edit, QKeyEvent* event);
     bool EdtLimInfTempKeyPress(QLineEdit* edit, QKeyEvent* event);
@@ -152,35 +158,33 @@ private:
     void EdtCorrZeroRHEnter();
     void EdtCorrZeroTempEnter();
 
-    FormServices& form_;
+    PageHost& host_;
     HumAmbState& s_;
     HumidityWidgets w_;
+    QAction* relativeItem_ = nullptr;
+    QAction* dewPointItem_ = nullptr;
 };
 
-class AmbientPage : public QObject {
+class AmbientPage : public QObject, public TransmitterPage {
     Q_OBJECT
 
 public:
-    AmbientPage(FormServices& form, HumAmbState& state, const AmbientWidgets& widgets, QObject* parent = nullptr);
+    AmbientPage(PageHost& host, HumAmbState& state, const AmbientWidgets& widgets, QObject* parent = nullptr);
 
-    void ReadAmbientConfig();
-    Status ReadAmbientFlags();  // reads register 1 itself
-    Status ReadAmbientRange();
-    Status ReadAmbientZero();
-    Status ReadAmbientLive();
+    // TransmitterPage
+    void readConfiguration() override;
+    TransferSteps startupReadSteps() override;
+    void sendConfiguration() override;
+    void identified() override { SetAmbientLimits(); }
+    void unitChanged() override;
 
-    void SendAmbientConfig();
-    Status WriteAmbientRange();
-    Status WriteAmbientFlags();
-    Status WriteAmbientZero();
+    TransferSteps readSteps();
+    humamb::AmbientSettings settingsToSend() const;
 
     QString UpdateAmbientZeroLimits();
     void ShowAmbientUnit();
     void SetAmbientLimits();
     void EdtTempLowLimitExit();
-
-    // Step 4 of the unit menu handlers, after the check marks have changed.
-    void unitChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -188,12 +192,14 @@ protected:
 private:
     humamb::InputControls ambientInput() const;
     Model model() const;
+    void showPart(const humamb::Reading& reading, humamb::Part part, bool withSelections);
+    humamb::PartObserver showing(const std::shared_ptr<humamb::Reading>& reading, bool withSelections);
 
     bool EdtTempLowLimitKeyPress(QLineEdit* edit, QKeyEvent* event);
     bool EdtTempZeroCorrectionKeyPress(QKeyEvent* event);
     void EdtTempZeroCorrectionEnter();
 
-    FormServices& form_;
+    PageHost& host_;
     HumAmbState& s_;
     AmbientWidgets w_;
 };

@@ -1,14 +1,14 @@
 #include "humidity_ambient/HumAmbPages.h"
 
-#include "humidity_ambient/HumAmbConfigWord.h"
-#include "humidity_ambient/HumAmbLimits.h"
-#include "humidity_ambient/HumAmbLive.h"
+#include "core/HumAmbConfigWord.h"
+#include "core/HumAmbLimits.h"
+#include "core/HumAmbLive.h"
+#include "core/HumAmbRanges.h"
+#include "core/HumAmbScales.h"
 #include "humidity_ambient/HumAmbPageSupport.h"
-#include "humidity_ambient/HumAmbRanges.h"
-#include "humidity_ambient/HumAmbScales.h"
-#include "link/FormServices.h"
 #include "widgets/TypedInput.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,9 +20,9 @@ namespace korv {
 
 using namespace humamb;
 
-HumidityPage::HumidityPage(FormServices& form, HumAmbState& state, const HumidityWidgets& widgets, QObject* parent)
+HumidityPage::HumidityPage(PageHost& host, HumAmbState& state, const HumidityWidgets& widgets, QObject* parent)
     : QObject(parent)
-    , form_(form)
+    , host_(host)
     , s_(state)
     , w_(widgets)
 {
@@ -33,9 +33,23 @@ HumidityPage::HumidityPage(FormServices& form, HumAmbState& state, const Humidit
     }
 }
 
+void HumidityPage::setMeasureMenu(QAction* relativeHumidity, QAction* dewPoint)
+{
+    relativeItem_ = relativeHumidity;
+    dewPointItem_ = dewPoint;
+}
+
 HumidityKind HumidityPage::kind() const
 {
-    return effectiveHumidityKind(form_.humidityMenuExists(), form_.dewPointChecked());
+    return effectiveHumidityKind(relativeItem_ != nullptr, dewPointItem_ && dewPointItem_->isChecked());
+}
+
+void HumidityPage::setRelativeHumidityChecked(bool relative)
+{
+    if (!relativeItem_ || !dewPointItem_)
+        return;
+    relativeItem_->setChecked(relative);
+    dewPointItem_->setChecked(!relative);
 }
 
 InputControls HumidityPage::humidityInput() const
@@ -52,132 +66,116 @@ InputControls HumidityPage::temperatureInput() const
 
 Model HumidityPage::model() const
 {
-    return form_.identification().TransmitterModel;
+    return host_.session().identification().TransmitterModel;
 }
 
-void HumidityPage::ReadHumidityConfig()
+void HumidityPage::identified()
 {
-    const MessageTable& messages = form_.messages();
-    TransferProgress progress(form_, w_.EnviaBarRHT, w_.EdtStatRHT);
+    if (isHumidity(model()))
+        SetHumidityLimits();
+    if (hasHumidityTemperature(model()))
+        SetHumTempLimits();
+}
+
+PartObserver HumidityPage::showing(const std::shared_ptr<Reading>& reading, bool withSelections)
+{
+    return [this, reading, withSelections](Part part) { showPart(*reading, part, withSelections); };
+}
+
+void HumidityPage::readConfiguration()
+{
+    const MessageTable& messages = host_.messages();
+    TransferProgress progress(host_, w_.EnviaBarRHT, w_.EdtStatRHT);
     progress.start();
-    form_.shared().SendInProgress = false;
-    if (!runTransferSteps(progress,
-            {
-                [this] { return ReadHumidityFlags(); },
-                [this] { return ReadHumidityRanges(); },
-                [this] { return ReadHumidityZeros(); },
-                [this] { return ReadHumidityLive(); },
-            },
-            messages[Msg::ReadingConfiguration])) {
+    if (runSteps(host_.session(), progress, readSteps(), messages[Msg::ReadingConfiguration])) {
         progress.failRead(messages[Msg::CommunicationError]);
         return;
     }
     progress.succeed(messages[Msg::ReadOk]);
 }
 
-Status HumidityPage::ReadHumidityFlags()
+TransferSteps HumidityPage::readSteps()
 {
-    qint16 word = 0;
-    const Status status = form_.registers().ReadParameter(Register::ConfigWord, word);
-    if (status != Status::Ok)
-        return status;
-    SharedTransmitterState& shared = form_.shared();
-    shared.ConfigWord = word;
-    w_.Config_OrvHu->appendPlainText(outputTypeLine(word, form_.messages()));
-    const ConfigFlags flags = decodeConfigWord(word);
-    // A send re-reads the word only for its output type; the user's choices stay on the form.
-    if (shared.SendInProgress)
-        return Status::Ok;
-    if (isHumidity(model())) {
-        if (flags.humidityFailMax)
-            checkOneOf(w_.MaxRHRadioButton, w_.MinRHRadioButton);
-        else
-            checkOneOf(w_.MinRHRadioButton, w_.MaxRHRadioButton);
-    }
-    if (hasHumidityTemperature(model())) {
-        if (flags.temperatureFailMax)
-            checkOneOf(w_.MaxTempRadioButton, w_.MinTempRadioButton);
-        else
-            checkOneOf(w_.MinTempRadioButton, w_.MaxTempRadioButton);
-    }
-    if (flags.kind)
-        form_.setRelativeHumidityChecked(*flags.kind == HumidityKind::Relative);
-    ShowHumidityKind();
-    SetHumidityLimits();
-    return Status::Ok;
+    auto reading = std::make_shared<Reading>();
+    return humidityReadSteps(host_.session(), *reading, showing(reading, true));
 }
 
-Status HumidityPage::ReadHumidityRanges()
+TransferSteps HumidityPage::startupReadSteps()
 {
-    RegisterAccess& registers = form_.registers();
-    Status status = Status::NotSent;
-    qint16 offset = 0;
-    qint16 gain = 0;
-    if (isHumidity(model())) {
-        if ((status = registers.ReadParameter(Register::HumidityRangeOffset, offset)) != Status::Ok)
-            return status;
-        if ((status = registers.ReadParameter(Register::HumidityRangeGain, gain)) != Status::Ok)
-            return status;
+    TransmitterSession& session = host_.session();
+    auto reading = std::make_shared<Reading>();
+    const PartObserver observer = showing(reading, true);
+    TransferSteps steps = humidityReadSteps(session, *reading, observer);
+    steps.front() = [&session, reading, observer] { return readConfigWordTwice(session, *reading, observer); };
+    return steps;
+}
+
+void HumidityPage::showPart(const Reading& reading, Part part, bool withSelections)
+{
+    switch (part) {
+    case Part::ConfigWord: {
+        const qint16 word = *reading.configWord;
+        w_.Config_OrvHu->appendPlainText(outputTypeLine(word, host_.messages()));
+        // A send re-reads the word only for its output type; the user's choices stay on the form.
+        if (!withSelections)
+            return;
+        const ConfigFlags flags = decodeConfigWord(word);
+        if (isHumidity(model())) {
+            if (flags.humidityFailMax)
+                checkOneOf(w_.MaxRHRadioButton, w_.MinRHRadioButton);
+            else
+                checkOneOf(w_.MinRHRadioButton, w_.MaxRHRadioButton);
+        }
+        if (hasHumidityTemperature(model())) {
+            if (flags.temperatureFailMax)
+                checkOneOf(w_.MaxTempRadioButton, w_.MinTempRadioButton);
+            else
+                checkOneOf(w_.MinTempRadioButton, w_.MaxTempRadioButton);
+        }
+        if (flags.kind)
+            setRelativeHumidityChecked(*flags.kind == HumidityKind::Relative);
+        ShowHumidityKind();
+        SetHumidityLimits();
+        return;
+    }
+    case Part::HumidityRange:
         // A gain of 0 describes no range; the edits keep what they show.
-        if (const auto range = decodeHumTempRange(sensorLimits(s_.HumidityRange), offset, gain)) {
+        if (const auto range = decodeHumTempRange(
+                sensorLimits(s_.HumidityRange), reading.humidityRange->offset, reading.humidityRange->gain)) {
             w_.EdtLimSupRH->setText(limitEditText(range->upper));
             w_.EdtLimInfRH->setText(limitEditText(range->lower));
         }
+        return;
+    case Part::TemperatureRange: {
+        const InputLimits sensor = sensorLimits(s_.TemperatureRange);
+        if (const auto range
+            = decodeHumTempRange(sensor, reading.temperatureRange->offset, reading.temperatureRange->gain)) {
+            const DecodedRange shown = clampUpperToSensor(*range, sensor);
+            w_.EdtLimSupTemp->setText(limitEditText(shown.upper));
+            w_.EdtLimInfTemp->setText(limitEditText(shown.lower));
+        }
+        return;
     }
-    if (!hasHumidityTemperature(model()))
-        return status;
-    if ((status = registers.ReadParameter(Register::TemperatureRangeOffset, offset)) != Status::Ok)
-        return status;
-    if ((status = registers.ReadParameter(Register::TemperatureRangeGain, gain)) != Status::Ok)
-        return status;
-    const InputLimits sensor = sensorLimits(s_.TemperatureRange);
-    if (const auto range = decodeHumTempRange(sensor, offset, gain)) {
-        const DecodedRange shown = clampUpperToSensor(*range, sensor);
-        w_.EdtLimSupTemp->setText(limitEditText(shown.upper));
-        w_.EdtLimInfTemp->setText(limitEditText(shown.lower));
-    }
-    return Status::Ok;
-}
-
-Status HumidityPage::ReadHumidityZeros()
-{
-    RegisterAccess& registers = form_.registers();
-    Status status = Status::NotSent;
-    qint16 zero = 0;
-    if (isHumidity(model())) {
-        if ((status = registers.ReadParameter(Register::HumidityZero, zero)) != Status::Ok)
-            return status;
-        s_.HumidityRange.zeroRegister = zero;
+    case Part::HumidityZero:
+        s_.HumidityRange.zeroRegister = *reading.humidityZero;
         UpdateHumidityZeroLimits();
         w_.EdtCorrZeroRH->setText(s_.HumidityRange.zeroText);
-    }
-    if (hasHumidityTemperature(model())) {
-        if ((status = registers.ReadParameter(Register::TemperatureZero, zero)) != Status::Ok)
-            return status;
-        s_.TemperatureRange.zeroRegister = zero;
+        return;
+    case Part::TemperatureZero:
+        s_.TemperatureRange.zeroRegister = *reading.temperatureZero;
         UpdateTemperatureZeroLimits();
         w_.EdtCorrZeroTemp->setText(s_.TemperatureRange.zeroText);
+        return;
+    case Part::Live:
+        showLive(*reading.liveHumidity, *reading.liveTemperature);
+        return;
     }
-    return status;
 }
 
-Status HumidityPage::ReadHumidityLive()
+void HumidityPage::showLive(qint16 rawHumidity, qint16 rawTemperature)
 {
-    if (!isHumidity(model()))
-        return Status::NotSent;
-    RegisterAccess& registers = form_.registers();
-    qint16 rawHumidity = 0;
-    qint16 rawTemperature = 0;
-    Status status = registers.ReadMemory(Register::LiveHumidity, rawHumidity);
-    if (status != Status::Ok)
-        return status;
-    if ((status = registers.ReadMemory(Register::LiveTemperature, rawTemperature)) != Status::Ok)
-        return status;
     s_.rawHumidity = rawHumidity;
     s_.rawTemperature = rawTemperature;
-    if ((status = ReadHumidityZeros()) != Status::Ok)
-        return status;
-
     const HumidityLiveValues values = ConvertHumidityReading(rawTemperature, rawHumidity);
     const HumidityReading reading = correctedReading({ values.temperature, values.humidity, values.humidityDefined },
         s_.HumidityRange.zeroText, s_.TemperatureRange.zeroText);
@@ -186,17 +184,16 @@ Status HumidityPage::ReadHumidityLive()
     s_.humidityText = humidityValueText(reading);
     s_.temperatureText = formatFixed4(reading.temperature, 2);
 
-    const MessageTable& messages = form_.messages();
+    const MessageTable& messages = host_.messages();
     w_.ShowPVsMemo->setPlainText(humidityLiveLine(messages[Msg::LiveHumidityPrefix], reading, w_.rhLabels[0]->text()));
     if (hasHumidityTemperature(model()))
         w_.ShowPVsMemo->appendPlainText(
             temperatureLiveLine(messages[Msg::LiveTemperaturePrefix], reading.temperature, w_.tempLabels[0]->text()));
-    return Status::Ok;
 }
 
 HumidityLiveValues HumidityPage::ConvertHumidityReading(qint16 rawTemperature, qint16 rawHumidity) const
 {
-    const HumidityReading r = convertHumidityReading(rawTemperature, rawHumidity, kind(), form_.fahrenheitChecked());
+    const HumidityReading r = convertHumidityReading(rawTemperature, rawHumidity, kind(), fahrenheit());
     return { r.temperature, r.humidity, r.humidityDefined };
 }
 
@@ -212,7 +209,7 @@ void HumidityPage::UpdateTemperatureZeroLimits()
 
 void HumidityPage::ShowHumidityKind()
 {
-    const HumidityKindView view = humidityKindView(kind(), form_.fahrenheitChecked(), form_.messages()[Msg::RangeWord]);
+    const HumidityKindView view = humidityKindView(kind(), fahrenheit(), host_.messages()[Msg::RangeWord]);
     const std::array<QString, 7> texts { view.texts.unit, view.texts.unit, view.texts.range, view.texts.minSpan,
         view.texts.unit, view.texts.unit, view.texts.unit };
     for (std::size_t i = 0; i < texts.size(); ++i)
@@ -225,7 +222,7 @@ void HumidityPage::ShowHumidityKind()
 
 void HumidityPage::ShowHumidityTempUnit()
 {
-    const bool toFahrenheit = !form_.celsiusChecked();
+    const bool toFahrenheit = fahrenheit();
     // Edits without numbers are left as typed; only the labels follow the unit then.
     if (const auto typed = parseLimitEdits(w_.EdtLimInfTemp->text(), w_.EdtLimSupTemp->text())) {
         const LimitPair converted = convertLimits(*typed, toFahrenheit);
@@ -233,7 +230,7 @@ void HumidityPage::ShowHumidityTempUnit()
         w_.EdtLimInfTemp->setText(QString::number(converted.lower));
         w_.EdtLimSupTemp->setText(QString::number(converted.upper));
     }
-    const InputTexts t = humTempTexts(toFahrenheit, form_.messages()[Msg::RangeWord]);
+    const InputTexts t = humTempTexts(toFahrenheit, host_.messages()[Msg::RangeWord]);
     const std::array<QString, 7> texts { t.unit, t.unit, t.range, t.minSpan, t.unit, t.unit, t.unit };
     for (std::size_t i = 0; i < texts.size(); ++i)
         w_.tempLabels[i]->setText(texts[i]);
@@ -241,7 +238,7 @@ void HumidityPage::ShowHumidityTempUnit()
 
 void HumidityPage::HumidityClick(bool relativeHumidity)
 {
-    form_.setRelativeHumidityChecked(relativeHumidity);
+    setRelativeHumidityChecked(relativeHumidity);
     ShowHumidityKind();
     SetHumidityLimits();
     // The zero edit keeps its text: the new kind reaches the transmitter with the next send.
@@ -250,12 +247,12 @@ void HumidityPage::HumidityClick(bool relativeHumidity)
 
 void HumidityPage::SetHumTempLimits()
 {
-    setSensorLimits(s_.TemperatureRange, humTempLimits(!form_.celsiusChecked()));
+    setSensorLimits(s_.TemperatureRange, humTempLimits(fahrenheit()));
 }
 
 void HumidityPage::SetHumidityLimits()
 {
-    setSensorLimits(s_.HumidityRange, humidityLimits(kind(), form_.fahrenheitChecked()));
+    setSensorLimits(s_.HumidityRange, humidityLimits(kind(), fahrenheit()));
 }
 
 void HumidityPage::AtualizaZeroRH()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/Messages.h"
-#include "link/Model.h"
+#include "core/Model.h"
 
 #include <QString>
 #include <QStringList>

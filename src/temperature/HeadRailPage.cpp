@@ -1,9 +1,8 @@
 #include "temperature/HeadRailPage.h"
 
 #include "common/NumberFormat.h"
-#include "link/FormServices.h"
-#include "temperature/HeadRailSensors.h"
-#include "temperature/HeadRailZero.h"
+#include "core/HeadRailSensors.h"
+#include "core/HeadRailZero.h"
 #include "temperature/RadioGroup.h"
 #include "widgets/TypedInput.h"
 
@@ -30,11 +29,14 @@ int limitIn(const QLineEdit* edit, int previous)
 
 }  // namespace
 
-HeadRailPage::HeadRailPage(FormServices& form, const HeadRailWidgets& widgets, QObject* parent)
+HeadRailPage::HeadRailPage(PageHost& host, const HeadRailWidgets& widgets, QObject* parent)
     : QObject(parent)
-    , form_(form)
+    , host_(host)
     , w_(widgets)
 {
+    // The list reports the program's selections as well as the user's; one handler keeps the
+    // sensor's range, limits and bounds in step with either.
+    connect(w_.SensorRadioGroup, &RadioGroup::clicked, this, [this] { SensorRadioGroupClick(); });
     for (QLineEdit* edit : { w_.EdtLimitMinSensor, w_.EdtLimitMaxSensor, w_.EdtCorrigeZero })
         edit->installEventFilter(this);
     // Models outside the family type their limits freely; only text the rules check is guarded.
@@ -45,17 +47,22 @@ HeadRailPage::HeadRailPage(FormServices& form, const HeadRailWidgets& widgets, Q
 
 Model HeadRailPage::model() const
 {
-    return form_.identification().TransmitterModel;
+    return host_.session().identification().TransmitterModel;
 }
 
 int HeadRailPage::firmware() const
 {
-    return form_.identification().FirmwareVersion;
+    return host_.session().identification().FirmwareVersion;
+}
+
+bool HeadRailPage::noThermocoupleB() const
+{
+    return host_.session().identification().NoThermocoupleB;
 }
 
 bool HeadRailPage::fahrenheit() const
 {
-    return !form_.celsiusChecked();
+    return host_.fahrenheit();
 }
 
 int HeadRailPage::selectedPosition() const
@@ -65,7 +72,7 @@ int HeadRailPage::selectedPosition() const
 
 std::optional<int> HeadRailPage::selectedCode() const
 {
-    return headrail::codeForPosition(model(), firmware(), form_.identification().NoThermocoupleB, selectedPosition());
+    return headrail::codeForPosition(model(), firmware(), noThermocoupleB(), selectedPosition());
 }
 
 void HeadRailPage::showSensorLimits()
@@ -186,7 +193,7 @@ bool HeadRailPage::restoreEmptyLimit(QLineEdit* edit, const QLineEdit* sensorLim
 {
     if (parseTruncated(edit->text()))
         return false;
-    form_.ShowWarning(form_.messages()[Msg::RangeNotTyped]);
+    host_.ShowWarning(host_.messages()[Msg::RangeNotTyped]);
     edit->setText(sensorLimit->text());
     edit->setFocus();
     return true;
@@ -266,7 +273,7 @@ bool HeadRailPage::keyPress(QLineEdit* edit, QKeyEvent* event)
         return typeFiltered(
             edit, event, [this](QChar key) { return filterZeroCorrectionKey(zeroKeys, key, decimalSeparator()); });
     }
-    const auto keys = headrail::limitKeysFor(model(), selectedPosition(), form_.identification().NoThermocoupleB);
+    const auto keys = headrail::limitKeysFor(model(), selectedPosition(), noThermocoupleB());
     if (keys == headrail::LimitKeys::Any)
         return false;
     const bool minusAllowed = keys == headrail::LimitKeys::DigitsAndMinus;
@@ -275,11 +282,18 @@ bool HeadRailPage::keyPress(QLineEdit* edit, QKeyEvent* event)
 
 bool HeadRailPage::limitKeysApply() const
 {
-    return headrail::limitKeysFor(model(), selectedPosition(), form_.identification().NoThermocoupleB)
-        != headrail::LimitKeys::Any;
+    return headrail::limitKeysFor(model(), selectedPosition(), noThermocoupleB()) != headrail::LimitKeys::Any;
 }
 
 // ---- Temperature unit ----------------------------------------------------------------------
+
+void HeadRailPage::unitChanged()
+{
+    if (fahrenheit())
+        unitChangedToFahrenheit();
+    else
+        unitChangedToCelsius();
+}
 
 void HeadRailPage::unitChangedToCelsius()
 {

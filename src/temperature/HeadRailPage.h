@@ -1,8 +1,9 @@
 #pragma once
 
 #include "common/KeyFilters.h"
-#include "link/Model.h"
-#include "link/RegisterAccess.h"
+#include "core/HeadRailTransfer.h"
+#include "core/Model.h"
+#include "widgets/PageHost.h"
 
 #include <QObject>
 #include <QString>
@@ -20,7 +21,6 @@ class QWidget;
 
 namespace korv {
 
-class FormServices;
 class RadioGroup;
 
 // The controls of the head/rail page; one set serves all four head and rail models.
@@ -43,15 +43,27 @@ struct HeadRailWidgets {
     QRadioButton* Freq_60 = nullptr;
     QPlainTextEdit* Config_Transmissor = nullptr;
     QLineEdit* EdtStatus = nullptr;
+    QLineEdit* EdtStatRHT = nullptr;  // the humidity page's status line, which a read's success also shows
 };
 
-// The head/rail page: sensor selection, range and zero-correction editing, and the register steps
-// of reading and sending these transmitters. The main window dispatches to it.
-class HeadRailPage : public QObject {
+// The head/rail page: sensor selection, range and zero-correction editing, and the view of these
+// transmitters' read and send steps. The main window dispatches to it.
+class HeadRailPage : public QObject, public TransmitterPage {
     Q_OBJECT
 
 public:
-    HeadRailPage(FormServices& form, const HeadRailWidgets& widgets, QObject* parent = nullptr);
+    HeadRailPage(PageHost& host, const HeadRailWidgets& widgets, QObject* parent = nullptr);
+
+    // TransmitterPage
+    void readConfiguration() override;
+    TransferSteps startupReadSteps() override;
+    void sendConfiguration() override;
+    void unitChanged() override;
+
+    // The steps of a read, each showing its part as soon as it is done.
+    TransferSteps readSteps();
+    // What the page would send now, as values (the checks before a send are not made here).
+    headrail::Settings settingsToSend();
 
     // Editing
     void SensorRadioGroupClick();
@@ -63,21 +75,6 @@ public:
     void UpdateZeroLimits();
     void AtualizaZero();
     void EdtCorrigeZeroEnter();
-
-    // Reading steps (each returns a Status value)
-    Status ReadConfigWord();  // register 1 for a head/rail model (the caller has chosen the family)
-    Status ReadRange();
-    Status ReadZero();
-
-    // The head/rail send sequence, after the dispatcher: contact, identification, checks, writes.
-    void SendConfiguration();
-    Status WriteRange();
-    Status WriteConfigWord();
-    Status WriteZero();
-
-    // The head/rail steps of the unit menu, after the check marks have changed.
-    void unitChangedToCelsius();
-    void unitChangedToFahrenheit();
 
     // Working state (one set for the four models).
     int SensorCode = 0;
@@ -99,6 +96,7 @@ protected:
 private:
     Model model() const;
     int firmware() const;
+    bool noThermocoupleB() const;
     bool fahrenheit() const;
     int selectedPosition() const;
     std::optional<int> selectedCode() const;  // the code of the selected list item
@@ -106,11 +104,17 @@ private:
     void setUnitLabels(const QString& unit);
     bool restoreEmptyLimit(QLineEdit* edit, const QLineEdit* sensorLimit);
     bool checkBeforeSending();
+    // Register 1 as read: the memo's output-type line, and the selections unless a send re-read it.
+    void showConfigWord(quint16 word, bool withSelections);
+    void showRange(const headrail::RangeRegisters& registers);
+    void showZero(qint16 count);
+    void unitChangedToCelsius();
+    void unitChangedToFahrenheit();
     void refuse(int message, QWidget* focus);
     bool keyPress(QLineEdit* edit, QKeyEvent* event);
     bool limitKeysApply() const;
 
-    FormServices& form_;
+    PageHost& host_;
     HeadRailWidgets w_;
     bool leavingLimitEdit_ = false;  // AtualizaZero's own focus change must not run it again
 };

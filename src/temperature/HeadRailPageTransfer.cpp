@@ -2,22 +2,22 @@
 // the form's configuration back.
 #include "temperature/HeadRailPage.h"
 
-#include "link/Contact.h"
-
 #include "common/NumberFormat.h"
-#include "common/Timing.h"
-#include "link/FormServices.h"
-#include "link/Identification.h"
-#include "link/SerialLink.h"
-#include "temperature/HeadRailConfigWord.h"
-#include "temperature/HeadRailRange.h"
-#include "temperature/HeadRailSensors.h"
-#include "temperature/HeadRailZero.h"
+#include "core/HeadRailConfigWord.h"
+#include "core/HeadRailRange.h"
+#include "core/HeadRailSensors.h"
+#include "core/HeadRailTransfer.h"
+#include "core/HeadRailZero.h"
+#include "core/Identification.h"
+#include "core/SerialLink.h"
 #include "temperature/RadioGroup.h"
+#include "widgets/PageHost.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+
+#include <memory>
 
 namespace korv {
 
@@ -25,26 +25,19 @@ using headrail::Group;
 
 namespace {
 
+constexpr int ReadOkSeconds = 2;
 constexpr int SendOkSeconds = 5;
 
 }  // namespace
 
 // ---- Reading -------------------------------------------------------------------------------
 
-Status HeadRailPage::ReadConfigWord()
+void HeadRailPage::showConfigWord(quint16 word, bool withSelections)
 {
-    qint16 word = 0;
-    const Status status = form_.registers().ReadParameter(headrail::Register::ConfigWord, word);
-    if (status != Status::Ok)
-        return status;
-    SharedTransmitterState& shared = form_.shared();
-    shared.ConfigWord = word;
-    const auto fields = headrail::splitConfigWord(static_cast<quint16>(word));
-    shared.TransmitterSensorCode = fields.code;
-    w_.Config_Transmissor->appendPlainText(outputTypeLine(static_cast<quint16>(word), true, form_.messages()));
-    if (shared.SendInProgress)
-        return Status::Ok;
-
+    w_.Config_Transmissor->appendPlainText(outputTypeLine(word, true, host_.messages()));
+    if (!withSelections)
+        return;
+    const auto fields = headrail::splitConfigWord(word);
     w_.Forca_SaidaMax->setChecked(fields.failureToMax);
     w_.Forca_SaidaMin->setChecked(!fields.failureToMax);
     w_.Freq_50->setChecked(fields.filter50Hz);
@@ -53,51 +46,66 @@ Status HeadRailPage::ReadConfigWord()
     // Clearing first makes the list report the selection even when the sensor is unchanged, so
     // that the page is refreshed on every read.
     w_.SensorRadioGroup->setItemIndex(-1);
-    const auto position
-        = headrail::positionForCode(model(), firmware(), form_.identification().NoThermocoupleB, fields.code);
+    const auto position = headrail::positionForCode(model(), firmware(), noThermocoupleB(), fields.code);
     if (position)
         w_.SensorRadioGroup->setItemIndex(*position);
-    return Status::Ok;
 }
 
-Status HeadRailPage::ReadRange()
+void HeadRailPage::showRange(const headrail::RangeRegisters& registers)
 {
-    RegisterAccess& registers = form_.registers();
-    qint16 offsetA = 0;
-    qint16 gainB = 0;
-    Status status = registers.ReadParameter(headrail::Register::RangeOffset, offsetA);
-    if (status != Status::Ok)
-        return status;
-    status = registers.ReadParameter(headrail::Register::RangeGain, gainB);
-    if (status != Status::Ok)
-        return status;
     // A gain of 0 or a model without a count scale describes no range: the edits keep theirs.
-    const auto range
-        = headrail::decodeRange(headrail::groupOf(model()), firmware(), SensorMin, SensorMax, offsetA, gainB);
+    const auto range = headrail::decodeRange(
+        headrail::groupOf(model()), firmware(), SensorMin, SensorMax, registers.offsetA, registers.gainB);
     if (range) {
         w_.EdtLimitMaxSensor->setText(headrail::rangeLimitText(range->upper));
         w_.EdtLimitMinSensor->setText(headrail::rangeLimitText(range->lower));
     }
-    return Status::Ok;
 }
 
-Status HeadRailPage::ReadZero()
+void HeadRailPage::showZero(qint16 count)
 {
-    qint16 count = 0;
-    const Status status = form_.registers().ReadParameter(headrail::Register::ZeroCorrection, count);
-    if (status != Status::Ok)
-        return status;
     ZeroCount = count;
     UpdateZeroLimits();
     w_.EdtCorrigeZero->setText(ZeroText);
-    return Status::Ok;
+}
+
+TransferSteps HeadRailPage::readSteps()
+{
+    // The steps outlive this call: the search runs them after it has collected them.
+    auto reading = std::make_shared<headrail::Reading>();
+    const TransferSteps steps = headrail::readSteps(host_.session(), *reading);
+    return {
+        thenOnSuccess(
+            steps[headrail::ReadConfigWordStep], [this, reading] { showConfigWord(*reading->configWord, true); }),
+        thenOnSuccess(steps[headrail::ReadRangeStep], [this, reading] { showRange(*reading->range); }),
+        thenOnSuccess(steps[headrail::ReadZeroStep], [this, reading] { showZero(*reading->zeroCount); }),
+    };
+}
+
+TransferSteps HeadRailPage::startupReadSteps()
+{
+    return readSteps();
+}
+
+void HeadRailPage::readConfiguration()
+{
+    const MessageTable& messages = host_.messages();
+    if (host_.session().run(readSteps())) {
+        host_.setBusyCursor(false);
+        host_.ShowWarning(messages[Msg::CommunicationError]);
+        return;
+    }
+    // The humidity page's status line shows the success as well.
+    w_.EdtStatus->setText(messages[Msg::ReadOk]);
+    w_.EdtStatRHT->setText(messages[Msg::ReadOk]);
+    host_.StartStatusTimer(ReadOkSeconds);
 }
 
 // ---- Sending -------------------------------------------------------------------------------
 
 void HeadRailPage::refuse(int message, QWidget* focus)
 {
-    form_.ShowWarning(form_.messages()[message]);
+    host_.ShowWarning(host_.messages()[message]);
     focus->setFocus();
 }
 
@@ -146,91 +154,68 @@ bool HeadRailPage::checkBeforeSending()
     return true;
 }
 
-void HeadRailPage::SendConfiguration()
+headrail::Settings HeadRailPage::settingsToSend()
 {
-    const MessageTable& messages = form_.messages();
-    SerialLink& link = form_.link();
-    const ContactOutcome contact = contactTransmitter(form_, HeadRailSendContact);
-    if (contact == ContactOutcome::PortUnavailable)
+    headrail::Settings settings;
+    settings.sensorCode = selectedCode().value_or(0);
+    settings.failureToMax = w_.Forca_SaidaMax->isChecked();
+    settings.filter50Hz = w_.Freq_50->isChecked();
+    const QChar separator = decimalSeparator();
+    const auto lower = parseNumber(w_.EdtLimitMinSensor->text(), separator);
+    const auto upper = parseNumber(w_.EdtLimitMaxSensor->text(), separator);
+    if (lower && upper)
+        settings.range = headrail::encodeRange(headrail::groupOf(model()), firmware(), SensorMin, SensorMax,
+            static_cast<float>(*lower), static_cast<float>(*upper));
+    if (const auto correction = headrail::parseZeroCorrection(w_.EdtCorrigeZero->text(), separator))
+        settings.zeroCount = headrail::encodeZero(headrail::groupOf(model()), firmware(), *correction, Span);
+    return settings;
+}
+
+void HeadRailPage::sendConfiguration()
+{
+    const MessageTable& messages = host_.messages();
+    TransmitterSession& session = host_.session();
+    switch (host_.contactTransmitter(HeadRailSendContact)) {
+    case ContactOutcome::PortUnavailable:
         return;
-    if (contact == ContactOutcome::NoAnswer) {
-        link.Close();
-        form_.ShowWarning(messages[Msg::CommunicationError]);
+    case ContactOutcome::NoAnswer:
+        session.link().Close();
+        host_.ShowWarning(messages[Msg::CommunicationError]);
         return;
+    case ContactOutcome::Made:
+        break;
     }
-    if (retryStep(StepAttempts, [this] { return form_.IdentifyTransmitter(); }) != Status::Ok) {
-        form_.ShowWarning(messages[Msg::CommunicationError]);
+    if (retryStep(StepAttempts, [this] { return host_.IdentifyTransmitter(); }) != Status::Ok) {
+        host_.ShowWarning(messages[Msg::CommunicationError]);
         return;
     }
     if (!checkBeforeSending())
         return;
 
     // Re-reading register 1 keeps the transmitter's own bits; the form's selections stay as typed.
-    form_.shared().SendInProgress = true;
-    if (retryStep(StepAttempts, [this] { return form_.ReadConfigWord(); }) != Status::Ok) {
-        form_.ShowWarning(messages[Msg::CommunicationError]);
+    headrail::Reading reread;
+    const TransferStep rereadStep
+        = thenOnSuccess([&session, &reread] { return headrail::readConfigWord(session, reread); },
+            [this, &reread] { showConfigWord(*reread.configWord, false); });
+    if (retryStep(StepAttempts, rereadStep) != Status::Ok) {
+        host_.ShowWarning(messages[Msg::CommunicationError]);
         return;
     }
-    if (!form_.sendEnabled()) {
-        link.Close();
+    if (!host_.sendEnabled()) {
+        session.link().Close();
         return;
     }
-    if (retryStep(StepAttempts, [this] { return WriteRange(); }) != Status::Ok
-        || retryStep(StepAttempts, [this] { return WriteConfigWord(); }) != Status::Ok) {
-        form_.ShowWarning(messages[Msg::CommunicationError]);
-        return;
-    }
-    if (retryStep(StepAttempts, [this] { return WriteZero(); }) != Status::Ok) {
-        form_.ShowWarning(messages[Msg::WriteError]);
+    const headrail::Settings settings = settingsToSend();
+    const auto failed = session.run(headrail::sendSteps(session, settings));
+    // The count is the page's from the moment its write was tried.
+    if ((!failed || *failed == headrail::WriteZeroStep) && settings.zeroCount)
+        ZeroCount = *settings.zeroCount;
+    if (failed) {
+        host_.ShowWarning(messages[*failed == headrail::WriteZeroStep ? Msg::WriteError : Msg::CommunicationError]);
         return;
     }
     w_.EdtStatus->setText(messages[Msg::SendOk]);
-    form_.StartStatusTimer(SendOkSeconds);
-}
-
-Status HeadRailPage::WriteRange()
-{
-    const QChar separator = decimalSeparator();
-    const auto lower = parseNumber(w_.EdtLimitMinSensor->text(), separator);
-    const auto upper = parseNumber(w_.EdtLimitMaxSensor->text(), separator);
-    if (!lower || !upper)
-        return Status::NotSent;
-    const auto registers = headrail::encodeRange(headrail::groupOf(model()), firmware(), SensorMin, SensorMax,
-        static_cast<float>(*lower), static_cast<float>(*upper));
-    // No count scale, or a range no register pair can hold: nothing is written.
-    if (!registers)
-        return Status::NotSent;
-    RegisterAccess& access = form_.registers();
-    // Only a frame that never left stops the pair; after a lost or refused answer the gain is
-    // still written and its status decides.
-    const Status status = access.WriteParameter(headrail::Register::RangeOffset, registers->offsetA);
-    if (status == Status::NotSent)
-        return status;
-    return access.WriteParameter(headrail::Register::RangeGain, registers->gainB);
-}
-
-Status HeadRailPage::WriteConfigWord()
-{
-    const auto code = selectedCode();
-    if (!code)
-        return Status::NotSent;
-    SharedTransmitterState& shared = form_.shared();
-    const quint16 word = headrail::composeConfigWord(
-        static_cast<quint16>(shared.ConfigWord), *code, w_.Forca_SaidaMax->isChecked(), w_.Freq_50->isChecked());
-    shared.ConfigWord = static_cast<qint16>(word);
-    return form_.registers().WriteParameter(headrail::Register::ConfigWord, shared.ConfigWord);
-}
-
-Status HeadRailPage::WriteZero()
-{
-    const auto correction = headrail::parseZeroCorrection(w_.EdtCorrigeZero->text(), decimalSeparator());
-    if (!correction)
-        return Status::NotSent;
-    const auto count = headrail::encodeZero(headrail::groupOf(model()), firmware(), *correction, Span);
-    if (!count)
-        return Status::NotSent;
-    ZeroCount = *count;
-    return form_.registers().WriteParameter(headrail::Register::ZeroCorrection, ZeroCount);
+    host_.StartStatusTimer(SendOkSeconds);
 }
 
 }  // namespace korv

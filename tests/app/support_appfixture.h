@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "common/MessageBoxes.h"
+#include "core/SerialLink.h"
 #include "emulator/TransmitterEmulator.h"
 
 #include <QString>

@@ -125,10 +125,10 @@ private Q_SLOTS:
         QVERIFY(ui.EdtStatus->text().isEmpty());
         QVERIFY(ui.EdtStatRHT->text().isEmpty());
         QVERIFY(ui.EdtStatT->text().isEmpty());
-        QVERIFY(!app.form->link().isOpen());
+        QVERIFY(!app.form->session().link().isOpen());
         // Where the command closes the link itself, the next command treats a port that will not
         // open as unavailable; elsewhere the loss is still known and counts as a dead line.
-        QCOMPARE(app.form->link().deviceLost(), !linkClosedByCommand);
+        QCOMPARE(app.form->session().link().deviceLost(), !linkClosedByCommand);
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -157,7 +157,7 @@ private Q_SLOTS:
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
         QCOMPARE(app.form->ui.EdtStatus->text(), QStringLiteral("Leitura OK"));
         QVERIFY(replugged.framesReceived() > 0);
-        QVERIFY(app.form->link().isOpen());
+        QVERIFY(app.form->session().link().isOpen());
         QFile::remove(linkPath);
     }
 

@@ -127,7 +127,7 @@ private Q_SLOTS:
         app.read();
         QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro de comunicação!") });
         QCOMPARE(app.emulator->framesReceived(), 8);
-        QVERIFY(!app.form->link().isOpen());
+        QVERIFY(!app.form->session().link().isOpen());
         QVERIFY(app.form->ui.Config_Transmissor->toPlainText().isEmpty());
     }
 };

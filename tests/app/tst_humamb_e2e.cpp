@@ -124,7 +124,7 @@ private Q_SLOTS:
         splash.TimerSplashTimer();
         QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro de comunicação!") });
         QCOMPARE(app.emulator->framesReceived(), 3);
-        QVERIFY(!app.form->link().isOpen());
+        QVERIFY(!app.form->session().link().isOpen());
         QVERIFY(app.form->ui.Config_OrvHu->toPlainText().isEmpty());
         QCOMPARE(splash.ui.CommunicationBar->value(), 7);
     }

@@ -72,7 +72,7 @@ private Q_SLOTS:
         auto* tabs = app.form->ui.PageControl1;
         const QList<bool> tabsBefore = visibleTabs(tabs);
         QVERIFY(tabsBefore.count(true) > 1);
-        QVERIFY(app.form->link().Open());
+        QVERIFY(app.form->session().link().Open());
         QCOMPARE(app.form->ReadSerialNumber(), Status::Ok);
         QCOMPARE(app.form->IdentifyTransmitter(), Status::Ok);
         const auto& id = app.form->identification();
@@ -100,7 +100,7 @@ private Q_SLOTS:
         seed.serialHigh = -5;
         seed.serialLow = 7;
         QVERIFY(app.start(seed));
-        QVERIFY(app.form->link().Open());
+        QVERIFY(app.form->session().link().Open());
         QCOMPARE(app.form->ReadSerialNumber(), Status::Ok);
         QCOMPARE(app.form->identification().SerialNumberText, QStringLiteral("00000007"));
         QCOMPARE(app.form->ui.Config_Transmissor->toPlainText(), QStringLiteral("Número de série: 00000007"));

@@ -43,7 +43,7 @@ private Q_SLOTS:
             service.window().Button1Click();
         }
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
-        QVERIFY(app.form->link().isOpen());
+        QVERIFY(app.form->session().link().isOpen());
         const QString terminal = app.emulator->terminalPath();
         const QString lock = lockFileFor(app.emulator->devicePath());
         QVERIFY(holdsDescriptorOf(terminal));
@@ -53,7 +53,7 @@ private Q_SLOTS:
         QTest::qWait(300);
         const qint64 cpuUsed = processCpuMs() - cpuBefore;
         QVERIFY2(cpuUsed < 100, qPrintable(QStringLiteral("%1 ms of processor time while idle").arg(cpuUsed)));
-        QVERIFY(!app.form->link().isOpen());
+        QVERIFY(!app.form->session().link().isOpen());
         QVERIFY(!holdsDescriptorOf(terminal));
         QVERIFY(lock.isEmpty() || !QFile::exists(lock));
 

@@ -50,7 +50,7 @@ private Q_SLOTS:
         QVERIFY(punctual.first().contains(QStringLiteral("00123045")));
 
         for (int delay : lateAnswerDelaysMs()) {
-            app.form->link().Close();
+            app.form->session().link().Close();
             app.emulator->setLateAnswerDelayMs(delay);
             app.emulator->setFault(emu::Fault::LateAnswer, 1, lateAddress);
             app.boxes.clear();

@@ -40,13 +40,13 @@ private Q_SLOTS:
         app.form->Com1Click(present);
         QVERIFY(present->isChecked() && !missing->isChecked());
         QVERIFY(app.boxes.shown.isEmpty());
-        QVERIFY(app.form->link().isOpen());
+        QVERIFY(app.form->session().link().isOpen());
         app.read();
         QCOMPARE(app.form->identification().ModelString(), QStringLiteral("OrvHead"));
 
         // The selected port again: closed and opened anew.
         app.form->Com1Click(present);
-        QVERIFY(app.form->link().isOpen());
+        QVERIFY(app.form->session().link().isOpen());
 
         // A port that does not open: message 4, the item stays checked and is still remembered.
         app.form->Com1Click(missing);

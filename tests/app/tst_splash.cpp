@@ -1,11 +1,12 @@
 #include "app/SplashForm.h"
 #include "common/Messages.h"
 #include "common/Timing.h"
+#include "core/Identification.h"
+#include "core/RegisterAccess.h"
+#include "core/RegisterProtocol.h"
+#include "core/SerialLink.h"
+#include "core/TransmitterSession.h"
 #include "emulator/TransmitterEmulator.h"
-#include "link/FormServices.h"
-#include "link/Identification.h"
-#include "link/RegisterAccess.h"
-#include "link/SerialLink.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -54,20 +55,48 @@ private:
     QString slavePath_;
 };
 
-class NoRegisters final : public RegisterAccess {
+class FakeForm;
+
+// The serial number as the fake form scripts it (register 2), or over the line.
+class SerialNumberRegisters final : public RegisterAccess {
 public:
-    Status ReadParameter(qint16, qint16&) override { return Status::NoAnswer; }
+    explicit SerialNumberRegisters(FakeForm& form)
+        : form_(form)
+    {
+    }
+    Status ReadParameter(qint16 address, qint16& value) override;
     Status ReadMemory(qint16, qint16&) override { return Status::NoAnswer; }
     Status WriteParameter(qint16, qint16) override { return Status::NoAnswer; }
+
+private:
+    FakeForm& form_;
+};
+
+// The page of the identified family as the search sees it: named steps that the form scripts.
+class FakePage final : public TransmitterPage {
+public:
+    explicit FakePage(FakeForm& form)
+        : form_(form)
+    {
+    }
+    void readConfiguration() override { }
+    TransferSteps startupReadSteps() override;
+    void sendConfiguration() override { }
+    void unitChanged() override { }
+
+private:
+    FakeForm& form_;
 };
 
 // The main window as the search sees it: each operation hands out its scripted statuses in turn
 // (success once its list is used up) and notes its call with the bar position at that moment.
-class FakeForm final : public FormServices {
+class FakeForm final : public StartupSearchHost {
 public:
     explicit FakeForm(const QString& portName)
-        : link_(portName, 9600, 0)
+        : session_(portName)
+        , lineProtocol_([this] { return &session_.link(); })
     {
+        session_.useRegisters(serialNumber_);
     }
 
     QHash<QString, QList<Status>> script;
@@ -79,42 +108,27 @@ public:
     QList<int> statusTimerStarts;
     bool splashVisibleAtWarning = false;
     bool linkOpenAtWarning = false;
-    bool sendInProgressAtConfigWord = true;
-    IdentificationRecord ident;
-    SharedTransmitterState state;
+    Model model = Model::OrvHead;
     TSplashForm* splash = nullptr;
 
-    RegisterAccess& registers() override { return registers_; }
-    SerialLink& link() override { return link_; }
+    TransmitterSession& session() override { return session_; }
     const MessageTable& messages() const override { return messages_; }
-    const IdentificationRecord& identification() const override { return ident; }
-    SharedTransmitterState& shared() override { return state; }
-
-    Status ReadSerialNumber() override
-    {
-        if (!serialNumberOverTheLine)
-            return step(QStringLiteral("ReadSerialNumber"));
-        note(QStringLiteral("ReadSerialNumber"));
-        const quint8 frame[SerialLink::FrameSize] = { 'P', 0, 2, 0, 0 };
-        return link_.Exchange(frame, SerialLink::FrameSize, true);
-    }
+    ContactOutcome contactTransmitter(const ContactPolicy& policy) override { return session_.contact(policy); }
     Status IdentifyTransmitter() override
     {
         const Status status = step(QStringLiteral("IdentifyTransmitter"));
-        if (status == Status::Ok && !identificationBox.isEmpty())
-            ShowWarning(identificationBox);
+        if (status == Status::Ok) {
+            session_.identification().TransmitterModel = model;
+            if (!identificationBox.isEmpty())
+                ShowWarning(identificationBox);
+        }
         return status;
     }
-    Status ReadConfigWord() override
+    TransmitterPage& pageFor(Model identified) override
     {
-        sendInProgressAtConfigWord = state.SendInProgress;
-        return step(QStringLiteral("ReadConfigWord"));
+        pageModel = identified;
+        return page_;
     }
-    Status ReadRange() override { return step(QStringLiteral("ReadRange")); }
-    Status ReadZero() override { return step(QStringLiteral("ReadZero")); }
-    Status ReadHumidityLive() override { return step(QStringLiteral("ReadHumidityLive")); }
-    Status ReadAmbientLive() override { return step(QStringLiteral("ReadAmbientLive")); }
-    void refreshAmbientZeroCorrection() override { note(QStringLiteral("refreshAmbientZeroCorrection")); }
     void setStatusLines(const QString& text) override
     {
         note(QStringLiteral("setStatusLines"));
@@ -129,31 +143,23 @@ public:
         note(QStringLiteral("ShowWarning"));
         warnings << text;
         splashVisibleAtWarning = splash->isVisible();
-        linkOpenAtWarning = link_.isOpen();
+        linkOpenAtWarning = session_.link().isOpen();
     }
     void StartStatusTimer(int seconds) override
     {
         note(QStringLiteral("StartStatusTimer"));
         statusTimerStarts << seconds;
     }
+    void setBeforeWarning(std::function<void()> hook) override { beforeWarning = std::move(hook); }
+    std::function<void()> beforeWarning;
+    Model pageModel = Model::Unknown;
 
     // Not part of the search.
-    bool celsiusChecked() const override { return true; }
-    bool fahrenheitChecked() const override { return false; }
-    bool humidityMenuExists() const override { return false; }
-    bool relativeHumidityChecked() const override { return true; }
-    bool dewPointChecked() const override { return false; }
-    void setRelativeHumidityChecked(bool) override { }
+    bool fahrenheit() const override { return false; }
     bool sendEnabled() const override { return true; }
     void repaintNow() override { }
     void setBusyCursor(bool) override { }
-    void setBeforeWarning(std::function<void()> hook) override { beforeWarning = std::move(hook); }
-    std::function<void()> beforeWarning;
-    void SetAmbientLimits() override { }
-    void SetHumTempLimits() override { }
-    void SetHumidityLimits() override { }
 
-private:
     void note(const QString& name)
     {
         trace << QStringLiteral("%1@%2").arg(name).arg(splash->ui.CommunicationBar->value());
@@ -164,19 +170,48 @@ private:
         QList<Status>& statuses = script[name];
         return statuses.isEmpty() ? Status::Ok : statuses.takeFirst();
     }
+    Status serialNumberOnTheLine(qint16 address, qint16& value) { return lineProtocol_.ReadParameter(address, value); }
 
-    SerialLink link_;
-    NoRegisters registers_;
+private:
+    TransmitterSession session_;
+    RegisterProtocol lineProtocol_;
+    SerialNumberRegisters serialNumber_ { *this };
+    FakePage page_ { *this };
     MessageTable messages_;
 };
+
+Status SerialNumberRegisters::ReadParameter(qint16 address, qint16& value)
+{
+    if (address == 2)
+        form_.note(QStringLiteral("ReadSerialNumber"));
+    if (form_.serialNumberOverTheLine)
+        return form_.serialNumberOnTheLine(address, value);
+    if (address == 2) {
+        QList<Status>& statuses = form_.script[QStringLiteral("ReadSerialNumber")];
+        return statuses.isEmpty() ? Status::Ok : statuses.takeFirst();
+    }
+    return Status::Ok;
+}
+
+TransferSteps FakePage::startupReadSteps()
+{
+    QStringList names { QStringLiteral("ReadConfigWord"), QStringLiteral("ReadRange"), QStringLiteral("ReadZero") };
+    if (isHumidity(form_.pageModel))
+        names << QStringLiteral("ReadHumidityLive");
+    if (isAmbient(form_.pageModel))
+        names << QStringLiteral("ReadAmbientLive");
+    TransferSteps steps;
+    for (const QString& name : names)
+        steps.push_back([this, name] { return form_.step(name); });
+    return steps;
+}
 
 // A fake form and its splash, with the completion signal watched.
 struct Search {
     explicit Search(const QString& portName, Model model = Model::OrvHead)
         : form(portName)
     {
-        form.ident.TransmitterModel = model;
-        form.state.SendInProgress = true;
+        form.model = model;
         splash = std::make_unique<TSplashForm>(form);
         form.splash = splash.get();
         finished = std::make_unique<QSignalSpy>(splash.get(), &TSplashForm::searchFinished);
@@ -264,10 +299,9 @@ private Q_SLOTS:
             << Model::OrvHu << configuration + QStringList { QStringLiteral("ReadHumidityLive@5") } + ending(7) << 7;
         QTest::newRow("humidity-only variant")
             << Model::OrvH << configuration + QStringList { QStringLiteral("ReadHumidityLive@5") } + ending(7) << 7;
-        QTest::newRow("ambient transmitter") << Model::OrvAmbient
-                                             << configuration
-                + QStringList { QStringLiteral("ReadAmbientLive@5"), QStringLiteral("refreshAmbientZeroCorrection@6") }
-                + ending(7) << 7;
+        QTest::newRow("ambient transmitter")
+            << Model::OrvAmbient << configuration + QStringList { QStringLiteral("ReadAmbientLive@5") } + ending(7)
+            << 7;
     }
     void transmitterFound()
     {
@@ -283,8 +317,8 @@ private Q_SLOTS:
         QCOMPARE(search.form.statusLines, QStringLiteral("Leitura OK"));
         QCOMPARE(search.form.statusTimerStarts, QList<int> { 2 });
         QVERIFY(search.form.warnings.isEmpty());
-        QVERIFY(!search.form.sendInProgressAtConfigWord);
-        QVERIFY(search.form.link().isOpen());
+        QCOMPARE(search.form.pageModel, model);
+        QVERIFY(search.form.session().link().isOpen());
         QVERIFY(!search.splash->isVisible());
         QVERIFY(!search.splash->TimerSplash->isActive());
         QCOMPARE(search.finished->size(), 1);
@@ -336,7 +370,7 @@ private Q_SLOTS:
         // The warning box must not open underneath a splash that stays above every window.
         QVERIFY(!search.form.splashVisibleAtWarning);
         QCOMPARE(search.form.linkOpenAtWarning, linkStaysOpen);
-        QCOMPARE(search.form.link().isOpen(), linkStaysOpen);
+        QCOMPARE(search.form.session().link().isOpen(), linkStaysOpen);
         QCOMPARE(search.splash->ui.CommunicationBar->value(), 7);
         QVERIFY(search.splash->ui.CommunicationLabel->text().isEmpty());
         QVERIFY(search.form.statusLines.isEmpty());
@@ -403,8 +437,8 @@ private Q_SLOTS:
                 QStringLiteral("clearInfoMemos@7") }));
         QCOMPARE(search.form.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
         QVERIFY(!search.form.splashVisibleAtWarning);
-        QVERIFY(!search.form.link().isOpen());
-        QVERIFY(!search.form.link().deviceLost());  // closed by the search, as after no answer
+        QVERIFY(!search.form.session().link().isOpen());
+        QVERIFY(!search.form.session().link().deviceLost());  // closed by the search, as after no answer
         QVERIFY(search.splash->ui.CommunicationLabel->text().isEmpty());
         QVERIFY(!search.splash->isVisible());
         QCOMPARE(search.finished->size(), 1);

@@ -95,8 +95,8 @@ private Q_SLOTS:
     {
         AppFixture app;
         app.startWithSettings("[Parametros]\nPort=COM\nTemperatura=F\n");
-        QCOMPARE(app.form->link().PortNumber, QStringLiteral("COM2"));  // no number: the default port
-        QVERIFY(app.form->fahrenheitChecked());  // the rest of start-up still ran
+        QCOMPARE(app.form->session().link().PortNumber, QStringLiteral("COM2"));  // no number: the default port
+        QVERIFY(app.form->fahrenheit());  // the rest of start-up still ran
         QCOMPARE(app.form->ui.EdtLimSupTemp->text(), QStringLiteral("248"));
         app.form->close();
         QSettings written(app.settingsPath(), QSettings::IniFormat);
@@ -115,9 +115,9 @@ private Q_SLOTS:
         QFETCH(QString, port);
         AppFixture app;
         app.startWithSettings(QStringLiteral("[Parametros]\nPort=%1\nTemperatura=C\n").arg(port).toUtf8());
-        QCOMPARE(app.form->link().PortNumber, port);
-        QVERIFY(!app.form->link().isOpen());
-        QVERIFY(!app.form->link().ErrorText.isEmpty());
+        QCOMPARE(app.form->session().link().PortNumber, port);
+        QVERIFY(!app.form->session().link().isOpen());
+        QVERIFY(!app.form->session().link().ErrorText.isEmpty());
         QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro na configuração da porta serial!") });
         app.form->close();
         QSettings written(app.settingsPath(), QSettings::IniFormat);
@@ -152,7 +152,7 @@ private Q_SLOTS:
     {
         AppFixture app;
         QVERIFY(app.start(seedFor(0, 130)));
-        QVERIFY(app.form->link().isOpen());
+        QVERIFY(app.form->session().link().isOpen());
         app.form->Sair1Click();
         QVERIFY(!app.form->isVisible());
         QVERIFY(QFile::exists(app.settingsPath()));

@@ -2,14 +2,16 @@
 
 #include "ZeroOracle.h"
 #include "common/NumberFormat.h"
-#include "humidity_ambient/HumAmbLimits.h"
+#include "core/HeadRailRange.h"
+#include "core/HeadRailSensors.h"
+#include "core/HeadRailTransfer.h"
+#include "core/HeadRailZero.h"
+#include "core/HumAmbLimits.h"
+#include "core/HumAmbRanges.h"
+#include "core/HumAmbScales.h"
+#include "core/HumAmbTransfer.h"
 #include "humidity_ambient/HumAmbPages.h"
-#include "humidity_ambient/HumAmbRanges.h"
-#include "humidity_ambient/HumAmbScales.h"
 #include "temperature/HeadRailPage.h"
-#include "temperature/HeadRailRange.h"
-#include "temperature/HeadRailSensors.h"
-#include "temperature/HeadRailZero.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -87,6 +89,7 @@ private Q_SLOTS:
 
         const auto& ui = app.form->ui;
         HeadRailPage& page = app.form->headRail();
+        TransmitterSession& session = app.form->session();
         const int span
             = headrail::zeroSpan(group, firmware, limitIn(ui.EdtLimitMinSensor), limitIn(ui.EdtLimitMaxSensor));
         auto expectedHundredths = [&](int z) {
@@ -106,9 +109,10 @@ private Q_SLOTS:
         QStringList wrong;
         for (int z : sweep(scale.largestShown)) {
             app.emulator->setParameter(15, qint16(z));
-            QCOMPARE(page.ReadZero(), Status::Ok);
+            QCOMPARE(session.run({ page.readSteps()[headrail::ReadZeroStep] }), std::nullopt);
             const QString shown = ui.EdtCorrigeZero->text();
-            QCOMPARE(page.WriteZero(), Status::Ok);
+            const auto write = headrail::sendSteps(session, page.settingsToSend())[headrail::WriteZeroStep];
+            QCOMPARE(session.run({ write }), std::nullopt);
             const long long hundredths = std::abs(z) > scale.largestShown ? 0 : expectedHundredths(z);
             const long long count = zero::headRailWritten(hundredths, scale.counts, scale.inverseFraction, span);
             if (shown != expectedText(z) || app.emulator->parameter(15) != count)
@@ -197,12 +201,19 @@ private Q_SLOTS:
             const int other = -z / 2 + 3;
             app.emulator->setParameter(14, qint16(z));
             app.emulator->setParameter(15, qint16(other));
+            // The zero step of a read, then the zero step of a send.
+            TransmitterSession& session = app.form->session();
+            constexpr std::size_t readZerosStep = 2;
             if (ambient) {
-                QCOMPARE(app.form->ambient().ReadAmbientZero(), Status::Ok);
-                QCOMPARE(app.form->ambient().WriteAmbientZero(), Status::Ok);
+                AmbientPage& page = app.form->ambient();
+                QCOMPARE(session.run({ page.readSteps()[readZerosStep] }), std::nullopt);
+                const auto write = humamb::ambientSendSteps(session, page.settingsToSend())[humamb::WriteZerosStep];
+                QCOMPARE(session.run({ write }), std::nullopt);
             } else {
-                QCOMPARE(app.form->humidity().ReadHumidityZeros(), Status::Ok);
-                QCOMPARE(app.form->humidity().WriteHumidityZeros(), Status::Ok);
+                HumidityPage& page = app.form->humidity();
+                QCOMPARE(session.run({ page.readSteps()[readZerosStep] }), std::nullopt);
+                const auto write = humamb::humiditySendSteps(session, page.settingsToSend())[humamb::WriteZerosStep];
+                QCOMPARE(session.run({ write }), std::nullopt);
             }
             auto check = [&](const char* input, QLineEdit* edit, int address, int value, int span, int divisor) {
                 const long long count = zero::humAmbWritten(hundredths(value, span, divisor), divisor, span);

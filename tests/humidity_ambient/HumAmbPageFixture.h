@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/SerialLink.h"
+#include "core/TransmitterSession.h"
 #include "humidity_ambient/HumAmbPages.h"
-#include "link/FormServices.h"
-#include "link/SerialLink.h"
+#include "widgets/PageHost.h"
+
+#include <QAction>
 
 #include <QList>
 #include <QMap>
@@ -17,7 +20,8 @@ class QLineEdit;
 namespace korv::test {
 
 // An in-memory transmitter. Unknown registers read as 0; a register can be made to fail a number
-// of times with a chosen status.
+// of times with a chosen status. The serial number (registers 2 and 3) is served aside from the
+// log, and fails as often as `serialFailures` says.
 class ScriptedRegisters final : public RegisterAccess {
 public:
     Status ReadParameter(qint16 address, qint16& value) override;
@@ -33,71 +37,53 @@ public:
     QMap<int, QList<Status>> readFailures;  // statuses the next reads of a register return
     QMap<int, QList<Status>> writeFailures;
     QStringList log;  // "P1", "M58", "W6=-9600"
+    int serialFailures = 0;  // the next serial-number reads that fail
     QList<QPair<int, int>> writes;
 
 private:
     static Status scripted(QMap<int, QList<Status>>& failures, int address);
 };
 
-// The main window's services as the two pages see them, with the menus reduced to flags.
-class FakeForm final : public FormServices {
+// The main window as the two pages see it, with the unit menu reduced to a flag and the humidity
+// measure menu to its two items.
+class FakeForm final : public PageHost {
 public:
     explicit FakeForm(const QString& portName)
-        : serial(portName, 9600, 0)
+        : transmitter(portName)
+        , serial(transmitter.link())
     {
+        transmitter.useRegisters(regs);
+        for (QAction* item : { &relativeItem, &dewPointItem })
+            item->setCheckable(true);
+        relativeItem.setChecked(true);
     }
 
-    RegisterAccess& registers() override { return regs; }
-    SerialLink& link() override { return serial; }
+    TransmitterSession& session() override { return transmitter; }
     const MessageTable& messages() const override { return table; }
-    const IdentificationRecord& identification() const override { return ident; }
-    SharedTransmitterState& shared() override { return sharedState; }
-
-    Status ReadSerialNumber() override;
-    Status IdentifyTransmitter() override;
-    Status ReadConfigWord() override;
-    // Not used by the pages.
-    Status ReadRange() override { return Status::NotSent; }
-    Status ReadZero() override { return Status::NotSent; }
-    Status ReadHumidityLive() override { return Status::NotSent; }
-    Status ReadAmbientLive() override { return Status::NotSent; }
-    void refreshAmbientZeroCorrection() override { }
-    void setStatusLines(const QString& text) override;
-    void clearInfoMemos() override { }
-    void appendEmptyLineToInfoMemos() override { }
-    void ShowWarning(const QString& text) override;
-    void StartStatusTimer(int seconds) override { statusTimerSeconds = seconds; }
-    bool celsiusChecked() const override { return !fahrenheit; }
-    bool fahrenheitChecked() const override { return fahrenheit; }
-    bool humidityMenuExists() const override { return menuExists; }
-    bool relativeHumidityChecked() const override { return relativeChecked; }
-    bool dewPointChecked() const override { return dewPointItemChecked; }
-    void setRelativeHumidityChecked(bool relative) override;
+    bool fahrenheit() const override { return fahrenheitUnit; }
     bool sendEnabled() const override { return sendButtonEnabled; }
+    void StartStatusTimer(int seconds) override { statusTimerSeconds = seconds; }
     void repaintNow() override { ++repaints; }
     void setBusyCursor(bool) override { }
-    void SetAmbientLimits() override;
-    void SetHumTempLimits() override;
-    void SetHumidityLimits() override;
+    ContactOutcome contactTransmitter(const ContactPolicy& policy) override { return transmitter.contact(policy); }
+    Status IdentifyTransmitter() override;
+    void ShowWarning(const QString& text) override;
 
     ScriptedRegisters regs;
-    SerialLink serial;
+    TransmitterSession transmitter;
+    SerialLink& serial;
     MessageTable table;
-    IdentificationRecord ident;
-    SharedTransmitterState sharedState;
     HumidityPage* humidity = nullptr;
     AmbientPage* ambient = nullptr;
     QList<QLineEdit*> statusLines;
+    QAction relativeItem;
+    QAction dewPointItem;
 
     QStringList warnings;
     int statusTimerSeconds = 0;
     int repaints = 0;
-    bool fahrenheit = false;
-    bool menuExists = true;
-    bool relativeChecked = true;
-    bool dewPointItemChecked = false;
+    bool fahrenheitUnit = false;
     bool sendButtonEnabled = true;
-    int serialFailures = 0;  // the next serial-number reads that fail
     QList<Model> identifyAs;  // models the next identifications find; the model stays when empty
 };
 
@@ -130,6 +116,13 @@ public:
     bool showActive();
     void leave(QLineEdit* edit, Qt::FocusReason reason = Qt::TabFocusReason);
     void typeInto(QLineEdit* edit, const QString& keys);
+    // One attempt at one step of a page's read, or of its send with what the page shows now.
+    Status humidityReadStep(std::size_t step) { return humidity->readSteps()[step](); }
+    Status ambientReadStep(std::size_t step) { return ambient->readSteps()[step](); }
+    Status humiditySendStep(std::size_t step)
+    {
+        return humamb::humiditySendSteps(form.transmitter, humidity->settingsToSend())[step]();
+    }
     QString text(int message) const { return form.table[message]; }
 
     PseudoTerminal pty;

@@ -29,6 +29,14 @@ Status ScriptedRegisters::scripted(QMap<int, QList<Status>>& failures, int addre
 
 Status ScriptedRegisters::ReadParameter(qint16 address, qint16& value)
 {
+    if (address == 2 || address == 3) {
+        if (address == 2 && serialFailures > 0) {
+            --serialFailures;
+            return Status::NoAnswer;
+        }
+        value = 0;
+        return Status::Ok;
+    }
     log << QStringLiteral("P%1").arg(address);
     const Status status = scripted(readFailures, address);
     if (status == Status::Ok)
@@ -75,75 +83,23 @@ QList<int> ScriptedRegisters::writtenRegisters() const
     return out;
 }
 
-Status FakeForm::ReadSerialNumber()
-{
-    if (serialFailures > 0) {
-        --serialFailures;
-        return Status::NoAnswer;
-    }
-    return Status::Ok;
-}
-
 Status FakeForm::IdentifyTransmitter()
 {
+    IdentificationRecord& ident = transmitter.identification();
     if (!identifyAs.isEmpty())
         ident.TransmitterModel = identifyAs.takeFirst();
-    if (ident.TransmitterModel == Model::OrvHu) {
-        SetHumidityLimits();
-        SetHumTempLimits();
-    } else if (ident.TransmitterModel == Model::OrvH) {
-        SetHumidityLimits();
-    } else if (ident.TransmitterModel == Model::OrvAmbient) {
-        SetAmbientLimits();
-    }
-    return Status::Ok;
-}
-
-Status FakeForm::ReadConfigWord()
-{
-    const Status status = regs.ReadParameter(1, sharedState.ConfigWord);
-    if (status != Status::Ok)
-        return status;
     if (isHumidity(ident.TransmitterModel))
-        return humidity->ReadHumidityFlags();
-    if (ident.TransmitterModel == Model::OrvAmbient)
-        return ambient->ReadAmbientFlags();
+        humidity->identified();
+    else if (isAmbient(ident.TransmitterModel))
+        ambient->identified();
     return Status::Ok;
-}
-
-void FakeForm::setStatusLines(const QString& text)
-{
-    for (QLineEdit* line : statusLines)
-        line->setText(text);
 }
 
 void FakeForm::ShowWarning(const QString& text)
 {
-    setStatusLines(QString());
+    for (QLineEdit* line : statusLines)
+        line->clear();
     warnings << text;
-}
-
-void FakeForm::setRelativeHumidityChecked(bool relative)
-{
-    if (!menuExists)
-        return;
-    relativeChecked = relative;
-    dewPointItemChecked = !relative;
-}
-
-void FakeForm::SetAmbientLimits()
-{
-    ambient->SetAmbientLimits();
-}
-
-void FakeForm::SetHumTempLimits()
-{
-    humidity->SetHumTempLimits();
-}
-
-void FakeForm::SetHumidityLimits()
-{
-    humidity->SetHumidityLimits();
 }
 
 PseudoTerminal::PseudoTerminal()
@@ -241,7 +197,8 @@ PagesFixture::PagesFixture(Model model, bool portOpens)
     form.humidity = humidity.get();
     form.ambient = ambient.get();
     form.statusLines = { hw.EdtStatRHT, aw.EdtStatT };
-    form.ident.TransmitterModel = model;
+    form.transmitter.identification().TransmitterModel = model;
+    humidity->setMeasureMenu(&form.relativeItem, &form.dewPointItem);
 
     // As after start-up and a read of `model` with full ranges: the labels of the unit and the
     // kind, the limits of the model, then the zero limits, the model's own temperature input

@@ -1,5 +1,5 @@
-#include "humidity_ambient/HumAmbConfigWord.h"
-#include "humidity_ambient/HumAmbLimits.h"
+#include "core/HumAmbConfigWord.h"
+#include "core/HumAmbLimits.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "humidity_ambient/HumAmbLive.h"
+#include "core/HumAmbLive.h"
 
 #include "common/Messages.h"
 

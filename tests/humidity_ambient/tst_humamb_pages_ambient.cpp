@@ -48,11 +48,11 @@ private Q_SLOTS:
         QFETCH(QString, memo);
         PagesFixture f(Model::OrvAmbient);
         seedAmbient(f);
-        f.form.fahrenheit = fahrenheit;
+        f.form.fahrenheitUnit = fahrenheit;
         f.ambient->unitChanged();
         f.aw.Config_TxT->setPlainText(QStringLiteral("Modelo: OrvAmbient"));
         f.identify();
-        f.ambient->ReadAmbientConfig();
+        f.ambient->readConfiguration();
         QCOMPARE(f.form.warnings, QStringList());
         QCOMPARE(f.aw.EdtTempLowLimit->text(), low);
         QCOMPARE(f.aw.ShowTempPVMemo->toPlainText(), memo);
@@ -67,7 +67,7 @@ private Q_SLOTS:
         PagesFixture f(Model::OrvAmbient);
         f.aw.EdtTempLowLimit->setText("10");
         f.form.regs.parameters = { { 8, 0 }, { 9, 0 } };
-        QCOMPARE(f.ambient->ReadAmbientRange(), Status::Ok);
+        QCOMPARE(f.ambientReadStep(1), Status::Ok);
         QCOMPARE(f.aw.EdtTempLowLimit->text(), QStringLiteral("10"));
     }
 
@@ -93,12 +93,12 @@ private Q_SLOTS:
         PagesFixture f(Model::OrvAmbient);
         if (!f.form.serial.Open())
             QSKIP("no pseudo-terminal to stand in for the serial port");
-        f.form.fahrenheit = fahrenheit;
+        f.form.fahrenheitUnit = fahrenheit;
         f.aw.EdtTempLowLimit->setText(low);
         f.aw.EdtTempHighLimit->setText(high);
         f.leave(f.aw.EdtTempHighLimit);
         f.aw.EdtTempZeroCorrection->clear();
-        f.ambient->SendAmbientConfig();
+        f.ambient->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList());
         QCOMPARE(f.form.regs.writes, writes);
         QCOMPARE(f.aw.EdtTempZeroCorrection->text(), QStringLiteral("0"));
@@ -111,7 +111,7 @@ private Q_SLOTS:
         if (!f.form.serial.Open())
             QSKIP("no pseudo-terminal to stand in for the serial port");
         f.form.identifyAs = { Model::OrvHu };
-        f.ambient->SendAmbientConfig();
+        f.ambient->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
         QCOMPARE(f.form.regs.writes, Writes());
         QVERIFY(f.aw.EnviaBarT->isHidden());
@@ -123,7 +123,7 @@ private Q_SLOTS:
         if (!f.form.serial.Open())
             QSKIP("no pseudo-terminal to stand in for the serial port");
         f.form.regs.writeFailures[8] = { Status::Refused, Status::NoAnswer, Status::Refused };
-        f.ambient->SendAmbientConfig();
+        f.ambient->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
         QVERIFY(!f.form.regs.touched().contains(9));
     }
@@ -134,7 +134,7 @@ private Q_SLOTS:
         if (!f.form.serial.Open())
             QSKIP("no pseudo-terminal to stand in for the serial port");
         f.form.regs.parameters[1] = 0x1100;  // fail to maximum, 0 - 10 V
-        f.ambient->SendAmbientConfig();
+        f.ambient->sendConfiguration();
         QVERIFY(f.aw.MinFailOptionRadioButton->isChecked());
         QCOMPARE(f.form.regs.parameters[1], qint16(0x0100));
     }
@@ -143,7 +143,7 @@ private Q_SLOTS:
     {
         PagesFixture f(Model::OrvAmbient);
         f.form.regs.parameters = { { 15, 160 } };
-        QCOMPARE(f.ambient->ReadAmbientZero(), Status::Ok);
+        QCOMPARE(f.ambientReadStep(2), Status::Ok);
         QCOMPARE(f.aw.EdtTempZeroCorrection->text(), QStringLiteral("1,70"));
         f.aw.EdtTempLowLimit->setText("0");
         f.aw.EdtTempHighLimit->setText("100");

@@ -158,7 +158,7 @@ private Q_SLOTS:
         hu.hw.EdtLimInfTemp->setText("1");
         amb.aw.EdtTempLowLimit->setText("1");
         const auto switchUnit = [&](bool fahrenheit) {
-            hu.form.fahrenheit = amb.form.fahrenheit = fahrenheit;
+            hu.form.fahrenheitUnit = amb.form.fahrenheitUnit = fahrenheit;
             hu.humidity->unitChanged();
             amb.ambient->unitChanged();
         };
@@ -182,7 +182,7 @@ private Q_SLOTS:
     {
         PagesFixture f(Model::OrvH);
         f.hw.EdtLimInfTemp->setText("1");
-        f.form.fahrenheit = true;
+        f.form.fahrenheitUnit = true;
         f.humidity->unitChanged();
         QCOMPARE(f.hw.EdtLimInfTemp->text(), QStringLiteral("1"));
     }
@@ -192,7 +192,7 @@ private Q_SLOTS:
         PagesFixture f(Model::OrvHu);
         f.hw.EdtCorrZeroRH->setText("2,50");
         f.humidity->HumidityClick(false);
-        QVERIFY(f.form.dewPointItemChecked);
+        QVERIFY(f.form.dewPointItem.isChecked());
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("-60"));
         QCOMPARE(f.hw.EdtLimSupRH->text(), QStringLiteral("105"));
         QCOMPARE(f.hw.rhLabels[3]->text(), QStringLiteral("5°C"));
@@ -201,7 +201,7 @@ private Q_SLOTS:
         QCOMPARE(f.hw.EdtCorrZeroRH->text(), QStringLiteral("2,50"));
 
         // With the dew point shown, a unit switch shows the kind again in the new unit.
-        f.form.fahrenheit = true;
+        f.form.fahrenheitUnit = true;
         f.humidity->unitChanged();
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("-76"));
         QCOMPARE(f.hw.rhLabels[2]->text(), QStringLiteral("-76 a 221°F"));

@@ -18,7 +18,7 @@ namespace {
 void readHumidity(PagesFixture& f)
 {
     f.identify();
-    f.humidity->ReadHumidityConfig();
+    f.humidity->readConfiguration();
 }
 
 const QString HumidityPrefix = QStringLiteral("Última Leitura de Umidade = ");
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QFETCH(QString, memo);
         PagesFixture f(Model::OrvHu);
         f.seedTransmitter();
-        f.form.fahrenheit = fahrenheit;
+        f.form.fahrenheitUnit = fahrenheit;
         f.humidity->unitChanged();
         if (dewPoint)
             f.form.regs.parameters[1] = 0x2000;
@@ -108,7 +108,7 @@ private Q_SLOTS:
         readHumidity(f);
         QVERIFY(f.hw.MaxRHRadioButton->isChecked() && !f.hw.MinRHRadioButton->isChecked());
         QVERIFY(f.hw.MaxTempRadioButton->isChecked() && !f.hw.MinTempRadioButton->isChecked());
-        QVERIFY(f.form.dewPointItemChecked && !f.form.relativeChecked);
+        QVERIFY(f.form.dewPointItem.isChecked() && !f.form.relativeItem.isChecked());
         QCOMPARE(f.hw.rhLabels[2]->text(), QStringLiteral("-60 a 105°C"));
         QCOMPARE(f.state.HumidityRange.sensorMin, -60);
         QCOMPARE(f.hw.Config_OrvHu->toPlainText(), QStringLiteral("Tipo de saída: 0 - 10 V"));
@@ -121,34 +121,37 @@ private Q_SLOTS:
         f.humidity->HumidityClick(false);
         f.hw.EdtLimInfRH->setText("10");
         f.form.regs.parameters[1] = 0x4000;
-        QCOMPARE(f.humidity->ReadHumidityFlags(), Status::Ok);
-        QVERIFY(f.form.dewPointItemChecked);
+        QCOMPARE(f.humidityReadStep(0), Status::Ok);
+        QVERIFY(f.form.dewPointItem.isChecked());
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("-60"));
         QCOMPARE(f.hw.rhLabels[0]->text(), QStringLiteral("°C"));
     }
 
-    void readDuringSendChangesNoSelection()
+    void sendRereadChangesNoSelection()
     {
+        // A send re-reads register 1 for its output type only: the form's choices stay, and the
+        // word written keeps the transmitter's output type.
         PagesFixture f(Model::OrvHu);
-        f.form.sharedState.SendInProgress = true;
+        f.seedTransmitter();
         f.form.regs.parameters[1] = 0x3240;
-        QCOMPARE(f.humidity->ReadHumidityFlags(), Status::Ok);
+        f.humidity->sendConfiguration();
+        QCOMPARE(f.form.warnings, QStringList());
         QVERIFY(f.hw.MinRHRadioButton->isChecked() && f.hw.MinTempRadioButton->isChecked());
-        QVERIFY(f.form.relativeChecked && !f.form.dewPointItemChecked);
-        QCOMPARE(f.form.sharedState.ConfigWord, qint16(0x3240));
+        QVERIFY(f.form.relativeItem.isChecked() && !f.form.dewPointItem.isChecked());
         QCOMPARE(f.hw.Config_OrvHu->toPlainText(), QStringLiteral("Desconhecido"));
+        QCOMPARE(f.form.regs.parameters[1] & 0x0FC0, 0x0200);
     }
 
     void withoutKindMenuTheHumidityIsRelative()
     {
         PagesFixture f(Model::OrvH);
-        f.form.menuExists = false;
-        f.form.dewPointItemChecked = true;  // a stale mark must not count without the menu
+        f.humidity->setMeasureMenu(nullptr, nullptr);
+        f.form.dewPointItem.setChecked(true);  // a stale mark must not count without the menu
         f.form.regs.parameters[1] = 0x2000;
-        QCOMPARE(f.humidity->ReadHumidityFlags(), Status::Ok);
+        QCOMPARE(f.humidityReadStep(0), Status::Ok);
         QCOMPARE(f.hw.rhLabels[0]->text(), QStringLiteral("%RH"));
         QCOMPARE(f.state.HumidityRange.sensorMax, 100);
-        QCOMPARE(f.humidity->WriteHumidityFlags(), Status::Ok);
+        QCOMPARE(f.humiditySendStep(humamb::WriteFlagsStep), Status::Ok);
         QCOMPARE(f.form.regs.parameters[1] & 0xE000, 0);
     }
 
@@ -157,7 +160,7 @@ private Q_SLOTS:
         PagesFixture f(Model::OrvHu);
         f.seedTransmitter();
         f.form.regs.parameters = { { 6, 6 }, { 7, 10060 }, { 8, 6 }, { 9, 10060 } };
-        QCOMPARE(f.humidity->ReadHumidityRanges(), Status::Ok);
+        QCOMPARE(f.humidityReadStep(1), Status::Ok);
         QCOMPARE(f.hw.EdtLimSupRH->text(), QStringLiteral("101"));  // 100.6 %RH, not clamped
         QCOMPARE(f.hw.EdtLimSupTemp->text(), QStringLiteral("120"));  // 120.96 °C held at the maximum
 
@@ -165,7 +168,7 @@ private Q_SLOTS:
         f.hw.EdtLimInfRH->setText("15");
         f.hw.EdtLimInfTemp->setText("-5");
         f.form.regs.parameters = { { 6, 0 }, { 7, 0 }, { 8, 0 }, { 9, 0 } };
-        QCOMPARE(f.humidity->ReadHumidityRanges(), Status::Ok);
+        QCOMPARE(f.humidityReadStep(1), Status::Ok);
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("15"));
         QCOMPARE(f.hw.EdtLimInfTemp->text(), QStringLiteral("-5"));
     }

@@ -37,13 +37,12 @@ private Q_SLOTS:
         f.seedTransmitter();
         f.form.regs.parameters[1] = 0x0100;
         f.hw.MaxTempRadioButton->setChecked(true);
-        f.humidity->SendHumidityConfig();
+        f.humidity->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList());
         QCOMPARE(f.form.regs.writes, (Writes { { 6, 0 }, { 7, 10000 }, { 1, 0x1100 }, { 14, 0 } }));
         QVERIFY(!f.form.regs.touched().contains(8) && !f.form.regs.touched().contains(15));
         QCOMPARE(f.hw.EdtStatRHT->text(), f.text(Msg::SendOk));
         QCOMPARE(f.form.statusTimerSeconds, 2);
-        QVERIFY(f.form.sharedState.SendInProgress);
         QVERIFY(f.hw.EnviaBarRHT->isHidden());
     }
 
@@ -53,7 +52,7 @@ private Q_SLOTS:
         f.hw.EdtLimInfRH->setText("80");
         f.hw.EdtLimSupRH->setText("20");
         f.leave(f.hw.EdtLimSupRH);
-        f.humidity->SendHumidityConfig();
+        f.humidity->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList());
         QCOMPARE(f.form.regs.writes.mid(0, 2), (Writes { { 6, -9600 }, { 7, -6000 } }));
     }
@@ -61,13 +60,13 @@ private Q_SLOTS:
     void sendCheckTakesSpanFiveInAnyUnit()
     {
         PagesFixture f(Model::OrvHu);
-        f.form.fahrenheit = true;
+        f.form.fahrenheitUnit = true;
         f.humidity->HumidityClick(false);
         f.hw.EdtLimInfRH->setText("-76");
         f.hw.EdtLimSupRH->setText("-70");
         f.leave(f.hw.EdtLimSupRH);
         QCOMPARE(f.hw.ValorMaxZeroRHLb->text(), QString());  // below the 9 °F of a leave
-        f.humidity->SendHumidityConfig();
+        f.humidity->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList());
         QCOMPARE(f.form.regs.writtenRegisters().mid(0, 2), (QList<int> { 6, 7 }));
         QCOMPARE(f.form.regs.parameters[1] & 0xE000, 0x2000);
@@ -77,7 +76,7 @@ private Q_SLOTS:
     {
         PagesFixture f(Model::OrvHu);
         f.form.regs.writeFailures[14] = { Status::NoAnswer, Status::Refused, Status::NoAnswer };
-        f.humidity->SendHumidityConfig();
+        f.humidity->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
         QVERIFY(!f.form.regs.touched().contains(15));
         QCOMPARE(f.hw.EdtStatRHT->text(), QString());
@@ -89,7 +88,7 @@ private Q_SLOTS:
         f.state.HumidityRange.zeroRegister = 300;
         f.hw.EdtCorrZeroRH->clear();
         f.hw.EdtCorrZeroTemp->clear();
-        f.humidity->SendHumidityConfig();
+        f.humidity->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList());
         QCOMPARE(f.hw.EdtCorrZeroRH->text(), QStringLiteral("0"));
         QCOMPARE(f.form.regs.writes.mid(5), (Writes { { 14, 0 }, { 15, 0 } }));
@@ -125,7 +124,7 @@ private Q_SLOTS:
         auto* target = f.window.findChild<QLineEdit*>(edit);
         target->setText(text);
         f.leave(target);
-        f.humidity->SendHumidityConfig();
+        f.humidity->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList { f.text(message) });
         QCOMPARE(QApplication::focusWidget(), f.window.findChild<QLineEdit*>(focus));
         QCOMPARE(f.form.regs.writes, Writes());
@@ -149,13 +148,13 @@ private Q_SLOTS:
         QFETCH(int, message);
         QFETCH(bool, linkOpen);
         PagesFixture f(Model::OrvHu, situation != "port");
-        f.form.serialFailures = situation == "serial" ? 3 : 0;
+        f.form.regs.serialFailures = situation == "serial" ? 3 : 0;
         f.form.sendButtonEnabled = situation != "disabled";
         if (situation == "model")
             f.form.identifyAs = { Model::OrvHead };
         if (situation == "word")
             f.form.regs.readFailures[1] = { Status::NoAnswer, Status::NoAnswer, Status::NoAnswer };
-        f.humidity->SendHumidityConfig();
+        f.humidity->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList { f.text(message) });
         QCOMPARE(f.form.regs.writes, Writes());
         QCOMPARE(f.form.serial.isOpen(), linkOpen);
@@ -166,11 +165,11 @@ private Q_SLOTS:
     {
         PagesFixture f(Model::OrvHu);
         f.form.regs.writeFailures[6] = { Status::Refused };
-        QCOMPARE(f.humidity->WriteHumidityRanges(), Status::Ok);
+        QCOMPARE(f.humiditySendStep(humamb::WriteRangesStep), Status::Ok);
         QCOMPARE(f.form.regs.writtenRegisters(), (QList<int> { 7, 8, 9 }));
         f.form.regs.writes.clear();
         f.form.regs.writeFailures[6] = { Status::NotSent };
-        QCOMPARE(f.humidity->WriteHumidityRanges(), Status::NotSent);
+        QCOMPARE(f.humiditySendStep(humamb::WriteRangesStep), Status::NotSent);
         QCOMPARE(f.form.regs.writes, Writes());
     }
 };

@@ -1,4 +1,4 @@
-#include "humidity_ambient/HumAmbRanges.h"
+#include "core/HumAmbRanges.h"
 
 #include "ZeroOracle.h"
 

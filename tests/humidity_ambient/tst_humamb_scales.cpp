@@ -1,4 +1,4 @@
-#include "humidity_ambient/HumAmbScales.h"
+#include "core/HumAmbScales.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,7 +1,8 @@
 #include "support_HeadRailForm.h"
 
-#include "link/SerialLink.h"
-#include "temperature/HeadRailSensors.h"
+#include "core/HeadRailSensors.h"
+#include "core/Identification.h"
+#include "core/SerialLink.h"
 #include "temperature/RadioGroup.h"
 
 #include <QFocusEvent>
@@ -37,8 +38,8 @@ Status MemoryRegisters::WriteParameter(qint16 address, qint16 value)
     if (status != Status::Ok)
         return status;
     if (notKept.contains(address)) {
-        if (warnings)
-            warnings->ShowWarning(writeErrorText);
+        if (reportNotKept)
+            reportNotKept();
     } else {
         values[address] = value;
     }
@@ -57,8 +58,7 @@ QStringList MemoryRegisters::written() const
 
 HeadRailForm::HeadRailForm()
 {
-    transmitter.warnings = this;
-    transmitter.writeErrorText = table[Msg::WriteError];
+    transmitter.reportNotKept = [this] { ShowWarning(table[Msg::WriteError]); };
     transmitter.values = { { 2, 123 }, { 3, 45 } };
 
     auto edit = [this](const char* name) {
@@ -95,9 +95,15 @@ HeadRailForm::HeadRailForm()
     widgets.Freq_60 = new QRadioButton(filterBox);
     widgets.Config_Transmissor = new QPlainTextEdit(&window);
     widgets.EdtStatus = edit("EdtStatus");
+    widgets.EdtStatRHT = edit("EdtStatRHT");
 
+    ptyMaster_ = posix_openpt(O_RDWR | O_NOCTTY);
+    QString path;
+    if (ptyMaster_ >= 0 && grantpt(ptyMaster_) == 0 && unlockpt(ptyMaster_) == 0)
+        path = QString::fromLocal8Bit(ptsname(ptyMaster_));
+    transmitterSession = std::make_unique<TransmitterSession>(path);
+    transmitterSession->useRegisters(transmitter);
     page = std::make_unique<HeadRailPage>(*this, widgets);
-    QObject::connect(group, &RadioGroup::clicked, page.get(), &HeadRailPage::SensorRadioGroupClick);
 
     // The window's first show.
     widgets.Freq_60->setChecked(true);
@@ -105,30 +111,20 @@ HeadRailForm::HeadRailForm()
     page->ShowDefaultSensor();
     page->UpdateZeroLimits();
     widgets.EdtCorrigeZero->setText(page->ZeroText);
-
-    ptyMaster_ = posix_openpt(O_RDWR | O_NOCTTY);
-    QString path;
-    if (ptyMaster_ >= 0 && grantpt(ptyMaster_) == 0 && unlockpt(ptyMaster_) == 0)
-        path = QString::fromLocal8Bit(ptsname(ptyMaster_));
-    serial = std::make_unique<SerialLink>(path, 9600, 0);
 }
 
 HeadRailForm::~HeadRailForm()
 {
     page.reset();
-    serial.reset();
+    transmitterSession.reset();
     if (ptyMaster_ >= 0)
         ::close(ptyMaster_);
 }
 
 void HeadRailForm::usePortThatDoesNotOpen()
 {
-    serial = std::make_unique<SerialLink>(QStringLiteral("/dev/korv-no-such-port"), 9600, 0);
-}
-
-void HeadRailForm::setStatusLines(const QString& text)
-{
-    widgets.EdtStatus->setText(text);
+    transmitterSession->dropLink();
+    transmitterSession->setPortName(QStringLiteral("/dev/korv-no-such-port"));
 }
 
 void HeadRailForm::ShowWarning(const QString& text)
@@ -137,37 +133,19 @@ void HeadRailForm::ShowWarning(const QString& text)
     warnings << text;
 }
 
-Status HeadRailForm::ReadSerialNumber()
-{
-    qint16 high = 0;
-    qint16 low = 0;
-    const Status status = transmitter.ReadParameter(2, high);
-    if (status != Status::Ok)
-        return status;
-    const Status lowStatus = transmitter.ReadParameter(3, low);
-    if (lowStatus == Status::Ok)
-        ident.SerialNumberText = serialNumberText(high, low);
-    return lowStatus;
-}
-
 Status HeadRailForm::IdentifyTransmitter()
 {
-    qint16 word = 0;
-    const Status status = transmitter.ReadParameter(0, word);
+    const Status status = transmitterSession->identify();
     if (status != Status::Ok)
         return status;
-    const IdentityWord identity = splitIdentityWord(word);
-    ident.FirmwareVersion = static_cast<qint16>(identity.firmware);
-    ident.TransmitterModel = modelFromCode(identity.modelCode);
-    if (ident.TransmitterModel == Model::Unknown)
+    const IdentificationRecord& id = transmitterSession->identification();
+    if (id.TransmitterModel == Model::Unknown)
         return Status::Ok;
-    ident.NoThermocoupleB
-        = noThermocoupleBFor(ident.TransmitterModel, identity.firmware).value_or(ident.NoThermocoupleB);
     QStringList names;
-    for (int code : headrail::sensorListCodes(ident.TransmitterModel, identity.firmware, ident.NoThermocoupleB))
+    for (int code : headrail::sensorListCodes(id.TransmitterModel, id.FirmwareVersion, id.NoThermocoupleB))
         names << table[headrail::sensorMessage(code)];
     widgets.SensorRadioGroup->setItems(names);
-    sendAllowed = firmwareCompatible(ident.TransmitterModel, identity.firmware);
+    sendAllowed = firmwareCompatible(id.TransmitterModel, id.FirmwareVersion);
     return Status::Ok;
 }
 

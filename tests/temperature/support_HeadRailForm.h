@@ -1,7 +1,8 @@
 #pragma once
 
-#include "link/FormServices.h"
+#include "core/TransmitterSession.h"
 #include "temperature/HeadRailPage.h"
+#include "widgets/PageHost.h"
 
 #include <QList>
 #include <QMap>
@@ -9,6 +10,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace korv::test {
@@ -36,49 +38,31 @@ public:
     QMap<int, QList<Status>> scriptedReads;
     QMap<int, QList<Status>> scriptedWrites;
     QSet<int> notKept;
-    WarningSink* warnings = nullptr;
-    QString writeErrorText;
+    std::function<void()> reportNotKept;
 
     QList<int> reads;
     QList<Write> writes;
 };
 
-// The main window as the head/rail page sees it: its widgets, services and a serial link on a
-// pseudo-terminal (or on a port that does not exist).
-class HeadRailForm final : public FormServices {
+// The main window as the head/rail page sees it: its widgets, services and a session whose link
+// is on a pseudo-terminal (or on a port that does not exist) and whose registers are in memory.
+class HeadRailForm final : public PageHost {
 public:
     HeadRailForm();
     ~HeadRailForm() override;
 
-    RegisterAccess& registers() override { return transmitter; }
-    SerialLink& link() override { return *serial; }
+    TransmitterSession& session() override { return *transmitterSession; }
     const MessageTable& messages() const override { return table; }
-    const IdentificationRecord& identification() const override { return ident; }
-    SharedTransmitterState& shared() override { return state; }
-    Status ReadSerialNumber() override;
-    Status IdentifyTransmitter() override;
-    Status ReadConfigWord() override { return page->ReadConfigWord(); }
-    Status ReadRange() override { return page->ReadRange(); }
-    Status ReadZero() override { return page->ReadZero(); }
-    Status ReadHumidityLive() override { return Status::NotSent; }
-    Status ReadAmbientLive() override { return Status::NotSent; }
-    void refreshAmbientZeroCorrection() override { }
-    void setStatusLines(const QString& text) override;
-    void clearInfoMemos() override { }
-    void appendEmptyLineToInfoMemos() override { }
-    void StartStatusTimer(int seconds) override { statusSeconds = seconds; }
-    bool celsiusChecked() const override { return celsius; }
-    bool fahrenheitChecked() const override { return !celsius; }
-    bool humidityMenuExists() const override { return false; }
-    bool relativeHumidityChecked() const override { return true; }
-    bool dewPointChecked() const override { return false; }
-    void setRelativeHumidityChecked(bool) override { }
+    bool fahrenheit() const override { return !celsius; }
     bool sendEnabled() const override { return sendAllowed; }
+    void StartStatusTimer(int seconds) override { statusSeconds = seconds; }
     void repaintNow() override { }
     void setBusyCursor(bool) override { }
-    void SetAmbientLimits() override { }
-    void SetHumTempLimits() override { }
-    void SetHumidityLimits() override { }
+    ContactOutcome contactTransmitter(const ContactPolicy& policy) override
+    {
+        return transmitterSession->contact(policy);
+    }
+    Status IdentifyTransmitter() override;
     void ShowWarning(const QString& text) override;
 
     // Identifies a transmitter whose register 0 holds `identityWord`, as the read command does.
@@ -89,11 +73,11 @@ public:
     void leave(QWidget* edit, Qt::FocusReason reason = Qt::TabFocusReason);
     QWidget* focused() const { return window.focusWidget(); }
     void usePortThatDoesNotOpen();
+    // One attempt at one step of the page's read.
+    Status readStep(std::size_t step) { return page->readSteps()[step](); }
 
     MemoryRegisters transmitter;
     MessageTable table;
-    IdentificationRecord ident;
-    SharedTransmitterState state;
     QStringList warnings;
     bool celsius = true;
     bool sendAllowed = false;
@@ -101,8 +85,10 @@ public:
 
     QWidget window;
     HeadRailWidgets widgets;
+    std::unique_ptr<TransmitterSession> transmitterSession;
     std::unique_ptr<HeadRailPage> page;
-    std::unique_ptr<SerialLink> serial;
+    SerialLink& serial() { return transmitterSession->link(); }
+    const IdentificationRecord& ident() { return transmitterSession->identification(); }
 
 private:
     int ptyMaster_ = -1;

@@ -1,7 +1,7 @@
 #include "support_HeadRailForm.h"
 
 #include "common/Timing.h"
-#include "link/SerialLink.h"
+#include "core/SerialLink.h"
 #include "temperature/RadioGroup.h"
 
 #include <QApplication>
@@ -352,7 +352,7 @@ private Q_SLOTS:
         HeadRailForm f;
         setUpK1000(f);
         f.transmitter.values[15] = 26;
-        QCOMPARE(f.page->ReadZero(), Status::Ok);
+        QCOMPARE(f.readStep(headrail::ReadZeroStep), Status::Ok);
         QCOMPARE(f.widgets.EdtCorrigeZero->text(), QStringLiteral("2,54"));
         f.widgets.EdtLimitMaxSensor->setText(QStringLiteral("500"));
         f.leave(f.widgets.EdtLimitMaxSensor);
@@ -366,12 +366,11 @@ private Q_SLOTS:
         f.widgets.Forca_SaidaMax->setChecked(true);
         f.widgets.Freq_50->setChecked(true);
         f.widgets.EdtCorrigeZero->setText(QStringLiteral("2,5"));
-        f.page->SendConfiguration();
+        f.page->sendConfiguration();
         QCOMPARE(f.warnings, QStringList {});
         QCOMPARE(f.transmitter.written(), (QStringList { "10=2389", "11=11947", "1=193", "15=26" }));
         QCOMPARE(f.page->ZeroCount, qint16(26));
-        QVERIFY(f.state.SendInProgress);
-        QVERIFY(f.serial->isOpen());
+        QVERIFY(f.serial().isOpen());
         QCOMPARE(f.widgets.Config_Transmissor->toPlainText(), QStringLiteral("Tipo de saída: 4 - 20 mA"));
         QCOMPARE(f.widgets.EdtStatus->text(), QStringLiteral("Envio OK"));
         QCOMPARE(f.statusSeconds, 5);
@@ -411,7 +410,7 @@ private Q_SLOTS:
         f.select(data<int>("position"));
         f.setLimits(data<QString>("lower"), data<QString>("upper"));
         f.transmitter.values[1] = 0;
-        f.page->SendConfiguration();
+        f.page->sendConfiguration();
         if (focus.isEmpty()) {
             QCOMPARE(f.warnings, QStringList {});
             QCOMPARE(f.transmitter.written().size(), 4);
@@ -447,7 +446,7 @@ private Q_SLOTS:
         HeadRailForm f;
         setUpK1000(f);
         f.widgets.EdtCorrigeZero->setText(correction);
-        f.page->SendConfiguration();
+        f.page->sendConfiguration();
         if (zeroWritten.isEmpty()) {
             QCOMPARE(f.warnings, QStringList { QStringLiteral("O valor da Correção de zero está fora dos limites!") });
             QCOMPARE(f.focused(), f.widgets.EdtCorrigeZero);
@@ -472,9 +471,9 @@ private Q_SLOTS:
         f.identify(data<int>("identity"));
         f.select(K);
         f.transmitter.values[1] = 0;
-        f.page->SendConfiguration();
+        f.page->sendConfiguration();
         QCOMPARE(f.transmitter.readsOf(1), 1);
-        QVERIFY(!f.serial->isOpen());
+        QVERIFY(!f.serial().isOpen());
         QVERIFY(f.transmitter.writes.isEmpty());
         QCOMPARE(f.warnings, QStringList {});
     }
@@ -484,16 +483,16 @@ private Q_SLOTS:
         HeadRailForm silent;
         setUpK1000(silent);
         silent.transmitter.scriptedReads[2] = QList<Status>(8, Status::NoAnswer);
-        silent.page->SendConfiguration();
+        silent.page->sendConfiguration();
         QCOMPARE(silent.transmitter.readsOf(2), 8);
         QCOMPARE(silent.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
-        QVERIFY(!silent.serial->isOpen());
+        QVERIFY(!silent.serial().isOpen());
 
         HeadRailForm noPort;
         setUpK1000(noPort);
         noPort.usePortThatDoesNotOpen();
         noPort.transmitter.reads.clear();
-        noPort.page->SendConfiguration();
+        noPort.page->sendConfiguration();
         QVERIFY(noPort.transmitter.reads.isEmpty());
         QCOMPARE(noPort.warnings, QStringList {});
     }
@@ -514,7 +513,7 @@ private Q_SLOTS:
         HeadRailForm f;
         setUpK1000(f);
         f.transmitter.scriptedWrites[10] = QList<Status>(3, Status(status));
-        f.page->SendConfiguration();
+        f.page->sendConfiguration();
         QCOMPARE(f.transmitter.written(), data<QStringList>("written"));
         QCOMPARE(f.warnings, data<QStringList>("warnings"));
     }
@@ -524,7 +523,7 @@ private Q_SLOTS:
         HeadRailForm f;
         setUpK1000(f);
         f.transmitter.scriptedWrites[15] = QList<Status>(3, Status::NoAnswer);
-        f.page->SendConfiguration();
+        f.page->sendConfiguration();
         QCOMPARE(f.transmitter.written(), (QStringList { "10=2389", "11=11947", "1=1" }));
         QCOMPARE(f.warnings, QStringList { QStringLiteral("Erro de escrita!") });
         QCOMPARE(f.widgets.EdtStatus->text(), QString());
@@ -535,7 +534,7 @@ private Q_SLOTS:
         HeadRailForm f;
         setUpK1000(f);
         f.select(-1);
-        f.page->SendConfiguration();
+        f.page->sendConfiguration();
         QCOMPARE(f.warnings, QStringList { QStringLiteral("Os valores dos limites estão incorretos!") });
         QCOMPARE(f.focused(), f.widgets.SensorRadioGroup);
         QVERIFY(f.transmitter.writes.isEmpty());
@@ -558,10 +557,10 @@ private Q_SLOTS:
         HeadRailForm f;
         f.identify(OrvHead130);
         f.transmitter.values[1] = static_cast<qint16>(word);
-        QCOMPARE(f.page->ReadConfigWord(), Status::Ok);
+        QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
         QCOMPARE(f.widgets.Config_Transmissor->toPlainText(), data<QString>("line"));
-        QCOMPARE(f.state.ConfigWord, qint16(word));
-        QCOMPARE(f.state.TransmitterSensorCode, K);
+        QCOMPARE(f.session().ConfigWord, qint16(word));
+        QCOMPARE(f.session().TransmitterSensorCode, K);
         QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), K);
         QCOMPARE(f.widgets.Forca_SaidaMax->isChecked(), data<bool>("failureToMax"));
         QCOMPARE(f.widgets.Forca_SaidaMin->isChecked(), !data<bool>("failureToMax"));
@@ -569,21 +568,29 @@ private Q_SLOTS:
         QCOMPARE(f.widgets.Freq_60->isChecked(), !data<bool>("filter50Hz"));
     }
 
-    void readDuringSendLeavesTheForm()
+    void sendRereadLeavesTheForm()
     {
+        // Register 1 holds another sensor and options under a 0 - 10 V output: the send writes the
+        // form's choices under the transmitter's own upper bits, and the form keeps them.
         HeadRailForm f;
-        f.identify(OrvHead130);
-        f.state.SendInProgress = true;
+        setUpK1000(f);
         f.transmitter.values[1] = 0x01C5;
-        QCOMPARE(f.page->ReadConfigWord(), Status::Ok);
-        QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), 0);
+        f.page->sendConfiguration();
+        QCOMPARE(f.warnings, QStringList {});
+        QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), K);
         QVERIFY(f.widgets.Forca_SaidaMin->isChecked());
-        QCOMPARE(f.state.ConfigWord, qint16(0x01C5));
+        QVERIFY(f.widgets.Freq_60->isChecked());
+        QCOMPARE(f.transmitter.values[1], qint16(0x0100 | K));
         QCOMPARE(f.widgets.Config_Transmissor->toPlainText(), QStringLiteral("Tipo de saída: 0 - 10 V"));
 
-        f.transmitter.scriptedReads[1] = { Status::Refused };
-        QCOMPARE(f.page->ReadConfigWord(), Status::Refused);
-        QCOMPARE(f.widgets.Config_Transmissor->blockCount(), 1);
+        // A re-read refused three times: the communication box, no memo line, nothing written.
+        HeadRailForm refused;
+        setUpK1000(refused);
+        refused.transmitter.scriptedReads[1] = QList<Status>(3, Status::Refused);
+        refused.page->sendConfiguration();
+        QCOMPARE(refused.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
+        QVERIFY(refused.widgets.Config_Transmissor->toPlainText().isEmpty());
+        QVERIFY(refused.transmitter.writes.isEmpty());
     }
 
     void readingTwiceRunsTheHandlerTwice()
@@ -591,10 +598,10 @@ private Q_SLOTS:
         HeadRailForm f;
         f.identify(OrvHead130);
         f.transmitter.values[1] = K;
-        QCOMPARE(f.page->ReadConfigWord(), Status::Ok);
+        QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
         f.widgets.EdtLimitMaxSensor->setText(QStringLiteral("999"));
         f.widgets.Span_Minimo->clear();
-        QCOMPARE(f.page->ReadConfigWord(), Status::Ok);
+        QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
         QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("1370"));
         QCOMPARE(f.widgets.Span_Minimo->text(), QStringLiteral("100"));
     }
@@ -618,13 +625,13 @@ private Q_SLOTS:
         f.transmitter.values[1] = static_cast<qint16>(data<int>("code"));
         f.transmitter.values[10] = static_cast<qint16>(data<int>("offsetA"));
         f.transmitter.values[11] = static_cast<qint16>(data<int>("gainB"));
-        QCOMPARE(f.page->ReadConfigWord(), Status::Ok);
+        QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
         QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), -1);
         QCOMPARE(f.widgets.Faixa_Maxima->text(), QStringLiteral("1370"));
         QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("500"));
         QCOMPARE(text(f.widgets.LblZeroMax), QStringLiteral("25,0"));
         // The range is decoded on the K range still held.
-        QCOMPARE(f.page->ReadRange(), Status::Ok);
+        QCOMPARE(f.readStep(headrail::ReadRangeStep), Status::Ok);
         QCOMPARE(f.widgets.EdtLimitMinSensor->text(), QStringLiteral("0"));
         QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("1000"));
     }
@@ -645,7 +652,7 @@ private Q_SLOTS:
         f.setLimits(QStringLiteral("10"), QStringLiteral("20"));
         f.transmitter.values[10] = 2389;
         f.transmitter.values[11] = static_cast<qint16>(data<int>("gainB"));
-        QCOMPARE(f.page->ReadRange(), Status::Ok);
+        QCOMPARE(f.readStep(headrail::ReadRangeStep), Status::Ok);
         QCOMPARE(f.widgets.EdtLimitMinSensor->text(), QStringLiteral("10"));
         QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("20"));
     }
@@ -656,7 +663,7 @@ private Q_SLOTS:
         setUpK1000(f);
         f.leave(f.widgets.EdtLimitMaxSensor);
         f.celsius = false;
-        f.page->unitChangedToFahrenheit();
+        f.page->unitChanged();
         const HeadRailWidgets& w = f.widgets;
         QCOMPARE(w.Faixa_Minima->text(), QStringLiteral("32"));
         QCOMPARE(w.Faixa_Maxima->text(), QStringLiteral("2498"));
@@ -671,13 +678,13 @@ private Q_SLOTS:
         f.transmitter.values[1] = K;
         f.transmitter.values[10] = 2389;
         f.transmitter.values[11] = 11947;
-        QCOMPARE(f.page->ReadConfigWord(), Status::Ok);
-        QCOMPARE(f.page->ReadRange(), Status::Ok);
+        QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
+        QCOMPARE(f.readStep(headrail::ReadRangeStep), Status::Ok);
         QCOMPARE(w.EdtLimitMinSensor->text(), QStringLiteral("32"));
         QCOMPARE(w.EdtLimitMaxSensor->text(), QStringLiteral("1832"));
 
         f.celsius = true;
-        f.page->unitChangedToCelsius();
+        f.page->unitChanged();
         QCOMPARE(w.Faixa_Maxima->text(), QStringLiteral("1370"));
         QCOMPARE(w.Span_Minimo->text(), QStringLiteral("100"));
         QCOMPARE(w.EdtLimitMaxSensor->text(), QStringLiteral("1832"));
@@ -685,7 +692,7 @@ private Q_SLOTS:
 
         // An electrical input chosen in °F shows its own range, not the thermocouple's °F one.
         f.celsius = false;
-        f.page->unitChangedToFahrenheit();
+        f.page->unitChanged();
         f.select(0);
         QCOMPARE((QStringList { w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text() }),
             (QStringList { "0", "50", "5" }));
@@ -708,9 +715,9 @@ private Q_SLOTS:
         const QStringList before { w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text(),
             w.EdtLimitMaxSensor->text(), w.unitLabels.front()->text(), text(w.LblZeroMax) };
         f.celsius = false;
-        f.page->unitChangedToFahrenheit();
+        f.page->unitChanged();
         f.celsius = true;
-        f.page->unitChangedToCelsius();
+        f.page->unitChanged();
         QCOMPARE((QStringList { w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text(),
                      w.EdtLimitMaxSensor->text(), w.unitLabels.front()->text(), text(w.LblZeroMax) }),
             before);

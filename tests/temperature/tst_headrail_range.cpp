@@ -1,4 +1,4 @@
-#include "temperature/HeadRailRange.h"
+#include "core/HeadRailRange.h"
 
 #include <QLocale>
 #include <QTest>

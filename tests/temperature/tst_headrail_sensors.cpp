@@ -1,5 +1,5 @@
-#include "temperature/HeadRailConfigWord.h"
-#include "temperature/HeadRailSensors.h"
+#include "core/HeadRailConfigWord.h"
+#include "core/HeadRailSensors.h"
 
 #include <QLocale>
 #include <QTest>

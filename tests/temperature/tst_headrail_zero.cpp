@@ -1,4 +1,4 @@
-#include "temperature/HeadRailZero.h"
+#include "core/HeadRailZero.h"
 
 #include "ZeroOracle.h"
 

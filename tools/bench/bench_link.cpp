@@ -1,9 +1,8 @@
 // Wall and processor time of register reads against the emulator on a pseudo-terminal, at the real
 // answer waits and time-outs of 9600 baud.
-#include "common/Warnings.h"
+#include "core/RegisterProtocol.h"
+#include "core/SerialLink.h"
 #include "emulator/TransmitterEmulator.h"
-#include "link/RegisterProtocol.h"
-#include "link/SerialLink.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -12,10 +11,6 @@
 #include <ctime>
 
 namespace {
-
-struct SilentWarnings final : korv::WarningSink {
-    void ShowWarning(const QString&) override { }
-};
 
 double processSeconds()
 {
@@ -41,8 +36,7 @@ int main(int argc, char* argv[])
         out << "open: " << link.ErrorText << "\n";
         return 1;
     }
-    SilentWarnings warnings;
-    korv::RegisterProtocol protocol([&link] { return &link; }, warnings, [] { return QString(); });
+    korv::RegisterProtocol protocol([&link] { return &link; });
 
     auto measure = [&](const char* what, int reads, auto&& operation) {
         const int rounds = 5;

@@ -1,0 +1,222 @@
+#include "core/SerialLink.h"
+
+#include "common/Timing.h"
+#include "core/LinkTrace.h"
+#include "core/RegisterAccess.h"
+#include "core/UartDrain.h"
+
+#include <QByteArray>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+namespace korv {
+
+namespace {
+
+void sleepMs(int milliseconds)
+{
+    if (milliseconds > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+// Room for the frame's bytes at the line speed, with a generous margin for USB adapters.
+int sendTimeoutMs(quint32 baud)
+{
+    return 100 + static_cast<int>(4 * SerialLink::FrameSize * 11 * 1000 / baud);
+}
+
+}  // namespace
+
+SerialLink::SerialLink(const QString& portName, quint32 baud, qint16 extraReadTimeout)
+    : RxBuffer(RxBufferSize, 0)
+    , PortNumber(portName)
+    , RequestedBaud(baud)
+    , ExtraReadTimeout(extraReadTimeout)
+    , hangUpWatch_([this] {
+        setError(QStringLiteral("The serial device disappeared while the port was idle."));
+        loseDevice();
+    })
+{
+}
+
+SerialLink::~SerialLink()
+{
+    if (IsOpen)
+        Close();
+}
+
+bool SerialLink::Open()
+{
+    if (IsOpen)
+        return true;
+    const QString device = deviceNameFor(PortNumber);
+    if (device.isEmpty()) {
+        // Port 0 or a negative number: there is no such device to ask the system about.
+        IsOpen = false;
+        setError(QStringLiteral("\"%1\" names no serial port.").arg(PortNumber));
+        return false;
+    }
+    port_.setPortName(device);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        IsOpen = false;
+        setError(port_.errorString());
+        port_.clearError();
+        return false;
+    }
+    chosenBaud_ = chooseBaud(RequestedBaud);
+    const bool configured = port_.setBaudRate(static_cast<qint32>(chosenBaud_)) && port_.setDataBits(QSerialPort::Data8)
+        && port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop)
+        && port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        // A half-configured port is of no use and would stay locked against other programs.
+        setError(port_.errorString());
+        port_.close();
+        port_.clearError();
+        return false;
+    }
+    // DTR powers the interface and stays raised while open; RTS is switched per frame. Devices
+    // without modem lines (pseudo-terminals) refuse both, which does not matter to the exchange.
+    port_.setDataTerminalReady(true);
+    port_.setRequestToSend(false);
+    port_.clear(QSerialPort::AllDirections);
+    port_.clearError();
+    timeouts_ = readTimeoutsFor(chosenBaud_, ExtraReadTimeout);
+    IsOpen = true;
+    deviceLost_ = false;
+    hangUpWatch_.watch(port_.handle());
+    qCDebug(lcLink) << "opened" << port_.portName() << chosenBaud_ << "baud";
+    return true;
+}
+
+bool SerialLink::OpenPort(const QString& portName)
+{
+    PortNumber = portName;
+    return Open();
+}
+
+void SerialLink::Close()
+{
+    deviceLost_ = false;
+    if (!IsOpen)
+        return;
+    hangUpWatch_.stop();
+    port_.setRequestToSend(false);
+    port_.clear(QSerialPort::AllDirections);
+    port_.close();
+    port_.clearError();
+    IsOpen = false;
+    qCDebug(lcLink) << "closed" << port_.portName();
+}
+
+Status SerialLink::Transfer(const frame::Bytes& frame, int answerWaitMs, int expected)
+{
+    RxCount = 0;
+    TxCount = 0;
+    if (!IsOpen) {
+        setError(QStringLiteral("The serial port is not open."));
+        return Status::NotSent;
+    }
+    hangUpWatch_.watch(port_.handle());
+    // Whatever is still on the line belongs to an exchange that gave up; it must not be read as
+    // this one's answer.
+    port_.clear(QSerialPort::AllDirections);
+    TxFrame = frame;
+    TxCount = FrameSize;
+    qCDebug(lcLink).noquote() << "tx"
+                              << QByteArray(reinterpret_cast<const char*>(TxFrame.data()), FrameSize).toHex(' ');
+    if (!SendFrame())
+        return Status::NotSent;
+
+    sleepMs(Timing::scaled(answerWaitMs));
+    receive(std::clamp(expected, 0, RxBufferSize), FrameSize);
+    qCDebug(lcLink).noquote()
+        << "rx"
+        << QByteArray(reinterpret_cast<const char*>(RxBuffer.data()), static_cast<qsizetype>(RxCount)).toHex(' ');
+    if (readFailed_ || RxCount == 0) {
+        if (!readFailed_)
+            setError(qt_error_string(ETIMEDOUT));
+        return Status::NoAnswer;
+    }
+    return Status::Ok;
+}
+
+bool SerialLink::SendFrame()
+{
+    port_.setRequestToSend(true);
+    port_.clearError();
+    if (port_.write(reinterpret_cast<const char*>(TxFrame.data()), FrameSize) != FrameSize) {
+        setError(port_.errorString());
+        port_.clearError();
+        return false;
+    }
+    const int timeout = sendTimeoutMs(chosenBaud_);
+    while (port_.bytesToWrite() > 0) {
+        if (!port_.waitForBytesWritten(timeout)) {
+            setError(port_.errorString());
+            if (port_.error() == QSerialPort::ResourceError)
+                loseDevice();
+            port_.clearError();
+            return false;
+        }
+    }
+    if (!waitUntilSent(port_.handle(), timeout)) {
+        setError(QStringLiteral("The serial port did not finish sending within %1 ms.").arg(timeout));
+        return false;
+    }
+    sleepMs(rtsDropPauseMs(chosenBaud_));
+    port_.setRequestToSend(false);
+    port_.clearError();
+    return true;
+}
+
+void SerialLink::receive(int expected, int n)
+{
+    readFailed_ = false;
+    // A read gives up when the line stays silent for the total read time-out of n bytes.
+    const int silence = Timing::scaledTimeout(timeouts_.totalConstant + timeouts_.totalMultiplier * n);
+    while (RxCount < static_cast<quint32>(expected) && RxCount < static_cast<quint32>(RxBufferSize)) {
+        if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(silence)) {
+            const auto error = port_.error();
+            port_.clearError();
+            if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+                return;
+            // EOF, EIO or a vanished device: the port is gone; the next command opens it anew.
+            readFailed_ = true;
+            setError(port_.errorString().isEmpty() ? qt_error_string(EIO) : port_.errorString());
+            loseDevice();
+            return;
+        }
+        const qint64 room
+            = std::min<qint64>(expected - static_cast<qint64>(RxCount), RxBufferSize - static_cast<qint64>(RxCount));
+        const qint64 got = port_.read(reinterpret_cast<char*>(RxBuffer.data()) + RxCount, room);
+        if (got < 0) {
+            readFailed_ = true;
+            setError(port_.errorString());
+            loseDevice();
+            return;
+        }
+        RxCount += static_cast<quint32>(got);
+    }
+}
+
+void SerialLink::setError(const QString& text)
+{
+    ErrorText = text;
+    qCDebug(lcLink) << "error:" << text;
+}
+
+void SerialLink::loseDevice()
+{
+    hangUpWatch_.stop();
+    qCDebug(lcLink) << "device lost" << port_.portName();
+    port_.close();
+    port_.clearError();
+    IsOpen = false;
+    deviceLost_ = true;
+}
+
+}  // namespace korv

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/Frame.h"
+#include "core/HangUpWatch.h"
+#include "core/LinkSettings.h"
+#include "core/RegisterAccess.h"
+
+#include <QSerialPort>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace korv {
+
+// The one RS-232 link of the program: a half-duplex exchange of a short frame and what comes back.
+// RTS is raised for the frame and dropped once the UART has sent it; the configuration interface
+// echoes the frame on the line, so every exchange receives the echo followed by the answer. The
+// link only moves bytes: whether they answer the frame is the register protocol's judgement.
+// All calls block the calling thread for the whole exchange.
+class SerialLink {
+public:
+    static constexpr int RxBufferSize = 65539;
+    static constexpr int FrameSize = 5;
+
+    SerialLink(const QString& portName, quint32 baud, qint16 extraReadTimeout);
+    ~SerialLink();
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
+
+    bool Open();
+    bool OpenPort(const QString& portName);
+    void Close();
+    // Sends `frame`, waits `answerWaitMs`, then collects up to `expected` bytes until the line
+    // stays silent. NotSent when the frame could not be written, NoAnswer when nothing came back
+    // (or the device failed under the read), Ok with the bytes in received() otherwise.
+    Status Transfer(const frame::Bytes& frame, int answerWaitMs, int expected);
+    const quint8* received() const { return RxBuffer.data(); }
+    int receivedCount() const { return static_cast<int>(RxCount); }
+
+    bool isOpen() const { return IsOpen; }
+    // The port vanished under an exchange and was closed for it, and neither a new open nor the
+    // program's own Close has happened since. The transmitter is unreachable, not unconfigured.
+    bool deviceLost() const { return deviceLost_; }
+    quint32 baud() const { return chosenBaud_; }
+    ReadTimeouts timeouts() const { return timeouts_; }
+
+    // Fields, kept under their historical names.
+    std::array<quint8, FrameSize> TxFrame {};
+    std::vector<quint8> RxBuffer;
+    qint32 TxCount = 0;
+    quint32 RxCount = 0;
+    QString ErrorText;  // the system's message for the last failure; never shown on screen
+    bool IsOpen = false;
+    QString PortNumber;  // the port name ("COM2", "/dev/ttyUSB0")
+    quint32 RequestedBaud = 9600;
+    qint16 ExtraReadTimeout = 0;
+
+private:
+    bool SendFrame();
+    void receive(int expected, int n);
+    void setError(const QString& text);
+    void loseDevice();
+
+    QSerialPort port_;
+    HangUpWatch hangUpWatch_;
+    quint32 chosenBaud_ = 9600;
+    ReadTimeouts timeouts_ {};
+    bool readFailed_ = false;
+    bool deviceLost_ = false;
+};
+
+}  // namespace korv

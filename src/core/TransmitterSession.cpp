@@ -1,0 +1,103 @@
+#include "core/TransmitterSession.h"
+
+#include "common/Timing.h"
+#include "core/HeadRailConfigWord.h"
+#include "core/Identification.h"
+#include "core/SerialLink.h"
+
+namespace korv {
+
+TransmitterSession::TransmitterSession(QString portName)
+    : portName_(std::move(portName))
+    , protocol_([this] { return &link(); })
+{
+}
+
+TransmitterSession::~TransmitterSession() = default;
+
+SerialLink& TransmitterSession::link()
+{
+    if (!link_)
+        link_ = std::make_unique<SerialLink>(portName_, Baud, ExtraReadTimeoutMs);
+    return *link_;
+}
+
+void TransmitterSession::dropLink()
+{
+    if (link_)
+        link_->Close();
+    link_.reset();
+}
+
+void TransmitterSession::setPortName(const QString& portName)
+{
+    portName_ = portName;
+}
+
+void TransmitterSession::setNotKeptHandler(RegisterProtocol::NotKeptHandler handler)
+{
+    protocol_.setNotKeptHandler(std::move(handler));
+}
+
+ContactOutcome TransmitterSession::contact(const ContactPolicy& policy)
+{
+    SerialLink& serial = link();
+    for (int attempt = 1; attempt <= policy.attempts; ++attempt) {
+        if (serial.Open()) {
+            if (readSerialNumber() == Status::Ok)
+                return ContactOutcome::Made;
+        } else if (!serial.deviceLost()) {
+            return ContactOutcome::PortUnavailable;
+        }
+        // A port that vanished under an exchange and is not back yet is a dead line, not a port
+        // that cannot be set up: the attempt fails as its frame would, and the command keeps its
+        // pauses and retries (the adapter may be plugged back in) and ends on its own
+        // no-answer path.
+        if (attempt < policy.attempts || policy.pauseAfterLastAttempt)
+            BusyWait(policy.pauseMs);
+    }
+    return ContactOutcome::NoAnswer;
+}
+
+Status TransmitterSession::readSerialNumber()
+{
+    qint16 high = 0;
+    Status status = registers().ReadParameter(headrail::Register::SerialHigh, high);
+    if (status != Status::Ok)
+        return status;
+    qint16 low = 0;
+    status = registers().ReadParameter(headrail::Register::SerialLow, low);
+    if (status == Status::Ok)
+        ident_.SerialNumberText = serialNumberText(high, low);
+    return status;
+}
+
+Status TransmitterSession::identify()
+{
+    qint16 word = 0;
+    const Status status = registers().ReadParameter(headrail::Register::Identification, word);
+    if (status != Status::Ok)
+        return status;
+    const IdentityWord id = splitIdentityWord(word);
+    ident_.FirmwareVersion = static_cast<qint16>(id.firmware);
+    ident_.TransmitterModel = modelFromCode(id.modelCode);
+    if (ident_.TransmitterModel != Model::Unknown) {
+        if (const auto noB = noThermocoupleBFor(ident_.TransmitterModel, id.firmware))
+            ident_.NoThermocoupleB = *noB;
+    }
+    return status;
+}
+
+std::optional<std::size_t> TransmitterSession::run(
+    const TransferSteps& steps, const std::function<void(std::size_t)>& done) const
+{
+    for (std::size_t index = 0; index < steps.size(); ++index) {
+        if (retryStep(StepAttempts, steps[index]) != Status::Ok)
+            return index;
+        if (done)
+            done(index);
+    }
+    return std::nullopt;
+}
+
+}  // namespace korv

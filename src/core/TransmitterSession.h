@@ -1,0 +1,133 @@
+#pragma once
+
+#include "core/Model.h"
+#include "core/RegisterAccess.h"
+#include "core/RegisterProtocol.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace korv {
+
+class SerialLink;
+
+// What identification leaves behind for every later decision: which transmitter is connected.
+struct IdentificationRecord {
+    Model TransmitterModel = Model::Unknown;
+    qint16 FirmwareVersion = 0;
+    QString SerialNumberText;
+    bool NoThermocoupleB = false;
+
+    QString ModelString() const { return modelString(TransmitterModel); }
+};
+
+// Every step of a command is tried up to three times in a row.
+inline constexpr int StepAttempts = 3;
+
+// Runs a step until it returns Status::Ok, at most `attempts` times, without pause; the last
+// status counts.
+template <typename Step> Status retryStep(int attempts, Step&& step)
+{
+    Status status = Status::NoAnswer;
+    for (int i = 0; i < attempts && status != Status::Ok; ++i)
+        status = step();
+    return status;
+}
+
+// How a command makes first contact: how often it tries the serial number and how long it waits
+// after a failed attempt (after the last one as well, where the command says so).
+struct ContactPolicy {
+    int attempts = 0;
+    int pauseMs = 0;
+    bool pauseAfterLastAttempt = true;
+};
+inline constexpr ContactPolicy ReadCommandContact { 8, 1000, true };
+inline constexpr ContactPolicy HeadRailSendContact { 8, 1000, true };
+inline constexpr ContactPolicy HumAmbSendContact { 3, 100, true };
+inline constexpr ContactPolicy StartupSearchContact { 3, 100, false };
+
+enum class ContactOutcome { Made, PortUnavailable, NoAnswer };
+
+// One step of a read or send: a few register operations that succeed or fail together and are
+// retried together.
+using TransferStep = std::function<Status()>;
+using TransferSteps = std::vector<TransferStep>;
+
+// The connection to one transmitter, without any window: the serial link, the register protocol,
+// the identification record, and the attempt rule every command runs its steps under. Front ends
+// (the window, a command line) build their commands from these pieces and the family's step
+// lists.
+class TransmitterSession {
+public:
+    static constexpr quint32 Baud = 9600;
+    static constexpr qint16 ExtraReadTimeoutMs = 100;
+
+    explicit TransmitterSession(QString portName = {});
+    ~TransmitterSession();
+    TransmitterSession(const TransmitterSession&) = delete;
+    TransmitterSession& operator=(const TransmitterSession&) = delete;
+
+    // The link on the port last named; created closed on first use.
+    SerialLink& link();
+    // Closes the link for good, as at exit; a later use creates a new, closed one.
+    void dropLink();
+    void setPortName(const QString& portName);
+
+    RegisterAccess& registers() { return *registers_; }
+    // Tests put an in-memory transmitter behind the register operations; the link stays as it is.
+    void useRegisters(RegisterAccess& registers) { registers_ = &registers; }
+    // Where a write that did not take is reported (address, value written, value read back).
+    void setNotKeptHandler(RegisterProtocol::NotKeptHandler handler);
+
+    const IdentificationRecord& identification() const { return ident_; }
+    IdentificationRecord& identification() { return ident_; }
+
+    // Register 1 as read or written last: every send keeps its output-type bits.
+    qint16 ConfigWord = 0;
+    // Bits 0..5 of register 1 as a head/rail read found them.
+    int TransmitterSensorCode = 0;
+
+    // Every attempt opens the link first (nothing happens when it is open; a port lost during a
+    // failed exchange is opened anew), then reads the serial number. A port that will not open
+    // ends the contact at once, unless it was lost under an exchange: that attempt counts as
+    // unanswered.
+    ContactOutcome contact(const ContactPolicy& policy);
+    // Registers 2 and 3 into the record's serial number text.
+    Status readSerialNumber();
+    // Register 0 into the record's model, firmware and thermocouple-B flag.
+    Status identify();
+
+    // Runs the steps in order, each under the attempt rule; `done` hears of each step that
+    // succeeded, by its index. Returns the index of the step that still failed, or nothing.
+    std::optional<std::size_t> run(const TransferSteps& steps, const std::function<void(std::size_t)>& done = {}) const;
+
+private:
+    QString portName_;
+    std::unique_ptr<SerialLink> link_;
+    RegisterProtocol protocol_;
+    RegisterAccess* registers_ = &protocol_;
+    IdentificationRecord ident_;
+};
+
+}  // namespace korv
+
+namespace korv {
+
+// `step`, followed by `after` each time it succeeds: how a front end shows a step's result as soon
+// as the step is done.
+inline TransferStep thenOnSuccess(TransferStep step, std::function<void()> after)
+{
+    return [step = std::move(step), after = std::move(after)] {
+        const Status status = step();
+        if (status == Status::Ok)
+            after();
+        return status;
+    };
+}
+
+}  // namespace korv
