@@ -39,9 +39,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QList<int>>("written");
-        QTest::newRow("Orv-Hu") << 4 << QList<int> { 6, 7, 8, 9, 1, 14, 15 };
-        QTest::newRow("Orv-H") << 5 << QList<int> { 6, 7, 1, 14 };
-        QTest::newRow("OrvAmbient") << 6 << QList<int> { 8, 9, 1, 15 };
+        QTest::addColumn<bool>("startupSearch");  // read by the start-up search, not the read command
+        for (bool search : { false, true }) {
+            const char* how = search ? "after the start-up search" : "after a read";
+            QTest::addRow("Orv-Hu %s", how) << 4 << QList<int> { 6, 7, 8, 9, 1, 14, 15 } << search;
+            QTest::addRow("Orv-H %s", how) << 5 << QList<int> { 6, 7, 1, 14 } << search;
+            QTest::addRow("OrvAmbient %s", how) << 6 << QList<int> { 8, 9, 1, 15 } << search;
+        }
     }
     void readThenSendLeavesTheRegisters()
     {
@@ -51,7 +55,13 @@ private Q_SLOTS:
         QVERIFY(app.start(seedFor(code, 130, 1)));
         app.emulator->setParameter(14, 300);
         app.emulator->setParameter(15, -200);
-        app.read();
+        QFETCH(bool, startupSearch);
+        if (startupSearch) {
+            TSplashForm splash(*app.form);
+            splash.TimerSplashTimer();
+        } else {
+            app.read();
+        }
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
         const QList<int> all = { 1, 6, 7, 8, 9, 14, 15 };
         const QList<qint16> before = registers(app, all);
