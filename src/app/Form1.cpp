@@ -1,6 +1,5 @@
 #include "app/Form1.h"
 
-#include "app/PageWiring.h"
 #include "app/PortList.h"
 #include "app/QtMessageBoxes.h"
 #include "common/Timing.h"
@@ -56,9 +55,10 @@ TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
     ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvHuSheet), displayCaption(Model::OrvHu));
     ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.TxTSheet), displayCaption(Model::OrvAmbient));
 
-    headRail_ = std::make_unique<HeadRailPage>(*this, headRailWidgets(ui));
-    humidity_ = std::make_unique<HumidityPage>(*this, *humAmb_, humidityWidgets(ui));
-    ambient_ = std::make_unique<AmbientPage>(*this, *humAmb_, ambientWidgets(ui));
+    headRail_ = std::make_unique<HeadRailPage>(*this, ui);
+    headRail_->showReadOkAlsoIn(ui.EdtStatRHT);
+    humidity_ = std::make_unique<HumidityPage>(*this, *humAmb_, ui);
+    ambient_ = std::make_unique<AmbientPage>(*this, *humAmb_, ui);
 
     connect(ui.Ler_Config, &QPushButton::clicked, this, [this] { Ler_ConfigClick(); });
     connect(ui.Enviar_Config, &QPushButton::clicked, this, [this] { Enviar_ConfigClick(); });
@@ -115,24 +115,8 @@ void TForm1::FormShow()
 
     unitFahrenheit_ = settings_.fahrenheit();
     syncUnitMenu();
-    humidity_->ShowHumidityTempUnit();
-    ambient_->ShowAmbientUnit();
-
-    ui.Freq_60->setChecked(true);
-    ui.Forca_SaidaMin->setChecked(true);
-    headRail_->ShowDefaultSensor();
-    headRail_->UpdateZeroLimits();
-    ui.EdtCorrigeZero->setText(headRail_->ZeroText);
-
-    humidity_->SetHumTempLimits();
-    ui.MinRHRadioButton->setChecked(true);
-    ui.MinTempRadioButton->setChecked(true);
-    humidity_->UpdateHumidityZeroLimits();
-    ui.EdtCorrZeroRH->setText(humAmb_->HumidityRange.zeroText);
-    humidity_->UpdateTemperatureZeroLimits();
-    ui.EdtCorrZeroTemp->setText(humAmb_->TemperatureRange.zeroText);
-    ui.MinFailOptionRadioButton->setChecked(true);
-    ui.EdtTempZeroCorrection->setText(ambient_->UpdateAmbientZeroLimits());
+    for (TransmitterPage* page : pages())
+        page->showInitialState();
 }
 
 void TForm1::FormClose()

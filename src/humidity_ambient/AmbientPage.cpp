@@ -44,6 +44,13 @@ Model AmbientPage::model() const
     return host_.session().identification().TransmitterModel;
 }
 
+void AmbientPage::showInitialState()
+{
+    ShowAmbientUnit();
+    w_.MinFailOptionRadioButton->setChecked(true);
+    w_.EdtTempZeroCorrection->setText(UpdateAmbientZeroLimits());
+}
+
 PartObserver AmbientPage::showing(const std::shared_ptr<Reading>& reading, bool withSelections)
 {
     return [this, reading, withSelections](Part part) { showPart(*reading, part, withSelections); };
@@ -120,7 +127,7 @@ void AmbientPage::showPart(const Reading& reading, Part part, bool withSelection
         s_.temperatureText = formatFixed4(temperature, 2);
         w_.ShowTempPVMemo->clear();
         w_.ShowTempPVMemo->setPlainText(
-            ambientLiveLine(host_.messages()[Msg::LiveTemperaturePrefix], temperature, w_.unitLabels[6]->text()));
+            ambientLiveLine(host_.messages()[Msg::LiveTemperaturePrefix], temperature, w_.unitLabels()[6]->text()));
         return;
     }
     case Part::HumidityRange:
@@ -210,7 +217,7 @@ void AmbientPage::ShowAmbientUnit()
     const InputTexts t = ambientTexts(toFahrenheit, host_.messages()[Msg::RangeWord]);
     const std::array<QString, 7> texts { t.unit, t.unit, t.range, t.minSpan, t.unit, t.unit, t.unit };
     for (std::size_t i = 0; i < texts.size(); ++i)
-        w_.unitLabels[i]->setText(texts[i]);
+        w_.unitLabels()[i]->setText(texts[i]);
 }
 
 void AmbientPage::SetAmbientLimits()

@@ -13,12 +13,14 @@
 
 class QAction;
 class QEvent;
+class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 class QRadioButton;
+class QWidget;
 
 namespace korv {
 
@@ -54,43 +56,119 @@ struct HumAmbState {
     ZeroKeyState temperatureZeroKeys;  // shared by EdtCorrZeroTemp and EdtTempZeroCorrection
 };
 
+// The controls of the humidity transmitter's tab.
 struct HumidityWidgets {
+    // Humidity input
+    QGroupBox* UmidadeGroupBox = nullptr;
+    QLabel* EscFaixaRHLb = nullptr;
+    QLabel* LimInfRHLb = nullptr;
+    QLabel* LimSupRHLb = nullptr;
     QLineEdit* EdtLimInfRH = nullptr;
     QLineEdit* EdtLimSupRH = nullptr;
+    QLabel* RH1Lb = nullptr;  // unit beside the lower limit
+    QLabel* RH2Lb = nullptr;  // unit beside the upper limit
+    QLabel* FaixaSensRHLb = nullptr;
+    QLabel* RH3Lb = nullptr;  // sensor range
+    QLabel* FaixaMinRHLb = nullptr;
+    QLabel* RH4Lb = nullptr;  // minimum span
+    QLabel* ZeroRHLb = nullptr;
     QLineEdit* EdtCorrZeroRH = nullptr;
+    QLabel* RH7Lb = nullptr;  // unit beside the zero correction
+    QLabel* MinRHLb = nullptr;
+    QLabel* ValorMinZeroRHLb = nullptr;
+    QLabel* RH5Lb = nullptr;
+    QLabel* MaxRHLb = nullptr;
+    QLabel* ValorMaxZeroRHLb = nullptr;
+    QLabel* RH6Lb = nullptr;
+    QLabel* FalhaSensRHLb = nullptr;
+    QLabel* EstadoRHLb = nullptr;
     QRadioButton* MinRHRadioButton = nullptr;
     QRadioButton* MaxRHRadioButton = nullptr;
-    QLabel* ValorMinZeroRHLb = nullptr;
-    QLabel* ValorMaxZeroRHLb = nullptr;
-    std::array<QLabel*, 7> rhLabels {};  // RH1Lb .. RH7Lb
+
+    // Temperature input
+    QGroupBox* TemperaturaGroupBox = nullptr;
+    QLabel* EscFaixaTempLb = nullptr;
+    QLabel* LimInfTempLb = nullptr;
+    QLabel* LimSupTempLb = nullptr;
     QLineEdit* EdtLimInfTemp = nullptr;
     QLineEdit* EdtLimSupTemp = nullptr;
+    QLabel* Temp1Lb = nullptr;
+    QLabel* Temp2Lb = nullptr;
+    QLabel* FaixaSensTempLb = nullptr;
+    QLabel* Temp3Lb = nullptr;
+    QLabel* FaixaMinTempLb = nullptr;
+    QLabel* Temp4Lb = nullptr;
+    QLabel* ZeroTempLb = nullptr;
     QLineEdit* EdtCorrZeroTemp = nullptr;
+    QLabel* Temp7Lb = nullptr;
+    QLabel* MinTempLb = nullptr;
+    QLabel* ValorMinZeroTempLb = nullptr;
+    QLabel* Temp5Lb = nullptr;
+    QLabel* MaxTempLb = nullptr;
+    QLabel* ValorMaxZeroTempLb = nullptr;
+    QLabel* Temp6Lb = nullptr;
+    QLabel* FalhaSensTempLb = nullptr;
+    QLabel* EstadoTempLb = nullptr;
     QRadioButton* MinTempRadioButton = nullptr;
     QRadioButton* MaxTempRadioButton = nullptr;
-    QLabel* ValorMinZeroTempLb = nullptr;
-    QLabel* ValorMaxZeroTempLb = nullptr;
-    std::array<QLabel*, 7> tempLabels {};  // Temp1Lb .. Temp7Lb
+
+    QGroupBox* GroupBox11 = nullptr;
     QPlainTextEdit* Config_OrvHu = nullptr;
-    QLineEdit* EdtStatRHT = nullptr;
     QPlainTextEdit* ShowPVsMemo = nullptr;
+    QLineEdit* EdtStatRHT = nullptr;
     QProgressBar* EnviaBarRHT = nullptr;
+
+    std::array<QLabel*, 7> rhLabels() const { return { RH1Lb, RH2Lb, RH3Lb, RH4Lb, RH5Lb, RH6Lb, RH7Lb }; }
+    std::array<QLabel*, 7> tempLabels() const
+    {
+        return { Temp1Lb, Temp2Lb, Temp3Lb, Temp4Lb, Temp5Lb, Temp6Lb, Temp7Lb };
+    }
+
+    // Creates the controls on `sheet`, laid out, with the texts they have before anything is shown.
+    void setupUi(QWidget* sheet);
+
+private:
+    // The humidity and the temperature input share one arrangement.
+    QGroupBox* setupInput(QWidget* sheet, bool humidity);
 };
 
+// The controls of the ambient transmitter's tab.
 struct AmbientWidgets {
+    QGroupBox* GroupBox10 = nullptr;
+    QLabel* TempLowLimitLabel = nullptr;
+    QLabel* TempHighLimitLabel = nullptr;
     QLineEdit* EdtTempLowLimit = nullptr;
     QLineEdit* EdtTempHighLimit = nullptr;
+    QLabel* Label7 = nullptr;  // unit beside the lower limit
+    QLabel* Label8 = nullptr;  // unit beside the upper limit
+    QLabel* SensorRangeLabel = nullptr;
+    QLabel* Label9 = nullptr;  // sensor range
+    QLabel* MinSensorRangeLabel = nullptr;
+    QLabel* Label10 = nullptr;  // minimum span
+    QGroupBox* GroupBox12 = nullptr;
     QLineEdit* EdtTempZeroCorrection = nullptr;
+    QLabel* Label28 = nullptr;  // unit beside the zero correction
+    QLabel* ZeroAdjustMinLabel = nullptr;
+    QLabel* TempUserOffsetInfValLb = nullptr;
+    QLabel* Label17 = nullptr;
+    QLabel* ZeroAdjustMaxLabel = nullptr;
+    QLabel* TempUserOffsetSupValLb = nullptr;
+    QLabel* Label20 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* SelectLabel = nullptr;
     QRadioButton* MinFailOptionRadioButton = nullptr;
     QRadioButton* MaxFailOptionRadioButton = nullptr;
-    QLabel* TempUserOffsetInfValLb = nullptr;
-    QLabel* TempUserOffsetSupValLb = nullptr;
-    // Label7, Label8, Label9, Label10, Label17, Label20, Label28
-    std::array<QLabel*, 7> unitLabels {};
+    QGroupBox* GroupBox9 = nullptr;
     QPlainTextEdit* Config_TxT = nullptr;
-    QLineEdit* EdtStatT = nullptr;
     QPlainTextEdit* ShowTempPVMemo = nullptr;
+    QLineEdit* EdtStatT = nullptr;
     QProgressBar* EnviaBarT = nullptr;
+
+    // Label7, Label8, Label9, Label10, Label17, Label20, Label28
+    std::array<QLabel*, 7> unitLabels() const { return { Label7, Label8, Label9, Label10, Label17, Label20, Label28 }; }
+
+    // Creates the controls on `sheet`, laid out, with the texts they have before anything is shown.
+    void setupUi(QWidget* sheet);
 };
 
 // Live values of the humidity transmitter in the display units; the humidity may be a dew point,
@@ -113,6 +191,9 @@ public:
     void sendConfiguration() override;
     void identified() override;
     void unitChanged() override;
+
+    // The state of the tab before anything is read, in the unit of the menu.
+    void showInitialState() override;
 
     // The steps of a read, each part shown as soon as it has arrived.
     TransferSteps readSteps();
@@ -178,6 +259,7 @@ public:
     void identified() override { SetAmbientLimits(); }
     void unitChanged() override;
 
+    void showInitialState() override;
     TransferSteps readSteps();
     humamb::AmbientSettings settingsToSend() const;
 

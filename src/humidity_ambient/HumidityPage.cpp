@@ -69,6 +69,18 @@ Model HumidityPage::model() const
     return host_.session().identification().TransmitterModel;
 }
 
+void HumidityPage::showInitialState()
+{
+    ShowHumidityTempUnit();
+    SetHumTempLimits();
+    w_.MinRHRadioButton->setChecked(true);
+    w_.MinTempRadioButton->setChecked(true);
+    UpdateHumidityZeroLimits();
+    w_.EdtCorrZeroRH->setText(s_.HumidityRange.zeroText);
+    UpdateTemperatureZeroLimits();
+    w_.EdtCorrZeroTemp->setText(s_.TemperatureRange.zeroText);
+}
+
 void HumidityPage::identified()
 {
     if (isHumidity(model()))
@@ -185,10 +197,11 @@ void HumidityPage::showLive(qint16 rawHumidity, qint16 rawTemperature)
     s_.temperatureText = formatFixed4(reading.temperature, 2);
 
     const MessageTable& messages = host_.messages();
-    w_.ShowPVsMemo->setPlainText(humidityLiveLine(messages[Msg::LiveHumidityPrefix], reading, w_.rhLabels[0]->text()));
+    w_.ShowPVsMemo->setPlainText(
+        humidityLiveLine(messages[Msg::LiveHumidityPrefix], reading, w_.rhLabels()[0]->text()));
     if (hasHumidityTemperature(model()))
         w_.ShowPVsMemo->appendPlainText(
-            temperatureLiveLine(messages[Msg::LiveTemperaturePrefix], reading.temperature, w_.tempLabels[0]->text()));
+            temperatureLiveLine(messages[Msg::LiveTemperaturePrefix], reading.temperature, w_.tempLabels()[0]->text()));
 }
 
 HumidityLiveValues HumidityPage::ConvertHumidityReading(qint16 rawTemperature, qint16 rawHumidity) const
@@ -213,7 +226,7 @@ void HumidityPage::ShowHumidityKind()
     const std::array<QString, 7> texts { view.texts.unit, view.texts.unit, view.texts.range, view.texts.minSpan,
         view.texts.unit, view.texts.unit, view.texts.unit };
     for (std::size_t i = 0; i < texts.size(); ++i)
-        w_.rhLabels[i]->setText(texts[i]);
+        w_.rhLabels()[i]->setText(texts[i]);
     // A kind change always starts from the whole range of the new kind.
     w_.EdtLimInfRH->setText(QString::number(view.range.lower));
     w_.EdtLimSupRH->setText(QString::number(view.range.upper));
@@ -233,7 +246,7 @@ void HumidityPage::ShowHumidityTempUnit()
     const InputTexts t = humTempTexts(toFahrenheit, host_.messages()[Msg::RangeWord]);
     const std::array<QString, 7> texts { t.unit, t.unit, t.range, t.minSpan, t.unit, t.unit, t.unit };
     for (std::size_t i = 0; i < texts.size(); ++i)
-        w_.tempLabels[i]->setText(texts[i]);
+        w_.tempLabels()[i]->setText(texts[i]);
 }
 
 void HumidityPage::HumidityClick(bool relativeHumidity)

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScopedValueRollback>
 
 #include <utility>
@@ -84,7 +85,7 @@ void HeadRailPage::showSensorLimits()
 
 void HeadRailPage::setUnitLabels(const QString& unit)
 {
-    for (QLabel* label : w_.unitLabels)
+    for (QLabel* label : w_.unitLabels())
         label->setText(unit);
 }
 
@@ -154,6 +155,15 @@ void HeadRailPage::ShowSensorUnits()
         w_.EdtLimitMaxSensor->setText(QString::number(UpperLimit));
     }
     setUnitLabels(unit);
+}
+
+void HeadRailPage::showInitialState()
+{
+    w_.Freq_60->setChecked(true);
+    w_.Forca_SaidaMin->setChecked(true);
+    ShowDefaultSensor();
+    UpdateZeroLimits();
+    w_.EdtCorrigeZero->setText(ZeroText);
 }
 
 void HeadRailPage::ShowDefaultSensor()

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QKeyEvent;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -23,27 +24,58 @@ namespace korv {
 
 class RadioGroup;
 
-// The controls of the head/rail page; one set serves all four head and rail models.
+// The controls of the head/rail page; one set serves all four head and rail models. They sit on
+// one panel, the tab's only child, so that they follow the head/rail tab the user opens as a whole
+// and keep their own layout there.
 struct HeadRailWidgets {
+    QWidget* HeadRailPanel = nullptr;
     RadioGroup* SensorRadioGroup = nullptr;
-    QLineEdit* EdtLimitMinSensor = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* Label1LimMax = nullptr;
+    QLabel* Label2LimMin = nullptr;
     QLineEdit* EdtLimitMaxSensor = nullptr;
-    QLineEdit* Faixa_Minima = nullptr;
+    QLineEdit* EdtLimitMinSensor = nullptr;
+    QLabel* Label3FaixaSen = nullptr;
     QLineEdit* Faixa_Maxima = nullptr;
+    QLineEdit* Faixa_Minima = nullptr;
+    QLabel* Label4FaixaMin = nullptr;
     QLineEdit* Span_Minimo = nullptr;
+    QLabel* UnidMaxSensor = nullptr;
+    QLabel* UnidMinSensor = nullptr;
+    QLabel* UnidMaxFaixaUsuario = nullptr;
+    QLabel* UnidMinFaixaUsuario = nullptr;
+    QLabel* UnidFaixaMinima = nullptr;
+    QGroupBox* Corrzero = nullptr;
     QLineEdit* EdtCorrigeZero = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
     QLabel* LblZeroMin = nullptr;
     QLabel* LblZeroMax = nullptr;
-    // UnidMinSensor, UnidMaxSensor, UnidMinFaixaUsuario, UnidMaxFaixaUsuario, UnidFaixaMinima,
-    // UnidZero, UnidZeroLimitMin, UnidZeroLimitMax
-    std::array<QLabel*, 8> unitLabels {};
-    QRadioButton* Forca_SaidaMin = nullptr;
-    QRadioButton* Forca_SaidaMax = nullptr;
-    QRadioButton* Freq_50 = nullptr;
-    QRadioButton* Freq_60 = nullptr;
+    QLabel* UnidZero = nullptr;
+    QLabel* UnidZeroLimitMin = nullptr;
+    QLabel* UnidZeroLimitMax = nullptr;
+    QGroupBox* GroupBox5 = nullptr;
     QPlainTextEdit* Config_Transmissor = nullptr;
     QLineEdit* EdtStatus = nullptr;
-    QLineEdit* EdtStatRHT = nullptr;  // the humidity page's status line, which a read's success also shows
+    QGroupBox* GroupBox4 = nullptr;
+    QLabel* Label6SelecOut = nullptr;
+    QRadioButton* Forca_SaidaMin = nullptr;
+    QRadioButton* Forca_SaidaMax = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QLabel* Label5Rede = nullptr;
+    QRadioButton* Freq_50 = nullptr;
+    QRadioButton* Freq_60 = nullptr;
+
+    // UnidMinSensor, UnidMaxSensor, UnidMinFaixaUsuario, UnidMaxFaixaUsuario, UnidFaixaMinima,
+    // UnidZero, UnidZeroLimitMin, UnidZeroLimitMax
+    std::array<QLabel*, 8> unitLabels() const
+    {
+        return { UnidMinSensor, UnidMaxSensor, UnidMinFaixaUsuario, UnidMaxFaixaUsuario, UnidFaixaMinima, UnidZero,
+            UnidZeroLimitMin, UnidZeroLimitMax };
+    }
+
+    // Creates the controls on `sheet`, laid out, with the texts they have before anything is shown.
+    void setupUi(QWidget* sheet);
 };
 
 // The head/rail page: sensor selection, range and zero-correction editing, and the view of these
@@ -59,6 +91,12 @@ public:
     TransferSteps startupReadSteps() override;
     void sendConfiguration() override;
     void unitChanged() override;
+
+    // The state of the page before anything is read: 0 - 50 mV, its range and bounds, minimum on
+    // failure, 60 Hz.
+    void showInitialState() override;
+    // A read's success also shows on another status line (the humidity tab's).
+    void showReadOkAlsoIn(QLineEdit* statusLine) { alsoReadOk_ = statusLine; }
 
     // The steps of a read, each showing its part as soon as it is done.
     TransferSteps readSteps();
@@ -116,6 +154,7 @@ private:
 
     PageHost& host_;
     HeadRailWidgets w_;
+    QLineEdit* alsoReadOk_ = nullptr;
     bool leavingLimitEdit_ = false;  // AtualizaZero's own focus change must not run it again
 };
 

@@ -95,9 +95,9 @@ void HeadRailPage::readConfiguration()
         host_.ShowWarning(messages[Msg::CommunicationError]);
         return;
     }
-    // The humidity page's status line shows the success as well.
     w_.EdtStatus->setText(messages[Msg::ReadOk]);
-    w_.EdtStatRHT->setText(messages[Msg::ReadOk]);
+    if (alsoReadOk_)
+        alsoReadOk_->setText(messages[Msg::ReadOk]);
     host_.StartStatusTimer(ReadOkSeconds);
 }
 

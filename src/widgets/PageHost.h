@@ -31,6 +31,9 @@ class TransmitterPage {
 public:
     virtual ~TransmitterPage() = default;
 
+    // The page as the window first shows it, in the unit of the menu.
+    virtual void showInitialState() = 0;
+
     // The read command, after contact and identification: the family's steps into the page, with
     // its own progress and failure message.
     virtual void readConfiguration() = 0;

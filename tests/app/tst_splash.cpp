@@ -79,6 +79,7 @@ public:
         : form_(form)
     {
     }
+    void showInitialState() override { }
     void readConfiguration() override { }
     TransferSteps startupReadSteps() override;
     void sendConfiguration() override { }

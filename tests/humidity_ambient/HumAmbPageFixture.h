@@ -128,6 +128,8 @@ public:
     PseudoTerminal pty;
     FakeForm form;
     QWidget window;
+    QWidget humiditySheet { &window };
+    QWidget ambientSheet { &window };
     HumidityWidgets hw;
     AmbientWidgets aw;
     HumAmbState state;

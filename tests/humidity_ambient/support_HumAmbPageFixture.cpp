@@ -1,5 +1,6 @@
 #include "HumAmbPageFixture.h"
 
+#include <QBoxLayout>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,7 +9,6 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -115,82 +115,15 @@ PseudoTerminal::~PseudoTerminal()
         ::close(master_);
 }
 
-namespace {
-
-template <typename W> W* named(QWidget* parent, const char* name)
-{
-    auto* widget = new W(parent);
-    widget->setObjectName(QLatin1String(name));
-    parent->layout()->addWidget(widget);
-    return widget;
-}
-
-QLineEdit* limitEdit(QWidget* parent, const char* name, const char* text)
-{
-    auto* edit = named<QLineEdit>(parent, name);
-    edit->setMaxLength(8);
-    edit->setText(QLatin1String(text));
-    return edit;
-}
-
-// Each pair of failure buttons in a box of its own, as on the tabs, so that they exclude each
-// other and nothing else.
-std::pair<QRadioButton*, QRadioButton*> radioPair(QWidget* parent, const char* minName, const char* maxName)
-{
-    auto* box = named<QGroupBox>(parent, "box");
-    box->setLayout(new QVBoxLayout);
-    auto* minButton = named<QRadioButton>(box, minName);
-    auto* maxButton = named<QRadioButton>(box, maxName);
-    minButton->setChecked(true);
-    return { minButton, maxButton };
-}
-
-template <std::size_t N> std::array<QLabel*, N> labels(QWidget* parent, const char* const (&names)[N])
-{
-    std::array<QLabel*, N> out {};
-    for (std::size_t i = 0; i < N; ++i)
-        out[i] = named<QLabel>(parent, names[i]);
-    return out;
-}
-
-}  // namespace
-
 PagesFixture::PagesFixture(Model model, bool portOpens)
     : form(portOpens ? pty.path : QStringLiteral("/dev/no-such-port-korv"))
 {
-    window.setLayout(new QVBoxLayout);
-    QWidget* w = &window;
-    hw.EdtLimInfRH = limitEdit(w, "EdtLimInfRH", "0");
-    hw.EdtLimSupRH = limitEdit(w, "EdtLimSupRH", "100");
-    hw.EdtCorrZeroRH = limitEdit(w, "EdtCorrZeroRH", "0");
-    std::tie(hw.MinRHRadioButton, hw.MaxRHRadioButton) = radioPair(w, "MinRHRadioButton", "MaxRHRadioButton");
-    hw.ValorMinZeroRHLb = named<QLabel>(w, "ValorMinZeroRHLb");
-    hw.ValorMaxZeroRHLb = named<QLabel>(w, "ValorMaxZeroRHLb");
-    hw.rhLabels = labels(w, { "RH1Lb", "RH2Lb", "RH3Lb", "RH4Lb", "RH5Lb", "RH6Lb", "RH7Lb" });
-    hw.EdtLimInfTemp = limitEdit(w, "EdtLimInfTemp", "-40");
-    hw.EdtLimSupTemp = limitEdit(w, "EdtLimSupTemp", "120");
-    hw.EdtCorrZeroTemp = limitEdit(w, "EdtCorrZeroTemp", "0");
-    std::tie(hw.MinTempRadioButton, hw.MaxTempRadioButton) = radioPair(w, "MinTempRadioButton", "MaxTempRadioButton");
-    hw.ValorMinZeroTempLb = named<QLabel>(w, "ValorMinZeroTempLb");
-    hw.ValorMaxZeroTempLb = named<QLabel>(w, "ValorMaxZeroTempLb");
-    hw.tempLabels = labels(w, { "Temp1Lb", "Temp2Lb", "Temp3Lb", "Temp4Lb", "Temp5Lb", "Temp6Lb", "Temp7Lb" });
-    hw.Config_OrvHu = named<QPlainTextEdit>(w, "Config_OrvHu");
-    hw.EdtStatRHT = named<QLineEdit>(w, "EdtStatRHT");
-    hw.ShowPVsMemo = named<QPlainTextEdit>(w, "ShowPVsMemo");
-    hw.EnviaBarRHT = named<QProgressBar>(w, "EnviaBarRHT");
-
-    aw.EdtTempLowLimit = limitEdit(w, "EdtTempLowLimit", "-50");
-    aw.EdtTempHighLimit = limitEdit(w, "EdtTempHighLimit", "120");
-    aw.EdtTempZeroCorrection = limitEdit(w, "EdtTempZeroCorrection", "0");
-    std::tie(aw.MinFailOptionRadioButton, aw.MaxFailOptionRadioButton)
-        = radioPair(w, "MinFailOptionRadioButton", "MaxFailOptionRadioButton");
-    aw.TempUserOffsetInfValLb = named<QLabel>(w, "TempUserOffsetInfValLb");
-    aw.TempUserOffsetSupValLb = named<QLabel>(w, "TempUserOffsetSupValLb");
-    aw.unitLabels = labels(w, { "Label7", "Label8", "Label9", "Label10", "Label17", "Label20", "Label28" });
-    aw.Config_TxT = named<QPlainTextEdit>(w, "Config_TxT");
-    aw.EdtStatT = named<QLineEdit>(w, "EdtStatT");
-    aw.ShowTempPVMemo = named<QPlainTextEdit>(w, "ShowTempPVMemo");
-    aw.EnviaBarT = named<QProgressBar>(w, "EnviaBarT");
+    // Both tabs side by side, each built as the window builds it.
+    auto* tabs = new QHBoxLayout(&window);
+    for (QWidget* sheet : { &humiditySheet, &ambientSheet })
+        tabs->addWidget(sheet);
+    hw.setupUi(&humiditySheet);
+    aw.setupUi(&ambientSheet);
 
     humidity = std::make_unique<HumidityPage>(form, state, hw);
     ambient = std::make_unique<AmbientPage>(form, state, aw);
@@ -203,8 +136,8 @@ PagesFixture::PagesFixture(Model model, bool portOpens)
     // As after start-up and a read of `model` with full ranges: the labels of the unit and the
     // kind, the limits of the model, then the zero limits, the model's own temperature input
     // last, as the two temperature inputs share one state.
-    humidity->ShowHumidityTempUnit();
-    ambient->ShowAmbientUnit();
+    humidity->showInitialState();
+    ambient->showInitialState();
     hw.EdtLimInfTemp->setText(QStringLiteral("-40"));
     hw.EdtLimSupTemp->setText(QStringLiteral("120"));
     aw.EdtTempLowLimit->setText(QStringLiteral("-50"));

@@ -165,14 +165,14 @@ private Q_SLOTS:
         switchUnit(true);
         QCOMPARE(hu.hw.EdtLimInfTemp->text(), QStringLiteral("33"));
         QCOMPARE(hu.hw.EdtLimSupTemp->text(), QStringLiteral("248"));
-        QCOMPARE(hu.hw.tempLabels[2]->text(), QStringLiteral("-40 a 248°F"));
+        QCOMPARE(hu.hw.tempLabels()[2]->text(), QStringLiteral("-40 a 248°F"));
         QCOMPARE(amb.aw.EdtTempLowLimit->text(), QStringLiteral("33"));
-        QCOMPARE(amb.aw.unitLabels[2]->text(), QStringLiteral("-58 a 248 °F"));
-        QCOMPARE(amb.aw.unitLabels[3]->text(), QStringLiteral("9 °F"));
+        QCOMPARE(amb.aw.unitLabels()[2]->text(), QStringLiteral("-58 a 248 °F"));
+        QCOMPARE(amb.aw.unitLabels()[3]->text(), QStringLiteral("9 °F"));
         switchUnit(false);
         QCOMPARE(hu.hw.EdtLimInfTemp->text(), QStringLiteral("0"));
         QCOMPARE(hu.hw.EdtLimSupTemp->text(), QStringLiteral("120"));
-        QCOMPARE(hu.hw.tempLabels[6]->text(), QStringLiteral("°C"));
+        QCOMPARE(hu.hw.tempLabels()[6]->text(), QStringLiteral("°C"));
         QCOMPARE(amb.aw.EdtTempLowLimit->text(), QStringLiteral("0"));
         QCOMPARE(amb.aw.EdtTempHighLimit->text(), QStringLiteral("120"));
         QCOMPARE(amb.aw.EdtTempZeroCorrection->text(), QStringLiteral("0,00"));
@@ -195,7 +195,7 @@ private Q_SLOTS:
         QVERIFY(f.form.dewPointItem.isChecked());
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("-60"));
         QCOMPARE(f.hw.EdtLimSupRH->text(), QStringLiteral("105"));
-        QCOMPARE(f.hw.rhLabels[3]->text(), QStringLiteral("5°C"));
+        QCOMPARE(f.hw.rhLabels()[3]->text(), QStringLiteral("5°C"));
         QCOMPARE(f.hw.ValorMaxZeroRHLb->text(), QStringLiteral("16,5"));
         QCOMPARE(f.state.HumidityRange.sensorMin, -60);
         QCOMPARE(f.hw.EdtCorrZeroRH->text(), QStringLiteral("2,50"));
@@ -204,11 +204,11 @@ private Q_SLOTS:
         f.form.fahrenheitUnit = true;
         f.humidity->unitChanged();
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("-76"));
-        QCOMPARE(f.hw.rhLabels[2]->text(), QStringLiteral("-76 a 221°F"));
+        QCOMPARE(f.hw.rhLabels()[2]->text(), QStringLiteral("-76 a 221°F"));
 
         f.humidity->HumidityClick(true);
         QCOMPARE(f.hw.EdtLimSupRH->text(), QStringLiteral("100"));
-        QCOMPARE(f.hw.rhLabels[6]->text(), QStringLiteral("%RH"));
+        QCOMPARE(f.hw.rhLabels()[6]->text(), QStringLiteral("%RH"));
         QCOMPARE(f.state.HumidityRange.sensorMax, 100);
     }
 };

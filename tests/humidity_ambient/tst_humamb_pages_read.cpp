@@ -109,7 +109,7 @@ private Q_SLOTS:
         QVERIFY(f.hw.MaxRHRadioButton->isChecked() && !f.hw.MinRHRadioButton->isChecked());
         QVERIFY(f.hw.MaxTempRadioButton->isChecked() && !f.hw.MinTempRadioButton->isChecked());
         QVERIFY(f.form.dewPointItem.isChecked() && !f.form.relativeItem.isChecked());
-        QCOMPARE(f.hw.rhLabels[2]->text(), QStringLiteral("-60 a 105°C"));
+        QCOMPARE(f.hw.rhLabels()[2]->text(), QStringLiteral("-60 a 105°C"));
         QCOMPARE(f.state.HumidityRange.sensorMin, -60);
         QCOMPARE(f.hw.Config_OrvHu->toPlainText(), QStringLiteral("Tipo de saída: 0 - 10 V"));
     }
@@ -124,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(f.humidityReadStep(0), Status::Ok);
         QVERIFY(f.form.dewPointItem.isChecked());
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("-60"));
-        QCOMPARE(f.hw.rhLabels[0]->text(), QStringLiteral("°C"));
+        QCOMPARE(f.hw.rhLabels()[0]->text(), QStringLiteral("°C"));
     }
 
     void sendRereadChangesNoSelection()
@@ -149,7 +149,7 @@ private Q_SLOTS:
         f.form.dewPointItem.setChecked(true);  // a stale mark must not count without the menu
         f.form.regs.parameters[1] = 0x2000;
         QCOMPARE(f.humidityReadStep(0), Status::Ok);
-        QCOMPARE(f.hw.rhLabels[0]->text(), QStringLiteral("%RH"));
+        QCOMPARE(f.hw.rhLabels()[0]->text(), QStringLiteral("%RH"));
         QCOMPARE(f.state.HumidityRange.sensorMax, 100);
         QCOMPARE(f.humiditySendStep(humamb::WriteFlagsStep), Status::Ok);
         QCOMPARE(f.form.regs.parameters[1] & 0xE000, 0);

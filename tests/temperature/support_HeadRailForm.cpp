@@ -61,41 +61,7 @@ HeadRailForm::HeadRailForm()
     transmitter.reportNotKept = [this] { ShowWarning(table[Msg::WriteError]); };
     transmitter.values = { { 2, 123 }, { 3, 45 } };
 
-    auto edit = [this](const char* name) {
-        auto* e = new QLineEdit(&window);
-        e->setObjectName(QLatin1String(name));
-        return e;
-    };
-    auto label = [this] { return new QLabel(&window); };
-    auto* group = new RadioGroup(&window);
-    group->setObjectName(QStringLiteral("SensorRadioGroup"));
-    QStringList names;
-    for (int code : headrail::sensorListCodes(Model::Unknown, 0, false))
-        names << table[headrail::sensorMessage(code)];
-    group->setItems(names);
-    group->setItemIndex(0);
-
-    widgets.SensorRadioGroup = group;
-    widgets.EdtLimitMinSensor = edit("EdtLimitMinSensor");
-    widgets.EdtLimitMaxSensor = edit("EdtLimitMaxSensor");
-    widgets.Faixa_Minima = edit("Faixa_Minima");
-    widgets.Faixa_Maxima = edit("Faixa_Maxima");
-    widgets.Span_Minimo = edit("Span_Minimo");
-    widgets.EdtCorrigeZero = edit("EdtCorrigeZero");
-    widgets.EdtCorrigeZero->setMaxLength(5);
-    widgets.LblZeroMin = label();
-    widgets.LblZeroMax = label();
-    for (QLabel*& unit : widgets.unitLabels)
-        unit = label();
-    auto* failureBox = new QWidget(&window);
-    auto* filterBox = new QWidget(&window);
-    widgets.Forca_SaidaMin = new QRadioButton(failureBox);
-    widgets.Forca_SaidaMax = new QRadioButton(failureBox);
-    widgets.Freq_50 = new QRadioButton(filterBox);
-    widgets.Freq_60 = new QRadioButton(filterBox);
-    widgets.Config_Transmissor = new QPlainTextEdit(&window);
-    widgets.EdtStatus = edit("EdtStatus");
-    widgets.EdtStatRHT = edit("EdtStatRHT");
+    widgets.setupUi(&window);
 
     ptyMaster_ = posix_openpt(O_RDWR | O_NOCTTY);
     QString path;
@@ -104,13 +70,7 @@ HeadRailForm::HeadRailForm()
     transmitterSession = std::make_unique<TransmitterSession>(path);
     transmitterSession->useRegisters(transmitter);
     page = std::make_unique<HeadRailPage>(*this, widgets);
-
-    // The window's first show.
-    widgets.Freq_60->setChecked(true);
-    widgets.Forca_SaidaMin->setChecked(true);
-    page->ShowDefaultSensor();
-    page->UpdateZeroLimits();
-    widgets.EdtCorrigeZero->setText(page->ZeroText);
+    page->showInitialState();
 }
 
 HeadRailForm::~HeadRailForm()

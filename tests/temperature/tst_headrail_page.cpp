@@ -59,6 +59,12 @@ QLineEdit* editNamed(HeadRailForm& f, const QString& name)
 }
 
 // A K thermocouple on an OrvHead with firmware 130, range 0 to 1000, as most send cases start.
+// The memo's last line: the page appends to what the window put there before.
+QString lastLine(const QPlainTextEdit* memo)
+{
+    return memo->toPlainText().section(u'\n', -1);
+}
+
 void setUpK1000(HeadRailForm& f)
 {
     f.identify(OrvHead130);
@@ -136,7 +142,7 @@ private Q_SLOTS:
         QCOMPARE(text(w.LblZeroMin), data<QString>("zeroMin"));
         QCOMPARE(text(w.LblZeroMax), data<QString>("zeroMax"));
         QCOMPARE(w.EdtCorrigeZero->text(), QStringLiteral("0,00"));
-        for (const QLabel* unit : w.unitLabels)
+        for (const QLabel* unit : w.unitLabels())
             QCOMPARE(unit->text(), data<QString>("unit"));
     }
 
@@ -371,7 +377,7 @@ private Q_SLOTS:
         QCOMPARE(f.transmitter.written(), (QStringList { "10=2389", "11=11947", "1=193", "15=26" }));
         QCOMPARE(f.page->ZeroCount, qint16(26));
         QVERIFY(f.serial().isOpen());
-        QCOMPARE(f.widgets.Config_Transmissor->toPlainText(), QStringLiteral("Tipo de saída: 4 - 20 mA"));
+        QCOMPARE(lastLine(f.widgets.Config_Transmissor), QStringLiteral("Tipo de saída: 4 - 20 mA"));
         QCOMPARE(f.widgets.EdtStatus->text(), QStringLiteral("Envio OK"));
         QCOMPARE(f.statusSeconds, 5);
     }
@@ -558,7 +564,7 @@ private Q_SLOTS:
         f.identify(OrvHead130);
         f.transmitter.values[1] = static_cast<qint16>(word);
         QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
-        QCOMPARE(f.widgets.Config_Transmissor->toPlainText(), data<QString>("line"));
+        QCOMPARE(lastLine(f.widgets.Config_Transmissor), data<QString>("line"));
         QCOMPARE(f.session().ConfigWord, qint16(word));
         QCOMPARE(f.session().TransmitterSensorCode, K);
         QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), K);
@@ -581,7 +587,7 @@ private Q_SLOTS:
         QVERIFY(f.widgets.Forca_SaidaMin->isChecked());
         QVERIFY(f.widgets.Freq_60->isChecked());
         QCOMPARE(f.transmitter.values[1], qint16(0x0100 | K));
-        QCOMPARE(f.widgets.Config_Transmissor->toPlainText(), QStringLiteral("Tipo de saída: 0 - 10 V"));
+        QCOMPARE(lastLine(f.widgets.Config_Transmissor), QStringLiteral("Tipo de saída: 0 - 10 V"));
 
         // A re-read refused three times: the communication box, no memo line, nothing written.
         HeadRailForm refused;
@@ -589,7 +595,7 @@ private Q_SLOTS:
         refused.transmitter.scriptedReads[1] = QList<Status>(3, Status::Refused);
         refused.page->sendConfiguration();
         QCOMPARE(refused.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
-        QVERIFY(refused.widgets.Config_Transmissor->toPlainText().isEmpty());
+        QVERIFY(lastLine(refused.widgets.Config_Transmissor).isEmpty());
         QVERIFY(refused.transmitter.writes.isEmpty());
     }
 
@@ -672,7 +678,7 @@ private Q_SLOTS:
         QCOMPARE(w.EdtLimitMaxSensor->text(), QStringLiteral("1000"));
         QCOMPARE(text(w.LblZeroMin), QStringLiteral("-50,0"));
         QCOMPARE(text(w.LblZeroMax), QStringLiteral("50,0"));
-        QCOMPARE(w.unitLabels.front()->text(), QStringLiteral("°F"));
+        QCOMPARE(w.unitLabels().front()->text(), QStringLiteral("°F"));
 
         // The same registers read in °F show the same physical range.
         f.transmitter.values[1] = K;
@@ -688,7 +694,7 @@ private Q_SLOTS:
         QCOMPARE(w.Faixa_Maxima->text(), QStringLiteral("1370"));
         QCOMPARE(w.Span_Minimo->text(), QStringLiteral("100"));
         QCOMPARE(w.EdtLimitMaxSensor->text(), QStringLiteral("1832"));
-        QCOMPARE(w.unitLabels.back()->text(), QStringLiteral("°C"));
+        QCOMPARE(w.unitLabels().back()->text(), QStringLiteral("°C"));
 
         // An electrical input chosen in °F shows its own range, not the thermocouple's °F one.
         f.celsius = false;
@@ -696,7 +702,7 @@ private Q_SLOTS:
         f.select(0);
         QCOMPARE((QStringList { w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text() }),
             (QStringList { "0", "50", "5" }));
-        QCOMPARE(w.unitLabels.front()->text(), QStringLiteral("mV"));
+        QCOMPARE(w.unitLabels().front()->text(), QStringLiteral("mV"));
     }
 
     void unitSwitchWithoutSensorRange_data()
@@ -713,13 +719,13 @@ private Q_SLOTS:
         f.select(data<int>("position"));
         const HeadRailWidgets& w = f.widgets;
         const QStringList before { w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text(),
-            w.EdtLimitMaxSensor->text(), w.unitLabels.front()->text(), text(w.LblZeroMax) };
+            w.EdtLimitMaxSensor->text(), w.unitLabels().front()->text(), text(w.LblZeroMax) };
         f.celsius = false;
         f.page->unitChanged();
         f.celsius = true;
         f.page->unitChanged();
         QCOMPARE((QStringList { w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text(),
-                     w.EdtLimitMaxSensor->text(), w.unitLabels.front()->text(), text(w.LblZeroMax) }),
+                     w.EdtLimitMaxSensor->text(), w.unitLabels().front()->text(), text(w.LblZeroMax) }),
             before);
     }
 };

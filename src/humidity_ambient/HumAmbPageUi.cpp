@@ -1,7 +1,7 @@
-// The humidity and ambient temperature pages of the main window.
-#include "app/Form1Ui.h"
+// The controls of the humidity and the ambient transmitter's tabs.
+#include "humidity_ambient/HumAmbPages.h"
 
-#include "app/UiFactory.h"
+#include "widgets/UiFactory.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -79,7 +79,7 @@ void arrangeInfoBox(
 
 }  // namespace
 
-QGroupBox* Form1Ui::setupHumidityInput(bool humidity)
+QGroupBox* HumidityWidgets::setupInput(QWidget* sheet, bool humidity)
 {
     const QString kind = humidity ? QStringLiteral("RH") : QStringLiteral("Temp");
     const auto name = [&kind](const char* prefix, const char* suffix) {
@@ -96,7 +96,7 @@ QGroupBox* Form1Ui::setupHumidityInput(bool humidity)
     const QStringList spanTexts = { QStringLiteral("5%RH"), QStringLiteral("5°C"), QStringLiteral("9°F") };
 
     QGroupBox*& box = humidity ? UmidadeGroupBox : TemperaturaGroupBox;
-    box = makeGroup(OrvHuSheet, humidity ? QStringLiteral("UmidadeGroupBox") : QStringLiteral("TemperaturaGroupBox"),
+    box = makeGroup(sheet, humidity ? QStringLiteral("UmidadeGroupBox") : QStringLiteral("TemperaturaGroupBox"),
         humidity ? QStringLiteral("Entrada de Umidade") : QStringLiteral("Entrada de Temperatura"));
 
     QLabel*& escFaixa = humidity ? EscFaixaRHLb : EscFaixaTempLb;
@@ -172,19 +172,19 @@ QGroupBox* Form1Ui::setupHumidityInput(bool humidity)
     return box;
 }
 
-void Form1Ui::setupHumiditySheet()
+void HumidityWidgets::setupUi(QWidget* sheet)
 {
-    setupHumidityInput(true);
-    setupHumidityInput(false);
+    setupInput(sheet, true);
+    setupInput(sheet, false);
 
-    GroupBox11 = makeGroup(OrvHuSheet, QStringLiteral("GroupBox11"), QStringLiteral("Informações do transmissor"));
+    GroupBox11 = makeGroup(sheet, QStringLiteral("GroupBox11"), QStringLiteral("Informações do transmissor"));
     Config_OrvHu = makeMemo(GroupBox11, QStringLiteral("Config_OrvHu"), 4);
     ShowPVsMemo = makeMemo(GroupBox11, QStringLiteral("ShowPVsMemo"), 4);
     EdtStatRHT = makeStatusEdit(GroupBox11, QStringLiteral("EdtStatRHT"));
     EnviaBarRHT = makeTransferBar(GroupBox11, QStringLiteral("EnviaBarRHT"));
     arrangeInfoBox(GroupBox11, Config_OrvHu, ShowPVsMemo, EdtStatRHT, EnviaBarRHT);
 
-    auto* page = new QVBoxLayout(OrvHuSheet);
+    auto* page = new QVBoxLayout(sheet);
     page->setContentsMargins(4, 4, 4, 4);
     page->setSpacing(4);
     auto* inputs = new QHBoxLayout;
@@ -195,10 +195,8 @@ void Form1Ui::setupHumiditySheet()
     page->addWidget(GroupBox11, 1);
 }
 
-void Form1Ui::setupAmbientSheet()
+void AmbientWidgets::setupUi(QWidget* sheet)
 {
-    QWidget* sheet = TxTSheet;
-
     GroupBox10 = makeGroup(sheet, QStringLiteral("GroupBox10"), QStringLiteral("Faixa de Medida"));
     TempLowLimitLabel = makeLabel(GroupBox10, QStringLiteral("TempLowLimitLabel"), QStringLiteral("Limite Inferior"));
     EdtTempLowLimit = makeEdit(GroupBox10, QStringLiteral("EdtTempLowLimit"), QStringLiteral("-50"), LimitSample, 8);

@@ -1,4 +1,4 @@
-#include "app/UiFactory.h"
+#include "widgets/UiFactory.h"
 
 #include "widgets/TypedInput.h"
 
