@@ -104,14 +104,9 @@ void AmbientPage::showPart(const Reading& reading, Part part, bool withSelection
         return;
     }
     case Part::TemperatureRange: {
-        // A gain of 0 describes no range; the edits keep what they show.
-        const InputLimits sensor = sensorLimits(s_.TemperatureRange);
-        if (const auto range
-            = decodeAmbientRange(sensor, reading.temperatureRange->offset, reading.temperatureRange->gain)) {
-            const DecodedRange shown = clampUpperToSensor(*range, sensor);
-            w_.EdtTempHighLimit->setText(limitEditText(shown.upper));
-            w_.EdtTempLowLimit->setText(limitEditText(shown.lower));
-        }
+        const RangeRegisters pair = *reading.temperatureRange;
+        showDecodedRange(
+            decodeAmbientRange(sensorLimits(s_.TemperatureRange), pair.offset, pair.gain), ambientInput(), true);
         return;
     }
     case Part::TemperatureZero:

@@ -119,6 +119,15 @@ bool checkInputForSend(PageHost& host, const InputControls& input, const std::fu
     return true;
 }
 
+void showDecodedRange(const std::optional<DecodedRange>& range, const InputControls& input, bool clampUpper)
+{
+    if (!range)
+        return;
+    const DecodedRange shown = clampUpper ? clampUpperToSensor(*range, sensorLimits(*input.state)) : *range;
+    input.upperEdit->setText(limitEditText(shown.upper));
+    input.lowerEdit->setText(limitEditText(shown.lower));
+}
+
 std::optional<TypedLimits> typedLimits(const QLineEdit* lowerEdit, const QLineEdit* upperEdit)
 {
     const auto lower = parseLimitValue(lowerEdit->text());

@@ -3,6 +3,7 @@
 #include "common/KeyFilters.h"
 #include "core/HumAmbLimits.h"
 #include "core/HumAmbRanges.h"
+#include "core/HumAmbScales.h"
 #include "core/TransmitterSession.h"
 
 #include <QChar>
@@ -63,6 +64,10 @@ LeaveEditAction leaveLimitEdit(const InputControls& input);
 // Returns false once the user has been told.
 bool checkInputForSend(PageHost& host, const InputControls& input, const std::function<void()>& advance,
     const std::function<void()>& updateInputZeroLimits);
+
+// A decoded range into the limit edits, upper first; the temperature inputs hold the upper limit
+// at the sensor maximum. Nothing changes for no range (a gain of 0): the edits keep what they show.
+void showDecodedRange(const std::optional<DecodedRange>& range, const InputControls& input, bool clampUpper);
 
 // The limit edits as the range encodings take them; no value when either is no number.
 struct TypedLimits {

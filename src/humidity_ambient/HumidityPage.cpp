@@ -150,22 +150,16 @@ void HumidityPage::showPart(const Reading& reading, Part part, bool withSelectio
         SetHumidityLimits();
         return;
     }
-    case Part::HumidityRange:
-        // A gain of 0 describes no range; the edits keep what they show.
-        if (const auto range = decodeHumTempRange(
-                sensorLimits(s_.HumidityRange), reading.humidityRange->offset, reading.humidityRange->gain)) {
-            w_.EdtLimSupRH->setText(limitEditText(range->upper));
-            w_.EdtLimInfRH->setText(limitEditText(range->lower));
-        }
+    case Part::HumidityRange: {
+        const RangeRegisters pair = *reading.humidityRange;
+        showDecodedRange(
+            decodeHumTempRange(sensorLimits(s_.HumidityRange), pair.offset, pair.gain), humidityInput(), false);
         return;
+    }
     case Part::TemperatureRange: {
-        const InputLimits sensor = sensorLimits(s_.TemperatureRange);
-        if (const auto range
-            = decodeHumTempRange(sensor, reading.temperatureRange->offset, reading.temperatureRange->gain)) {
-            const DecodedRange shown = clampUpperToSensor(*range, sensor);
-            w_.EdtLimSupTemp->setText(limitEditText(shown.upper));
-            w_.EdtLimInfTemp->setText(limitEditText(shown.lower));
-        }
+        const RangeRegisters pair = *reading.temperatureRange;
+        showDecodedRange(
+            decodeHumTempRange(sensorLimits(s_.TemperatureRange), pair.offset, pair.gain), temperatureInput(), true);
         return;
     }
     case Part::HumidityZero:
