@@ -11,6 +11,11 @@ TransmitterSession::TransmitterSession(QString portName)
     : portName_(std::move(portName))
     , protocol_([this] { return &link(); })
 {
+    protocol_.setNotKeptHandler([this](qint16 address, qint16 written, qint16 readBack) {
+        log_.markNotKept(address);
+        if (notKept_)
+            notKept_(address, written, readBack);
+    });
 }
 
 TransmitterSession::~TransmitterSession() = default;
@@ -36,7 +41,23 @@ void TransmitterSession::setPortName(const QString& portName)
 
 void TransmitterSession::setNotKeptHandler(RegisterProtocol::NotKeptHandler handler)
 {
-    protocol_.setNotKeptHandler(std::move(handler));
+    notKept_ = std::move(handler);
+}
+
+Status WriteLog::WriteParameter(qint16 address, qint16 value)
+{
+    // Noted before the write returns: a read-back that differs is reported from inside it.
+    writes_.push_back({ address, value, true });
+    const Status status = inner_->WriteParameter(address, value);
+    if (status != Status::Ok)
+        writes_.pop_back();
+    return status;
+}
+
+void WriteLog::markNotKept(qint16 address)
+{
+    if (!writes_.empty() && writes_.back().address == address)
+        writes_.back().kept = false;
 }
 
 ContactOutcome TransmitterSession::contact(const ContactPolicy& policy)

@@ -53,6 +53,37 @@ inline constexpr ContactPolicy StartupSearchContact { 3, 100, false };
 
 enum class ContactOutcome { Made, PortUnavailable, NoAnswer };
 
+// A register a command wrote: the transmitter acknowledged it (and, where the register reads
+// back, holds what was written unless `kept` is false).
+struct WrittenRegister {
+    qint16 address = 0;
+    qint16 value = 0;
+    bool kept = true;
+    friend bool operator==(const WrittenRegister&, const WrittenRegister&) = default;
+};
+
+// The register operations of a session, noting every acknowledged write, so that a command that
+// stops half-way can say what it has already changed.
+class WriteLog final : public RegisterAccess {
+public:
+    explicit WriteLog(RegisterAccess* inner)
+        : inner_(inner)
+    {
+    }
+    void setInner(RegisterAccess* inner) { inner_ = inner; }
+    Status ReadParameter(qint16 address, qint16& value) override { return inner_->ReadParameter(address, value); }
+    Status ReadMemory(qint16 address, qint16& value) override { return inner_->ReadMemory(address, value); }
+    Status WriteParameter(qint16 address, qint16 value) override;
+    void markNotKept(qint16 address);
+
+    const std::vector<WrittenRegister>& writes() const { return writes_; }
+    void clear() { writes_.clear(); }
+
+private:
+    RegisterAccess* inner_;
+    std::vector<WrittenRegister> writes_;
+};
+
 // One step of a read or send: a few register operations that succeed or fail together and are
 // retried together.
 using TransferStep = std::function<Status()>;
@@ -78,9 +109,12 @@ public:
     void dropLink();
     void setPortName(const QString& portName);
 
-    RegisterAccess& registers() { return *registers_; }
+    RegisterAccess& registers() { return log_; }
     // Tests put an in-memory transmitter behind the register operations; the link stays as it is.
-    void useRegisters(RegisterAccess& registers) { registers_ = &registers; }
+    void useRegisters(RegisterAccess& registers) { log_.setInner(&registers); }
+    // The writes acknowledged since the log was last cleared, in order.
+    const std::vector<WrittenRegister>& writes() const { return log_.writes(); }
+    void clearWrites() { log_.clear(); }
     // Where a write that did not take is reported (address, value written, value read back).
     void setNotKeptHandler(RegisterProtocol::NotKeptHandler handler);
 
@@ -110,7 +144,8 @@ private:
     QString portName_;
     std::unique_ptr<SerialLink> link_;
     RegisterProtocol protocol_;
-    RegisterAccess* registers_ = &protocol_;
+    WriteLog log_ { &protocol_ };
+    RegisterProtocol::NotKeptHandler notKept_;
     IdentificationRecord ident_;
 };
 

@@ -107,6 +107,24 @@ private Q_SLOTS:
         QCOMPARE(session.run(humamb::ambientSendSteps(session, settings)), std::nullopt);
         QCOMPARE(notKept, QStringList { QStringLiteral("15:40:7") });
         QCOMPARE(emulator->parameter(9), qint16(16000));
+        // The log of the send: every acknowledged write in order, the one not kept marked.
+        const std::vector<WrittenRegister> expected { { 8, 0, true }, { 9, 16000, true },
+            { 1, session.ConfigWord, true }, { 15, 40, false } };
+        QCOMPARE(session.writes(), expected);
+    }
+
+    // A write that is not acknowledged is not in the log; clearing starts a new one.
+    void writeLogHoldsAcknowledgedWritesOnly()
+    {
+        startEmulator(0);
+        TransmitterSession session(emulator->devicePath());
+        QCOMPARE(session.contact(ReadCommandContact), ContactOutcome::Made);
+        QCOMPARE(session.registers().WriteParameter(10, 5), Status::Ok);
+        emulator->setFault(Fault::Silence, -1, 11);
+        QCOMPARE(session.registers().WriteParameter(11, 6), Status::NoAnswer);
+        QCOMPARE(session.writes(), (std::vector<WrittenRegister> { { 10, 5, true } }));
+        session.clearWrites();
+        QVERIFY(session.writes().empty());
     }
 
     void contactOutcomes()
