@@ -124,10 +124,14 @@ void TForm1::FormClose()
     if (closed_)
         return;
     closed_ = true;
-    session_.dropLink();
+    ui.Timer1->stop();
+    // Closed for good: nothing that still runs (a search about to start, a late timer) may open
+    // the port again and keep the process alive holding it.
+    session_.shutDown();
     languageLines_ = {};
     // A failed write is not worth a box at exit; the previous file stays whole.
     writeSettings(settingsPath_, settings_);
+    Q_EMIT closed();
 }
 
 void TForm1::Sair1Click()

@@ -109,6 +109,8 @@ public:
 Q_SIGNALS:
     // The service-mode key combination was pressed; the program opens the calibration window.
     void serviceModeRequested();
+    // The window has closed for good: its port is closed and no command may run any more.
+    void closed();
 
 protected:
     void showEvent(QShowEvent* event) override;

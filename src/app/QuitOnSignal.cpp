@@ -32,11 +32,14 @@ QuitOnSignal::QuitOnSignal(QObject* parent)
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [] {
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
         [[maybe_unused]] const auto got = ::read(g_signalPipe[1], &byte, 1);
+        requested_ = true;
+        // Closing ends any box open in a nested loop; exit() ends every running loop, and the
+        // start-up code asks requested() for a signal that came before the main loop ran.
         QApplication::closeAllWindows();
-        QApplication::quit();
+        QCoreApplication::exit(0);
     });
     struct sigaction action { };
     action.sa_handler = onSignal;

@@ -50,9 +50,21 @@ void TSplashForm::centreOnScreen()
     }
 }
 
+void TSplashForm::cancel()
+{
+    cancelled_ = true;
+    TimerSplash->stop();
+    close();
+}
+
 void TSplashForm::TimerSplashTimer()
 {
     TimerSplash->stop();
+    // The main window closed before the search ran: the program is ending.
+    if (cancelled_ || host_.session().isShutDown()) {
+        cancel();
+        return;
+    }
     // The splash stays above every window, boxes included, and sits right where a box appears:
     // left visible it would hide any box of the search (an incompatible firmware as well as a
     // failure) and the program would seem to hang. Once hidden it stays hidden; the search ends

@@ -38,6 +38,9 @@ public:
 
     // The whole search. The first tick of TimerSplash runs it; tests call it directly.
     void TimerSplashTimer();
+    // The program is closing before the search has run: the search never runs, and the splash
+    // closes.
+    void cancel();
 
     SplashFormUi ui;
     QTimer* TimerSplash = nullptr;
@@ -57,6 +60,7 @@ private:
     void centreOnScreen();
 
     StartupSearchHost& host_;
+    bool cancelled_ = false;
 };
 
 using SplashForm = TSplashForm;

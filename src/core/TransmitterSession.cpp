@@ -9,7 +9,7 @@ namespace korv {
 
 TransmitterSession::TransmitterSession(QString portName)
     : portName_(std::move(portName))
-    , protocol_([this] { return &link(); })
+    , protocol_([this] { return shutDown_ ? nullptr : &link(); })
 {
     protocol_.setNotKeptHandler([this](qint16 address, qint16 written, qint16 readBack) {
         log_.markNotKept(address);
@@ -32,6 +32,12 @@ void TransmitterSession::dropLink()
     if (link_)
         link_->Close();
     link_.reset();
+}
+
+void TransmitterSession::shutDown()
+{
+    dropLink();
+    shutDown_ = true;
 }
 
 void TransmitterSession::setPortName(const QString& portName)
@@ -62,6 +68,8 @@ void WriteLog::markNotKept(qint16 address)
 
 ContactOutcome TransmitterSession::contact(const ContactPolicy& policy)
 {
+    if (shutDown_)
+        return ContactOutcome::PortUnavailable;
     SerialLink& serial = link();
     for (int attempt = 1; attempt <= policy.attempts; ++attempt) {
         if (serial.Open()) {

@@ -105,8 +105,11 @@ public:
 
     // The link on the port last named; created closed on first use.
     SerialLink& link();
-    // Closes the link for good, as at exit; a later use creates a new, closed one.
+    // Closes the link and drops it; a later use creates a new, closed one.
     void dropLink();
+    // Closes the link for good, as at exit: from now on nothing is sent and no contact is made.
+    void shutDown();
+    bool isShutDown() const { return shutDown_; }
     void setPortName(const QString& portName);
 
     RegisterAccess& registers() { return log_; }
@@ -145,6 +148,7 @@ private:
     std::unique_ptr<SerialLink> link_;
     RegisterProtocol protocol_;
     WriteLog log_ { &protocol_ };
+    bool shutDown_ = false;
     RegisterProtocol::NotKeptHandler notKept_;
     IdentificationRecord ident_;
 };

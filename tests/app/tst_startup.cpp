@@ -157,6 +157,39 @@ private Q_SLOTS:
         QVERIFY(!app.form->isVisible());
         QVERIFY(QFile::exists(app.settingsPath()));
     }
+
+    // The window closed (close button, Sair, a signal) while the splash still waits: the search
+    // never runs, nothing reaches the port, the splash closes and no timer is left running.
+    void closedBeforeTheSearchEndsEverything_data()
+    {
+        QTest::addColumn<bool>("sair");
+        QTest::newRow("close button") << false;
+        QTest::newRow("Sair") << true;
+    }
+    void closedBeforeTheSearchEndsEverything()
+    {
+        QFETCH(bool, sair);
+        AppFixture app;
+        QVERIFY(app.start(seedFor(0, 130)));
+        TSplashForm splash(*app.form);
+        app.emulator->clearLog();
+        app.form->ui.Timer1->start();
+        if (sair)
+            app.form->Sair1Click();
+        else
+            app.form->close();
+        QVERIFY(!app.form->ui.Timer1->isActive());
+        QVERIFY(!app.form->session().link().isOpen());
+        QVERIFY(splash.TimerSplash->isActive());  // no connection to the window: the tick itself stops
+        splash.TimerSplashTimer();
+        QVERIFY(!splash.isVisible());
+        QVERIFY(!splash.TimerSplash->isActive());
+        QCOMPARE(app.emulator->framesReceived(), 0);
+        // Nor does any later command reach the port.
+        app.read();
+        QCOMPARE(app.emulator->framesReceived(), 0);
+        QVERIFY(!app.form->session().link().isOpen());
+    }
 };
 
 QTEST_MAIN(StartupTest)

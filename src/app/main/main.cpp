@@ -20,13 +20,19 @@ int main(int argc, char* argv[])
         korv::QuitOnSignal quitOnSignal;
         korv::TForm1 form1;
         form1.show();
+        if (quitOnSignal.requested())
+            return 0;
         korv::TSplashForm splash(form1);
-        // The main window takes input once the start-up search has ended.
+        // The main window takes input once the start-up search has ended; a window closed before
+        // the search has run ends the program without it.
         form1.setEnabled(false);
         QObject::connect(&splash, &korv::TSplashForm::searchFinished, &form1, [&form1] { form1.setEnabled(true); });
+        QObject::connect(&form1, &korv::TForm1::closed, &splash, &korv::TSplashForm::cancel);
         korv::TSobreForm sobre(&form1.languageLines().lines, &form1);
         form1.setAboutBox(&sobre);
         korv::ServiceMode serviceMode(form1);
+        if (quitOnSignal.requested())
+            return 0;
         return application.exec();
     } catch (const std::exception& error) {
         korv::makeMessageBox(
