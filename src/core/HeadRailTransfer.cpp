@@ -48,11 +48,13 @@ TransferSteps sendSteps(TransmitterSession& session, const Settings& settings)
             if (!range)
                 return Status::NotSent;
             // Only a frame that never left stops the pair; after a lost or refused answer the gain
-            // is still written and its status decides.
-            const Status status = registers.WriteParameter(Register::RangeOffset, range->offsetA);
-            if (status == Status::NotSent)
-                return status;
-            return registers.WriteParameter(Register::RangeGain, range->gainB);
+            // is still written, but the offset's failure is the step's: a gain that took must not
+            // stand for an offset that may not have.
+            const Status offset = registers.WriteParameter(Register::RangeOffset, range->offsetA);
+            if (offset == Status::NotSent)
+                return offset;
+            const Status gain = registers.WriteParameter(Register::RangeGain, range->gainB);
+            return offset != Status::Ok ? offset : gain;
         },
         [&session, settings] {
             const quint16 word = composeConfigWord(static_cast<quint16>(session.ConfigWord), settings.sensorCode,

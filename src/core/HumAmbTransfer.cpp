@@ -51,16 +51,18 @@ Status readHumidityZeros(TransmitterSession& session, Reading& reading, const Pa
 }
 
 // Only a frame that never left stops a pair; after any other failure the gain is written all the
-// same and its status, that of the step, makes the send retry.
+// same. The first failure is the step's result, so that the step is retried and, failing for good,
+// reported: a later write that succeeds must not stand for one that did not.
 Status writePairUnlessNotSent(
     RegisterAccess& registers, qint16 offsetRegister, qint16 gainRegister, const std::optional<RangeRegisters>& pair)
 {
     if (!pair)
         return Status::NotSent;
-    const Status status = registers.WriteParameter(offsetRegister, pair->offset);
-    if (status == Status::NotSent)
-        return status;
-    return registers.WriteParameter(gainRegister, pair->gain);
+    const Status offset = registers.WriteParameter(offsetRegister, pair->offset);
+    if (offset == Status::NotSent)
+        return offset;
+    const Status gain = registers.WriteParameter(gainRegister, pair->gain);
+    return offset != Status::Ok ? offset : gain;
 }
 
 Status writeZero(RegisterAccess& registers, qint16 address, const std::optional<qint16>& count)
@@ -177,8 +179,9 @@ TransferSteps humiditySendSteps(TransmitterSession& session, const HumiditySetti
             }
             if (!hasHumidityTemperature(model))
                 return status;
-            return writePairUnlessNotSent(registers, Register::TemperatureRangeOffset, Register::TemperatureRangeGain,
-                settings.temperature.range);
+            const Status temperature = writePairUnlessNotSent(registers, Register::TemperatureRangeOffset,
+                Register::TemperatureRangeGain, settings.temperature.range);
+            return status != Status::Ok ? status : temperature;
         },
         [&session, settings] {
             session.ConfigWord = humidityConfigWord(

@@ -6,6 +6,7 @@
 #include "core/HumAmbRanges.h"
 #include "core/HumAmbScales.h"
 #include "core/HumAmbTransfer.h"
+#include "core/SendReport.h"
 #include "core/SerialLink.h"
 #include "humidity_ambient/HumAmbPageSupport.h"
 #include "widgets/TypedInput.h"
@@ -183,11 +184,14 @@ void AmbientPage::sendConfiguration()
     }
 
     const AmbientSettings settings = settingsToSend();
+    session.clearWrites();
     const auto failed = runSteps(session, progress, ambientSendSteps(session, settings), sending);
     // The zero count belongs to the page from the moment its write was tried.
     if ((!failed || *failed == WriteZerosStep) && settings.temperature.zeroCount)
         s_.TemperatureRange.zeroRegister = *settings.temperature.zeroCount;
     if (failed) {
+        for (const QString& line : partialSendNotice(session.writes()))
+            w_.Config_TxT->appendPlainText(line);
         progress.failSend(writeError);
         return;
     }

@@ -4,10 +4,12 @@
 #include "core/HumAmbRanges.h"
 #include "core/HumAmbScales.h"
 #include "core/HumAmbTransfer.h"
+#include "core/SendReport.h"
 #include "core/SerialLink.h"
 #include "humidity_ambient/HumAmbPageSupport.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 
 namespace korv {
@@ -86,6 +88,7 @@ void HumidityPage::sendConfiguration()
     }
 
     const HumiditySettings settings = settingsToSend();
+    session.clearWrites();
     const auto failed = runSteps(session, progress, humiditySendSteps(session, settings), sending);
     // A zero count belongs to the page from the moment its write was tried.
     if (!failed || *failed == WriteZerosStep) {
@@ -95,6 +98,8 @@ void HumidityPage::sendConfiguration()
             s_.TemperatureRange.zeroRegister = *settings.temperature.zeroCount;
     }
     if (failed) {
+        for (const QString& line : partialSendNotice(session.writes()))
+            w_.Config_OrvHu->appendPlainText(line);
         progress.failSend(writeError);
         return;
     }

@@ -9,6 +9,7 @@
 #include "core/HeadRailTransfer.h"
 #include "core/HeadRailZero.h"
 #include "core/Identification.h"
+#include "core/SendReport.h"
 #include "core/SerialLink.h"
 #include "temperature/RadioGroup.h"
 #include "widgets/PageHost.h"
@@ -206,11 +207,14 @@ void HeadRailPage::sendConfiguration()
         return;
     }
     const headrail::Settings settings = settingsToSend();
+    session.clearWrites();
     const auto failed = session.run(headrail::sendSteps(session, settings));
     // The count is the page's from the moment its write was tried.
     if ((!failed || *failed == headrail::WriteZeroStep) && settings.zeroCount)
         ZeroCount = *settings.zeroCount;
     if (failed) {
+        for (const QString& line : partialSendNotice(session.writes()))
+            w_.Config_Transmissor->appendPlainText(line);
         host_.ShowWarning(messages[*failed == headrail::WriteZeroStep ? Msg::WriteError : Msg::CommunicationError]);
         return;
     }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTest>
@@ -80,6 +81,61 @@ private Q_SLOTS:
         QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
         QVERIFY(!f.form.regs.touched().contains(15));
         QCOMPARE(f.hw.EdtStatRHT->text(), QString());
+    }
+
+    // A send that stops after the transmitter took some registers says which, and the way out,
+    // in the tab's information memo; the box stays the one it always was.
+    void sendStoppedHalfWayIsSaid_data()
+    {
+        QTest::addColumn<Model>("model");
+        QTest::addColumn<int>("failing");
+        QTest::addColumn<Status>("status");  // of each attempt at the failing register
+        QTest::addColumn<QString>("written");  // empty: nothing written, nothing to say
+        const struct {
+            Model model;
+            int failing;
+            Status status;
+            const char* written;
+        } rows[] = {
+            // Only a frame that never left stops the humidity transmitter's range pairs.
+            { Model::OrvHu, 6, Status::NotSent, "" },
+            { Model::OrvHu, 7, Status::NoAnswer, "6, 8, 9" },
+            { Model::OrvHu, 8, Status::NotSent, "6, 7" },
+            { Model::OrvHu, 9, Status::Refused, "6, 7, 8" },
+            { Model::OrvHu, 1, Status::NoAnswer, "6, 7, 8, 9" },
+            { Model::OrvHu, 14, Status::NoAnswer, "6, 7, 8, 9, 1" },
+            { Model::OrvHu, 15, Status::Refused, "6, 7, 8, 9, 1, 14" },
+            { Model::OrvH, 14, Status::NoAnswer, "6, 7, 1" },
+            { Model::OrvAmbient, 8, Status::NoAnswer, "" },
+            { Model::OrvAmbient, 9, Status::NoAnswer, "8" },
+            { Model::OrvAmbient, 1, Status::Refused, "8, 9" },
+            { Model::OrvAmbient, 15, Status::NoAnswer, "8, 9, 1" },
+        };
+        for (const auto& row : rows)
+            QTest::addRow("%s, register %d", qPrintable(modelString(row.model)), row.failing)
+                << row.model << row.failing << row.status << QString::fromUtf8(row.written);
+    }
+    void sendStoppedHalfWayIsSaid()
+    {
+        QFETCH(Model, model);
+        QFETCH(QString, written);
+        QFETCH(int, failing);
+        QFETCH(Status, status);
+        PagesFixture f(model);
+        f.seedTransmitter();
+        f.form.regs.writeFailures[failing] = QList<Status>(3, status);
+        if (model == Model::OrvAmbient)
+            f.ambient->sendConfiguration();
+        else
+            f.humidity->sendConfiguration();
+        QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
+        const QString memo = (model == Model::OrvAmbient ? f.aw.Config_TxT : f.hw.Config_OrvHu)->toPlainText();
+        if (written.isEmpty())
+            QVERIFY2(!memo.contains(QStringLiteral("Registros")), qPrintable(memo));
+        else
+            QVERIFY2(memo.contains(QStringLiteral("Registros já escritos: %1.").arg(written))
+                    && memo.contains(QStringLiteral("configurado só em parte")),
+                qPrintable(memo));
     }
 
     void emptyZeroEditsAreSentAsZero()
@@ -165,7 +221,9 @@ private Q_SLOTS:
     {
         PagesFixture f(Model::OrvHu);
         f.form.regs.writeFailures[6] = { Status::Refused };
-        QCOMPARE(f.humiditySendStep(humamb::WriteRangesStep), Status::Ok);
+        // The other writes still happen, but the refusal is the step's result: the later writes
+        // that took do not stand for the one that did not.
+        QCOMPARE(f.humiditySendStep(humamb::WriteRangesStep), Status::Refused);
         QCOMPARE(f.form.regs.writtenRegisters(), (QList<int> { 7, 8, 9 }));
         f.form.regs.writes.clear();
         f.form.regs.writeFailures[6] = { Status::NotSent };
