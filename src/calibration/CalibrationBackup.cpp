@@ -1,6 +1,7 @@
 #include "calibration/CalibrationBackup.h"
 
 #include <QFile>
+#include <QTemporaryFile>
 #include <QList>
 
 namespace korv {
@@ -113,29 +114,31 @@ QByteArray backupFileContents(const QStringList& lines)
 
 BackupSaveResult saveBackupFile(const QString& fileName, const QStringList& lines)
 {
-    QFile file(fileName);
-    if (file.exists())
+    if (QFile::exists(fileName))
         return { BackupSaveResult::AlreadyExists, {} };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        // Another program may have created it between the check and the open.
-        if (file.exists())
-            return { BackupSaveResult::AlreadyExists, {} };
-        return { BackupSaveResult::NotCreated, file.errorString() };
-    }
+    // The file is written whole under a temporary name beside it and only then given its name,
+    // which never replaces a file: a backup that exists is always complete, and one that failed
+    // leaves nothing another writer could mistake for it.
+    QTemporaryFile part(fileName + QStringLiteral(".XXXXXX"));
+    if (!part.open())
+        return { BackupSaveResult::NotCreated, part.errorString() };
     const QByteArray bytes = backupFileContents(lines);
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.close();
-        file.remove();
-        return { BackupSaveResult::NotCreated, reason };
+    if (part.write(bytes) != bytes.size() || !part.flush())
+        return { BackupSaveResult::NotCreated, part.errorString() };
+    part.close();
+    if (part.error() != QFileDevice::NoError)
+        return { BackupSaveResult::NotCreated, part.errorString() };
+    // Readable like any file the program creates, not with the temporary file's private mode.
+    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+        | QFileDevice::ReadOther);
+    if (part.rename(fileName)) {
+        part.setAutoRemove(false);
+        return { BackupSaveResult::Saved, {} };
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.remove();
-        return { BackupSaveResult::NotCreated, reason };
-    }
-    return { BackupSaveResult::Saved, {} };
+    // Another writer gave the name to its own, whole, file first.
+    if (QFile::exists(fileName))
+        return { BackupSaveResult::AlreadyExists, {} };
+    return { BackupSaveResult::NotCreated, part.errorString() };
 }
 
 }  // namespace korv

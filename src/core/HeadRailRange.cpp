@@ -70,7 +70,8 @@ std::optional<RangeRegisters> encodeCounts(Group group, int firmware, float lc, 
             b = truncatedRegister((*a + upper) * 10000.0L * Reciprocal12000);
     } else {
         a = truncatedRegister((2000.0L * upper - 7000.0L * lower) * 0.0002L);
-        if (a)
+        // A zero divisor describes no range a gain can hold; it is never divided by.
+        if (a && *a + upper != 0.0L)
             b = truncatedRegister(70000000.0L / (*a + upper));
     }
     if (!a || !b)

@@ -2,8 +2,11 @@
 #include "WorkingDirectory.h"
 #include "calibration/CalibrationBackup.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <thread>
 
 using namespace korv;
 using namespace korv::test;
@@ -20,6 +23,7 @@ private Q_SLOTS:
     void humidityValueLinesEndInTabs();
     void existingFileIsNeverReplaced();
     void unwritableDirectory();
+    void racingWritersLeaveOneWholeFile();
 };
 
 void tst_CalibrationBackup::readsInOrderAndAppends_data()
@@ -167,6 +171,41 @@ void tst_CalibrationBackup::unwritableDirectory()
     QCOMPARE(result.outcome, BackupSaveResult::NotCreated);
     QVERIFY(!result.reason.isEmpty());
     QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/00012345.txt")));
+}
+
+// Two writers of the same backup at once, many times over: one saves, the other is told the file
+// exists, and whoever is told so finds it whole; no temporary file is left behind.
+void tst_CalibrationBackup::racingWritersLeaveOneWholeFile()
+{
+    WorkingDirectory dir;
+    QVERIFY(dir.isValid());
+    const QStringList first { QStringLiteral("first writer"), QString(200, u'a') };
+    const QStringList second { QStringLiteral("second writer"), QString(300, u'b') };
+    QStringList wrong;
+    for (int round = 0; round < 200; ++round) {
+        const QString name = QStringLiteral("%1.txt").arg(round, 8, 10, QLatin1Char('0'));
+        BackupSaveResult results[2];
+        QByteArray seenWhenTold[2];
+        auto write = [&](int writer) {
+            results[writer] = saveBackupFile(name, writer == 0 ? first : second);
+            if (results[writer].outcome == BackupSaveResult::AlreadyExists)
+                seenWhenTold[writer] = WorkingDirectory::contents(name);
+        };
+        std::thread other(write, 1);
+        write(0);
+        other.join();
+        const QByteArray onDisk = WorkingDirectory::contents(name);
+        const bool firstSaved = results[0].outcome == BackupSaveResult::Saved;
+        const bool secondSaved = results[1].outcome == BackupSaveResult::Saved;
+        const QByteArray expected = backupFileContents(firstSaved ? first : second);
+        const bool oneSaved = firstSaved != secondSaved;
+        const bool toldFindsIt = (firstSaved || seenWhenTold[0] == expected) && (secondSaved || seenWhenTold[1] == expected);
+        if (!oneSaved || onDisk != expected || !toldFindsIt)
+            wrong << QStringLiteral("round %1: outcomes %2/%3").arg(round).arg(int(results[0].outcome)).arg(
+                int(results[1].outcome));
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 200);
 }
 
 QTEST_GUILESS_MAIN(tst_CalibrationBackup)

@@ -113,6 +113,9 @@ private Q_SLOTS:
         QVERIFY(!encodeRange(Group::NonIsolated, 100, 0, 1370, 0.0f, 1.0f));
         // A limit far outside the sensor range overflows the offset.
         QVERIFY(!encodeRange(Group::NonIsolated, 130, 0, 50, 200.0f, 0.0f));
+        // Old form, both limits at the sensor minimum: the gain's divisor is 0, which describes no
+        // range (and is never divided by).
+        QVERIFY(!encodeRange(Group::NonIsolated, 100, 0, 1370, 0.0f, 0.0f));
         // Edge of the old form: the minimum span of 10 % still fits.
         QVERIFY(encodeRange(Group::NonIsolated, 100, 0, 1370, 0.0f, 137.0f));
     }
