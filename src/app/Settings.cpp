@@ -3,6 +3,7 @@
 #include "core/LinkSettings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -68,17 +69,47 @@ AppSettings readSettings(const QString& path)
     return settings;
 }
 
+QString keepUnreadableSettings(const QString& path)
+{
+    {
+        QSettings probe(path, QSettings::IniFormat);
+        probe.childGroups();
+        if (probe.status() != QSettings::FormatError)
+            return {};
+    }
+    for (int n = 1; n < 1000; ++n) {
+        const QString kept = path + (n == 1 ? QStringLiteral(".bak") : QStringLiteral(".bak%1").arg(n));
+        // QFile::copy never replaces an existing file.
+        if (!QFile::exists(kept) && QFile::copy(path, kept))
+            return kept;
+    }
+    return {};
+}
+
 bool writeSettings(const QString& path, const AppSettings& settings)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    // QSettings saves INI files through QSaveFile: the new text replaces the file in one rename.
-    QSettings file(path, QSettings::IniFormat);
-    const FileNames names = enterSection(file);
-    file.setValue(names.port, settings.PortSetting);
-    file.setValue(names.unit, settings.UnitSetting);
-    file.endGroup();
-    file.sync();
-    return file.status() == QSettings::NoError;
+    // Rewriting a file the INI reader only partly understands drops the lines it did not: the
+    // user's file is copied aside whole first.
+    const QString kept = keepUnreadableSettings(path);
+    if (!kept.isEmpty())
+        qWarning("%s could not be read whole; it is kept as %s", qUtf8Printable(path), qUtf8Printable(kept));
+    {
+        // QSettings saves INI files through QSaveFile: the new text replaces the file in one
+        // rename.
+        QSettings file(path, QSettings::IniFormat);
+        const FileNames names = enterSection(file);
+        file.setValue(names.port, settings.PortSetting);
+        file.setValue(names.unit, settings.UnitSetting);
+        file.endGroup();
+        file.sync();
+        if (file.status() == QSettings::AccessError)
+            return false;
+    }
+    // A read error of the old text leaves its mark on the status even when the new text was
+    // saved: what counts is that the file now holds the settings.
+    const AppSettings saved = readSettings(path);
+    return saved.PortSetting == settings.PortSetting.trimmed() && saved.UnitSetting == settings.UnitSetting;
 }
 
 }  // namespace korv

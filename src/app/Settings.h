@@ -32,7 +32,13 @@ QString settingsFilePath();
 AppSettings readSettings(const QString& path);
 
 // Written atomically: an interrupted write leaves the previous file whole. Section and keys keep
-// the spelling the file already has.
+// the spelling the file already has. A file the INI reader cannot read whole is first copied
+// aside (OrvSetup.ini.bak, .bak2, ...; never replacing one), as rewriting it drops the lines it
+// did not understand. True when the file now holds the settings.
 bool writeSettings(const QString& path, const AppSettings& settings);
+
+// The copy of an unreadable settings file made before it is rewritten; empty when the file reads
+// whole (or does not exist) and nothing was copied.
+QString keepUnreadableSettings(const QString& path);
 
 }  // namespace korv

@@ -1,8 +1,8 @@
 #include "calibration/CalibrationBackup.h"
 
 #include <QFile>
-#include <QTemporaryFile>
 #include <QList>
+#include <QTemporaryFile>
 
 namespace korv {
 
@@ -129,8 +129,8 @@ BackupSaveResult saveBackupFile(const QString& fileName, const QStringList& line
     if (part.error() != QFileDevice::NoError)
         return { BackupSaveResult::NotCreated, part.errorString() };
     // Readable like any file the program creates, not with the temporary file's private mode.
-    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-        | QFileDevice::ReadOther);
+    part.setPermissions(
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     if (part.rename(fileName)) {
         part.setAutoRemove(false);
         return { BackupSaveResult::Saved, {} };

@@ -2,8 +2,11 @@
 #include "app/Settings.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace korv;
 
@@ -145,6 +148,47 @@ private Q_SLOTS:
         QVERIFY(writeSettings(path, changed));
         QCOMPARE(old.readAll(), before);
         QVERIFY(readAll(path).contains("ttyUSB3"));
+    }
+
+    // A file the INI reader cannot read whole: the settings are saved, and the user's own text is
+    // kept aside byte for byte (never replacing an earlier copy), since the rewrite drops the
+    // lines the reader did not understand.
+    void unreadableFileIsKeptAside_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("a line without a key") << QByteArray("[Parametros]\r\nPort=COM3\r\nmy note about the bench\r\n");
+        QTest::newRow("a section never closed") << QByteArray("[Parametros\r\nPort=COM3\r\n");
+    }
+    void unreadableFileIsKeptAside()
+    {
+        QFETCH(QByteArray, text);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("OrvSetup.ini"));
+        writeAll(path + QStringLiteral(".bak"), "an earlier copy");
+        writeAll(path, text);
+        AppSettings changed;
+        changed.PortSetting = QStringLiteral("/dev/ttyUSB1");
+        changed.UnitSetting = QStringLiteral("F");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be read whole")));
+        QVERIFY(writeSettings(path, changed));
+        QCOMPARE(readAll(path + QStringLiteral(".bak")), QByteArray("an earlier copy"));
+        QCOMPARE(readAll(path + QStringLiteral(".bak2")), text);
+        QCOMPARE(readSettings(path).PortSetting, QStringLiteral("/dev/ttyUSB1"));
+        QVERIFY(readSettings(path).fahrenheit());
+        // A file that reads whole is not copied again.
+        QVERIFY(writeSettings(path, changed));
+        QVERIFY(!QFile::exists(path + QStringLiteral(".bak3")));
+    }
+
+    void unwritableFolderIsReported()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const bool written = writeSettings(dir.filePath(QStringLiteral("OrvSetup.ini")), AppSettings {});
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (::geteuid() == 0)
+            QSKIP("the superuser writes into any folder");
+        QVERIFY(!written);
     }
 
     void portMenu()

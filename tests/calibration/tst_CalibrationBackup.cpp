@@ -199,10 +199,13 @@ void tst_CalibrationBackup::racingWritersLeaveOneWholeFile()
         const bool secondSaved = results[1].outcome == BackupSaveResult::Saved;
         const QByteArray expected = backupFileContents(firstSaved ? first : second);
         const bool oneSaved = firstSaved != secondSaved;
-        const bool toldFindsIt = (firstSaved || seenWhenTold[0] == expected) && (secondSaved || seenWhenTold[1] == expected);
+        const bool toldFindsIt
+            = (firstSaved || seenWhenTold[0] == expected) && (secondSaved || seenWhenTold[1] == expected);
         if (!oneSaved || onDisk != expected || !toldFindsIt)
-            wrong << QStringLiteral("round %1: outcomes %2/%3").arg(round).arg(int(results[0].outcome)).arg(
-                int(results[1].outcome));
+            wrong << QStringLiteral("round %1: outcomes %2/%3")
+                         .arg(round)
+                         .arg(int(results[0].outcome))
+                         .arg(int(results[1].outcome));
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 200);
