@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -226,6 +227,13 @@ bool TForm1::sendEnabled() const
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    // A command button's mnemonic (Alt+L, Alt+E) clicks at once: Qt would first show the button
+    // pressed for 100 ms, a delay the technician feels before every command.
+    if (event->type() == QEvent::Shortcut && (watched == ui.Ler_Config || watched == ui.Enviar_Config)
+        && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
     // Seen once per key: at the focused control, or at the window when nothing has the focus.
     QWidget* focus = QApplication::focusWidget();
     const bool target = focus ? watched == focus : watched == this;

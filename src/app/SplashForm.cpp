@@ -38,7 +38,13 @@ TSplashForm::TSplashForm(StartupSearchHost& host, QWidget* parent)
     connect(TimerSplash, &QTimer::timeout, this, &TSplashForm::TimerSplashTimer);
     TimerSplash->start();
 
+    // The splash stays above every window, boxes included, and sits right where a box appears:
+    // left visible it would hide any box shown while it is up (the port's error at start-up, an
+    // incompatible firmware, a failure of the search) and the program would seem to hang. Once
+    // hidden it stays hidden; the search ends soon after.
+    host_.setBeforeWarning([this] { hide(); });
     show();
+    repaint();
 }
 
 void TSplashForm::centreOnScreen()
@@ -50,10 +56,16 @@ void TSplashForm::centreOnScreen()
     }
 }
 
+TSplashForm::~TSplashForm()
+{
+    host_.setBeforeWarning({});
+}
+
 void TSplashForm::cancel()
 {
     cancelled_ = true;
     TimerSplash->stop();
+    host_.setBeforeWarning({});
     close();
 }
 
@@ -65,11 +77,6 @@ void TSplashForm::TimerSplashTimer()
         cancel();
         return;
     }
-    // The splash stays above every window, boxes included, and sits right where a box appears:
-    // left visible it would hide any box of the search (an incompatible firmware as well as a
-    // failure) and the program would seem to hang. Once hidden it stays hidden; the search ends
-    // soon after.
-    host_.setBeforeWarning([this] { hide(); });
 
     switch (host_.contactTransmitter(StartupSearchContact)) {
     case ContactOutcome::Made:

@@ -35,6 +35,7 @@ class TSplashForm : public QWidget {
 
 public:
     explicit TSplashForm(StartupSearchHost& host, QWidget* parent = nullptr);
+    ~TSplashForm() override;
 
     // The whole search. The first tick of TimerSplash runs it; tests call it directly.
     void TimerSplashTimer();

@@ -36,6 +36,12 @@ bool AppFixture::start(const korv::emu::Seed& seed, const QString& unit)
 
 void AppFixture::startWithSettings(const QByteArray& iniText)
 {
+    createWithSettings(iniText);
+    form->show();
+}
+
+void AppFixture::createWithSettings(const QByteArray& iniText)
+{
     QFile file(settingsPath());
     if (file.open(QIODevice::WriteOnly))
         file.write(iniText);
@@ -46,7 +52,6 @@ void AppFixture::startWithSettings(const QByteArray& iniText)
     environment.languageDirectory = dir.path();
     environment.listPorts = false;
     form = std::make_unique<korv::TForm1>(environment);
-    form->show();
 }
 
 korv::emu::Seed seedFor(int modelCode, int firmware, int outputType)

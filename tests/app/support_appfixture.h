@@ -20,6 +20,8 @@ struct AppFixture {
     bool start(const korv::emu::Seed& seed, const QString& unit = QStringLiteral("C"));
     // Shows the window with the given settings text (no emulator needed).
     void startWithSettings(const QByteArray& iniText);
+    // The same without showing it: the program's start-up order, splash first, is the test's.
+    void createWithSettings(const QByteArray& iniText);
     QString settingsPath() const { return dir.filePath(QStringLiteral("OrvSetup.ini")); }
 
     // Helpers for the usual commands.

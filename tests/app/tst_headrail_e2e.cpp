@@ -16,6 +16,21 @@ class HeadRailEndToEndTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Alt+L and Alt+E run their command at once, without the button's pressed look first.
+    void mnemonicsRunTheCommandAtOnce()
+    {
+        AppFixture app;
+        QVERIFY(app.start(seedFor(0, 130)));
+        app.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+        QTest::keyClick(app.form.get(), Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(app.form->ui.EdtStatus->text(), QStringLiteral("Leitura OK"));
+        app.emulator->clearLog();
+        QTest::keyClick(app.form.get(), Qt::Key_E, Qt::AltModifier);
+        QCOMPARE(app.form->ui.EdtStatus->text(), QStringLiteral("Envio OK"));
+        QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
+    }
+
     void sendExampleReachesTheRegisters()
     {
         AppFixture app;

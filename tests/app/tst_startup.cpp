@@ -1,5 +1,6 @@
 #include "support_appfixture.h"
 
+#include "app/SplashForm.h"
 #include "temperature/RadioGroup.h"
 
 #include <QAction>
@@ -156,6 +157,24 @@ private Q_SLOTS:
         app.form->Sair1Click();
         QVERIFY(!app.form->isVisible());
         QVERIFY(QFile::exists(app.settingsPath()));
+    }
+
+    // The splash is up before the main window's start-up steps, and hides itself before the port's
+    // error box those steps may show, which would otherwise open underneath it.
+    void splashFirstAndOutOfTheWayOfTheStartupBox()
+    {
+        AppFixture app;
+        app.createWithSettings("[Parametros]\nPort=/dev/korv-no-such-port\n");
+        TSplashForm splash(*app.form);
+        QVERIFY(splash.isVisible());
+        QVERIFY(splash.TimerSplash->isActive());
+        bool splashVisibleAtBox = true;
+        app.boxes.onShown = [&](const RecordingMessageBoxes::Shown&) { splashVisibleAtBox = splash.isVisible(); };
+        app.form->show();
+        QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro na configuração da porta serial!") });
+        QVERIFY(!splashVisibleAtBox);
+        splash.TimerSplashTimer();
+        QCOMPARE(app.boxes.shown.size(), 1);  // the search ends quietly on a port that will not open
     }
 
     // The window closed (close button, Sair, a signal) while the splash still waits: the search

@@ -88,8 +88,8 @@ void humidityAmbient(Registers& r)
              humamb::humTempLimits(fahrenheit), humamb::ambientLimits(fahrenheit) }) {
         const qint16 offset = r.next();
         const qint16 gain = r.next();
-        for (const auto& range : { humamb::decodeHumTempRange(sensor, offset, gain),
-                 humamb::decodeAmbientRange(sensor, offset, gain) }) {
+        for (const auto& range :
+            { humamb::decodeHumTempRange(sensor, offset, gain), humamb::decodeAmbientRange(sensor, offset, gain) }) {
             if (!range)
                 continue;
             const humamb::DecodedRange shown = humamb::clampUpperToSensor(*range, sensor);

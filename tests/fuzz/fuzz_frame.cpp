@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::copy_n(data, frame::Size, sent.begin());
     const quint8* received = data + frame::Size;
     const int count = static_cast<int>(size - frame::Size);
-    for (auto check : { frame::AnswerCheck::None, frame::AnswerCheck::CommandAndAddress, frame::AnswerCheck::WholeFrame }) {
+    for (auto check :
+        { frame::AnswerCheck::None, frame::AnswerCheck::CommandAndAddress, frame::AnswerCheck::WholeFrame }) {
         const Status status = frame::judge(sent, received, count, check);
         if (status == Status::Ok && check != frame::AnswerCheck::None) {
             // An accepted answer holds the whole echo and an answer naming the frame's register.

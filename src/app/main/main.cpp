@@ -15,19 +15,22 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("KOrvSetup"));
     QApplication::setApplicationVersion(QStringLiteral("1.39"));
     try {
-        // The four windows live for the whole run, created in this order. The main window is shown
-        // first, so that the language file is loaded when the About box reads its lines.
+        // The four windows live for the whole run. The splash comes first and is painted at once, so
+        // that something is on screen while the main window's start-up steps (the port's pause
+        // among them) run; its search timer runs meanwhile. The About box comes after the main
+        // window's first show, which loads the language file it reads its lines from.
         korv::QuitOnSignal quitOnSignal;
         korv::TForm1 form1;
-        form1.show();
-        if (quitOnSignal.requested())
-            return 0;
         korv::TSplashForm splash(form1);
+        QApplication::processEvents();
         // The main window takes input once the start-up search has ended; a window closed before
         // the search has run ends the program without it.
         form1.setEnabled(false);
         QObject::connect(&splash, &korv::TSplashForm::searchFinished, &form1, [&form1] { form1.setEnabled(true); });
         QObject::connect(&form1, &korv::TForm1::closed, &splash, &korv::TSplashForm::cancel);
+        form1.show();
+        if (quitOnSignal.requested())
+            return 0;
         korv::TSobreForm sobre(&form1.languageLines().lines, &form1);
         form1.setAboutBox(&sobre);
         korv::ServiceMode serviceMode(form1);
