@@ -66,6 +66,10 @@ TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
     connect(ui.Sair1, &QAction::triggered, this, [this] { Sair1Click(); });
     connect(ui.oC1, &QAction::triggered, this, [this] { oC1Click(); });
     connect(ui.OF1, &QAction::triggered, this, [this] { OF1Click(); });
+    connect(ui.FastExchangeItem, &QAction::toggled, this, [this](bool fast) {
+        settings_.FastExchange = fast;
+        session_.setFastExchange(fast);
+    });
     connect(ui.Sobre1, &QAction::triggered, this, [this] { Sobre1Click(); });
     connect(ui.Topicos1, &QAction::triggered, this, [this] { Topicos1Click(); });
     connect(ui.Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
@@ -112,6 +116,8 @@ void TForm1::FormShow()
     buildPortMenu();
     ApplyModelScreen();
     session_.setPortName(settings_.portToOpen());
+    ui.FastExchangeItem->setChecked(settings_.FastExchange);
+    session_.setFastExchange(settings_.FastExchange);
     ChangePort(settings_.portToOpen());
 
     unitFahrenheit_ = settings_.fahrenheit();

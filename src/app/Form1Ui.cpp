@@ -120,6 +120,10 @@ void Form1Ui::setupMenu(QMainWindow* Form1)
     OF1->setObjectName(QStringLiteral("OF1"));
     OF1->setCheckable(true);
 
+    FastExchangeItem = Opes1->addAction(QStringLiteral("Comunicação &rápida"));
+    FastExchangeItem->setObjectName(QStringLiteral("FastExchangeItem"));
+    FastExchangeItem->setCheckable(true);
+
     Ajuda1 = MainMenu1->addMenu(QStringLiteral("A&juda"));
     Ajuda1->setObjectName(QStringLiteral("Ajuda1"));
     Topicos1 = Ajuda1->addAction(QStringLiteral("&Tópicos da Ajuda"));

@@ -53,6 +53,7 @@ struct Form1Ui : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
     QMenu* UnidadeTemp1 = nullptr;
     QAction* oC1 = nullptr;
     QAction* OF1 = nullptr;
+    QAction* FastExchangeItem = nullptr;  // "Comunicação rápida", off unless the settings say so
     QMenu* Ajuda1 = nullptr;
     QAction* Topicos1 = nullptr;
     QAction* Sobre1 = nullptr;

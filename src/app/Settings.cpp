@@ -37,6 +37,7 @@ struct FileNames {
     QString section;
     QString port;
     QString unit;
+    QString fast;
 };
 
 // Leaves `file` inside the section.
@@ -48,6 +49,7 @@ FileNames enterSection(QSettings& file)
     const QStringList keys = file.childKeys();
     names.port = spellingIn(keys, AppSettings::PortKey);
     names.unit = spellingIn(keys, AppSettings::UnitKey);
+    names.fast = spellingIn(keys, AppSettings::FastKey);
     return names;
 }
 
@@ -65,6 +67,7 @@ AppSettings readSettings(const QString& path)
     const FileNames names = enterSection(file);
     settings.PortSetting = file.value(names.port, AppSettings::DefaultPort).toString().trimmed();
     settings.UnitSetting = file.value(names.unit, AppSettings::DefaultUnit).toString();
+    settings.FastExchange = file.value(names.fast).toString().trimmed() == QLatin1String("1");
     file.endGroup();
     return settings;
 }
@@ -101,6 +104,10 @@ bool writeSettings(const QString& path, const AppSettings& settings)
         const FileNames names = enterSection(file);
         file.setValue(names.port, settings.PortSetting);
         file.setValue(names.unit, settings.UnitSetting);
+        if (settings.FastExchange)
+            file.setValue(names.fast, 1);
+        else
+            file.remove(names.fast);
         file.endGroup();
         file.sync();
         if (file.status() == QSettings::AccessError)
@@ -109,7 +116,8 @@ bool writeSettings(const QString& path, const AppSettings& settings)
     // A read error of the old text leaves its mark on the status even when the new text was
     // saved: what counts is that the file now holds the settings.
     const AppSettings saved = readSettings(path);
-    return saved.PortSetting == settings.PortSetting.trimmed() && saved.UnitSetting == settings.UnitSetting;
+    return saved.PortSetting == settings.PortSetting.trimmed() && saved.UnitSetting == settings.UnitSetting
+        && saved.FastExchange == settings.FastExchange;
 }
 
 }  // namespace korv

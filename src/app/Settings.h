@@ -11,11 +11,15 @@ struct AppSettings {
     static inline const QString UnitKey = QStringLiteral("Temperatura");
     static inline const QString DefaultPort = QStringLiteral("COM2");
     static inline const QString DefaultUnit = QStringLiteral("C");
+    static inline const QString FastKey = QStringLiteral("Rapida");
 
     // Both texts are written back exactly as read; only choosing another port in the menu replaces
     // the port's.
     QString PortSetting = DefaultPort;
     QString UnitSetting = DefaultUnit;
+    // The fast exchange, off unless the file says "Rapida=1"; a file that never had it on is
+    // written without the key.
+    bool FastExchange = false;
 
     // Only the exact text "F" selects degrees Fahrenheit.
     bool fahrenheit() const { return UnitSetting == QLatin1String("F"); }

@@ -121,6 +121,11 @@ Status SerialLink::Transfer(const frame::Bytes& frame, int answerWaitMs, int exp
         return Status::NotSent;
     }
     hangUpWatch_.watch(port_.handle());
+    if (fast_) {
+        // The transmitter turns its line around between an answer and the next frame.
+        const auto ready = lastExchangeEnd_ + std::chrono::milliseconds(FastGuardMs);
+        std::this_thread::sleep_until(ready);
+    }
     // Whatever is still on the line belongs to an exchange that gave up; it must not be read as
     // this one's answer.
     port_.clear(QSerialPort::AllDirections);
@@ -131,8 +136,16 @@ Status SerialLink::Transfer(const frame::Bytes& frame, int answerWaitMs, int exp
     if (!SendFrame())
         return Status::NotSent;
 
-    sleepMs(Timing::scaled(answerWaitMs));
-    receive(std::clamp(expected, 0, RxBufferSize), FrameSize);
+    expected = std::clamp(expected, 0, RxBufferSize);
+    if (fast_) {
+        const int silence = Timing::scaledTimeout(timeouts_.totalConstant + timeouts_.totalMultiplier * FrameSize);
+        receiveUntil(expected,
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(Timing::scaled(answerWaitMs) + silence));
+        lastExchangeEnd_ = std::chrono::steady_clock::now();
+    } else {
+        sleepMs(Timing::scaled(answerWaitMs));
+        receive(expected, FrameSize);
+    }
     qCDebug(lcLink).noquote()
         << "rx"
         << QByteArray(reinterpret_cast<const char*>(RxBuffer.data()), static_cast<qsizetype>(RxCount)).toHex(' ');
@@ -178,29 +191,49 @@ void SerialLink::receive(int expected, int n)
     readFailed_ = false;
     // A read gives up when the line stays silent for the total read time-out of n bytes.
     const int silence = Timing::scaledTimeout(timeouts_.totalConstant + timeouts_.totalMultiplier * n);
-    while (RxCount < static_cast<quint32>(expected) && RxCount < static_cast<quint32>(RxBufferSize)) {
-        if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(silence)) {
-            const auto error = port_.error();
-            port_.clearError();
-            if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
-                return;
-            // EOF, EIO or a vanished device: the port is gone; the next command opens it anew.
-            readFailed_ = true;
-            setError(port_.errorString().isEmpty() ? qt_error_string(EIO) : port_.errorString());
-            loseDevice();
+    while (RxCount < static_cast<quint32>(expected)) {
+        if (!readWaiting(expected, silence))
             return;
-        }
-        const qint64 room
-            = std::min<qint64>(expected - static_cast<qint64>(RxCount), RxBufferSize - static_cast<qint64>(RxCount));
-        const qint64 got = port_.read(reinterpret_cast<char*>(RxBuffer.data()) + RxCount, room);
-        if (got < 0) {
-            readFailed_ = true;
-            setError(port_.errorString());
-            loseDevice();
-            return;
-        }
-        RxCount += static_cast<quint32>(got);
     }
+}
+
+void SerialLink::receiveUntil(int expected, std::chrono::steady_clock::time_point deadline)
+{
+    readFailed_ = false;
+    while (RxCount < static_cast<quint32>(expected)) {
+        const auto left
+            = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || !readWaiting(expected, static_cast<int>(left.count())))
+            return;
+    }
+}
+
+// Waits up to waitMs for bytes when none are waiting, then reads what there is (at most up to
+// `expected` in all). False when nothing came or the device failed.
+bool SerialLink::readWaiting(int expected, int waitMs)
+{
+    if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(waitMs)) {
+        const auto error = port_.error();
+        port_.clearError();
+        if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+            return false;
+        // EOF, EIO or a vanished device: the port is gone; the next command opens it anew.
+        readFailed_ = true;
+        setError(port_.errorString().isEmpty() ? qt_error_string(EIO) : port_.errorString());
+        loseDevice();
+        return false;
+    }
+    const qint64 room
+        = std::min<qint64>(expected - static_cast<qint64>(RxCount), RxBufferSize - static_cast<qint64>(RxCount));
+    const qint64 got = port_.read(reinterpret_cast<char*>(RxBuffer.data()) + RxCount, room);
+    if (got < 0) {
+        readFailed_ = true;
+        setError(port_.errorString());
+        loseDevice();
+        return false;
+    }
+    RxCount += static_cast<quint32>(got);
+    return true;
 }
 
 void SerialLink::setError(const QString& text)

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <chrono>
 #include <vector>
 
 namespace korv {
@@ -36,6 +37,14 @@ public:
     // (or the device failed under the read), Ok with the bytes in received() otherwise.
     Status Transfer(const frame::Bytes& frame, int answerWaitMs, int expected);
     const quint8* received() const { return RxBuffer.data(); }
+
+    // The fast exchange: reading starts as soon as the frame has left and ends as soon as the
+    // expected bytes are in, with the answer wait plus the read time-out as the deadline; a short
+    // guard then passes before the next frame. Off by default: every exchange then waits its
+    // whole answer wait before it reads.
+    void setFastExchange(bool fast) { fast_ = fast; }
+    bool fastExchange() const { return fast_; }
+    static constexpr int FastGuardMs = 3;
     int receivedCount() const { return static_cast<int>(RxCount); }
 
     bool isOpen() const { return IsOpen; }
@@ -59,6 +68,8 @@ public:
 private:
     bool SendFrame();
     void receive(int expected, int n);
+    void receiveUntil(int expected, std::chrono::steady_clock::time_point deadline);
+    bool readWaiting(int expected, int waitMs);
     void setError(const QString& text);
     void loseDevice();
 
@@ -67,6 +78,8 @@ private:
     quint32 chosenBaud_ = 9600;
     ReadTimeouts timeouts_ {};
     bool readFailed_ = false;
+    bool fast_ = false;
+    std::chrono::steady_clock::time_point lastExchangeEnd_ {};
     bool deviceLost_ = false;
 };
 

@@ -22,8 +22,10 @@ TransmitterSession::~TransmitterSession() = default;
 
 SerialLink& TransmitterSession::link()
 {
-    if (!link_)
+    if (!link_) {
         link_ = std::make_unique<SerialLink>(portName_, Baud, ExtraReadTimeoutMs);
+        link_->setFastExchange(fast_);
+    }
     return *link_;
 }
 
@@ -32,6 +34,13 @@ void TransmitterSession::dropLink()
     if (link_)
         link_->Close();
     link_.reset();
+}
+
+void TransmitterSession::setFastExchange(bool fast)
+{
+    fast_ = fast;
+    if (link_)
+        link_->setFastExchange(fast);
 }
 
 void TransmitterSession::shutDown()

@@ -111,6 +111,9 @@ public:
     void shutDown();
     bool isShutDown() const { return shutDown_; }
     void setPortName(const QString& portName);
+    // The link's fast exchange (see SerialLink), kept for every link the session creates.
+    void setFastExchange(bool fast);
+    bool fastExchange() const { return fast_; }
 
     RegisterAccess& registers() { return log_; }
     // Tests put an in-memory transmitter behind the register operations; the link stays as it is.
@@ -149,6 +152,7 @@ private:
     RegisterProtocol protocol_;
     WriteLog log_ { &protocol_ };
     bool shutDown_ = false;
+    bool fast_ = false;
     RegisterProtocol::NotKeptHandler notKept_;
     IdentificationRecord ident_;
 };

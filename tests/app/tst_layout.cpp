@@ -322,7 +322,8 @@ private Q_SLOTS:
         QCOMPARE(ui.MainMenu1->actions(),
             QList<QAction*>({ ui.Arquivo1->menuAction(), ui.Opes1->menuAction(), ui.Ajuda1->menuAction() }));
         QCOMPARE(ui.Arquivo1->actions(), QList<QAction*>({ ui.Sair1 }));
-        QCOMPARE(ui.Opes1->actions(), QList<QAction*>({ ui.Comunic1->menuAction(), ui.UnidadeTemp1->menuAction() }));
+        QCOMPARE(ui.Opes1->actions(),
+            QList<QAction*>({ ui.Comunic1->menuAction(), ui.UnidadeTemp1->menuAction(), ui.FastExchangeItem }));
         QVERIFY(ui.Comunic1->actions().isEmpty());
         QCOMPARE(ui.UnidadeTemp1->actions(), QList<QAction*>({ ui.oC1, ui.OF1 }));
         QCOMPARE(ui.Ajuda1->actions(), QList<QAction*>({ ui.Topicos1, ui.Sobre1 }));

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <mutex>
 #include <thread>
 
@@ -33,6 +34,7 @@ struct TransmitterEmulator::Impl {
     Measurand measurand;
     FaultPlan faults;
     int lateAnswerDelayMs = 600;
+    int answerDelayMs = 0;
     QList<QByteArray> frames;
     TraceFunction trace;
     QString statePath;
@@ -84,12 +86,14 @@ void TransmitterEmulator::Impl::serve()
 TransmitterEmulator::Impl::Outcome TransmitterEmulator::Impl::handle(const QByteArray& frame)
 {
     Reply reply;
+    int answerDelay = 0;
     TraceFunction traceCall;
     QString saveTo;
     {
         std::lock_guard lock(mutex);
         frames.append(frame);
         reply = respond(frame, faults.take(frame), bank, measurand, lateAnswerDelayMs);
+        answerDelay = answerDelayMs;
         traceCall = trace;
         if (reply.stored)
             saveTo = statePath;
@@ -99,9 +103,11 @@ TransmitterEmulator::Impl::Outcome TransmitterEmulator::Impl::handle(const QByte
 
     QByteArray sent;
     if (!reply.echo.isEmpty()) {
-        if (reply.delayMs > 0) {
+        // The interface echoes at once; the transmitter takes its time to answer.
+        const int delay = std::max(reply.delayMs, reply.answer.isEmpty() ? 0 : answerDelay);
+        if (delay > 0) {
             terminal.writeAll(reply.echo, writeTimeoutMs);
-            if (wake.sleep(reply.delayMs))
+            if (wake.sleep(delay))
                 return Outcome::Stopped;
             terminal.writeAll(reply.answer, writeTimeoutMs);
         } else {
@@ -309,6 +315,12 @@ Fault TransmitterEmulator::fault() const
 {
     std::lock_guard lock(d->mutex);
     return d->faults.fault;
+}
+
+void TransmitterEmulator::setAnswerDelayMs(int ms)
+{
+    std::lock_guard lock(d->mutex);
+    d->answerDelayMs = qMax(0, ms);
 }
 
 void TransmitterEmulator::setLateAnswerDelayMs(int ms)

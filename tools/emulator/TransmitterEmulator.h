@@ -59,6 +59,9 @@ public:
     void setFault(Fault fault, int frames = -1, int address = AnyAddress);
     Fault fault() const;  // None again once the fault's frames are used up
     void setLateAnswerDelayMs(int ms);
+    // How long the transmitter takes to answer after the interface has echoed the frame (0, the
+    // default: at once); a late answer waits the longer of the two.
+    void setAnswerDelayMs(int ms);
 
     int framesReceived() const;  // count of complete 5-byte frames received
     QList<QByteArray> receivedFrames() const;  // every frame received, in order

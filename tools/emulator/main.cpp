@@ -122,6 +122,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption lateOption(QStringLiteral("late-ms"),
         QStringLiteral("Delay of the late-answer fault in milliseconds. Default 600."), QStringLiteral("MS"),
         QStringLiteral("600"));
+    const QCommandLineOption answerDelayOption(QStringLiteral("answer-delay"),
+        QStringLiteral("How long the transmitter takes to answer after the echo, in milliseconds. Default 0."),
+        QStringLiteral("MS"), QStringLiteral("0"));
     const QCommandLineOption temperatureOption(QStringLiteral("temperature"),
         QStringLiteral("Simulated temperature in degrees Celsius. Default 25."), QStringLiteral("C"),
         QStringLiteral("25"));
@@ -131,7 +134,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption traceOption(
         QStringLiteral("trace"), QStringLiteral("Print every frame received and the bytes sent back on stderr."));
     parser.addOptions({ modelOption, firmwareOption, serialOption, outputOption, linkOption, stateOption, faultOption,
-        faultFramesOption, faultAddressOption, lateOption, temperatureOption, humidityOption, traceOption });
+        faultFramesOption, faultAddressOption, lateOption, answerDelayOption, temperatureOption, humidityOption,
+        traceOption });
     parser.process(app);
 
     Seed seed;
@@ -162,6 +166,9 @@ int main(int argc, char* argv[])
         usageError(QStringLiteral("--fault-address takes a register 0..65535"));
     if (!parseInt(parser.value(lateOption), 0, 60000, &lateMs))
         usageError(QStringLiteral("--late-ms takes 0..60000"));
+    int answerDelayMs = 0;
+    if (!parseInt(parser.value(answerDelayOption), 0, 60000, &answerDelayMs))
+        usageError(QStringLiteral("--answer-delay takes 0..60000"));
     korv::emu::Measurand measurand;
     bool temperatureOk = false;
     bool humidityOk = false;
@@ -174,6 +181,7 @@ int main(int argc, char* argv[])
     emulator.setMeasurand(measurand);
     emulator.setFault(*fault, faultFrames, faultAddress < 0 ? TransmitterEmulator::AnyAddress : faultAddress);
     emulator.setLateAnswerDelayMs(lateMs);
+    emulator.setAnswerDelayMs(answerDelayMs);
     const QString statePath = parser.value(stateOption);
     if (!statePath.isEmpty()) {
         QString error;
