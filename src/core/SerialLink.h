@@ -2,6 +2,7 @@
 
 #include "core/Frame.h"
 #include "core/HangUpWatch.h"
+#include "core/LinkEvent.h"
 #include "core/LinkSettings.h"
 #include "core/RegisterAccess.h"
 
@@ -44,6 +45,8 @@ public:
     bool deviceLost() const { return deviceLost_; }
     quint32 baud() const { return chosenBaud_; }
     ReadTimeouts timeouts() const { return timeouts_; }
+    // Hears of every open, close, frame and answer from now on; an empty listener stops it.
+    void setListener(LinkListener listener) { listener_ = std::move(listener); }
 
     // Fields, kept under their historical names.
     std::array<quint8, FrameSize> TxFrame {};
@@ -61,6 +64,7 @@ private:
     void receive(int expected, int n);
     void setError(const QString& text);
     void loseDevice();
+    void tell(LinkEvent event) const;
 
     QSerialPort port_;
     HangUpWatch hangUpWatch_;
@@ -68,6 +72,7 @@ private:
     ReadTimeouts timeouts_ {};
     bool readFailed_ = false;
     bool deviceLost_ = false;
+    LinkListener listener_;
 };
 
 }  // namespace korv

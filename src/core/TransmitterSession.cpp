@@ -22,8 +22,10 @@ TransmitterSession::~TransmitterSession() = default;
 
 SerialLink& TransmitterSession::link()
 {
-    if (!link_)
+    if (!link_) {
         link_ = std::make_unique<SerialLink>(portName_, Baud, ExtraReadTimeoutMs);
+        link_->setListener(linkListener_);
+    }
     return *link_;
 }
 
@@ -37,6 +39,13 @@ void TransmitterSession::dropLink()
 void TransmitterSession::setPortName(const QString& portName)
 {
     portName_ = portName;
+}
+
+void TransmitterSession::setLinkListener(LinkListener listener)
+{
+    linkListener_ = std::move(listener);
+    if (link_)
+        link_->setListener(linkListener_);
 }
 
 void TransmitterSession::setNotKeptHandler(RegisterProtocol::NotKeptHandler handler)

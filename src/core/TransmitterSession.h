@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LinkEvent.h"
 #include "core/Model.h"
 #include "core/RegisterAccess.h"
 #include "core/RegisterProtocol.h"
@@ -108,6 +109,8 @@ public:
     // Closes the link for good, as at exit; a later use creates a new, closed one.
     void dropLink();
     void setPortName(const QString& portName);
+    // Hears of everything the link does, also on a link the session creates later; empty: no one.
+    void setLinkListener(LinkListener listener);
 
     RegisterAccess& registers() { return log_; }
     // Tests put an in-memory transmitter behind the register operations; the link stays as it is.
@@ -147,6 +150,7 @@ private:
     WriteLog log_ { &protocol_ };
     RegisterProtocol::NotKeptHandler notKept_;
     IdentificationRecord ident_;
+    LinkListener linkListener_;
 };
 
 }  // namespace korv
