@@ -53,6 +53,9 @@ struct Form1Ui : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
     QMenu* UnidadeTemp1 = nullptr;
     QAction* oC1 = nullptr;
     QAction* OF1 = nullptr;
+    // Diagnostics, after the items above: why a transmitter does not answer, and what is on the wire.
+    QAction* CheckConnectionItem = nullptr;
+    QAction* FrameMonitorItem = nullptr;
     QMenu* Ajuda1 = nullptr;
     QAction* Topicos1 = nullptr;
     QAction* Sobre1 = nullptr;
