@@ -176,11 +176,11 @@ bool checkNotHeld(CheckRun& run)
     }
     if (search.holders.isEmpty()) {
         if (search.unreadable > 0) {
+            const QString unseen = search.unreadable == 1 ? QStringLiteral("1 processo")
+                                                          : QStringLiteral("%1 processos").arg(search.unreadable);
             return run.pass(Id::NotHeld,
-                QStringLiteral("Nenhum outro programa visível está com %1 aberta (%2 processos de outros usuários não "
-                               "puderam ser examinados).")
-                    .arg(device)
-                    .arg(search.unreadable));
+                QStringLiteral("Nenhum outro programa visível está com %1 aberta (o sistema não deixou examinar %2).")
+                    .arg(device, unseen));
         }
         return run.pass(Id::NotHeld, QStringLiteral("Nenhum outro programa está com %1 aberta.").arg(device));
     }

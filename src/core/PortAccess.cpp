@@ -131,12 +131,15 @@ AccessFinding judgeAccess(const DeviceNode& node, const UserAccount& user, bool 
         return AccessFinding::Allowed;
     if (user.id == node.ownerId)
         return allows(node.mode, OwnerShift) ? AccessFinding::Denied : AccessFinding::OwnerLocked;
+    // Bits that let everyone in leave no group to join: something else refuses.
+    if (allows(node.mode, 0))
+        return AccessFinding::Denied;
     if (allows(node.mode, GroupShift)) {
         if (user.sessionGroups.contains(node.groupId))
             return AccessFinding::Denied;
         return user.accountGroups.contains(node.groupId) ? AccessFinding::LogInAgain : AccessFinding::JoinGroup;
     }
-    return allows(node.mode, 0) ? AccessFinding::Denied : AccessFinding::OwnerOnly;
+    return AccessFinding::OwnerOnly;
 }
 
 bool systemAllowsReadWrite(const QString& path)
