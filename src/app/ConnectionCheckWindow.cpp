@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -111,6 +112,16 @@ void ConnectionCheckWindow::showStep(const CheckStep& step)
     const Row& shown = row(step.id);
     setMark(shown.mark, step.outcome);
     shown.sentence->setText(step.sentence);
+    fitToText();
+}
+
+void ConnectionCheckWindow::fitToText()
+{
+    // A window does not grow by itself when its wrapped labels need more lines.
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
 }
 
 void ConnectionCheckWindow::finish(const ConnectionReport& report)
@@ -126,6 +137,7 @@ void ConnectionCheckWindow::finish(const ConnectionReport& report)
     else
         summary_->setText(QStringLiteral("Corrija o item marcado com ✗ e clique em «Verificar de novo»."));
     again_->setEnabled(true);
+    fitToText();
 }
 
 QString ConnectionCheckWindow::markOf(CheckStep::Id id) const

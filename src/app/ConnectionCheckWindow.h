@@ -40,6 +40,7 @@ private:
         QLabel* sentence = nullptr;
     };
     const Row& row(CheckStep::Id id) const { return rows_[static_cast<size_t>(id)]; }
+    void fitToText();
 
     QLabel* port_ = nullptr;
     std::array<Row, StepCount> rows_ {};

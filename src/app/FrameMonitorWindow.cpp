@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QLabel>
@@ -52,6 +53,11 @@ FrameMonitorWindow::FrameMonitorWindow(MessageBoxes& boxes, SaveFileDialog& save
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     view_->header()->setStretchLastSection(true);
+    const QFontMetrics metrics(view_->font());
+    const int padding = metrics.horizontalAdvance(QStringLiteral("00"));
+    view_->header()->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("00:00:00.000")) + padding);
+    view_->header()->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("Sentido")) + padding);
+    view_->header()->resizeSection(2, metrics.horizontalAdvance(QString(BytesWidth, u'0')) + padding);
     layout->addWidget(view_, 1);
 
     status_ = new QLabel(this);
@@ -74,7 +80,7 @@ FrameMonitorWindow::FrameMonitorWindow(MessageBoxes& boxes, SaveFileDialog& save
     connect(save, &QPushButton::clicked, this, [this] { saveAsText(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(760, 420);
+    resize(900, 440);
     updateStatus();
 }
 
