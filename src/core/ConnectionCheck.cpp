@@ -30,10 +30,12 @@ constexpr GreedyService GreedyServices[] = {
     { "brltty", "sudo systemctl stop brltty" },
 };
 
+#ifdef Q_OS_UNIX
 QString octal(uint mode)
 {
     return QStringLiteral("%1").arg(mode, 4, 8, QLatin1Char('0'));
 }
+#endif
 
 // The end of the sentence about a missing port: which ports there are instead.
 QString otherPorts(const QStringList& present)
@@ -110,6 +112,7 @@ bool checkExists(CheckRun& run, const QStringList& present, DeviceNode& node)
         return run.pass(Id::PortExists, QStringLiteral("%1 existe (é o dispositivo %2).").arg(device, node.target));
     return run.pass(Id::PortExists, QStringLiteral("%1 existe.").arg(device));
 #else
+    Q_UNUSED(node);
     const bool listed = std::any_of(present.begin(), present.end(),
         [&](const QString& port) { return deviceNameFor(port).compare(device, Qt::CaseInsensitive) == 0; });
     if (!listed) {
@@ -126,10 +129,14 @@ bool checkMayOpen(CheckRun& run, const DeviceNode& node)
     const QString& device = run.report.device;
     const UserAccount user = currentUser();
     switch (judgeAccess(node, user, systemAllowsReadWrite(device))) {
-    case AccessFinding::Allowed:
+    case AccessFinding::Allowed: {
+        const QString membership = user.sessionGroups.contains(node.groupId)
+            ? QStringLiteral("; você está no grupo %1").arg(node.groupName)
+            : QString();
         return run.pass(Id::MayOpen,
-            QStringLiteral("Você pode ler e escrever em %1 (dono %2, grupo %3, permissões %4).")
-                .arg(device, node.ownerName, node.groupName, octal(node.mode)));
+            QStringLiteral("Você pode ler e escrever em %1 (dono %2, grupo %3, permissões %4%5).")
+                .arg(device, node.ownerName, node.groupName, octal(node.mode), membership));
+    }
     case AccessFinding::JoinGroup:
         return run.fail(Id::MayOpen, Finding::JoinGroup,
             QStringLiteral("Você não pode abrir %1: ela é do grupo %2 e o usuário %3 não está nele; entre no grupo com "
