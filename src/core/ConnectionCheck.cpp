@@ -185,9 +185,17 @@ bool checkNotHeld(CheckRun& run)
         if (search.unreadable > 0) {
             const QString unseen = search.unreadable == 1 ? QStringLiteral("1 processo")
                                                           : QStringLiteral("%1 processos").arg(search.unreadable);
+            QString suspect;
+            for (const GreedyService& service : GreedyServices) {
+                if (suspect.isEmpty() && search.unreadableNames.contains(QLatin1String(service.name))) {
+                    suspect = QStringLiteral("; entre eles está %1, que costuma tomar portas seriais: se a porta não "
+                                             "responder, pare-o com «%2»")
+                                  .arg(QLatin1String(service.name), QLatin1String(service.stopCommand));
+                }
+            }
             return run.pass(Id::NotHeld,
-                QStringLiteral("Nenhum outro programa visível está com %1 aberta (o sistema não deixou examinar %2).")
-                    .arg(device, unseen));
+                QStringLiteral("Nenhum outro programa visível está com %1 aberta (o sistema não deixou examinar %2%3).")
+                    .arg(device, unseen, suspect));
         }
         return run.pass(Id::NotHeld, QStringLiteral("Nenhum outro programa está com %1 aberta.").arg(device));
     }

@@ -172,8 +172,10 @@ HolderSearch findPortHolders(const QString& devicePath)
         if (!numeric || pid == self)
             continue;
         const QDir fds(proc.filePath(pid + QStringLiteral("/fd")));
+        const QString comm = proc.filePath(pid + QStringLiteral("/comm"));
         if (!fds.isReadable()) {
             ++search.unreadable;
+            search.unreadableNames << readSmallFile(comm);
             continue;
         }
         bool holds = false;
@@ -189,11 +191,13 @@ HolderSearch findPortHolders(const QString& devicePath)
             else if (isPty && (link == QLatin1String("/dev/ptmx") || link == QLatin1String("/dev/pts/ptmx")))
                 farEnd = farEnd || ptyIndexOfMaster(proc.filePath(pid + QStringLiteral("/fdinfo/") + fd)) == ptyIndex;
         }
-        if (blind && !holds)
+        if (blind && !holds) {
             ++search.unreadable;
+            search.unreadableNames << readSmallFile(comm);
+        }
         if (!holds || farEnd)
             continue;
-        QString name = readSmallFile(proc.filePath(pid + QStringLiteral("/comm")));
+        const QString name = readSmallFile(comm);
         search.holders.append({ pid.toLongLong(), name.isEmpty() ? pid : name });
     }
 #else

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 // What the system says about a serial port's device before anyone opens it: whether the node is
@@ -58,6 +59,9 @@ struct HolderSearch {
     bool supported = true;  // false: this system offers no way to look
     QList<PortHolder> holders;
     int unreadable = 0;  // processes whose descriptors could not be examined (other users')
+    // Names of those processes, which anyone may read: a service known to take serial ports can
+    // still be named as a suspect.
+    QStringList unreadableNames;
 };
 // Other processes holding the device open, found through /proc/<pid>/fd. This process does not
 // count, nor does one holding the master side of a pseudo-terminal: that is the far end of the

@@ -211,16 +211,9 @@ private Q_SLOTS:
         emu::TransmitterEmulator emulator;
         QVERIFY(emulator.start());
         QString device;
-        QProcess probe;
         if (::getuid() == 0) {
             device = emulator.terminalPath();
             QVERIFY(::chmod(QFile::encodeName(device).constData(), 0600) == 0);
-            probe.setChildProcessModifier([] {
-                // Failing any of these leaves the probe as root, which it reports and the test skips.
-                const gid_t none[] = { Nobody };
-                if (::setgroups(1, none) == 0 && ::setgid(Nobody) == 0)
-                    (void)::setuid(Nobody);
-            });
         } else {
             for (const char* candidate : { "/dev/console", "/dev/ttyS0", "/dev/tty0" }) {
                 const DeviceNode node = inspectDevice(QLatin1String(candidate));
@@ -233,21 +226,74 @@ private Q_SLOTS:
             if (device.isEmpty())
                 QSKIP("No device of another user with mode 0600 on this machine to try.");
         }
-        probe.start(QStringLiteral(KORV_CHECK_PROBE), { device });
-        if (!probe.waitForStarted())
-            QSKIP(qPrintable(QStringLiteral("The probe did not start as another user: %1").arg(probe.errorString())));
-        QVERIFY(probe.waitForFinished(20000));
-        const QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n');
-        if (lines.value(0) == QLatin1String("uid 0"))
-            QSKIP("This machine does not let the test drop root's privileges.");
-        const QString mayOpen = lines.value(1 + int(Id::MayOpen));
-        const QString expected
-            = QStringLiteral("%1 %2 %3 ").arg(int(Id::MayOpen)).arg(int(Outcome::Failed)).arg(int(Finding::OwnerOnly));
-        QVERIFY2(mayOpen.startsWith(expected), qPrintable(mayOpen));
+        QString skipReason;
+        const QStringList lines = probeAsAnotherUser(device, skipReason);
+        if (lines.isEmpty())
+            QSKIP(qPrintable(skipReason));
+        const QString mayOpen = lines.value(int(Id::MayOpen));
+        QVERIFY2(mayOpen.startsWith(stepLine(Id::MayOpen, Outcome::Failed, Finding::OwnerOnly)), qPrintable(mayOpen));
         QVERIFY2(mayOpen.contains(QStringLiteral("pode abrir %1 (permissões 0600").arg(device)), qPrintable(mayOpen));
-        QVERIFY2(lines.value(1 + int(Id::NotHeld))
-                     .startsWith(QStringLiteral("%1 %2 ").arg(int(Id::NotHeld)).arg(int(Outcome::NotRun))),
+        QVERIFY2(lines.value(int(Id::NotHeld)).startsWith(stepLine(Id::NotHeld, Outcome::NotRun, Finding::None)),
             qPrintable(lines.join(u'|')));
+    }
+
+    // An unprivileged user cannot see which ports a system service holds, but anyone may read its
+    // name: a service known to take serial ports is named as the suspect, with the way to stop it.
+    void serviceOfAnotherUserIsNamedAsSuspect()
+    {
+        if (::getuid() != 0)
+            QSKIP("Only root can run a service that an unprivileged user cannot examine.");
+        const QString service = dir.filePath(QStringLiteral("ModemManager"));
+        QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), service));
+        QProcess modemManager;
+        modemManager.start(service, { QStringLiteral("30") });
+        QVERIFY(modemManager.waitForStarted());
+        emu::TransmitterEmulator emulator;
+        QVERIFY(emulator.start());
+        QVERIFY(::chmod(QFile::encodeName(emulator.terminalPath()).constData(), 0666) == 0);
+        QString skipReason;
+        const QStringList lines = probeAsAnotherUser(emulator.terminalPath(), skipReason);
+        modemManager.kill();
+        modemManager.waitForFinished();
+        if (lines.isEmpty())
+            QSKIP(qPrintable(skipReason));
+        const QString notHeld = lines.value(int(Id::NotHeld));
+        QVERIFY2(notHeld.startsWith(stepLine(Id::NotHeld, Outcome::Passed, Finding::None)), qPrintable(notHeld));
+        QVERIFY2(notHeld.contains(QStringLiteral("entre eles está ModemManager")), qPrintable(notHeld));
+        QVERIFY2(notHeld.contains(QStringLiteral("«sudo systemctl stop ModemManager»")), qPrintable(notHeld));
+    }
+
+private:
+    static QString stepLine(Id id, Outcome outcome, Finding finding)
+    {
+        return QStringLiteral("%1 %2 %3 ").arg(int(id)).arg(int(outcome)).arg(int(finding));
+    }
+
+    // The probe's lines, one per step, as an unprivileged user sees the device: root's test drops to
+    // "nobody" for it. Empty, with the reason, when that cannot be arranged here.
+    static QStringList probeAsAnotherUser(const QString& device, QString& skipReason)
+    {
+        QProcess probe;
+        if (::getuid() == 0) {
+            probe.setChildProcessModifier([] {
+                // Failing any of these leaves the probe as root, which it reports and the test skips.
+                const gid_t none[] = { Nobody };
+                if (::setgroups(1, none) == 0 && ::setgid(Nobody) == 0)
+                    (void)::setuid(Nobody);
+            });
+        }
+        probe.start(QStringLiteral(KORV_CHECK_PROBE), { device });
+        if (!probe.waitForStarted() || !probe.waitForFinished(20000)) {
+            skipReason = QStringLiteral("The probe did not run as another user: %1").arg(probe.errorString());
+            return {};
+        }
+        QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n');
+        if (lines.value(0) == QLatin1String("uid 0")) {
+            skipReason = QStringLiteral("This machine does not let the test drop root's privileges.");
+            return {};
+        }
+        lines.removeFirst();
+        return lines;
     }
 };
 
