@@ -2,6 +2,7 @@
 
 #include "app/PortList.h"
 #include "app/QtMessageBoxes.h"
+#include "app/SaveFileDialog.h"
 #include "common/Timing.h"
 #include "core/SerialLink.h"
 #include "humidity_ambient/HumAmbPages.h"
@@ -73,6 +74,14 @@ TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
     connect(ui.Sobre1, &QAction::triggered, this, [this] { Sobre1Click(); });
     connect(ui.Topicos1, &QAction::triggered, this, [this] { Topicos1Click(); });
     connect(ui.Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(ui.CheckConnectionItem, &QAction::triggered, this, [this] { CheckConnectionClick(); });
+    connect(ui.FrameMonitorItem, &QAction::triggered, this, [this] { FrameMonitorClick(); });
+    // The port menu follows the cable: an adapter plugged in after start-up is listed the next time
+    // the menu opens.
+    connect(ui.Comunic1, &QMenu::aboutToShow, this, [this] {
+        if (env_.listPorts)
+            buildPortMenu(true);
+    });
     connect(ui.PageControl1->tabBar(), &QTabBar::tabBarClicked, this, [this](int) { userPageChange_ = true; });
     connect(ui.PageControl1, &QTabWidget::currentChanged, this, [this](int) {
         if (userPageChange_)
@@ -86,6 +95,9 @@ TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    // The frame monitor is a child window, deleted after the session: it must not hear the session's
+    // last close.
+    session_.setLinkListener({});
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -132,6 +144,7 @@ void TForm1::FormClose()
         return;
     closed_ = true;
     ui.Timer1->stop();
+    closeDiagnosticWindows();
     // Closed for good: nothing that still runs (a search about to start, a late timer) may open
     // the port again and keep the process alive holding it.
     session_.shutDown();
@@ -146,19 +159,37 @@ void TForm1::Sair1Click()
     close();
 }
 
-void TForm1::buildPortMenu()
+void TForm1::buildPortMenu(bool showMissing)
 {
     ui.Comunic1->clear();
     if (!env_.listPorts)
         return;
-    const auto entries = portMenuEntries(presentPorts());
-    for (const PortMenuEntry& entry : entries) {
-        QAction* item = ui.Comunic1->addAction(entry.caption);
-        item->setData(entry.portSetting);
+    const QString current = settings_.portToOpen();
+    bool currentListed = false;
+    auto addItem = [this](const QString& caption, const QString& port, bool checked) {
+        QAction* item = ui.Comunic1->addAction(caption);
+        item->setData(port);
         item->setCheckable(true);
-        item->setChecked(samePort(entry.portSetting, settings_.portToOpen()));
+        item->setChecked(checked);
         connect(item, &QAction::triggered, this, [this, item] { Com1Click(item); });
+    };
+    const auto entries = portMenuEntries(systemPorts());
+    for (const PortMenuEntry& entry : entries) {
+        const bool isCurrent = samePort(entry.portSetting, current);
+        currentListed = currentListed || isCurrent;
+        addItem(entry.caption, entry.portSetting, isCurrent);
     }
+    // The port in use is not dropped from the menu because its adapter is out: the technician sees
+    // which port the program still waits for.
+    if (showMissing && !currentListed)
+        addItem(missingPortCaption(current), current, true);
+}
+
+QList<PortDescription> TForm1::systemPorts() const
+{
+    if (!env_.listPorts)
+        return {};
+    return env_.ports ? env_.ports() : presentPorts();
 }
 
 void TForm1::Com1Click(QAction* item)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Form1Ui.h"
+#include "app/PortList.h"
 #include "app/Settings.h"
 #include "app/SplashForm.h"
 #include "common/MessageBoxes.h"
@@ -21,6 +22,9 @@ class QMenu;
 namespace korv {
 
 class AmbientPage;
+class ConnectionCheckWindow;
+class FrameMonitorWindow;
+class SaveFileDialog;
 class HeadRailPage;
 class HumidityPage;
 struct HumAmbState;
@@ -31,6 +35,8 @@ struct Form1Environment {
     MessageBoxes* boxes = nullptr;  // null: real modal boxes
     QString languageDirectory;  // empty: the working directory
     bool listPorts = true;  // false: leave the port menu empty (tests on machines with ports)
+    std::function<QList<PortDescription>()> ports;  // null: the ports the system lists
+    SaveFileDialog* saveDialog = nullptr;  // null: the system's file dialog
 };
 
 // The main window: owns the transmitter session, the message table and the status lines, and
@@ -60,6 +66,14 @@ public:
     void PageControl1Change();
     void Com1Click(QAction* item);
     void ChangePort(const QString& portName);
+
+    // Diagnostics: the connection check and the frame monitor, each its own window, created when
+    // first asked for.
+    void CheckConnectionClick();
+    void RunConnectionCheck();
+    void FrameMonitorClick();
+    ConnectionCheckWindow* connectionCheckWindow() const { return checkWindow_; }
+    FrameMonitorWindow* frameMonitor() const { return monitor_; }
 
     // Identification and the screen of the identified model
     void ApplyModelScreen();
@@ -118,7 +132,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildPortMenu();
+    // `showMissing`: the current port gets an item marked missing when the system no longer
+    // lists it.
+    void buildPortMenu(bool showMissing = false);
+    QList<PortDescription> systemPorts() const;
+    void closeDiagnosticWindows();
     void createHumidityMenu();
     void clearStatusLines();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -159,6 +177,9 @@ private:
     bool firstDin_ = true;
     bool firstGalDin_ = true;
     bool firstHumidity_ = true;
+    std::unique_ptr<SaveFileDialog> ownSaveDialog_;
+    ConnectionCheckWindow* checkWindow_ = nullptr;
+    FrameMonitorWindow* monitor_ = nullptr;
 };
 
 }  // namespace korv

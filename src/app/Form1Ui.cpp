@@ -105,7 +105,7 @@ void Form1Ui::setupMenu(QMainWindow* Form1)
 
     Opes1 = MainMenu1->addMenu(QStringLiteral("&Opções"));
     Opes1->setObjectName(QStringLiteral("Opes1"));
-    // The port list is filled when the window is first shown.
+    // The port list is filled when the window is first shown, and again each time the menu opens.
     Comunic1 = Opes1->addMenu(QStringLiteral("&Comunicação"));
     Comunic1->setObjectName(QStringLiteral("Comunic1"));
     UnidadeTemp1 = Opes1->addMenu(QStringLiteral("&Unidade de Temperatura"));
@@ -119,10 +119,13 @@ void Form1Ui::setupMenu(QMainWindow* Form1)
     OF1 = UnidadeTemp1->addAction(QStringLiteral("°&F"));
     OF1->setObjectName(QStringLiteral("OF1"));
     OF1->setCheckable(true);
-
     FastExchangeItem = Opes1->addAction(QStringLiteral("Comunicação &rápida"));
     FastExchangeItem->setObjectName(QStringLiteral("FastExchangeItem"));
     FastExchangeItem->setCheckable(true);
+    CheckConnectionItem = Opes1->addAction(QStringLiteral("&Verificar conexão…"));
+    CheckConnectionItem->setObjectName(QStringLiteral("CheckConnectionItem"));
+    FrameMonitorItem = Opes1->addAction(QStringLiteral("&Monitor de comunicação"));
+    FrameMonitorItem->setObjectName(QStringLiteral("FrameMonitorItem"));
 
     Ajuda1 = MainMenu1->addMenu(QStringLiteral("A&juda"));
     Ajuda1->setObjectName(QStringLiteral("Ajuda1"));

@@ -54,6 +54,9 @@ struct Form1Ui : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
     QAction* oC1 = nullptr;
     QAction* OF1 = nullptr;
     QAction* FastExchangeItem = nullptr;  // "Comunicação rápida", off unless the settings say so
+    // Diagnostics, after the items above: why a transmitter does not answer, and what is on the wire.
+    QAction* CheckConnectionItem = nullptr;
+    QAction* FrameMonitorItem = nullptr;
     QMenu* Ajuda1 = nullptr;
     QAction* Topicos1 = nullptr;
     QAction* Sobre1 = nullptr;

@@ -37,6 +37,16 @@ QList<PortMenuEntry> portMenuEntries(const QList<PortDescription>& ports)
     return entries;
 }
 
+QString missingPortCaption(const QString& portSetting)
+{
+#ifdef Q_OS_WIN
+    const QString device = portSetting;
+#else
+    const QString device = deviceNameFor(portSetting).isEmpty() ? portSetting : deviceNameFor(portSetting);
+#endif
+    return QStringLiteral("%1 (não encontrada)").arg(device);
+}
+
 bool samePort(const QString& a, const QString& b)
 {
     const QString deviceA = deviceNameFor(a);

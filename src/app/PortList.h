@@ -24,6 +24,9 @@ QList<PortDescription> presentPorts();
 // device) whatever its length. On Windows only "COM"n ports with a positive number are listed.
 QList<PortMenuEntry> portMenuEntries(const QList<PortDescription>& ports);
 
+// The port menu's item for the port in use when the system no longer lists it.
+QString missingPortCaption(const QString& portSetting);
+
 // Whether two port settings name the same device ("COM2" and /dev/ttyS1 on Linux).
 bool samePort(const QString& a, const QString& b);
 

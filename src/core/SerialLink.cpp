@@ -65,6 +65,8 @@ bool SerialLink::Open()
         IsOpen = false;
         setError(port_.errorString());
         port_.clearError();
+        if (listener_)
+            tell({ .kind = LinkEvent::Kind::OpenFailed, .text = ErrorText });
         return false;
     }
     chosenBaud_ = chooseBaud(RequestedBaud);
@@ -76,6 +78,8 @@ bool SerialLink::Open()
         setError(port_.errorString());
         port_.close();
         port_.clearError();
+        if (listener_)
+            tell({ .kind = LinkEvent::Kind::OpenFailed, .text = ErrorText });
         return false;
     }
     // DTR powers the interface and stays raised while open; RTS is switched per frame. Devices
@@ -89,6 +93,8 @@ bool SerialLink::Open()
     deviceLost_ = false;
     hangUpWatch_.watch(port_.handle());
     qCDebug(lcLink) << "opened" << port_.portName() << chosenBaud_ << "baud";
+    if (listener_)
+        tell({ .kind = LinkEvent::Kind::Opened, .baud = chosenBaud_ });
     return true;
 }
 
@@ -110,6 +116,8 @@ void SerialLink::Close()
     port_.clearError();
     IsOpen = false;
     qCDebug(lcLink) << "closed" << port_.portName();
+    if (listener_)
+        tell({ .kind = LinkEvent::Kind::Closed });
 }
 
 Status SerialLink::Transfer(const frame::Bytes& frame, int answerWaitMs, int expected)
@@ -133,8 +141,13 @@ Status SerialLink::Transfer(const frame::Bytes& frame, int answerWaitMs, int exp
     TxCount = FrameSize;
     qCDebug(lcLink).noquote() << "tx"
                               << QByteArray(reinterpret_cast<const char*>(TxFrame.data()), FrameSize).toHex(' ');
-    if (!SendFrame())
+    if (listener_)
+        tell({ .kind = LinkEvent::Kind::Sent, .sent = TxFrame });
+    if (!SendFrame()) {
+        if (listener_)
+            tell({ .kind = LinkEvent::Kind::SendFailed, .sent = TxFrame, .text = ErrorText });
         return Status::NotSent;
+    }
 
     expected = std::clamp(expected, 0, RxBufferSize);
     if (fast_) {
@@ -149,6 +162,11 @@ Status SerialLink::Transfer(const frame::Bytes& frame, int answerWaitMs, int exp
     qCDebug(lcLink).noquote()
         << "rx"
         << QByteArray(reinterpret_cast<const char*>(RxBuffer.data()), static_cast<qsizetype>(RxCount)).toHex(' ');
+    if (listener_) {
+        tell({ .kind = LinkEvent::Kind::Received,
+            .sent = TxFrame,
+            .received = QByteArray(reinterpret_cast<const char*>(RxBuffer.data()), static_cast<qsizetype>(RxCount)) });
+    }
     if (readFailed_ || RxCount == 0) {
         if (!readFailed_)
             setError(qt_error_string(ETIMEDOUT));
@@ -246,10 +264,19 @@ void SerialLink::loseDevice()
 {
     hangUpWatch_.stop();
     qCDebug(lcLink) << "device lost" << port_.portName();
+    if (listener_)
+        tell({ .kind = LinkEvent::Kind::Lost });
     port_.close();
     port_.clearError();
     IsOpen = false;
     deviceLost_ = true;
+}
+
+void SerialLink::tell(LinkEvent event) const
+{
+    if (event.port.isEmpty())
+        event.port = PortNumber;
+    listener_(event);
 }
 
 }  // namespace korv

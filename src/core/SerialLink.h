@@ -2,6 +2,7 @@
 
 #include "core/Frame.h"
 #include "core/HangUpWatch.h"
+#include "core/LinkEvent.h"
 #include "core/LinkSettings.h"
 #include "core/RegisterAccess.h"
 
@@ -53,6 +54,8 @@ public:
     bool deviceLost() const { return deviceLost_; }
     quint32 baud() const { return chosenBaud_; }
     ReadTimeouts timeouts() const { return timeouts_; }
+    // Hears of every open, close, frame and answer from now on; an empty listener stops it.
+    void setListener(LinkListener listener) { listener_ = std::move(listener); }
 
     // Fields, kept under their historical names.
     std::array<quint8, FrameSize> TxFrame {};
@@ -72,6 +75,7 @@ private:
     bool readWaiting(int expected, int waitMs);
     void setError(const QString& text);
     void loseDevice();
+    void tell(LinkEvent event) const;
 
     QSerialPort port_;
     HangUpWatch hangUpWatch_;
@@ -81,6 +85,7 @@ private:
     bool fast_ = false;
     std::chrono::steady_clock::time_point lastExchangeEnd_ {};
     bool deviceLost_ = false;
+    LinkListener listener_;
 };
 
 }  // namespace korv

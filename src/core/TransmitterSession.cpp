@@ -25,6 +25,7 @@ SerialLink& TransmitterSession::link()
     if (!link_) {
         link_ = std::make_unique<SerialLink>(portName_, Baud, ExtraReadTimeoutMs);
         link_->setFastExchange(fast_);
+        link_->setListener(linkListener_);
     }
     return *link_;
 }
@@ -52,6 +53,13 @@ void TransmitterSession::shutDown()
 void TransmitterSession::setPortName(const QString& portName)
 {
     portName_ = portName;
+}
+
+void TransmitterSession::setLinkListener(LinkListener listener)
+{
+    linkListener_ = std::move(listener);
+    if (link_)
+        link_->setListener(linkListener_);
 }
 
 void TransmitterSession::setNotKeptHandler(RegisterProtocol::NotKeptHandler handler)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LinkEvent.h"
 #include "core/Model.h"
 #include "core/RegisterAccess.h"
 #include "core/RegisterProtocol.h"
@@ -114,6 +115,8 @@ public:
     // The link's fast exchange (see SerialLink), kept for every link the session creates.
     void setFastExchange(bool fast);
     bool fastExchange() const { return fast_; }
+    // Hears of everything the link does, also on a link the session creates later; empty: no one.
+    void setLinkListener(LinkListener listener);
 
     RegisterAccess& registers() { return log_; }
     // Tests put an in-memory transmitter behind the register operations; the link stays as it is.
@@ -155,6 +158,7 @@ private:
     bool fast_ = false;
     RegisterProtocol::NotKeptHandler notKept_;
     IdentificationRecord ident_;
+    LinkListener linkListener_;
 };
 
 }  // namespace korv

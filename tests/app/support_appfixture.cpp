@@ -51,6 +51,8 @@ void AppFixture::createWithSettings(const QByteArray& iniText)
     environment.boxes = &boxes;
     environment.languageDirectory = dir.path();
     environment.listPorts = false;
+    if (adjustEnvironment)
+        adjustEnvironment(environment);
     form = std::make_unique<korv::TForm1>(environment);
 }
 

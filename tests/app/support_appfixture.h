@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // A main window started against the emulator on a pseudo-terminal, with its settings, language file
@@ -28,6 +29,9 @@ struct AppFixture {
     void read() { form->Ler_ConfigClick(); }
     void send() { form->Enviar_ConfigClick(); }
     QStringList boxTexts() const { return boxes.texts(); }
+
+    // Applied to the window's surroundings just before it is created (a port list, a save dialog).
+    std::function<void(korv::Form1Environment&)> adjustEnvironment;
 
     QTemporaryDir dir;
     QString previousDirectory;

@@ -69,6 +69,34 @@ private Q_SLOTS:
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
         QCOMPARE(app.form->ui.EdtStatus->text(), QStringLiteral("Leitura OK"));
     }
+
+    // The adapter pulled out in the middle of a command and plugged back in: the command reports
+    // the dead line, and the next one opens the port again without a restart of the program.
+    void adapterPulledDuringACommandThenPluggedBack_data()
+    {
+        QTest::addColumn<bool>("send");
+        QTest::newRow("read") << false;
+        QTest::newRow("send") << true;
+    }
+    void adapterPulledDuringACommandThenPluggedBack()
+    {
+        QFETCH(bool, send);
+        AppFixture app;
+        QVERIFY(app.start(seedFor(0, 130)));
+        app.read();
+        app.boxes.clear();
+        app.emulator->setFault(emu::Fault::CloseMidExchange, 1, 1);
+        send ? app.send() : app.read();
+        QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro de comunicação!") });
+        QVERIFY(!app.form->session().link().isOpen());
+
+        QVERIFY(app.emulator->restart());
+        app.boxes.clear();
+        send ? app.send() : app.read();
+        QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
+        QCOMPARE(app.form->ui.EdtStatus->text(), send ? QStringLiteral("Envio OK") : QStringLiteral("Leitura OK"));
+        QVERIFY(app.form->session().link().isOpen());
+    }
 };
 
 QTEST_MAIN(IdleUnplugTest)

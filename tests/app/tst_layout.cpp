@@ -322,8 +322,12 @@ private Q_SLOTS:
         QCOMPARE(ui.MainMenu1->actions(),
             QList<QAction*>({ ui.Arquivo1->menuAction(), ui.Opes1->menuAction(), ui.Ajuda1->menuAction() }));
         QCOMPARE(ui.Arquivo1->actions(), QList<QAction*>({ ui.Sair1 }));
+        // The fast exchange and the two diagnostic items follow the specified ones, which keep their places.
         QCOMPARE(ui.Opes1->actions(),
-            QList<QAction*>({ ui.Comunic1->menuAction(), ui.UnidadeTemp1->menuAction(), ui.FastExchangeItem }));
+            QList<QAction*>({ ui.Comunic1->menuAction(), ui.UnidadeTemp1->menuAction(), ui.FastExchangeItem,
+                ui.CheckConnectionItem, ui.FrameMonitorItem }));
+        QCOMPARE(captionOf(ui.CheckConnectionItem), QStringLiteral("&Verificar conexão…"));
+        QCOMPARE(captionOf(ui.FrameMonitorItem), QStringLiteral("&Monitor de comunicação"));
         QVERIFY(ui.Comunic1->actions().isEmpty());
         QCOMPARE(ui.UnidadeTemp1->actions(), QList<QAction*>({ ui.oC1, ui.OF1 }));
         QCOMPARE(ui.Ajuda1->actions(), QList<QAction*>({ ui.Topicos1, ui.Sobre1 }));

@@ -77,6 +77,65 @@ private Q_SLOTS:
         QCOMPARE(written.value(QStringLiteral("Parametros/Port")).toString(), same->data().toString());
     }
 
+    // The menu is rebuilt from the system's list each time it opens: an adapter plugged in later
+    // appears, the port in use stays checked, and while its adapter is out it is shown as missing.
+    void portMenuFollowsTheCable()
+    {
+        QList<PortDescription> system;
+        AppFixture app;
+        app.adjustEnvironment = [&](Form1Environment& environment) {
+            environment.listPorts = true;
+            environment.ports = [&] { return system; };
+        };
+        app.emulator = std::make_unique<emu::TransmitterEmulator>(seedFor(0, 130));
+        QVERIFY(app.emulator->setLinkPath(app.dir.filePath(QStringLiteral("ttyACM0"))));
+        QVERIFY(app.emulator->start());
+        const QString adapter = app.emulator->devicePath();
+        const QString saved = app.dir.filePath(QStringLiteral("ttyUSB0"));
+        system = { { QStringLiteral("ttyACM0"), adapter, QStringLiteral("Adaptador") } };
+        app.startWithSettings(QStringLiteral("[Parametros]\nPort=%1\n").arg(saved).toUtf8());
+        QMenu* menu = app.form->ui.Comunic1;
+        auto opened = [menu] {
+            Q_EMIT menu->aboutToShow();
+            QStringList items;
+            for (const QAction* item : menu->actions())
+                items << (item->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + item->text();
+            return items;
+        };
+        const QString adapterItem = QStringLiteral("Adaptador (%1)").arg(adapter);
+
+        // At start-up, as ever, a saved port that is not there checks nothing; once the menu opens,
+        // the saved port is there, marked missing.
+        QCOMPARE(menu->actions().size(), 1);
+        QVERIFY(!menu->actions().front()->isChecked());
+        QCOMPARE(opened(),
+            (QStringList {
+                QStringLiteral("[ ] ") + adapterItem, QStringLiteral("[x] %1 (não encontrada)").arg(saved) }));
+
+        menu->actions().front()->trigger();
+        QVERIFY(app.form->session().link().isOpen());
+        QCOMPARE(opened(), QStringList { QStringLiteral("[x] ") + adapterItem });
+
+        // Another adapter plugged in after start-up.
+        system.append({ QStringLiteral("ttyUSB1"), QStringLiteral("/dev/ttyUSB1"), QStringLiteral("USB-Serial") });
+        QCOMPARE(opened(),
+            (QStringList { QStringLiteral("[x] ") + adapterItem, QStringLiteral("[ ] USB-Serial (/dev/ttyUSB1)") }));
+
+        // The port in use unplugged, then plugged back in: missing meanwhile, checked again after.
+        app.emulator->stop();
+        system.removeFirst();
+        QCOMPARE(opened(),
+            (QStringList { QStringLiteral("[ ] USB-Serial (/dev/ttyUSB1)"),
+                QStringLiteral("[x] %1 (não encontrada)").arg(adapter) }));
+        QVERIFY(app.emulator->start());
+        system.prepend({ QStringLiteral("ttyACM0"), adapter, QStringLiteral("Adaptador") });
+        QCOMPARE(opened(),
+            (QStringList { QStringLiteral("[x] ") + adapterItem, QStringLiteral("[ ] USB-Serial (/dev/ttyUSB1)") }));
+        app.boxes.clear();
+        app.read();
+        QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
+    }
+
     void helpFileLivesInTheStartFolder()
     {
         QTemporaryDir dir;

@@ -13,6 +13,7 @@ constexpr const char* faultNames[] = {
     "garbage",
     "drop-write",
     "close-mid-exchange",
+    "echo-only",
 };
 
 quint8 byteAt(const QByteArray& frame, int index)
@@ -42,7 +43,7 @@ QString faultName(Fault fault)
 
 std::optional<Fault> faultFromName(const QString& name)
 {
-    for (int index = 0; index <= static_cast<int>(Fault::CloseMidExchange); ++index) {
+    for (int index = 0; index <= static_cast<int>(Fault::EchoOnly); ++index) {
         if (name.compare(QLatin1String(faultNames[index]), Qt::CaseInsensitive) == 0)
             return static_cast<Fault>(index);
     }
@@ -74,6 +75,8 @@ Reply respond(
         return reply;
     }
     reply.echo = frame;
+    if (acting == Fault::EchoOnly)
+        return reply;
     if (acting == Fault::Refuse) {
         reply.answer = frame;
         reply.answer[0] = '?';

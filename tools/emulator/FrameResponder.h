@@ -11,7 +11,7 @@ namespace korv::emu {
 
 // Misbehaviour on command. A fault acts on the frames it is set for and each frame it acts on uses
 // up one of its frames; DropWrite acts on 'Q' frames only, so reads in between do not use it up.
-// Only Silence, Refuse, DropWrite and CloseMidExchange keep a write from being stored: the other
+// Only Silence, Refuse, DropWrite, CloseMidExchange and EchoOnly keep a write from being stored: the other
 // faults spoil the answer on its way back, after the transmitter has done its work.
 enum class Fault {
     None,
@@ -22,10 +22,11 @@ enum class Fault {
     Garbage,  // echo, then 5 bytes that are not an answer (0xAA 0x55 0xAA 0x55 0xAA)
     DropWrite,  // a 'Q' write is echoed and answered correctly but the value is NOT stored
     CloseMidExchange,  // the frame is received, then the pty master is closed: the port vanishes
+    EchoOnly,  // the interface echoes the frame but no transmitter answers (one unpowered or unplugged)
 };
 
 // "none", "silence", "refuse", "wrong-echo", "late-answer", "garbage", "drop-write",
-// "close-mid-exchange".
+// "close-mid-exchange", "echo-only".
 QString faultName(Fault fault);
 std::optional<Fault> faultFromName(const QString& name);
 

@@ -46,7 +46,8 @@ Faults (--fault): none, silence (no echo, no answer), refuse (answer starts with
 wrong-echo (answer carries another address), late-answer (answer after --late-ms),
 garbage (5 bytes that are no answer), drop-write (writes are answered but not kept),
 close-mid-exchange (the port vanishes after a frame; it comes back a second later on a new
-terminal, the --link path following it, and a new "Device:" line is printed).
+terminal, the --link path following it, and a new "Device:" line is printed),
+echo-only (the interface echoes, no transmitter answers).
 
 With --state FILE the registers are loaded from FILE when it exists (it then overrides the
 seed options), saved after every write and at exit. SIGINT or SIGTERM end the program; the

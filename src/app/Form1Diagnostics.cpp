@@ -1,0 +1,83 @@
+#include "app/ConnectionCheckWindow.h"
+#include "app/Form1.h"
+#include "app/FrameMonitorWindow.h"
+#include "app/SaveFileDialog.h"
+#include "core/ConnectionCheck.h"
+#include "core/SerialLink.h"
+
+#include <QStringList>
+
+namespace korv {
+
+void TForm1::CheckConnectionClick()
+{
+    if (!checkWindow_) {
+        checkWindow_ = new ConnectionCheckWindow(this);
+        connect(checkWindow_, &ConnectionCheckWindow::checkRequested, this, [this] { RunConnectionCheck(); });
+    }
+    checkWindow_->show();
+    checkWindow_->raise();
+    checkWindow_->activateWindow();
+    RunConnectionCheck();
+}
+
+void TForm1::RunConnectionCheck()
+{
+    if (!checkWindow_)
+        return;
+    SerialLink& link = session_.link();
+    const QString port = link.PortNumber;
+    // The check needs the port to itself: this program holding it would pass for another program.
+    // A link that was not open stays as it was, lost device included, so that the next command
+    // reports as it would have.
+    const bool wasOpen = link.isOpen();
+    if (wasOpen)
+        link.Close();
+
+    ConnectionCheck check(port);
+    QStringList present;
+    for (const PortMenuEntry& entry : portMenuEntries(systemPorts()))
+        present << entry.portSetting;
+    check.setPresentPorts(present);
+    if (monitor_)
+        check.setLinkListener(monitor_->listener());
+
+    setBusyCursor(true);
+    checkWindow_->begin(port);
+    checkWindow_->repaint();
+    const ConnectionReport report = check.run([this](const CheckStep& step) {
+        checkWindow_->showStep(step);
+        checkWindow_->repaint();
+    });
+    checkWindow_->finish(report);
+    if (wasOpen)
+        link.Open();
+    setBusyCursor(false);
+}
+
+void TForm1::FrameMonitorClick()
+{
+    if (!monitor_) {
+        SaveFileDialog* dialog = env_.saveDialog;
+        if (!dialog) {
+            ownSaveDialog_ = std::make_unique<QtSaveFileDialog>();
+            dialog = ownSaveDialog_.get();
+        }
+        monitor_ = new FrameMonitorWindow(*boxes_, *dialog, this);
+        connect(monitor_, &FrameMonitorWindow::listeningChanged, this,
+            [this](bool listening) { session_.setLinkListener(listening ? monitor_->listener() : LinkListener {}); });
+    }
+    monitor_->show();
+    monitor_->raise();
+    monitor_->activateWindow();
+}
+
+void TForm1::closeDiagnosticWindows()
+{
+    if (checkWindow_)
+        checkWindow_->close();
+    if (monitor_)
+        monitor_->close();
+}
+
+}  // namespace korv
