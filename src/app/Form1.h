@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/Form1Ui.h"
-#include "app/Settings.h"
 #include "app/SplashForm.h"
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
+#include "core/Settings.h"
 #include "core/TransmitterSession.h"
 #include "i18n/LanguageFile.h"
 
@@ -20,6 +20,8 @@ class QMenu;
 
 namespace korv {
 
+class FileDialogs;
+
 class AmbientPage;
 class HeadRailPage;
 class HumidityPage;
@@ -31,6 +33,7 @@ struct Form1Environment {
     MessageBoxes* boxes = nullptr;  // null: real modal boxes
     QString languageDirectory;  // empty: the working directory
     bool listPorts = true;  // false: leave the port menu empty (tests on machines with ports)
+    FileDialogs* fileDialogs = nullptr;  // null: the standard file dialogs
 };
 
 // The main window: owns the transmitter session, the message table and the status lines, and
@@ -60,6 +63,10 @@ public:
     void PageControl1Change();
     void Com1Click(QAction* item);
     void ChangePort(const QString& portName);
+    // Configuration files: saving writes what the form shows; opening shows a file as a read of a
+    // transmitter holding it would, and writes nothing until the user sends.
+    void AbrirConfig1Click();
+    void SalvarConfig1Click();
 
     // Identification and the screen of the identified model
     void ApplyModelScreen();
@@ -127,6 +134,8 @@ private:
     std::array<TransmitterPage*, 3> pages() const;
 
     Form1Environment env_;
+    std::unique_ptr<FileDialogs> ownFileDialogs_;
+    FileDialogs* fileDialogs_ = nullptr;
     std::unique_ptr<MessageBoxes> ownBoxes_;
     MessageBoxes* boxes_ = nullptr;
     std::function<void()> beforeWarning_;

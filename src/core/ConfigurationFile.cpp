@@ -1,0 +1,415 @@
+#include "core/ConfigurationFile.h"
+
+#include "core/HeadRailSensors.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <cmath>
+#include <limits>
+
+namespace korv::config {
+
+namespace {
+
+const QStringList SensorNames
+    = { QStringLiteral("0-50mV"), QStringLiteral("K"), QStringLiteral("J"), QStringLiteral("R"), QStringLiteral("S"),
+          QStringLiteral("T"), QStringLiteral("N"), QStringLiteral("E"), QStringLiteral("B"), QStringLiteral("Pt100"),
+          QStringLiteral("0-10V"), QStringLiteral("0-20mA"), QStringLiteral("4-20mA") };
+
+const QString HeadRailFamily = QStringLiteral("head-rail");
+const QString HumidityFamily = QStringLiteral("humidity");
+const QString AmbientFamily = QStringLiteral("ambient");
+
+QString familyName(Family family)
+{
+    switch (family) {
+    case Family::HeadRail:
+        return HeadRailFamily;
+    case Family::Humidity:
+        return HumidityFamily;
+    case Family::Ambient:
+        break;
+    }
+    return AmbientFamily;
+}
+
+std::optional<Family> familyNamed(const QString& name)
+{
+    for (Family family : { Family::HeadRail, Family::Humidity, Family::Ambient }) {
+        if (familyName(family) == name)
+            return family;
+    }
+    return std::nullopt;
+}
+
+std::optional<Model> modelNamed(const QString& name)
+{
+    for (Model model : { Model::OrvHead, Model::OrvDin, Model::OrvGalHead, Model::OrvGalDin, Model::OrvHu, Model::OrvH,
+             Model::OrvAmbient }) {
+        if (modelString(model) == name)
+            return model;
+    }
+    return std::nullopt;
+}
+
+QString jsonErrorText(QJsonParseError::ParseError error)
+{
+    switch (error) {
+    case QJsonParseError::UnterminatedObject:
+        return QStringLiteral("um objeto não termina (o arquivo está truncado?)");
+    case QJsonParseError::UnterminatedArray:
+        return QStringLiteral("uma lista não termina (o arquivo está truncado?)");
+    case QJsonParseError::UnterminatedString:
+        return QStringLiteral("um texto não termina (o arquivo está truncado?)");
+    case QJsonParseError::TerminationByNumber:
+        return QStringLiteral("o arquivo termina no meio de um número (está truncado?)");
+    case QJsonParseError::MissingNameSeparator:
+        return QStringLiteral("falta \":\" depois de um nome");
+    case QJsonParseError::MissingValueSeparator:
+        return QStringLiteral("falta \",\" entre dois valores");
+    case QJsonParseError::IllegalNumber:
+        return QStringLiteral("número ilegal");
+    case QJsonParseError::IllegalUTF8String:
+        return QStringLiteral("texto que não está em UTF-8");
+    case QJsonParseError::GarbageAtEnd:
+        return QStringLiteral("há conteúdo depois do fim do objeto");
+    default:
+        break;
+    }
+    return QStringLiteral("conteúdo que não é JSON");
+}
+
+// Walks one JSON object, remembering the first fault; later reads after a fault return defaults.
+class ObjectReader {
+public:
+    ObjectReader(const QJsonObject& object, QString prefix, QString& error)
+        : object_(object)
+        , prefix_(std::move(prefix))
+        , error_(error)
+    {
+    }
+
+    QString path(const QString& key) const { return prefix_ + key; }
+    bool failed() const { return !error_.isEmpty(); }
+    void fail(const QString& text)
+    {
+        if (error_.isEmpty())
+            error_ = text;
+    }
+
+    // Every key must be one the format knows, and every known key must be there.
+    void expectKeys(const QStringList& keys)
+    {
+        for (auto it = object_.begin(); it != object_.end(); ++it) {
+            if (!keys.contains(it.key()))
+                fail(QStringLiteral("chave desconhecida \"%1\"").arg(path(it.key())));
+        }
+        for (const QString& key : keys) {
+            if (!object_.contains(key))
+                fail(QStringLiteral("falta a chave \"%1\"").arg(path(key)));
+        }
+    }
+
+    QJsonValue value(const QString& key) const { return object_.value(key); }
+
+    std::optional<int> integer(const QString& key)
+    {
+        const QJsonValue v = value(key);
+        const double d = v.toDouble();
+        if (!v.isDouble() || std::trunc(d) != d || d < std::numeric_limits<int>::min()
+            || d > std::numeric_limits<int>::max()) {
+            fail(QStringLiteral("\"%1\" deve ser um número inteiro").arg(path(key)));
+            return std::nullopt;
+        }
+        return static_cast<int>(d);
+    }
+
+    // Corrections are typed with at most two decimals; a file may not hold what nobody could type.
+    std::optional<double> correction(const QString& key)
+    {
+        const QJsonValue v = value(key);
+        if (!v.isDouble()) {
+            fail(QStringLiteral("\"%1\" deve ser um número").arg(path(key)));
+            return std::nullopt;
+        }
+        const double hundredths = v.toDouble() * 100.0;
+        if (std::fabs(hundredths - std::round(hundredths)) > 1e-6 * std::max(1.0, std::fabs(hundredths))) {
+            fail(QStringLiteral("\"%1\" aceita no máximo duas casas decimais").arg(path(key)));
+            return std::nullopt;
+        }
+        return v.toDouble();
+    }
+
+    // One of a few fixed words; `expected` names them for the message.
+    std::optional<int> choice(const QString& key, const QStringList& words, const QString& expected)
+    {
+        const QJsonValue v = value(key);
+        const qsizetype index = v.isString() ? words.indexOf(v.toString()) : -1;
+        if (index < 0) {
+            fail(QStringLiteral("\"%1\" deve ser %2").arg(path(key), expected));
+            return std::nullopt;
+        }
+        return static_cast<int>(index);
+    }
+
+    std::optional<QJsonObject> object(const QString& key)
+    {
+        const QJsonValue v = value(key);
+        if (!v.isObject()) {
+            fail(QStringLiteral("\"%1\" deve ser um objeto").arg(path(key)));
+            return std::nullopt;
+        }
+        return v.toObject();
+    }
+
+private:
+    QJsonObject object_;
+    QString prefix_;
+    QString& error_;
+};
+
+const QStringList FailureWords = { QStringLiteral("minimum"), QStringLiteral("maximum") };
+const QString FailureExpected = QStringLiteral("\"minimum\" ou \"maximum\"");
+const QStringList InputKeys = { QStringLiteral("lower"), QStringLiteral("upper"), QStringLiteral("zeroCorrection"),
+    QStringLiteral("sensorFailure") };
+
+std::optional<InputValues> readInput(ObjectReader& parent, const QString& key, QString& error)
+{
+    const auto object = parent.object(key);
+    if (!object)
+        return std::nullopt;
+    ObjectReader reader(*object, parent.path(key) + u'.', error);
+    reader.expectKeys(InputKeys);
+    InputValues input;
+    input.lower = reader.integer(QStringLiteral("lower")).value_or(0);
+    input.upper = reader.integer(QStringLiteral("upper")).value_or(0);
+    input.zeroCorrection = reader.correction(QStringLiteral("zeroCorrection")).value_or(0);
+    input.failureToMax = reader.choice(QStringLiteral("sensorFailure"), FailureWords, FailureExpected).value_or(0) == 1;
+    if (reader.failed())
+        return std::nullopt;
+    return input;
+}
+
+QJsonObject inputObject(const InputValues& input)
+{
+    return { { QStringLiteral("lower"), input.lower }, { QStringLiteral("upper"), input.upper },
+        { QStringLiteral("zeroCorrection"), input.zeroCorrection },
+        { QStringLiteral("sensorFailure"), FailureWords[input.failureToMax ? 1 : 0] } };
+}
+
+const QStringList CommonKeys
+    = { QStringLiteral("format"), QStringLiteral("family"), QStringLiteral("model"), QStringLiteral("unit") };
+const QStringList MeasureWords = { QStringLiteral("relative-humidity"), QStringLiteral("dew-point") };
+
+HeadRailValues readHeadRail(ObjectReader& reader)
+{
+    reader.expectKeys(CommonKeys
+        + QStringList { QStringLiteral("sensor"), QStringLiteral("lower"), QStringLiteral("upper"),
+            QStringLiteral("zeroCorrection"), QStringLiteral("sensorFailure"), QStringLiteral("mainsFilter") });
+    HeadRailValues values;
+    const QJsonValue sensor = reader.value(QStringLiteral("sensor"));
+    const auto code = sensor.isString() ? sensorCodeNamed(sensor.toString()) : std::nullopt;
+    if (!code)
+        reader.fail(QStringLiteral("\"sensor\" deve ser um de: %1").arg(SensorNames.join(QStringLiteral(", "))));
+    values.sensorCode = code.value_or(0);
+    values.lower = reader.integer(QStringLiteral("lower")).value_or(0);
+    values.upper = reader.integer(QStringLiteral("upper")).value_or(0);
+    values.zeroCorrection = reader.correction(QStringLiteral("zeroCorrection")).value_or(0);
+    values.failureToMax
+        = reader.choice(QStringLiteral("sensorFailure"), FailureWords, FailureExpected).value_or(0) == 1;
+    const auto filter = reader.integer(QStringLiteral("mainsFilter"));
+    if (filter && *filter != 50 && *filter != 60)
+        reader.fail(QStringLiteral("\"mainsFilter\" deve ser 50 ou 60"));
+    values.filter50Hz = filter == 50;
+    return values;
+}
+
+HumidityValues readHumidity(ObjectReader& reader, Model model, QString& error)
+{
+    QStringList keys = CommonKeys + QStringList { QStringLiteral("measure"), QStringLiteral("humidity") };
+    // Orv-H has no temperature input, so its file has no temperature part to get wrong.
+    if (hasHumidityTemperature(model))
+        keys << QStringLiteral("temperature");
+    else if (!reader.value(QStringLiteral("temperature")).isUndefined())
+        reader.fail(QStringLiteral("o modelo %1 não tem entrada de temperatura: retire a chave \"temperature\"")
+                        .arg(modelString(model)));
+    reader.expectKeys(keys);
+    HumidityValues values;
+    const auto measure = reader.choice(
+        QStringLiteral("measure"), MeasureWords, QStringLiteral("\"relative-humidity\" ou \"dew-point\""));
+    values.kind = measure == 1 ? humamb::HumidityKind::DewPoint : humamb::HumidityKind::Relative;
+    if (!reader.failed())
+        values.humidity = readInput(reader, QStringLiteral("humidity"), error).value_or(InputValues {});
+    if (!reader.failed() && hasHumidityTemperature(model))
+        values.temperature = readInput(reader, QStringLiteral("temperature"), error);
+    return values;
+}
+
+AmbientValues readAmbient(ObjectReader& reader, QString& error)
+{
+    reader.expectKeys(CommonKeys + QStringList { QStringLiteral("temperature") });
+    AmbientValues values;
+    if (!reader.failed())
+        values.temperature = readInput(reader, QStringLiteral("temperature"), error).value_or(InputValues {});
+    return values;
+}
+
+}  // namespace
+
+std::optional<Family> familyOf(Model model)
+{
+    if (isHeadRail(model))
+        return Family::HeadRail;
+    if (isHumidity(model))
+        return Family::Humidity;
+    if (isAmbient(model))
+        return Family::Ambient;
+    return std::nullopt;
+}
+
+QString sensorName(int code)
+{
+    return code >= 0 && code < SensorNames.size() ? SensorNames[code] : QString::number(code);
+}
+
+std::optional<int> sensorCodeNamed(const QString& name)
+{
+    const qsizetype code = SensorNames.indexOf(name);
+    if (code < 0)
+        return std::nullopt;
+    return static_cast<int>(code);
+}
+
+Parsed parseConfiguration(const QByteArray& bytes)
+{
+    if (bytes.trimmed().isEmpty())
+        return { std::nullopt, QStringLiteral("o arquivo está vazio") };
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return { std::nullopt,
+            QStringLiteral("não é um arquivo JSON válido: %1 (no byte %2)")
+                .arg(jsonErrorText(parseError.error))
+                .arg(parseError.offset) };
+    if (!document.isObject())
+        return { std::nullopt, QStringLiteral("o arquivo não contém um objeto JSON") };
+
+    const QJsonObject top = document.object();
+    for (const char* key : { "format", "family", "model" }) {
+        if (!top.contains(QLatin1String(key)))
+            return { std::nullopt, QStringLiteral("falta a chave \"%1\"").arg(QLatin1String(key)) };
+    }
+    QString error;
+    ObjectReader reader(top, QString(), error);
+    // The format decides what the other keys mean, so it is judged before any of them.
+    const auto format = reader.integer(QStringLiteral("format"));
+    if (!format)
+        return { std::nullopt, error };
+    if (*format != FormatVersion)
+        return { std::nullopt,
+            QStringLiteral("formato %1 não suportado: este programa lê o formato %2").arg(*format).arg(FormatVersion) };
+    const auto family = familyNamed(top.value(QStringLiteral("family")).toString());
+    if (!family)
+        return { std::nullopt,
+            QStringLiteral("\"family\" deve ser \"%1\", \"%2\" ou \"%3\"")
+                .arg(HeadRailFamily, HumidityFamily, AmbientFamily) };
+    const QJsonValue modelValue = top.value(QStringLiteral("model"));
+    const auto model = modelNamed(modelValue.toString());
+    if (!modelValue.isString())
+        return { std::nullopt, QStringLiteral("\"model\" deve ser um texto") };
+    if (!model)
+        return { std::nullopt, QStringLiteral("modelo desconhecido \"%1\"").arg(modelValue.toString()) };
+    if (familyOf(*model) != family)
+        return { std::nullopt,
+            QStringLiteral("o modelo %1 não pertence à família \"%2\"").arg(modelString(*model), familyName(*family)) };
+
+    Configuration configuration;
+    configuration.model = *model;
+    configuration.fahrenheit = reader
+                                   .choice(QStringLiteral("unit"), { QStringLiteral("C"), QStringLiteral("F") },
+                                       QStringLiteral("\"C\" ou \"F\""))
+                                   .value_or(0)
+        == 1;
+    switch (*family) {
+    case Family::HeadRail:
+        configuration.values = readHeadRail(reader);
+        break;
+    case Family::Humidity:
+        configuration.values = readHumidity(reader, *model, error);
+        break;
+    case Family::Ambient:
+        configuration.values = readAmbient(reader, error);
+        break;
+    }
+    if (reader.failed())
+        return { std::nullopt, error };
+    return { configuration, QString() };
+}
+
+Parsed readConfigurationFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return { std::nullopt, QStringLiteral("não foi possível abrir o arquivo: %1").arg(file.errorString()) };
+    if (file.size() > MaximumFileSize)
+        return { std::nullopt, QStringLiteral("o arquivo é grande demais para ser uma configuração") };
+    const QByteArray bytes = file.read(MaximumFileSize + 1);
+    if (bytes.size() > MaximumFileSize)
+        return { std::nullopt, QStringLiteral("o arquivo é grande demais para ser uma configuração") };
+    return parseConfiguration(bytes);
+}
+
+QJsonObject configurationObject(const Configuration& configuration)
+{
+    QJsonObject object { { QStringLiteral("format"), FormatVersion },
+        { QStringLiteral("model"), modelString(configuration.model) },
+        { QStringLiteral("unit"), configuration.fahrenheit ? QStringLiteral("F") : QStringLiteral("C") } };
+    if (const auto* headRail = std::get_if<HeadRailValues>(&configuration.values)) {
+        object.insert(QStringLiteral("family"), HeadRailFamily);
+        object.insert(QStringLiteral("sensor"), sensorName(headRail->sensorCode));
+        object.insert(QStringLiteral("lower"), headRail->lower);
+        object.insert(QStringLiteral("upper"), headRail->upper);
+        object.insert(QStringLiteral("zeroCorrection"), headRail->zeroCorrection);
+        object.insert(QStringLiteral("sensorFailure"), FailureWords[headRail->failureToMax ? 1 : 0]);
+        object.insert(QStringLiteral("mainsFilter"), headRail->filter50Hz ? 50 : 60);
+    } else if (const auto* humidity = std::get_if<HumidityValues>(&configuration.values)) {
+        object.insert(QStringLiteral("family"), HumidityFamily);
+        object.insert(
+            QStringLiteral("measure"), MeasureWords[humidity->kind == humamb::HumidityKind::DewPoint ? 1 : 0]);
+        object.insert(QStringLiteral("humidity"), inputObject(humidity->humidity));
+        if (humidity->temperature)
+            object.insert(QStringLiteral("temperature"), inputObject(*humidity->temperature));
+    } else if (const auto* ambient = std::get_if<AmbientValues>(&configuration.values)) {
+        object.insert(QStringLiteral("family"), AmbientFamily);
+        object.insert(QStringLiteral("temperature"), inputObject(ambient->temperature));
+    }
+    return object;
+}
+
+QByteArray serializeConfiguration(const Configuration& configuration)
+{
+    return QJsonDocument(configurationObject(configuration)).toJson(QJsonDocument::Indented);
+}
+
+QString writeConfigurationFile(const QString& path, const Configuration& configuration)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = serializeConfiguration(configuration);
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+}  // namespace korv::config
