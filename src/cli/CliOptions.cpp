@@ -42,8 +42,11 @@ ParsedOptions parseOptions(const QStringList& arguments)
     // QCommandLineParser's own messages are English; ours say the same in the program's language.
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty())
-            return refuse(QStringLiteral("opção desconhecida: %1").arg(unknown.constFirst()));
+        if (!unknown.isEmpty()) {
+            const QString name = unknown.constFirst();
+            return refuse(QStringLiteral("opção desconhecida: %1%2")
+                              .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+        }
         return refuse(QStringLiteral("falta o valor da opção %1").arg(arguments.constLast()));
     }
     Options options;
