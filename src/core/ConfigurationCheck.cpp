@@ -127,10 +127,8 @@ humamb::HumidityForm humidityForm(const HumidityValues& values)
     form.kind = values.kind;
     form.humidityFailMax = values.humidity.failureToMax;
     form.humidity = inputForm(values.humidity);
-    if (values.temperature) {
-        form.temperatureFailMax = values.temperature->failureToMax;
-        form.temperature = inputForm(*values.temperature);
-    }
+    form.temperatureFailMax = values.temperature.failureToMax;
+    form.temperature = inputForm(values.temperature);
     return form;
 }
 
@@ -167,10 +165,13 @@ std::optional<HumidityValues> humidityValues(Model model, const humamb::Humidity
     if (!humidity)
         return std::nullopt;
     values.humidity = *humidity;
+    // Orv-H's temperature edits are not its own; only the failure state goes into register 1.
+    values.temperature.failureToMax = form.temperatureFailMax;
     if (hasHumidityTemperature(model)) {
-        values.temperature = inputValues(form.temperature, form.temperatureFailMax, separator);
-        if (!values.temperature)
+        const auto temperature = inputValues(form.temperature, form.temperatureFailMax, separator);
+        if (!temperature)
             return std::nullopt;
+        values.temperature = *temperature;
     }
     return values;
 }

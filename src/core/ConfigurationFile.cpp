@@ -229,24 +229,43 @@ HeadRailValues readHeadRail(ObjectReader& reader)
     return values;
 }
 
+// Orv-H's temperature part holds the one thing it keeps of a temperature input: the failure state.
+std::optional<bool> readFailureOnly(ObjectReader& parent, const QString& key, Model model, QString& error)
+{
+    const auto object = parent.object(key);
+    if (!object)
+        return std::nullopt;
+    ObjectReader reader(*object, parent.path(key) + u'.', error);
+    for (const QString& limitKey : InputKeys.mid(0, 3)) {
+        if (object->contains(limitKey))
+            reader.fail(
+                QStringLiteral("o modelo %1 não tem entrada de temperatura: em \"%2\" só vale \"sensorFailure\"")
+                    .arg(modelString(model), parent.path(key)));
+    }
+    reader.expectKeys({ QStringLiteral("sensorFailure") });
+    const auto failure = reader.choice(QStringLiteral("sensorFailure"), FailureWords, FailureExpected);
+    if (reader.failed())
+        return std::nullopt;
+    return failure == 1;
+}
+
 HumidityValues readHumidity(ObjectReader& reader, Model model, QString& error)
 {
-    QStringList keys = CommonKeys + QStringList { QStringLiteral("measure"), QStringLiteral("humidity") };
-    // Orv-H has no temperature input, so its file has no temperature part to get wrong.
-    if (hasHumidityTemperature(model))
-        keys << QStringLiteral("temperature");
-    else if (!reader.value(QStringLiteral("temperature")).isUndefined())
-        reader.fail(QStringLiteral("o modelo %1 não tem entrada de temperatura: retire a chave \"temperature\"")
-                        .arg(modelString(model)));
-    reader.expectKeys(keys);
+    reader.expectKeys(CommonKeys
+        + QStringList { QStringLiteral("measure"), QStringLiteral("humidity"), QStringLiteral("temperature") });
     HumidityValues values;
     const auto measure = reader.choice(
         QStringLiteral("measure"), MeasureWords, QStringLiteral("\"relative-humidity\" ou \"dew-point\""));
     values.kind = measure == 1 ? humamb::HumidityKind::DewPoint : humamb::HumidityKind::Relative;
     if (!reader.failed())
         values.humidity = readInput(reader, QStringLiteral("humidity"), error).value_or(InputValues {});
-    if (!reader.failed() && hasHumidityTemperature(model))
-        values.temperature = readInput(reader, QStringLiteral("temperature"), error);
+    if (reader.failed())
+        return values;
+    if (hasHumidityTemperature(model))
+        values.temperature = readInput(reader, QStringLiteral("temperature"), error).value_or(InputValues {});
+    else
+        values.temperature.failureToMax
+            = readFailureOnly(reader, QStringLiteral("temperature"), model, error).value_or(false);
     return values;
 }
 
@@ -382,8 +401,12 @@ QJsonObject configurationObject(const Configuration& configuration)
         object.insert(
             QStringLiteral("measure"), MeasureWords[humidity->kind == humamb::HumidityKind::DewPoint ? 1 : 0]);
         object.insert(QStringLiteral("humidity"), inputObject(humidity->humidity));
-        if (humidity->temperature)
-            object.insert(QStringLiteral("temperature"), inputObject(*humidity->temperature));
+        if (hasHumidityTemperature(configuration.model))
+            object.insert(QStringLiteral("temperature"), inputObject(humidity->temperature));
+        else
+            object.insert(QStringLiteral("temperature"),
+                QJsonObject {
+                    { QStringLiteral("sensorFailure"), FailureWords[humidity->temperature.failureToMax ? 1 : 0] } });
     } else if (const auto* ambient = std::get_if<AmbientValues>(&configuration.values)) {
         object.insert(QStringLiteral("family"), AmbientFamily);
         object.insert(QStringLiteral("temperature"), inputObject(ambient->temperature));

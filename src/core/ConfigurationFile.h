@@ -48,7 +48,9 @@ struct HeadRailValues {
 struct HumidityValues {
     humamb::HumidityKind kind = humamb::HumidityKind::Relative;
     InputValues humidity;
-    std::optional<InputValues> temperature;  // Orv-Hu only: Orv-H has no temperature input
+    // Orv-H has no temperature input but still carries its failure state in register 1; of its
+    // temperature values only failureToMax belongs to the file, the others stay 0.
+    InputValues temperature;
     friend bool operator==(const HumidityValues&, const HumidityValues&) = default;
 };
 

@@ -142,7 +142,8 @@ AmbientView ambientViewOfReading(
 Reading readingOfSettings(Model model, qint16 lastWord, const HumiditySettings& settings);
 Reading readingOfSettings(qint16 lastWord, const AmbientSettings& settings);
 
-// The views as the pages' controls would hold them.
+// The views as the pages' controls would hold them. A read of Orv-H leaves the temperature failure
+// buttons alone, so its temperature failure state is the one a window starts with: minimum.
 InputForm inputFormOf(const InputView& view);
 HumidityForm humidityFormOf(const HumidityView& view);
 AmbientForm ambientFormOf(const AmbientView& view);

@@ -45,6 +45,7 @@ void AppFixture::startWithSettings(const QByteArray& iniText)
     environment.boxes = &boxes;
     environment.languageDirectory = dir.path();
     environment.listPorts = false;
+    environment.fileDialogs = fileDialogs;
     form = std::make_unique<korv::TForm1>(environment);
     form->show();
 }

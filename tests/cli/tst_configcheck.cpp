@@ -24,7 +24,7 @@ Configuration headRail(Model model, int code, int lower, int upper, double zero 
     return { model, fahrenheit, HeadRailValues { code, lower, upper, zero, false, false } };
 }
 
-Configuration humidity(Model model, humamb::HumidityKind kind, InputValues rh, std::optional<InputValues> t)
+Configuration humidity(Model model, humamb::HumidityKind kind, InputValues rh, InputValues t = {})
 {
     return { model, false, HumidityValues { kind, rh, t } };
 }
@@ -109,7 +109,7 @@ private Q_SLOTS:
     {
         const auto rh = [](int lower, int upper, double zero = 0) { return InputValues { lower, upper, zero, false }; };
         const UnitCheck reversed = checkAgainstUnit(
-            humidity(Model::OrvH, humamb::HumidityKind::Relative, rh(80, 20), std::nullopt), unitOf(Model::OrvH, 101));
+            humidity(Model::OrvH, humamb::HumidityKind::Relative, rh(80, 20)), unitOf(Model::OrvH, 101));
         QVERIFY(reversed.accepted());
         QCOMPARE(std::get<humamb::HumiditySettings>(reversed.settings).humidity.range,
             (humamb::RangeRegisters { -9600, -6000 }));

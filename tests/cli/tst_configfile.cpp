@@ -19,7 +19,8 @@ const QByteArray Humidity = R"({"format": 1, "family": "humidity", "model": "Orv
     "temperature": {"lower": -40, "upper": 248, "zeroCorrection": 0, "sensorFailure": "maximum"}})";
 const QByteArray HumidityOnly = R"({"format": 1, "family": "humidity", "model": "Orv-H", "unit": "C",
     "measure": "relative-humidity",
-    "humidity": {"lower": 80, "upper": 20, "zeroCorrection": 0, "sensorFailure": "maximum"}})";
+    "humidity": {"lower": 80, "upper": 20, "zeroCorrection": 0, "sensorFailure": "maximum"},
+    "temperature": {"sensorFailure": "maximum"}})";
 const QByteArray Ambient = R"({"format": 1, "family": "ambient", "model": "OrvAmbient", "unit": "C",
     "temperature": {"lower": -50, "upper": 120, "zeroCorrection": 0.05, "sensorFailure": "minimum"}})";
 
@@ -53,7 +54,7 @@ private Q_SLOTS:
         QTest::newRow("humidity only, falling range")
             << HumidityOnly
             << Configuration { Model::OrvH, false,
-                   HumidityValues { humamb::HumidityKind::Relative, { 80, 20, 0, true }, std::nullopt } };
+                   HumidityValues { humamb::HumidityKind::Relative, { 80, 20, 0, true }, { 0, 0, 0, true } } };
         QTest::newRow("ambient") << Ambient
                                  << Configuration { Model::OrvAmbient, false,
                                         AmbientValues { { -50, 120, 0.05, false } } };
@@ -117,10 +118,14 @@ private Q_SLOTS:
         QTest::newRow("input not an object")
             << QByteArray(R"({"format": 1, "family": "ambient", "model": "OrvAmbient", "unit": "C", "temperature": 3})")
             << R"("temperature" deve ser um objeto)";
-        QTest::newRow("humidity-only with temperature") << with(HumidityOnly, R"("measure")",
-            R"("temperature": {}, "measure")") << "não tem entrada de temperatura";
-        QTest::newRow("two inputs without temperature")
-            << with(HumidityOnly, R"("Orv-H")", R"("Orv-Hu")") << R"(falta a chave "temperature")";
+        QTest::newRow("humidity-only with temperature limits")
+            << with(HumidityOnly, R"({"sensorFailure")", R"({"lower": 0, "sensorFailure")")
+            << R"(o modelo Orv-H não tem entrada de temperatura: em "temperature" só vale "sensorFailure")";
+        QTest::newRow("humidity-only without temperature") << with(HumidityOnly, R"(,
+    "temperature": {"sensorFailure": "maximum"})",
+            "") << R"(falta a chave "temperature")";
+        QTest::newRow("two inputs, temperature failure only")
+            << with(HumidityOnly, R"("Orv-H")", R"("Orv-Hu")") << R"(falta a chave "temperature.lower")";
     }
     void refusesWithAReason()
     {
