@@ -2,6 +2,7 @@
 // into the form the way a read of a transmitter holding it would bring it.
 #include "app/FileDialogs.h"
 #include "app/Form1.h"
+#include "common/NumberFormat.h"
 #include "core/ConfigurationCheck.h"
 #include "core/ConfigurationFile.h"
 #include "humidity_ambient/HumAmbPages.h"

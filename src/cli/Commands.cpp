@@ -152,7 +152,7 @@ int Commands::backup(const QString& directory)
     // Judged before the transmitter is touched: a folder that cannot take the file is a bad argument.
     const QFileInfo folderInfo(folder);
     if (!folderInfo.isDir())
-        return fail(ExitBadInput, QStringLiteral("A pasta %1 não existe.").arg(folder));
+        return fail(ExitBadInput, QStringLiteral("A pasta %1 não existe ou não é uma pasta.").arg(folder));
 
     if (const auto failed = connect())
         return *failed;

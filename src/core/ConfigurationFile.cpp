@@ -3,6 +3,7 @@
 #include "core/HeadRailSensors.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -372,6 +373,11 @@ Parsed parseConfiguration(const QByteArray& bytes)
 
 Parsed readConfigurationFile(const QString& path)
 {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return { std::nullopt, QStringLiteral("o arquivo não existe") };
+    if (info.isDir())
+        return { std::nullopt, QStringLiteral("é uma pasta, não um arquivo") };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return { std::nullopt, QStringLiteral("não foi possível abrir o arquivo: %1").arg(file.errorString()) };

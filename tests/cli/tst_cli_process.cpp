@@ -76,7 +76,8 @@ private Q_SLOTS:
         const QJsonObject object = QJsonDocument::fromJson(read.out.toUtf8()).object();
         const QJsonObject configuration = object.value(QStringLiteral("configuration")).toObject();
         QCOMPARE(configuration.value(QStringLiteral("unit")).toString(), QStringLiteral("F"));
-        QCOMPARE(configuration.value(QStringLiteral("temperature")).toObject().value(QStringLiteral("upper")).toInt(), 248);
+        QCOMPARE(
+            configuration.value(QStringLiteral("temperature")).toObject().value(QStringLiteral("upper")).toInt(), 248);
 
         QFile bad(dir.filePath(QStringLiteral("bad.json")));
         QVERIFY(bad.open(QIODevice::WriteOnly));
@@ -91,7 +92,8 @@ private Q_SLOTS:
 
     void portThatDoesNotOpen()
     {
-        const Run result = run({ QStringLiteral("--port"), dir.filePath(QStringLiteral("ttyNone")), QStringLiteral("read") });
+        const Run result
+            = run({ QStringLiteral("--port"), dir.filePath(QStringLiteral("ttyNone")), QStringLiteral("read") });
         QCOMPARE(result.code, 2);
         QVERIFY(result.err.startsWith(QStringLiteral("Erro na configuração da porta serial!")));
     }

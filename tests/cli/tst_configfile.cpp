@@ -148,7 +148,8 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("unit.json"));
-        QVERIFY(readConfigurationFile(path).error.contains(QStringLiteral("não foi possível abrir")));
+        QCOMPARE(readConfigurationFile(path).error, QStringLiteral("o arquivo não existe"));
+        QCOMPARE(readConfigurationFile(dir.path()).error, QStringLiteral("é uma pasta, não um arquivo"));
 
         const Configuration first { Model::OrvAmbient, false, AmbientValues { { 0, 100, 0, false } } };
         const Configuration second { Model::OrvAmbient, true, AmbientValues { { 32, 212, 1.5, true } } };
