@@ -141,8 +141,8 @@ QString usageText(const QString& programName)
                           "  -v, --version          mostra a versão\n"
                           "\n"
                           "Código de saída: 0 certo; 1 o transmissor difere do arquivo (ou não manteve um valor\n"
-                          "escrito); 2 falha de comunicação; 3 arquivo ou argumentos inválidos, ou arquivo que não\n"
-                          "serve para este transmissor.\n")
+                          "escrito); 2 falha de comunicação; 3 arquivo ou argumentos inválidos, ou arquivo ou\n"
+                          "comando que não serve para este transmissor.\n")
         .arg(programName);
 }
 

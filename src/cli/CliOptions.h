@@ -11,7 +11,7 @@ namespace korv::cli {
 enum ExitCode : int {
     ExitOk = 0,
     ExitDiffers = 1,  // the transmitter does not match: verify's differences, a write not kept
-    ExitCommunication = 2,  // the transmitter could not be reached, identified or read
+    ExitCommunication = 2,  // the transmitter could not be reached, identified, read or written
     ExitBadInput = 3,  // bad arguments, a bad file, or a file or command this transmitter cannot take
 };
 

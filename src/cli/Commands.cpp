@@ -91,7 +91,7 @@ std::optional<int> Commands::readUnit(UnitReading& reading)
     else if (isAmbient(model))
         steps = humamb::ambientReadSteps(session_, reading.humAmb, {});
     else
-        return fail(ExitCommunication,
+        return fail(ExitBadInput,
             QStringLiteral("O transmissor não foi identificado como um modelo conhecido: "
                            "sua configuração não pode ser interpretada."));
     if (session_.run(steps))

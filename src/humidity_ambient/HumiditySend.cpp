@@ -46,8 +46,8 @@ std::optional<HumidityForm> HumidityPage::formToSave()
     form.temperature = inputForm(temperatureInput());
     // The checks a send makes, on the range state as a send finds it.
     const auto check = [this](const InputControls& input) {
-        const auto refusal = checkInputForSend(
-            limitPair(*input.state), sensorLimits(*input.state), input.scale, humamb::inputForm(input));
+        const auto refusal
+            = checkInputForSend(limitPair(*input.state), sensorLimits(*input.state), input.scale, inputForm(input));
         if (refusal) {
             host_.ShowWarning(host_.messages()[refusal->message]);
             fieldEdit(input, refusal->field)->setFocus();

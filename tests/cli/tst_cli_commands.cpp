@@ -327,6 +327,19 @@ private Q_SLOTS:
         QCOMPARE(cli.emulator->framesReceived(), 0);
     }
 
+    void unknownModelIsIdentifiedButNotRead()
+    {
+        CliFixture cli;
+        QVERIFY(cli.start(9, 100));
+        for (const QStringList& arguments : { QStringList { QStringLiteral("read") },
+                 QStringList { QStringLiteral("verify"), cli.file(QStringLiteral("head.json"), HeadFile) } }) {
+            const auto result = cli.run(arguments);
+            QCOMPARE(result.code, 3);
+            QVERIFY2(result.err.contains(QStringLiteral("não foi identificado como um modelo conhecido")),
+                qPrintable(result.err));
+        }
+    }
+
     void backupOfAModelWithoutCalibration()
     {
         CliFixture cli;
