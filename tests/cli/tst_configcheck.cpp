@@ -54,15 +54,11 @@ private Q_SLOTS:
         QTest::newRow("upper above the sensor") << headRail(Model::OrvHead, 1, 0, 1500) << head130 << 0 << "upper";
         QTest::newRow("falling range allowed")
             << headRail(Model::OrvDin, 1, 1000, 0) << unitOf(Model::OrvDin, 130) << -1 << QString();
-        QTest::newRow("falling range on old firmware")
-            << headRail(Model::OrvDin, 1, 1000, 0) << unitOf(Model::OrvDin, 105) << 0 << "lower";
         QTest::newRow("isolated Pt100 above its maximum")
             << headRail(Model::OrvGalHead, 9, 700, 0) << unitOf(Model::OrvGalHead, 110) << 0 << "lower";
         QTest::newRow("zero on the bound") << headRail(Model::OrvHead, 1, 0, 1000, 50.0) << head130 << -1 << QString();
         QTest::newRow("zero past the bound")
             << headRail(Model::OrvHead, 1, 0, 1000, 50.01) << head130 << 1 << "zeroCorrection";
-        QTest::newRow("negative zero past the bound")
-            << headRail(Model::OrvHead, 1, 0, 1000, -50.1) << head130 << 1 << "zeroCorrection";
         QTest::newRow("Fahrenheit range")
             << headRail(Model::OrvHead, 1, 32, 1832, 0, true) << head130 << -1 << QString();
         QTest::newRow("Fahrenheit range past the sensor")
