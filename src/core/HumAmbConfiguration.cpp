@@ -1,7 +1,5 @@
 #include "core/HumAmbConfiguration.h"
 
-#include <cstdlib>
-
 namespace korv::humamb {
 
 namespace {
