@@ -4,7 +4,7 @@ include(GNUInstallDirs)
 
 set(KORV_APP_ID example.korvsetup.KOrvSetup)
 set(KORV_PACKAGE_NAME korvsetup)
-set(KORV_INSTALLED_PROGRAMS KOrvSetup)
+set(KORV_INSTALLED_PROGRAMS KOrvSetup korvsetup-cli)
 
 # Debian keeps a package's documents under the package's own name.
 set(KORV_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/${KORV_PACKAGE_NAME})

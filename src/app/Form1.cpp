@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/FileDialogs.h"
 #include "app/PortList.h"
 #include "app/QtMessageBoxes.h"
 #include "app/SaveFileDialog.h"
@@ -44,6 +45,12 @@ TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
         ownBoxes_ = std::make_unique<QtMessageBoxes>(this);
         boxes_ = ownBoxes_.get();
     }
+    if (env_.fileDialogs) {
+        fileDialogs_ = env_.fileDialogs;
+    } else {
+        ownFileDialogs_ = std::make_unique<QtFileDialogs>();
+        fileDialogs_ = ownFileDialogs_.get();
+    }
     settingsPath_ = env_.settingsPath.isEmpty() ? settingsFilePath() : env_.settingsPath;
     ui.setupUi(this);
 
@@ -65,6 +72,8 @@ TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
     connect(ui.Ler_Config, &QPushButton::clicked, this, [this] { Ler_ConfigClick(); });
     connect(ui.Enviar_Config, &QPushButton::clicked, this, [this] { Enviar_ConfigClick(); });
     connect(ui.Sair1, &QAction::triggered, this, [this] { Sair1Click(); });
+    connect(ui.AbrirConfig1, &QAction::triggered, this, [this] { AbrirConfig1Click(); });
+    connect(ui.SalvarConfig1, &QAction::triggered, this, [this] { SalvarConfig1Click(); });
     connect(ui.oC1, &QAction::triggered, this, [this] { oC1Click(); });
     connect(ui.OF1, &QAction::triggered, this, [this] { OF1Click(); });
     connect(ui.FastExchangeItem, &QAction::toggled, this, [this](bool fast) {

@@ -2,10 +2,10 @@
 
 #include "app/Form1Ui.h"
 #include "app/PortList.h"
-#include "app/Settings.h"
 #include "app/SplashForm.h"
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
+#include "core/Settings.h"
 #include "core/TransmitterSession.h"
 #include "i18n/LanguageFile.h"
 
@@ -20,6 +20,8 @@ class QDialog;
 class QMenu;
 
 namespace korv {
+
+class FileDialogs;
 
 class AmbientPage;
 class ConnectionCheckWindow;
@@ -37,6 +39,7 @@ struct Form1Environment {
     bool listPorts = true;  // false: leave the port menu empty (tests on machines with ports)
     std::function<QList<PortDescription>()> ports;  // null: the ports the system lists
     SaveFileDialog* saveDialog = nullptr;  // null: the system's file dialog
+    FileDialogs* fileDialogs = nullptr;  // null: the standard file dialogs
 };
 
 // The main window: owns the transmitter session, the message table and the status lines, and
@@ -66,6 +69,10 @@ public:
     void PageControl1Change();
     void Com1Click(QAction* item);
     void ChangePort(const QString& portName);
+    // Configuration files: saving writes what the form shows; opening shows a file as a read of a
+    // transmitter holding it would, and writes nothing until the user sends.
+    void AbrirConfig1Click();
+    void SalvarConfig1Click();
 
     // Diagnostics: the connection check and the frame monitor, each its own window, created when
     // first asked for.
@@ -147,6 +154,8 @@ private:
     std::array<TransmitterPage*, 3> pages() const;
 
     Form1Environment env_;
+    std::unique_ptr<FileDialogs> ownFileDialogs_;
+    FileDialogs* fileDialogs_ = nullptr;
     std::unique_ptr<MessageBoxes> ownBoxes_;
     MessageBoxes* boxes_ = nullptr;
     std::function<void()> beforeWarning_;

@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/LanguageCaptions.h"
+#include "core/HumAmbConfiguration.h"
 #include "core/Identification.h"
 #include "humidity_ambient/HumAmbPages.h"
 #include "i18n/LanguageApply.h"
@@ -124,7 +125,7 @@ void TForm1::ApplyModelScreen()
     if (isHumidity(model) && std::exchange(firstHumidity_, false)) {
         HideAllTabs();
         tabs->setCurrentWidget(ui.OrvHuSheet);
-        if (identification().FirmwareVersion > 100)
+        if (humamb::hasKindMenu(identification().FirmwareVersion))
             createHumidityMenu();
     }
     if (isAmbient(model) && FirstAmbientShow) {

@@ -100,6 +100,11 @@ void Form1Ui::setupMenu(QMainWindow* Form1)
 
     Arquivo1 = MainMenu1->addMenu(QStringLiteral("&Arquivo"));
     Arquivo1->setObjectName(QStringLiteral("Arquivo1"));
+    AbrirConfig1 = Arquivo1->addAction(QStringLiteral("&Abrir configuração…"));
+    AbrirConfig1->setObjectName(QStringLiteral("AbrirConfig1"));
+    SalvarConfig1 = Arquivo1->addAction(QStringLiteral("&Salvar configuração…"));
+    SalvarConfig1->setObjectName(QStringLiteral("SalvarConfig1"));
+    Arquivo1->addSeparator();
     Sair1 = Arquivo1->addAction(QStringLiteral("Sai&r"));
     Sair1->setObjectName(QStringLiteral("Sair1"));
 

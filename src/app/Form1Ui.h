@@ -47,6 +47,8 @@ struct Form1Ui : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
     // Main menu
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Arquivo1 = nullptr;
+    QAction* AbrirConfig1 = nullptr;
+    QAction* SalvarConfig1 = nullptr;
     QAction* Sair1 = nullptr;
     QMenu* Opes1 = nullptr;
     QMenu* Comunic1 = nullptr;

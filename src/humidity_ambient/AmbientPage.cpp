@@ -89,13 +89,15 @@ TransferSteps AmbientPage::startupReadSteps()
     return steps;
 }
 
-void AmbientPage::showPart(const Reading& reading, Part part, bool withSelections)
+void AmbientPage::showPart(const Reading& reading, Part part, bool withSelections, bool memoLine)
 {
     switch (part) {
     case Part::ConfigWord: {
         const qint16 word = *reading.configWord;
-        w_.Config_TxT->appendPlainText(QString());
-        w_.Config_TxT->appendPlainText(outputTypeLine(word, host_.messages()));
+        if (memoLine) {
+            w_.Config_TxT->appendPlainText(QString());
+            w_.Config_TxT->appendPlainText(outputTypeLine(word, host_.messages()));
+        }
         if (!withSelections)
             return;
         if (decodeConfigWord(word).temperatureFailMax)
@@ -136,11 +138,32 @@ AmbientSettings AmbientPage::settingsToSend() const
 {
     AmbientSettings settings;
     settings.failMax = w_.MaxFailOptionRadioButton->isChecked();
-    if (const auto typed = typedLimits(w_.EdtTempLowLimit, w_.EdtTempHighLimit))
-        settings.temperature.range = encodeAmbientRange(sensorLimits(s_.TemperatureRange), typed->lower, typed->upper);
-    if (const auto correction = parseZeroCorrection(w_.EdtTempZeroCorrection->text()))
-        settings.temperature.zeroCount = encodeZero(AmbientZeroScale, *correction, s_.TemperatureRange.span);
+    settings.temperature
+        = ambientInputSettings(sensorLimits(s_.TemperatureRange), inputForm(ambientInput()), s_.TemperatureRange.span);
     return settings;
+}
+
+std::optional<AmbientForm> AmbientPage::formToSave()
+{
+    const InputControls input = ambientInput();
+    const AmbientForm form { w_.MaxFailOptionRadioButton->isChecked(), inputForm(input) };
+    if (const auto refusal = checkInputForSend(
+            limitPair(s_.TemperatureRange), sensorLimits(s_.TemperatureRange), AmbientZeroScale, form.temperature)) {
+        host_.ShowWarning(host_.messages()[refusal->message]);
+        fieldEdit(input, refusal->field)->setFocus();
+        return std::nullopt;
+    }
+    return form;
+}
+
+void AmbientPage::showSettings(const AmbientSettings& settings)
+{
+    const Reading reading = readingOfSettings(host_.session().ConfigWord, settings);
+    showPart(reading, Part::ConfigWord, true, false);
+    if (reading.temperatureRange)
+        showPart(reading, Part::TemperatureRange, true, false);
+    if (reading.temperatureZero)
+        showPart(reading, Part::TemperatureZero, true, false);
 }
 
 void AmbientPage::sendConfiguration()

@@ -81,60 +81,54 @@ LeaveEditAction leaveLimitEdit(const InputControls& input)
     return outcome.action;
 }
 
+InputForm inputForm(const InputControls& input)
+{
+    return { input.lowerEdit->text(), input.upperEdit->text(), input.zeroEdit->text() };
+}
+
+QLineEdit* fieldEdit(const InputControls& input, FormField field)
+{
+    switch (field) {
+    case FormField::LowerLimit:
+        return input.lowerEdit;
+    case FormField::UpperLimit:
+        return input.upperEdit;
+    case FormField::ZeroCorrection:
+        break;
+    }
+    return input.zeroEdit;
+}
+
 bool checkInputForSend(PageHost& host, const InputControls& input, const std::function<void()>& advance,
     const std::function<void()>& updateInputZeroLimits)
 {
     InputRangeState& state = *input.state;
-    const auto refuse = [&host](int message, QLineEdit* focus) {
-        host.ShowWarning(host.messages()[message]);
-        focus->setFocus();
+    const auto refuse = [&host, &input](const Refusal& refusal) {
+        host.ShowWarning(host.messages()[refusal.message]);
+        fieldEdit(input, refusal.field)->setFocus();
         return false;
     };
-    // The range check works on the state, but the registers are encoded from the edits: both
-    // must hold numbers before anything is written.
-    if (!parseNumber(input.lowerEdit->text()))
-        return refuse(Msg::LimitsIncorrect, input.lowerEdit);
-    if (!parseNumber(input.upperEdit->text()))
-        return refuse(Msg::LimitsIncorrect, input.upperEdit);
-    switch (checkSendRange(limitPair(state), sensorLimits(state))) {
-    case RangeFocus::Lower:
-        return refuse(Msg::LimitsIncorrect, input.lowerEdit);
-    case RangeFocus::Upper:
-        return refuse(Msg::LimitsIncorrect, input.upperEdit);
-    case RangeFocus::None:
-        break;
-    }
+    if (const auto refusal = checkInputRange(limitPair(state), sensorLimits(state), inputForm(input)))
+        return refuse(*refusal);
     advance();
 
     if (input.zeroEdit->text().isEmpty())
         input.zeroEdit->setText(QStringLiteral("0"));
     state.zeroText = input.zeroEdit->text();
-    const auto correction = parseZeroCorrection(state.zeroText);
-    if (!correction)
-        return refuse(Msg::ZeroOutOfBounds, input.zeroEdit);
+    if (const auto refusal = checkZeroIsNumber(inputForm(input)))
+        return refuse(*refusal);
     updateInputZeroLimits();
-    const ZeroLimits shown { limitPair(state), state.zeroMinText, state.zeroMaxText, state.zeroText };
-    if (!zeroWithinLimits(*correction, shown))
-        return refuse(Msg::ZeroOutOfBounds, input.zeroEdit);
+    if (const auto refusal = checkZeroWithinLimits(input.scale, inputForm(input)))
+        return refuse(*refusal);
     return true;
 }
 
 void showDecodedRange(const std::optional<DecodedRange>& range, const InputControls& input, bool clampUpper)
 {
-    if (!range)
-        return;
-    const DecodedRange shown = clampUpper ? clampUpperToSensor(*range, sensorLimits(*input.state)) : *range;
-    input.upperEdit->setText(limitEditText(shown.upper));
-    input.lowerEdit->setText(limitEditText(shown.lower));
-}
-
-std::optional<TypedLimits> typedLimits(const QLineEdit* lowerEdit, const QLineEdit* upperEdit)
-{
-    const auto lower = parseLimitValue(lowerEdit->text());
-    const auto upper = parseLimitValue(upperEdit->text());
-    if (!lower || !upper)
-        return std::nullopt;
-    return TypedLimits { *lower, *upper };
+    if (const auto texts = decodedLimitTexts(range, sensorLimits(*input.state), clampUpper)) {
+        input.upperEdit->setText(texts->upper);
+        input.lowerEdit->setText(texts->lower);
+    }
 }
 
 void checkOneOf(QRadioButton* on, QRadioButton* off)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/KeyFilters.h"
+#include "core/HumAmbConfiguration.h"
 #include "core/HumAmbLimits.h"
 #include "core/HumAmbRanges.h"
 #include "core/HumAmbScales.h"
@@ -52,6 +53,10 @@ void setLimitPair(InputRangeState& state, const LimitPair& range);
 // no number leave the range as it was and blank the limits, as no limit can be given for them.
 QString updateZeroLimits(const InputControls& input);
 
+// The input's edits as plain values, and the edit a refusal sends the user to.
+InputForm inputForm(const InputControls& input);
+QLineEdit* fieldEdit(const InputControls& input, FormField field);
+
 // Leaving a limit edit: stores the typed range in ascending order and blanks the zero-limit labels
 // of a refused range. A RefreshZero result asks the caller for a zero-limit update and a fresh
 // zero edit.
@@ -68,13 +73,6 @@ bool checkInputForSend(PageHost& host, const InputControls& input, const std::fu
 // A decoded range into the limit edits, upper first; the temperature inputs hold the upper limit
 // at the sensor maximum. Nothing changes for no range (a gain of 0): the edits keep what they show.
 void showDecodedRange(const std::optional<DecodedRange>& range, const InputControls& input, bool clampUpper);
-
-// The limit edits as the range encodings take them; no value when either is no number.
-struct TypedLimits {
-    float lower = 0;
-    float upper = 0;
-};
-std::optional<TypedLimits> typedLimits(const QLineEdit* lowerEdit, const QLineEdit* upperEdit);
 
 // Checks `on`, then unchecks `off`; in that order an auto-exclusive pair never passes through a
 // state with neither button checked.

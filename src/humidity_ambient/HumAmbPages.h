@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/KeyFilters.h"
+#include "core/HumAmbConfiguration.h"
 #include "core/HumAmbTransfer.h"
 #include "core/Model.h"
 #include "widgets/PageHost.h"
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QEvent;
@@ -199,6 +201,12 @@ public:
     TransferSteps readSteps();
     // What the page would send now, as values (the checks before a send are not made here).
     humamb::HumiditySettings settingsToSend() const;
+    // The tab as plain values once the checks a send makes have passed on it; after a refusal,
+    // shown as a send shows it, nothing.
+    std::optional<humamb::HumidityForm> formToSave();
+    // Shows the configuration a send of these values would leave, as a read of it would show it;
+    // nothing is written and the information memo keeps its lines.
+    void showSettings(const humamb::HumiditySettings& settings);
 
     // The humidity measure menu, which only some firmware has; without it the humidity input
     // measures relative humidity.
@@ -227,7 +235,7 @@ private:
     bool fahrenheit() const { return host_.fahrenheit(); }
     // A part of a read, shown as soon as it has arrived; a send's re-read of register 1 only adds
     // the memo line.
-    void showPart(const humamb::Reading& reading, humamb::Part part, bool withSelections);
+    void showPart(const humamb::Reading& reading, humamb::Part part, bool withSelections, bool memoLine = true);
     void showLive(qint16 rawHumidity, qint16 rawTemperature);
     humamb::PartObserver showing(const std::shared_ptr<humamb::Reading>& reading, bool withSelections);
     void setRelativeHumidityChecked(bool relative);
@@ -262,6 +270,8 @@ public:
     void showInitialState() override;
     TransferSteps readSteps();
     humamb::AmbientSettings settingsToSend() const;
+    std::optional<humamb::AmbientForm> formToSave();
+    void showSettings(const humamb::AmbientSettings& settings);
 
     QString UpdateAmbientZeroLimits();
     void ShowAmbientUnit();
@@ -274,7 +284,7 @@ protected:
 private:
     humamb::InputControls ambientInput() const;
     Model model() const;
-    void showPart(const humamb::Reading& reading, humamb::Part part, bool withSelections);
+    void showPart(const humamb::Reading& reading, humamb::Part part, bool withSelections, bool memoLine = true);
     humamb::PartObserver showing(const std::shared_ptr<humamb::Reading>& reading, bool withSelections);
 
     bool EdtTempLowLimitKeyPress(QLineEdit* edit, QKeyEvent* event);

@@ -122,12 +122,13 @@ TransferSteps HumidityPage::startupReadSteps()
     return steps;
 }
 
-void HumidityPage::showPart(const Reading& reading, Part part, bool withSelections)
+void HumidityPage::showPart(const Reading& reading, Part part, bool withSelections, bool memoLine)
 {
     switch (part) {
     case Part::ConfigWord: {
         const qint16 word = *reading.configWord;
-        w_.Config_OrvHu->appendPlainText(outputTypeLine(word, host_.messages()));
+        if (memoLine)
+            w_.Config_OrvHu->appendPlainText(outputTypeLine(word, host_.messages()));
         // A send re-reads the word only for its output type; the user's choices stay on the form.
         if (!withSelections)
             return;

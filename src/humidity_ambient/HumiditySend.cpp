@@ -22,12 +22,7 @@ namespace {
 // without numbers before it gets here.
 InputSettings inputSettings(const InputControls& input)
 {
-    InputSettings settings;
-    if (const auto typed = typedLimits(input.lowerEdit, input.upperEdit))
-        settings.range = encodeHumTempRange(sensorLimits(*input.state), typed->lower, typed->upper);
-    if (const auto correction = parseZeroCorrection(input.zeroEdit->text()))
-        settings.zeroCount = encodeZero(input.scale, *correction, input.state->span);
-    return settings;
+    return humTempInputSettings(sensorLimits(*input.state), input.scale, inputForm(input), input.state->span);
 }
 
 }  // namespace
@@ -41,6 +36,45 @@ HumiditySettings HumidityPage::settingsToSend() const
     settings.humidity = inputSettings(humidityInput());
     settings.temperature = inputSettings(temperatureInput());
     return settings;
+}
+
+std::optional<HumidityForm> HumidityPage::formToSave()
+{
+    HumidityForm form;
+    form.kind = kind();
+    form.humidityFailMax = w_.MaxRHRadioButton->isChecked();
+    form.temperatureFailMax = w_.MaxTempRadioButton->isChecked();
+    form.humidity = inputForm(humidityInput());
+    form.temperature = inputForm(temperatureInput());
+    // The checks a send makes, on the range state as a send finds it.
+    const auto check = [this](const InputControls& input) {
+        const auto refusal
+            = checkInputForSend(limitPair(*input.state), sensorLimits(*input.state), input.scale, inputForm(input));
+        if (refusal) {
+            host_.ShowWarning(host_.messages()[refusal->message]);
+            fieldEdit(input, refusal->field)->setFocus();
+        }
+        return !refusal;
+    };
+    if (isHumidity(model()) && !check(humidityInput()))
+        return std::nullopt;
+    if (hasHumidityTemperature(model()) && !check(temperatureInput()))
+        return std::nullopt;
+    return form;
+}
+
+void HumidityPage::showSettings(const HumiditySettings& settings)
+{
+    const Reading reading = readingOfSettings(model(), host_.session().ConfigWord, settings);
+    // In the order of a read, each part shown as the read shows it.
+    for (const auto& [part, present] :
+        { std::pair { Part::ConfigWord, true }, std::pair { Part::HumidityRange, reading.humidityRange.has_value() },
+            std::pair { Part::TemperatureRange, reading.temperatureRange.has_value() },
+            std::pair { Part::HumidityZero, reading.humidityZero.has_value() },
+            std::pair { Part::TemperatureZero, reading.temperatureZero.has_value() } }) {
+        if (present)
+            showPart(reading, part, true, false);
+    }
 }
 
 void HumidityPage::sendConfiguration()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/KeyFilters.h"
+#include "core/HeadRailConfiguration.h"
 #include "core/HeadRailTransfer.h"
 #include "core/Model.h"
 #include "widgets/PageHost.h"
@@ -102,6 +103,15 @@ public:
     TransferSteps readSteps();
     // What the page would send now, as values (the checks before a send are not made here).
     headrail::Settings settingsToSend();
+    // The controls as plain values, and the control each one is typed into.
+    headrail::FormValues formValues() const;
+    QWidget* fieldWidget(headrail::FormField field) const;
+    // The controls as plain values once the checks a send makes have passed on them; after a
+    // refusal, shown as a send shows it, nothing.
+    std::optional<headrail::FormValues> formToSave();
+    // Shows the configuration a send of these values would leave, as a read of it would show it;
+    // nothing is written and the information memo keeps its lines.
+    void showSettings(const headrail::Settings& settings);
 
     // Editing
     void SensorRadioGroupClick();
@@ -144,6 +154,7 @@ private:
     bool checkBeforeSending();
     // Register 1 as read: the memo's output-type line, and the selections unless a send re-read it.
     void showConfigWord(quint16 word, bool withSelections);
+    void showSelections(quint16 word);
     void showRange(const headrail::RangeRegisters& registers);
     void showZero(qint16 count);
     void unitChangedToCelsius();

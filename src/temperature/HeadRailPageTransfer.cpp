@@ -36,8 +36,12 @@ constexpr int SendOkSeconds = 5;
 void HeadRailPage::showConfigWord(quint16 word, bool withSelections)
 {
     w_.Config_Transmissor->appendPlainText(outputTypeLine(word, true, host_.messages()));
-    if (!withSelections)
-        return;
+    if (withSelections)
+        showSelections(word);
+}
+
+void HeadRailPage::showSelections(quint16 word)
+{
     const auto fields = headrail::splitConfigWord(word);
     w_.Forca_SaidaMax->setChecked(fields.failureToMax);
     w_.Forca_SaidaMin->setChecked(!fields.failureToMax);
@@ -55,11 +59,10 @@ void HeadRailPage::showConfigWord(quint16 word, bool withSelections)
 void HeadRailPage::showRange(const headrail::RangeRegisters& registers)
 {
     // A gain of 0 or a model without a count scale describes no range: the edits keep theirs.
-    const auto range = headrail::decodeRange(
-        headrail::groupOf(model()), firmware(), SensorMin, SensorMax, registers.offsetA, registers.gainB);
-    if (range) {
-        w_.EdtLimitMaxSensor->setText(headrail::rangeLimitText(range->upper));
-        w_.EdtLimitMinSensor->setText(headrail::rangeLimitText(range->lower));
+    if (const auto texts
+        = headrail::rangeTexts(headrail::groupOf(model()), firmware(), { SensorMin, SensorMax, MinSpan }, registers)) {
+        w_.EdtLimitMaxSensor->setText(texts->upper);
+        w_.EdtLimitMinSensor->setText(texts->lower);
     }
 }
 
@@ -68,6 +71,18 @@ void HeadRailPage::showZero(qint16 count)
     ZeroCount = count;
     UpdateZeroLimits();
     w_.EdtCorrigeZero->setText(ZeroText);
+}
+
+void HeadRailPage::showSettings(const headrail::Settings& settings)
+{
+    // The transmitter's own bits of register 1 stay those it was read with.
+    const headrail::Reading reading
+        = headrail::readingOfSettings(static_cast<quint16>(host_.session().ConfigWord), settings);
+    showSelections(*reading.configWord);
+    if (reading.range)
+        showRange(*reading.range);
+    if (reading.zeroCount)
+        showZero(*reading.zeroCount);
 }
 
 TransferSteps HeadRailPage::readSteps()
@@ -113,63 +128,77 @@ void HeadRailPage::refuse(int message, QWidget* focus)
 // The form's checks before anything is written; false after the refusal has been shown.
 bool HeadRailPage::checkBeforeSending()
 {
-    // With no sensor selected there is no code to write and no sensor range to check against.
-    if (!selectedCode()) {
-        refuse(Msg::LimitsIncorrect, w_.SensorRadioGroup);
+    if (const auto refusal = headrail::checkSensorSelected(selectedCode())) {
+        refuse(refusal->message, w_.SensorRadioGroup);
         return false;
     }
     ApplySensorSelection();
 
-    for (QLineEdit* edit : { w_.EdtLimitMinSensor, w_.EdtLimitMaxSensor }) {
-        if (!parseTruncated(edit->text())) {
-            refuse(Msg::LimitsIncorrect, edit);
-            return false;
-        }
+    // Judged on the edits as the sensor's range has left them (in °F it rewrites them).
+    const headrail::SendCheck check
+        = headrail::checkForSend(host_.session().identification(), fahrenheit(), formValues(), decimalSeparator());
+    if (check.limits) {
+        LowerLimit = check.limits->lower;
+        UpperLimit = check.limits->upper;
+        Span = UpperLimit - LowerLimit;
     }
-    LowerLimit = *parseTruncated(w_.EdtLimitMinSensor->text());
-    UpperLimit = *parseTruncated(w_.EdtLimitMaxSensor->text());
-    Span = UpperLimit - LowerLimit;
-    switch (headrail::checkRange(model(), firmware(), LowerLimit, UpperLimit, { SensorMin, SensorMax, MinSpan })) {
-    case headrail::RangeFocus::Lower:
-        refuse(Msg::LimitsIncorrect, w_.EdtLimitMinSensor);
+    if (check.refusal && check.refusal->field != headrail::FormField::ZeroCorrection) {
+        refuse(check.refusal->message, fieldWidget(check.refusal->field));
         return false;
-    case headrail::RangeFocus::Upper:
-        refuse(Msg::LimitsIncorrect, w_.EdtLimitMaxSensor);
-        return false;
-    case headrail::RangeFocus::None:
-        break;
     }
-
     if (w_.EdtCorrigeZero->text().isEmpty())
         w_.EdtCorrigeZero->setText(QStringLiteral("0"));
-    const QChar separator = decimalSeparator();
-    const auto correction = headrail::parseZeroCorrection(w_.EdtCorrigeZero->text(), separator);
     UpdateZeroLimits();
-    if (headrail::groupOf(model()) == Group::Other)
-        return true;
-    // A lone "-" or separator is no correction at all; it is refused like one outside the bounds.
-    if (!correction || !headrail::zeroWithinBounds(*correction, ZeroMinText, ZeroMaxText, separator)) {
-        refuse(Msg::ZeroOutOfBounds, w_.EdtCorrigeZero);
+    if (check.refusal) {
+        refuse(check.refusal->message, w_.EdtCorrigeZero);
         return false;
     }
     return true;
 }
 
+headrail::FormValues HeadRailPage::formValues() const
+{
+    headrail::FormValues form;
+    form.sensorCode = selectedCode();
+    form.failureToMax = w_.Forca_SaidaMax->isChecked();
+    form.filter50Hz = w_.Freq_50->isChecked();
+    form.lowerText = w_.EdtLimitMinSensor->text();
+    form.upperText = w_.EdtLimitMaxSensor->text();
+    form.zeroText = w_.EdtCorrigeZero->text();
+    return form;
+}
+
+QWidget* HeadRailPage::fieldWidget(headrail::FormField field) const
+{
+    switch (field) {
+    case headrail::FormField::Sensor:
+        return w_.SensorRadioGroup;
+    case headrail::FormField::LowerLimit:
+        return w_.EdtLimitMinSensor;
+    case headrail::FormField::UpperLimit:
+        return w_.EdtLimitMaxSensor;
+    case headrail::FormField::ZeroCorrection:
+        break;
+    }
+    return w_.EdtCorrigeZero;
+}
+
+std::optional<headrail::FormValues> HeadRailPage::formToSave()
+{
+    const headrail::FormValues form = formValues();
+    const headrail::SendCheck check
+        = headrail::checkForSend(host_.session().identification(), fahrenheit(), form, decimalSeparator());
+    if (check.refusal) {
+        refuse(check.refusal->message, fieldWidget(check.refusal->field));
+        return std::nullopt;
+    }
+    return form;
+}
+
 headrail::Settings HeadRailPage::settingsToSend()
 {
-    headrail::Settings settings;
-    settings.sensorCode = selectedCode().value_or(0);
-    settings.failureToMax = w_.Forca_SaidaMax->isChecked();
-    settings.filter50Hz = w_.Freq_50->isChecked();
-    const QChar separator = decimalSeparator();
-    const auto lower = parseNumber(w_.EdtLimitMinSensor->text(), separator);
-    const auto upper = parseNumber(w_.EdtLimitMaxSensor->text(), separator);
-    if (lower && upper)
-        settings.range = headrail::encodeRange(headrail::groupOf(model()), firmware(), SensorMin, SensorMax,
-            static_cast<float>(*lower), static_cast<float>(*upper));
-    if (const auto correction = headrail::parseZeroCorrection(w_.EdtCorrigeZero->text(), separator))
-        settings.zeroCount = headrail::encodeZero(headrail::groupOf(model()), firmware(), *correction, Span);
-    return settings;
+    return headrail::settingsFor(
+        host_.session().identification(), { SensorMin, SensorMax, MinSpan }, formValues(), Span, decimalSeparator());
 }
 
 void HeadRailPage::sendConfiguration()

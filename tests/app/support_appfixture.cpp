@@ -53,6 +53,7 @@ void AppFixture::createWithSettings(const QByteArray& iniText)
     environment.listPorts = false;
     if (adjustEnvironment)
         adjustEnvironment(environment);
+    environment.fileDialogs = fileDialogs;
     form = std::make_unique<korv::TForm1>(environment);
 }
 

@@ -37,6 +37,7 @@ struct AppFixture {
     QString previousDirectory;
     std::unique_ptr<korv::emu::TransmitterEmulator> emulator;
     korv::RecordingMessageBoxes boxes;
+    korv::FileDialogs* fileDialogs = nullptr;  // null: the standard dialogs
     std::unique_ptr<korv::TForm1> form;
 };
 

@@ -44,7 +44,9 @@ const Expected Controls[] = {
     CONTROL(PageControl1, "QTabWidget", ""), CONTROL(Ler_Config, "QPushButton", "&Ler Configuração"),
     CONTROL(Enviar_Config, "QPushButton", "&Enviar Configuração"), CONTROL(Timer1, "QTimer", ""),
     CONTROL(MainMenu1, "QMenuBar", ""), CONTROL(Arquivo1, "QMenu", "&Arquivo"),
-    CONTROL(Sair1, "QAction", "Sai&r"), CONTROL(Opes1, "QMenu", "&Opções"),
+    CONTROL(AbrirConfig1, "QAction", "&Abrir configuração…"),
+    CONTROL(SalvarConfig1, "QAction", "&Salvar configuração…"), CONTROL(Sair1, "QAction", "Sai&r"),
+    CONTROL(Opes1, "QMenu", "&Opções"),
     CONTROL(Comunic1, "QMenu", "&Comunicação"), CONTROL(UnidadeTemp1, "QMenu", "&Unidade de Temperatura"),
     CONTROL(oC1, "QAction", "°&C"), CONTROL(OF1, "QAction", "°&F"), CONTROL(Ajuda1, "QMenu", "A&juda"),
     CONTROL(Topicos1, "QAction", "&Tópicos da Ajuda"), CONTROL(Sobre1, "QAction", "&Sobre o KOrvSetup"),
@@ -321,7 +323,13 @@ private Q_SLOTS:
         QCOMPARE(w.window.menuBar(), ui.MainMenu1);
         QCOMPARE(ui.MainMenu1->actions(),
             QList<QAction*>({ ui.Arquivo1->menuAction(), ui.Opes1->menuAction(), ui.Ajuda1->menuAction() }));
-        QCOMPARE(ui.Arquivo1->actions(), QList<QAction*>({ ui.Sair1 }));
+        // The configuration-file items come first, a separator, then the original exit item.
+        const QList<QAction*> fileItems = ui.Arquivo1->actions();
+        QCOMPARE(fileItems.size(), 4);
+        QCOMPARE(fileItems[0], ui.AbrirConfig1);
+        QCOMPARE(fileItems[1], ui.SalvarConfig1);
+        QVERIFY(fileItems[2]->isSeparator());
+        QCOMPARE(fileItems[3], ui.Sair1);
         // The fast exchange and the two diagnostic items follow the specified ones, which keep their places.
         QCOMPARE(ui.Opes1->actions(),
             QList<QAction*>({ ui.Comunic1->menuAction(), ui.UnidadeTemp1->menuAction(), ui.FastExchangeItem,

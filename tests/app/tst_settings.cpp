@@ -1,5 +1,5 @@
 #include "app/PortList.h"
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 #include <QFile>
 #include <QRegularExpression>

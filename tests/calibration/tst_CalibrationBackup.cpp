@@ -1,6 +1,6 @@
 #include "FakeCalibrationHost.h"
 #include "WorkingDirectory.h"
-#include "calibration/CalibrationBackup.h"
+#include "core/CalibrationBackup.h"
 
 #include <QDir>
 #include <QFile>

@@ -121,16 +121,22 @@ private Q_SLOTS:
         emulator.setFault(Fault::Silence, 1);
         QCOMPARE(session.registers().ReadParameter(3, value), Status::NoAnswer);
         emulator.setFault(Fault::CloseMidExchange, 1);
-        QCOMPARE(session.registers().ReadParameter(0, value), Status::NoAnswer);
+        // The port vanishes under the frame: while it is still being sent (the frame never left)
+        // or while its answer is awaited, whichever the moment of the close makes it.
+        const Status lost = session.registers().ReadParameter(0, value);
+        QVERIFY(lost == Status::NoAnswer || lost == Status::NotSent);
         using K = LinkEvent::Kind;
-        QCOMPARE(kindsOf(events),
-            (QList<K> { K::Opened, K::Sent, K::Received, K::Sent, K::Received, K::Sent, K::Lost, K::Received }));
+        const QList<K> kinds = kindsOf(events);
+        QCOMPARE(kinds.mid(0, 5), (QList<K> { K::Opened, K::Sent, K::Received, K::Sent, K::Received }));
+        const qsizetype lostAt = kinds.indexOf(K::Lost, 5);
+        QVERIFY(lostAt >= 0 || lost == Status::NotSent);
         QCOMPARE(events[0].port, emulator.devicePath());
         QCOMPARE(events[0].baud, 9600u);
         QCOMPARE(frame::monitorLine(events[2]).bytes, QStringLiteral("50 00 02 00 00 50 00 02 00 7B"));
         QCOMPARE(frame::monitorLine(events[2]).meaning, QStringLiteral("eco ok; valor 123 (0x007B)"));
         QCOMPARE(frame::monitorLine(events[4]).meaning, QStringLiteral("nada voltou (sem eco)"));
-        QCOMPARE(frame::monitorLine(events[6]).direction, QStringLiteral("--"));
+        if (lostAt >= 0)
+            QCOMPARE(frame::monitorLine(events[lostAt]).direction, QStringLiteral("--"));
 
         // The port comes back; the session's next link still tells, until the listener is removed.
         QVERIFY(emulator.restart());

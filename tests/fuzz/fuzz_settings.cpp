@@ -1,7 +1,7 @@
 // The settings file and the port names it may hold: any bytes as the INI file, then the rules
 // that pick the port to open.
-#include "app/Settings.h"
 #include "core/LinkSettings.h"
+#include "core/Settings.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -5,6 +5,7 @@ set -euo pipefail
 build="$1"
 id="$2"
 package="$3"
+programs="${4:-KOrvSetup}"
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log"; exit 1; }
@@ -26,7 +27,10 @@ depends="$(field Depends)"
 for library in libc6 libstdc++6 libqt6core6 libqt6widgets6 libqt6serialport6 libqt6gui6; do
     echo "$depends" | tr ',' '\n' | awk '{print $1}' | grep -qxF "$library" || faults+=("Depends lacks $library")
 done
-for path in ./usr/bin/KOrvSetup "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml" \
+for program in $programs; do
+    echo "$contents" | awk '{print $6}' | grep -qx "./usr/bin/$program" || faults+=("missing ./usr/bin/$program")
+done
+for path in "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml" \
             "./usr/share/icons/hicolor/scalable/apps/$id.svg" "./usr/share/icons/hicolor/48x48/apps/$id.png" \
             "./usr/share/$package/lang/en/LANGUAGE.TRL" "./usr/share/$package/lang/es/LANGUAGE.TRL" \
             "./usr/share/doc/$package/copyright"; do

@@ -6,14 +6,22 @@ build="$1"
 id="$2"
 package="$3"
 sizes="$4"
+programs="${5:-KOrvSetup}"
 root="$(mktemp -d)"
 trap 'rm -rf "$root"' EXIT
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 
 missing=()
 expect() { [ -s "$root/usr/$1" ] || missing+=("$1"); }
-expect bin/KOrvSetup
-[ -x "$root/usr/bin/KOrvSetup" ] || missing+=("bin/KOrvSetup (not executable)")
+for program in $programs; do
+    expect "bin/$program"
+    [ -x "$root/usr/bin/$program" ] || missing+=("bin/$program (not executable)")
+done
+# The command line needs no display: the installed copy starts and answers as it is.
+if [[ " $programs " == *" korvsetup-cli "* ]] && [ -x "$root/usr/bin/korvsetup-cli" ]; then
+    version="$("$root/usr/bin/korvsetup-cli" --version 2>&1)" || missing+=("korvsetup-cli --version failed: $version")
+    [[ "$version" == "korvsetup-cli "* ]] || missing+=("korvsetup-cli --version printed: $version")
+fi
 expect "share/applications/$id.desktop"
 expect "share/metainfo/$id.metainfo.xml"
 expect "share/icons/hicolor/scalable/apps/$id.svg"

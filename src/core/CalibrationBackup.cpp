@@ -1,4 +1,4 @@
-#include "calibration/CalibrationBackup.h"
+#include "core/CalibrationBackup.h"
 
 #include <QFile>
 #include <QList>

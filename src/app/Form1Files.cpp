@@ -1,0 +1,107 @@
+// Configuration files from the window: what the form shows goes into a file, and a file comes back
+// into the form the way a read of a transmitter holding it would bring it.
+#include "app/FileDialogs.h"
+#include "app/Form1.h"
+#include "common/NumberFormat.h"
+#include "core/ConfigurationCheck.h"
+#include "core/ConfigurationFile.h"
+#include "humidity_ambient/HumAmbPages.h"
+#include "temperature/HeadRailPage.h"
+
+#include <QDir>
+
+namespace korv {
+
+namespace {
+
+const QString OpenCaption = QStringLiteral("Abrir configuração");
+const QString SaveCaption = QStringLiteral("Salvar configuração");
+// A file needs a model: the form of an unidentified transmitter has no limits to hold it to.
+const QString NoTransmitterText
+    = QStringLiteral("Leia a configuração do transmissor antes de abrir ou salvar uma configuração.");
+
+}  // namespace
+
+void TForm1::SalvarConfig1Click()
+{
+    const Model model = identification().TransmitterModel;
+    const auto family = config::familyOf(model);
+    if (!family) {
+        ShowWarning(NoTransmitterText);
+        return;
+    }
+    // The checks of a send come first: a file that no send would accept is not worth a name.
+    config::Configuration configuration;
+    configuration.model = model;
+    configuration.fahrenheit = fahrenheit();
+    const QChar separator = decimalSeparator();
+    switch (*family) {
+    case config::Family::HeadRail: {
+        const auto form = headRail_->formToSave();
+        const auto values = form ? config::headRailValues(*form, separator) : std::nullopt;
+        if (!values)
+            return;
+        configuration.values = *values;
+        break;
+    }
+    case config::Family::Humidity: {
+        const auto form = humidity_->formToSave();
+        const auto values = form ? config::humidityValues(model, *form, separator) : std::nullopt;
+        if (!values)
+            return;
+        configuration.values = *values;
+        break;
+    }
+    case config::Family::Ambient: {
+        const auto form = ambient_->formToSave();
+        const auto values = form ? config::ambientValues(*form, separator) : std::nullopt;
+        if (!values)
+            return;
+        configuration.values = *values;
+        break;
+    }
+    }
+
+    const QString suggested
+        = QDir(StartDirectory).filePath(identification().SerialNumberText + QStringLiteral(".json"));
+    const QString path = fileDialogs_->saveFileName(this, SaveCaption, suggested);
+    if (path.isEmpty())
+        return;
+    const QString error = config::writeConfigurationFile(path, configuration);
+    if (!error.isEmpty())
+        ShowWarning(QStringLiteral("Não foi possível salvar a configuração em %1: %2").arg(path, error));
+}
+
+void TForm1::AbrirConfig1Click()
+{
+    if (!config::familyOf(identification().TransmitterModel)) {
+        ShowWarning(NoTransmitterText);
+        return;
+    }
+    const QString path = fileDialogs_->openFileName(this, OpenCaption, StartDirectory);
+    if (path.isEmpty())
+        return;
+    const config::Parsed parsed = config::readConfigurationFile(path);
+    if (!parsed.configuration) {
+        ShowWarning(QStringLiteral("%1: %2").arg(path, parsed.error));
+        return;
+    }
+    const config::UnitCheck check = config::checkAgainstUnit(*parsed.configuration, identification());
+    if (!check.mismatch.isEmpty()) {
+        ShowWarning(check.mismatch);
+        return;
+    }
+    if (check.refusal) {
+        ShowWarning(
+            messages_[check.refusal->message] + u'\n' + config::refusedValue(*parsed.configuration, *check.refusal));
+        return;
+    }
+    if (const auto* headRail = std::get_if<headrail::Settings>(&check.settings))
+        headRail_->showSettings(*headRail);
+    else if (const auto* humidity = std::get_if<humamb::HumiditySettings>(&check.settings))
+        humidity_->showSettings(*humidity);
+    else if (const auto* ambient = std::get_if<humamb::AmbientSettings>(&check.settings))
+        ambient_->showSettings(*ambient);
+}
+
+}  // namespace korv

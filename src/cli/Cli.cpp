@@ -1,0 +1,68 @@
+#include "cli/Cli.h"
+
+#include "cli/CliOptions.h"
+#include "cli/CliTexts.h"
+#include "cli/Commands.h"
+#include "core/Settings.h"
+#include "core/TransmitterSession.h"
+
+#include <QFileInfo>
+
+namespace korv::cli {
+
+int run(const QStringList& arguments, const Environment& environment, QTextStream& out, QTextStream& err)
+{
+    const QString program = QFileInfo(arguments.value(0, QStringLiteral("korvsetup-cli"))).fileName();
+    const ParsedOptions parsed = parseOptions(arguments);
+    if (!parsed.options) {
+        err << program << ": " << parsed.error << '\n'
+            << QStringLiteral("Use %1 --help para ver os comandos e as opções.").arg(program) << '\n';
+        err.flush();
+        return ExitBadInput;
+    }
+    const Options& options = *parsed.options;
+    if (options.command == Command::Help) {
+        out << usageText(program);
+        out.flush();
+        return ExitOk;
+    }
+    if (options.command == Command::Version) {
+        out << program << ' ' << QStringLiteral(KORV_VERSION) << '\n';
+        out.flush();
+        return ExitOk;
+    }
+
+    // The port and the unit the window would use, from the same settings file.
+    const QString settingsPath = environment.settingsPath.isEmpty() ? settingsFilePath() : environment.settingsPath;
+    const AppSettings settings = readSettings(settingsPath);
+    const QString port = options.port.isEmpty() ? settings.portToOpen() : options.port;
+    const CliTexts texts(environment.languageDirectory, QFileInfo(settingsPath).absolutePath());
+
+    TransmitterSession session(port);
+    Commands commands(session, port, texts, out, err);
+    int code = ExitOk;
+    switch (options.command) {
+    case Command::Identify:
+        code = commands.identify();
+        break;
+    case Command::Read:
+        code = commands.read(options.fahrenheit.value_or(settings.fahrenheit()), options.json);
+        break;
+    case Command::Write:
+        code = commands.write(options.file);
+        break;
+    case Command::Verify:
+        code = commands.verify(options.file);
+        break;
+    case Command::Backup:
+        code = commands.backup(options.directory);
+        break;
+    case Command::Help:
+    case Command::Version:
+        break;
+    }
+    session.dropLink();
+    return code;
+}
+
+}  // namespace korv::cli

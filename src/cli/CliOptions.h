@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace korv::cli {
+
+// What the program's exit status says, for every command alike.
+enum ExitCode : int {
+    ExitOk = 0,
+    ExitDiffers = 1,  // the transmitter does not match: verify's differences, a write not kept
+    ExitCommunication = 2,  // the transmitter could not be reached, identified, read or written
+    ExitBadInput = 3,  // bad arguments, a bad file, or a file or command this transmitter cannot take
+};
+
+enum class Command { Identify, Read, Write, Verify, Backup, Help, Version };
+
+struct Options {
+    Command command = Command::Help;
+    QString port;  // as the settings file names ports; empty: the saved port
+    std::optional<bool> fahrenheit;  // read --unit; none: the saved unit
+    bool json = false;  // read --json
+    QString file;  // write and verify
+    QString directory;  // backup --dir; empty: the working directory
+};
+
+struct ParsedOptions {
+    std::optional<Options> options;
+    QString error;  // why the arguments were refused
+};
+
+// `arguments` as the program received them, its own name first.
+ParsedOptions parseOptions(const QStringList& arguments);
+
+QString usageText(const QString& programName);
+
+}  // namespace korv::cli

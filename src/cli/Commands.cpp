@@ -1,0 +1,192 @@
+#include "cli/Commands.h"
+
+#include "cli/CliOptions.h"
+#include "cli/Report.h"
+#include "common/NumberFormat.h"
+#include "core/CalibrationBackup.h"
+#include "core/HeadRailConfiguration.h"
+#include "core/HumAmbConfiguration.h"
+#include "core/SerialLink.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+
+namespace korv::cli {
+
+Commands::Commands(
+    TransmitterSession& session, QString portName, const CliTexts& texts, QTextStream& out, QTextStream& err)
+    : session_(session)
+    , portName_(std::move(portName))
+    , texts_(texts)
+    , out_(out)
+    , err_(err)
+{
+}
+
+std::optional<quint16> Commands::UnitReading::configWord() const
+{
+    if (headRail.configWord)
+        return headRail.configWord;
+    if (humAmb.configWord)
+        return static_cast<quint16>(*humAmb.configWord);
+    return std::nullopt;
+}
+
+void Commands::print(const QStringList& lines)
+{
+    for (const QString& line : lines)
+        out_ << line << '\n';
+    out_.flush();
+}
+
+int Commands::fail(int exitCode, const QString& text)
+{
+    err_ << text << '\n';
+    err_.flush();
+    return exitCode;
+}
+
+std::optional<int> Commands::connect()
+{
+    // A silent transmitter gets the attempts and pauses of the window's read command.
+    switch (session_.contact(ReadCommandContact)) {
+    case ContactOutcome::Made:
+        break;
+    case ContactOutcome::PortUnavailable:
+        return fail(ExitCommunication, QStringLiteral("%1 (%2)").arg(texts_.message(Msg::PortSetupError), portName_));
+    case ContactOutcome::NoAnswer:
+        session_.link().Close();
+        return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
+    }
+    if (retryStep(StepAttempts, [this] { return session_.identify(); }) != Status::Ok)
+        return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
+    return std::nullopt;
+}
+
+std::optional<int> Commands::readConfigWord(UnitReading& reading)
+{
+    const Model model = session_.identification().TransmitterModel;
+    const auto step = [&]() -> Status {
+        if (isHumidity(model))
+            return humamb::readConfigWordTwice(session_, reading.humAmb, {});
+        if (isAmbient(model))
+            return humamb::readConfigWord(session_, reading.humAmb, {});
+        return headrail::readConfigWord(session_, reading.headRail);
+    };
+    if (retryStep(StepAttempts, step) != Status::Ok)
+        return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
+    return std::nullopt;
+}
+
+std::optional<int> Commands::readUnit(UnitReading& reading)
+{
+    const Model model = session_.identification().TransmitterModel;
+    TransferSteps steps;
+    if (isHeadRail(model))
+        steps = headrail::readSteps(session_, reading.headRail);
+    else if (isHumidity(model))
+        steps = humamb::humidityReadSteps(session_, reading.humAmb, {});
+    else if (isAmbient(model))
+        steps = humamb::ambientReadSteps(session_, reading.humAmb, {});
+    else
+        return fail(ExitBadInput,
+            QStringLiteral("O transmissor não foi identificado como um modelo conhecido: "
+                           "sua configuração não pode ser interpretada."));
+    if (session_.run(steps))
+        return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
+    return std::nullopt;
+}
+
+int Commands::identify()
+{
+    if (const auto failed = connect())
+        return *failed;
+    UnitReading reading;
+    if (const auto failed = readConfigWord(reading))
+        return *failed;
+    print(identificationLines(session_.identification(), reading.configWord(), texts_));
+    return ExitOk;
+}
+
+int Commands::read(bool fahrenheit, bool json)
+{
+    if (const auto failed = connect())
+        return *failed;
+    UnitReading reading;
+    if (const auto failed = readUnit(reading))
+        return *failed;
+
+    const IdentificationRecord& unit = session_.identification();
+    const Model model = unit.TransmitterModel;
+    const QChar separator = decimalSeparator();
+    QStringList lines = identificationLines(unit, reading.configWord(), texts_);
+    QJsonObject object;
+    if (isHeadRail(model)) {
+        const auto view = headrail::viewOfReading(unit, fahrenheit, reading.headRail, separator);
+        lines << headRailLines(view, texts_);
+        object = headRailJson(unit, fahrenheit, view, texts_, separator);
+    } else if (isHumidity(model)) {
+        const auto view = humamb::humidityViewOfReading(unit, fahrenheit, reading.humAmb, texts_.messages(), separator);
+        lines << humidityLines(view, texts_);
+        object = humidityJson(unit, fahrenheit, view, separator);
+    } else {
+        const auto view = humamb::ambientViewOfReading(fahrenheit, reading.humAmb, texts_.messages(), separator);
+        lines << ambientLines(view, texts_);
+        object = ambientJson(unit, fahrenheit, view, separator);
+    }
+    if (!json) {
+        print(lines);
+        return ExitOk;
+    }
+    object.insert(QStringLiteral("transmitter"), identificationJson(unit, reading.configWord(), texts_));
+    out_ << QJsonDocument(object).toJson(QJsonDocument::Indented);
+    out_.flush();
+    return ExitOk;
+}
+
+int Commands::backup(const QString& directory)
+{
+    const QString folder = directory.isEmpty() ? QDir::currentPath() : directory;
+    // Judged before the transmitter is touched: a folder that cannot take the file is a bad argument.
+    const QFileInfo folderInfo(folder);
+    if (!folderInfo.isDir())
+        return fail(ExitBadInput, QStringLiteral("A pasta %1 não existe ou não é uma pasta.").arg(folder));
+
+    if (const auto failed = connect())
+        return *failed;
+    const IdentificationRecord& unit = session_.identification();
+    const auto variant = backupVariantFor(unit.TransmitterModel);
+    if (!variant)
+        return fail(ExitBadInput,
+            QStringLiteral("O modelo %1 não tem calibração para copiar.").arg(modelString(unit.TransmitterModel)));
+    QStringList lines = backupHeaderLines();
+    if (addBackupLinesWithRetries(*variant, session_.registers(), unit.TransmitterModel, unit.SerialNumberText, lines)
+        != Status::Ok)
+        return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
+
+    const QString path = QDir(folder).filePath(backupFileName(unit.SerialNumberText));
+    const BackupSaveResult result = saveBackupFile(path, lines);
+    switch (result.outcome) {
+    case BackupSaveResult::Saved:
+        print({ QStringLiteral("Cópia da calibração salva em %1").arg(path) });
+        return ExitOk;
+    case BackupSaveResult::AlreadyExists:
+        break;
+    case BackupSaveResult::NotCreated:
+        return fail(ExitBadInput, QStringLiteral("Não foi possível criar %1: %2").arg(path, result.reason));
+    }
+    // The first backup of a transmitter is kept whatever happens; whether it still holds the
+    // calibration read now is worth knowing all the same.
+    QFile existing(path);
+    const bool same = existing.open(QIODevice::ReadOnly) && existing.readAll() == backupFileContents(lines);
+    if (same) {
+        print({ QStringLiteral("%1 já existe com esta mesma calibração; nada foi escrito.").arg(path) });
+        return ExitOk;
+    }
+    return fail(ExitDiffers,
+        QStringLiteral("%1 já existe com outra calibração e foi mantido como estava; nada foi escrito.").arg(path));
+}
+
+}  // namespace korv::cli

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "cli/CliTexts.h"
+#include "core/ConfigurationCheck.h"
+#include "core/HeadRailTransfer.h"
+#include "core/HumAmbTransfer.h"
+#include "core/TransmitterSession.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+#include <vector>
+
+namespace korv::cli {
+
+// The commands of the program against the transmitter behind one session: what the window would
+// show goes to `out`, every failure to `err`, and each command returns its exit code.
+class Commands {
+public:
+    Commands(TransmitterSession& session, QString portName, const CliTexts& texts, QTextStream& out, QTextStream& err);
+
+    int identify();
+    int read(bool fahrenheit, bool json);
+    int write(const QString& path);
+    int verify(const QString& path);
+    int backup(const QString& directory);
+
+private:
+    // What the family's read found; only the identified family's part is filled.
+    struct UnitReading {
+        headrail::Reading headRail;
+        humamb::Reading humAmb;
+        std::optional<quint16> configWord() const;
+    };
+
+    // Contact and identification, as every command starts; an exit code when they fail.
+    std::optional<int> connect();
+    // Register 1 alone, in the family's way; an exit code when it cannot be read.
+    std::optional<int> readConfigWord(UnitReading& reading);
+    // The family's whole read, as the window's read command makes it.
+    std::optional<int> readUnit(UnitReading& reading);
+    // The file and its checks against the transmitter: an exit code when it cannot be sent to it.
+    std::optional<int> checkFile(
+        const QString& path, bool forWriting, config::Configuration& configuration, config::UnitCheck& check);
+    // The writes a send of `settings` makes, in order, worked out without touching the transmitter.
+    std::optional<std::vector<WrittenRegister>> plannedWrites(const config::Settings& settings) const;
+    TransferSteps sendSteps(TransmitterSession& session, const config::Settings& settings) const;
+    QStringList differences(
+        const config::Configuration& configuration, const config::Settings& settings, const UnitReading& reading) const;
+
+    void print(const QStringList& lines);
+    int fail(int exitCode, const QString& text);
+
+    TransmitterSession& session_;
+    QString portName_;
+    const CliTexts& texts_;
+    QTextStream& out_;
+    QTextStream& err_;
+};
+
+}  // namespace korv::cli

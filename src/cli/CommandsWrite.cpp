@@ -1,0 +1,160 @@
+// The two commands that take a configuration file: writing it, and comparing the transmitter with it.
+#include "cli/CliOptions.h"
+#include "cli/Commands.h"
+#include "cli/Report.h"
+#include "common/NumberFormat.h"
+#include "core/ConfigurationFile.h"
+#include "core/HeadRailConfiguration.h"
+#include "core/HumAmbConfiguration.h"
+#include "core/Identification.h"
+
+#include <QMap>
+
+namespace korv::cli {
+
+namespace {
+
+// Stands in for the transmitter while a send is worked out: every write is noted and taken.
+class PlannedRegisters final : public RegisterAccess {
+public:
+    Status ReadParameter(qint16, qint16&) override { return Status::NotSent; }
+    Status ReadMemory(qint16, qint16&) override { return Status::NotSent; }
+    Status WriteParameter(qint16 address, qint16 value) override
+    {
+        writes.push_back({ address, value, true });
+        return Status::Ok;
+    }
+    std::vector<WrittenRegister> writes;
+};
+
+}  // namespace
+
+std::optional<int> Commands::checkFile(
+    const QString& path, bool forWriting, config::Configuration& configuration, config::UnitCheck& check)
+{
+    // The file is judged before the transmitter is touched at all.
+    const config::Parsed parsed = config::readConfigurationFile(path);
+    if (!parsed.configuration)
+        return fail(ExitBadInput, QStringLiteral("%1: %2").arg(path, parsed.error));
+    configuration = *parsed.configuration;
+    if (const auto failed = connect())
+        return failed;
+    const IdentificationRecord& unit = session_.identification();
+    check = config::checkAgainstUnit(configuration, unit);
+    if (!check.mismatch.isEmpty())
+        return fail(ExitBadInput, check.mismatch);
+    // The window disables sending to a firmware it does not know how to configure; comparing is
+    // still a read.
+    if (forWriting && hasFirmwareRule(unit.TransmitterModel)
+        && !firmwareCompatible(unit.TransmitterModel, unit.FirmwareVersion))
+        return fail(ExitBadInput, texts_.message(Msg::FirmwareIncompatible));
+    if (check.refusal)
+        return fail(ExitBadInput,
+            QStringLiteral("%1 (%2)").arg(
+                texts_.message(check.refusal->message), config::refusedValue(configuration, *check.refusal)));
+    return std::nullopt;
+}
+
+TransferSteps Commands::sendSteps(TransmitterSession& session, const config::Settings& settings) const
+{
+    if (const auto* headRail = std::get_if<headrail::Settings>(&settings))
+        return headrail::sendSteps(session, *headRail);
+    if (const auto* humidity = std::get_if<humamb::HumiditySettings>(&settings))
+        return humamb::humiditySendSteps(session, *humidity);
+    return humamb::ambientSendSteps(session, std::get<humamb::AmbientSettings>(settings));
+}
+
+std::optional<std::vector<WrittenRegister>> Commands::plannedWrites(const config::Settings& settings) const
+{
+    TransmitterSession plan;
+    plan.identification() = session_.identification();
+    plan.ConfigWord = session_.ConfigWord;
+    PlannedRegisters registers;
+    plan.useRegisters(registers);
+    if (plan.run(sendSteps(plan, settings)))
+        return std::nullopt;
+    return registers.writes;
+}
+
+int Commands::write(const QString& path)
+{
+    config::Configuration configuration;
+    config::UnitCheck check;
+    if (const auto failed = checkFile(path, true, configuration, check))
+        return *failed;
+    // Register 1 is read again so that the word written keeps the transmitter's own bits.
+    UnitReading reading;
+    if (const auto failed = readConfigWord(reading))
+        return *failed;
+    const auto planned = plannedWrites(check.settings);
+    if (!planned)
+        return fail(
+            ExitBadInput, QStringLiteral("%1: os valores não cabem nos registros deste transmissor.").arg(path));
+
+    print(identificationLines(session_.identification(), reading.configWord(), texts_));
+    QMap<qint16, qint16> readBack;
+    session_.setNotKeptHandler([&readBack](qint16 address, qint16, qint16 value) { readBack.insert(address, value); });
+    session_.clearWrites();
+    const auto failedStep = session_.run(sendSteps(session_, check.settings));
+    session_.setNotKeptHandler({});
+
+    // Every planned write must have been acknowledged, in order; a step may have tried some twice.
+    const std::vector<WrittenRegister>& done = session_.writes();
+    std::size_t next = 0;
+    QStringList confirmed;
+    bool notKept = false;
+    for (const WrittenRegister& write : *planned) {
+        std::size_t found = next;
+        while (found < done.size() && (done[found].address != write.address || done[found].value != write.value))
+            ++found;
+        if (found == done.size()) {
+            print({ QStringLiteral("registro %1 = %2: não confirmado").arg(write.address).arg(write.value) });
+            const QString written
+                = confirmed.isEmpty() ? QStringLiteral("nenhum") : confirmed.join(QStringLiteral(", "));
+            return fail(ExitCommunication,
+                QStringLiteral("%1 O registro %2 não foi escrito; registros já escritos: %3.")
+                    .arg(texts_.message(Msg::CommunicationError))
+                    .arg(write.address)
+                    .arg(written));
+        }
+        next = found + 1;
+        confirmed << QString::number(write.address);
+        if (done[found].kept) {
+            print({ QStringLiteral("registro %1 = %2").arg(write.address).arg(write.value) });
+        } else {
+            notKept = true;
+            print({ QStringLiteral("registro %1 = %2: lido de volta %3")
+                        .arg(write.address)
+                        .arg(write.value)
+                        .arg(readBack.value(write.address)) });
+        }
+    }
+    if (failedStep)
+        return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
+    if (notKept)
+        return fail(ExitDiffers,
+            QStringLiteral("%1 O transmissor não manteve todos os valores escritos.")
+                .arg(texts_.message(Msg::WriteError)));
+    print({ texts_.message(Msg::SendOk) });
+    return ExitOk;
+}
+
+int Commands::verify(const QString& path)
+{
+    config::Configuration configuration;
+    config::UnitCheck check;
+    if (const auto failed = checkFile(path, false, configuration, check))
+        return *failed;
+    UnitReading reading;
+    if (const auto failed = readUnit(reading))
+        return *failed;
+    const QStringList found = differences(configuration, check.settings, reading);
+    if (found.isEmpty()) {
+        print({ QStringLiteral("O transmissor confere com %1.").arg(path) });
+        return ExitOk;
+    }
+    print(QStringList { QStringLiteral("O transmissor difere de %1:").arg(path) } + found);
+    return ExitDiffers;
+}
+
+}  // namespace korv::cli

@@ -1,0 +1,413 @@
+#include "CliFixture.h"
+#include "LanguageFixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+using namespace korv;
+using namespace korv::test;
+using emu::Fault;
+
+namespace {
+
+// The configuration part of a `read --json`, as a file of its own.
+QByteArray configurationOf(const CliFixture::Result& read)
+{
+    const QJsonObject object = QJsonDocument::fromJson(read.out.toUtf8()).object();
+    return QJsonDocument(object.value(QStringLiteral("configuration")).toObject()).toJson();
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+using Registers = QMap<int, int>;
+
+const QByteArray HeadFile = R"({"format": 1, "family": "head-rail", "model": "OrvHead", "unit": "C",
+    "sensor": "K", "lower": 0, "upper": 800, "zeroCorrection": 2.5, "sensorFailure": "maximum", "mainsFilter": 50})";
+
+}  // namespace
+
+// The command line's commands against the emulated transmitters: what each prints, what it writes,
+// and the exit code of every outcome.
+class CliCommandsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void identifyEachFamily_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("firmware");
+        QTest::addColumn<int>("output");
+        QTest::addColumn<QStringList>("tail");  // the lines after the serial number and firmware
+        QTest::newRow("head") << 0 << 130 << 0 << QStringList { "Modelo: KOrvHead", "Tipo de saída: 4 - 20 mA" };
+        QTest::newRow("isolated head, incompatible firmware")
+            << 2 << 120 << 1
+            << QStringList { "Modelo: KOrvGalHead", "Tipo de saída: 0 - 10 V", "Versão de Firmware incompatível!" };
+        QTest::newRow("humidity, 0 - 5 V unknown to it")
+            << 4 << 101 << 2 << QStringList { "Modelo: OrvHygrom", "Desconhecido" };
+        QTest::newRow("ambient") << 6 << 100 << 1 << QStringList { "Modelo: OrvAmbient", "Tipo de saída: 0 - 10 V" };
+        QTest::newRow("unknown model") << 9 << 100 << 0
+                                       << QStringList { "Modelo: Desconhecido", "Tipo de saída: 4 - 20 mA" };
+    }
+    void identifyEachFamily()
+    {
+        QFETCH(int, code);
+        QFETCH(int, firmware);
+        QFETCH(int, output);
+        QFETCH(QStringList, tail);
+        CliFixture cli;
+        QVERIFY(cli.start(code, firmware, output));
+        const auto result = cli.run({ QStringLiteral("identify") });
+        QCOMPARE(result.code, 0);
+        QCOMPARE(result.lines(),
+            QStringList({ "Número de série: 00123045",
+                QStringLiteral("Versão do Firmware: %1.%2")
+                    .arg(firmware / 100)
+                    .arg(firmware % 100, 2, 10, QLatin1Char('0')) })
+                + tail);
+        QCOMPARE(cli.writesReceived(), 0);
+    }
+
+    // Each family's configuration as read goes back unchanged: the JSON of a read is a file that
+    // write and verify take, and writing it changes no register.
+    void readWriteVerifyEachFamily_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("firmware");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("OrvHead") << 0 << 130 << "C";
+        QTest::newRow("OrvDin in F") << 1 << 105 << "F";
+        QTest::newRow("OrvGalHead") << 2 << 110 << "C";
+        QTest::newRow("OrvGalDin") << 3 << 110 << "F";
+        QTest::newRow("Orv-Hu") << 4 << 101 << "C";
+        QTest::newRow("Orv-H in F") << 5 << 101 << "F";
+        QTest::newRow("OrvAmbient") << 6 << 100 << "F";
+    }
+    void readWriteVerifyEachFamily()
+    {
+        QFETCH(int, code);
+        QFETCH(int, firmware);
+        QFETCH(QString, unit);
+        CliFixture cli;
+        QVERIFY(cli.start(code, firmware, 1));
+        cli.emulator->setParameter(15, 7);
+        const auto read = cli.run({ QStringLiteral("read"), QStringLiteral("--json"), QStringLiteral("--unit"), unit });
+        QCOMPARE(read.code, 0);
+        const QString file = cli.file(QStringLiteral("unit.json"), configurationOf(read));
+        QMap<int, qint16> before;
+        for (int address : { 1, 6, 7, 8, 9, 10, 11, 14, 15 })
+            before.insert(address, cli.emulator->parameter(address));
+
+        const auto verified = cli.run({ QStringLiteral("verify"), file });
+        QVERIFY2(verified.code == 0, qPrintable(verified.out + verified.err));
+        cli.emulator->clearLog();
+        const auto written = cli.run({ QStringLiteral("write"), file });
+        QVERIFY2(written.code == 0, qPrintable(written.out + written.err));
+        QVERIFY(cli.writesReceived() > 0);
+        QVERIFY(written.lines().contains(QStringLiteral("Envio OK")));
+        for (auto it = before.begin(); it != before.end(); ++it)
+            QCOMPARE(cli.emulator->parameter(it.key()), it.value());
+    }
+
+    void writeChangesAndVerifyTells_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("firmware");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Registers>("registers");
+        QTest::addColumn<QStringList>("differences");
+        QTest::newRow("head") << 0 << 130 << HeadFile
+                              << Registers { { 10, 1911 }, { 11, 9557 }, { 1, 0xC1 }, { 15, 32 } }
+                              << QStringList { "Falha de Sensor: arquivo Máximo, transmissor Mínimo",
+                                     "Otimização: arquivo 50 Hz, transmissor 60 Hz",
+                                     "Limite Inferior / Limite Superior: arquivo 0 a 800 °C [1911, 9557], "
+                                     "transmissor 0 a 1000 °C [2389, 11947]",
+                                     "Correção do Zero: arquivo 2,50 °C [32], transmissor 0,00 °C [0]" };
+        QTest::newRow("humidity") << 4 << 101
+                                  << QByteArray(R"({"format": 1, "family": "humidity", "model": "Orv-Hu", "unit": "C",
+            "measure": "dew-point",
+            "humidity": {"lower": -60, "upper": 105, "zeroCorrection": 0, "sensorFailure": "maximum"},
+            "temperature": {"lower": -40, "upper": 120, "zeroCorrection": 1.5, "sensorFailure": "minimum"}})")
+                                  << Registers { { 6, 0 }, { 7, 10000 }, { 1, 0x2040 }, { 15, 94 } }
+                                  << QStringList {
+                                         "Medida de Umidade: arquivo Ponto de Orvalho, transmissor Umidade Relativa",
+                                         "Entrada de Umidade, Falha de Sensor: arquivo Máximo, transmissor Mínimo",
+                                         "Entrada de Temperatura, Correção do Zero: arquivo 1,50 °C [94], "
+                                         "transmissor 0,00 °C [0]"
+                                     };
+        QTest::newRow("ambient") << 6 << 100
+                                 << QByteArray(R"({"format": 1, "family": "ambient", "model": "OrvAmbient", "unit": "C",
+            "temperature": {"lower": 20, "upper": 30, "zeroCorrection": 0, "sensorFailure": "maximum"}})")
+                                 << Registers { { 8, -6588 }, { 9, 588 }, { 1, 0x1000 } }
+                                 << QStringList {
+                                        "Entrada de Temperatura, Falha de Sensor: arquivo Máximo, transmissor Mínimo",
+                                        "Limite Inferior / Limite Superior: arquivo 20 a 30 °C [-6588, 588], "
+                                        "transmissor -50 a 120 °C [0, 10000]"
+                                    };
+    }
+    void writeChangesAndVerifyTells()
+    {
+        QFETCH(int, code);
+        QFETCH(int, firmware);
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, differences);
+        QFETCH(Registers, registers);
+        CliFixture cli;
+        QVERIFY(cli.start(code, firmware));
+        const QString path = cli.file(QStringLiteral("wanted.json"), file);
+
+        const auto before = cli.run({ QStringLiteral("verify"), path });
+        QCOMPARE(before.code, 1);
+        QStringList listed = before.lines().mid(1);
+        for (QString& line : listed)
+            line = line.trimmed();
+        QCOMPARE(listed, differences);
+        QCOMPARE(cli.writesReceived(), 0);
+
+        const auto written = cli.run({ QStringLiteral("write"), path });
+        QVERIFY2(written.code == 0, qPrintable(written.out + written.err));
+        for (auto it = registers.begin(); it != registers.end(); ++it)
+            QCOMPARE(cli.emulator->parameter(it.key()), qint16(it.value()));
+        QCOMPARE(cli.run({ QStringLiteral("verify"), path }).code, 0);
+    }
+
+    // Every kind of bad file is refused with exit 3 before anything reaches the transmitter.
+    void badFilesWriteNothing_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not JSON") << QByteArray("sensor=K\n") << "não é um arquivo JSON válido";
+        QTest::newRow("truncated") << HeadFile.left(60) << "truncado";
+        QTest::newRow("unknown key") << QByteArray(HeadFile).replace("\"unit\"", "\"gain\": 3, \"unit\"")
+                                     << R"(chave desconhecida "gain")";
+        QTest::newRow("wrong type") << QByteArray(HeadFile).replace("\"upper\": 800", "\"upper\": [800]")
+                                    << R"("upper" deve ser um número inteiro)";
+        QTest::newRow("another family") << QByteArray(
+            R"({"format": 1, "family": "ambient", "model": "OrvAmbient", "unit": "C",
+            "temperature": {"lower": 20, "upper": 30, "zeroCorrection": 0, "sensorFailure": "maximum"}})")
+                                        << "O arquivo é para um OrvAmbient, mas o transmissor é um OrvHead.";
+        QTest::newRow("another model") << QByteArray(HeadFile).replace("OrvHead", "OrvDin")
+                                       << "O arquivo é para um OrvDin, mas o transmissor é um OrvHead.";
+        QTest::newRow("beyond the sensor") << QByteArray(HeadFile).replace("\"upper\": 800", "\"upper\": 1500")
+                                           << "Os valores dos limites estão incorretos! (upper = 1500)";
+        QTest::newRow("zero beyond its bounds") << QByteArray(HeadFile).replace(
+            "2.5", "40.5") << "O valor da Correção de zero está fora dos limites! (zeroCorrection = 40.5)";
+    }
+    void badFilesWriteNothing()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, reason);
+        CliFixture cli;
+        QVERIFY(cli.start(0));
+        const QString path = cli.file(QStringLiteral("bad.json"), file);
+        for (const QString& command : { QStringLiteral("write"), QStringLiteral("verify") }) {
+            const auto result = cli.run({ command, path });
+            QCOMPARE(result.code, 3);
+            QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+        }
+        QCOMPARE(cli.writesReceived(), 0);
+    }
+
+    void communicationFailures()
+    {
+        CliFixture cli;
+        QVERIFY(cli.start(0));
+        const QString path = cli.file(QStringLiteral("head.json"), HeadFile);
+
+        const auto noPort = cli.run({ QStringLiteral("--port"), QStringLiteral("COM99"), QStringLiteral("identify") });
+        QCOMPARE(noPort.code, 2);
+        QCOMPARE(noPort.err.trimmed(), QStringLiteral("Erro na configuração da porta serial! (COM99)"));
+
+        cli.emulator->setFault(Fault::Silence);
+        const auto silent = cli.run({ QStringLiteral("read") });
+        QCOMPARE(silent.code, 2);
+        QCOMPARE(silent.err.trimmed(), QStringLiteral("Erro de comunicação!"));
+        cli.emulator->setFault(Fault::None);
+
+        // A register refused for good stops the send and names what had already changed.
+        cli.emulator->setFault(Fault::Refuse, -1, 11);
+        const auto refused = cli.run({ QStringLiteral("write"), path });
+        QCOMPARE(refused.code, 2);
+        QVERIFY2(refused.err.contains(QStringLiteral("O registro 11 não foi escrito; registros já escritos: 10.")),
+            qPrintable(refused.err));
+        cli.emulator->setFault(Fault::None);
+
+        // A lost answer to the range offset does not stop the window's send; the command line
+        // still says the register was not confirmed.
+        cli.emulator->setFault(Fault::Silence, -1, 10);
+        const auto unconfirmed = cli.run({ QStringLiteral("write"), path });
+        QCOMPARE(unconfirmed.code, 2);
+        QVERIFY2(
+            unconfirmed.err.contains(QStringLiteral("O registro 10 não foi escrito")), qPrintable(unconfirmed.err));
+        cli.emulator->setFault(Fault::None);
+    }
+
+    void writeNotKept()
+    {
+        CliFixture cli;
+        QVERIFY(cli.start(0));
+        cli.emulator->setFault(Fault::DropWrite, -1, 15);
+        const auto result = cli.run({ QStringLiteral("write"), cli.file(QStringLiteral("head.json"), HeadFile) });
+        QCOMPARE(result.code, 1);
+        QVERIFY(result.lines().contains(QStringLiteral("registro 15 = 32: lido de volta 0")));
+        QVERIFY2(result.err.contains(QStringLiteral("Erro de escrita!")), qPrintable(result.err));
+        QCOMPARE(cli.emulator->parameter(1), qint16(0xC1));
+    }
+
+    // The service window's backup, byte for byte: sections of offset (and gain) registers.
+    void backupBytesEachFamily_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("firmware");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QStringList>("sections");  // "title offset gain", gain -1 for none
+        const QStringList temperature { "0-50mV: 4 5", "TC: 8 9", "Pt100: 6 7" };
+        QTest::newRow("head") << 0 << 130 << "OrvHead" << temperature;
+        QTest::newRow("isolated rail") << 3 << 110 << "OrvGalDin"
+                                       << temperature + QStringList { "0-10V: 17 18", "0-20mA: 19 20" };
+        QTest::newRow("humidity") << 4 << 101 << "Orv-Hu"
+                                  << QStringList { "RH Sensor: 16 -1", "Temperature Sensor: 17 -1" };
+        QTest::newRow("ambient") << 6 << 100 << "OrvAmbient" << QStringList { "Temperature Sensor: 17 18" };
+    }
+    void backupBytesEachFamily()
+    {
+        QFETCH(int, code);
+        QFETCH(int, firmware);
+        QFETCH(QString, model);
+        QFETCH(QStringList, sections);
+        CliFixture cli;
+        QVERIFY(cli.start(code, firmware));
+        QStringList lines { "OrvSetup - Calibration mode", "", "Transmitter model: " + model, "Serial number: 00123045",
+            "", "Calibration data backup:" };
+        for (const QString& section : sections) {
+            const QStringList parts = section.split(u' ');
+            const int gain = parts.constLast().toInt();
+            if (lines.size() > 6)
+                lines << QString();
+            lines << parts.mid(0, parts.size() - 2).join(u' ')
+                  << "Offset: " + QString::number(cli.emulator->parameter(parts[parts.size() - 2].toInt())) + "\t\t"
+                    + (gain < 0 ? QString() : "Gain: " + QString::number(cli.emulator->parameter(gain)));
+        }
+        QCOMPARE(cli.run({ QStringLiteral("backup") }).code, 0);
+        QCOMPARE(fileBytes(cli.dir.filePath(QStringLiteral("00123045.txt"))),
+            (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+        QCOMPARE(cli.writesReceived(), 0);
+    }
+
+    void backupKeepsTheFirstFile()
+    {
+        CliFixture cli;
+        QVERIFY(cli.start(0));
+        QCOMPARE(cli.run({ QStringLiteral("backup") }).code, 0);
+        const QString path = cli.dir.filePath(QStringLiteral("00123045.txt"));
+        const QByteArray first = fileBytes(path);
+
+        const auto again = cli.run({ QStringLiteral("backup") });
+        QCOMPARE(again.code, 0);
+        QVERIFY(again.out.contains(QStringLiteral("já existe com esta mesma calibração")));
+        cli.emulator->setParameter(4, qint16(cli.emulator->parameter(4) + 1));
+        const auto changed = cli.run({ QStringLiteral("backup") });
+        QCOMPARE(changed.code, 1);
+        QVERIFY(changed.err.contains(QStringLiteral("foi mantido como estava")));
+        QCOMPARE(fileBytes(path), first);
+
+        QVERIFY(QDir(cli.dir.path()).mkdir(QStringLiteral("elsewhere")));
+        QCOMPARE(cli.run({ QStringLiteral("backup"), QStringLiteral("--dir"), QStringLiteral("elsewhere") }).code, 0);
+        QVERIFY(QFile::exists(cli.dir.filePath(QStringLiteral("elsewhere/00123045.txt"))));
+
+        cli.emulator->clearLog();
+        const auto noFolder = cli.run({ QStringLiteral("backup"), QStringLiteral("--dir"), QStringLiteral("missing") });
+        QCOMPARE(noFolder.code, 3);
+        QCOMPARE(cli.emulator->framesReceived(), 0);
+    }
+
+    void unknownModelIsIdentifiedButNotRead()
+    {
+        CliFixture cli;
+        QVERIFY(cli.start(9, 100));
+        for (const QStringList& arguments : { QStringList { QStringLiteral("read") },
+                 QStringList { QStringLiteral("verify"), cli.file(QStringLiteral("head.json"), HeadFile) } }) {
+            const auto result = cli.run(arguments);
+            QCOMPARE(result.code, 3);
+            QVERIFY2(result.err.contains(QStringLiteral("não foi identificado como um modelo conhecido")),
+                qPrintable(result.err));
+        }
+    }
+
+    void backupOfAModelWithoutCalibration()
+    {
+        CliFixture cli;
+        QVERIFY(cli.start(5, 101));
+        const auto result = cli.run({ QStringLiteral("backup") });
+        QCOMPARE(result.code, 3);
+        QVERIFY(result.err.contains(QStringLiteral("Orv-H não tem calibração")));
+        QVERIFY(QDir(cli.dir.path()).entryList({ QStringLiteral("*.txt") }).isEmpty());
+    }
+
+    void languageFileIsHonoured()
+    {
+        CliFixture cli;
+        QVERIFY(cli.start(0));
+        QVERIFY(writeFile(cli.dir.path(), joinLines(englishLines())));
+        const auto identified = cli.run({ QStringLiteral("identify") });
+        QCOMPARE(identified.code, 0);
+        QCOMPARE(identified.lines().value(0), QStringLiteral("EN 4800123045"));
+        const auto read = cli.run({ QStringLiteral("read") });
+        QVERIFY(read.lines().contains(QStringLiteral("EN 20: 0 °C")));
+        cli.emulator->setFault(Fault::Silence);
+        QCOMPARE(cli.run({ QStringLiteral("identify") }).err.trimmed(), QStringLiteral("Communication error!"));
+    }
+
+    void arguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no command") << QStringList {} << "falta o comando";
+        QTest::newRow("unknown command") << QStringList { "flash" } << "comando desconhecido: flash";
+        QTest::newRow("write without a file") << QStringList { "write" } << "precisa de exatamente um arquivo";
+        QTest::newRow("verify with two files")
+            << QStringList { "verify", "a.json", "b.json" } << "precisa de exatamente um arquivo";
+        QTest::newRow("read with a file") << QStringList { "read", "a.json" } << "argumento inesperado: a.json";
+        QTest::newRow("unknown unit") << QStringList { "read", "--unit", "K" } << "unidade inválida";
+        QTest::newRow("unit for identify")
+            << QStringList { "identify", "--unit", "F" } << "a opção --unit só vale para o comando read";
+        QTest::newRow("json for write") << QStringList { "write", "a.json", "--json" }
+                                        << "a opção --json só vale para o comando read";
+        QTest::newRow("dir for read") << QStringList { "read", "--dir", "." }
+                                      << "a opção --dir só vale para o comando backup";
+        QTest::newRow("port without a value")
+            << QStringList { "identify", "--port" } << "falta o valor da opção --port";
+        QTest::newRow("port that names none") << QStringList { "--port", "COMx", "identify" } << "porta inválida";
+        QTest::newRow("unknown option") << QStringList { "read", "--fast" } << "opção desconhecida: --fast";
+    }
+    void arguments()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        CliFixture cli;
+        const auto result = cli.run(arguments);
+        QCOMPARE(result.code, 3);
+        QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+        QVERIFY(result.out.isEmpty());
+    }
+
+    void helpAndVersion()
+    {
+        CliFixture cli;
+        const auto help = cli.run({ QStringLiteral("--help") });
+        QCOMPARE(help.code, 0);
+        QVERIFY(help.out.startsWith(QStringLiteral("Uso: korvsetup-cli")));
+        const auto version = cli.run({ QStringLiteral("--version") });
+        QCOMPARE(version.code, 0);
+        QCOMPARE(version.out, QStringLiteral("korvsetup-cli %1\n").arg(QStringLiteral(KORV_VERSION)));
+    }
+};
+
+QTEST_GUILESS_MAIN(CliCommandsTest)
+#include "tst_cli_commands.moc"
