@@ -8,6 +8,7 @@ namespace korv {
 namespace {
 
 const QString ConfigurationFilter = QStringLiteral("Configuração (*.json);;Todos os arquivos (*)");
+const QString TextFilter = QStringLiteral("Texto (*.txt);;Todos os arquivos (*)");
 
 }  // namespace
 
@@ -16,12 +17,16 @@ QString QtFileDialogs::openFileName(QWidget* parent, const QString& caption, con
     return QFileDialog::getOpenFileName(parent, caption, directory, ConfigurationFilter);
 }
 
-QString QtFileDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath)
+QString QtFileDialogs::saveFileName(
+    QWidget* parent, const QString& caption, const QString& suggestedPath, FileKind kind)
 {
-    QFileDialog dialog(parent, caption, suggestedPath, ConfigurationFilter);
+    const bool text = kind == FileKind::Text;
+    QFileDialog dialog(parent, caption, suggestedPath, text ? TextFilter : ConfigurationFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // A name typed without an extension still ends up as a configuration file the dialog lists.
-    dialog.setDefaultSuffix(QStringLiteral("json"));
+    // A name typed without an extension still ends up as a file the dialog lists; the dialog adds
+    // the suffix before it checks for an existing file, so the name it confirms is the name
+    // written, and nothing may append to it afterwards.
+    dialog.setDefaultSuffix(text ? QStringLiteral("txt") : QStringLiteral("json"));
     // Replacing an existing file is the user's choice, never a silent one.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (dialog.exec() != QDialog::Accepted)

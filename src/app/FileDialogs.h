@@ -6,7 +6,13 @@ class QWidget;
 
 namespace korv {
 
-// Where the window asks the user for a file. The program shows real dialogs; tests answer with a
+// What a file dialog lists and which suffix a name typed without one gets.
+enum class FileKind {
+    Configuration,  // *.json
+    Text,  // *.txt
+};
+
+// Where the windows ask the user for a file. The program shows real dialogs; tests answer with a
 // path of their own, so that no test ever waits on a dialog.
 class FileDialogs {
 public:
@@ -15,14 +21,16 @@ public:
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& directory) = 0;
     // The file to write, or empty when the user cancels. A file that exists is only returned once
     // the user has agreed to replace it.
-    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath) = 0;
+    virtual QString saveFileName(
+        QWidget* parent, const QString& caption, const QString& suggestedPath, FileKind kind = FileKind::Configuration)
+        = 0;
 };
 
-// The standard dialogs, showing configuration files.
+// The standard dialogs.
 class QtFileDialogs final : public FileDialogs {
 public:
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory) override;
-    QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath, FileKind kind) override;
 };
 
 }  // namespace korv

@@ -3,7 +3,6 @@
 #include "app/FileDialogs.h"
 #include "app/PortList.h"
 #include "app/QtMessageBoxes.h"
-#include "app/SaveFileDialog.h"
 #include "common/Timing.h"
 #include "core/SerialLink.h"
 #include "humidity_ambient/HumAmbPages.h"

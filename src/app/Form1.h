@@ -26,7 +26,6 @@ class FileDialogs;
 class AmbientPage;
 class ConnectionCheckWindow;
 class FrameMonitorWindow;
-class SaveFileDialog;
 class HeadRailPage;
 class HumidityPage;
 struct HumAmbState;
@@ -38,7 +37,6 @@ struct Form1Environment {
     QString languageDirectory;  // empty: the working directory
     bool listPorts = true;  // false: leave the port menu empty (tests on machines with ports)
     std::function<QList<PortDescription>()> ports;  // null: the ports the system lists
-    SaveFileDialog* saveDialog = nullptr;  // null: the system's file dialog
     FileDialogs* fileDialogs = nullptr;  // null: the standard file dialogs
 };
 
@@ -186,7 +184,6 @@ private:
     bool firstDin_ = true;
     bool firstGalDin_ = true;
     bool firstHumidity_ = true;
-    std::unique_ptr<SaveFileDialog> ownSaveDialog_;
     ConnectionCheckWindow* checkWindow_ = nullptr;
     FrameMonitorWindow* monitor_ = nullptr;
 };

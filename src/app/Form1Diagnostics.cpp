@@ -1,7 +1,6 @@
 #include "app/ConnectionCheckWindow.h"
 #include "app/Form1.h"
 #include "app/FrameMonitorWindow.h"
-#include "app/SaveFileDialog.h"
 #include "core/ConnectionCheck.h"
 #include "core/SerialLink.h"
 
@@ -58,12 +57,7 @@ void TForm1::RunConnectionCheck()
 void TForm1::FrameMonitorClick()
 {
     if (!monitor_) {
-        SaveFileDialog* dialog = env_.saveDialog;
-        if (!dialog) {
-            ownSaveDialog_ = std::make_unique<QtSaveFileDialog>();
-            dialog = ownSaveDialog_.get();
-        }
-        monitor_ = new FrameMonitorWindow(*boxes_, *dialog, this);
+        monitor_ = new FrameMonitorWindow(*boxes_, *fileDialogs_, this);
         connect(monitor_, &FrameMonitorWindow::listeningChanged, this,
             [this](bool listening) { session_.setLinkListener(listening ? monitor_->listener() : LinkListener {}); });
     }

@@ -1,6 +1,6 @@
 #include "app/FrameMonitorWindow.h"
 
-#include "app/SaveFileDialog.h"
+#include "app/FileDialogs.h"
 #include "common/MessageBoxes.h"
 
 #include <QDialogButtonBox>
@@ -33,7 +33,7 @@ QString column(const QString& text, int width)
 
 }  // namespace
 
-FrameMonitorWindow::FrameMonitorWindow(MessageBoxes& boxes, SaveFileDialog& saveDialog, QWidget* parent)
+FrameMonitorWindow::FrameMonitorWindow(MessageBoxes& boxes, FileDialogs& saveDialog, QWidget* parent)
     : QDialog(parent)
     , boxes_(boxes)
     , saveDialog_(saveDialog)
@@ -191,7 +191,8 @@ bool FrameMonitorWindow::saveAsText()
 {
     const QString suggested = QDir::current().filePath(
         QStringLiteral("monitor-%1.txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"))));
-    const QString path = saveDialog_.chooseSaveFile(this, QStringLiteral("Salvar o monitor como texto"), suggested);
+    const QString path
+        = saveDialog_.saveFileName(this, QStringLiteral("Salvar o monitor como texto"), suggested, FileKind::Text);
     if (path.isEmpty())
         return false;
     // Written whole or not at all: a failed save never leaves a cut file where an older one was.

@@ -15,7 +15,7 @@ class QTreeWidget;
 namespace korv {
 
 class MessageBoxes;
-class SaveFileDialog;
+class FileDialogs;
 
 // Every frame sent and every answer received, one line each with its time, direction, bytes and
 // meaning. It listens only while it is open: closed, the link has no listener and pays nothing.
@@ -25,7 +25,7 @@ class FrameMonitorWindow : public QDialog {
     Q_OBJECT
 
 public:
-    FrameMonitorWindow(MessageBoxes& boxes, SaveFileDialog& saveDialog, QWidget* parent = nullptr);
+    FrameMonitorWindow(MessageBoxes& boxes, FileDialogs& saveDialog, QWidget* parent = nullptr);
 
     // What the link should tell while the window is open; empty while it is closed.
     LinkListener listener();
@@ -63,7 +63,7 @@ private:
     void updateStatus();
 
     MessageBoxes& boxes_;
-    SaveFileDialog& saveDialog_;
+    FileDialogs& saveDialog_;
     QTreeWidget* view_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* pause_ = nullptr;

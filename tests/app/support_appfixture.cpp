@@ -51,9 +51,11 @@ void AppFixture::createWithSettings(const QByteArray& iniText)
     environment.boxes = &boxes;
     environment.languageDirectory = dir.path();
     environment.listPorts = false;
+    // No test may ever wait on a real dialog: without an answer of its own, every dialog is
+    // cancelled.
+    environment.fileDialogs = fileDialogs ? fileDialogs : &cancellingDialogs;
     if (adjustEnvironment)
         adjustEnvironment(environment);
-    environment.fileDialogs = fileDialogs;
     form = std::make_unique<korv::TForm1>(environment);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileDialogs.h"
 #include "app/Form1.h"
 #include "common/MessageBoxes.h"
 #include "core/SerialLink.h"
@@ -37,7 +38,12 @@ struct AppFixture {
     QString previousDirectory;
     std::unique_ptr<korv::emu::TransmitterEmulator> emulator;
     korv::RecordingMessageBoxes boxes;
-    korv::FileDialogs* fileDialogs = nullptr;  // null: the standard dialogs
+    korv::FileDialogs* fileDialogs = nullptr;  // null: every dialog is cancelled
+
+    struct CancellingFileDialogs final : korv::FileDialogs {
+        QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+        QString saveFileName(QWidget*, const QString&, const QString&, korv::FileKind) override { return {}; }
+    } cancellingDialogs;
     std::unique_ptr<korv::TForm1> form;
 };
 

@@ -21,7 +21,7 @@ struct FixedFileDialogs final : FileDialogs {
     QString path;
     int asked = 0;
     QString openFileName(QWidget*, const QString&, const QString&) override { return answer(); }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return answer(); }
+    QString saveFileName(QWidget*, const QString&, const QString&, FileKind) override { return answer(); }
     QString answer()
     {
         ++asked;

@@ -1,8 +1,8 @@
 #include "support_appfixture.h"
 
 #include "app/ConnectionCheckWindow.h"
+#include "app/FileDialogs.h"
 #include "app/FrameMonitorWindow.h"
-#include "app/SaveFileDialog.h"
 
 #include <QFile>
 #include <QLabel>
@@ -16,12 +16,15 @@ using Id = CheckStep::Id;
 namespace {
 
 // Answers the save dialog as a user would, without a dialog.
-struct ScriptedSaveDialog final : SaveFileDialog {
+struct ScriptedSaveDialog final : FileDialogs {
     QString answer;
     int asked = 0;
-    QString chooseSaveFile(QWidget*, const QString&, const QString&) override
+    FileKind kind = FileKind::Configuration;
+    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, FileKind asFile) override
     {
         ++asked;
+        kind = asFile;
         return answer;
     }
 };
@@ -76,7 +79,7 @@ private Q_SLOTS:
     {
         ScriptedSaveDialog saveDialog;
         AppFixture app;
-        app.adjustEnvironment = [&](Form1Environment& environment) { environment.saveDialog = &saveDialog; };
+        app.adjustEnvironment = [&](Form1Environment& environment) { environment.fileDialogs = &saveDialog; };
         QVERIFY(app.start(seedFor(0, 130)));
         app.emulator->clearLog();
         app.form->ui.FrameMonitorItem->trigger();
@@ -114,6 +117,7 @@ private Q_SLOTS:
         // place that cannot be written is told.
         saveDialog.answer = app.dir.filePath(QStringLiteral("trace.txt"));
         QVERIFY(monitor->saveAsText());
+        QVERIFY(saveDialog.kind == FileKind::Text);
         QFile saved(saveDialog.answer);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(saved.readAll()), monitor->text());
