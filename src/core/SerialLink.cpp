@@ -146,7 +146,9 @@ Status SerialLink::Transfer(const frame::Bytes& frame, int answerWaitMs, int exp
     if (!SendFrame()) {
         if (listener_)
             tell({ .kind = LinkEvent::Kind::SendFailed, .sent = TxFrame, .text = ErrorText });
-        return Status::NotSent;
+        // A device that vanished while its frame was draining may well have received it: that is
+        // a dead line, as when it vanishes under the answer, not a frame that never left.
+        return deviceLost_ ? Status::NoAnswer : Status::NotSent;
     }
 
     expected = std::clamp(expected, 0, RxBufferSize);
@@ -194,8 +196,12 @@ bool SerialLink::SendFrame()
             return false;
         }
     }
+    errno = 0;
     if (!waitUntilSent(port_.handle(), timeout)) {
+        const int error = errno;
         setError(QStringLiteral("The serial port did not finish sending within %1 ms.").arg(timeout));
+        if (error == EIO || error == ENXIO || error == ENODEV)
+            loseDevice();
         return false;
     }
     sleepMs(rtsDropPauseMs(chosenBaud_));
