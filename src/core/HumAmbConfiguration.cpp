@@ -99,29 +99,35 @@ std::optional<LimitPair> rangeStateOf(const InputForm& form, QChar separator)
     return limits->range;
 }
 
-InputSettings humTempInputSettings(
-    const InputLimits& sensor, ZeroScale scale, const InputForm& form, int span, QChar separator)
+namespace {
+
+// The two scales differ only in how a range is encoded.
+using RangeEncoder = RangeRegisters (*)(const InputLimits&, float, float);
+
+InputSettings inputSettings(
+    RangeEncoder encode, const InputLimits& sensor, ZeroScale scale, const InputForm& form, int span, QChar separator)
 {
     InputSettings settings;
     const auto lower = parseLimitValue(form.lowerText, separator);
     const auto upper = parseLimitValue(form.upperText, separator);
     if (lower && upper)
-        settings.range = encodeHumTempRange(sensor, *lower, *upper);
+        settings.range = encode(sensor, *lower, *upper);
     if (const auto correction = parseZeroCorrection(form.zeroText, separator))
         settings.zeroCount = encodeZero(scale, *correction, span);
     return settings;
 }
 
+}  // namespace
+
+InputSettings humTempInputSettings(
+    const InputLimits& sensor, ZeroScale scale, const InputForm& form, int span, QChar separator)
+{
+    return inputSettings(encodeHumTempRange, sensor, scale, form, span, separator);
+}
+
 InputSettings ambientInputSettings(const InputLimits& sensor, const InputForm& form, int span, QChar separator)
 {
-    InputSettings settings;
-    const auto lower = parseLimitValue(form.lowerText, separator);
-    const auto upper = parseLimitValue(form.upperText, separator);
-    if (lower && upper)
-        settings.range = encodeAmbientRange(sensor, *lower, *upper);
-    if (const auto correction = parseZeroCorrection(form.zeroText, separator))
-        settings.zeroCount = encodeZero(AmbientZeroScale, *correction, span);
-    return settings;
+    return inputSettings(encodeAmbientRange, sensor, AmbientZeroScale, form, span, separator);
 }
 
 std::optional<LimitTexts> decodedLimitTexts(
