@@ -7,8 +7,12 @@
 #include "core/HeadRailConfiguration.h"
 #include "core/HumAmbConfiguration.h"
 #include "core/Identification.h"
+#include "core/SendReport.h"
 
 #include <QMap>
+#include <QSet>
+
+#include <algorithm>
 
 namespace korv::cli {
 
@@ -92,34 +96,17 @@ int Commands::write(const QString& path)
             ExitBadInput, QStringLiteral("%1: os valores não cabem nos registros deste transmissor.").arg(path));
 
     print(identificationLines(session_.identification(), reading.configWord(), texts_));
+    // Each register is printed as soon as it is confirmed, so that a write cut short still leaves
+    // its record on the output; a step tried again confirms its registers again, printed once.
     QMap<qint16, qint16> readBack;
-    session_.setNotKeptHandler([&readBack](qint16 address, qint16, qint16 value) { readBack.insert(address, value); });
-    session_.clearWrites();
-    const auto failedStep = session_.run(sendSteps(session_, check.settings));
-    session_.setNotKeptHandler({});
-
-    // Every planned write must have been acknowledged, in order; a step may have tried some twice.
-    const std::vector<WrittenRegister>& done = session_.writes();
-    std::size_t next = 0;
-    QStringList confirmed;
+    QSet<qint16> printed;
     bool notKept = false;
-    for (const WrittenRegister& write : *planned) {
-        std::size_t found = next;
-        while (found < done.size() && (done[found].address != write.address || done[found].value != write.value))
-            ++found;
-        if (found == done.size()) {
-            print({ QStringLiteral("registro %1 = %2: não confirmado").arg(write.address).arg(write.value) });
-            const QString written
-                = confirmed.isEmpty() ? QStringLiteral("nenhum") : confirmed.join(QStringLiteral(", "));
-            return fail(ExitCommunication,
-                QStringLiteral("%1 O registro %2 não foi escrito; registros já escritos: %3.")
-                    .arg(texts_.message(Msg::CommunicationError))
-                    .arg(write.address)
-                    .arg(written));
-        }
-        next = found + 1;
-        confirmed << QString::number(write.address);
-        if (done[found].kept) {
+    session_.setNotKeptHandler([&readBack](qint16 address, qint16, qint16 value) { readBack.insert(address, value); });
+    session_.setConfirmedListener([&](const WrittenRegister& write) {
+        if (printed.contains(write.address))
+            return;
+        printed.insert(write.address);
+        if (write.kept) {
             print({ QStringLiteral("registro %1 = %2").arg(write.address).arg(write.value) });
         } else {
             notKept = true;
@@ -128,9 +115,34 @@ int Commands::write(const QString& path)
                         .arg(write.value)
                         .arg(readBack.value(write.address)) });
         }
+    });
+    session_.clearWrites();
+    const auto failedStep = session_.run(sendSteps(session_, check.settings));
+    session_.setConfirmedListener({});
+    session_.setNotKeptHandler({});
+
+    if (failedStep) {
+        const WriteOutcome outcome = writeOutcome(session_.writes());
+        for (qint16 address : outcome.unconfirmed) {
+            const auto last = std::find_if(session_.writes().rbegin(), session_.writes().rend(),
+                [address](const WrittenRegister& write) { return write.address == address; });
+            print({ QStringLiteral("registro %1 = %2: enviado sem confirmação, pode ter mudado")
+                        .arg(address)
+                        .arg(last->value) });
+        }
+        // The register the send stopped at: the first one planned that was not confirmed.
+        const auto stoppedAt = std::find_if(planned->begin(), planned->end(), [&outcome](const WrittenRegister& write) {
+            return std::find(outcome.confirmed.begin(), outcome.confirmed.end(), write.address)
+                == outcome.confirmed.end();
+        });
+        const QString where = stoppedAt == planned->end()
+            ? QStringLiteral(" Registros")
+            : QStringLiteral(" O registro %1 não foi confirmado; registros").arg(stoppedAt->address);
+        return fail(ExitCommunication,
+            QStringLiteral("%1%2 já escritos: %3; enviados sem confirmação (podem ter mudado): %4.")
+                .arg(texts_.message(Msg::CommunicationError), where, registerList(outcome.confirmed),
+                    registerList(outcome.unconfirmed)));
     }
-    if (failedStep)
-        return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
     if (notKept)
         return fail(ExitDiffers,
             QStringLiteral("%1 O transmissor não manteve todos os valores escritos.")

@@ -128,8 +128,13 @@ MonitorLine monitorLine(const LinkEvent& event)
         return { QStringLiteral("TX"), hex(event.sent), describeCommand(event.sent) };
     case LinkEvent::Kind::SendFailed:
         return { portEvent, {}, QStringLiteral("%1 não foi enviada: %2").arg(describeCommand(event.sent), event.text) };
-    case LinkEvent::Kind::Received:
-        return { QStringLiteral("RX"), hex(event.received), describeReply(event.sent, event.received) };
+    case LinkEvent::Kind::Received: {
+        QString meaning = describeReply(event.sent, event.received);
+        if (event.staleBytes > 0)
+            meaning += QStringLiteral(" (%1 bytes atrasados de outra troca descartados antes do eco)")
+                           .arg(event.staleBytes);
+        return { QStringLiteral("RX"), hex(event.received), meaning };
+    }
     case LinkEvent::Kind::Lost:
         return { portEvent, {}, QStringLiteral("a porta %1 desapareceu (adaptador desligado?)").arg(event.port) };
     }

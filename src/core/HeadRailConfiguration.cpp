@@ -58,6 +58,11 @@ SendCheck checkForSend(const IdentificationRecord& unit, bool fahrenheit, const 
         }
     }
     check.settings = settingsFor(unit, *check.sensor, form, span, separator);
+    // Limits the checks above accept can still give a register pair outside 16 bits (early
+    // firmware, a narrow span): they are limits this transmitter cannot take, refused before
+    // anything is written rather than failing half-way as if the line were at fault.
+    if (group != Group::Other && !check.settings.range)
+        check.refusal = Refusal { Msg::LimitsIncorrect, FormField::LowerLimit };
     return check;
 }
 

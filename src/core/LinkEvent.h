@@ -29,6 +29,7 @@ struct LinkEvent {
     QByteArray received {};
     QString text {};
     quint32 baud = 0;
+    int staleBytes = 0;  // Received: late bytes of an earlier exchange, dropped before the echo
 };
 
 // Called on the thread of the exchange, inside it: a listener only takes note and never uses the

@@ -55,7 +55,9 @@ Status RegisterProtocol::WriteParameter(qint16 address, qint16 value)
     status = read(ReadParameterCommand, address, readBack);
     if (status == Status::Ok && readBack != value && notKept_)
         notKept_(address, value, readBack);
-    return status;
+    // The write frame has left by now: a read-back that could not be sent leaves the write
+    // unconfirmed, not unsent.
+    return status == Status::NotSent ? Status::NoAnswer : status;
 }
 
 }  // namespace korv

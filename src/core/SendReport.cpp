@@ -1,23 +1,26 @@
 #include "core/SendReport.h"
 
-#include <QList>
-
 namespace korv {
+
+QString registerList(const std::vector<qint16>& addresses)
+{
+    if (addresses.empty())
+        return QStringLiteral("nenhum");
+    QStringList numbers;
+    for (qint16 address : addresses)
+        numbers << QString::number(address);
+    return numbers.join(QStringLiteral(", "));
+}
 
 QStringList partialSendNotice(const std::vector<WrittenRegister>& written)
 {
-    QList<int> addresses;
-    for (const WrittenRegister& w : written) {
-        if (!addresses.contains(w.address))
-            addresses << w.address;
-    }
-    if (addresses.isEmpty())
+    const WriteOutcome outcome = writeOutcome(written);
+    if (outcome.empty())
         return {};
-    QStringList numbers;
-    for (int address : addresses)
-        numbers << QString::number(address);
     return { QStringLiteral("Atenção: o envio parou no meio; o transmissor ficou configurado só em parte."),
-        QStringLiteral("Registros já escritos: %1.").arg(numbers.join(QStringLiteral(", "))),
+        QStringLiteral("Registros já escritos: %1.").arg(registerList(outcome.confirmed)),
+        QStringLiteral("Registros enviados sem confirmação (podem ter mudado): %1.")
+            .arg(registerList(outcome.unconfirmed)),
         QStringLiteral("Envie a configuração de novo, ou leia-a para ver o que ele guarda agora.") };
 }
 

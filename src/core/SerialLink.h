@@ -11,6 +11,7 @@
 
 #include <array>
 #include <chrono>
+#include <functional>
 #include <vector>
 
 namespace korv {
@@ -46,6 +47,8 @@ public:
     void setFastExchange(bool fast) { fast_ = fast; }
     bool fastExchange() const { return fast_; }
     static constexpr int FastGuardMs = 3;
+    // At most this many late bytes are dropped before one exchange's echo.
+    static constexpr int MaxLateBytes = 8 * FrameSize;
     int receivedCount() const { return static_cast<int>(RxCount); }
 
     bool isOpen() const { return IsOpen; }
@@ -72,6 +75,11 @@ private:
     bool SendFrame();
     void receive(int expected, int n);
     void receiveUntil(int expected, std::chrono::steady_clock::time_point deadline);
+    // Bytes before the echo of the frame just sent belong to an exchange that gave up (a late
+    // answer arriving after the purge): they are dropped, and reading goes on under the same rule
+    // (`readMore`) so that this frame's own echo and answer are still read. Nothing changes when
+    // the echo comes first. Returns how many bytes were dropped.
+    int alignOnEcho(const std::function<void()>& readMore);
     bool readWaiting(int expected, int waitMs);
     void setError(const QString& text);
     void loseDevice();

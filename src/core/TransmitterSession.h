@@ -54,17 +54,19 @@ inline constexpr ContactPolicy StartupSearchContact { 3, 100, false };
 
 enum class ContactOutcome { Made, PortUnavailable, NoAnswer };
 
-// A register a command wrote: the transmitter acknowledged it (and, where the register reads
-// back, holds what was written unless `kept` is false).
+// A write frame that left the port. `confirmed`: the transmitter acknowledged it and its read-back
+// arrived (holding what was written unless `kept` is false). Unconfirmed, the register may have
+// changed all the same: the transmitter stores a value when the frame reaches it.
 struct WrittenRegister {
     qint16 address = 0;
     qint16 value = 0;
     bool kept = true;
+    bool confirmed = true;
     friend bool operator==(const WrittenRegister&, const WrittenRegister&) = default;
 };
 
-// The register operations of a session, noting every acknowledged write, so that a command that
-// stops half-way can say what it has already changed.
+// The register operations of a session, noting every write frame that left, so that a command
+// that stops half-way can say what it has changed and what it may have changed.
 class WriteLog final : public RegisterAccess {
 public:
     explicit WriteLog(RegisterAccess* inner)
@@ -79,11 +81,24 @@ public:
 
     const std::vector<WrittenRegister>& writes() const { return writes_; }
     void clear() { writes_.clear(); }
+    // Hears of each write as it is confirmed, before the next frame is sent; empty: no one.
+    using ConfirmedListener = std::function<void(const WrittenRegister&)>;
+    void setConfirmedListener(ConfirmedListener listener) { confirmed_ = std::move(listener); }
 
 private:
     RegisterAccess* inner_;
     std::vector<WrittenRegister> writes_;
+    ConfirmedListener confirmed_;
 };
+
+// A command's write frames by outcome: the registers confirmed, and those sent but never
+// confirmed (each once, in the order first sent).
+struct WriteOutcome {
+    std::vector<qint16> confirmed;
+    std::vector<qint16> unconfirmed;
+    bool empty() const { return confirmed.empty() && unconfirmed.empty(); }
+};
+WriteOutcome writeOutcome(const std::vector<WrittenRegister>& writes);
 
 // One step of a read or send: a few register operations that succeed or fail together and are
 // retried together.
@@ -111,6 +126,9 @@ public:
     // Closes the link for good, as at exit: from now on nothing is sent and no contact is made.
     void shutDown();
     bool isShutDown() const { return shutDown_; }
+    // How many frames and contact attempts were held back because the session was shut down or a
+    // stop was requested (StopRequest): a command during which this grew was cut short.
+    int withheldFrames() const { return withheldFrames_; }
     void setPortName(const QString& portName);
     // The link's fast exchange (see SerialLink), kept for every link the session creates.
     void setFastExchange(bool fast);
@@ -121,9 +139,10 @@ public:
     RegisterAccess& registers() { return log_; }
     // Tests put an in-memory transmitter behind the register operations; the link stays as it is.
     void useRegisters(RegisterAccess& registers) { log_.setInner(&registers); }
-    // The writes acknowledged since the log was last cleared, in order.
+    // The write frames sent since the log was last cleared, in order.
     const std::vector<WrittenRegister>& writes() const { return log_.writes(); }
     void clearWrites() { log_.clear(); }
+    void setConfirmedListener(WriteLog::ConfirmedListener listener) { log_.setConfirmedListener(std::move(listener)); }
     // Where a write that did not take is reported (address, value written, value read back).
     void setNotKeptHandler(RegisterProtocol::NotKeptHandler handler);
 
@@ -155,6 +174,7 @@ private:
     RegisterProtocol protocol_;
     WriteLog log_ { &protocol_ };
     bool shutDown_ = false;
+    int withheldFrames_ = 0;
     bool fast_ = false;
     RegisterProtocol::NotKeptHandler notKept_;
     IdentificationRecord ident_;

@@ -30,6 +30,10 @@ using Registers = QMap<int, int>;
 
 const QByteArray HeadFile = R"({"format": 1, "family": "head-rail", "model": "OrvHead", "unit": "C",
     "sensor": "K", "lower": 0, "upper": 800, "zeroCorrection": 2.5, "sensorFailure": "maximum", "mainsFilter": 50})";
+const QByteArray HumidityFile = R"({"format": 1, "family": "humidity", "model": "Orv-Hu", "unit": "C",
+    "measure": "relative-humidity",
+    "humidity": {"lower": 10, "upper": 90, "zeroCorrection": 0, "sensorFailure": "maximum"},
+    "temperature": {"lower": -20, "upper": 80, "zeroCorrection": 0, "sensorFailure": "maximum"}})";
 
 }  // namespace
 
@@ -230,22 +234,62 @@ private Q_SLOTS:
         QCOMPARE(silent.err.trimmed(), QStringLiteral("Erro de comunicação!"));
         cli.emulator->setFault(Fault::None);
 
-        // A register refused for good stops the send and names what had already changed.
-        cli.emulator->setFault(Fault::Refuse, -1, 11);
-        const auto refused = cli.run({ QStringLiteral("write"), path });
-        QCOMPARE(refused.code, 2);
-        QVERIFY2(refused.err.contains(QStringLiteral("O registro 11 não foi escrito; registros já escritos: 10.")),
-            qPrintable(refused.err));
         cli.emulator->setFault(Fault::None);
+    }
 
-        // A lost answer to the range offset does not stop the window's send; the command line
-        // still says the register was not confirmed.
-        cli.emulator->setFault(Fault::Silence, -1, 10);
-        const auto unconfirmed = cli.run({ QStringLiteral("write"), path });
-        QCOMPARE(unconfirmed.code, 2);
-        QVERIFY2(
-            unconfirmed.err.contains(QStringLiteral("O registro 10 não foi escrito")), qPrintable(unconfirmed.err));
-        cli.emulator->setFault(Fault::None);
+    // A write that stops names every register it changed and every one it may have changed: the
+    // transmitter stores a write frame on arrival, answered or not, and the range gain is written
+    // even when the offset's answer is lost.
+    void halfDoneWriteNamesEveryRegister_data()
+    {
+        QTest::addColumn<int>("modelCode");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("faultAddress");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QList<int>>("changed");  // registers the file changes that the fault leaves changed
+        QTest::newRow("OrvHead, offset refused")
+            << 0 << int(Fault::Refuse) << 10
+            << "O registro 10 não foi confirmado; registros já escritos: 11; enviados sem confirmação (podem ter "
+               "mudado): 10."
+            << QList<int> { 11 };
+        QTest::newRow("OrvHead, gain refused")
+            << 0 << int(Fault::Refuse) << 11
+            << "O registro 11 não foi confirmado; registros já escritos: 10; enviados sem confirmação (podem ter "
+               "mudado): 11."
+            << QList<int> { 10 };
+        QTest::newRow("OrvHead, offset silent")
+            << 0 << int(Fault::Silence) << 10
+            << "O registro 10 não foi confirmado; registros já escritos: 11; enviados sem confirmação (podem ter "
+               "mudado): 10."
+            << QList<int> { 11 };
+        QTest::newRow("Orv-Hu, humidity gain refused")
+            << 4 << int(Fault::Refuse) << 7
+            << "O registro 7 não foi confirmado; registros já escritos: 6, 8, 9; enviados sem confirmação (podem "
+               "ter mudado): 7."
+            << QList<int> { 6, 8, 9 };
+    }
+    void halfDoneWriteNamesEveryRegister()
+    {
+        QFETCH(int, modelCode);
+        QFETCH(int, fault);
+        QFETCH(int, faultAddress);
+        QFETCH(QString, message);
+        QFETCH(QList<int>, changed);
+        CliFixture cli;
+        QVERIFY(cli.start(modelCode));
+        const QByteArray file = modelCode == 0 ? HeadFile : HumidityFile;
+        QMap<int, qint16> before;
+        for (int address : changed)
+            before[address] = cli.emulator->parameter(address);
+        cli.emulator->setFault(Fault(fault), -1, faultAddress);
+        const auto result = cli.run({ QStringLiteral("write"), cli.file(QStringLiteral("unit.json"), file) });
+        QCOMPARE(result.code, 2);
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        for (int address : changed)
+            QVERIFY2(cli.emulator->parameter(address) != before[address], qPrintable(QString::number(address)));
+        // Each confirmed register is on the output as it was confirmed, each unconfirmed one after.
+        for (int address : changed)
+            QVERIFY2(result.out.contains(QStringLiteral("registro %1 = ").arg(address)), qPrintable(result.out));
     }
 
     void writeNotKept()

@@ -108,13 +108,14 @@ private Q_SLOTS:
         QCOMPARE(notKept, QStringList { QStringLiteral("15:40:7") });
         QCOMPARE(emulator->parameter(9), qint16(16000));
         // The log of the send: every acknowledged write in order, the one not kept marked.
-        const std::vector<WrittenRegister> expected { { 8, 0, true }, { 9, 16000, true },
-            { 1, session.ConfigWord, true }, { 15, 40, false } };
+        const std::vector<WrittenRegister> expected { { 8, 0, true, true }, { 9, 16000, true, true },
+            { 1, session.ConfigWord, true, true }, { 15, 40, false, true } };
         QCOMPARE(session.writes(), expected);
     }
 
-    // A write that is not acknowledged is not in the log; clearing starts a new one.
-    void writeLogHoldsAcknowledgedWritesOnly()
+    // Every write frame that left is in the log, confirmed or not (the transmitter may have stored
+    // it); one that never left is not. Clearing starts a new log.
+    void writeLogHoldsEveryFrameThatLeft()
     {
         startEmulator(0);
         TransmitterSession session(emulator->devicePath());
@@ -122,7 +123,16 @@ private Q_SLOTS:
         QCOMPARE(session.registers().WriteParameter(10, 5), Status::Ok);
         emulator->setFault(Fault::Silence, -1, 11);
         QCOMPARE(session.registers().WriteParameter(11, 6), Status::NoAnswer);
-        QCOMPARE(session.writes(), (std::vector<WrittenRegister> { { 10, 5, true } }));
+        emulator->setFault(Fault::Refuse, -1, 14);
+        QVERIFY(session.registers().WriteParameter(14, 7) != Status::Ok);
+        emulator->setFault(Fault::None);
+        session.link().Close();
+        QCOMPARE(session.registers().WriteParameter(15, 8), Status::NotSent);
+        QCOMPARE(session.writes(),
+            (std::vector<WrittenRegister> { { 10, 5, true, true }, { 11, 6, true, false }, { 14, 7, true, false } }));
+        const WriteOutcome outcome = writeOutcome(session.writes());
+        QCOMPARE(outcome.confirmed, (std::vector<qint16> { 10 }));
+        QCOMPARE(outcome.unconfirmed, (std::vector<qint16> { 11, 14 }));
         session.clearWrites();
         QVERIFY(session.writes().empty());
     }

@@ -387,14 +387,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("failing");
         QTest::addColumn<Status>("status");  // of each attempt at the failing register
-        QTest::addColumn<QString>("written");  // empty: nothing written, nothing to say
+        QTest::addColumn<QString>("written");  // empty: no frame left, nothing to say
+        QTest::addColumn<QString>("unconfirmed");
         QTest::addColumn<QString>("box");
         const QString communication = QStringLiteral("Erro de comunicação!");
         // A lost answer to the offset does not stop the pair; a frame that never left does.
-        QTest::newRow("range offset") << 10 << Status::NotSent << "" << communication;
-        QTest::newRow("range gain") << 11 << Status::NoAnswer << "10" << communication;
-        QTest::newRow("configuration word") << 1 << Status::Refused << "10, 11" << communication;
+        QTest::newRow("range offset never sent") << 10 << Status::NotSent << ""
+                                                 << "" << communication;
+        QTest::newRow("range offset refused") << 10 << Status::Refused << "11"
+                                              << "10" << communication;
+        QTest::newRow("range gain") << 11 << Status::NoAnswer << "10"
+                                    << "11" << communication;
+        QTest::newRow("configuration word") << 1 << Status::Refused << "10, 11"
+                                            << "1" << communication;
         QTest::newRow("zero correction") << 15 << Status::NoAnswer << "10, 11, 1"
+                                         << "15"
                                          << "Erro de escrita!";
     }
     void sendStoppedHalfWayIsSaid()
@@ -410,6 +417,8 @@ private Q_SLOTS:
             QVERIFY2(!memo.contains(QStringLiteral("Registros")), qPrintable(memo));
         else
             QVERIFY2(memo.contains(QStringLiteral("Registros já escritos: %1.").arg(written))
+                    && memo.contains(QStringLiteral("Registros enviados sem confirmação (podem ter mudado): %1.")
+                                         .arg(data<QString>("unconfirmed")))
                     && memo.contains(QStringLiteral("configurado só em parte")),
                 qPrintable(memo));
     }
@@ -439,6 +448,9 @@ private Q_SLOTS:
         QTest::newRow("K 0..1500: upper above the maximum") << OrvHead130 << K << "0"
                                                             << "1500"
                                                             << "max";
+        QTest::newRow("fw0 K 0..101: gain beyond 16 bits") << 0x0000 << K << "0"
+                                                           << "101"
+                                                           << "min";
     }
     void rangeCheck()
     {
