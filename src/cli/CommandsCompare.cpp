@@ -1,8 +1,10 @@
 // What verify reports: each value of the file that the transmitter does not hold, in the words of
-// the window, with the register values behind it.
+// the window, with the register values behind it; then each register a write of the file would
+// change, and why.
 #include "cli/Commands.h"
 #include "cli/Report.h"
 #include "common/NumberFormat.h"
+#include "core/ConfigurationCheck.h"
 #include "core/HeadRailConfiguration.h"
 #include "core/HumAmbConfiguration.h"
 
@@ -39,10 +41,9 @@ QString registerValue(const std::optional<qint16>& value)
     return value ? QStringLiteral("[%1]").arg(*value) : QStringLiteral("[—]");
 }
 
-QString wordText(const std::optional<qint16>& word)
+QString wordText(const std::optional<quint16>& word)
 {
-    return word ? QStringLiteral("0x%1").arg(static_cast<quint16>(*word), 4, 16, QLatin1Char('0'))
-                : QStringLiteral("—");
+    return word ? QStringLiteral("0x%1").arg(*word, 4, 16, QLatin1Char('0')) : QStringLiteral("—");
 }
 
 QString failureText(bool toMax, const CliTexts& texts)
@@ -53,6 +54,130 @@ QString failureText(bool toMax, const CliTexts& texts)
 QString withUnit(const QString& value, const QString& unit)
 {
     return value.isEmpty() ? QStringLiteral("—") : value + u' ' + unit;
+}
+
+std::optional<quint16> unsignedWord(const std::optional<qint16>& word)
+{
+    if (!word)
+        return std::nullopt;
+    return static_cast<quint16>(*word);
+}
+
+// Each register a write of the file would change: its value now, its value after the write, and
+// why. A value the file asks for is told by the file's value. A value that a write of the
+// transmitter's own read (the file `read --json` gives) would leave as well is told by what that
+// read cannot carry back: writing such a file back is not a no-op.
+class ChangeList {
+public:
+    void add(const QString& registers, const QString& now, const QString& written, const QString& why)
+    {
+        lines_ << QStringLiteral("  %1: %2 → %3 (%4)").arg(registers, now, written, why);
+    }
+    QStringList lines() const { return lines_; }
+
+private:
+    QStringList lines_;
+};
+
+QString pairText(const std::optional<headrail::RangeRegisters>& pair)
+{
+    return pair ? QStringLiteral("%1, %2").arg(pair->offsetA).arg(pair->gainB) : QStringLiteral("—");
+}
+
+QString pairText(const std::optional<humamb::RangeRegisters>& pair)
+{
+    return pair ? QStringLiteral("%1, %2").arg(pair->offset).arg(pair->gain) : QStringLiteral("—");
+}
+
+QString countText(const std::optional<qint16>& count)
+{
+    return count ? QString::number(*count) : QStringLiteral("—");
+}
+
+// One register, or one offset and gain pair. `read` is the value a write of the transmitter's own
+// read leaves, `readGivesFile` whether that read gives a file a write would take at all.
+template <typename Value>
+void addChange(ChangeList& changes, const QString& registers, const std::optional<Value>& held,
+    const std::optional<Value>& file, const std::optional<Value>& read, bool readGivesFile, const QString& askedByFile,
+    const QString& notCarriedByRead)
+{
+    if (!file || file == held)
+        return;
+    QString now;
+    QString written;
+    if constexpr (std::is_same_v<Value, qint16>) {
+        now = countText(held);
+        written = countText(file);
+    } else {
+        now = pairText(held);
+        written = pairText(file);
+    }
+    changes.add(registers, now, written, readGivesFile && read == file ? notCarriedByRead : askedByFile);
+}
+
+// Register 1, bit by bit: the bits the file sets otherwise than the read shows them, and the bits a
+// write does not keep even when it writes back what the read shows.
+void addWordChange(ChangeList& changes, const std::optional<quint16>& held, const std::optional<quint16>& file,
+    const std::optional<quint16>& read)
+{
+    if (!file || file == held)
+        return;
+    const quint16 changed = held.value_or(0) ^ *file;
+    const quint16 fromFile = held && read ? changed & (*read ^ *file) : changed;
+    const quint16 notKept = changed & ~fromFile;
+    const QString fileWhy = QStringLiteral("valores do arquivo");
+    const QString keptWhy = QStringLiteral("bits que a escrita não mantém");
+    QString why = notKept == 0 ? fileWhy : fromFile == 0 ? keptWhy : QString();
+    if (why.isEmpty())
+        why = QStringLiteral("%1: %2; %3: %4").arg(wordText(notKept), keptWhy, wordText(fromFile), fileWhy);
+    changes.add(QStringLiteral("registro 1"), wordText(held), wordText(file), why);
+}
+
+QString registerName(int address)
+{
+    return QStringLiteral("registro %1").arg(address);
+}
+
+QString pairName(int offset, int gain)
+{
+    return QStringLiteral("registros %1, %2").arg(offset).arg(gain);
+}
+
+QString askedRange(const QString& lower, const QString& upper, const QString& unit, const CliTexts& texts)
+{
+    return QStringLiteral("o arquivo pede %1").arg(rangeText(lower, upper, unit, texts));
+}
+
+QString rangeNotCarried(const QString& lower, const QString& upper, const QString& unit, const CliTexts& texts)
+{
+    return QStringLiteral("o par do transmissor não é o que os limites mostrados, %1, dão")
+        .arg(rangeText(lower, upper, unit, texts));
+}
+
+QString askedZero(const QString& zeroText, const QString& unit)
+{
+    return QStringLiteral("o arquivo pede %1").arg(withUnit(zeroText, unit));
+}
+
+QString zeroNotCarried(const QString& zeroText, const QString& unit)
+{
+    return QStringLiteral("a contagem do transmissor não é a que a correção mostrada, %1, dá")
+        .arg(withUnit(zeroText, unit));
+}
+
+// The settings of the file a read of the transmitter gives, as `read --json` makes it in the unit
+// of the file compared; none when the read gives no file or the checks of a write refuse it.
+template <typename Settings, typename Values>
+std::optional<Settings> settingsOfRead(
+    const IdentificationRecord& unit, bool fahrenheit, const std::optional<Values>& values)
+{
+    if (!values)
+        return std::nullopt;
+    const config::UnitCheck check
+        = config::checkAgainstUnit(config::Configuration { unit.TransmitterModel, fahrenheit, *values }, unit);
+    if (!check.accepted())
+        return std::nullopt;
+    return std::get<Settings>(check.settings);
 }
 
 // One input's range and zero correction, each shown on its own registers.
@@ -72,8 +197,29 @@ void compareInput(const QString& title, const humamb::InputView& file, const hum
             withUnit(unit.zero ? unit.zero->zeroText : QString(), unit.texts.unit) + u' ' + registerValue(unitZero));
 }
 
+// The registers of one humidity or ambient input a write changes: its offset and gain pair, or its
+// zero count.
+void addRangeChange(ChangeList& changes, int offset, int gain, const humamb::InputView& file,
+    const humamb::InputView& held, const std::optional<humamb::RangeRegisters>& fileRange,
+    const std::optional<humamb::RangeRegisters>& heldRange, const std::optional<humamb::Reading>& read,
+    std::optional<humamb::RangeRegisters> humamb::Reading::*range, const CliTexts& texts)
+{
+    addChange(changes, pairName(offset, gain), heldRange, fileRange, read ? (*read).*range : std::nullopt,
+        read.has_value(), askedRange(file.lowerText, file.upperText, file.texts.unit, texts),
+        rangeNotCarried(held.lowerText, held.upperText, held.texts.unit, texts));
+}
+
+void addZeroChange(ChangeList& changes, int address, const humamb::InputView& file, const humamb::InputView& held,
+    const std::optional<qint16>& fileZero, const std::optional<qint16>& heldZero,
+    const std::optional<humamb::Reading>& read, std::optional<qint16> humamb::Reading::*zero)
+{
+    addChange(changes, registerName(address), heldZero, fileZero, read ? (*read).*zero : std::nullopt, read.has_value(),
+        askedZero(file.zero ? file.zero->zeroText : QString(), file.texts.unit),
+        zeroNotCarried(held.zero ? held.zero->zeroText : QString(), held.texts.unit));
+}
+
 void compareHeadRail(const IdentificationRecord& unit, bool fahrenheit, const headrail::Settings& settings,
-    const headrail::Reading& actual, const CliTexts& texts, DifferenceList& list)
+    const headrail::Reading& actual, const CliTexts& texts, DifferenceList& list, ChangeList& changes)
 {
     const headrail::Reading expected = headrail::readingOfSettings(*actual.configWord, settings);
     const QChar separator = decimalSeparator();
@@ -95,6 +241,23 @@ void compareHeadRail(const IdentificationRecord& unit, bool fahrenheit, const he
         list.add(texts.zeroCorrection(),
             withUnit(file.zero ? file.zero->zeroText : QString(), file.unit) + u' ' + registerValue(expected.zeroCount),
             withUnit(held.zero ? held.zero->zeroText : QString(), held.unit) + u' ' + registerValue(actual.zeroCount));
+
+    std::optional<headrail::Reading> read;
+    if (const auto own = settingsOfRead<headrail::Settings>(
+            unit, fahrenheit, config::headRailValues(headrail::formValuesOf(held), separator)))
+        read = headrail::readingOfSettings(*actual.configWord, *own);
+    addWordChange(changes, actual.configWord, expected.configWord, read ? read->configWord : std::nullopt);
+    // The count scale of a range depends on the firmware: limits shown as whole numbers stand for
+    // the pair this firmware's encoding gives them, which need not be the pair the transmitter holds.
+    addChange(changes, pairName(headrail::Register::RangeOffset, headrail::Register::RangeGain), actual.range,
+        expected.range, read ? read->range : std::nullopt, read.has_value(),
+        askedRange(file.lowerText, file.upperText, file.unit, texts),
+        rangeNotCarried(held.lowerText, held.upperText, held.unit, texts)
+            + QStringLiteral(" nesta versão de firmware"));
+    addChange(changes, registerName(headrail::Register::ZeroCorrection), actual.zeroCount, expected.zeroCount,
+        read ? read->zeroCount : std::nullopt, read.has_value(),
+        askedZero(file.zero ? file.zero->zeroText : QString(), file.unit),
+        zeroNotCarried(held.zero ? held.zero->zeroText : QString(), held.unit));
 }
 
 // Register 1 of the humidity and ambient transmitters: the flags the file sets, then any other bit a
@@ -121,7 +284,7 @@ void compareFlags(const std::optional<qint16>& expected, const std::optional<qin
         list.add(texts.temperatureInput() + QStringLiteral(", ") + texts.sensorFailure(),
             failureText(file.temperatureFailMax, texts), failureText(held.temperatureFailMax, texts));
     if (list.lines().size() == before)
-        list.add(QStringLiteral("registro 1"), wordText(expected), wordText(actual));
+        list.add(QStringLiteral("registro 1"), wordText(unsignedWord(expected)), wordText(unsignedWord(actual)));
 }
 
 }  // namespace
@@ -129,36 +292,75 @@ void compareFlags(const std::optional<qint16>& expected, const std::optional<qin
 QStringList Commands::differences(
     const config::Configuration& configuration, const config::Settings& settings, const UnitReading& reading) const
 {
+    using humamb::Reading;
     const IdentificationRecord& unit = session_.identification();
     const bool fahrenheit = configuration.fahrenheit;
     const QChar separator = decimalSeparator();
     DifferenceList list;
+    ChangeList changes;
+    const auto withChanges = [&list, &changes] {
+        QStringList lines = list.lines();
+        if (!changes.lines().isEmpty())
+            lines << QStringLiteral("Uma escrita do arquivo mudaria:") << changes.lines();
+        return lines;
+    };
     if (const auto* headRail = std::get_if<headrail::Settings>(&settings)) {
-        compareHeadRail(unit, fahrenheit, *headRail, reading.headRail, texts_, list);
-        return list.lines();
+        compareHeadRail(unit, fahrenheit, *headRail, reading.headRail, texts_, list, changes);
+        return withChanges();
     }
-    const humamb::Reading& actual = reading.humAmb;
+    const Reading& actual = reading.humAmb;
     const qint16 word = actual.configWord.value_or(0);
     if (const auto* humidity = std::get_if<humamb::HumiditySettings>(&settings)) {
-        const humamb::Reading expected = humamb::readingOfSettings(unit.TransmitterModel, word, *humidity);
+        const Reading expected = humamb::readingOfSettings(unit.TransmitterModel, word, *humidity);
         const auto file = humamb::humidityViewOfReading(unit, fahrenheit, expected, texts_.messages(), separator);
         const auto held = humamb::humidityViewOfReading(unit, fahrenheit, actual, texts_.messages(), separator);
         compareFlags(expected.configWord, actual.configWord, true, texts_, list);
         compareInput(texts_.humidityInput(), file.humidity, held.humidity, expected.humidityRange, actual.humidityRange,
             expected.humidityZero, actual.humidityZero, texts_, list);
-        if (file.temperature && held.temperature)
+        const bool temperature = file.temperature && held.temperature;
+        if (temperature)
             compareInput(texts_.temperatureInput(), *file.temperature, *held.temperature, expected.temperatureRange,
                 actual.temperatureRange, expected.temperatureZero, actual.temperatureZero, texts_, list);
-        return list.lines();
+
+        std::optional<Reading> read;
+        if (const auto own = settingsOfRead<humamb::HumiditySettings>(unit, fahrenheit,
+                config::humidityValues(unit.TransmitterModel, humamb::humidityFormOf(held), separator)))
+            read = humamb::readingOfSettings(unit.TransmitterModel, word, *own);
+        addWordChange(changes, unsignedWord(actual.configWord), unsignedWord(expected.configWord),
+            unsignedWord(read ? read->configWord : std::nullopt));
+        using namespace humamb::Register;
+        addRangeChange(changes, HumidityRangeOffset, HumidityRangeGain, file.humidity, held.humidity,
+            expected.humidityRange, actual.humidityRange, read, &Reading::humidityRange, texts_);
+        if (temperature)
+            addRangeChange(changes, TemperatureRangeOffset, TemperatureRangeGain, *file.temperature, *held.temperature,
+                expected.temperatureRange, actual.temperatureRange, read, &Reading::temperatureRange, texts_);
+        addZeroChange(changes, HumidityZero, file.humidity, held.humidity, expected.humidityZero, actual.humidityZero,
+            read, &Reading::humidityZero);
+        if (temperature)
+            addZeroChange(changes, TemperatureZero, *file.temperature, *held.temperature, expected.temperatureZero,
+                actual.temperatureZero, read, &Reading::temperatureZero);
+        return withChanges();
     }
     const auto& ambient = std::get<humamb::AmbientSettings>(settings);
-    const humamb::Reading expected = humamb::readingOfSettings(word, ambient);
+    const Reading expected = humamb::readingOfSettings(word, ambient);
     const auto file = humamb::ambientViewOfReading(fahrenheit, expected, texts_.messages(), separator);
     const auto held = humamb::ambientViewOfReading(fahrenheit, actual, texts_.messages(), separator);
     compareFlags(expected.configWord, actual.configWord, false, texts_, list);
     compareInput(QString(), file.temperature, held.temperature, expected.temperatureRange, actual.temperatureRange,
         expected.temperatureZero, actual.temperatureZero, texts_, list);
-    return list.lines();
+
+    std::optional<Reading> read;
+    if (const auto own = settingsOfRead<humamb::AmbientSettings>(
+            unit, fahrenheit, config::ambientValues(humamb::ambientFormOf(held), separator)))
+        read = humamb::readingOfSettings(word, *own);
+    addWordChange(changes, unsignedWord(actual.configWord), unsignedWord(expected.configWord),
+        unsignedWord(read ? read->configWord : std::nullopt));
+    using namespace humamb::Register;
+    addRangeChange(changes, TemperatureRangeOffset, TemperatureRangeGain, file.temperature, held.temperature,
+        expected.temperatureRange, actual.temperatureRange, read, &Reading::temperatureRange, texts_);
+    addZeroChange(changes, TemperatureZero, file.temperature, held.temperature, expected.temperatureZero,
+        actual.temperatureZero, read, &Reading::temperatureZero);
+    return withChanges();
 }
 
 }  // namespace korv::cli

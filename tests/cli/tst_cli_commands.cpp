@@ -169,6 +169,7 @@ private Q_SLOTS:
         const auto before = cli.run({ QStringLiteral("verify"), path });
         QCOMPARE(before.code, 1);
         QStringList listed = before.lines().mid(1);
+        listed = listed.mid(0, listed.indexOf(QStringLiteral("Uma escrita do arquivo mudaria:")));
         for (QString& line : listed)
             line = line.trimmed();
         QCOMPARE(listed, differences);
@@ -177,6 +178,56 @@ private Q_SLOTS:
         const auto written = cli.run({ QStringLiteral("write"), path });
         QVERIFY2(written.code == 0, qPrintable(written.out + written.err));
         for (auto it = registers.begin(); it != registers.end(); ++it)
+            QCOMPARE(cli.emulator->parameter(it.key()), qint16(it.value()));
+        QCOMPARE(cli.run({ QStringLiteral("verify"), path }).code, 0);
+    }
+
+    // A value the window cannot show does not survive writing back what a read gave: verify names
+    // the register, the value a write leaves and why, and a write leaves just that.
+    void writeBackOfAReadChangesWhatVerifyNames_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("firmware");
+        QTest::addColumn<Registers>("held");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<Registers>("written");
+        QTest::newRow("range pair of firmware 1.05")
+            << 0 << 105 << Registers { { 10, 6131 }, { 11, 3261 } }
+            << "registros 10, 11: 6131, 3261 → 6136, 3259 (o par do transmissor não é o que os limites mostrados, "
+               "0 a 1284 °C, dão nesta versão de firmware)"
+            << Registers { { 10, 6136 }, { 11, 3259 } };
+        QTest::newRow("Orv-H bit 12") << 5 << 101 << Registers { { 1, 0x1000 } }
+                                      << "registro 1: 0x1000 → 0x0000 (bits que a escrita não mantém)"
+                                      << Registers { { 1, 0 } };
+        QTest::newRow("Orv-Hu kind bits 0x4000")
+            << 4 << 101 << Registers { { 1, 0x4000 } } << "registro 1: 0x4000 → 0x0000 (bits que a escrita não mantém)"
+            << Registers { { 1, 0 } };
+    }
+    void writeBackOfAReadChangesWhatVerifyNames()
+    {
+        QFETCH(int, code);
+        QFETCH(int, firmware);
+        QFETCH(Registers, held);
+        QFETCH(QString, change);
+        QFETCH(Registers, written);
+        CliFixture cli;
+        QVERIFY(cli.start(code, firmware));
+        for (auto it = held.begin(); it != held.end(); ++it)
+            cli.emulator->setParameter(it.key(), qint16(it.value()));
+        const auto read = cli.run({ QStringLiteral("read"), QStringLiteral("--json") });
+        QCOMPARE(read.code, 0);
+        const QString path = cli.file(QStringLiteral("read.json"), configurationOf(read));
+
+        const auto verified = cli.run({ QStringLiteral("verify"), path });
+        QCOMPARE(verified.code, 1);
+        const QStringList lines = verified.lines();
+        const qsizetype section = lines.indexOf(QStringLiteral("Uma escrita do arquivo mudaria:"));
+        QVERIFY2(section > 0, qPrintable(verified.out));
+        QCOMPARE(lines.mid(section + 1), QStringList { QStringLiteral("  ") + change });
+
+        const auto writeBack = cli.run({ QStringLiteral("write"), path });
+        QVERIFY2(writeBack.code == 0, qPrintable(writeBack.out + writeBack.err));
+        for (auto it = written.begin(); it != written.end(); ++it)
             QCOMPARE(cli.emulator->parameter(it.key()), qint16(it.value()));
         QCOMPARE(cli.run({ QStringLiteral("verify"), path }).code, 0);
     }
