@@ -9,6 +9,7 @@
 #include "core/SendReport.h"
 #include "core/SerialLink.h"
 #include "humidity_ambient/HumAmbPageSupport.h"
+#include "widgets/FreshEntry.h"
 #include "widgets/TypedInput.h"
 
 #include <QEvent>
@@ -274,7 +275,7 @@ bool AmbientPage::EdtTempZeroCorrectionKeyPress(QKeyEvent* event)
 
 void AmbientPage::EdtTempZeroCorrectionEnter()
 {
-    w_.EdtTempZeroCorrection->clear();
+    startFreshEntry(w_.EdtTempZeroCorrection);
     s_.temperatureZeroKeys = {};
 }
 
@@ -296,6 +297,8 @@ bool AmbientPage::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusOut:
         if (limitEdit && isUserFocusMove(event))
             EdtTempLowLimitExit();
+        else if (zeroEdit && isUserFocusMove(event))
+            endFreshEntry(w_.EdtTempZeroCorrection);
         break;
     default:
         break;

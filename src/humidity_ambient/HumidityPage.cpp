@@ -6,6 +6,7 @@
 #include "core/HumAmbRanges.h"
 #include "core/HumAmbScales.h"
 #include "humidity_ambient/HumAmbPageSupport.h"
+#include "widgets/FreshEntry.h"
 #include "widgets/TypedInput.h"
 
 #include <QAction>
@@ -316,13 +317,13 @@ bool HumidityPage::EdtCorrZeroTempKeyPress(QKeyEvent* event)
 void HumidityPage::EdtCorrZeroRHEnter()
 {
     // A correction is always typed anew.
-    w_.EdtCorrZeroRH->clear();
+    startFreshEntry(w_.EdtCorrZeroRH);
     s_.humidityZeroKeys = {};
 }
 
 void HumidityPage::EdtCorrZeroTempEnter()
 {
-    w_.EdtCorrZeroTemp->clear();
+    startFreshEntry(w_.EdtCorrZeroTemp);
     s_.temperatureZeroKeys = {};
 }
 
@@ -358,6 +359,8 @@ bool HumidityPage::eventFilter(QObject* watched, QEvent* event)
             AtualizaZeroRH();
         else if (temperatureLimit)
             AtualizaZeroTemp();
+        else if (watched == w_.EdtCorrZeroRH || watched == w_.EdtCorrZeroTemp)
+            endFreshEntry(static_cast<QLineEdit*>(watched));
         break;
     default:
         break;

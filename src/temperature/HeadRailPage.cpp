@@ -4,6 +4,7 @@
 #include "core/HeadRailSensors.h"
 #include "core/HeadRailZero.h"
 #include "temperature/RadioGroup.h"
+#include "widgets/FreshEntry.h"
 #include "widgets/TypedInput.h"
 
 #include <QEvent>
@@ -242,7 +243,7 @@ void HeadRailPage::AtualizaZero()
 
 void HeadRailPage::EdtCorrigeZeroEnter()
 {
-    w_.EdtCorrigeZero->clear();
+    startFreshEntry(w_.EdtCorrigeZero);
     zeroKeys = {};
 }
 
@@ -260,7 +261,13 @@ bool HeadRailPage::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
         const bool entering = event->type() == QEvent::FocusIn;
-        if (entering != zeroEdit || !isUserFocusMove(static_cast<QFocusEvent*>(event)->reason()))
+        if (!isUserFocusMove(static_cast<QFocusEvent*>(event)->reason()))
+            break;
+        // The zero edit has no exit handler; left untyped, it shows its correction again before
+        // anything the focus move starts (a click on Enviar) reads it.
+        if (zeroEdit && !entering)
+            endFreshEntry(edit);
+        if (entering != zeroEdit)
             break;
         // The edit settles its own focus state first, so that a handler moving the focus back
         // into it leaves it with a visible cursor.

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -155,6 +156,59 @@ private Q_SLOTS:
         QCOMPARE(f.form.warnings, QStringList());
         QCOMPARE(f.hw.EdtCorrZeroRH->text(), QStringLiteral("0"));
         QCOMPARE(f.form.regs.writes.mid(5), (Writes { { 14, 0 }, { 15, 0 } }));
+    }
+
+    // Passing through a zero edit changes nothing: left untyped it shows its correction again, and
+    // the send the click leaving it starts writes that correction. An edit emptied by hand sends 0.
+    void passingThroughAZeroEdit_data()
+    {
+        QTest::addColumn<Model>("model");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<int>("address");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");  // once the click on the send button has taken the focus
+        QTest::addColumn<int>("count");  // the zero register as sent
+        const struct {
+            Model model;
+            const char* edit;
+            int address;
+            int kept;  // the count of 0,51 on the input's span
+            int typed;  // the count of 1,5
+        } edits[] = { { Model::OrvHu, "EdtCorrZeroRH", 14, 51, 150 }, { Model::OrvHu, "EdtCorrZeroTemp", 15, 32, 94 },
+            { Model::OrvAmbient, "EdtTempZeroCorrection", 15, 48, 141 } };
+        for (const auto& e : edits) {
+            QTest::addRow("%s, nothing typed", e.edit) << e.model << e.edit << e.address << ""
+                                                       << "0,51" << e.kept;
+            QTest::addRow("%s, typed then emptied", e.edit) << e.model << e.edit << e.address << "5\b"
+                                                            << "" << 0;
+            QTest::addRow("%s, typed", e.edit) << e.model << e.edit << e.address << "1,5"
+                                               << "1,5" << e.typed;
+        }
+    }
+    void passingThroughAZeroEdit()
+    {
+        QFETCH(Model, model);
+        QFETCH(QString, edit);
+        QFETCH(int, address);
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        QFETCH(int, count);
+        PagesFixture f(model);
+        QPushButton send(&f.window);
+        QObject::connect(&send, &QPushButton::clicked, [&f, model] {
+            model == Model::OrvAmbient ? f.ambient->sendConfiguration() : f.humidity->sendConfiguration();
+        });
+        QVERIFY(f.showActive());
+        auto* zero = f.window.findChild<QLineEdit*>(edit);
+        zero->setText(QStringLiteral("0,51"));
+        zero->setFocus(Qt::TabFocusReason);
+        QCOMPARE(zero->text(), QString());
+        f.typeInto(zero, keys);
+        QTest::mousePress(&send, Qt::LeftButton);
+        QCOMPARE(zero->text(), shown);
+        QTest::mouseRelease(&send, Qt::LeftButton);
+        QCOMPARE(f.form.warnings, QStringList());
+        QVERIFY(f.form.regs.writes.contains(qMakePair(address, count)));
     }
 
     void refusedInputs_data()

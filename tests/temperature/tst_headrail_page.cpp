@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -351,6 +352,41 @@ private Q_SLOTS:
         QCoreApplication::sendEvent(zero, &tabIn);
         type(zero, QStringLiteral("1,25"));
         QCOMPARE(zero->text(), QStringLiteral("1,25"));
+    }
+
+    // Passing through the zero edit changes nothing: left untyped it shows the correction read
+    // again, and a send that the click leaving it starts writes that correction back.
+    void passingThroughTheZeroEdit_data()
+    {
+        QTest::addColumn<QString>("keys");  // '<' stands for Backspace
+        QTest::addColumn<QString>("shown");  // once the click on the send button has taken the focus
+        QTest::addColumn<int>("count");  // register 15 as sent
+        QTest::newRow("nothing typed: the read correction") << ""
+                                                            << "2,54" << 26;
+        QTest::newRow("typed, then emptied: 0") << "5<"
+                                                << "" << 0;
+        QTest::newRow("typed: the new correction") << "1,5"
+                                                   << "1,5" << 15;
+    }
+    void passingThroughTheZeroEdit()
+    {
+        HeadRailForm f;
+        setUpK1000(f);
+        f.transmitter.values[15] = 26;
+        QCOMPARE(f.readStep(headrail::ReadZeroStep), Status::Ok);
+        QPushButton send(&f.window);
+        connect(&send, &QPushButton::clicked, f.page.get(), [&f] { f.page->sendConfiguration(); });
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QLineEdit* zero = f.widgets.EdtCorrigeZero;
+        zero->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(zero->text(), QString());
+        type(zero, data<QString>("keys"));
+        QTest::mousePress(&send, Qt::LeftButton);
+        QCOMPARE(zero->text(), data<QString>("shown"));
+        QTest::mouseRelease(&send, Qt::LeftButton);
+        QCOMPARE(f.warnings, QStringList());
+        QCOMPARE(f.transmitter.written().last(), QStringLiteral("15=%1").arg(data<int>("count")));
     }
 
     void zeroFollowsTheRange()
