@@ -82,11 +82,18 @@ private Q_SLOTS:
             QList<int> addresses = units()[u].sample;
             if (fullMatrix())
                 addresses = { 0, 1, 2, 3, 6, 7, 8, 9, 10, 11, 14, 15 };
-            for (int address : addresses) {
-                for (int late : { 400, 600, 1500 }) {
-                    for (bool fast : { false, true })
-                        QTest::addRow("%s r%d %d ms %s", units()[u].name, address, late, fast ? "fast" : "default")
-                            << u << address << late << fast;
+            for (int a = 0; a < addresses.size(); ++a) {
+                const QList<int> delays { 400, 600, 1500 };
+                for (int d = 0; d < delays.size(); ++d) {
+                    for (bool fast : { false, true }) {
+                        // The suite's sample takes the two exchanges in turn, so that every register
+                        // and every delay meets both; the full matrix takes each pair.
+                        if (!fullMatrix() && fast != ((a + d) % 2 == 1))
+                            continue;
+                        QTest::addRow(
+                            "%s r%d %d ms %s", units()[u].name, addresses[a], delays[d], fast ? "fast" : "default")
+                            << u << addresses[a] << delays[d] << fast;
+                    }
                 }
             }
         }
