@@ -282,12 +282,29 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     // Seen once per key: at the focused control, or at the window when nothing has the focus.
     QWidget* focus = QApplication::focusWidget();
     const bool target = focus ? watched == focus : watched == this;
-    if (event->type() == QEvent::KeyPress && target && static_cast<QWidget*>(watched)->window() == this) {
+    if (event->type() == QEvent::KeyPress && target && static_cast<QWidget*>(watched)->window() == this
+        && !keyPassedUp(watched, event)) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat())
+        if (!key->isAutoRepeat()) {
             FormKeyDown(key->key(), key->modifiers());
+            keySeen_ = event;
+            keySeenAt_ = static_cast<QWidget*>(watched);
+            // By the time the event loop runs again the press has reached every parent, and a
+            // later press may be given the same address.
+            QTimer::singleShot(0, this, [this] { keySeen_ = nullptr; });
+        }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::keyPassedUp(QObject* watched, const QEvent* event) const
+{
+    // A control that ignores a key has it passed on to its parents, the same event object. The
+    // modal window the service-mode key opens leaves this window without a focused control until
+    // the system activates it again, so without this check the press, on its way up, would reach
+    // the window as if nothing had the focus and open the service mode a second time.
+    return event == keySeen_ && keySeenAt_ && watched != keySeenAt_
+        && static_cast<QWidget*>(watched)->isAncestorOf(keySeenAt_);
 }
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)

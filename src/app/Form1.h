@@ -10,6 +10,7 @@
 #include "i18n/LanguageFile.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -145,6 +146,7 @@ private:
     void createHumidityMenu();
     void clearStatusLines();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool keyPassedUp(QObject* watched, const QEvent* event) const;
     void syncUnitMenu();
     void moveHeadRailControls(int from, int to);
     void showSerialNumber();
@@ -186,6 +188,10 @@ private:
     bool firstHumidity_ = true;
     ConnectionCheckWindow* checkWindow_ = nullptr;
     FrameMonitorWindow* monitor_ = nullptr;
+    // The last key press handed to FormKeyDown and the control it was seen at, until the event
+    // loop runs again.
+    const QEvent* keySeen_ = nullptr;
+    QPointer<QWidget> keySeenAt_;
 };
 
 }  // namespace korv

@@ -6,6 +6,7 @@
 #include "common/Messages.h"
 #include "core/CalibrationBackup.h"
 
+#include <QFile>
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
@@ -23,6 +24,8 @@ constexpr int Attempts = 3;
 constexpr const char* BasePixelSizeProperty = "korvBasePixelSize";
 
 const QString UnsupportedInputText = QStringLiteral("Unsupported input");
+const QString WarningText = QStringLiteral("Warning: Original calibration data will be modified");
+const QString BackupFailedText = QStringLiteral("Calibration backup failed: Apply is disabled.");
 
 QFont windowFont(int pixelSize, bool bold)
 {
@@ -85,8 +88,7 @@ void CalibForm::createControls()
     const Qt::Alignment centred = Qt::AlignCenter;
     // The limit captions and texts get two lines of room, so that the longer captions wrap
     // instead of being cut.
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Warning: Original calibration data will be modified"),
-        QRect(8, 3, 347, 16), 13, true);
+    Label1 = makeLabel(this, "Label1", WarningText, QRect(8, 3, 347, 16), 13, true);
     QPalette warningPalette = Label1->palette();
     warningPalette.setColor(QPalette::WindowText, Qt::red);
     Label1->setPalette(warningPalette);
@@ -106,6 +108,7 @@ void CalibForm::createControls()
 
     Button1 = makeButton(this, "Button1", QStringLiteral("Close"), QRect(201, 120, 76, 25));
     ApplyButton = makeButton(this, "ApplyButton", QStringLiteral("Apply"), QRect(88, 120, 65, 25));
+    ApplyButton->setEnabled(false);  // until an opening finds a backup on disk
     CSpinOffset = new CalibrationSpinBox(-20000, 20000, this);
     CSpinOffset->setObjectName(QStringLiteral("CSpinOffset"));
     CSpinOffset->setGeometry(104, 87, 66, 22);
@@ -147,38 +150,58 @@ void CalibForm::FormShow()
     if (!host_)
         return;
     lastReadGain_.reset();
+    backupOnDisk_ = false;
     QStringList backup = backupHeaderLines();
     const Model model = host_->model();
     if (const auto variant = backupVariantFor(model)) {
-        ApplyButton->setEnabled(true);
         const QString serialNumber = host_->serialNumberText();
         const Status status = addBackupLinesWithRetries(*variant, host_->registers(), model, serialNumber, backup);
-        // A file holding only the header would block every later, complete backup of this
-        // transmitter, so nothing is saved when the registers could not be read. The failure is
-        // not reported here: the refresh below reads the same transmitter and reports its own.
-        if (status == Status::Ok)
-            saveBackup(serialNumber, backup);
+        backupOnDisk_ = backupOnDisk(serialNumber, backup, status);
+        ApplyButton->setEnabled(backupOnDisk_);
+        setLabelText(Label1, backupOnDisk_ ? WarningText : BackupFailedText);
     } else {
         host_->boxes().plain(QStringLiteral("Invalid model!"), QStringLiteral("Invalid model for calibration!"));
         ApplyButton->setEnabled(false);
+        setLabelText(Label1, WarningText);
     }
     RefreshCalibration();
 }
 
-void CalibForm::saveBackup(const QString& serialNumberText, const QStringList& lines)
+bool CalibForm::backupOnDisk(const QString& serialNumberText, const QStringList& lines, Status readStatus)
+{
+    if (readStatus == Status::Ok)
+        return saveBackup(serialNumberText, lines);
+    // A file holding only the header would block every later, complete backup of this
+    // transmitter, so nothing is saved when the registers could not be read. A backup from an
+    // earlier opening still protects the calibration, and is reported as on any other opening.
+    // The read failure has no box of its own: the refresh below reads the same transmitter and
+    // reports its own failures, and the window tells why Apply is disabled.
+    if (!QFile::exists(backupFileName(serialNumberText)))
+        return false;
+    showBackupExists();
+    return true;
+}
+
+bool CalibForm::saveBackup(const QString& serialNumberText, const QStringList& lines)
 {
     const BackupSaveResult result = saveBackupFile(backupFileName(serialNumberText), lines);
     switch (result.outcome) {
     case BackupSaveResult::Saved:
-        break;
+        return true;
     case BackupSaveResult::AlreadyExists:
-        host_->boxes().plain(QStringLiteral("Warning"), QStringLiteral("Calibration backup file already exists!"));
-        break;
+        showBackupExists();
+        return true;
     case BackupSaveResult::NotCreated:
-        host_->boxes().plain(QStringLiteral("Warning"),
-            QStringLiteral("Calibration backup file could not be created: ") + result.reason);
         break;
     }
+    host_->boxes().plain(
+        QStringLiteral("Warning"), QStringLiteral("Calibration backup file could not be created: ") + result.reason);
+    return false;
+}
+
+void CalibForm::showBackupExists()
+{
+    host_->boxes().plain(QStringLiteral("Warning"), QStringLiteral("Calibration backup file already exists!"));
 }
 
 void CalibForm::Button1Click()
@@ -188,7 +211,7 @@ void CalibForm::Button1Click()
 
 void CalibForm::ApplyButtonClick()
 {
-    // Apply is refused for models and inputs without calibration registers.
+    // Apply is refused for models and inputs without calibration registers, and without a backup.
     if (!host_ || !ApplyButton->isEnabled())
         return;
     ApplyButton->setEnabled(false);
@@ -207,7 +230,7 @@ void CalibForm::ApplyButtonClick()
             break;
     }
     RefreshCalibration();
-    ApplyButton->setEnabled(inputSupported_);
+    ApplyButton->setEnabled(backupOnDisk_ && inputSupported_);
 }
 
 QString CalibForm::calibratedValueText(CalibrationGroup group, const CalibrationInput& input) const

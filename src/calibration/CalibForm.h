@@ -20,8 +20,8 @@ class CalibrationSpinBox;
 
 // The hidden service window: shows the live reading of the active input and its raw offset and
 // gain calibration, saves a backup of the transmitter's calibration each time it opens, and
-// writes new raw values on Apply. It is created once and reused, so its texts carry over from one
-// opening to the next except where the show sequence sets them again.
+// writes new raw values on Apply, which it offers only while that backup is on disk. It is created once and reused, so
+// its texts carry over from one opening to the next except where the show sequence sets them again.
 class CalibForm : public QDialog {
     Q_OBJECT
 
@@ -41,7 +41,9 @@ protected:
 
 private:
     void createControls();
-    void saveBackup(const QString& serialNumberText, const QStringList& lines);
+    bool saveBackup(const QString& serialNumberText, const QStringList& lines);
+    bool backupOnDisk(const QString& serialNumberText, const QStringList& lines, Status readStatus);
+    void showBackupExists();
     QString calibratedValueText(CalibrationGroup group, const CalibrationInput& input) const;
     void setLabelText(QLabel* label, const QString& text);
     void showWarning(int messageNumber);
@@ -51,6 +53,10 @@ private:
     // Whether the transmitter's input has calibration registers at all; without them nothing may be
     // read or written.
     bool inputSupported_ = true;
+    // Whether this opening left a backup of the transmitter's calibration on disk, written now or
+    // found from an earlier opening. Without one, Apply could destroy the only record of the
+    // factory calibration, so it stays disabled.
+    bool backupOnDisk_ = false;
     // The ambient transmitter's gain cannot be edited, and is written back exactly as read, even
     // where the spin field's range would have clamped it.
     std::optional<qint16> lastReadGain_;

@@ -5,12 +5,14 @@
 #include "calibration/CalibForm.h"
 #include "calibration/CalibrationSpinBox.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace korv;
 
@@ -51,6 +53,76 @@ private Q_SLOTS:
         QCOMPARE(spy.count(), opens ? 1 : 0);
         // The configuration is read before the window opens.
         QCOMPARE(app.emulator->framesReceived() > 0, opens);
+    }
+
+    // One key press is one opening of the real, modal window, closed with its button, whichever
+    // control had the focus. The window is only closed once it is the active window: closing it
+    // then leaves the main window without a focused control while the key press goes on to the
+    // control's parents. Without a backup on disk Apply is disabled and writes nothing.
+    void keyPressOpensTheWindowOnce_data()
+    {
+        QTest::addColumn<QString>("focus");  // the focused control's name; empty: none
+        QTest::addColumn<int>("refused");  // a calibration register the transmitter refuses; -1: none
+        QTest::newRow("edit focused") << QStringLiteral("EdtLimitMinSensor") << -1;
+        QTest::newRow("tab bar focused") << QStringLiteral("qt_tabwidget_tabbar") << -1;
+        QTest::newRow("nothing focused") << QString() << -1;
+        QTest::newRow("backup refused at register 4") << QStringLiteral("EdtLimitMinSensor") << 4;
+    }
+    void keyPressOpensTheWindowOnce()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, refused);
+        AppFixture app;
+        QVERIFY(app.start(seedFor(0, 130)));
+        ServiceMode service(*app.form);
+        CalibForm& calib = service.window();
+        if (refused >= 0)
+            app.emulator->setFault(emu::Fault::Refuse, -1, refused);
+        const auto calibration = [&app] {
+            QList<qint16> values;
+            for (int r = 4; r <= 20; ++r)
+                values << app.emulator->parameter(r);
+            return values;
+        };
+        const QList<qint16> before = calibration();
+
+        // Each opening: note what it offers, try Apply with a new offset, then Close.
+        QStringList openings;
+        int waited = 0;
+        QTimer closer;
+        closer.setInterval(5);
+        connect(&closer, &QTimer::timeout, &calib, [&] {
+            if (!calib.isVisible() || (!calib.isActiveWindow() && ++waited < 200))
+                return;
+            waited = 0;
+            auto* apply = calib.findChild<QPushButton*>(QStringLiteral("ApplyButton"));
+            openings << calib.findChild<QLabel*>(QStringLiteral("Label1"))->text()
+                    + (apply->isEnabled() ? QStringLiteral(", Apply") : QString());
+            auto* offset = calib.findChild<CalibrationSpinBox*>(QStringLiteral("CSpinOffset"));
+            offset->setValue(offset->value() + 100);
+            QTest::mouseClick(apply, Qt::LeftButton);
+            QTest::mouseClick(calib.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        });
+        closer.start();
+
+        app.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+        QWidget* control = focus.isEmpty() ? nullptr : app.form->findChild<QWidget*>(focus);
+        if (control)
+            control->setFocus();
+        else if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+        QCOMPARE(QApplication::focusWidget(), control);
+        QTest::keyClick(app.form->windowHandle(), Qt::Key_F11, Qt::ControlModifier | Qt::ShiftModifier);
+        QCoreApplication::processEvents();
+
+        const bool backup = refused < 0;
+        QCOMPARE(openings,
+            QStringList { backup ? QStringLiteral("Warning: Original calibration data will be modified, Apply")
+                                 : QStringLiteral("Calibration backup failed: Apply is disabled.") });
+        QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
+        QCOMPARE(QFile::exists(app.dir.filePath(QStringLiteral("00123045.txt"))), backup);
+        QCOMPARE(calibration() != before, backup);
     }
 
     void backupAndApplyOnIsolatedRail()

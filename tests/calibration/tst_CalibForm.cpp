@@ -18,6 +18,8 @@ using namespace korv::test;
 namespace {
 using Writes = QList<QPair<int, int>>;
 const QString CommunicationError = QStringLiteral("Erro de comunicação!");
+const QString BackupFailed = QStringLiteral("Calibration backup failed: Apply is disabled.");
+const QString Warning = QStringLiteral("Warning: Original calibration data will be modified");
 QLineEdit* editOf(QWidget* field)
 {
     return field->findChild<QLineEdit*>();
@@ -50,6 +52,8 @@ private Q_SLOTS:
     void unreadableTransmitterLeavesNoBackup_data();
     void unreadableTransmitterLeavesNoBackup();
     void unwritableDirectoryIsReported();
+    void applyNeedsABackupOnDisk_data();
+    void applyNeedsABackupOnDisk();
     void invalidModel();
     void unsupportedInputIsNeverAddressed();
     void showingRunsTheSequence();
@@ -333,6 +337,61 @@ void tst_CalibForm::unwritableDirectoryIsReported()
         qPrintable(boxes[0]));
     QVERIFY(boxes[0].size() > 60);  // the reason follows
     QCOMPARE(text("PVLabel"), QStringLiteral("500,0°C"));  // the refresh still ran
+    QVERIFY(!applyButton()->isEnabled());
+    QCOMPARE(text("Label1"), BackupFailed);
+}
+
+void tst_CalibForm::applyNeedsABackupOnDisk_data()
+{
+    QTest::addColumn<Model>("model");
+    QTest::addColumn<int>("sensorCode");
+    QTest::addColumn<int>("refused");
+    const QList<int> threeInputs = { 4, 5, 8, 9, 6, 7 };
+    const struct {
+        Model model;
+        int sensorCode;
+        QList<int> registers;
+    } models[] = { { Model::OrvHead, 1, threeInputs }, { Model::OrvDin, 1, threeInputs },
+        { Model::OrvGalHead, 9, threeInputs }, { Model::OrvGalDin, 12, threeInputs + QList<int> { 17, 18, 19, 20 } },
+        { Model::OrvAmbient, 0, { 17, 18 } }, { Model::OrvHu, 0, { 16, 17 } } };
+    for (const auto& m : models) {
+        for (int address : m.registers) {
+            QTest::addRow("%s register %d", qPrintable(modelString(m.model)), address)
+                << m.model << m.sensorCode << address;
+        }
+    }
+}
+
+void tst_CalibForm::applyNeedsABackupOnDisk()
+{
+    QFETCH(Model, model);
+    QFETCH(int, sensorCode);
+    QFETCH(int, refused);
+    const QString backup = QStringLiteral("00012345.txt");
+    host->setUp(model, sensorCode, 0, 100);
+    const qint16 kept = host->fake.parameters.take(refused);
+    form->FormShow();
+    QVERIFY(!QFile::exists(backup));
+    QVERIFY(plainBoxes().isEmpty());
+    QCOMPARE(text("Label1"), BackupFailed);
+    QVERIFY(!applyButton()->isEnabled());
+    form->ApplyButtonClick();
+    QVERIFY(host->fake.writes.isEmpty());
+
+    // The transmitter answers again: the backup is written and Apply offered.
+    host->fake.parameters[refused] = kept;
+    form->FormShow();
+    QVERIFY(QFile::exists(backup));
+    QCOMPARE(text("Label1"), Warning);
+    QVERIFY(applyButton()->isEnabled());
+
+    // A backup from an earlier opening keeps the calibration safe when the reads fail later.
+    host->fake.parameters.remove(refused);
+    host->recorder.clear();
+    form->FormShow();
+    QCOMPARE(plainBoxes(), QStringList { "Warning|Calibration backup file already exists!" });
+    QCOMPARE(text("Label1"), Warning);
+    QVERIFY(applyButton()->isEnabled());
 }
 
 void tst_CalibForm::invalidModel()
