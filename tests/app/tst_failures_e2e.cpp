@@ -177,36 +177,44 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(app.dir.filePath(QStringLiteral("00123045.txt"))));
     }
 
-    // The cursor stays an hourglass while a contact or identification failure is reported and is
-    // restored only afterwards; a failed head/rail step restores it before its box.
-    void cursorWhileAReadFailureIsShown_data()
+    // Every command shows the busy cursor while it talks to the transmitter, a send as well as a
+    // read, and every box it shows gets the ordinary cursor: the box waits for the user.
+    void cursorAtAFailureBox_data()
     {
         QTest::addColumn<Model>("model");
+        QTest::addColumn<bool>("send");
         QTest::addColumn<int>("address");
         QTest::addColumn<int>("frames");
-        QTest::addColumn<bool>("busyAtBox");
-        QTest::newRow("no serial number") << Model::OrvHead << 2 << -1 << true;
-        QTest::newRow("no identification") << Model::OrvHead << 0 << 3 << true;
-        QTest::newRow("head range") << Model::OrvHead << 10 << 3 << false;
-        QTest::newRow("humidity zero") << Model::OrvHu << 14 << 3 << true;
+        QTest::newRow("read, no serial number") << Model::OrvHead << false << 2 << -1;
+        QTest::newRow("read, no identification") << Model::OrvHead << false << 0 << 3;
+        QTest::newRow("read, head range") << Model::OrvHead << false << 10 << 3;
+        QTest::newRow("read, humidity zero") << Model::OrvHu << false << 14 << 3;
+        QTest::newRow("send, no serial number") << Model::OrvHead << true << 2 << -1;
+        QTest::newRow("send, humidity zero") << Model::OrvHu << true << 14 << 3;
     }
-    void cursorWhileAReadFailureIsShown()
+    void cursorAtAFailureBox()
     {
         QFETCH(Model, model);
+        QFETCH(bool, send);
         QFETCH(int, address);
         QFETCH(int, frames);
-        QFETCH(bool, busyAtBox);
         AppFixture app;
         QVERIFY(app.start(seedForModel(model)));
-        QList<bool> busy;
-        app.boxes.onShown = [&busy](const RecordingMessageBoxes::Shown&) {
+        const auto busyNow = [] {
             const QCursor* cursor = QApplication::overrideCursor();
-            busy << (cursor && cursor->shape() == Qt::WaitCursor);
+            return cursor && cursor->shape() == Qt::WaitCursor;
         };
+        QList<bool> busy;
+        app.boxes.onShown = [&](const RecordingMessageBoxes::Shown&) { busy << busyNow(); };
+        bool busyWhileTalking = false;
+        app.form->session().setLinkListener([&](const LinkEvent& event) {
+            if (event.kind == LinkEvent::Kind::Sent)
+                busyWhileTalking = busyNow();
+        });
         app.emulator->setFault(emu::Fault::Silence, frames, address);
-        app.read();
-        QCOMPARE(app.boxTexts(), QStringList { CommunicationError });
-        QCOMPARE(busy, QList<bool> { busyAtBox });
+        send ? app.send() : app.read();
+        QCOMPARE(busy, QList<bool> { false });
+        QVERIFY(busyWhileTalking);
         QVERIFY(!QApplication::overrideCursor());
     }
 
