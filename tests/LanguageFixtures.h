@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/LanguageFile.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -18,6 +20,15 @@ inline QStringList englishLines()
     lines[38] = QStringLiteral("Communication error!");
     lines[39] = QStringLiteral("Warning");
     return lines;
+}
+
+// The lines as a load of a file holding them gives them (`loaded` false: as if none was found).
+inline LanguageLines languageOf(const QStringList& lines, bool loaded = true)
+{
+    LanguageLines language;
+    language.loaded = loaded;
+    language.lines = lines;
+    return language;
 }
 
 inline QByteArray joinLines(const QStringList& lines, const QByteArray& ending = "\r\n")

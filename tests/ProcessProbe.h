@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 #include <ctime>
+#include <unistd.h>
 
 // What this test process holds and spends, read from the system: for tests of a device that
 // vanishes under an open port.
@@ -29,16 +31,33 @@ inline bool holdsDescriptorOf(const QString& terminal)
     return false;
 }
 
-// The lock file the serial port takes for `portPath` on this machine, or empty when none is found.
+// The lock file the serial port holds for `portPath` on this machine, or empty when none is
+// found. It names the device itself, links followed, as the system names it under /dev
+// ("LCK..pts_3" for /dev/pts/3, whatever link the port was opened by).
 inline QString lockFileFor(const QString& portPath)
 {
-    const QString name = QStringLiteral("LCK..") + QString(portPath).replace(u'/', u'_');
-    for (const char* folder : { "/run/lock", "/var/lock", "/tmp" }) {
+    QString device = QFileInfo(portPath).canonicalFilePath();
+    if (device.isEmpty())
+        return {};
+    if (device.startsWith(QLatin1String("/dev/")))
+        device = device.mid(5);
+    const QString name = QStringLiteral("LCK..") + device.replace(u'/', u'_');
+    for (const char* folder : { "/var/lock", "/run/lock", "/tmp", "/var/tmp" }) {
         const QString path = QDir(QLatin1String(folder)).filePath(name);
         if (QFile::exists(path))
             return path;
     }
     return {};
+}
+
+// Whether this process holds that lock file: its first line is the holder's process id. Another
+// test that got the same terminal number once this one let go may hold a file of the same name.
+inline bool holdsLock(const QString& lockPath)
+{
+    QFile file(lockPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return file.readLine().trimmed().toLongLong() == static_cast<qint64>(::getpid());
 }
 
 }  // namespace korv::test

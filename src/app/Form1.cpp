@@ -153,8 +153,9 @@ void TForm1::FormClose()
     closed_ = true;
     ui.Timer1->stop();
     closeDiagnosticWindows();
-    // Closed for good: nothing that still runs (a search about to start, a late timer) may open
-    // the port again and keep the process alive holding it.
+    // Closed for good: nothing that still runs (a search about to start, a late timer, the rest of
+    // a command the close arrived in) may send another frame or open the port again and keep the
+    // process alive holding it.
     session_.shutDown();
     languageLines_ = {};
     // A failed write is not worth a box at exit; the previous file stays whole.
@@ -231,6 +232,10 @@ void TForm1::clearStatusLines()
 
 void TForm1::ShowWarning(const QString& text)
 {
+    // Closed during a command (from a box it showed, or by a signal): the command ends without
+    // sending, and a box now would only hold up the end of the program.
+    if (closed_)
+        return;
     clearStatusLines();
     if (beforeWarning_)
         beforeWarning_();

@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/HelpFile.h"
+#include "core/SendReport.h"
 #include "core/SerialLink.h"
 #include "humidity_ambient/HumAmbPages.h"
 #include "temperature/HeadRailPage.h"
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextStream>
 #include <QTimer>
 
 namespace korv {
@@ -39,7 +41,17 @@ void TForm1::Ler_ConfigClick()
 
 void TForm1::Enviar_ConfigClick()
 {
+    // The log names this send's writes only, also when it stops before its first write.
+    session_.clearWrites();
+    const int withheld = session_.withheldFrames();
     pageFor(identification().TransmitterModel).sendConfiguration();
+    // A send cut short by a quit leaves no window to read its notice in: it also goes to standard
+    // error, where whoever ended the program can see what the transmitter was left holding.
+    if (session_.withheldFrames() != withheld) {
+        QTextStream err(stderr);
+        for (const QString& line : partialSendNotice(session_.writes()))
+            err << line << '\n';
+    }
 }
 
 TransmitterPage& TForm1::pageFor(Model model)

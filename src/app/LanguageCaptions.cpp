@@ -21,9 +21,12 @@ void setCaption(QObject* object, const QString& text)
         action->setText(text);
     else if (auto* box = qobject_cast<QGroupBox*>(object))
         box->setTitle(text);
-    else if (auto* label = qobject_cast<QLabel*>(object))
+    else if (auto* label = qobject_cast<QLabel*>(object)) {
+        // The file's text as written: a line that looks like markup must not show pictures or
+        // fonts of its own.
+        label->setTextFormat(Qt::PlainText);
         label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(object))
+    } else if (auto* button = qobject_cast<QAbstractButton*>(object))
         button->setText(text);
 }
 
@@ -64,6 +67,10 @@ LanguageLines loadAndApplyLanguage(
     QObject* mainWindow, MessageTable& messages, const QString& directory, const QString& fallbackDirectory)
 {
     LanguageLines language = loadLanguage(messages, directory, fallbackDirectory);
+    // Said once, not at every identification: the window goes on with its built-in texts, as it
+    // does without a file.
+    if (!language.problem.isEmpty() && !language.unchanged)
+        qWarning("%s", qUtf8Printable(language.problem));
     applyLanguage(mainWindow, language, messages);
     return language;
 }

@@ -16,7 +16,8 @@ namespace korv {
 // messages only.
 void applyLanguage(QObject* mainWindow, const LanguageLines& language, MessageTable& messages);
 
-// loadLanguage followed by applyLanguage; the lines are returned for the About box.
+// loadLanguage followed by applyLanguage; the lines are returned for the About box. A file that
+// cannot be used is named on standard error when it is first met.
 LanguageLines loadAndApplyLanguage(
     QObject* mainWindow, MessageTable& messages, const QString& directory = {}, const QString& fallbackDirectory = {});
 

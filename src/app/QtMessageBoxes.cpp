@@ -1,5 +1,7 @@
 #include "app/QtMessageBoxes.h"
 
+#include "common/StopRequest.h"
+
 namespace korv {
 
 std::unique_ptr<QMessageBox> makeMessageBox(
@@ -13,11 +15,17 @@ std::unique_ptr<QMessageBox> makeMessageBox(
 
 void QtMessageBoxes::warning(const QString& caption, const QString& text)
 {
+    // A command stopped by a quit fails on its way out; a box now would hold the quit until
+    // someone answered it.
+    if (StopRequest::requested())
+        return;
     makeMessageBox(QMessageBox::Warning, caption, text, parent_)->exec();
 }
 
 void QtMessageBoxes::plain(const QString& title, const QString& text)
 {
+    if (StopRequest::requested())
+        return;
     makeMessageBox(QMessageBox::NoIcon, title, text, parent_)->exec();
 }
 

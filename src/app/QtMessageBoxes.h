@@ -15,7 +15,7 @@ namespace korv {
 std::unique_ptr<QMessageBox> makeMessageBox(
     QMessageBox::Icon icon, const QString& caption, const QString& text, QWidget* parent);
 
-// The real modal boxes of the program.
+// The real modal boxes of the program; none opens once a stop has been requested (StopRequest).
 class QtMessageBoxes final : public MessageBoxes {
 public:
     explicit QtMessageBoxes(QWidget* parent)

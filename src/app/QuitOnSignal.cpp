@@ -1,5 +1,7 @@
 #include "app/QuitOnSignal.h"
 
+#include "common/StopRequest.h"
+
 #include <QApplication>
 
 #ifdef Q_OS_UNIX
@@ -18,7 +20,10 @@ int g_signalPipe[2] = { -1, -1 };
 
 void onSignal(int)
 {
-    // Only async-signal-safe work here: wake the event loop, which does the rest.
+    // Only async-signal-safe work here. A command blocks the event loop while it runs, so the stop
+    // request is what ends it, at its next frame boundary; then the event loop wakes to the byte
+    // and closes the windows.
+    StopRequest::request();
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(g_signalPipe[0], &byte, 1);
 }
@@ -55,6 +60,13 @@ QuitOnSignal::~QuitOnSignal()
 #ifdef Q_OS_UNIX
     signal(SIGTERM, SIG_DFL);
     signal(SIGINT, SIG_DFL);
+    // The notifier goes before the socket it watches.
+    qDeleteAll(findChildren<QSocketNotifier*>());
+    for (int& end : g_signalPipe) {
+        if (end >= 0)
+            ::close(end);
+        end = -1;
+    }
 #endif
 }
 

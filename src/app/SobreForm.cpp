@@ -19,8 +19,11 @@ constexpr int ClientHeight = 176;
 
 QLabel* makeTextLabel(QWidget* parent, const char* name, const QString& text, int pointSize, bool bold)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
+    // Two of the texts come from the language file: shown as written, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     QFont font = label->font();
     font.setPointSize(pointSize);
     font.setBold(bold);

@@ -42,6 +42,8 @@ void SplashFormUi::setupUi(QWidget* SplashForm)
     // Along the bottom edge, below the bar, one line of bold text.
     CommunicationLabel = new QLabel(SplashForm);
     CommunicationLabel->setObjectName(QStringLiteral("CommunicationLabel"));
+    // Its texts are messages the language file may replace: shown as written, never as markup.
+    CommunicationLabel->setTextFormat(Qt::PlainText);
     QFont font = CommunicationLabel->font();
     font.setPointSize(12);
     font.setBold(true);

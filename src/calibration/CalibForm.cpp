@@ -50,6 +50,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
     label->setFont(windowFont(pixelSize, bold));
     label->setProperty(BasePixelSizeProperty, pixelSize);
     label->setAlignment(alignment);

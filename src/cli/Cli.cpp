@@ -37,6 +37,10 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
     const AppSettings settings = readSettings(settingsPath);
     const QString port = options.port.isEmpty() ? settings.portToOpen() : options.port;
     const CliTexts texts(environment.languageDirectory, QFileInfo(settingsPath).absolutePath());
+    if (!texts.languageProblem().isEmpty()) {
+        err << program << ": " << texts.languageProblem() << '\n';
+        err.flush();
+    }
 
     TransmitterSession session(port);
     Commands commands(session, port, texts, out, err);

@@ -16,4 +16,9 @@ struct Environment {
 // on `err`; returns the exit code.
 int run(const QStringList& arguments, const Environment& environment, QTextStream& out, QTextStream& err);
 
+// SIGINT and SIGTERM stop the running command at its next frame boundary (StopRequest): it fails
+// as on a dead line, says what it had written, and the program ends with its exit code. A second
+// signal ends the program at once. Does nothing on platforms without POSIX signals.
+void stopOnSignals();
+
 }  // namespace korv::cli

@@ -18,6 +18,8 @@ public:
 
     const MessageTable& messages() const { return messages_; }
     QString message(int number) const { return messages_[number]; }
+    // A language file that was found but not used, named with its reason; empty otherwise.
+    QString languageProblem() const { return language_.problem; }
 
     QString sensorSelection() const;
     QString lowerLimit() const;

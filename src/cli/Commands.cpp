@@ -6,6 +6,8 @@
 #include "core/CalibrationBackup.h"
 #include "core/HeadRailConfiguration.h"
 #include "core/HumAmbConfiguration.h"
+#include "core/LinkSettings.h"
+#include "core/PortAccess.h"
 #include "core/SerialLink.h"
 
 #include <QDir>
@@ -48,6 +50,23 @@ int Commands::fail(int exitCode, const QString& text)
     return exitCode;
 }
 
+QString Commands::portUnavailableText() const
+{
+    QString text = QStringLiteral("%1 (%2)").arg(texts_.message(Msg::PortSetupError), portName_);
+    // A port another program holds is the usual reason, and the one a script cannot guess: name
+    // the program, as the connection check does.
+    const QString device = deviceNameFor(portName_);
+    const HolderSearch search = findPortHolders(device);
+    if (search.holders.isEmpty())
+        return text;
+    QStringList names;
+    for (const PortHolder& holder : search.holders)
+        names << QStringLiteral("%1 (processo %2)").arg(holder.name).arg(holder.pid);
+    const QString sentence = names.size() == 1 ? QStringLiteral("O programa %1 está com %2 aberta.")
+                                               : QStringLiteral("Os programas %1 estão com %2 aberta.");
+    return text + u'\n' + sentence.arg(names.join(QStringLiteral(", ")), QFileInfo(device).canonicalFilePath());
+}
+
 std::optional<int> Commands::connect()
 {
     // A silent transmitter gets the attempts and pauses of the window's read command.
@@ -55,7 +74,7 @@ std::optional<int> Commands::connect()
     case ContactOutcome::Made:
         break;
     case ContactOutcome::PortUnavailable:
-        return fail(ExitCommunication, QStringLiteral("%1 (%2)").arg(texts_.message(Msg::PortSetupError), portName_));
+        return fail(ExitCommunication, portUnavailableText());
     case ContactOutcome::NoAnswer:
         session_.link().Close();
         return fail(ExitCommunication, texts_.message(Msg::CommunicationError));

@@ -37,6 +37,8 @@ private:
 
     // Contact and identification, as every command starts; an exit code when they fail.
     std::optional<int> connect();
+    // Why the port did not open, with the programs that hold it when there are any.
+    QString portUnavailableText() const;
     // Register 1 alone, in the family's way; an exit code when it cannot be read.
     std::optional<int> readConfigWord(UnitReading& reading);
     // The family's whole read, as the window's read command makes it.

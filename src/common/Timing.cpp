@@ -1,5 +1,7 @@
 #include "common/Timing.h"
 
+#include "common/StopRequest.h"
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -35,9 +37,12 @@ void BusyWait(int milliseconds)
     const auto wait = std::chrono::milliseconds(Timing::scaled(milliseconds));
     const auto deadline = std::chrono::steady_clock::now() + wait;
     // "More than" the requested time: sleep until the deadline has passed, resuming after any
-    // early wake-up.
-    while (std::chrono::steady_clock::now() <= deadline)
-        std::this_thread::sleep_until(deadline + std::chrono::microseconds(100));
+    // early wake-up. The sleep is taken in short slices so that a stop request ends it promptly:
+    // the one-second pauses between contact attempts would otherwise hold a quit.
+    constexpr auto Slice = std::chrono::milliseconds(20);
+    while (std::chrono::steady_clock::now() <= deadline && !StopRequest::requested())
+        std::this_thread::sleep_until(
+            std::min(deadline + std::chrono::microseconds(100), std::chrono::steady_clock::now() + Slice));
 }
 
 }  // namespace korv

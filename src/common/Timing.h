@@ -18,7 +18,8 @@ public:
 };
 
 // Blocks the calling thread for more than `milliseconds` (scaled) without processing window
-// events. It sleeps rather than spinning, so a waiting program leaves the processor free.
+// events. It sleeps rather than spinning, so a waiting program leaves the processor free. A stop
+// request (StopRequest) ends it early.
 void BusyWait(int milliseconds);
 
 }  // namespace korv

@@ -1,5 +1,6 @@
 #include "core/ConfigurationFile.h"
 
+#include "core/FileRead.h"
 #include "core/HeadRailSensors.h"
 #include "core/JsonObjectReader.h"
 
@@ -200,6 +201,8 @@ Parsed parseConfiguration(const QByteArray& bytes)
                 .arg(parseError.offset) };
     if (!document.isObject())
         return { std::nullopt, QStringLiteral("o arquivo não contém um objeto JSON") };
+    if (const auto repeated = repeatedKey(bytes))
+        return { std::nullopt, QStringLiteral("a chave \"%1\" aparece mais de uma vez").arg(*repeated) };
 
     const QJsonObject top = document.object();
     for (const char* key : { "format", "family", "model" }) {
@@ -225,7 +228,7 @@ Parsed parseConfiguration(const QByteArray& bytes)
     if (!modelValue.isString())
         return { std::nullopt, QStringLiteral("\"model\" deve ser um texto") };
     if (!model)
-        return { std::nullopt, QStringLiteral("modelo desconhecido \"%1\"").arg(modelValue.toString()) };
+        return { std::nullopt, QStringLiteral("modelo desconhecido \"%1\"").arg(escapedText(modelValue.toString())) };
     if (familyOf(*model) != family)
         return { std::nullopt,
             QStringLiteral("o modelo %1 não pertence à família \"%2\"").arg(modelString(*model), familyName(*family)) };
@@ -255,20 +258,10 @@ Parsed parseConfiguration(const QByteArray& bytes)
 
 Parsed readConfigurationFile(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return { std::nullopt, QStringLiteral("o arquivo não existe") };
-    if (info.isDir())
-        return { std::nullopt, QStringLiteral("é uma pasta, não um arquivo") };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return { std::nullopt, QStringLiteral("não foi possível abrir o arquivo: %1").arg(file.errorString()) };
-    if (file.size() > MaximumFileSize)
-        return { std::nullopt, QStringLiteral("o arquivo é grande demais para ser uma configuração") };
-    const QByteArray bytes = file.read(MaximumFileSize + 1);
-    if (bytes.size() > MaximumFileSize)
-        return { std::nullopt, QStringLiteral("o arquivo é grande demais para ser uma configuração") };
-    return parseConfiguration(bytes);
+    const FileBytes file = readRegularFile(path, MaximumFileSize);
+    if (!file.ok())
+        return { std::nullopt, file.error };
+    return parseConfiguration(file.bytes);
 }
 
 QJsonObject configurationObject(const Configuration& configuration)

@@ -1,5 +1,6 @@
 #include "core/ConnectionCheck.h"
 
+#include "common/StopRequest.h"
 #include "core/Frame.h"
 #include "core/FrameDescription.h"
 #include "core/Identification.h"
@@ -232,11 +233,13 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
                        "quadro.")
             .arg(link.baud()));
 
-    // Tried as every step of a command is: a single lost frame does not fail the check.
+    // Tried as every step of a command is: a single lost frame does not fail the check. A quit
+    // stops it between two probes, as it stops a command.
     const frame::Bytes probe = frame::build(RegisterProtocol::ReadParameterCommand, ConnectionCheck::ProbeRegister, 0);
     QByteArray received;
     Status status = Status::NoAnswer;
-    for (int attempt = 0; attempt < StepAttempts && status != Status::Ok && link.isOpen(); ++attempt) {
+    for (int attempt = 0; attempt < StepAttempts && status != Status::Ok && link.isOpen() && !StopRequest::requested();
+         ++attempt) {
         link.Transfer(probe, RegisterProtocol::ReadAnswerWaitMs, 2 * frame::Size);
         received = QByteArray(reinterpret_cast<const char*>(link.received()), link.receivedCount());
         status = frame::judge(probe, link.received(), link.receivedCount(), frame::AnswerCheck::CommandAndAddress);

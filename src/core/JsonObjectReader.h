@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
@@ -12,6 +13,15 @@ namespace korv::config {
 
 // What went wrong in bytes that are no JSON, in the words the configuration files use.
 QString jsonErrorText(QJsonParseError::ParseError error);
+
+// A text of the file as it can be printed and typed back: quotes, backslashes and control
+// characters (a NUL among them, which a terminal would swallow) in their JSON escapes.
+QString escapedText(const QString& text);
+
+// The first key that an object of `json` holds twice, named by its path ("humidity.lower"). A JSON
+// reader keeps only the last of such keys, so the file would mean something other than what most
+// of it says. `json` must be a document the JSON reader accepted.
+std::optional<QString> repeatedKey(QByteArrayView json);
 
 // Walks one JSON object of a configuration file, naming every value by its path in the file
 // ("humidity.lower") and keeping the first fault; reads after a fault return nothing.

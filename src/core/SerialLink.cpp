@@ -6,6 +6,7 @@
 #include "core/UartDrain.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -60,7 +61,15 @@ bool SerialLink::Open()
         setError(QStringLiteral("\"%1\" names no serial port.").arg(PortNumber));
         return false;
     }
+#ifdef Q_OS_UNIX
+    // The port's lock file is named after the name the port is opened by: two programs reaching one
+    // device by two names (a symbolic link and the terminal it points to) would each get a lock of
+    // their own and both send. Opened by the device's own name, every program locks the same file.
+    const QString target = QFileInfo(device).canonicalFilePath();
+    port_.setPortName(target.isEmpty() ? device : target);
+#else
     port_.setPortName(device);
+#endif
     if (!port_.open(QIODevice::ReadWrite)) {
         IsOpen = false;
         setError(port_.errorString());

@@ -1,5 +1,6 @@
 #include "core/TransmitterSession.h"
 
+#include "common/StopRequest.h"
 #include "common/Timing.h"
 #include "core/HeadRailConfigWord.h"
 #include "core/Identification.h"
@@ -9,7 +10,15 @@ namespace korv {
 
 TransmitterSession::TransmitterSession(QString portName)
     : portName_(std::move(portName))
-    , protocol_([this] { return shutDown_ ? nullptr : &link(); })
+    , protocol_([this]() -> SerialLink* {
+        // A stop request is heard here, between frames: the frame in flight has finished, and no
+        // new one leaves.
+        if (shutDown_ || StopRequest::requested()) {
+            ++withheldFrames_;
+            return nullptr;
+        }
+        return &link();
+    })
 {
     protocol_.setNotKeptHandler([this](qint16 address, qint16 written, qint16 readBack) {
         log_.markNotKept(address);
@@ -89,6 +98,12 @@ ContactOutcome TransmitterSession::contact(const ContactPolicy& policy)
         return ContactOutcome::PortUnavailable;
     SerialLink& serial = link();
     for (int attempt = 1; attempt <= policy.attempts; ++attempt) {
+        // Stopped: the transmitter was not reached, as when it is silent, and the command ends on
+        // its own failure path without the attempts and pauses left.
+        if (StopRequest::requested()) {
+            ++withheldFrames_;
+            return ContactOutcome::NoAnswer;
+        }
         if (serial.Open()) {
             if (readSerialNumber() == Status::Ok)
                 return ContactOutcome::Made;

@@ -2,8 +2,9 @@
 
 #include "i18n/Windows1252.h"
 
+#include <QDateTime>
 #include <QDir>
-#include <QFile>
+#include <QMutex>
 #include <QStringDecoder>
 
 namespace korv {
@@ -48,11 +49,11 @@ QString decodeLanguageText(QByteArrayView bytes)
 #endif
 }
 
-QStringList splitLanguageLines(const QString& text)
+QStringList splitLanguageLines(const QString& text, qsizetype maxLines)
 {
     QStringList lines;
     qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < text.size() && lines.size() != maxLines; ++i) {
         const QChar c = text.at(i);
         if (c != u'\r' && c != u'\n')
             continue;
@@ -61,9 +62,37 @@ QStringList splitLanguageLines(const QString& text)
             ++i;
         start = i + 1;
     }
-    if (start < text.size())
+    if (start < text.size() && lines.size() != maxLines)
         lines.append(text.mid(start));
     return lines;
+}
+
+LanguageLines LanguageFileMemo::read(const QString& path)
+{
+    const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
+    const std::optional<FileIdentity> identity = fileIdentity(path);
+    if (identity_ && identity && path == path_ && *identity == *identity_) {
+        LanguageLines same = lines_;
+        same.unchanged = true;
+        return same;
+    }
+    const FileBytes file = readRegularFile(path, LanguageFileMaximumSize);
+    LanguageLines result;
+    std::optional<FileIdentity> readIdentity;
+    if (file.ok()) {
+        result.loaded = true;
+        result.lines = splitLanguageLines(decodeLanguageText(file.bytes), LanguageLineCount);
+        readIdentity = file.identity;
+    } else if (!file.missing) {
+        result.problem
+            = QStringLiteral("%1: %2 (usando os textos embutidos)").arg(QDir::toNativeSeparators(path), file.error);
+        readIdentity = identity;
+    }
+    path_ = path;
+    lines_ = result;
+    const bool settled = readIdentity && nowMs - readIdentity->changedNs / 1000000 >= settleMs_;
+    identity_ = settled ? readIdentity : std::nullopt;
+    return result;
 }
 
 LanguageLines loadLanguageFile(const QString& directory, const QString& fallbackDirectory)
@@ -75,19 +104,10 @@ LanguageLines loadLanguageFile(const QString& directory, const QString& fallback
         path = findLanguageFile(QDir(fallbackDirectory));
     if (path.isEmpty())
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {};
-
-    LanguageLines result;
-    result.loaded = true;
-    result.lines = splitLanguageLines(decodeLanguageText(bytes));
-    if (result.lines.size() > LanguageLineCount)
-        result.lines.resize(LanguageLineCount);
-    return result;
+    static QMutex mutex;
+    static LanguageFileMemo memo;
+    const QMutexLocker lock(&mutex);
+    return memo.read(path);
 }
 
 }  // namespace korv

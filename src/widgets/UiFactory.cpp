@@ -33,8 +33,12 @@ void greyBackground(QWidget* widget)
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(name);
+    // Captions come from the language file too, and a label would otherwise render any text that
+    // looks like markup (pictures from disk included).
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     return label;
 }
 

@@ -22,6 +22,7 @@ class QWidget;
 // font the desktop uses.
 namespace korv::ui {
 
+// Labels show their text as it is, never as markup.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text);
 
 // A label whose text changes at run time keeps room for the widest of the texts it may get, so

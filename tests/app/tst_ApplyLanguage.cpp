@@ -95,7 +95,7 @@ std::unique_ptr<QMainWindow> makeFakeWindow()
 
 LanguageLines linesOf(const QStringList& lines)
 {
-    return { true, lines };
+    return test::languageOf(lines);
 }
 
 }  // namespace
@@ -222,7 +222,7 @@ void TestApplyLanguage::nothingLoadedChangesNothing()
 {
     auto window = makeFakeWindow();
     MessageTable messages;
-    applyLanguage(window.get(), LanguageLines { false, test::englishLines() }, messages);
+    applyLanguage(window.get(), test::languageOf(test::englishLines(), false), messages);
     QCOMPARE(window->findChild<QMenu*>("Arquivo1")->title(), QStringLiteral("original"));
     QCOMPARE(messages.text(Msg::WarningCaption), QStringLiteral("Atenção"));
 }

@@ -1,14 +1,19 @@
 #include "support_appfixture.h"
 
+#include "FifoGuard.h"
+
 #include "app/FileDialogs.h"
 #include "cli/Cli.h"
 #include "core/ConfigurationFile.h"
 #include "temperature/RadioGroup.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
+
+#include <memory>
 
 using namespace korv;
 
@@ -399,6 +404,54 @@ private Q_SLOTS:
         app.boxes.clear();
         QCOMPARE(windowLines(app), before);
         QCOMPARE(app.emulator->framesReceived(), 0);
+    }
+
+    // What the dialog gives may be no file at all: it is named in the box, and nothing waits on it.
+    void openRefusesWhatIsNoFile_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("FIFO") << "fifo"
+                              << "é um FIFO, não um arquivo comum";
+        QTest::newRow("folder") << "folder"
+                                << "é uma pasta, não um arquivo comum";
+        QTest::newRow("link to /dev/zero") << "zero"
+                                           << "é um dispositivo, não um arquivo comum";
+        QTest::newRow("larger than any configuration") << "large"
+                                                       << "o arquivo é grande demais";
+    }
+    void openRefusesWhatIsNoFile()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, reason);
+        AppFixture app;
+        FixedFileDialogs dialogs;
+        dialogs.path = app.dir.filePath(QStringLiteral("other.json"));
+        std::unique_ptr<test::FifoGuard> fifo;
+        if (entry == QLatin1String("fifo")) {
+            fifo = std::make_unique<test::FifoGuard>(dialogs.path);
+            QVERIFY(fifo->created());
+        } else if (entry == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(dialogs.path));
+        } else if (entry == QLatin1String("zero")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dialogs.path));
+        } else {
+            QFile file(dialogs.path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(100 * 1024 * 1024));
+        }
+        app.fileDialogs = &dialogs;
+        QVERIFY(app.start(seedFor(0, 130)));
+        app.read();
+        app.boxes.clear();
+        const QStringList before = windowLines(app);
+        app.form->AbrirConfig1Click();
+        QCOMPARE(app.boxTexts().size(), 1);
+        QVERIFY2(
+            app.boxTexts()[0].startsWith(dialogs.path + QStringLiteral(": ") + reason), qPrintable(app.boxTexts()[0]));
+        app.boxes.clear();
+        QCOMPARE(windowLines(app), before);
+        if (fifo)
+            QVERIFY2(!fifo->openedByReader(), "the FIFO was opened");
     }
 
     void saveAndOpenNeedAnIdentifiedTransmitter()

@@ -47,6 +47,7 @@ private Q_SLOTS:
         const QString terminal = app.emulator->terminalPath();
         const QString lock = lockFileFor(app.emulator->devicePath());
         QVERIFY(holdsDescriptorOf(terminal));
+        QVERIFY2(holdsLock(lock), qPrintable(terminal));
 
         app.emulator->stop();
         const qint64 cpuBefore = processCpuMs();
@@ -55,7 +56,7 @@ private Q_SLOTS:
         QVERIFY2(cpuUsed < 100, qPrintable(QStringLiteral("%1 ms of processor time while idle").arg(cpuUsed)));
         QVERIFY(!app.form->session().link().isOpen());
         QVERIFY(!holdsDescriptorOf(terminal));
-        QVERIFY(lock.isEmpty() || !QFile::exists(lock));
+        QVERIFY(!holdsLock(lock));
 
         // The next command reports the missing transmitter as any dead line.
         app.boxes.clear();

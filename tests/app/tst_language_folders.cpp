@@ -1,11 +1,18 @@
 #include "app/Form1.h"
+#include "app/SobreForm.h"
+#include "app/SplashForm.h"
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
 #include "common/Timing.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +36,7 @@ void writeLanguage(const QString& folder, const QString& readCaption)
 
 // An installed program is started from the menu with the home folder as working directory: the
 // window also reads a language file kept beside its settings, unless the working directory has one.
+// Whatever folder it comes from, the file's texts are shown as written.
 class LanguageFoldersTest : public QObject {
     Q_OBJECT
 
@@ -69,6 +77,54 @@ private Q_SLOTS:
         form.show();
         QCOMPARE(form.ui.Ler_Config->text(), caption);
         QCOMPARE(form.languageLines().loaded, inWorkingDirectory || besideSettings);
+    }
+
+    // Markup in the file is shown as written: no label of any window the file reaches renders it,
+    // nor fetches the picture it names from the disk.
+    void markupIsShownAsWritten()
+    {
+        QTemporaryDir working;
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        const QString picture = working.filePath(QStringLiteral("red.png"));
+        QVERIFY(red.save(picture));
+        QStringList lines;
+        for (int i = 0; i < 72; ++i)
+            lines << QStringLiteral("<img src=\"%1\"><font color=red size=7><h1>%2</h1></font>").arg(picture).arg(i);
+        QFile file(working.filePath(QStringLiteral("LANGUAGE.TRL")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lines.join(u'\n').toUtf8()) > 0);
+        file.close();
+
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(working.path()));
+        auto restore = qScopeGuard([&previous] { QDir::setCurrent(previous); });
+        RecordingMessageBoxes boxes;
+        Form1Environment environment;
+        environment.settingsPath = working.filePath(QStringLiteral("OrvSetup.ini"));
+        environment.boxes = &boxes;
+        environment.listPorts = false;
+        TForm1 form(environment);
+        form.show();
+        TSobreForm about(&form.languageLines().lines, &form);
+        TSplashForm splash(form);
+        splash.ui.CommunicationLabel->setText(lines[40]);
+
+        int labels = 0;
+        for (QWidget* widget : QApplication::allWidgets()) {
+            const auto* label = qobject_cast<QLabel*>(widget);
+            if (!label || label->text().isEmpty())
+                continue;
+            ++labels;
+            QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+        }
+        QVERIFY(labels > 40);
+        // Each kind of control the file re-captions has the line whole.
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label5Rede"))->text(), lines[25]);
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("SelectLabel"))->text(), lines[27]);
+        QCOMPARE(form.findChild<QGroupBox*>(QStringLiteral("GroupBox3"))->title(), lines[24]);
+        QCOMPARE(form.findChild<QRadioButton*>(QStringLiteral("Forca_SaidaMin"))->text(), lines[28]);
+        QCOMPARE(form.ui.Ler_Config->text(), lines[34]);
+        QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label1Sobre"))->text(), lines[55]);
     }
 };
 

@@ -95,6 +95,32 @@ private Q_SLOTS:
                                      << R"(chave desconhecida "colour")";
         QTest::newRow("unknown inner key")
             << with(Ambient, R"("lower")", R"("offset": 3, "lower")") << R"(chave desconhecida "temperature.offset")";
+        // A JSON reader keeps the last of two equal keys; the file is refused instead, whichever way
+        // the key is written, while equal keys of different objects are no repeat. Rows with a
+        // backslash-u are written without raw strings, which the build's code generator trips over.
+        QTest::newRow("repeated key") << with(HeadRail, R"("unit": "C")", R"("unit": "C", "unit": "F")")
+                                      << R"(a chave "unit" aparece mais de uma vez)";
+        QTest::newRow("repeated inner key") << with(Humidity, R"("upper": 248)", R"("upper": 248, "lower": 0)")
+                                            << R"(a chave "temperature.lower" aparece mais de uma vez)";
+        QTest::newRow("repeat spelled with an escape")
+            << with(HeadRail, "\"mainsFilter\": 50", "\"mainsFilter\": 50, \"m\\u0061insFilter\": 60")
+            << R"(a chave "mainsFilter" aparece mais de uma vez)";
+        QTest::newRow("an escaped backslash starts no escape") << with(HeadRail, "\"mainsFilter\": 50",
+            "\"mainsFilter\": 50, \"m\\\\u0061insFilter\": 60") << "chave desconhecida \"m\\\\u0061insFilter\"";
+        QTest::newRow("repeat inside a list") << with(HeadRail, R"("unit")", R"("colour": [{"a": 1, "a": 2}], "unit")")
+                                              << R"(a chave "colour.a" aparece mais de uma vez)";
+        QTest::newRow("keys inside a text are no keys")
+            << with(HeadRail, "\"K\"", "\"{\\\"K\\\": 1, \\\"K\\\": 2}\"") << R"("sensor" deve ser um de)";
+        QTest::newRow("keys differing in case are no repeat")
+            << with(HeadRail, R"("unit")", R"("Unit": "C", "unit")") << R"(chave desconhecida "Unit")";
+        QTest::newRow("NUL in a key") << with(HeadRail, "\"unit\"", "\"unit\\u0000\": \"C\", \"unit\"")
+                                      << "chave desconhecida \"unit\\u0000\"";
+        QTest::newRow("repeat with a NUL") << with(HeadRail, "\"unit\"", "\"a\\u0000b\": 1, \"a\\u0000b\": 2, \"unit\"")
+                                           << "a chave \"a\\u0000b\" aparece mais de uma vez";
+        QTest::newRow("quote and control characters in a key") << with(HeadRail, "\"unit\"",
+            "\"a\\\"b\\\\c\\u001b[2J\\t\": 1, \"unit\"") << "chave desconhecida \"a\\\"b\\\\c\\u001b[2J\\u0009\"";
+        QTest::newRow("NUL in the model")
+            << with(HeadRail, "OrvHead", "OrvHead\\u0000") << "modelo desconhecido \"OrvHead\\u0000\"";
         QTest::newRow("missing key") << with(HeadRail, R"(, "mainsFilter": 50)", "")
                                      << R"(falta a chave "mainsFilter")";
         QTest::newRow("missing inner key")
@@ -149,7 +175,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("unit.json"));
         QCOMPARE(readConfigurationFile(path).error, QStringLiteral("o arquivo não existe"));
-        QCOMPARE(readConfigurationFile(dir.path()).error, QStringLiteral("é uma pasta, não um arquivo"));
+        QCOMPARE(readConfigurationFile(dir.path()).error, QStringLiteral("é uma pasta, não um arquivo comum"));
 
         const Configuration first { Model::OrvAmbient, false, AmbientValues { { 0, 100, 0, false } } };
         const Configuration second { Model::OrvAmbient, true, AmbientValues { { 32, 212, 1.5, true } } };

@@ -196,7 +196,7 @@ private Q_SLOTS:
         const QString terminal = emulator->terminalPath();
         const QString lock = lockFileFor(emulator->devicePath());
         QVERIFY(holdsDescriptorOf(terminal));
-        QVERIFY2(lock.isEmpty() || QFile::exists(lock), qPrintable(lock));
+        QVERIFY2(holdsLock(lock), qPrintable(emulator->terminalPath()));
 
         emulator->stop();
         const qint64 cpuBefore = processCpuMs();
@@ -206,7 +206,7 @@ private Q_SLOTS:
         QVERIFY(!link->isOpen());
         QVERIFY(link->deviceLost());
         QVERIFY(!holdsDescriptorOf(terminal));
-        QVERIFY(lock.isEmpty() || !QFile::exists(lock));
+        QVERIFY(!holdsLock(lock));
 
         // The next command finds no device; once it is back, the link works again.
         QCOMPARE(protocol->ReadParameter(2, value), Status::NotSent);
@@ -241,6 +241,43 @@ private Q_SLOTS:
         QVERIFY(odd.Open());
         QCOMPARE(odd.baud(), 9600u);
         QCOMPARE(odd.timeouts().totalConstant, 101);
+    }
+
+    // One device, one program, whatever name each gives the port: a second link on the same
+    // terminal is refused while the first holds it (the lock names the terminal, not the link),
+    // and opens once the first lets go.
+    void oneDeviceOneHolder_data()
+    {
+        QTest::addColumn<QString>("second");
+        QTest::newRow("the terminal behind the link") << "terminal";
+        QTest::newRow("another link to it") << "other link";
+        QTest::newRow("the same link") << "link";
+    }
+    void oneDeviceOneHolder()
+    {
+        QFETCH(QString, second);
+        const QString otherLink = dir.filePath(QStringLiteral("ttyOther"));
+        QFile::remove(otherLink);
+        QVERIFY(QFile::link(emulator->terminalPath(), otherLink));
+        const QString path = second == QLatin1String("terminal") ? emulator->terminalPath()
+            : second == QLatin1String("other link")              ? otherLink
+                                                                 : emulator->devicePath();
+        const QString lock = lockFileFor(path);
+        QVERIFY2(holdsLock(lock), qPrintable(emulator->terminalPath()));
+
+        SerialLink other(path, 9600, 100);
+        QVERIFY(!other.Open());
+        QVERIFY(!other.ErrorText.isEmpty());
+        qint16 value = 0;
+        QCOMPARE(protocol->ReadParameter(2, value), Status::Ok);  // the holder goes on undisturbed
+
+        link->Close();
+        QVERIFY(!holdsLock(lock));
+        QVERIFY(other.Open());
+        QVERIFY(holdsLock(lock));
+        QVERIFY(!link->Open());
+        other.Close();
+        QVERIFY(link->Open());
     }
 
     void missingPortDoesNotOpen()

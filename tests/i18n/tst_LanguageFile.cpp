@@ -1,8 +1,11 @@
+#include "FifoGuard.h"
 #include "LanguageFixtures.h"
 #include "i18n/LanguageFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using namespace korv;
 
@@ -18,6 +21,8 @@ private Q_SLOTS:
     void fileFromDisk();
     void missingOrUnreadableFile_data();
     void missingOrUnreadableFile();
+    void unchangedFileIsNotReadAgain_data();
+    void unchangedFileIsNotReadAgain();
     void shortFileLeavesLaterLinesAbsent();
     void linesPastTheLayoutAreIgnored();
     void nameIsFoundWhateverItsCase();
@@ -109,21 +114,107 @@ void TestLanguageFile::fileFromDisk()
 
 void TestLanguageFile::missingOrUnreadableFile_data()
 {
-    QTest::addColumn<bool>("folderInstead");
-    QTest::newRow("no file") << false;
-    QTest::newRow("a folder by that name") << true;
+    QTest::addColumn<QString>("entry");  // what stands where the file is looked for
+    QTest::addColumn<QString>("problem");  // what the user is told after the path; empty: nothing
+    QTest::newRow("no file") << "none"
+                             << "";
+    QTest::newRow("a folder by that name") << "folder"
+                                           << "é uma pasta, não um arquivo comum";
+    QTest::newRow("a FIFO") << "fifo"
+                            << "é um FIFO, não um arquivo comum";
+    QTest::newRow("a link to /dev/zero") << "zero"
+                                         << "é um dispositivo, não um arquivo comum";
+    QTest::newRow("a byte over 1 MiB") << "large"
+                                       << "o arquivo é grande demais (mais de 1048576 bytes)";
 }
 
 void TestLanguageFile::missingOrUnreadableFile()
 {
-    QFETCH(bool, folderInstead);
+    QFETCH(QString, entry);
+    QFETCH(QString, problem);
     QTemporaryDir dir;
-    if (folderInstead)
+    const QString path = QDir(dir.path()).filePath(LanguageFileName);
+    std::unique_ptr<test::FifoGuard> fifo;
+    if (entry == QLatin1String("folder")) {
         QVERIFY(QDir(dir.path()).mkdir(LanguageFileName));
+    } else if (entry == QLatin1String("fifo")) {
+        fifo = std::make_unique<test::FifoGuard>(path);
+        QVERIFY(fifo->created());
+    } else if (entry == QLatin1String("zero")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (entry == QLatin1String("large")) {
+        // Sparse: no disk is spent on it.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(LanguageFileMaximumSize + 1));
+    }
     const LanguageLines language = loadLanguageFile(dir.path());
     QVERIFY(!language.loaded);
     QVERIFY(language.lines.isEmpty());
     QVERIFY(!language.line(0));
+    QCOMPARE(language.problem,
+        problem.isEmpty() ? QString() : QStringLiteral("%1: %2 (usando os textos embutidos)").arg(path, problem));
+    if (fifo)
+        QVERIFY2(!fifo->openedByReader(), "the FIFO was opened");
+}
+
+void TestLanguageFile::unchangedFileIsNotReadAgain_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<qint64>("settleMs");
+    QTest::addColumn<bool>("unchanged");
+    QTest::addColumn<QString>("firstLine");  // after the change
+    QTest::newRow("untouched") << "none" << qint64(0) << true << "first";
+    QTest::newRow("grown") << "append" << qint64(0) << false << "first";
+    QTest::newRow("modification time set back") << "touch" << qint64(0) << false << "first";
+    QTest::newRow("replaced by another file") << "replace" << qint64(0) << false << "other";
+    // Two writes in the same tick of the file system's clock look alike; a file that young is
+    // always read again.
+    QTest::newRow("same size rewritten at once") << "rewrite" << LanguageFileMemo::DefaultSettleMs << false << "again";
+    QTest::newRow("untouched but too young to trust")
+        << "none" << LanguageFileMemo::DefaultSettleMs << false << "first";
+    QTest::newRow("unchanged FIFO keeps its problem") << "fifo" << qint64(0) << true << "";
+}
+
+void TestLanguageFile::unchangedFileIsNotReadAgain()
+{
+    QFETCH(QString, change);
+    QFETCH(qint64, settleMs);
+    QFETCH(bool, unchanged);
+    QFETCH(QString, firstLine);
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(LanguageFileName);
+    std::unique_ptr<test::FifoGuard> fifo;
+    if (change == QLatin1String("fifo"))
+        fifo = std::make_unique<test::FifoGuard>(path);
+    else
+        QVERIFY(test::writeFile(dir.path(), "first\n"));
+    LanguageFileMemo memo(settleMs);
+    const LanguageLines before = memo.read(path);
+    QVERIFY(!before.unchanged);
+
+    QFile file(path);
+    if (change == QLatin1String("append")) {
+        QVERIFY(file.open(QIODevice::Append) && file.write("second\n") == 7);
+    } else if (change == QLatin1String("touch")) {
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(
+            file.fileTime(QFileDevice::FileModificationTime).addSecs(-10), QFileDevice::FileModificationTime));
+    } else if (change == QLatin1String("replace")) {
+        QVERIFY(test::writeFile(dir.path(), "other\n", QStringLiteral("new")));
+        QVERIFY(QFile::remove(path) && QFile::rename(QDir(dir.path()).filePath(QStringLiteral("new")), path));
+    } else if (change == QLatin1String("rewrite")) {
+        QVERIFY(test::writeFile(dir.path(), "again\n"));
+    }
+    file.close();
+
+    const LanguageLines after = memo.read(path);
+    QCOMPARE(after.unchanged, unchanged);
+    QCOMPARE(after.loaded, !fifo);
+    QCOMPARE(after.problem, before.problem);
+    if (!fifo)
+        QCOMPARE(after.line(0), std::optional<QString>(firstLine));
+    else
+        QVERIFY(!after.problem.isEmpty() && !fifo->openedByReader());
 }
 
 void TestLanguageFile::shortFileLeavesLaterLinesAbsent()

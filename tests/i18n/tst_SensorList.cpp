@@ -117,7 +117,7 @@ void TestSensorList::languageFileNamesAppearAtNextSetUp()
 {
     MessageTable messages;
     const QStringList before = sensorListFor(Model::OrvGalDin, 100, false, DesignList, messages);
-    applyLanguageMessages(LanguageLines { true, test::englishLines() }, messages);
+    applyLanguageMessages(test::languageOf(test::englishLines()), messages);
     QStringList english;
     for (int line = 9; line <= 18; ++line)
         english << QStringLiteral("EN %1").arg(line);

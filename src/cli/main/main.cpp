@@ -11,5 +11,6 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("korvsetup-cli"));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    korv::cli::stopOnSignals();
     return korv::cli::run(QCoreApplication::arguments(), {}, out, err);
 }
