@@ -162,6 +162,26 @@ private Q_SLOTS:
         QCOMPARE(zero->text(), QStringLiteral("-"));
         QCOMPARE(typedMaxLength(zero), 5);
     }
+
+    // A send by Alt+E while the zero edit was entered and left untyped writes the correction the
+    // edit showed, as a click on Enviar (which takes the focus first) does.
+    void sendByMnemonicFromAnUntypedZeroEdit()
+    {
+        AppFixture app;
+        QVERIFY(app.start(seedFor(0, 130)));
+        app.emulator->setParameter(15, 26);
+        app.read();
+        QLineEdit* zero = app.form->ui.EdtCorrigeZero;
+        const QString shown = zero->text();
+        app.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+        zero->setFocus(Qt::TabFocusReason);
+        QCOMPARE(zero->text(), QString());
+        QTest::keyClick(zero, Qt::Key_E, Qt::AltModifier);
+        QCOMPARE(app.boxTexts(), QStringList {});
+        QCOMPARE(zero->text(), shown);
+        QCOMPARE(app.emulator->parameter(15), qint16(26));
+    }
 };
 
 QTEST_MAIN(EditInputTest)
