@@ -239,7 +239,12 @@ void TForm1::ShowWarning(const QString& text)
     clearStatusLines();
     if (beforeWarning_)
         beforeWarning_();
+    // The box waits for the user, not the program: it gets the ordinary cursor, and a command that
+    // goes on after it gets its busy cursor back.
+    const bool busy = busy_;
+    setBusyCursor(false);
     boxes_->warning(messages_[Msg::WarningCaption], text);
+    setBusyCursor(busy);
 }
 
 void TForm1::StartStatusTimer(int seconds)

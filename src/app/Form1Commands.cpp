@@ -5,8 +5,10 @@
 #include "core/SerialLink.h"
 #include "humidity_ambient/HumAmbPages.h"
 #include "temperature/HeadRailPage.h"
+#include "widgets/FreshEntry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -44,7 +46,13 @@ void TForm1::Enviar_ConfigClick()
     // The log names this send's writes only, also when it stops before its first write.
     session_.clearWrites();
     const int withheld = session_.withheldFrames();
+    // A send by its mnemonic leaves the focus where it was: a zero edit passed through with nothing
+    // typed shows its value again before the form is read, as when a click takes the focus away.
+    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        endFreshEntry(edit);
+    setBusyCursor(true);
     pageFor(identification().TransmitterModel).sendConfiguration();
+    setBusyCursor(false);
     // A send cut short by a quit leaves no window to read its notice in: it also goes to standard
     // error, where whoever ended the program can see what the transmitter was left holding.
     if (session_.withheldFrames() != withheld) {

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 namespace korv {
@@ -161,22 +162,28 @@ Status SerialLink::Transfer(const frame::Bytes& frame, int answerWaitMs, int exp
     }
 
     expected = std::clamp(expected, 0, RxBufferSize);
+    int stale = 0;
     if (fast_) {
         const int silence = Timing::scaledTimeout(timeouts_.totalConstant + timeouts_.totalMultiplier * FrameSize);
-        receiveUntil(expected,
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(Timing::scaled(answerWaitMs) + silence));
+        const auto deadline
+            = std::chrono::steady_clock::now() + std::chrono::milliseconds(Timing::scaled(answerWaitMs) + silence);
+        receiveUntil(expected, deadline);
+        stale = alignOnEcho([&] { return receiveUntil(expected, deadline); });
         lastExchangeEnd_ = std::chrono::steady_clock::now();
     } else {
         sleepMs(Timing::scaled(answerWaitMs));
         receive(expected, FrameSize);
+        stale = alignOnEcho([&] { return receive(expected, FrameSize); });
     }
     qCDebug(lcLink).noquote()
         << "rx"
-        << QByteArray(reinterpret_cast<const char*>(RxBuffer.data()), static_cast<qsizetype>(RxCount)).toHex(' ');
+        << QByteArray(reinterpret_cast<const char*>(RxBuffer.data()), static_cast<qsizetype>(RxCount)).toHex(' ')
+        << (stale > 0 ? QStringLiteral("(%1 late bytes dropped)").arg(stale) : QString());
     if (listener_) {
         tell({ .kind = LinkEvent::Kind::Received,
             .sent = TxFrame,
-            .received = QByteArray(reinterpret_cast<const char*>(RxBuffer.data()), static_cast<qsizetype>(RxCount)) });
+            .received = QByteArray(reinterpret_cast<const char*>(RxBuffer.data()), static_cast<qsizetype>(RxCount)),
+            .staleBytes = stale });
     }
     if (readFailed_ || RxCount == 0) {
         if (!readFailed_)
@@ -238,6 +245,36 @@ void SerialLink::receiveUntil(int expected, std::chrono::steady_clock::time_poin
             = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0 || !readWaiting(expected, static_cast<int>(left.count())))
             return;
+    }
+}
+
+int SerialLink::alignOnEcho(const std::function<void()>& readMore)
+{
+    int dropped = 0;
+    for (;;) {
+        const auto begin = RxBuffer.begin();
+        const auto end = begin + RxCount;
+        auto echo = std::search(begin, end, TxFrame.begin(), TxFrame.end());
+        if (echo == end) {
+            // No whole echo yet: only a tail that could still grow into one is worth keeping.
+            echo = end - std::min<std::ptrdiff_t>(RxCount, FrameSize - 1);
+            while (echo != end && !std::equal(echo, end, TxFrame.begin()))
+                ++echo;
+        }
+        const int before = static_cast<int>(echo - begin);
+        if (before == 0)
+            return dropped;
+        std::copy(echo, end, begin);
+        RxCount -= static_cast<quint32>(before);
+        dropped += before;
+        // Late bytes are bounded by what a few abandoned exchanges can leave; a line that keeps
+        // talking past that is not answering this frame.
+        if (dropped > MaxLateBytes || readFailed_)
+            return dropped;
+        const quint32 had = RxCount;
+        readMore();
+        if (RxCount == had)
+            return dropped;
     }
 }
 

@@ -6,6 +6,8 @@
 #include "core/Identification.h"
 #include "core/SerialLink.h"
 
+#include <algorithm>
+
 namespace korv {
 
 TransmitterSession::TransmitterSession(QString portName)
@@ -79,11 +81,35 @@ void TransmitterSession::setNotKeptHandler(RegisterProtocol::NotKeptHandler hand
 Status WriteLog::WriteParameter(qint16 address, qint16 value)
 {
     // Noted before the write returns: a read-back that differs is reported from inside it.
-    writes_.push_back({ address, value, true });
+    writes_.push_back({ address, value, true, false });
     const Status status = inner_->WriteParameter(address, value);
-    if (status != Status::Ok)
+    if (status == Status::NotSent) {
         writes_.pop_back();
+        return status;
+    }
+    if (status == Status::Ok) {
+        writes_.back().confirmed = true;
+        if (confirmed_)
+            confirmed_(writes_.back());
+    }
     return status;
+}
+
+WriteOutcome writeOutcome(const std::vector<WrittenRegister>& writes)
+{
+    WriteOutcome outcome;
+    auto contains = [](const std::vector<qint16>& list, qint16 address) {
+        return std::find(list.begin(), list.end(), address) != list.end();
+    };
+    for (const WrittenRegister& write : writes) {
+        if (write.confirmed && !contains(outcome.confirmed, write.address))
+            outcome.confirmed.push_back(write.address);
+    }
+    for (const WrittenRegister& write : writes) {
+        if (!contains(outcome.confirmed, write.address) && !contains(outcome.unconfirmed, write.address))
+            outcome.unconfirmed.push_back(write.address);
+    }
+    return outcome;
 }
 
 void WriteLog::markNotKept(qint16 address)
