@@ -3,12 +3,39 @@
 #include "cli/CliOptions.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
+#include "common/StopRequest.h"
 #include "core/Settings.h"
 #include "core/TransmitterSession.h"
 
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 namespace korv::cli {
+
+#ifdef Q_OS_UNIX
+namespace {
+void onStopSignal(int)
+{
+    StopRequest::request();
+}
+}  // namespace
+#endif
+
+void stopOnSignals()
+{
+#ifdef Q_OS_UNIX
+    struct sigaction action { };
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    // The handler is taken once: a second Ctrl+C from an impatient user is not ignored.
+    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+#endif
+}
 
 int run(const QStringList& arguments, const Environment& environment, QTextStream& out, QTextStream& err)
 {
@@ -37,12 +64,10 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
     const AppSettings settings = readSettings(settingsPath);
     const QString port = options.port.isEmpty() ? settings.portToOpen() : options.port;
     const CliTexts texts(environment.languageDirectory, QFileInfo(settingsPath).absolutePath());
-    if (!texts.languageProblem().isEmpty()) {
-        err << program << ": " << texts.languageProblem() << '\n';
-        err.flush();
-    }
 
     TransmitterSession session(port);
+    // The exchange the window would use too: a bench that chose the fast one gets it here.
+    session.setFastExchange(settings.FastExchange);
     Commands commands(session, port, texts, out, err);
     int code = ExitOk;
     switch (options.command) {
@@ -66,6 +91,10 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
         break;
     }
     session.dropLink();
+    if (code != ExitOk && StopRequest::requested()) {
+        err << QStringLiteral("O comando foi interrompido por um sinal.") << '\n';
+        err.flush();
+    }
     return code;
 }
 
