@@ -64,6 +64,10 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
     const AppSettings settings = readSettings(settingsPath);
     const QString port = options.port.isEmpty() ? settings.portToOpen() : options.port;
     const CliTexts texts(environment.languageDirectory, QFileInfo(settingsPath).absolutePath());
+    if (!texts.languageProblem().isEmpty()) {
+        err << program << ": " << texts.languageProblem() << '\n';
+        err.flush();
+    }
 
     TransmitterSession session(port);
     // The exchange the window would use too: a bench that chose the fast one gets it here.

@@ -1,10 +1,13 @@
+#include "FifoGuard.h"
 #include "emulator/TransmitterEmulator.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,7 +33,7 @@ class CliProcessTest : public QObject {
         QString err;
     };
 
-    Run run(const QStringList& arguments)
+    Run run(const QStringList& arguments, int deadlineMs = 30000)
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -39,7 +42,7 @@ class CliProcessTest : public QObject {
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(dir.path());
         process.start(QStringLiteral(KORV_CLI_PROGRAM), arguments);
-        if (!process.waitForFinished(30000))
+        if (!process.waitForFinished(deadlineMs))
             process.kill();
         return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError()) };
@@ -187,6 +190,53 @@ private Q_SLOTS:
                 .arg(first.processId()));
         first.terminate();
         QVERIFY(first.waitForFinished());
+    }
+
+    // Files that are no regular files, or far too large, are named with what they are, at once:
+    // the program neither waits on a FIFO nor reads a device or a huge file into memory.
+    void specialFilesAreNamedAtOnce_data()
+    {
+        QTest::addColumn<QString>("name");  // where the entry stands, in the working directory
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("message");  // after the entry's path
+        QTest::newRow("configuration file is a FIFO") << "unit.json"
+                                                      << "fifo"
+                                                      << ": é um FIFO, não um arquivo comum";
+        QTest::newRow("configuration file links to /dev/zero") << "unit.json"
+                                                               << "zero"
+                                                               << ": é um dispositivo, não um arquivo comum";
+        QTest::newRow("language file is a FIFO") << "LANGUAGE.TRL"
+                                                 << "fifo"
+                                                 << ": é um FIFO, não um arquivo comum (usando os textos embutidos)";
+        QTest::newRow("language file of 100 MB") << "LANGUAGE.TRL"
+                                                 << "large"
+                                                 << ": o arquivo é grande demais (mais de 1048576 bytes)";
+    }
+    void specialFilesAreNamedAtOnce()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, entry);
+        QFETCH(QString, message);
+        const QString path = dir.filePath(name);
+        auto remove = qScopeGuard([&path] { QFile::remove(path); });
+        std::unique_ptr<test::FifoGuard> fifo;
+        if (entry == QLatin1String("fifo")) {
+            fifo = std::make_unique<test::FifoGuard>(path);
+            QVERIFY(fifo->created());
+        } else if (entry == QLatin1String("zero")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(100 * 1024 * 1024));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const Run result = run({ QStringLiteral("verify"), dir.filePath(QStringLiteral("unit.json")) }, 10000);
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(result.code, 3);
+        QVERIFY2(result.err.contains(path + message), qPrintable(result.err));
+        if (fifo)
+            QVERIFY2(!fifo->openedByReader(), "the FIFO was opened");
     }
 
     void portThatDoesNotOpen()
