@@ -12,7 +12,7 @@ if [ $# -eq 0 ]; then
     cd "$build" && ctest --output-on-failure -L fuzz
     exit
 fi
-for target in fuzz_language fuzz_settings fuzz_decoders fuzz_frame; do
+for target in fuzz_language fuzz_settings fuzz_decoders fuzz_frame fuzz_configuration; do
     mkdir -p "$build/tests/fuzz/found_$target"
     "$build/tests/fuzz/$target" -max_total_time="$1" -max_len=4096 -timeout=10 \
         "$build/tests/fuzz/found_$target" "$root/tests/fuzz/corpus/$target"

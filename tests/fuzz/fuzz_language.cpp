@@ -14,5 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (line.contains(u'\r') || line.contains(u'\n'))
             __builtin_trap();
     }
+    // The program splits only as far as the lines it uses: the same lines as the whole split.
+    if (korv::splitLanguageLines(text, korv::LanguageLineCount) != lines.mid(0, korv::LanguageLineCount))
+        __builtin_trap();
     return 0;
 }
