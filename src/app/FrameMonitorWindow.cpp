@@ -2,6 +2,7 @@
 
 #include "app/FileDialogs.h"
 #include "common/MessageBoxes.h"
+#include "core/FileSave.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShowEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -195,15 +195,15 @@ bool FrameMonitorWindow::saveAsText()
         = saveDialog_.saveFileName(this, QStringLiteral("Salvar o monitor como texto"), suggested, FileKind::Text);
     if (path.isEmpty())
         return false;
+    QByteArray bytes = text().toUtf8();
+#ifdef Q_OS_WIN
+    // The line endings Windows editors expect, as a file opened in text mode wrote them.
+    bytes.replace("\n", "\r\n");
+#endif
     // Written whole or not at all: a failed save never leaves a cut file where an older one was.
-    QSaveFile file(path);
-    bool saved = file.open(QIODevice::WriteOnly | QIODevice::Text);
-    if (saved) {
-        const QByteArray bytes = text().toUtf8();
-        saved = file.write(bytes) == bytes.size() && file.commit();
-    }
-    if (!saved) {
-        boxes_.warning(Caption, QStringLiteral("Não foi possível salvar em %1: %2.").arg(path, file.errorString()));
+    const SaveResult result = saveFile(path, bytes);
+    if (!result.saved()) {
+        boxes_.warning(Caption, QStringLiteral("Não foi possível salvar em %1: %2.").arg(path, result.reason));
         return false;
     }
     status_->setText(QStringLiteral("Salvo em %1.").arg(path));

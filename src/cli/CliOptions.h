@@ -12,6 +12,7 @@ enum ExitCode : int {
     ExitOk = 0,
     ExitDiffers = 1,  // the transmitter does not match: verify's differences, a write not kept
     ExitCommunication = 2,  // the transmitter could not be reached, identified, read or written
+    ExitNotWritten = 2,  // as for the transmitter, what was asked was not done: a file could not be written
     ExitBadInput = 3,  // bad arguments, a bad file, or a file or command this transmitter cannot take
 };
 

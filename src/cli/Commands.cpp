@@ -4,6 +4,7 @@
 #include "cli/Report.h"
 #include "common/NumberFormat.h"
 #include "core/CalibrationBackup.h"
+#include "core/FileRead.h"
 #include "core/HeadRailConfiguration.h"
 #include "core/HumAmbConfiguration.h"
 #include "core/LinkSettings.h"
@@ -194,13 +195,21 @@ int Commands::backup(const QString& directory)
     case BackupSaveResult::AlreadyExists:
         break;
     case BackupSaveResult::NotCreated:
-        return fail(ExitBadInput, QStringLiteral("Não foi possível criar %1: %2").arg(path, result.reason));
+        return fail(ExitNotWritten, QStringLiteral("Não foi possível criar %1: %2").arg(path, result.reason));
     }
     // The first backup of a transmitter is kept whatever happens; whether it still holds the
-    // calibration read now is worth knowing all the same.
-    QFile existing(path);
-    const bool same = existing.open(QIODevice::ReadOnly) && existing.readAll() == backupFileContents(lines);
-    if (same) {
+    // calibration read now is worth knowing all the same. What holds the name may be no backup at
+    // all (a folder, a FIFO, a link to a device): read only a regular file, and no more of it than
+    // a backup can be.
+    const FileBytes existing = readRegularFile(path, 64 * 1024);
+    if (!existing.ok()) {
+        const QString what = existing.missing
+            ? QStringLiteral("é um link para %1, que não existe").arg(QFileInfo(path).symLinkTarget())
+            : existing.error;
+        return fail(ExitBadInput,
+            QStringLiteral("%1 já existe, mas não pôde ser lido para comparar: %2; nada foi escrito.").arg(path, what));
+    }
+    if (existing.bytes == backupFileContents(lines)) {
         print({ QStringLiteral("%1 já existe com esta mesma calibração; nada foi escrito.").arg(path) });
         return ExitOk;
     }

@@ -1,8 +1,8 @@
 #include "core/CalibrationBackup.h"
 
-#include <QFile>
+#include "core/FileSave.h"
+
 #include <QList>
-#include <QTemporaryFile>
 
 namespace korv {
 
@@ -114,31 +114,19 @@ QByteArray backupFileContents(const QStringList& lines)
 
 BackupSaveResult saveBackupFile(const QString& fileName, const QStringList& lines)
 {
-    if (QFile::exists(fileName))
-        return { BackupSaveResult::AlreadyExists, {} };
-    // The file is written whole under a temporary name beside it and only then given its name,
-    // which never replaces a file: a backup that exists is always complete, and one that failed
-    // leaves nothing another writer could mistake for it.
-    QTemporaryFile part(fileName + QStringLiteral(".XXXXXX"));
-    if (!part.open())
-        return { BackupSaveResult::NotCreated, part.errorString() };
-    const QByteArray bytes = backupFileContents(lines);
-    if (part.write(bytes) != bytes.size() || !part.flush())
-        return { BackupSaveResult::NotCreated, part.errorString() };
-    part.close();
-    if (part.error() != QFileDevice::NoError)
-        return { BackupSaveResult::NotCreated, part.errorString() };
-    // Readable like any file the program creates, not with the temporary file's private mode.
-    part.setPermissions(
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    if (part.rename(fileName)) {
-        part.setAutoRemove(false);
+    // Created under its name only once written whole, and never over a file already there: a
+    // backup that exists is always complete, and one that failed leaves nothing another writer
+    // could mistake for it.
+    const SaveResult result = saveFile(fileName, backupFileContents(lines), SaveMode::CreateNew);
+    switch (result.outcome) {
+    case SaveResult::Saved:
         return { BackupSaveResult::Saved, {} };
-    }
-    // Another writer gave the name to its own, whole, file first.
-    if (QFile::exists(fileName))
+    case SaveResult::AlreadyExists:
         return { BackupSaveResult::AlreadyExists, {} };
-    return { BackupSaveResult::NotCreated, part.errorString() };
+    case SaveResult::Failed:
+        break;
+    }
+    return { BackupSaveResult::NotCreated, result.reason };
 }
 
 }  // namespace korv

@@ -1,6 +1,7 @@
 #include "core/ConfigurationFile.h"
 
 #include "core/FileRead.h"
+#include "core/FileSave.h"
 #include "core/HeadRailSensors.h"
 #include "core/JsonObjectReader.h"
 
@@ -9,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace korv::config {
@@ -302,18 +302,8 @@ QByteArray serializeConfiguration(const Configuration& configuration)
 
 QString writeConfigurationFile(const QString& path, const Configuration& configuration)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = serializeConfiguration(configuration);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    const SaveResult result = saveFile(path, serializeConfiguration(configuration));
+    return result.saved() ? QString() : result.reason;
 }
 
 }  // namespace korv::config

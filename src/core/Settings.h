@@ -20,6 +20,9 @@ struct AppSettings {
     // The fast exchange, off unless the file says "Rapida=1"; a file that never had it on is
     // written without the key.
     bool FastExchange = false;
+    // The file could not be used (not a regular file, too large, not text): the defaults stand in
+    // for it, the user has been told, and it is not rewritten.
+    bool leaveFileAlone = false;
 
     // Only the exact text "F" selects degrees Fahrenheit.
     bool fahrenheit() const { return UnitSetting == QLatin1String("F"); }
@@ -31,18 +34,20 @@ struct AppSettings {
 // ~/.config/KOrvSetup/OrvSetup.ini on Linux, the matching per-user folder elsewhere.
 QString settingsFilePath();
 
+// At most this many bytes are read: anything larger is not a settings file.
+constexpr qint64 MaxSettingsFileBytes = 1024 * 1024;
+
 // Missing file and missing keys give the defaults. The section and keys are found whatever their
-// letter case, as the profile functions of Windows, where such files are edited, ignore it.
+// letter case, as the profile functions of Windows, where such files are edited, ignore it. A file
+// that cannot be used is said on standard error, naming it and what it is; the defaults are used
+// and the file is marked to be left alone.
 AppSettings readSettings(const QString& path);
 
-// Written atomically: an interrupted write leaves the previous file whole. Section and keys keep
-// the spelling the file already has. A file the INI reader cannot read whole is first copied
-// aside (OrvSetup.ini.bak, .bak2, ...; never replacing one), as rewriting it drops the lines it
-// did not understand. True when the file now holds the settings.
+// Changes only the program's values in the file and keeps every other byte (see
+// updatedSettingsText), through the one save routine: a failed write leaves the previous file
+// whole, and a link is followed to the file it names. A file that is not text or not a regular
+// file is left alone, and so is one the read marked so. Said on standard error when the file
+// could not be written. True when the file now holds the settings.
 bool writeSettings(const QString& path, const AppSettings& settings);
-
-// The copy of an unreadable settings file made before it is rewritten; empty when the file reads
-// whole (or does not exist) and nothing was copied.
-QString keepUnreadableSettings(const QString& path);
 
 }  // namespace korv

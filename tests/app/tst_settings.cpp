@@ -1,11 +1,16 @@
 #include "app/PortList.h"
 #include "core/Settings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace korv;
@@ -23,6 +28,26 @@ class SettingsTest : public QObject {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
+    }
+
+    static void runAsNobody(const QString& testFunction)
+    {
+        constexpr uint Nobody = 65534;
+        constexpr int CouldNotDrop = 77;
+        QProcess copy;
+        copy.setChildProcessModifier([] {
+            const gid_t groups[] = { Nobody };
+            if (::setgroups(1, groups) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+                ::_exit(CouldNotDrop);
+        });
+        copy.setProcessChannelMode(QProcess::MergedChannels);
+        copy.start(QCoreApplication::applicationFilePath(), { testFunction });
+        if (!copy.waitForStarted())
+            QSKIP(qPrintable(QStringLiteral("This test could not start as \"nobody\": %1").arg(copy.errorString())));
+        QVERIFY(copy.waitForFinished(60000));
+        if (copy.exitCode() == CouldNotDrop)
+            QSKIP("This machine does not let the test drop root's privileges.");
+        QVERIFY2(copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0, copy.readAll().constData());
     }
 
 private Q_SLOTS:
@@ -85,6 +110,9 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("OrvSetup.ini"));
         writeAll(path, text);
+        // Bytes with a NUL are no text: the defaults, and the user is told.
+        if (text.contains('\0'))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("não é um arquivo de texto")));
         const AppSettings s = readSettings(path);
         QCOMPARE(s.PortSetting, port);
         QCOMPARE(s.portToOpen(), portToOpen);
@@ -150,44 +178,151 @@ private Q_SLOTS:
         QVERIFY(readAll(path).contains("ttyUSB3"));
     }
 
-    // A file the INI reader cannot read whole: the settings are saved, and the user's own text is
-    // kept aside byte for byte (never replacing an earlier copy), since the rewrite drops the
-    // lines the reader did not understand.
-    void unreadableFileIsKeptAside_data()
+    // The update changes the program's values and nothing else: garbage lines, a broken header,
+    // another encoding and the line endings of a Windows editor stay as they were, with no copy
+    // aside; a file that is no text is left alone (the user is told once, at the read); a link
+    // stays a link, its target taking the update.
+    void updateKeepsEveryOtherByte_data()
     {
         QTest::addColumn<QByteArray>("text");
-        QTest::newRow("a line without a key") << QByteArray("[Parametros]\r\nPort=COM3\r\nmy note about the bench\r\n");
-        QTest::newRow("a section never closed") << QByteArray("[Parametros\r\nPort=COM3\r\n");
+        QTest::addColumn<QByteArray>("updated");  // null: left alone
+        QTest::addColumn<bool>("throughLink");
+        QTest::newRow("a line without a key")
+            << QByteArray("[Parametros]\r\nPort=COM3\r\nmy note about the bench\r\n")
+            << QByteArray("[Parametros]\r\nPort=/dev/ttyUSB1\r\nTemperatura=F\r\nmy note about the bench\r\n") << false;
+        QTest::newRow("a section never closed")
+            << QByteArray("[Parametros\r\nPort=COM3\r\n")
+            << QByteArray("[Parametros\r\nPort=COM3\r\n\r\n[Parametros]\r\nPort=/dev/ttyUSB1\r\nTemperatura=F\r\n")
+            << false;
+        QTest::newRow("garbage lines") << QByteArray(
+            "; bench 3\n[Parametros]\nPort=COM3\n%%%\n=\n==Port\nTemperatura=C\n"
+            "[Outra]\nPort=COM9\n")
+                                       << QByteArray("; bench 3\n[Parametros]\nPort=/dev/ttyUSB1\n%%%\n=\n==Port\n"
+                                                     "Temperatura=F\n[Outra]\nPort=COM9\n")
+                                       << false;
+        QTest::newRow("brackets") << QByteArray("[[[\n[Parametros]\nPort=COM3\nTemperatura=F")
+                                  << QByteArray("[[[\n[Parametros]\nPort=/dev/ttyUSB1\nTemperatura=F") << false;
+        QTest::newRow("Latin-1 value") << QByteArray("[Parametros]\r\nPort=COM3\r\n[Outra]\r\nOutra=\xe7\xe3o\r\n")
+                                       << QByteArray("[Parametros]\r\nPort=/dev/ttyUSB1\r\nTemperatura=F\r\n[Outra]\r\n"
+                                                     "Outra=\xe7\xe3o\r\n")
+                                       << false;
+        QTest::newRow("Notepad: mark, blanks, quotes")
+            << QByteArray("\xef\xbb\xbf[parametros]\r\nport = COM3\r\n; unit below\r\nTEMPERATURA = \"C\"\r\n")
+            << QByteArray("\xef\xbb\xbf[parametros]\r\nport = /dev/ttyUSB1\r\n; unit below\r\nTEMPERATURA = F\r\n")
+            << false;
+        QTest::newRow("fast exchange turned off")
+            << QByteArray("[Parametros]\nRapida=1\nPort=COM3\nrapida=1\n")
+            << QByteArray("[Parametros]\nPort=/dev/ttyUSB1\nTemperatura=F\n") << false;
+        QByteArray utf16("\xff\xfe", 2);
+        for (const char c : QByteArray("[Parametros]\r\nPort=COM3\r\n"))
+            utf16 += QByteArray(1, c) + QByteArray(1, '\0');
+        QTest::newRow("UTF-16") << utf16 << QByteArray() << false;
+        QTest::newRow("binary") << QByteArray("\x7f"
+                                              "ELF\x02\x01\x01\x00\x00\x00[Parametros]\n",
+            20) << QByteArray() << false;
+        QTest::newRow("link to notes") << QByteArray("bench notes\nnothing else")
+                                       << QByteArray("bench notes\nnothing else\n\n[Parametros]\nPort=/dev/ttyUSB1\n"
+                                                     "Temperatura=F\n")
+                                       << true;
     }
-    void unreadableFileIsKeptAside()
+    void updateKeepsEveryOtherByte()
     {
         QFETCH(QByteArray, text);
+        QFETCH(QByteArray, updated);
+        QFETCH(bool, throughLink);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("OrvSetup.ini"));
-        writeAll(path + QStringLiteral(".bak"), "an earlier copy");
-        writeAll(path, text);
-        AppSettings changed;
-        changed.PortSetting = QStringLiteral("/dev/ttyUSB1");
-        changed.UnitSetting = QStringLiteral("F");
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be read whole")));
-        QVERIFY(writeSettings(path, changed));
-        QCOMPARE(readAll(path + QStringLiteral(".bak")), QByteArray("an earlier copy"));
-        QCOMPARE(readAll(path + QStringLiteral(".bak2")), text);
-        QCOMPARE(readSettings(path).PortSetting, QStringLiteral("/dev/ttyUSB1"));
-        QVERIFY(readSettings(path).fahrenheit());
-        // A file that reads whole is not copied again.
-        QVERIFY(writeSettings(path, changed));
-        QVERIFY(!QFile::exists(path + QStringLiteral(".bak3")));
+        const QString target = throughLink ? dir.filePath(QStringLiteral("notes.txt")) : path;
+        writeAll(target, text);
+        if (throughLink)
+            QVERIFY(QFile::link(QStringLiteral("notes.txt"), path));
+        const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden);
+        const QRegularExpression told(
+            QStringLiteral("^%1: não é um arquivo de texto").arg(QRegularExpression::escape(path)));
+        if (updated.isNull()) {
+            QTest::ignoreMessage(QtWarningMsg, told);
+            QTest::failOnWarning(told);
+        }
+        AppSettings settings = readSettings(path);
+        settings.PortSetting = QStringLiteral("/dev/ttyUSB1");
+        settings.UnitSetting = QStringLiteral("F");
+        settings.FastExchange = false;
+        QCOMPARE(writeSettings(path, settings), !updated.isNull());
+        QCOMPARE(readAll(target), updated.isNull() ? text : updated);
+        QCOMPARE(QFileInfo(path).isSymLink(), throughLink);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden), files);
+        if (!updated.isNull()) {
+            QCOMPARE(readSettings(path).PortSetting, settings.PortSetting);
+            QVERIFY(readSettings(path).fahrenheit());
+        }
     }
 
+    // What is not a regular file of at most 1 MiB is never opened for reading as one (a FIFO would
+    // hang the program) and never replaced: the defaults stand in for it, the user is told once
+    // what it is, and the write at exit leaves it alone.
+    void unusableFileIsLeftAlone_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("FIFO") << "fifo"
+                              << "é um FIFO, não um arquivo comum";
+        QTest::newRow("folder") << "folder"
+                                << "é uma pasta, não um arquivo comum";
+        QTest::newRow("link to /dev/zero") << "zero"
+                                           << "é um dispositivo, não um arquivo comum";
+        QTest::newRow("over 1 MiB") << "large"
+                                    << "o arquivo é grande demais";
+    }
+    void unusableFileIsLeftAlone()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, told);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("OrvSetup.ini"));
+        const QByteArray large = QByteArray("[Parametros]\nPort=COM3\n") + QByteArray(1024 * 1024, ';');
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else if (kind == QLatin1String("zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else
+            writeAll(path, large);
+        const QFileInfo before(path);
+
+        const QString message = QStringLiteral("%1: %2").arg(path, told);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(message)));
+        QTest::failOnWarning(QRegularExpression(QRegularExpression::escape(path)));
+        AppSettings settings = readSettings(path);
+        QCOMPARE(settings.PortSetting, AppSettings::DefaultPort);
+        settings.PortSetting = QStringLiteral("/dev/ttyUSB1");
+        QVERIFY(!writeSettings(path, settings));
+
+        const QFileInfo after(path);
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(after.lastModified(), before.lastModified());
+        if (kind == QLatin1String("large"))
+            QCOMPARE(readAll(path), large);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), 1);
+    }
+
+    // The superuser writes into any folder: as root, this case runs in a copy of this test under
+    // the unprivileged account "nobody".
     void unwritableFolderIsReported()
     {
+        if (::geteuid() == 0) {
+            runAsNobody(QStringLiteral("unwritableFolderIsReported"));
+            return;
+        }
         QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("OrvSetup.ini"));
         QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        const bool written = writeSettings(dir.filePath(QStringLiteral("OrvSetup.ini")), AppSettings {});
+        QTest::ignoreMessage(QtWarningMsg,
+            QRegularExpression(QStringLiteral("^Não foi possível salvar as configurações em %1: ")
+                                   .arg(QRegularExpression::escape(path))));
+        const bool written = writeSettings(path, AppSettings {});
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        if (::geteuid() == 0)
-            QSKIP("the superuser writes into any folder");
         QVERIFY(!written);
     }
 
