@@ -13,19 +13,16 @@ status=0
 for test in "$build/tests/cli/tst_late_matrix" "$build/tests/app/tst_late_answers_matrix"; do
     KORV_FAULT_MATRIX=full QT_QPA_PLATFORM=offscreen "$test" >>"$log" 2>&1 || status=1
 done
+printf "%-25s %5s %5s %8s %9s\n" "front end, exchange, late" runs done changed reported
 grep -o 'matrix .*' "$log" | awk '
     {
-        split($6, d, "="); split($7, c, "="); split($8, r, "=");
-        key = sprintf("%-7s %-8s %5s ms", $2, $3, $5);
+        split($8, d, "="); split($9, c, "="); split($10, r, "=");
+        key = sprintf("%-7s %-8s %5s ms", $2, $3, $6);
         runs[key]++; done[key] += d[2]; changed[key] += c[2]; reported[key] += r[2];
     }
     END {
-        printf "%-25s %5s %5s %8s %9s\n", "front end, exchange, late", "runs", "done", "changed", "reported";
-        n = asorti(runs, keys);
-        for (i = 1; i <= n; i++) {
-            k = keys[i];
+        for (k in runs)
             printf "%-25s %5d %5d %8d %9d\n", k, runs[k], done[k], changed[k], reported[k];
-        }
-    }'
+    }' | sort
 grep -E '^FAIL' "$log" || true
 exit "$status"
