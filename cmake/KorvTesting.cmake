@@ -16,12 +16,11 @@ function(korv_add_tests)
   endforeach()
 endfunction()
 
-# A subsystem library: every .cpp of its folder, headers reachable as <subsystem/Header.h>.
+# A subsystem library from the sources it lists (relative to its folder), headers reachable as
+# <subsystem/...>. Listed, not globbed: a program's entry point can sit beside its library.
 function(korv_add_library name)
-  cmake_parse_arguments(ARG "" "" "LIBRARIES" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
-       ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
-  add_library(${name} STATIC ${sources})
+  cmake_parse_arguments(ARG "" "" "LIBRARIES;SOURCES" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES LINKER_LANGUAGE CXX)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBRARIES})

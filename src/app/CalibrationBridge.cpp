@@ -1,8 +1,8 @@
 #include "app/CalibrationBridge.h"
 
 #include "app/Form1.h"
+#include "headrail/HeadRailPage.h"
 #include "humidity_ambient/HumAmbPages.h"
-#include "temperature/HeadRailPage.h"
 
 namespace korv {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ConnectionCheck.h"
+#include "core/diagnostics/ConnectionCheck.h"
 
 #include <QDialog>
 

@@ -4,10 +4,10 @@
 #include "app/PortList.h"
 #include "app/QtMessageBoxes.h"
 #include "common/Timing.h"
-#include "core/SerialLink.h"
+#include "core/link/SerialLink.h"
+#include "headrail/HeadRailPage.h"
+#include "headrail/RadioGroup.h"
 #include "humidity_ambient/HumAmbPages.h"
-#include "temperature/HeadRailPage.h"
-#include "temperature/RadioGroup.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "app/SplashForm.h"
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
-#include "core/Settings.h"
-#include "core/TransmitterSession.h"
+#include "core/files/Settings.h"
+#include "core/protocol/TransmitterSession.h"
 #include "i18n/LanguageFile.h"
 
 #include <QMainWindow>

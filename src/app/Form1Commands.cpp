@@ -1,10 +1,10 @@
 #include "app/Form1.h"
 
 #include "app/HelpFile.h"
-#include "core/SendReport.h"
-#include "core/SerialLink.h"
+#include "core/link/SerialLink.h"
+#include "core/protocol/SendReport.h"
+#include "headrail/HeadRailPage.h"
 #include "humidity_ambient/HumAmbPages.h"
-#include "temperature/HeadRailPage.h"
 #include "widgets/FreshEntry.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "app/ConnectionCheckWindow.h"
 #include "app/Form1.h"
 #include "app/FrameMonitorWindow.h"
-#include "core/ConnectionCheck.h"
-#include "core/SerialLink.h"
+#include "core/diagnostics/ConnectionCheck.h"
+#include "core/link/SerialLink.h"
 
 #include <QStringList>
 

@@ -3,10 +3,10 @@
 #include "app/FileDialogs.h"
 #include "app/Form1.h"
 #include "common/NumberFormat.h"
-#include "core/ConfigurationCheck.h"
-#include "core/ConfigurationFile.h"
+#include "core/files/ConfigurationCheck.h"
+#include "core/files/ConfigurationFile.h"
+#include "headrail/HeadRailPage.h"
 #include "humidity_ambient/HumAmbPages.h"
-#include "temperature/HeadRailPage.h"
 
 #include <QDir>
 

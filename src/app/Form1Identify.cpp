@@ -1,13 +1,13 @@
 #include "app/Form1.h"
 
 #include "app/LanguageCaptions.h"
-#include "core/HumAmbConfiguration.h"
-#include "core/Identification.h"
+#include "core/families/humamb/HumAmbConfiguration.h"
+#include "core/protocol/Identification.h"
+#include "headrail/HeadRailPage.h"
+#include "headrail/RadioGroup.h"
 #include "humidity_ambient/HumAmbPages.h"
 #include "i18n/LanguageApply.h"
 #include "i18n/SensorList.h"
-#include "temperature/HeadRailPage.h"
-#include "temperature/RadioGroup.h"
 
 #include <QAction>
 #include <QFileInfo>

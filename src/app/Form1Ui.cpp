@@ -1,6 +1,6 @@
 #include "app/Form1Ui.h"
 
-#include "temperature/RadioGroup.h"
+#include "headrail/RadioGroup.h"
 #include "widgets/UiFactory.h"
 
 #include <QAction>

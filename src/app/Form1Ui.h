@@ -2,9 +2,9 @@
 
 // Like a generated form header, this one brings in every widget class it names, so that the code
 // using the controls needs no includes of its own for them.
+#include "headrail/HeadRailPage.h"
+#include "headrail/RadioGroup.h"
 #include "humidity_ambient/HumAmbPages.h"
-#include "temperature/HeadRailPage.h"
-#include "temperature/RadioGroup.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 
 #include "app/FileDialogs.h"
 #include "common/MessageBoxes.h"
-#include "core/FileSave.h"
+#include "core/files/FileSave.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

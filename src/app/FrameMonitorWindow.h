@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/FrameDescription.h"
-#include "core/LinkEvent.h"
+#include "core/diagnostics/FrameDescription.h"
+#include "core/link/LinkEvent.h"
 
 #include <QDateTime>
 #include <QDialog>

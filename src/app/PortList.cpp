@@ -1,6 +1,6 @@
 #include "app/PortList.h"
 
-#include "core/LinkSettings.h"
+#include "core/link/LinkSettings.h"
 
 #include <QSerialPortInfo>
 

@@ -2,7 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/Timing.h"
-#include "core/SerialLink.h"
+#include "core/link/SerialLink.h"
 
 #include <QLabel>
 #include <QProgressBar>

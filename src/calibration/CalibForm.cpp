@@ -4,7 +4,7 @@
 #include "calibration/CalibrationValue.h"
 #include "calibration/LabelFit.h"
 #include "common/Messages.h"
-#include "core/CalibrationBackup.h"
+#include "core/calibration/CalibrationBackup.h"
 
 #include <QFile>
 #include <QFont>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calibration/CalibrationRegisters.h"
-#include "core/RegisterAccess.h"
+#include "core/protocol/RegisterAccess.h"
 
 #include <QtGlobal>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/MessageBoxes.h"
-#include "core/Model.h"
-#include "core/RegisterAccess.h"
+#include "core/protocol/Model.h"
+#include "core/protocol/RegisterAccess.h"
 
 #include <QString>
 #include <QtGlobal>

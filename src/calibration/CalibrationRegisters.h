@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Model.h"
+#include "core/protocol/Model.h"
 
 #include <QList>
 #include <QString>

@@ -4,8 +4,8 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "common/StopRequest.h"
-#include "core/Settings.h"
-#include "core/TransmitterSession.h"
+#include "core/files/Settings.h"
+#include "core/protocol/TransmitterSession.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "cli/CliOptions.h"
 
-#include "core/LinkSettings.h"
+#include "core/link/LinkSettings.h"
 
 #include <QCommandLineParser>
 

@@ -1,6 +1,6 @@
 #include "cli/CliTexts.h"
 
-#include "core/HeadRailSensors.h"
+#include "core/families/headrail/HeadRailSensors.h"
 #include "i18n/LanguageApply.h"
 
 namespace korv::cli {

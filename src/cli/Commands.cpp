@@ -3,13 +3,13 @@
 #include "cli/CliOptions.h"
 #include "cli/Report.h"
 #include "common/NumberFormat.h"
-#include "core/CalibrationBackup.h"
-#include "core/FileRead.h"
-#include "core/HeadRailConfiguration.h"
-#include "core/HumAmbConfiguration.h"
-#include "core/LinkSettings.h"
-#include "core/PortAccess.h"
-#include "core/SerialLink.h"
+#include "core/calibration/CalibrationBackup.h"
+#include "core/families/headrail/HeadRailConfiguration.h"
+#include "core/families/humamb/HumAmbConfiguration.h"
+#include "core/files/FileRead.h"
+#include "core/link/LinkSettings.h"
+#include "core/link/PortAccess.h"
+#include "core/link/SerialLink.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "cli/CliTexts.h"
-#include "core/ConfigurationCheck.h"
-#include "core/HeadRailTransfer.h"
-#include "core/HumAmbTransfer.h"
-#include "core/TransmitterSession.h"
+#include "core/families/headrail/HeadRailTransfer.h"
+#include "core/families/humamb/HumAmbTransfer.h"
+#include "core/files/ConfigurationCheck.h"
+#include "core/protocol/TransmitterSession.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,9 +4,9 @@
 #include "cli/Commands.h"
 #include "cli/Report.h"
 #include "common/NumberFormat.h"
-#include "core/ConfigurationCheck.h"
-#include "core/HeadRailConfiguration.h"
-#include "core/HumAmbConfiguration.h"
+#include "core/families/headrail/HeadRailConfiguration.h"
+#include "core/families/humamb/HumAmbConfiguration.h"
+#include "core/files/ConfigurationCheck.h"
 
 #include <type_traits>
 

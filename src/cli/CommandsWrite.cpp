@@ -3,11 +3,11 @@
 #include "cli/Commands.h"
 #include "cli/Report.h"
 #include "common/NumberFormat.h"
-#include "core/ConfigurationFile.h"
-#include "core/HeadRailConfiguration.h"
-#include "core/HumAmbConfiguration.h"
-#include "core/Identification.h"
-#include "core/SendReport.h"
+#include "core/families/headrail/HeadRailConfiguration.h"
+#include "core/families/humamb/HumAmbConfiguration.h"
+#include "core/files/ConfigurationFile.h"
+#include "core/protocol/Identification.h"
+#include "core/protocol/SendReport.h"
 
 #include <QMap>
 #include <QSet>

@@ -1,10 +1,10 @@
 #include "cli/Report.h"
 
 #include "common/NumberFormat.h"
-#include "core/ConfigurationCheck.h"
-#include "core/ConfigurationFile.h"
-#include "core/HumAmbConfigWord.h"
-#include "core/Identification.h"
+#include "core/families/humamb/HumAmbConfigWord.h"
+#include "core/files/ConfigurationCheck.h"
+#include "core/files/ConfigurationFile.h"
+#include "core/protocol/Identification.h"
 
 #include <QJsonValue>
 

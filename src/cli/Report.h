@@ -1,9 +1,9 @@
 #pragma once
 
 #include "cli/CliTexts.h"
-#include "core/HeadRailConfiguration.h"
-#include "core/HumAmbConfiguration.h"
-#include "core/TransmitterSession.h"
+#include "core/families/headrail/HeadRailConfiguration.h"
+#include "core/families/humamb/HumAmbConfiguration.h"
+#include "core/protocol/TransmitterSession.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "humidity_ambient/HumAmbPageSupport.h"
 
 #include "common/Timing.h"
-#include "core/SerialLink.h"
+#include "core/link/SerialLink.h"
 #include "humidity_ambient/HumAmbPages.h"
 #include "widgets/PageHost.h"
 #include "widgets/TypedInput.h"

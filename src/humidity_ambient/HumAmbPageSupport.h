@@ -1,11 +1,11 @@
 #pragma once
 
 #include "common/KeyFilters.h"
-#include "core/HumAmbConfiguration.h"
-#include "core/HumAmbLimits.h"
-#include "core/HumAmbRanges.h"
-#include "core/HumAmbScales.h"
-#include "core/TransmitterSession.h"
+#include "core/families/humamb/HumAmbConfiguration.h"
+#include "core/families/humamb/HumAmbLimits.h"
+#include "core/families/humamb/HumAmbRanges.h"
+#include "core/families/humamb/HumAmbScales.h"
+#include "core/protocol/TransmitterSession.h"
 
 #include <QChar>
 #include <QString>

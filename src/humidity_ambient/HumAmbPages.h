@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/KeyFilters.h"
-#include "core/HumAmbConfiguration.h"
-#include "core/HumAmbTransfer.h"
-#include "core/Model.h"
+#include "core/families/humamb/HumAmbConfiguration.h"
+#include "core/families/humamb/HumAmbTransfer.h"
+#include "core/protocol/Model.h"
 #include "widgets/PageHost.h"
 
 #include <QObject>

@@ -1,11 +1,11 @@
 #include "humidity_ambient/HumAmbPages.h"
 
-#include "core/HumAmbConfigWord.h"
-#include "core/HumAmbRanges.h"
-#include "core/HumAmbScales.h"
-#include "core/HumAmbTransfer.h"
-#include "core/SendReport.h"
-#include "core/SerialLink.h"
+#include "core/families/humamb/HumAmbConfigWord.h"
+#include "core/families/humamb/HumAmbRanges.h"
+#include "core/families/humamb/HumAmbScales.h"
+#include "core/families/humamb/HumAmbTransfer.h"
+#include "core/link/SerialLink.h"
+#include "core/protocol/SendReport.h"
 #include "humidity_ambient/HumAmbPageSupport.h"
 
 #include <QLineEdit>

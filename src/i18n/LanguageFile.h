@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FileRead.h"
+#include "core/files/FileRead.h"
 
 #include <QByteArrayView>
 #include <QString>

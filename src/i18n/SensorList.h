@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/Messages.h"
-#include "core/Model.h"
+#include "core/protocol/Model.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/Warnings.h"
-#include "core/TransmitterSession.h"
+#include "core/protocol/TransmitterSession.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include "app/FileDialogs.h"
 #include "app/Form1.h"
 #include "common/MessageBoxes.h"
-#include "core/SerialLink.h"
+#include "core/link/SerialLink.h"
 #include "emulator/TransmitterEmulator.h"
 
 #include <QString>

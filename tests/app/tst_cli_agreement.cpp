@@ -4,8 +4,8 @@
 
 #include "app/FileDialogs.h"
 #include "cli/Cli.h"
-#include "core/ConfigurationFile.h"
-#include "temperature/RadioGroup.h"
+#include "core/files/ConfigurationFile.h"
+#include "headrail/RadioGroup.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "app/FileDialogs.h"
 #include "app/FrameMonitorWindow.h"
 #include "cli/Cli.h"
-#include "core/FileSave.h"
+#include "core/files/FileSave.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "support_appfixture.h"
 
-#include "temperature/HeadRailPage.h"
-#include "temperature/RadioGroup.h"
+#include "headrail/HeadRailPage.h"
+#include "headrail/RadioGroup.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "support_appfixture.h"
 
-#include "temperature/RadioGroup.h"
+#include "headrail/RadioGroup.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "Captions.h"
 #include "LayoutCheck.h"
 #include "app/Form1Ui.h"
-#include "temperature/RadioGroup.h"
+#include "headrail/RadioGroup.h"
 #include "widgets/TypedInput.h"
 
 #include <QAction>

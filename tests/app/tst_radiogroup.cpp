@@ -1,4 +1,4 @@
-#include "temperature/RadioGroup.h"
+#include "headrail/RadioGroup.h"
 
 #include <QRadioButton>
 #include <QSignalSpy>

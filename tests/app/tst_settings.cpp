@@ -1,5 +1,5 @@
 #include "app/PortList.h"
-#include "core/Settings.h"
+#include "core/files/Settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,8 +5,8 @@
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
 #include "common/Timing.h"
+#include "headrail/RadioGroup.h"
 #include "i18n/LanguageApply.h"
-#include "temperature/RadioGroup.h"
 
 #include <QAction>
 #include <QApplication>

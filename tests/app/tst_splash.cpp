@@ -1,11 +1,11 @@
 #include "app/SplashForm.h"
 #include "common/Messages.h"
 #include "common/Timing.h"
-#include "core/Identification.h"
-#include "core/RegisterAccess.h"
-#include "core/RegisterProtocol.h"
-#include "core/SerialLink.h"
-#include "core/TransmitterSession.h"
+#include "core/link/SerialLink.h"
+#include "core/protocol/Identification.h"
+#include "core/protocol/RegisterAccess.h"
+#include "core/protocol/RegisterProtocol.h"
+#include "core/protocol/TransmitterSession.h"
 #include "emulator/TransmitterEmulator.h"
 
 #include <QElapsedTimer>

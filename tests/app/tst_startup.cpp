@@ -1,7 +1,7 @@
 #include "support_appfixture.h"
 
 #include "app/SplashForm.h"
-#include "temperature/RadioGroup.h"
+#include "headrail/RadioGroup.h"
 
 #include <QAction>
 #include <QLineEdit>

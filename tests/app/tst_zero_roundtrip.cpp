@@ -2,16 +2,16 @@
 
 #include "ZeroOracle.h"
 #include "common/NumberFormat.h"
-#include "core/HeadRailRange.h"
-#include "core/HeadRailSensors.h"
-#include "core/HeadRailTransfer.h"
-#include "core/HeadRailZero.h"
-#include "core/HumAmbLimits.h"
-#include "core/HumAmbRanges.h"
-#include "core/HumAmbScales.h"
-#include "core/HumAmbTransfer.h"
+#include "core/families/headrail/HeadRailRange.h"
+#include "core/families/headrail/HeadRailSensors.h"
+#include "core/families/headrail/HeadRailTransfer.h"
+#include "core/families/headrail/HeadRailZero.h"
+#include "core/families/humamb/HumAmbLimits.h"
+#include "core/families/humamb/HumAmbRanges.h"
+#include "core/families/humamb/HumAmbScales.h"
+#include "core/families/humamb/HumAmbTransfer.h"
+#include "headrail/HeadRailPage.h"
 #include "humidity_ambient/HumAmbPages.h"
-#include "temperature/HeadRailPage.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "FakeCalibrationHost.h"
 #include "WorkingDirectory.h"
-#include "core/CalibrationBackup.h"
+#include "core/calibration/CalibrationBackup.h"
 
 #include <QDir>
 #include <QFile>

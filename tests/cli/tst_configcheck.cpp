@@ -1,5 +1,5 @@
-#include "core/ConfigurationCheck.h"
-#include "core/ConfigurationFile.h"
+#include "core/files/ConfigurationCheck.h"
+#include "core/files/ConfigurationFile.h"
 
 #include <QLocale>
 #include <QTest>

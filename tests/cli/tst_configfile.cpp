@@ -1,4 +1,4 @@
-#include "core/ConfigurationFile.h"
+#include "core/files/ConfigurationFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Runs the connection check on one port and prints what each step found, one step a line:
 // "<step> <outcome> <finding> <sentence>". The connection check tests start it under another
 // account, to see a port refused as an unprivileged user sees it.
-#include "core/ConnectionCheck.h"
+#include "core/diagnostics/ConnectionCheck.h"
 
 #include <QCoreApplication>
 

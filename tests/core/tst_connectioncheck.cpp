@@ -1,7 +1,7 @@
 #include "common/Timing.h"
-#include "core/ConnectionCheck.h"
-#include "core/PortAccess.h"
-#include "core/SerialLink.h"
+#include "core/diagnostics/ConnectionCheck.h"
+#include "core/link/PortAccess.h"
+#include "core/link/SerialLink.h"
 #include "emulator/TransmitterEmulator.h"
 
 #include <QFile>

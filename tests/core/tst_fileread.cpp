@@ -1,5 +1,5 @@
 #include "FifoGuard.h"
-#include "core/FileRead.h"
+#include "core/files/FileRead.h"
 
 #include <QDir>
 #include <QFile>

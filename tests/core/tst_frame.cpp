@@ -1,5 +1,5 @@
-#include "core/Frame.h"
-#include "core/RegisterAccess.h"
+#include "core/link/Frame.h"
+#include "core/protocol/RegisterAccess.h"
 
 #include <QByteArray>
 #include <QTest>

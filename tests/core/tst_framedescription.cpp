@@ -1,7 +1,7 @@
 #include "common/Timing.h"
-#include "core/FrameDescription.h"
-#include "core/SerialLink.h"
-#include "core/TransmitterSession.h"
+#include "core/diagnostics/FrameDescription.h"
+#include "core/link/SerialLink.h"
+#include "core/protocol/TransmitterSession.h"
 #include "emulator/TransmitterEmulator.h"
 
 #include <QTemporaryDir>

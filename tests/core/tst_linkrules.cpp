@@ -1,5 +1,5 @@
-#include "core/Identification.h"
-#include "core/LinkSettings.h"
+#include "core/link/LinkSettings.h"
+#include "core/protocol/Identification.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "core/Model.h"
+#include "core/protocol/Model.h"
 
 #include <QTest>
 

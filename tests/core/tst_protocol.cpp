@@ -1,6 +1,6 @@
-#include "core/Frame.h"
-#include "core/RegisterProtocol.h"
-#include "core/SerialLink.h"
+#include "core/link/Frame.h"
+#include "core/link/SerialLink.h"
+#include "core/protocol/RegisterProtocol.h"
 #include "emulator/TransmitterEmulator.h"
 
 #include "ProcessProbe.h"

@@ -1,9 +1,9 @@
 #include "common/Timing.h"
-#include "core/HeadRailConfigWord.h"
-#include "core/HeadRailTransfer.h"
-#include "core/HumAmbTransfer.h"
-#include "core/SerialLink.h"
-#include "core/TransmitterSession.h"
+#include "core/families/headrail/HeadRailConfigWord.h"
+#include "core/families/headrail/HeadRailTransfer.h"
+#include "core/families/humamb/HumAmbTransfer.h"
+#include "core/link/SerialLink.h"
+#include "core/protocol/TransmitterSession.h"
 #include "emulator/TransmitterEmulator.h"
 
 #include <QTemporaryDir>

@@ -1,16 +1,16 @@
 // Every family's decoders on register values as a transmitter might hold them: the input is read
 // as the registers a read finds (and the choices the window offers), and nothing may crash, trap
 // on undefined behaviour or yield a value that is not a number.
-#include "core/HeadRailConfigWord.h"
-#include "core/HeadRailRange.h"
-#include "core/HeadRailSensors.h"
-#include "core/HeadRailZero.h"
-#include "core/HumAmbConfigWord.h"
-#include "core/HumAmbLimits.h"
-#include "core/HumAmbLive.h"
-#include "core/HumAmbRanges.h"
-#include "core/HumAmbScales.h"
-#include "core/Identification.h"
+#include "core/families/headrail/HeadRailConfigWord.h"
+#include "core/families/headrail/HeadRailRange.h"
+#include "core/families/headrail/HeadRailSensors.h"
+#include "core/families/headrail/HeadRailZero.h"
+#include "core/families/humamb/HumAmbConfigWord.h"
+#include "core/families/humamb/HumAmbLimits.h"
+#include "core/families/humamb/HumAmbLive.h"
+#include "core/families/humamb/HumAmbRanges.h"
+#include "core/families/humamb/HumAmbScales.h"
+#include "core/protocol/Identification.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,6 +1,6 @@
 // The judge of what came back from the line: the first five bytes are the frame sent, the rest
 // what was received. Whatever arrives, only an answer to the frame sent may pass.
-#include "core/Frame.h"
+#include "core/link/Frame.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // The settings file and the port names it may hold: any bytes as the INI file, then the rules
 // that pick the port to open; and the same bytes through the updater that writes the file back.
-#include "core/LinkSettings.h"
-#include "core/Settings.h"
-#include "core/SettingsText.h"
+#include "core/files/Settings.h"
+#include "core/files/SettingsText.h"
+#include "core/link/LinkSettings.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/SerialLink.h"
-#include "core/TransmitterSession.h"
+#include "core/link/SerialLink.h"
+#include "core/protocol/TransmitterSession.h"
 #include "humidity_ambient/HumAmbPages.h"
 #include "widgets/PageHost.h"
 

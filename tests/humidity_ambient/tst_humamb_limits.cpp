@@ -1,5 +1,5 @@
-#include "core/HumAmbConfigWord.h"
-#include "core/HumAmbLimits.h"
+#include "core/families/humamb/HumAmbConfigWord.h"
+#include "core/families/humamb/HumAmbLimits.h"
 
 #include <QTest>
 

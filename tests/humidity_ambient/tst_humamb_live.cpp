@@ -1,4 +1,4 @@
-#include "core/HumAmbLive.h"
+#include "core/families/humamb/HumAmbLive.h"
 
 #include "common/Messages.h"
 

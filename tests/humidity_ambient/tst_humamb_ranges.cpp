@@ -1,4 +1,4 @@
-#include "core/HumAmbRanges.h"
+#include "core/families/humamb/HumAmbRanges.h"
 
 #include "ZeroOracle.h"
 

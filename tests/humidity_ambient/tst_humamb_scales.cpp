@@ -1,4 +1,4 @@
-#include "core/HumAmbScales.h"
+#include "core/families/humamb/HumAmbScales.h"
 
 #include <QLocale>
 #include <QTest>

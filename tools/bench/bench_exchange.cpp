@@ -2,13 +2,13 @@
 // exchange waits its whole answer wait, then reads until a read times out), the default mode, the fast mode, and the
 // time the bytes alone take at 9600 baud; each as milliseconds and as a ratio to the rules' timing, against the
 // emulator answering 2 ms and 20 ms after the echo. Figures, not a test.
-#include "core/HeadRailConfigWord.h"
-#include "core/HeadRailTransfer.h"
-#include "core/HumAmbTransfer.h"
-#include "core/LinkSettings.h"
-#include "core/RegisterProtocol.h"
-#include "core/SerialLink.h"
-#include "core/TransmitterSession.h"
+#include "core/families/headrail/HeadRailConfigWord.h"
+#include "core/families/headrail/HeadRailTransfer.h"
+#include "core/families/humamb/HumAmbTransfer.h"
+#include "core/link/LinkSettings.h"
+#include "core/link/SerialLink.h"
+#include "core/protocol/RegisterProtocol.h"
+#include "core/protocol/TransmitterSession.h"
 #include "emulator/TransmitterEmulator.h"
 
 #include <QCoreApplication>

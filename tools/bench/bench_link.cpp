@@ -1,7 +1,7 @@
 // Wall and processor time of register reads against the emulator on a pseudo-terminal, at the real
 // answer waits and time-outs of 9600 baud.
-#include "core/RegisterProtocol.h"
-#include "core/SerialLink.h"
+#include "core/link/SerialLink.h"
+#include "core/protocol/RegisterProtocol.h"
 #include "emulator/TransmitterEmulator.h"
 
 #include <QCoreApplication>

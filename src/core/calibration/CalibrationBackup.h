@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/protocol/Model.h"
+#include "core/protocol/RegisterAccess.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace korv {
+
+// Which calibration registers a model's backup holds.
+enum class BackupVariant {
+    ThreeInputs,  // OrvGalHead, OrvHead, OrvDin: 0-50mV, TC, Pt100
+    FiveInputs,  // OrvGalDin: also 0-10V and 0-20mA
+    Ambient,
+    Humidity,  // offsets only
+};
+
+// No value for a model the calibration window does not serve (Orv-H, an unidentified one, ...).
+std::optional<BackupVariant> backupVariantFor(Model model);
+
+// The two lines every backup starts with.
+QStringList backupHeaderLines();
+
+// Reads every register of the variant, offset before gain, and only when all reads succeeded
+// appends the model string, serial number and section lines to `lines`. Returns the first
+// failing status (with `lines` untouched) or Status::Ok.
+Status AddBackupLines(
+    BackupVariant variant, RegisterAccess& registers, Model model, const QString& serialNumberText, QStringList& lines);
+
+// AddBackupLines tried up to `attempts` times until it succeeds; returns the last status.
+Status addBackupLinesWithRetries(BackupVariant variant, RegisterAccess& registers, Model model,
+    const QString& serialNumberText, QStringList& lines, int attempts = 3);
+
+// The serial number names the file, which lives in the current working directory.
+QString backupFileName(const QString& serialNumberText);
+
+// One byte per character, every line ended by CR LF, no byte-order mark.
+QByteArray backupFileContents(const QStringList& lines);
+
+struct BackupSaveResult {
+    enum Outcome { Saved, AlreadyExists, NotCreated };
+    Outcome outcome = NotCreated;
+    QString reason;  // the system's explanation when the file could not be created or written
+};
+
+// Creates the file exclusively, so that the first backup of a serial number is never replaced,
+// not even by a second program saving at the same moment. A file that could not be written
+// completely is removed again rather than left to block every later backup.
+BackupSaveResult saveBackupFile(const QString& fileName, const QStringList& lines);
+
+}  // namespace korv

@@ -1,0 +1,77 @@
+#include "core/files/Settings.h"
+
+#include "core/files/FileRead.h"
+#include "core/files/FileSave.h"
+#include "core/files/SettingsText.h"
+#include "core/link/LinkSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace korv {
+
+QString settingsFilePath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return folder + QStringLiteral("/KOrvSetup/OrvSetup.ini");
+}
+
+namespace {
+
+const QString NotText = QStringLiteral("não é um arquivo de texto (é binário ou UTF-16)");
+
+void tell(const QString& text)
+{
+    qWarning("%s", qUtf8Printable(text));
+}
+
+}  // namespace
+
+QString AppSettings::portToOpen() const
+{
+    return isUsablePortName(PortSetting) ? PortSetting : DefaultPort;
+}
+
+AppSettings readSettings(const QString& path)
+{
+    const FileBytes file = readRegularFile(path, MaxSettingsFileBytes);
+    if (file.missing)
+        return {};
+    std::optional<AppSettings> settings;
+    if (file.ok())
+        settings = settingsFromText(file.bytes);
+    if (settings)
+        return *settings;
+    tell(QStringLiteral("%1: %2; valem as configurações padrão, e o arquivo não será alterado.")
+             .arg(path, file.ok() ? NotText : file.error));
+    AppSettings defaults;
+    defaults.leaveFileAlone = true;
+    return defaults;
+}
+
+bool writeSettings(const QString& path, const AppSettings& settings)
+{
+    if (settings.leaveFileAlone)
+        return false;
+    const FileBytes file = readRegularFile(path, MaxSettingsFileBytes);
+    std::optional<QByteArray> text;
+    if (file.ok() || file.missing)
+        text = updatedSettingsText(file.bytes, settings);
+    if (!text) {
+        tell(QStringLiteral("%1: %2; as configurações não foram salvas, e o arquivo não foi alterado.")
+                 .arg(path, file.ok() ? NotText : file.error));
+        return false;
+    }
+    if (file.ok() && *text == file.bytes)
+        return true;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const SaveResult saved = saveFile(path, *text);
+    if (!saved.saved())
+        tell(QStringLiteral("Não foi possível salvar as configurações em %1: %2.").arg(path, saved.reason));
+    return saved.saved();
+}
+
+}  // namespace korv

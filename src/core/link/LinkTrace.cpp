@@ -1,0 +1,7 @@
+#include "core/link/LinkTrace.h"
+
+namespace korv {
+
+Q_LOGGING_CATEGORY(lcLink, "korv.link", QtWarningMsg)
+
+}  // namespace korv

@@ -1,0 +1,200 @@
+#pragma once
+
+#include "core/link/LinkEvent.h"
+#include "core/protocol/Model.h"
+#include "core/protocol/RegisterAccess.h"
+#include "core/protocol/RegisterProtocol.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace korv {
+
+class SerialLink;
+
+// What identification leaves behind for every later decision: which transmitter is connected.
+struct IdentificationRecord {
+    Model TransmitterModel = Model::Unknown;
+    qint16 FirmwareVersion = 0;
+    QString SerialNumberText;
+    bool NoThermocoupleB = false;
+
+    QString ModelString() const { return modelString(TransmitterModel); }
+};
+
+// Every step of a command is tried up to three times in a row.
+inline constexpr int StepAttempts = 3;
+
+// Runs a step until it returns Status::Ok, at most `attempts` times, without pause; the last
+// status counts.
+template <typename Step> Status retryStep(int attempts, Step&& step)
+{
+    Status status = Status::NoAnswer;
+    for (int i = 0; i < attempts && status != Status::Ok; ++i)
+        status = step();
+    return status;
+}
+
+// How a command makes first contact: how often it tries the serial number and how long it waits
+// after a failed attempt (after the last one as well, where the command says so).
+struct ContactPolicy {
+    int attempts = 0;
+    int pauseMs = 0;
+    bool pauseAfterLastAttempt = true;
+};
+inline constexpr ContactPolicy ReadCommandContact { 8, 1000, true };
+inline constexpr ContactPolicy HeadRailSendContact { 8, 1000, true };
+inline constexpr ContactPolicy HumAmbSendContact { 3, 100, true };
+inline constexpr ContactPolicy StartupSearchContact { 3, 100, false };
+
+enum class ContactOutcome { Made, PortUnavailable, NoAnswer };
+
+// A write frame that left the port. `confirmed`: the transmitter acknowledged it and its read-back
+// arrived (holding what was written unless `kept` is false). Unconfirmed, the register may have
+// changed all the same: the transmitter stores a value when the frame reaches it.
+struct WrittenRegister {
+    qint16 address = 0;
+    qint16 value = 0;
+    bool kept = true;
+    bool confirmed = true;
+    friend bool operator==(const WrittenRegister&, const WrittenRegister&) = default;
+};
+
+// The register operations of a session, noting every write frame that left, so that a command
+// that stops half-way can say what it has changed and what it may have changed.
+class WriteLog final : public RegisterAccess {
+public:
+    explicit WriteLog(RegisterAccess* inner)
+        : inner_(inner)
+    {
+    }
+    void setInner(RegisterAccess* inner) { inner_ = inner; }
+    Status ReadParameter(qint16 address, qint16& value) override { return inner_->ReadParameter(address, value); }
+    Status ReadMemory(qint16 address, qint16& value) override { return inner_->ReadMemory(address, value); }
+    Status WriteParameter(qint16 address, qint16 value) override;
+    void markNotKept(qint16 address);
+
+    const std::vector<WrittenRegister>& writes() const { return writes_; }
+    void clear() { writes_.clear(); }
+    // Hears of each write as it is confirmed, before the next frame is sent; empty: no one.
+    using ConfirmedListener = std::function<void(const WrittenRegister&)>;
+    void setConfirmedListener(ConfirmedListener listener) { confirmed_ = std::move(listener); }
+
+private:
+    RegisterAccess* inner_;
+    std::vector<WrittenRegister> writes_;
+    ConfirmedListener confirmed_;
+};
+
+// A command's write frames by outcome: the registers confirmed, and those sent but never
+// confirmed (each once, in the order first sent).
+struct WriteOutcome {
+    std::vector<qint16> confirmed;
+    std::vector<qint16> unconfirmed;
+    bool empty() const { return confirmed.empty() && unconfirmed.empty(); }
+};
+WriteOutcome writeOutcome(const std::vector<WrittenRegister>& writes);
+
+// One step of a read or send: a few register operations that succeed or fail together and are
+// retried together.
+using TransferStep = std::function<Status()>;
+using TransferSteps = std::vector<TransferStep>;
+
+// The connection to one transmitter, without any window: the serial link, the register protocol,
+// the identification record, and the attempt rule every command runs its steps under. Front ends
+// (the window, a command line) build their commands from these pieces and the family's step
+// lists.
+class TransmitterSession {
+public:
+    static constexpr quint32 Baud = 9600;
+    static constexpr qint16 ExtraReadTimeoutMs = 100;
+
+    explicit TransmitterSession(QString portName = {});
+    ~TransmitterSession();
+    TransmitterSession(const TransmitterSession&) = delete;
+    TransmitterSession& operator=(const TransmitterSession&) = delete;
+
+    // The link on the port last named; created closed on first use.
+    SerialLink& link();
+    // Closes the link and drops it; a later use creates a new, closed one.
+    void dropLink();
+    // Closes the link for good, as at exit: from now on nothing is sent and no contact is made.
+    void shutDown();
+    bool isShutDown() const { return shutDown_; }
+    // How many frames and contact attempts were held back because the session was shut down or a
+    // stop was requested (StopRequest): a command during which this grew was cut short.
+    int withheldFrames() const { return withheldFrames_; }
+    void setPortName(const QString& portName);
+    // The link's fast exchange (see SerialLink), kept for every link the session creates.
+    void setFastExchange(bool fast);
+    bool fastExchange() const { return fast_; }
+    // Hears of everything the link does, also on a link the session creates later; empty: no one.
+    void setLinkListener(LinkListener listener);
+
+    RegisterAccess& registers() { return log_; }
+    // Tests put an in-memory transmitter behind the register operations; the link stays as it is.
+    void useRegisters(RegisterAccess& registers) { log_.setInner(&registers); }
+    // The write frames sent since the log was last cleared, in order.
+    const std::vector<WrittenRegister>& writes() const { return log_.writes(); }
+    void clearWrites() { log_.clear(); }
+    void setConfirmedListener(WriteLog::ConfirmedListener listener) { log_.setConfirmedListener(std::move(listener)); }
+    // Where a write that did not take is reported (address, value written, value read back).
+    void setNotKeptHandler(RegisterProtocol::NotKeptHandler handler);
+
+    const IdentificationRecord& identification() const { return ident_; }
+    IdentificationRecord& identification() { return ident_; }
+
+    // Register 1 as read or written last: every send keeps its output-type bits.
+    qint16 ConfigWord = 0;
+    // Bits 0..5 of register 1 as a head/rail read found them.
+    int TransmitterSensorCode = 0;
+
+    // Every attempt opens the link first (nothing happens when it is open; a port lost during a
+    // failed exchange is opened anew), then reads the serial number. A port that will not open
+    // ends the contact at once, unless it was lost under an exchange: that attempt counts as
+    // unanswered.
+    ContactOutcome contact(const ContactPolicy& policy);
+    // Registers 2 and 3 into the record's serial number text.
+    Status readSerialNumber();
+    // Register 0 into the record's model, firmware and thermocouple-B flag.
+    Status identify();
+
+    // Runs the steps in order, each under the attempt rule; `done` hears of each step that
+    // succeeded, by its index. Returns the index of the step that still failed, or nothing.
+    std::optional<std::size_t> run(const TransferSteps& steps, const std::function<void(std::size_t)>& done = {}) const;
+
+private:
+    QString portName_;
+    std::unique_ptr<SerialLink> link_;
+    RegisterProtocol protocol_;
+    WriteLog log_ { &protocol_ };
+    bool shutDown_ = false;
+    int withheldFrames_ = 0;
+    bool fast_ = false;
+    RegisterProtocol::NotKeptHandler notKept_;
+    IdentificationRecord ident_;
+    LinkListener linkListener_;
+};
+
+}  // namespace korv
+
+namespace korv {
+
+// `step`, followed by `after` each time it succeeds: how a front end shows a step's result as soon
+// as the step is done.
+inline TransferStep thenOnSuccess(TransferStep step, std::function<void()> after)
+{
+    return [step = std::move(step), after = std::move(after)] {
+        const Status status = step();
+        if (status == Status::Ok)
+            after();
+        return status;
+    };
+}
+
+}  // namespace korv
