@@ -20,10 +20,20 @@ class FifoGuard {
 public:
     explicit FifoGuard(const QString& path)
         : name_(QFile::encodeName(path))
+        , created_(::mkfifo(name_.constData(), 0600) == 0)
     {
-        created_ = ::mkfifo(name_.constData(), 0600) == 0;
-        if (created_)
-            watcher_ = std::thread([this] { watch(); });
+        if (!created_)
+            return;
+        watcher_ = std::thread([this] {
+            while (!stop_) {
+                // Opening for writing without blocking succeeds only while someone has it open to read.
+                const int fd = ::open(name_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                opened_ = opened_ || fd >= 0;
+                if (fd >= 0)
+                    ::close(fd);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
     }
     ~FifoGuard()
     {
@@ -31,29 +41,13 @@ public:
         if (watcher_.joinable())
             watcher_.join();
     }
-    FifoGuard(const FifoGuard&) = delete;
-    FifoGuard& operator=(const FifoGuard&) = delete;
 
     bool created() const { return created_; }
     bool openedByReader() const { return opened_; }
 
 private:
-    void watch()
-    {
-        using namespace std::chrono_literals;
-        while (!stop_) {
-            // Opening for writing without blocking succeeds only while someone has it open to read.
-            const int fd = ::open(name_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-            if (fd >= 0) {
-                opened_ = true;
-                ::close(fd);
-            }
-            std::this_thread::sleep_for(20ms);
-        }
-    }
-
-    QByteArray name_;
-    bool created_ = false;
+    const QByteArray name_;
+    const bool created_;
     std::atomic<bool> stop_ { false };
     std::atomic<bool> opened_ { false };
     std::thread watcher_;
