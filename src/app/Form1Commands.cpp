@@ -64,10 +64,14 @@ void TForm1::Enviar_ConfigClick()
 
 TransmitterPage& TForm1::pageFor(Model model)
 {
-    if (isHumidity(model))
+    switch (familyOf(model).value_or(Family::HeadRail)) {
+    case Family::Humidity:
         return *humidity_;
-    if (isAmbient(model))
+    case Family::Ambient:
         return *ambient_;
+    case Family::HeadRail:
+        break;
+    }
     // The four head/rail models, and a transmitter not (yet) identified.
     return *headRail_;
 }

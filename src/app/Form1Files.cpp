@@ -25,7 +25,7 @@ const QString NoTransmitterText
 void TForm1::SalvarConfig1Click()
 {
     const Model model = identification().TransmitterModel;
-    const auto family = config::familyOf(model);
+    const auto family = familyOf(model);
     if (!family) {
         ShowWarning(NoTransmitterText);
         return;
@@ -36,7 +36,7 @@ void TForm1::SalvarConfig1Click()
     configuration.fahrenheit = fahrenheit();
     const QChar separator = decimalSeparator();
     switch (*family) {
-    case config::Family::HeadRail: {
+    case Family::HeadRail: {
         const auto form = headRail_->formToSave();
         const auto values = form ? config::headRailValues(*form, separator) : std::nullopt;
         if (!values)
@@ -44,7 +44,7 @@ void TForm1::SalvarConfig1Click()
         configuration.values = *values;
         break;
     }
-    case config::Family::Humidity: {
+    case Family::Humidity: {
         const auto form = humidity_->formToSave();
         const auto values = form ? config::humidityValues(model, *form, separator) : std::nullopt;
         if (!values)
@@ -52,7 +52,7 @@ void TForm1::SalvarConfig1Click()
         configuration.values = *values;
         break;
     }
-    case config::Family::Ambient: {
+    case Family::Ambient: {
         const auto form = ambient_->formToSave();
         const auto values = form ? config::ambientValues(*form, separator) : std::nullopt;
         if (!values)
@@ -74,7 +74,7 @@ void TForm1::SalvarConfig1Click()
 
 void TForm1::AbrirConfig1Click()
 {
-    if (!config::familyOf(identification().TransmitterModel)) {
+    if (!familyOf(identification().TransmitterModel)) {
         ShowWarning(NoTransmitterText);
         return;
     }

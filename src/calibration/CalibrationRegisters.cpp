@@ -37,7 +37,7 @@ bool operator==(const CalibrationRegisterPair& a, const CalibrationRegisterPair&
 
 CalibrationGroup calibrationGroupOf(Model model)
 {
-    if (model == Model::OrvHu)
+    if (hasHumidityTemperature(model))
         return CalibrationGroup::Humidity;
     if (isAmbient(model))
         return CalibrationGroup::Ambient;

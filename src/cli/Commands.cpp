@@ -89,10 +89,14 @@ std::optional<int> Commands::readConfigWord(UnitReading& reading)
 {
     const Model model = session_.identification().TransmitterModel;
     const auto step = [&]() -> Status {
-        if (isHumidity(model))
+        switch (familyOf(model).value_or(Family::HeadRail)) {
+        case Family::Humidity:
             return humamb::readConfigWordTwice(session_, reading.humAmb, {});
-        if (isAmbient(model))
+        case Family::Ambient:
             return humamb::readConfigWord(session_, reading.humAmb, {});
+        case Family::HeadRail:
+            break;
+        }
         return headrail::readConfigWord(session_, reading.headRail);
     };
     if (retryStep(StepAttempts, step) != Status::Ok)
@@ -103,17 +107,23 @@ std::optional<int> Commands::readConfigWord(UnitReading& reading)
 std::optional<int> Commands::readUnit(UnitReading& reading)
 {
     const Model model = session_.identification().TransmitterModel;
-    TransferSteps steps;
-    if (isHeadRail(model))
-        steps = headrail::readSteps(session_, reading.headRail);
-    else if (isHumidity(model))
-        steps = humamb::humidityReadSteps(session_, reading.humAmb, {});
-    else if (isAmbient(model))
-        steps = humamb::ambientReadSteps(session_, reading.humAmb, {});
-    else
+    const auto family = familyOf(model);
+    if (!family)
         return fail(ExitBadInput,
             QStringLiteral("O transmissor não foi identificado como um modelo conhecido: "
                            "sua configuração não pode ser interpretada."));
+    TransferSteps steps;
+    switch (*family) {
+    case Family::HeadRail:
+        steps = headrail::readSteps(session_, reading.headRail);
+        break;
+    case Family::Humidity:
+        steps = humamb::humidityReadSteps(session_, reading.humAmb, {});
+        break;
+    case Family::Ambient:
+        steps = humamb::ambientReadSteps(session_, reading.humAmb, {});
+        break;
+    }
     if (session_.run(steps))
         return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
     return std::nullopt;
@@ -143,18 +153,26 @@ int Commands::read(bool fahrenheit, bool json)
     const QChar separator = decimalSeparator();
     QStringList lines = identificationLines(unit, reading.configWord(), texts_);
     QJsonObject object;
-    if (isHeadRail(model)) {
+    // readUnit has refused a model of no known family.
+    switch (familyOf(model).value_or(Family::HeadRail)) {
+    case Family::HeadRail: {
         const auto view = headrail::viewOfReading(unit, fahrenheit, reading.headRail, separator);
         lines << headRailLines(view, texts_);
         object = headRailJson(unit, fahrenheit, view, texts_, separator);
-    } else if (isHumidity(model)) {
+        break;
+    }
+    case Family::Humidity: {
         const auto view = humamb::humidityViewOfReading(unit, fahrenheit, reading.humAmb, texts_.messages(), separator);
         lines << humidityLines(view, texts_);
         object = humidityJson(unit, fahrenheit, view, separator);
-    } else {
+        break;
+    }
+    case Family::Ambient: {
         const auto view = humamb::ambientViewOfReading(fahrenheit, reading.humAmb, texts_.messages(), separator);
         lines << ambientLines(view, texts_);
         object = ambientJson(unit, fahrenheit, view, separator);
+        break;
+    }
     }
     if (!json) {
         print(lines);

@@ -96,9 +96,9 @@ QStringList sensorListFor(
     Model model, int firmware, bool noThermocoupleB, const QStringList& currentItems, const MessageTable& messages)
 {
     QStringList items = currentItems;
-    if (model == Model::OrvGalDin) {
+    if (isIsolatedHeadRail(model) && modelInfo(model).electricalInputs) {
         isolatedRailList(items, messages);
-    } else if (model == Model::OrvGalHead) {
+    } else if (isIsolatedHeadRail(model)) {
         isolatedHeadList(items, firmware, messages);
     } else if (isNonIsolatedHeadRail(model)) {
         plainList(items, noThermocoupleB, messages);

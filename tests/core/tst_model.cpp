@@ -54,6 +54,8 @@ private Q_SLOTS:
         QCOMPARE(isHumidity(model), humidity);
         QCOMPARE(hasHumidityTemperature(model), humidityTemperature);
         QCOMPARE(isAmbient(model), ambient);
+        // A configuration file names the model as identification does; the unknown one has no name to give.
+        QCOMPARE(modelNamed(string), model == Model::Unknown ? std::nullopt : std::optional<Model>(model));
     }
 };
 

@@ -40,13 +40,13 @@ QList<BackupSection> sectionsOf(BackupVariant variant)
 
 std::optional<BackupVariant> backupVariantFor(Model model)
 {
-    if (model == Model::OrvGalDin)
-        return BackupVariant::FiveInputs;
-    if (isHeadRail(model))
-        return BackupVariant::ThreeInputs;
-    if (model == Model::OrvHu)
+    // Only transmitters that measure temperature have a calibration to copy: Orv-H has none.
+    const ModelInfo& info = modelInfo(model);
+    if (info.family == Family::HeadRail)
+        return info.electricalInputs ? BackupVariant::FiveInputs : BackupVariant::ThreeInputs;
+    if (info.family == Family::Humidity && info.temperatureInput)
         return BackupVariant::Humidity;
-    if (isAmbient(model))
+    if (info.family == Family::Ambient)
         return BackupVariant::Ambient;
     return std::nullopt;
 }

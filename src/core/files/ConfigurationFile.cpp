@@ -47,16 +47,6 @@ std::optional<Family> familyNamed(const QString& name)
     return std::nullopt;
 }
 
-std::optional<Model> modelNamed(const QString& name)
-{
-    for (Model model : { Model::OrvHead, Model::OrvDin, Model::OrvGalHead, Model::OrvGalDin, Model::OrvHu, Model::OrvH,
-             Model::OrvAmbient }) {
-        if (modelString(model) == name)
-            return model;
-    }
-    return std::nullopt;
-}
-
 const QStringList FailureWords = { QStringLiteral("minimum"), QStringLiteral("maximum") };
 const QString FailureExpected = QStringLiteral("\"minimum\" ou \"maximum\"");
 const QStringList InputKeys = { QStringLiteral("lower"), QStringLiteral("upper"), QStringLiteral("zeroCorrection"),
@@ -163,17 +153,6 @@ AmbientValues readAmbient(ObjectReader& reader, QString& error)
 }
 
 }  // namespace
-
-std::optional<Family> familyOf(Model model)
-{
-    if (isHeadRail(model))
-        return Family::HeadRail;
-    if (isHumidity(model))
-        return Family::Humidity;
-    if (isAmbient(model))
-        return Family::Ambient;
-    return std::nullopt;
-}
 
 QString sensorName(int code)
 {

@@ -23,9 +23,6 @@ inline constexpr QChar FileSeparator = u'.';
 // A configuration is a few hundred bytes; anything much larger is not one.
 inline constexpr qint64 MaximumFileSize = 64 * 1024;
 
-enum class Family { HeadRail, Humidity, Ambient };
-std::optional<Family> familyOf(Model model);
-
 // One input of the humidity or the ambient transmitter.
 struct InputValues {
     int lower = 0;

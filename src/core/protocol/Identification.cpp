@@ -10,28 +10,26 @@ IdentityWord splitIdentityWord(qint16 word)
 
 std::optional<bool> noThermocoupleBFor(Model model, int firmware)
 {
-    // The two rules run in opposite directions: at exactly 1.29 both models offer B.
-    if (model == Model::OrvHead)
+    switch (modelInfo(model).thermocoupleB) {
+    case ThermocoupleBRule::MissingBelow129:
         return firmware < 129;
-    if (model == Model::OrvDin)
+    case ThermocoupleBRule::MissingAbove129:
         return firmware > 129;
+    case ThermocoupleBRule::NotConcerned:
+        break;
+    }
     return std::nullopt;
 }
 
 bool hasFirmwareRule(Model model)
 {
-    return isHeadRail(model);
+    return modelInfo(model).configurable.has_value();
 }
 
 bool firmwareCompatible(Model model, int firmware)
 {
-    if (model == Model::OrvGalHead)
-        return firmware >= 101 && firmware <= 118;
-    if (model == Model::OrvGalDin)
-        return firmware >= 100 && firmware <= 119;
-    if (model == Model::OrvHead || model == Model::OrvDin)
-        return firmware >= 0 && firmware <= 139;
-    return true;
+    const auto& range = modelInfo(model).configurable;
+    return !range || (firmware >= range->lowest && firmware <= range->highest);
 }
 
 QString firmwareText(int firmware)

@@ -1,37 +1,6 @@
 #include "core/protocol/Model.h"
 
-#include <QStringView>
-
-#include <array>
-
 namespace korv {
-
-namespace {
-
-struct ModelNames {
-    QStringView string;
-    QStringView caption;
-};
-
-// In the order of the enumeration.
-constexpr std::array<ModelNames, 8> Names = { {
-    { u"OrvHead", u"KOrvHead" },
-    { u"OrvDin", u"KOrvDin" },
-    { u"OrvGalHead", u"KOrvGalHead" },
-    { u"OrvGalDin", u"KOrvGalDin" },
-    { u"Orv-Hu", u"OrvHygrom" },
-    { u"Orv-H", u"OrvHygrom" },
-    { u"OrvAmbient", u"OrvAmbient" },
-    { u"Desconhecido", u"" },
-} };
-static_assert(Names.size() == static_cast<size_t>(Model::Unknown) + 1);
-
-const ModelNames& namesOf(Model model)
-{
-    return Names[static_cast<size_t>(model)];
-}
-
-}  // namespace
 
 Model modelFromCode(int modelCode)
 {
@@ -42,12 +11,21 @@ Model modelFromCode(int modelCode)
 
 QString modelString(Model model)
 {
-    return namesOf(model).string.toString();
+    return modelInfo(model).name.toString();
 }
 
 QString displayCaption(Model model)
 {
-    return namesOf(model).caption.toString();
+    return modelInfo(model).caption.toString();
+}
+
+std::optional<Model> modelNamed(QStringView name)
+{
+    for (int code = 0; code < static_cast<int>(Model::Unknown); ++code) {
+        if (Models[static_cast<std::size_t>(code)].name == name)
+            return static_cast<Model>(code);
+    }
+    return std::nullopt;
 }
 
 }  // namespace korv

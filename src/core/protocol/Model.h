@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+
+#include <array>
+#include <cstddef>
+#include <optional>
 
 namespace korv {
 
@@ -17,6 +22,74 @@ enum class Model {
     Unknown,  // before any identification, and for the codes 7 to 15
 };
 
+// The families of transmitters: each has its own registers, rules and page.
+enum class Family { HeadRail, Humidity, Ambient };
+
+// The firmware versions this program configures, both ends included.
+struct FirmwareRange {
+    int lowest = 0;
+    int highest = 0;
+};
+
+// Plain head and rail transmitters of some firmware lack the B thermocouple; the two rules run in
+// opposite directions, so that at exactly 1.29 both models offer it.
+enum class ThermocoupleBRule { NotConcerned, MissingBelow129, MissingAbove129 };
+
+// What every decision about a model needs to know of it; a new model of a known family is one row.
+struct ModelInfo {
+    QStringView name;  // as identification gives it and the calibration backup writes it
+    QStringView caption;  // its tab caption; empty for the unknown model, which has none of its own
+    std::optional<Family> family;
+    bool isolated = false;  // head/rail: galvanically isolated, with its own sensor table and scales
+    bool electricalInputs = false;  // head/rail: the 0-10 V and current inputs as well
+    bool temperatureInput = false;  // humidity: temperature measured beside humidity
+    std::optional<FirmwareRange> configurable;  // no value: every firmware
+    ThermocoupleBRule thermocoupleB = ThermocoupleBRule::NotConcerned;
+};
+
+constexpr ModelInfo headRailModel(QStringView name, QStringView caption, bool isolated, bool electricalInputs,
+    FirmwareRange configurable, ThermocoupleBRule thermocoupleB = ThermocoupleBRule::NotConcerned)
+{
+    ModelInfo info;
+    info.name = name;
+    info.caption = caption;
+    info.family = Family::HeadRail;
+    info.isolated = isolated;
+    info.electricalInputs = electricalInputs;
+    info.configurable = configurable;
+    info.thermocoupleB = thermocoupleB;
+    return info;
+}
+
+constexpr ModelInfo otherModel(
+    QStringView name, QStringView caption, std::optional<Family> family, bool temperatureInput = false)
+{
+    ModelInfo info;
+    info.name = name;
+    info.caption = caption;
+    info.family = family;
+    info.temperatureInput = temperatureInput;
+    return info;
+}
+
+// In the order of the enumeration.
+inline constexpr std::array<ModelInfo, 8> Models = {
+    headRailModel(u"OrvHead", u"KOrvHead", false, false, { 0, 139 }, ThermocoupleBRule::MissingBelow129),
+    headRailModel(u"OrvDin", u"KOrvDin", false, false, { 0, 139 }, ThermocoupleBRule::MissingAbove129),
+    headRailModel(u"OrvGalHead", u"KOrvGalHead", true, false, { 101, 118 }),
+    headRailModel(u"OrvGalDin", u"KOrvGalDin", true, true, { 100, 119 }),
+    otherModel(u"Orv-Hu", u"OrvHygrom", Family::Humidity, true),
+    otherModel(u"Orv-H", u"OrvHygrom", Family::Humidity),
+    otherModel(u"OrvAmbient", u"OrvAmbient", Family::Ambient),
+    otherModel(u"Desconhecido", u"", std::nullopt),
+};
+static_assert(Models.size() == static_cast<std::size_t>(Model::Unknown) + 1);
+
+constexpr const ModelInfo& modelInfo(Model model)
+{
+    return Models[static_cast<std::size_t>(model)];
+}
+
 Model modelFromCode(int modelCode);
 
 // The name identification gives the model ("OrvHead", "Orv-Hu", ..., "Desconhecido"); the
@@ -27,39 +100,47 @@ QString modelString(Model model);
 // the information memos then name whatever page is active.
 QString displayCaption(Model model);
 
-// Plain head and rail transmitters.
-constexpr bool isNonIsolatedHeadRail(Model model)
-{
-    return model == Model::OrvHead || model == Model::OrvDin;
-}
+// The known model of that name, as identification gives it.
+std::optional<Model> modelNamed(QStringView name);
 
-// Galvanically isolated head and rail transmitters: their own sensor table and count scales.
-constexpr bool isIsolatedHeadRail(Model model)
+constexpr std::optional<Family> familyOf(Model model)
 {
-    return model == Model::OrvGalHead || model == Model::OrvGalDin;
+    return modelInfo(model).family;
 }
 
 // The four models whose configuration the head/rail page holds.
 constexpr bool isHeadRail(Model model)
 {
-    return isNonIsolatedHeadRail(model) || isIsolatedHeadRail(model);
+    return familyOf(model) == Family::HeadRail;
+}
+
+// Plain head and rail transmitters.
+constexpr bool isNonIsolatedHeadRail(Model model)
+{
+    return isHeadRail(model) && !modelInfo(model).isolated;
+}
+
+// Galvanically isolated head and rail transmitters: their own sensor table and count scales.
+constexpr bool isIsolatedHeadRail(Model model)
+{
+    return isHeadRail(model) && modelInfo(model).isolated;
 }
 
 // Orv-Hu or Orv-H: the humidity page's models.
 constexpr bool isHumidity(Model model)
 {
-    return model == Model::OrvHu || model == Model::OrvH;
+    return familyOf(model) == Family::Humidity;
 }
 
 // Only Orv-Hu measures temperature beside humidity.
 constexpr bool hasHumidityTemperature(Model model)
 {
-    return model == Model::OrvHu;
+    return isHumidity(model) && modelInfo(model).temperatureInput;
 }
 
 constexpr bool isAmbient(Model model)
 {
-    return model == Model::OrvAmbient;
+    return familyOf(model) == Family::Ambient;
 }
 
 }  // namespace korv
