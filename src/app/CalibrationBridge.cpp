@@ -1,6 +1,6 @@
 #include "app/CalibrationBridge.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "headrail/HeadRailPage.h"
 #include "humidity_ambient/HumAmbPages.h"
 

@@ -4,13 +4,13 @@
 
 namespace korv {
 
-class TForm1;
+class MainWindow;
 
 // The calibration window's view of the main window: read-only, apart from the register operations
 // on the one serial link.
 class CalibrationBridge final : public CalibrationHost {
 public:
-    CalibrationBridge(TForm1& form, MessageBoxes& boxes)
+    CalibrationBridge(MainWindow& form, MessageBoxes& boxes)
         : form_(form)
         , boxes_(boxes)
     {
@@ -29,7 +29,7 @@ public:
     MessageBoxes& boxes() override { return boxes_; }
 
 private:
-    TForm1& form_;
+    MainWindow& form_;
     MessageBoxes& boxes_;
 };
 

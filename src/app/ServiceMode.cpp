@@ -1,14 +1,14 @@
 #include "app/ServiceMode.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 namespace korv {
 
-ServiceMode::ServiceMode(TForm1& form)
+ServiceMode::ServiceMode(MainWindow& form)
     : bridge_(form, form.boxes())
     , window_(&bridge_, &form)
 {
-    QObject::connect(&form, &TForm1::serviceModeRequested, &window_, [this] { window_.exec(); });
+    QObject::connect(&form, &MainWindow::serviceModeRequested, &window_, [this] { window_.exec(); });
 }
 
 }  // namespace korv

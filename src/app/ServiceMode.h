@@ -5,14 +5,14 @@
 
 namespace korv {
 
-class TForm1;
+class MainWindow;
 
 // The calibration window as the program sets it up: a child of the main window, reading it through
 // the bridge and opened modally by the service-mode key combination. Must not outlive the main
 // window, which would otherwise delete the window a second time.
 class ServiceMode {
 public:
-    explicit ServiceMode(TForm1& form);
+    explicit ServiceMode(MainWindow& form);
     ServiceMode(const ServiceMode&) = delete;
     ServiceMode& operator=(const ServiceMode&) = delete;
 

@@ -1,8 +1,8 @@
-#include "app/Form1.h"
+#include "app/AboutWindow.h"
+#include "app/MainWindow.h"
 #include "app/QtMessageBoxes.h"
 #include "app/QuitOnSignal.h"
 #include "app/ServiceMode.h"
-#include "app/SobreForm.h"
 #include "app/SplashForm.h"
 
 #include <QApplication>
@@ -20,18 +20,18 @@ int main(int argc, char* argv[])
         // among them) run; its search timer runs meanwhile. The About box comes after the main
         // window's first show, which loads the language file it reads its lines from.
         korv::QuitOnSignal quitOnSignal;
-        korv::TForm1 form1;
+        korv::MainWindow form1;
         korv::TSplashForm splash(form1);
         QApplication::processEvents();
         // The main window takes input once the start-up search has ended; a window closed before
         // the search has run ends the program without it.
         form1.setEnabled(false);
         QObject::connect(&splash, &korv::TSplashForm::searchFinished, &form1, [&form1] { form1.setEnabled(true); });
-        QObject::connect(&form1, &korv::TForm1::closed, &splash, &korv::TSplashForm::cancel);
+        QObject::connect(&form1, &korv::MainWindow::closed, &splash, &korv::TSplashForm::cancel);
         form1.show();
         if (quitOnSignal.requested())
             return 0;
-        korv::TSobreForm sobre(&form1.languageLines().lines, &form1);
+        korv::AboutWindow sobre(&form1.languageLines().lines, &form1);
         form1.setAboutBox(&sobre);
         korv::ServiceMode serviceMode(form1);
         if (quitOnSignal.requested())

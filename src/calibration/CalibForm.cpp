@@ -121,7 +121,7 @@ void CalibForm::createControls()
     setTabOrder(ApplyButton, CSpinOffset);
     setTabOrder(CSpinOffset, CSpinGanho);
 
-    connect(Button1, &QPushButton::clicked, this, &CalibForm::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, &CalibForm::onClose);
     connect(ApplyButton, &QPushButton::clicked, this, &CalibForm::ApplyButtonClick);
 }
 
@@ -205,7 +205,7 @@ void CalibForm::showBackupExists()
     host_->boxes().plain(QStringLiteral("Warning"), QStringLiteral("Calibration backup file already exists!"));
 }
 
-void CalibForm::Button1Click()
+void CalibForm::onClose()
 {
     reject();
 }

@@ -30,7 +30,7 @@ public:
 
     // The show sequence: backup, then refresh. Showing the window runs it; tests call it directly.
     void FormShow();
-    void Button1Click();
+    void onClose();
     void ApplyButtonClick();
     void RefreshCalibration();
 

@@ -46,7 +46,7 @@ void AppFixture::createWithSettings(const QByteArray& iniText)
     if (file.open(QIODevice::WriteOnly))
         file.write(iniText);
     file.close();
-    korv::Form1Environment environment;
+    korv::MainWindowEnvironment environment;
     environment.settingsPath = settingsPath();
     environment.boxes = &boxes;
     environment.languageDirectory = dir.path();
@@ -56,7 +56,7 @@ void AppFixture::createWithSettings(const QByteArray& iniText)
     environment.fileDialogs = fileDialogs ? fileDialogs : &cancellingDialogs;
     if (adjustEnvironment)
         adjustEnvironment(environment);
-    form = std::make_unique<korv::TForm1>(environment);
+    form = std::make_unique<korv::MainWindow>(environment);
 }
 
 korv::emu::Seed seedFor(int modelCode, int firmware, int outputType)

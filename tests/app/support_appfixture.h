@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/FileDialogs.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "common/MessageBoxes.h"
 #include "core/link/SerialLink.h"
 #include "emulator/TransmitterEmulator.h"
@@ -32,7 +32,7 @@ struct AppFixture {
     QStringList boxTexts() const { return boxes.texts(); }
 
     // Applied to the window's surroundings just before it is created (a port list, a save dialog).
-    std::function<void(korv::Form1Environment&)> adjustEnvironment;
+    std::function<void(korv::MainWindowEnvironment&)> adjustEnvironment;
 
     QTemporaryDir dir;
     QString previousDirectory;
@@ -44,7 +44,7 @@ struct AppFixture {
         QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
         QString saveFileName(QWidget*, const QString&, const QString&, korv::FileKind) override { return {}; }
     } cancellingDialogs;
-    std::unique_ptr<korv::TForm1> form;
+    std::unique_ptr<korv::MainWindow> form;
 };
 
 korv::emu::Seed seedFor(int modelCode, int firmware, int outputType = 0);

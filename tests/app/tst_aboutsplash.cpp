@@ -1,5 +1,5 @@
 #include "LayoutCheck.h"
-#include "app/SobreForm.h"
+#include "app/AboutWindow.h"
 #include "app/SplashFormUi.h"
 
 #include <QImage>
@@ -18,7 +18,7 @@ class AboutSplashTest : public QObject {
 private Q_SLOTS:
     void aboutBox()
     {
-        TSobreForm about;
+        AboutWindow about;
         QCOMPARE(about.windowTitle(), QStringLiteral("Sobre"));
         QCOMPARE(about.Label1Sobre->text(), QStringLiteral("Configurador KOrvSetup"));
         QCOMPARE(about.Label2Sobre->text(), QStringLiteral("Versão "));
@@ -76,7 +76,7 @@ private Q_SLOTS:
         const QStringList aboutLines = { "About", "KOrvSetup configurator", "Version " };
         for (int i = 0; i < 3 && 54 + i < lineCount; ++i)
             lines[54 + i] = aboutLines.at(i);
-        TSobreForm about(lineCount ? &lines : nullptr);
+        AboutWindow about(lineCount ? &lines : nullptr);
         QCOMPARE(about.windowTitle(), caption);
         QCOMPARE(about.Label1Sobre->text(), product);
         QCOMPARE(about.Label2Sobre->text(), versionWord);
@@ -89,7 +89,7 @@ private Q_SLOTS:
         lines[54] = QStringLiteral("Acerca de");
         lines[55] = QStringLiteral("Configurador KOrvSetup para transmisores de campo");
         lines[56] = QStringLiteral("Versión del programa configurador ");
-        TSobreForm about(&lines);
+        AboutWindow about(&lines);
         QStringList faults;
         collectLayoutFaults(&about, faults);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));

@@ -66,7 +66,7 @@ QString checkedText(const QRadioButton* first, const QRadioButton* second)
 // share the head/rail page's words for them.
 struct Captions {
     QString sensor, sensorRange, minimumSpan, lower, upper, zero, zeroMin, zeroMax, failure, filter;
-    explicit Captions(const Form1Ui& ui)
+    explicit Captions(const MainWindowUi& ui)
         : sensor(ui.SensorRadioGroup->title())
         , sensorRange(ui.Label3FaixaSen->text())
         , minimumSpan(ui.Label4FaixaMin->text())
@@ -122,7 +122,7 @@ QStringList inputLines(const Captions& c, const InputWidgets& w)
 // words: the information memo, any warning the read raised, then the page's values.
 QStringList windowLines(AppFixture& app, bool withLive = true)
 {
-    const Form1Ui& ui = app.form->ui;
+    const MainWindowUi& ui = app.form->ui;
     const Captions c(ui);
     const Model model = app.form->identification().TransmitterModel;
     QStringList lines;
@@ -237,7 +237,7 @@ private Q_SLOTS:
 
         // What the window saves is the configuration part of the command line's JSON.
         app.boxes.clear();
-        app.form->SalvarConfig1Click();
+        app.form->onSaveConfiguration();
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
         const CliResult json = runCli(app, { QStringLiteral("read"), QStringLiteral("--json") });
         const QJsonObject configuration
@@ -271,7 +271,7 @@ private Q_SLOTS:
         app.fileDialogs = &dialogs;
         QVERIFY(app.start(seedFor(code, firmware), unit));
         app.read();
-        Form1Ui& ui = app.form->ui;
+        MainWindowUi& ui = app.form->ui;
         const Model model = app.form->identification().TransmitterModel;
         // A technician's edits, each made as the window takes them.
         if (isHeadRail(model)) {
@@ -300,7 +300,7 @@ private Q_SLOTS:
             ui.MaxFailOptionRadioButton->setChecked(true);
         }
         app.boxes.clear();
-        app.form->SalvarConfig1Click();
+        app.form->onSaveConfiguration();
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
         QCOMPARE(dialogs.asked, 1);
 
@@ -357,7 +357,7 @@ private Q_SLOTS:
         app.emulator->clearLog();
         app.boxes.clear();
 
-        app.form->AbrirConfig1Click();
+        app.form->onOpenConfiguration();
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
         QCOMPARE(app.emulator->framesReceived(), 0);
         const QStringList opened = windowLines(app, false);
@@ -397,7 +397,7 @@ private Q_SLOTS:
         app.boxes.clear();
         const QStringList before = windowLines(app);
         app.emulator->clearLog();
-        app.form->AbrirConfig1Click();
+        app.form->onOpenConfiguration();
         QCOMPARE(app.boxes.shown.size(), 1);
         QVERIFY2(app.boxes.shown[0].text.contains(box), qPrintable(app.boxes.shown[0].text));
         app.boxes.clear();
@@ -430,7 +430,7 @@ private Q_SLOTS:
         app.read();
         app.boxes.clear();
         const QStringList before = windowLines(app);
-        app.form->AbrirConfig1Click();
+        app.form->onOpenConfiguration();
         QCOMPARE(app.boxTexts().size(), 1);
         QVERIFY2(
             app.boxTexts()[0].startsWith(dialogs.path + QStringLiteral(": ") + reason), qPrintable(app.boxTexts()[0]));
@@ -446,8 +446,8 @@ private Q_SLOTS:
         dialogs.path = app.dir.filePath(QStringLiteral("none.json"));
         app.fileDialogs = &dialogs;
         QVERIFY(app.start(seedFor(0, 130)));
-        app.form->SalvarConfig1Click();
-        app.form->AbrirConfig1Click();
+        app.form->onSaveConfiguration();
+        app.form->onOpenConfiguration();
         QCOMPARE(app.boxTexts(),
             QStringList(2,
                 QStringLiteral("Leia a configuração do transmissor antes de abrir ou "
@@ -466,7 +466,7 @@ private Q_SLOTS:
         app.read();
         app.form->ui.EdtLimitMaxSensor->setText(QStringLiteral("1500"));
         app.boxes.clear();
-        app.form->SalvarConfig1Click();
+        app.form->onSaveConfiguration();
         QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Os valores dos limites estão incorretos!") });
         QCOMPARE(dialogs.asked, 0);
         QVERIFY(!QFile::exists(dialogs.path));

@@ -79,7 +79,7 @@ private Q_SLOTS:
     {
         ScriptedSaveDialog saveDialog;
         AppFixture app;
-        app.adjustEnvironment = [&](Form1Environment& environment) { environment.fileDialogs = &saveDialog; };
+        app.adjustEnvironment = [&](MainWindowEnvironment& environment) { environment.fileDialogs = &saveDialog; };
         QVERIFY(app.start(seedFor(0, 130)));
         app.emulator->clearLog();
         app.form->ui.FrameMonitorItem->trigger();

@@ -169,7 +169,7 @@ private Q_SLOTS:
         QVERIFY(app.start(seedFor(0, 130)));
         CalibrationBridge bridge(*app.form, app.boxes);
         CalibForm calib(&bridge);
-        connect(app.form.get(), &TForm1::serviceModeRequested, &calib, [&calib] { calib.FormShow(); });
+        connect(app.form.get(), &MainWindow::serviceModeRequested, &calib, [&calib] { calib.FormShow(); });
         app.emulator->setFault(emu::Fault::CloseMidExchange, 1, 1);
         app.form->activateWindow();
         QTest::keyClick(app.form.get(), Qt::Key_F11, Qt::ControlModifier | Qt::ShiftModifier);

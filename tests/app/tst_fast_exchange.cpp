@@ -29,7 +29,7 @@ QList<qint16> parameters(const emu::TransmitterEmulator& emulator)
 
 Outcome outcomeOf(AppFixture& app)
 {
-    const Form1Ui& ui = app.form->ui;
+    const MainWindowUi& ui = app.form->ui;
     Outcome outcome;
     outcome.boxes = app.boxTexts();
     for (const QLineEdit* edit : app.form->findChildren<QLineEdit*>())

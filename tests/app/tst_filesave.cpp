@@ -79,7 +79,7 @@ Attempt attemptSave(SavePath path, qint64 limit, const QString& occupant = {})
         attempt.target = app.dir.filePath(QStringLiteral("cfg3.json"));
         attempt.ready = app.start(seedFor(0, 130));
         app.read();
-        save = [&] { app.form->SalvarConfig1Click(); };
+        save = [&] { app.form->onSaveConfiguration(); };
         break;
     case SavePath::MonitorText:
         attempt.target = app.dir.filePath(QStringLiteral("mon.txt"));

@@ -114,21 +114,21 @@ private Q_SLOTS:
         app.emulator->setParameter(1, 0x0001);
         app.read();
         const auto& ui = app.form->ui;
-        app.form->OF1Click();
+        app.form->onFahrenheit();
         QCOMPARE(ui.Faixa_Minima->text(), QStringLiteral("32"));
         QCOMPARE(ui.Faixa_Maxima->text(), QStringLiteral("2498"));
         QCOMPARE(ui.Span_Minimo->text(), QStringLiteral("180"));
         QCOMPARE(ui.EdtLimitMaxSensor->text(), QStringLiteral("1000"));
         QCOMPARE(ui.LblZeroMin->text(), QStringLiteral("-50,0"));
-        app.form->OF1Click();  // already checked: nothing changes
+        app.form->onFahrenheit();  // already checked: nothing changes
         QCOMPARE(ui.Faixa_Maxima->text(), QStringLiteral("2498"));
         QVERIFY(ui.OF1->isChecked() && !ui.oC1->isChecked());
         app.read();
         QCOMPARE(ui.EdtLimitMinSensor->text(), QStringLiteral("32"));
         QCOMPARE(ui.EdtLimitMaxSensor->text(), QStringLiteral("1832"));
-        app.form->oC1Click();
+        app.form->onCelsius();
         QCOMPARE(ui.Faixa_Maxima->text(), QStringLiteral("1370"));
-        app.form->oC1Click();
+        app.form->onCelsius();
         QCOMPARE(ui.Faixa_Maxima->text(), QStringLiteral("1370"));
         QVERIFY(ui.oC1->isChecked() && !ui.OF1->isChecked());
     }

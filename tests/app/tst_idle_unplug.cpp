@@ -40,7 +40,7 @@ private Q_SLOTS:
             app.send();
         } else {
             service.window().FormShow();
-            service.window().Button1Click();
+            service.window().onClose();
         }
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
         QVERIFY(app.form->session().link().isOpen());

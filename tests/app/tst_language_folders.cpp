@@ -1,7 +1,7 @@
 #include "support_appfixture.h"
 
-#include "app/Form1.h"
-#include "app/SobreForm.h"
+#include "app/AboutWindow.h"
+#include "app/MainWindow.h"
 #include "app/SplashForm.h"
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
@@ -67,11 +67,11 @@ private Q_SLOTS:
         QVERIFY(QDir::setCurrent(working.path()));
         auto restore = qScopeGuard([&previous] { QDir::setCurrent(previous); });
         RecordingMessageBoxes boxes;
-        Form1Environment environment;
+        MainWindowEnvironment environment;
         environment.settingsPath = config.filePath(QStringLiteral("OrvSetup.ini"));
         environment.boxes = &boxes;
         environment.listPorts = false;
-        TForm1 form(environment);
+        MainWindow form(environment);
         form.show();
         QCOMPARE(form.ui.Ler_Config->text(), caption);
         QCOMPARE(form.languageLines().loaded, inWorkingDirectory || besideSettings);
@@ -88,8 +88,8 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lines.join(u'\n').toUtf8()) > 0);
         file.close();
         app.startWithSettings({});
-        TForm1& form = *app.form;
-        TSobreForm about(&form.languageLines().lines, &form);
+        MainWindow& form = *app.form;
+        AboutWindow about(&form.languageLines().lines, &form);
         TSplashForm splash(form);
         splash.ui.CommunicationLabel->setText(lines[40]);
 

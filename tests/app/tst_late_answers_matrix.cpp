@@ -29,7 +29,7 @@ private Q_SLOTS:
         Timing::setScalePercent(25);  // as in the command line's matrix
         const int model = late::Units[unit].modelCode;
         QVERIFY(app.start(seedFor(model, 130)));
-        const Form1Ui& ui = app.form->ui;
+        const MainWindowUi& ui = app.form->ui;
         ui.FastExchangeItem->setChecked(fast);
         app.read();
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));

@@ -1,6 +1,6 @@
 #include "Captions.h"
 #include "LayoutCheck.h"
-#include "app/Form1Ui.h"
+#include "app/MainWindowUi.h"
 #include "headrail/RadioGroup.h"
 #include "widgets/TypedInput.h"
 
@@ -33,11 +33,11 @@ struct Expected {
     const char* name;
     const char* className;
     const char* text;
-    const QObject* (*member)(const Form1Ui&);
+    const QObject* (*member)(const MainWindowUi&);
 };
 
 // clang-format off
-#define CONTROL(m, cls, txt) Expected{#m, cls, txt, [](const Form1Ui& u) -> const QObject* { return u.m; }}
+#define CONTROL(m, cls, txt) Expected{#m, cls, txt, [](const MainWindowUi& u) -> const QObject* { return u.m; }}
 
 // Every control with its kind and its design-time text ("" where it has none).
 const Expected Controls[] = {
@@ -132,12 +132,12 @@ const Expected Controls[] = {
 
 struct MainWindow {
     QMainWindow window;
-    Form1Ui ui;
+    MainWindowUi ui;
     MainWindow() { ui.setupUi(&window); }
 };
 
 // The longest texts the handlers put into the labels at run time, and the longest sensor list.
-void showRunTimeTexts(Form1Ui& ui)
+void showRunTimeTexts(MainWindowUi& ui)
 {
     for (QLabel* unit : { ui.UnidMaxSensor, ui.UnidMinSensor, ui.UnidMaxFaixaUsuario, ui.UnidMinFaixaUsuario,
              ui.UnidFaixaMinima, ui.UnidZero, ui.UnidZeroLimitMin, ui.UnidZeroLimitMax })
@@ -221,7 +221,7 @@ private Q_SLOTS:
     void editsAndDisplays()
     {
         MainWindow w;
-        Form1Ui& ui = w.ui;
+        MainWindowUi& ui = w.ui;
         // The limits hold for typing only: a text the program sets is never cut.
         QCOMPARE(typedMaxLength(ui.EdtCorrigeZero), 5);
         for (QLineEdit* limit : { ui.EdtLimInfRH, ui.EdtLimSupRH, ui.EdtLimInfTemp, ui.EdtLimSupTemp,
@@ -319,7 +319,7 @@ private Q_SLOTS:
     void menu()
     {
         MainWindow w;
-        Form1Ui& ui = w.ui;
+        MainWindowUi& ui = w.ui;
         QCOMPARE(w.window.menuBar(), ui.MainMenu1);
         QCOMPARE(ui.MainMenu1->actions(),
             QList<QAction*>({ ui.Arquivo1->menuAction(), ui.Opes1->menuAction(), ui.Ajuda1->menuAction() }));

@@ -83,7 +83,7 @@ private Q_SLOTS:
     {
         QList<PortDescription> system;
         AppFixture app;
-        app.adjustEnvironment = [&](Form1Environment& environment) {
+        app.adjustEnvironment = [&](MainWindowEnvironment& environment) {
             environment.listPorts = true;
             environment.ports = [&] { return system; };
         };

@@ -76,7 +76,7 @@ private Q_SLOTS:
         QuitOnSignal quitOnSignal;
         BoxWatch realBoxes;
         if (nth > 0)  // the program's own boxes, which a quit must keep shut
-            app.adjustEnvironment = [](Form1Environment& environment) { environment.boxes = nullptr; };
+            app.adjustEnvironment = [](MainWindowEnvironment& environment) { environment.boxes = nullptr; };
         // A firmware the program does not know opens a box amid the start-up.
         QVERIFY(app.start(nth > 0 ? seedFor(4, 130) : seedFor(0, 140)));
         Timing::setScalePercent(delayMs > 0 ? 100 : 5);

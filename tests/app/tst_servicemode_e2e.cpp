@@ -45,7 +45,7 @@ private Q_SLOTS:
         QFETCH(bool, opens);
         AppFixture app;
         QVERIFY(app.start(seedFor(0, 130)));
-        QSignalSpy spy(app.form.get(), &TForm1::serviceModeRequested);
+        QSignalSpy spy(app.form.get(), &MainWindow::serviceModeRequested);
         app.emulator->clearLog();
         app.form->activateWindow();
         app.form->ui.EdtLimitMinSensor->setFocus();

@@ -1,7 +1,7 @@
 #include "Captions.h"
 #include "LayoutCheck.h"
-#include "app/Form1.h"
-#include "app/SobreForm.h"
+#include "app/AboutWindow.h"
+#include "app/MainWindow.h"
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
 #include "common/Timing.h"
@@ -61,16 +61,16 @@ void languageRows()
 struct Window {
     QTemporaryDir settings;
     RecordingMessageBoxes boxes;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
     explicit Window(const QString& language)
     {
-        Form1Environment environment;
+        MainWindowEnvironment environment;
         environment.settingsPath = settings.filePath(QStringLiteral("OrvSetup.ini"));
         environment.boxes = &boxes;
         environment.languageDirectory = QDir(LanguageFolder).filePath(language);
         environment.listPorts = false;
-        form = std::make_unique<TForm1>(environment);
+        form = std::make_unique<MainWindow>(environment);
     }
 };
 
@@ -139,7 +139,7 @@ private Q_SLOTS:
         // The sensor list is rebuilt from the translated names.
         QCOMPARE(w.form->ui.SensorRadioGroup->items().first(), lines.at(9));
 
-        TSobreForm about(&w.form->languageLines().lines, w.form.get());
+        AboutWindow about(&w.form->languageLines().lines, w.form.get());
         QCOMPARE(about.windowTitle(), lines.at(AboutCaptionLine));
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label1Sobre"))->text(), lines.at(AboutProductLine));
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label2Sobre"))->text(), lines.at(AboutVersionWordLine));
@@ -172,7 +172,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
         // The range texts are rebuilt with the translated range word when the unit changes.
         if (fahrenheit)
-            w.form->OF1Click();
+            w.form->onFahrenheit();
         QStringList faults;
         settle();
         collectLayoutFaults(w.form->ui.ClientArea, faults);
@@ -184,7 +184,7 @@ private Q_SLOTS:
         }
         QCOMPARE(w.form->ui.ClientArea->size(), QSize(494, 464));
 
-        TSobreForm about(&w.form->languageLines().lines, w.form.get());
+        AboutWindow about(&w.form->languageLines().lines, w.form.get());
         about.show();
         settle();
         collectLayoutFaults(&about, faults);

@@ -85,7 +85,7 @@ private Q_SLOTS:
         app.startWithSettings(QByteArray());  // no keys: the defaults
         QCOMPARE(app.form->settings().PortSetting, QStringLiteral("COM2"));
         QVERIFY(app.form->celsiusChecked());
-        app.form->OF1Click();
+        app.form->onFahrenheit();
         app.form->close();
         QSettings written(app.settingsPath(), QSettings::IniFormat);
         QCOMPARE(written.value(QStringLiteral("Parametros/Port")).toString(), QStringLiteral("COM2"));
@@ -154,7 +154,7 @@ private Q_SLOTS:
         AppFixture app;
         QVERIFY(app.start(seedFor(0, 130)));
         QVERIFY(app.form->session().link().isOpen());
-        app.form->Sair1Click();
+        app.form->onQuit();
         QVERIFY(!app.form->isVisible());
         QVERIFY(QFile::exists(app.settingsPath()));
     }
@@ -194,7 +194,7 @@ private Q_SLOTS:
         app.emulator->clearLog();
         app.form->ui.Timer1->start();
         if (sair)
-            app.form->Sair1Click();
+            app.form->onQuit();
         else
             app.form->close();
         QVERIFY(!app.form->ui.Timer1->isActive());

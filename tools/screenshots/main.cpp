@@ -1,7 +1,7 @@
 // Builds the program's windows as the program does, against the transmitter on the given port, and
 // saves pictures of them: the splash as the start-up search begins, the main window once the
 // search has read the transmitter, and on request the service window.
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/ServiceMode.h"
 #include "app/SplashForm.h"
 #include "common/MessageBoxes.h"
@@ -77,13 +77,13 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "box: %s\n", qPrintable(box.text));
         QCoreApplication::exit(1);
     };
-    korv::Form1Environment environment;
+    korv::MainWindowEnvironment environment;
     environment.settingsPath = settingsPath;
     environment.boxes = &boxes;
     environment.languageDirectory = folder.path();
     environment.listPorts = false;
 
-    korv::TForm1 form(environment);
+    korv::MainWindow form(environment);
     form.show();
     korv::TSplashForm splash(form);
     form.setEnabled(false);
@@ -94,7 +94,7 @@ int main(int argc, char* argv[])
     // Connected before the service window's own handler, which blocks in its modal loop: the timer
     // then fires inside that loop, once the window has painted.
     std::unique_ptr<korv::ServiceMode> service;
-    QObject::connect(&form, &korv::TForm1::serviceModeRequested, &form, [&] {
+    QObject::connect(&form, &korv::MainWindow::serviceModeRequested, &form, [&] {
         QTimer::singleShot(PaintDelayMs, &service->window(), [&] {
             saved = save(service->window(), parser.value(serviceOption)) && saved;
             service->window().reject();

@@ -1,7 +1,7 @@
 // Configuration files from the window: what the form shows goes into a file, and a file comes back
 // into the form the way a read of a transmitter holding it would bring it.
 #include "app/FileDialogs.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "common/NumberFormat.h"
 #include "core/files/ConfigurationCheck.h"
 #include "core/files/ConfigurationFile.h"
@@ -22,7 +22,7 @@ const QString NoTransmitterText
 
 }  // namespace
 
-void TForm1::SalvarConfig1Click()
+void MainWindow::onSaveConfiguration()
 {
     const Model model = identification().TransmitterModel;
     const auto family = familyOf(model);
@@ -72,7 +72,7 @@ void TForm1::SalvarConfig1Click()
         ShowWarning(QStringLiteral("Não foi possível salvar a configuração em %1: %2").arg(path, error));
 }
 
-void TForm1::AbrirConfig1Click()
+void MainWindow::onOpenConfiguration()
 {
     if (!familyOf(identification().TransmitterModel)) {
         ShowWarning(NoTransmitterText);

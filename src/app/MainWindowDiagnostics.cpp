@@ -1,6 +1,6 @@
 #include "app/ConnectionCheckWindow.h"
-#include "app/Form1.h"
 #include "app/FrameMonitorWindow.h"
+#include "app/MainWindow.h"
 #include "core/diagnostics/ConnectionCheck.h"
 #include "core/link/SerialLink.h"
 
@@ -8,7 +8,7 @@
 
 namespace korv {
 
-void TForm1::CheckConnectionClick()
+void MainWindow::CheckConnectionClick()
 {
     if (!checkWindow_) {
         checkWindow_ = new ConnectionCheckWindow(this);
@@ -20,7 +20,7 @@ void TForm1::CheckConnectionClick()
     RunConnectionCheck();
 }
 
-void TForm1::RunConnectionCheck()
+void MainWindow::RunConnectionCheck()
 {
     if (!checkWindow_)
         return;
@@ -54,7 +54,7 @@ void TForm1::RunConnectionCheck()
     setBusyCursor(false);
 }
 
-void TForm1::FrameMonitorClick()
+void MainWindow::FrameMonitorClick()
 {
     if (!monitor_) {
         monitor_ = new FrameMonitorWindow(*boxes_, *fileDialogs_, this);
@@ -66,7 +66,7 @@ void TForm1::FrameMonitorClick()
     monitor_->activateWindow();
 }
 
-void TForm1::closeDiagnosticWindows()
+void MainWindow::closeDiagnosticWindows()
 {
     if (checkWindow_)
         checkWindow_->close();

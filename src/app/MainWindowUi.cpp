@@ -1,4 +1,4 @@
-#include "app/Form1Ui.h"
+#include "app/MainWindowUi.h"
 
 #include "headrail/RadioGroup.h"
 #include "widgets/UiFactory.h"
@@ -34,7 +34,7 @@ QWidget* addSheet(QTabWidget* tabs, const QString& name, const QString& caption)
 
 }  // namespace
 
-void Form1Ui::setupUi(QMainWindow* Form1)
+void MainWindowUi::setupUi(QMainWindow* Form1)
 {
     Form1->setObjectName(QStringLiteral("Form1"));
     Form1->setWindowTitle(QStringLiteral("KOrvSetup"));
@@ -93,7 +93,7 @@ void Form1Ui::setupUi(QMainWindow* Form1)
     Form1->setFixedSize(ClientWidth, ClientHeight + menuHeight);
 }
 
-void Form1Ui::setupMenu(QMainWindow* Form1)
+void MainWindowUi::setupMenu(QMainWindow* Form1)
 {
     MainMenu1 = new QMenuBar(Form1);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));

@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "app/HelpFile.h"
 #include "core/link/SerialLink.h"
@@ -20,7 +20,7 @@
 
 namespace korv {
 
-void TForm1::Ler_ConfigClick()
+void MainWindow::Ler_ConfigClick()
 {
     setBusyCursor(true);
     clearStatusLines();
@@ -41,7 +41,7 @@ void TForm1::Ler_ConfigClick()
     setBusyCursor(false);
 }
 
-void TForm1::Enviar_ConfigClick()
+void MainWindow::Enviar_ConfigClick()
 {
     // The log names this send's writes only, also when it stops before its first write.
     session_.clearWrites();
@@ -62,7 +62,7 @@ void TForm1::Enviar_ConfigClick()
     }
 }
 
-TransmitterPage& TForm1::pageFor(Model model)
+TransmitterPage& MainWindow::pageFor(Model model)
 {
     switch (familyOf(model).value_or(Family::HeadRail)) {
     case Family::Humidity:
@@ -76,34 +76,34 @@ TransmitterPage& TForm1::pageFor(Model model)
     return *headRail_;
 }
 
-void TForm1::setStatusLines(const QString& text)
+void MainWindow::setStatusLines(const QString& text)
 {
     ui.EdtStatus->setText(text);
     ui.EdtStatRHT->setText(text);
     ui.EdtStatT->setText(text);
 }
 
-void TForm1::clearInfoMemos()
+void MainWindow::clearInfoMemos()
 {
     ui.Config_Transmissor->setPlainText(QString());
     ui.Config_OrvHu->setPlainText(QString());
     ui.Config_TxT->clear();
 }
 
-void TForm1::appendEmptyLineToInfoMemos()
+void MainWindow::appendEmptyLineToInfoMemos()
 {
     ui.Config_Transmissor->appendPlainText(QString());
     ui.Config_OrvHu->appendPlainText(QString());
     ui.Config_TxT->appendPlainText(QString());
 }
 
-void TForm1::syncUnitMenu()
+void MainWindow::syncUnitMenu()
 {
     ui.oC1->setChecked(!unitFahrenheit_);
     ui.OF1->setChecked(unitFahrenheit_);
 }
 
-void TForm1::oC1Click()
+void MainWindow::onCelsius()
 {
     if (!unitFahrenheit_) {
         syncUnitMenu();  // clicking the checked item changes nothing, not even its check mark
@@ -116,7 +116,7 @@ void TForm1::oC1Click()
         page->unitChanged();
 }
 
-void TForm1::OF1Click()
+void MainWindow::onFahrenheit()
 {
     if (unitFahrenheit_) {
         syncUnitMenu();
@@ -129,12 +129,12 @@ void TForm1::OF1Click()
         page->unitChanged();
 }
 
-void TForm1::setAboutBox(QDialog* about)
+void MainWindow::setAboutBox(QDialog* about)
 {
     aboutBox_ = about;
 }
 
-void TForm1::Sobre1Click()
+void MainWindow::onAbout()
 {
     if (aboutBox_) {
         aboutBox_->show();
@@ -142,12 +142,12 @@ void TForm1::Sobre1Click()
     }
 }
 
-void TForm1::Topicos1Click()
+void MainWindow::onHelpTopics()
 {
     openHelpFile(StartDirectory);
 }
 
-void TForm1::PageControl1Change()
+void MainWindow::PageControl1Change()
 {
     auto* tabs = ui.PageControl1;
     const int active = tabs->currentIndex();
@@ -157,7 +157,7 @@ void TForm1::PageControl1Change()
     moveHeadRailControls(rememberedPageIndex_, active);
 }
 
-void TForm1::moveHeadRailControls(int from, int to)
+void MainWindow::moveHeadRailControls(int from, int to)
 {
     auto* tabs = ui.PageControl1;
     QWidget* source = tabs->widget(from);

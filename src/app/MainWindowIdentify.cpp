@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "app/LanguageCaptions.h"
 #include "core/families/humamb/HumAmbConfiguration.h"
@@ -21,12 +21,12 @@
 
 namespace korv {
 
-std::array<TransmitterPage*, 3> TForm1::pages() const
+std::array<TransmitterPage*, 3> MainWindow::pages() const
 {
     return { headRail_.get(), humidity_.get(), ambient_.get() };
 }
 
-void TForm1::showSerialNumber()
+void MainWindow::showSerialNumber()
 {
     const QString line = messages_[Msg::SerialNumberPrefix] + identification().SerialNumberText;
     ui.Config_Transmissor->setPlainText(line);
@@ -35,7 +35,7 @@ void TForm1::showSerialNumber()
     ui.Config_TxT->appendPlainText(line);
 }
 
-Status TForm1::ReadSerialNumber()
+Status MainWindow::ReadSerialNumber()
 {
     const Status status = session_.readSerialNumber();
     if (status == Status::Ok)
@@ -43,7 +43,7 @@ Status TForm1::ReadSerialNumber()
     return status;
 }
 
-ContactOutcome TForm1::contactTransmitter(const ContactPolicy& policy)
+ContactOutcome MainWindow::contactTransmitter(const ContactPolicy& policy)
 {
     const ContactOutcome outcome = session_.contact(policy);
     if (outcome == ContactOutcome::Made)
@@ -51,7 +51,7 @@ ContactOutcome TForm1::contactTransmitter(const ContactPolicy& policy)
     return outcome;
 }
 
-Status TForm1::IdentifyTransmitter()
+Status MainWindow::IdentifyTransmitter()
 {
     const Status status = session_.identify();
     if (status != Status::Ok)
@@ -85,7 +85,7 @@ Status TForm1::IdentifyTransmitter()
     return Status::Ok;
 }
 
-void TForm1::HideAllTabs()
+void MainWindow::HideAllTabs()
 {
     auto* tabs = ui.PageControl1;
     for (QWidget* page :
@@ -93,7 +93,7 @@ void TForm1::HideAllTabs()
         tabs->setTabVisible(tabs->indexOf(page), false);
 }
 
-void TForm1::ApplyModelScreen()
+void MainWindow::ApplyModelScreen()
 {
     // Installed copies have no useful working directory, so a file beside the settings (the user's
     // configuration folder) is read when the working directory has none.
@@ -143,7 +143,7 @@ void TForm1::ApplyModelScreen()
     ui.SensorRadioGroup->update();
 }
 
-void TForm1::createHumidityMenu()
+void MainWindow::createHumidityMenu()
 {
     if (HumidityMenu)
         return;

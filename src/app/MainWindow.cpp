@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "app/FileDialogs.h"
 #include "app/PortList.h"
@@ -33,7 +33,7 @@ namespace {
 constexpr int PortChangePauseMs = 1000;
 }  // namespace
 
-TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
+MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent)
     : QMainWindow(parent)
     , env_(environment)
     , humAmb_(std::make_unique<HumAmbState>())
@@ -70,17 +70,17 @@ TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
 
     connect(ui.Ler_Config, &QPushButton::clicked, this, [this] { Ler_ConfigClick(); });
     connect(ui.Enviar_Config, &QPushButton::clicked, this, [this] { Enviar_ConfigClick(); });
-    connect(ui.Sair1, &QAction::triggered, this, [this] { Sair1Click(); });
-    connect(ui.AbrirConfig1, &QAction::triggered, this, [this] { AbrirConfig1Click(); });
-    connect(ui.SalvarConfig1, &QAction::triggered, this, [this] { SalvarConfig1Click(); });
-    connect(ui.oC1, &QAction::triggered, this, [this] { oC1Click(); });
-    connect(ui.OF1, &QAction::triggered, this, [this] { OF1Click(); });
+    connect(ui.Sair1, &QAction::triggered, this, [this] { onQuit(); });
+    connect(ui.AbrirConfig1, &QAction::triggered, this, [this] { onOpenConfiguration(); });
+    connect(ui.SalvarConfig1, &QAction::triggered, this, [this] { onSaveConfiguration(); });
+    connect(ui.oC1, &QAction::triggered, this, [this] { onCelsius(); });
+    connect(ui.OF1, &QAction::triggered, this, [this] { onFahrenheit(); });
     connect(ui.FastExchangeItem, &QAction::toggled, this, [this](bool fast) {
         settings_.FastExchange = fast;
         session_.setFastExchange(fast);
     });
-    connect(ui.Sobre1, &QAction::triggered, this, [this] { Sobre1Click(); });
-    connect(ui.Topicos1, &QAction::triggered, this, [this] { Topicos1Click(); });
+    connect(ui.Sobre1, &QAction::triggered, this, [this] { onAbout(); });
+    connect(ui.Topicos1, &QAction::triggered, this, [this] { onHelpTopics(); });
     connect(ui.Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(ui.CheckConnectionItem, &QAction::triggered, this, [this] { CheckConnectionClick(); });
     connect(ui.FrameMonitorItem, &QAction::triggered, this, [this] { FrameMonitorClick(); });
@@ -100,7 +100,7 @@ TForm1::TForm1(const Form1Environment& environment, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1()
+MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
     // The frame monitor is a child window, deleted after the session: it must not hear the session's
@@ -108,7 +108,7 @@ TForm1::~TForm1()
     session_.setLinkListener({});
 }
 
-void TForm1::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (!shown_) {
@@ -122,13 +122,13 @@ void TForm1::showEvent(QShowEvent* event)
     }
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     FormClose();
     QMainWindow::closeEvent(event);
 }
 
-void TForm1::FormShow()
+void MainWindow::FormShow()
 {
     session_.identification().TransmitterModel = Model::Unknown;
     settings_ = readSettings(settingsPath_);
@@ -146,7 +146,7 @@ void TForm1::FormShow()
         page->showInitialState();
 }
 
-void TForm1::FormClose()
+void MainWindow::FormClose()
 {
     if (closed_)
         return;
@@ -163,12 +163,12 @@ void TForm1::FormClose()
     Q_EMIT closed();
 }
 
-void TForm1::Sair1Click()
+void MainWindow::onQuit()
 {
     close();
 }
 
-void TForm1::buildPortMenu(bool showMissing)
+void MainWindow::buildPortMenu(bool showMissing)
 {
     ui.Comunic1->clear();
     if (!env_.listPorts)
@@ -194,14 +194,14 @@ void TForm1::buildPortMenu(bool showMissing)
         addItem(missingPortCaption(current), current, true);
 }
 
-QList<PortDescription> TForm1::systemPorts() const
+QList<PortDescription> MainWindow::systemPorts() const
 {
     if (!env_.listPorts)
         return {};
     return env_.ports ? env_.ports() : presentPorts();
 }
 
-void TForm1::Com1Click(QAction* item)
+void MainWindow::Com1Click(QAction* item)
 {
     const QString port = item->data().toString();
     const auto items = ui.Comunic1->actions();
@@ -214,7 +214,7 @@ void TForm1::Com1Click(QAction* item)
         settings_.PortSetting = port;
 }
 
-void TForm1::ChangePort(const QString& portName)
+void MainWindow::ChangePort(const QString& portName)
 {
     SerialLink& link = session_.link();
     link.Close();
@@ -223,14 +223,14 @@ void TForm1::ChangePort(const QString& portName)
         ShowWarning(messages_[Msg::PortSetupError]);
 }
 
-void TForm1::clearStatusLines()
+void MainWindow::clearStatusLines()
 {
     ui.EdtStatus->clear();
     ui.EdtStatRHT->clear();
     ui.EdtStatT->clear();
 }
 
-void TForm1::ShowWarning(const QString& text)
+void MainWindow::ShowWarning(const QString& text)
 {
     // Closed during a command (from a box it showed, or by a signal): the command ends without
     // sending, and a box now would only hold up the end of the program.
@@ -247,24 +247,24 @@ void TForm1::ShowWarning(const QString& text)
     setBusyCursor(busy);
 }
 
-void TForm1::StartStatusTimer(int seconds)
+void MainWindow::StartStatusTimer(int seconds)
 {
     ui.Timer1->setInterval(seconds * 1000);
     ui.Timer1->start();
 }
 
-void TForm1::Timer1Timer()
+void MainWindow::Timer1Timer()
 {
     clearStatusLines();
     ui.Timer1->stop();
 }
 
-void TForm1::repaintNow()
+void MainWindow::repaintNow()
 {
     repaint();
 }
 
-void TForm1::setBusyCursor(bool busy)
+void MainWindow::setBusyCursor(bool busy)
 {
     // The cursor is set once and restored once, whoever asks first.
     if (std::exchange(busy_, busy) == busy)
@@ -275,12 +275,12 @@ void TForm1::setBusyCursor(bool busy)
         QApplication::restoreOverrideCursor();
 }
 
-bool TForm1::sendEnabled() const
+bool MainWindow::sendEnabled() const
 {
     return ui.Enviar_Config->isEnabled();
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // A command button's mnemonic (Alt+L, Alt+E) clicks at once: Qt would first show the button
     // pressed for 100 ms, a delay the technician feels before every command.
@@ -307,7 +307,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool TForm1::keyPassedUp(QObject* watched, const QEvent* event) const
+bool MainWindow::keyPassedUp(QObject* watched, const QEvent* event) const
 {
     // A control that ignores a key has it passed on to its parents, the same event object. The
     // modal window the service-mode key opens leaves this window without a focused control until
@@ -317,7 +317,7 @@ bool TForm1::keyPassedUp(QObject* watched, const QEvent* event) const
         && static_cast<QWidget*>(watched)->isAncestorOf(keySeenAt_);
 }
 
-void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+void MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     // Alt is not examined: Ctrl+Alt+Shift+F11 opens the service mode too.
     const bool ctrlShift = modifiers.testFlag(Qt::ControlModifier) && modifiers.testFlag(Qt::ShiftModifier);

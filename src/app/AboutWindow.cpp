@@ -1,4 +1,4 @@
-#include "app/SobreForm.h"
+#include "app/AboutWindow.h"
 
 #include "i18n/LanguageApply.h"
 
@@ -33,7 +33,7 @@ QLabel* makeTextLabel(QWidget* parent, const char* name, const QString& text, in
 
 }  // namespace
 
-TSobreForm::TSobreForm(const QStringList* languageLines, QWidget* parent)
+AboutWindow::AboutWindow(const QStringList* languageLines, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("SobreForm"));
@@ -53,19 +53,19 @@ TSobreForm::TSobreForm(const QStringList* languageLines, QWidget* parent)
     Button1 = new QPushButton(QStringLiteral("&OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TSobreForm::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, &AboutWindow::onOk);
 
     if (languageLines)
         applyLanguage(*languageLines);
     arrange();
 }
 
-void TSobreForm::Button1Click()
+void AboutWindow::onOk()
 {
     hide();
 }
 
-void TSobreForm::applyLanguage(const QStringList& lines)
+void AboutWindow::applyLanguage(const QStringList& lines)
 {
     if (lines.size() > AboutCaptionLine)
         setWindowTitle(lines.at(AboutCaptionLine));
@@ -77,7 +77,7 @@ void TSobreForm::applyLanguage(const QStringList& lines)
 
 // The classic positions, moved only as far as the texts of the current font (or of a language
 // file) need, and the box grown rather than anything cut off.
-void TSobreForm::arrange()
+void AboutWindow::arrange()
 {
     Label1Sobre->setGeometry(QRect(QPoint(24, 112), Label1Sobre->sizeHint()));
     const int versionTop = std::max(136, Label1Sobre->geometry().bottom() + 5);
@@ -100,7 +100,7 @@ void TSobreForm::arrange()
     setFixedSize(right, bottom);
 }
 
-void TSobreForm::showEvent(QShowEvent* event)
+void AboutWindow::showEvent(QShowEvent* event)
 {
     // Centred on the screen when first opened; after that it stays where the user put it.
     if (!centred_ && !event->spontaneous()) {

@@ -27,7 +27,7 @@ namespace korv {
 // member is a child of the window whose object name is the member's name, so that handlers and
 // tests reach the same control either way. The window owns them all; each page's controls are
 // built by the page's own builder, on its tab.
-struct Form1Ui : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
+struct MainWindowUi : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
     // Client area 494 by 464 pixels below the menu bar.
     static constexpr int ClientWidth = 494;
     static constexpr int ClientHeight = 464;

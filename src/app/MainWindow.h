@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Form1Ui.h"
+#include "app/MainWindowUi.h"
 #include "app/PortList.h"
 #include "app/SplashForm.h"
 #include "common/MessageBoxes.h"
@@ -32,7 +32,7 @@ class HumidityPage;
 struct HumAmbState;
 
 // How the window finds its surroundings; the program uses the defaults, tests point them elsewhere.
-struct Form1Environment {
+struct MainWindowEnvironment {
     QString settingsPath;  // empty: the user's configuration folder
     MessageBoxes* boxes = nullptr;  // null: real modal boxes
     QString languageDirectory;  // empty: the working directory
@@ -43,35 +43,35 @@ struct Form1Environment {
 
 // The main window: owns the transmitter session, the message table and the status lines, and
 // hands each command to the page of the identified transmitter family.
-class TForm1 : public QMainWindow, public StartupSearchHost {
+class MainWindow : public QMainWindow, public StartupSearchHost {
     Q_OBJECT
 
 public:
-    explicit TForm1(const Form1Environment& environment = {}, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(const MainWindowEnvironment& environment = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    Form1Ui ui;
+    MainWindowUi ui;
 
     // Start-up and shut-down
     void FormShow();
     void FormClose();
-    void Sair1Click();
+    void onQuit();
 
     // Commands
     void Ler_ConfigClick();
     void Enviar_ConfigClick();
-    void oC1Click();
-    void OF1Click();
-    void Sobre1Click();
-    void Topicos1Click();
+    void onCelsius();
+    void onFahrenheit();
+    void onAbout();
+    void onHelpTopics();
     void Timer1Timer();
     void PageControl1Change();
     void Com1Click(QAction* item);
     void ChangePort(const QString& portName);
     // Configuration files: saving writes what the form shows; opening shows a file as a read of a
     // transmitter holding it would, and writes nothing until the user sends.
-    void AbrirConfig1Click();
-    void SalvarConfig1Click();
+    void onOpenConfiguration();
+    void onSaveConfiguration();
 
     // Diagnostics: the connection check and the frame monitor, each its own window, created when
     // first asked for.
@@ -153,7 +153,7 @@ private:
     // The three pages, head/rail first: the order in which the unit menu reaches them.
     std::array<TransmitterPage*, 3> pages() const;
 
-    Form1Environment env_;
+    MainWindowEnvironment env_;
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs* fileDialogs_ = nullptr;
     std::unique_ptr<MessageBoxes> ownBoxes_;

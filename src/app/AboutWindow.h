@@ -11,16 +11,16 @@ namespace korv {
 
 // The About box: program name and version, shown without blocking the main window and hidden
 // again by its button.
-class TSobreForm : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 
 public:
     // languageLines: the lines of the language file when one was loaded; its lines 54 to 56 give
     // the caption, the product line and the version word. Lines the file lacks keep the built-in
     // texts; the version number itself is never translated.
-    explicit TSobreForm(const QStringList* languageLines = nullptr, QWidget* parent = nullptr);
+    explicit AboutWindow(const QStringList* languageLines = nullptr, QWidget* parent = nullptr);
 
-    void Button1Click();
+    void onOk();
 
     QLabel* Image2 = nullptr;
     QLabel* Label1Sobre = nullptr;
