@@ -5,8 +5,7 @@
 #include "common/NumberFormat.h"
 #include "core/files/ConfigurationCheck.h"
 #include "core/files/ConfigurationFile.h"
-#include "headrail/HeadRailPage.h"
-#include "humidity_ambient/HumAmbPages.h"
+#include "widgets/PageHost.h"
 
 #include <QDir>
 
@@ -25,8 +24,7 @@ const QString NoTransmitterText
 void MainWindow::onSaveConfiguration()
 {
     const Model model = identification().TransmitterModel;
-    const auto family = familyOf(model);
-    if (!family) {
+    if (!familyOf(model)) {
         ShowWarning(NoTransmitterText);
         return;
     }
@@ -34,33 +32,10 @@ void MainWindow::onSaveConfiguration()
     config::Configuration configuration;
     configuration.model = model;
     configuration.fahrenheit = fahrenheit();
-    const QChar separator = decimalSeparator();
-    switch (*family) {
-    case Family::HeadRail: {
-        const auto form = headRail_->formToSave();
-        const auto values = form ? config::headRailValues(*form, separator) : std::nullopt;
-        if (!values)
-            return;
-        configuration.values = *values;
-        break;
-    }
-    case Family::Humidity: {
-        const auto form = humidity_->formToSave();
-        const auto values = form ? config::humidityValues(model, *form, separator) : std::nullopt;
-        if (!values)
-            return;
-        configuration.values = *values;
-        break;
-    }
-    case Family::Ambient: {
-        const auto form = ambient_->formToSave();
-        const auto values = form ? config::ambientValues(*form, separator) : std::nullopt;
-        if (!values)
-            return;
-        configuration.values = *values;
-        break;
-    }
-    }
+    const auto values = pageFor(model).configurationToSave(model, decimalSeparator());
+    if (!values)
+        return;
+    configuration.values = *values;
 
     const QString suggested
         = QDir(StartDirectory).filePath(identification().SerialNumberText + QStringLiteral(".json"));
@@ -96,12 +71,7 @@ void MainWindow::onOpenConfiguration()
             messages_[check.refusal->message] + u'\n' + config::refusedValue(*parsed.configuration, *check.refusal));
         return;
     }
-    if (const auto* headRail = std::get_if<headrail::Settings>(&check.settings))
-        headRail_->showSettings(*headRail);
-    else if (const auto* humidity = std::get_if<humamb::HumiditySettings>(&check.settings))
-        humidity_->showSettings(*humidity);
-    else if (const auto* ambient = std::get_if<humamb::AmbientSettings>(&check.settings))
-        ambient_->showSettings(*ambient);
+    pageFor(identification().TransmitterModel).showConfiguration(check.settings);
 }
 
 }  // namespace korv

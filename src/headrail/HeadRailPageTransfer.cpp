@@ -195,6 +195,19 @@ std::optional<headrail::FormValues> HeadRailPage::formToSave()
     return form;
 }
 
+std::optional<config::ConfigurationValues> HeadRailPage::configurationToSave(Model, QChar separator)
+{
+    const auto form = formToSave();
+    const auto values = form ? config::headRailValues(*form, separator) : std::nullopt;
+    return values ? std::optional<config::ConfigurationValues>(*values) : std::nullopt;
+}
+
+void HeadRailPage::showConfiguration(const config::Settings& settings)
+{
+    if (const auto* own = std::get_if<headrail::Settings>(&settings))
+        showSettings(*own);
+}
+
 headrail::Settings HeadRailPage::settingsToSend()
 {
     return headrail::settingsFor(

@@ -144,6 +144,19 @@ AmbientSettings AmbientPage::settingsToSend() const
     return settings;
 }
 
+std::optional<config::ConfigurationValues> AmbientPage::configurationToSave(Model, QChar separator)
+{
+    const auto form = formToSave();
+    const auto values = form ? config::ambientValues(*form, separator) : std::nullopt;
+    return values ? std::optional<config::ConfigurationValues>(*values) : std::nullopt;
+}
+
+void AmbientPage::showConfiguration(const config::Settings& settings)
+{
+    if (const auto* own = std::get_if<AmbientSettings>(&settings))
+        showSettings(*own);
+}
+
 std::optional<AmbientForm> AmbientPage::formToSave()
 {
     const InputControls input = ambientInput();

@@ -204,6 +204,8 @@ public:
     // The tab as plain values once the checks a send makes have passed on it; after a refusal,
     // shown as a send shows it, nothing.
     std::optional<humamb::HumidityForm> formToSave();
+    std::optional<config::ConfigurationValues> configurationToSave(Model model, QChar separator) override;
+    void showConfiguration(const config::Settings& settings) override;
     // Shows the configuration a send of these values would leave, as a read of it would show it;
     // nothing is written and the information memo keeps its lines.
     void showSettings(const humamb::HumiditySettings& settings);
@@ -271,6 +273,8 @@ public:
     TransferSteps readSteps();
     humamb::AmbientSettings settingsToSend() const;
     std::optional<humamb::AmbientForm> formToSave();
+    std::optional<config::ConfigurationValues> configurationToSave(Model model, QChar separator) override;
+    void showConfiguration(const config::Settings& settings) override;
     void showSettings(const humamb::AmbientSettings& settings);
 
     QString UpdateAmbientZeroLimits();

@@ -38,6 +38,19 @@ HumiditySettings HumidityPage::settingsToSend() const
     return settings;
 }
 
+std::optional<config::ConfigurationValues> HumidityPage::configurationToSave(Model model, QChar separator)
+{
+    const auto form = formToSave();
+    const auto values = form ? config::humidityValues(model, *form, separator) : std::nullopt;
+    return values ? std::optional<config::ConfigurationValues>(*values) : std::nullopt;
+}
+
+void HumidityPage::showConfiguration(const config::Settings& settings)
+{
+    if (const auto* own = std::get_if<HumiditySettings>(&settings))
+        showSettings(*own);
+}
+
 std::optional<HumidityForm> HumidityPage::formToSave()
 {
     HumidityForm form;

@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/Warnings.h"
+#include "core/files/ConfigurationCheck.h"
 #include "core/protocol/TransmitterSession.h"
 
 #include <QString>
@@ -46,6 +47,12 @@ public:
     virtual void identified() { }
     // The unit menu changed to the other unit (its check marks already have).
     virtual void unitChanged() = 0;
+    // What the form holds as a configuration file keeps it, after the checks a send makes; no value
+    // when one of them refused it (the page has said why).
+    virtual std::optional<config::ConfigurationValues> configurationToSave(Model model, QChar separator) = 0;
+    // A configuration file's settings shown as a read of a transmitter holding them would show
+    // them; settings of another family are not the page's and are left alone.
+    virtual void showConfiguration(const config::Settings& settings) = 0;
 };
 
 }  // namespace korv

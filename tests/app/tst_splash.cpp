@@ -84,6 +84,8 @@ public:
     TransferSteps startupReadSteps() override;
     void sendConfiguration() override { }
     void unitChanged() override { }
+    std::optional<config::ConfigurationValues> configurationToSave(Model, QChar) override { return std::nullopt; }
+    void showConfiguration(const config::Settings&) override { }
 
 private:
     FakeForm& form_;

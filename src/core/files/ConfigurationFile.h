@@ -56,10 +56,13 @@ struct AmbientValues {
     friend bool operator==(const AmbientValues&, const AmbientValues&) = default;
 };
 
+// A configuration's values, in its family's shape.
+using ConfigurationValues = std::variant<HeadRailValues, HumidityValues, AmbientValues>;
+
 struct Configuration {
     Model model = Model::Unknown;
     bool fahrenheit = false;
-    std::variant<HeadRailValues, HumidityValues, AmbientValues> values;
+    ConfigurationValues values;
     friend bool operator==(const Configuration&, const Configuration&) = default;
 };
 
