@@ -40,20 +40,20 @@ AboutWindow::AboutWindow(const QStringList* languageLines, QWidget* parent)
     setWindowTitle(QStringLiteral("Sobre"));
     setModal(false);
 
-    Image2 = new QLabel(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setAlignment(Qt::AlignCenter);
-    Image2->setPixmap(QPixmap(QStringLiteral(":/assets/logo.jpg")));
-    Image2->setGeometry(24, 8, 286, 97);
+    logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("Image2"));
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setPixmap(QPixmap(QStringLiteral(":/assets/logo.jpg")));
+    logo->setGeometry(24, 8, 286, 97);
 
-    Label1Sobre = makeTextLabel(this, "Label1Sobre", QStringLiteral("Configurador KOrvSetup"), 12, true);
-    Label2Sobre = makeTextLabel(this, "Label2Sobre", QStringLiteral("Versão "), 10, false);
+    productLabel = makeTextLabel(this, "Label1Sobre", QStringLiteral("Configurador KOrvSetup"), 12, true);
+    versionWordLabel = makeTextLabel(this, "Label2Sobre", QStringLiteral("Versão "), 10, false);
     LabelNumVersao = makeTextLabel(this, "LabelNumVersao", QStringLiteral("1.39"), 10, false);
 
-    Button1 = new QPushButton(QStringLiteral("&OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &AboutWindow::onOk);
+    okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("Button1"));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &AboutWindow::onOk);
 
     if (languageLines)
         applyLanguage(*languageLines);
@@ -70,33 +70,33 @@ void AboutWindow::applyLanguage(const QStringList& lines)
     if (lines.size() > AboutCaptionLine)
         setWindowTitle(lines.at(AboutCaptionLine));
     if (lines.size() > AboutProductLine)
-        Label1Sobre->setText(lines.at(AboutProductLine));
+        productLabel->setText(lines.at(AboutProductLine));
     if (lines.size() > AboutVersionWordLine)
-        Label2Sobre->setText(lines.at(AboutVersionWordLine));
+        versionWordLabel->setText(lines.at(AboutVersionWordLine));
 }
 
 // The classic positions, moved only as far as the texts of the current font (or of a language
 // file) need, and the box grown rather than anything cut off.
 void AboutWindow::arrange()
 {
-    Label1Sobre->setGeometry(QRect(QPoint(24, 112), Label1Sobre->sizeHint()));
-    const int versionTop = std::max(136, Label1Sobre->geometry().bottom() + 5);
-    Label2Sobre->setGeometry(QRect(QPoint(56, versionTop), Label2Sobre->sizeHint()));
+    productLabel->setGeometry(QRect(QPoint(24, 112), productLabel->sizeHint()));
+    const int versionTop = std::max(136, productLabel->geometry().bottom() + 5);
+    versionWordLabel->setGeometry(QRect(QPoint(56, versionTop), versionWordLabel->sizeHint()));
     LabelNumVersao->setGeometry(
-        QRect(QPoint(std::max(120, Label2Sobre->geometry().right() + 2), versionTop), LabelNumVersao->sizeHint()));
+        QRect(QPoint(std::max(120, versionWordLabel->geometry().right() + 2), versionTop), LabelNumVersao->sizeHint()));
 
-    const QSize buttonSize = Button1->sizeHint().expandedTo(QSize(75, 25));
+    const QSize buttonSize = okButton->sizeHint().expandedTo(QSize(75, 25));
     QPoint buttonPos(224, 144);
-    const int textBottom = std::max(Label2Sobre->geometry().bottom(), LabelNumVersao->geometry().bottom());
+    const int textBottom = std::max(versionWordLabel->geometry().bottom(), LabelNumVersao->geometry().bottom());
     if (LabelNumVersao->geometry().right() + 8 >= buttonPos.x())
         buttonPos.setY(textBottom + 8);  // a long version word: the button goes below it
     else
-        buttonPos.setY(std::max(buttonPos.y(), Label1Sobre->geometry().bottom() + 6));
-    Button1->setGeometry(QRect(buttonPos, buttonSize));
+        buttonPos.setY(std::max(buttonPos.y(), productLabel->geometry().bottom() + 6));
+    okButton->setGeometry(QRect(buttonPos, buttonSize));
 
-    const int right = std::max({ Label1Sobre->geometry().right() + 17, LabelNumVersao->geometry().right() + 17,
-        Button1->geometry().right() + 28, ClientWidth });
-    const int bottom = std::max({ Button1->geometry().bottom() + 8, textBottom + 8, ClientHeight });
+    const int right = std::max({ productLabel->geometry().right() + 17, LabelNumVersao->geometry().right() + 17,
+        okButton->geometry().right() + 28, ClientWidth });
+    const int bottom = std::max({ okButton->geometry().bottom() + 8, textBottom + 8, ClientHeight });
     setFixedSize(right, bottom);
 }
 

@@ -22,11 +22,11 @@ public:
 
     void onOk();
 
-    QLabel* Image2 = nullptr;
-    QLabel* Label1Sobre = nullptr;
-    QLabel* Label2Sobre = nullptr;
+    QLabel* logo = nullptr;  // Image2
+    QLabel* productLabel = nullptr;  // Label1Sobre
+    QLabel* versionWordLabel = nullptr;  // Label2Sobre
     QLabel* LabelNumVersao = nullptr;
-    QPushButton* Button1 = nullptr;
+    QPushButton* okButton = nullptr;  // Button1
 
 protected:
     void showEvent(QShowEvent* event) override;

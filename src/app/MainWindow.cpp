@@ -56,12 +56,12 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
     // A register that does not keep what was written is told at once; the command goes on.
     session_.setNotKeptHandler([this](qint16, qint16, qint16) { ShowWarning(messages_[Msg::WriteError]); });
     FirstAmbientShow = true;
-    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvHeadSheet), displayCaption(Model::OrvHead));
-    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvGalHeadSheet), displayCaption(Model::OrvGalHead));
-    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvDinSheet), displayCaption(Model::OrvDin));
-    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvGalDinSheet), displayCaption(Model::OrvGalDin));
-    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.OrvHuSheet), displayCaption(Model::OrvHu));
-    ui.PageControl1->setTabText(ui.PageControl1->indexOf(ui.TxTSheet), displayCaption(Model::OrvAmbient));
+    ui.tabs->setTabText(ui.tabs->indexOf(ui.OrvHeadSheet), displayCaption(Model::OrvHead));
+    ui.tabs->setTabText(ui.tabs->indexOf(ui.OrvGalHeadSheet), displayCaption(Model::OrvGalHead));
+    ui.tabs->setTabText(ui.tabs->indexOf(ui.OrvDinSheet), displayCaption(Model::OrvDin));
+    ui.tabs->setTabText(ui.tabs->indexOf(ui.OrvGalDinSheet), displayCaption(Model::OrvGalDin));
+    ui.tabs->setTabText(ui.tabs->indexOf(ui.OrvHuSheet), displayCaption(Model::OrvHu));
+    ui.tabs->setTabText(ui.tabs->indexOf(ui.TxTSheet), displayCaption(Model::OrvAmbient));
 
     headRail_ = std::make_unique<HeadRailPage>(*this, ui);
     headRail_->showReadOkAlsoIn(ui.EdtStatRHT);
@@ -70,30 +70,30 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
 
     connect(ui.Ler_Config, &QPushButton::clicked, this, [this] { Ler_ConfigClick(); });
     connect(ui.Enviar_Config, &QPushButton::clicked, this, [this] { Enviar_ConfigClick(); });
-    connect(ui.Sair1, &QAction::triggered, this, [this] { onQuit(); });
-    connect(ui.AbrirConfig1, &QAction::triggered, this, [this] { onOpenConfiguration(); });
-    connect(ui.SalvarConfig1, &QAction::triggered, this, [this] { onSaveConfiguration(); });
-    connect(ui.oC1, &QAction::triggered, this, [this] { onCelsius(); });
-    connect(ui.OF1, &QAction::triggered, this, [this] { onFahrenheit(); });
+    connect(ui.quitItem, &QAction::triggered, this, [this] { onQuit(); });
+    connect(ui.openConfigurationItem, &QAction::triggered, this, [this] { onOpenConfiguration(); });
+    connect(ui.saveConfigurationItem, &QAction::triggered, this, [this] { onSaveConfiguration(); });
+    connect(ui.celsiusItem, &QAction::triggered, this, [this] { onCelsius(); });
+    connect(ui.fahrenheitItem, &QAction::triggered, this, [this] { onFahrenheit(); });
     connect(ui.FastExchangeItem, &QAction::toggled, this, [this](bool fast) {
         settings_.FastExchange = fast;
         session_.setFastExchange(fast);
     });
-    connect(ui.Sobre1, &QAction::triggered, this, [this] { onAbout(); });
-    connect(ui.Topicos1, &QAction::triggered, this, [this] { onHelpTopics(); });
-    connect(ui.Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    connect(ui.CheckConnectionItem, &QAction::triggered, this, [this] { CheckConnectionClick(); });
-    connect(ui.FrameMonitorItem, &QAction::triggered, this, [this] { FrameMonitorClick(); });
+    connect(ui.aboutItem, &QAction::triggered, this, [this] { onAbout(); });
+    connect(ui.helpTopicsItem, &QAction::triggered, this, [this] { onHelpTopics(); });
+    connect(ui.statusTimer, &QTimer::timeout, this, [this] { onStatusTimer(); });
+    connect(ui.CheckConnectionItem, &QAction::triggered, this, [this] { onCheckConnection(); });
+    connect(ui.FrameMonitorItem, &QAction::triggered, this, [this] { onFrameMonitor(); });
     // The port menu follows the cable: an adapter plugged in after start-up is listed the next time
     // the menu opens.
-    connect(ui.Comunic1, &QMenu::aboutToShow, this, [this] {
+    connect(ui.portMenu, &QMenu::aboutToShow, this, [this] {
         if (env_.listPorts)
             buildPortMenu(true);
     });
-    connect(ui.PageControl1->tabBar(), &QTabBar::tabBarClicked, this, [this](int) { userPageChange_ = true; });
-    connect(ui.PageControl1, &QTabWidget::currentChanged, this, [this](int) {
+    connect(ui.tabs->tabBar(), &QTabBar::tabBarClicked, this, [this](int) { userPageChange_ = true; });
+    connect(ui.tabs, &QTabWidget::currentChanged, this, [this](int) {
         if (userPageChange_)
-            PageControl1Change();
+            onTabChanged();
         userPageChange_ = false;
     });
     // The window sees every key before the focused control, for the service-mode combination.
@@ -151,7 +151,7 @@ void MainWindow::FormClose()
     if (closed_)
         return;
     closed_ = true;
-    ui.Timer1->stop();
+    ui.statusTimer->stop();
     closeDiagnosticWindows();
     // Closed for good: nothing that still runs (a search about to start, a late timer, the rest of
     // a command the close arrived in) may send another frame or open the port again and keep the
@@ -170,17 +170,17 @@ void MainWindow::onQuit()
 
 void MainWindow::buildPortMenu(bool showMissing)
 {
-    ui.Comunic1->clear();
+    ui.portMenu->clear();
     if (!env_.listPorts)
         return;
     const QString current = settings_.portToOpen();
     bool currentListed = false;
     auto addItem = [this](const QString& caption, const QString& port, bool checked) {
-        QAction* item = ui.Comunic1->addAction(caption);
+        QAction* item = ui.portMenu->addAction(caption);
         item->setData(port);
         item->setCheckable(true);
         item->setChecked(checked);
-        connect(item, &QAction::triggered, this, [this, item] { Com1Click(item); });
+        connect(item, &QAction::triggered, this, [this, item] { onPortItem(item); });
     };
     const auto entries = portMenuEntries(systemPorts());
     for (const PortMenuEntry& entry : entries) {
@@ -201,10 +201,10 @@ QList<PortDescription> MainWindow::systemPorts() const
     return env_.ports ? env_.ports() : presentPorts();
 }
 
-void MainWindow::Com1Click(QAction* item)
+void MainWindow::onPortItem(QAction* item)
 {
     const QString port = item->data().toString();
-    const auto items = ui.Comunic1->actions();
+    const auto items = ui.portMenu->actions();
     for (QAction* other : items)
         other->setChecked(false);
     item->setChecked(true);
@@ -249,14 +249,14 @@ void MainWindow::ShowWarning(const QString& text)
 
 void MainWindow::StartStatusTimer(int seconds)
 {
-    ui.Timer1->setInterval(seconds * 1000);
-    ui.Timer1->start();
+    ui.statusTimer->setInterval(seconds * 1000);
+    ui.statusTimer->start();
 }
 
-void MainWindow::Timer1Timer()
+void MainWindow::onStatusTimer()
 {
     clearStatusLines();
-    ui.Timer1->stop();
+    ui.statusTimer->stop();
 }
 
 void MainWindow::repaintNow()

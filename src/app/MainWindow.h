@@ -64,9 +64,9 @@ public:
     void onFahrenheit();
     void onAbout();
     void onHelpTopics();
-    void Timer1Timer();
-    void PageControl1Change();
-    void Com1Click(QAction* item);
+    void onStatusTimer();
+    void onTabChanged();
+    void onPortItem(QAction* item);
     void ChangePort(const QString& portName);
     // Configuration files: saving writes what the form shows; opening shows a file as a read of a
     // transmitter holding it would, and writes nothing until the user sends.
@@ -75,9 +75,9 @@ public:
 
     // Diagnostics: the connection check and the frame monitor, each its own window, created when
     // first asked for.
-    void CheckConnectionClick();
-    void RunConnectionCheck();
-    void FrameMonitorClick();
+    void onCheckConnection();
+    void runConnectionCheck();
+    void onFrameMonitor();
     ConnectionCheckWindow* connectionCheckWindow() const { return checkWindow_; }
     FrameMonitorWindow* frameMonitor() const { return monitor_; }
 

@@ -99,8 +99,8 @@ void MainWindow::appendEmptyLineToInfoMemos()
 
 void MainWindow::syncUnitMenu()
 {
-    ui.oC1->setChecked(!unitFahrenheit_);
-    ui.OF1->setChecked(unitFahrenheit_);
+    ui.celsiusItem->setChecked(!unitFahrenheit_);
+    ui.fahrenheitItem->setChecked(unitFahrenheit_);
 }
 
 void MainWindow::onCelsius()
@@ -147,9 +147,9 @@ void MainWindow::onHelpTopics()
     openHelpFile(StartDirectory);
 }
 
-void MainWindow::PageControl1Change()
+void MainWindow::onTabChanged()
 {
-    auto* tabs = ui.PageControl1;
+    auto* tabs = ui.tabs;
     const int active = tabs->currentIndex();
     if (active == tabs->indexOf(ui.OrvHuSheet) || active == tabs->indexOf(ui.TxTSheet)
         || active == rememberedPageIndex_)
@@ -159,7 +159,7 @@ void MainWindow::PageControl1Change()
 
 void MainWindow::moveHeadRailControls(int from, int to)
 {
-    auto* tabs = ui.PageControl1;
+    auto* tabs = ui.tabs;
     QWidget* source = tabs->widget(from);
     QWidget* target = tabs->widget(to);
     if (!source || !target || source == target) {

@@ -8,19 +8,19 @@
 
 namespace korv {
 
-void MainWindow::CheckConnectionClick()
+void MainWindow::onCheckConnection()
 {
     if (!checkWindow_) {
         checkWindow_ = new ConnectionCheckWindow(this);
-        connect(checkWindow_, &ConnectionCheckWindow::checkRequested, this, [this] { RunConnectionCheck(); });
+        connect(checkWindow_, &ConnectionCheckWindow::checkRequested, this, [this] { runConnectionCheck(); });
     }
     checkWindow_->show();
     checkWindow_->raise();
     checkWindow_->activateWindow();
-    RunConnectionCheck();
+    runConnectionCheck();
 }
 
-void MainWindow::RunConnectionCheck()
+void MainWindow::runConnectionCheck()
 {
     if (!checkWindow_)
         return;
@@ -54,7 +54,7 @@ void MainWindow::RunConnectionCheck()
     setBusyCursor(false);
 }
 
-void MainWindow::FrameMonitorClick()
+void MainWindow::onFrameMonitor()
 {
     if (!monitor_) {
         monitor_ = new FrameMonitorWindow(*boxes_, *fileDialogs_, this);

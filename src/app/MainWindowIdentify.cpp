@@ -73,7 +73,7 @@ Status MainWindow::IdentifyTransmitter()
     }
 
     const QString firmware = messages_[Msg::FirmwarePrefix] + firmwareText(firmwareVersion);
-    auto* tabs = ui.PageControl1;
+    auto* tabs = ui.tabs;
     ui.Config_Transmissor->appendPlainText(firmware);
     ui.Config_Transmissor->appendPlainText(messages_[Msg::ModelPrefix] + tabs->tabText(tabs->currentIndex()));
     ui.Config_OrvHu->appendPlainText(firmware);
@@ -87,7 +87,7 @@ Status MainWindow::IdentifyTransmitter()
 
 void MainWindow::HideAllTabs()
 {
-    auto* tabs = ui.PageControl1;
+    auto* tabs = ui.tabs;
     for (QWidget* page :
         { ui.OrvHeadSheet, ui.OrvGalHeadSheet, ui.OrvDinSheet, ui.OrvGalDinSheet, ui.OrvHuSheet, ui.TxTSheet })
         tabs->setTabVisible(tabs->indexOf(page), false);
@@ -100,7 +100,7 @@ void MainWindow::ApplyModelScreen()
     languageLines_
         = loadAndApplyLanguage(this, messages_, env_.languageDirectory, QFileInfo(settingsPath_).absolutePath());
 
-    auto* tabs = ui.PageControl1;
+    auto* tabs = ui.tabs;
     const Model model = identification().TransmitterModel;
     // The four head and rail models share the controls of the first page, shown under the model's
     // own caption.
@@ -147,7 +147,7 @@ void MainWindow::createHumidityMenu()
 {
     if (HumidityMenu)
         return;
-    HumidityMenu = ui.Opes1->addMenu(messages_[Msg::HumidityMenuCaption]);
+    HumidityMenu = ui.optionsMenu->addMenu(messages_[Msg::HumidityMenuCaption]);
     HumidityMenu->setObjectName(QStringLiteral("HumidityMenu"));
     RelativeHumidityItem = HumidityMenu->addAction(messages_[Msg::RelativeHumidity]);
     RelativeHumidityItem->setObjectName(QStringLiteral("RelativeHumidityItem"));

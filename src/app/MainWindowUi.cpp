@@ -45,22 +45,22 @@ void MainWindowUi::setupUi(QMainWindow* Form1)
     ClientArea = new QWidget(Form1);
     ClientArea->setObjectName(QStringLiteral("ClientArea"));
 
-    PageControl1 = new QTabWidget(ClientArea);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    tabs = new QTabWidget(ClientArea);
+    tabs->setObjectName(QStringLiteral("PageControl1"));
     // With every tab shown the captions are wider than the window; the tab bar then scrolls rather
     // than cutting the captions short.
-    PageControl1->setUsesScrollButtons(true);
-    PageControl1->setElideMode(Qt::ElideNone);
-    OrvHeadSheet = addSheet(PageControl1, QStringLiteral("OrvHeadSheet"), QStringLiteral("OrvHead"));
-    OrvGalHeadSheet = addSheet(PageControl1, QStringLiteral("OrvGalHeadSheet"), QStringLiteral("OrvGalHead"));
-    OrvDinSheet = addSheet(PageControl1, QStringLiteral("OrvDinSheet"), QStringLiteral("OrvDin"));
-    OrvGalDinSheet = addSheet(PageControl1, QStringLiteral("OrvGalDinSheet"), QStringLiteral("OrvGalDin"));
-    OrvHuSheet = addSheet(PageControl1, QStringLiteral("OrvHuSheet"), QStringLiteral(" OrvHygrom"));
-    TxTSheet = addSheet(PageControl1, QStringLiteral("TxTSheet"), QStringLiteral("OrvAmbient"));
+    tabs->setUsesScrollButtons(true);
+    tabs->setElideMode(Qt::ElideNone);
+    OrvHeadSheet = addSheet(tabs, QStringLiteral("OrvHeadSheet"), QStringLiteral("OrvHead"));
+    OrvGalHeadSheet = addSheet(tabs, QStringLiteral("OrvGalHeadSheet"), QStringLiteral("OrvGalHead"));
+    OrvDinSheet = addSheet(tabs, QStringLiteral("OrvDinSheet"), QStringLiteral("OrvDin"));
+    OrvGalDinSheet = addSheet(tabs, QStringLiteral("OrvGalDinSheet"), QStringLiteral("OrvGalDin"));
+    OrvHuSheet = addSheet(tabs, QStringLiteral("OrvHuSheet"), QStringLiteral(" OrvHygrom"));
+    TxTSheet = addSheet(tabs, QStringLiteral("TxTSheet"), QStringLiteral("OrvAmbient"));
     HeadRailWidgets::setupUi(OrvHeadSheet);
     HumidityWidgets::setupUi(OrvHuSheet);
     AmbientWidgets::setupUi(TxTSheet);
-    PageControl1->setCurrentIndex(0);
+    tabs->setCurrentIndex(0);
 
     Ler_Config = new QPushButton(QStringLiteral("&Ler Configuração"), ClientArea);
     Ler_Config->setObjectName(QStringLiteral("Ler_Config"));
@@ -70,7 +70,7 @@ void MainWindowUi::setupUi(QMainWindow* Form1)
     auto* client = new QVBoxLayout(ClientArea);
     client->setContentsMargins(0, 0, 0, 0);
     client->setSpacing(4);
-    client->addWidget(PageControl1, 1);
+    client->addWidget(tabs, 1);
     auto* commands = new QHBoxLayout;
     commands->setContentsMargins(6, 0, 6, 6);
     commands->setSpacing(8);
@@ -81,66 +81,66 @@ void MainWindowUi::setupUi(QMainWindow* Form1)
 
     setupMenu(Form1);
 
-    Timer1 = new QTimer(Form1);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
+    statusTimer = new QTimer(Form1);
+    statusTimer->setObjectName(QStringLiteral("Timer1"));
+    statusTimer->setInterval(1000);
 
     Form1->setCentralWidget(ClientArea);
     ClientArea->setFixedSize(ClientWidth, ClientHeight);
-    int menuHeight = MainMenu1->heightForWidth(ClientWidth);
+    int menuHeight = mainMenu->heightForWidth(ClientWidth);
     if (menuHeight <= 0)
-        menuHeight = MainMenu1->sizeHint().height();
+        menuHeight = mainMenu->sizeHint().height();
     Form1->setFixedSize(ClientWidth, ClientHeight + menuHeight);
 }
 
 void MainWindowUi::setupMenu(QMainWindow* Form1)
 {
-    MainMenu1 = new QMenuBar(Form1);
-    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    mainMenu = new QMenuBar(Form1);
+    mainMenu->setObjectName(QStringLiteral("MainMenu1"));
 
-    Arquivo1 = MainMenu1->addMenu(QStringLiteral("&Arquivo"));
-    Arquivo1->setObjectName(QStringLiteral("Arquivo1"));
-    AbrirConfig1 = Arquivo1->addAction(QStringLiteral("&Abrir configuração…"));
-    AbrirConfig1->setObjectName(QStringLiteral("AbrirConfig1"));
-    SalvarConfig1 = Arquivo1->addAction(QStringLiteral("&Salvar configuração…"));
-    SalvarConfig1->setObjectName(QStringLiteral("SalvarConfig1"));
-    Arquivo1->addSeparator();
-    Sair1 = Arquivo1->addAction(QStringLiteral("Sai&r"));
-    Sair1->setObjectName(QStringLiteral("Sair1"));
+    fileMenu = mainMenu->addMenu(QStringLiteral("&Arquivo"));
+    fileMenu->setObjectName(QStringLiteral("Arquivo1"));
+    openConfigurationItem = fileMenu->addAction(QStringLiteral("&Abrir configuração…"));
+    openConfigurationItem->setObjectName(QStringLiteral("AbrirConfig1"));
+    saveConfigurationItem = fileMenu->addAction(QStringLiteral("&Salvar configuração…"));
+    saveConfigurationItem->setObjectName(QStringLiteral("SalvarConfig1"));
+    fileMenu->addSeparator();
+    quitItem = fileMenu->addAction(QStringLiteral("Sai&r"));
+    quitItem->setObjectName(QStringLiteral("Sair1"));
 
-    Opes1 = MainMenu1->addMenu(QStringLiteral("&Opções"));
-    Opes1->setObjectName(QStringLiteral("Opes1"));
+    optionsMenu = mainMenu->addMenu(QStringLiteral("&Opções"));
+    optionsMenu->setObjectName(QStringLiteral("Opes1"));
     // The port list is filled when the window is first shown, and again each time the menu opens.
-    Comunic1 = Opes1->addMenu(QStringLiteral("&Comunicação"));
-    Comunic1->setObjectName(QStringLiteral("Comunic1"));
-    UnidadeTemp1 = Opes1->addMenu(QStringLiteral("&Unidade de Temperatura"));
-    UnidadeTemp1->setObjectName(QStringLiteral("UnidadeTemp1"));
+    portMenu = optionsMenu->addMenu(QStringLiteral("&Comunicação"));
+    portMenu->setObjectName(QStringLiteral("Comunic1"));
+    temperatureUnitMenu = optionsMenu->addMenu(QStringLiteral("&Unidade de Temperatura"));
+    temperatureUnitMenu->setObjectName(QStringLiteral("UnidadeTemp1"));
     // Two independent check marks, not an exclusive group: the unit handlers set both marks
-    // themselves and read "°C mode" from oC1 alone.
-    oC1 = UnidadeTemp1->addAction(QStringLiteral("°&C"));
-    oC1->setObjectName(QStringLiteral("oC1"));
-    oC1->setCheckable(true);
-    oC1->setChecked(true);
-    OF1 = UnidadeTemp1->addAction(QStringLiteral("°&F"));
-    OF1->setObjectName(QStringLiteral("OF1"));
-    OF1->setCheckable(true);
-    FastExchangeItem = Opes1->addAction(QStringLiteral("Comunicação &rápida"));
+    // themselves and read "°C mode" from celsiusItem alone.
+    celsiusItem = temperatureUnitMenu->addAction(QStringLiteral("°&C"));
+    celsiusItem->setObjectName(QStringLiteral("oC1"));
+    celsiusItem->setCheckable(true);
+    celsiusItem->setChecked(true);
+    fahrenheitItem = temperatureUnitMenu->addAction(QStringLiteral("°&F"));
+    fahrenheitItem->setObjectName(QStringLiteral("OF1"));
+    fahrenheitItem->setCheckable(true);
+    FastExchangeItem = optionsMenu->addAction(QStringLiteral("Comunicação &rápida"));
     FastExchangeItem->setObjectName(QStringLiteral("FastExchangeItem"));
     FastExchangeItem->setCheckable(true);
-    CheckConnectionItem = Opes1->addAction(QStringLiteral("&Verificar conexão…"));
+    CheckConnectionItem = optionsMenu->addAction(QStringLiteral("&Verificar conexão…"));
     CheckConnectionItem->setObjectName(QStringLiteral("CheckConnectionItem"));
-    FrameMonitorItem = Opes1->addAction(QStringLiteral("&Monitor de comunicação"));
+    FrameMonitorItem = optionsMenu->addAction(QStringLiteral("&Monitor de comunicação"));
     FrameMonitorItem->setObjectName(QStringLiteral("FrameMonitorItem"));
 
-    Ajuda1 = MainMenu1->addMenu(QStringLiteral("A&juda"));
-    Ajuda1->setObjectName(QStringLiteral("Ajuda1"));
-    Topicos1 = Ajuda1->addAction(QStringLiteral("&Tópicos da Ajuda"));
-    Topicos1->setObjectName(QStringLiteral("Topicos1"));
-    Topicos1->setVisible(false);
-    Sobre1 = Ajuda1->addAction(QStringLiteral("&Sobre o KOrvSetup"));
-    Sobre1->setObjectName(QStringLiteral("Sobre1"));
+    helpMenu = mainMenu->addMenu(QStringLiteral("A&juda"));
+    helpMenu->setObjectName(QStringLiteral("Ajuda1"));
+    helpTopicsItem = helpMenu->addAction(QStringLiteral("&Tópicos da Ajuda"));
+    helpTopicsItem->setObjectName(QStringLiteral("Topicos1"));
+    helpTopicsItem->setVisible(false);
+    aboutItem = helpMenu->addAction(QStringLiteral("&Sobre o KOrvSetup"));
+    aboutItem->setObjectName(QStringLiteral("Sobre1"));
 
-    Form1->setMenuBar(MainMenu1);
+    Form1->setMenuBar(mainMenu);
 }
 
 }  // namespace korv

@@ -24,16 +24,17 @@
 namespace korv {
 
 // The controls of the main window, built by setupUi in the way a generated form class is: every
-// member is a child of the window whose object name is the member's name, so that handlers and
-// tests reach the same control either way. The window owns them all; each page's controls are
-// built by the page's own builder, on its tab.
+// member is a child of the window. Its object name is the member's name, or the name in the comment
+// beside it where the designer's name (`Label28`) says nothing: the language file and the tests find
+// controls by object name. The window owns them all; each page's controls are built by the page's
+// own builder, on its tab.
 struct MainWindowUi : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
     // Client area 494 by 464 pixels below the menu bar.
     static constexpr int ClientWidth = 494;
     static constexpr int ClientHeight = 464;
 
     QWidget* ClientArea = nullptr;
-    QTabWidget* PageControl1 = nullptr;
+    QTabWidget* tabs = nullptr;  // PageControl1
     QWidget* OrvHeadSheet = nullptr;
     QWidget* OrvGalHeadSheet = nullptr;
     QWidget* OrvDinSheet = nullptr;
@@ -42,26 +43,26 @@ struct MainWindowUi : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
     QWidget* TxTSheet = nullptr;
     QPushButton* Ler_Config = nullptr;
     QPushButton* Enviar_Config = nullptr;
-    QTimer* Timer1 = nullptr;
+    QTimer* statusTimer = nullptr;  // Timer1
 
     // Main menu
-    QMenuBar* MainMenu1 = nullptr;
-    QMenu* Arquivo1 = nullptr;
-    QAction* AbrirConfig1 = nullptr;
-    QAction* SalvarConfig1 = nullptr;
-    QAction* Sair1 = nullptr;
-    QMenu* Opes1 = nullptr;
-    QMenu* Comunic1 = nullptr;
-    QMenu* UnidadeTemp1 = nullptr;
-    QAction* oC1 = nullptr;
-    QAction* OF1 = nullptr;
+    QMenuBar* mainMenu = nullptr;  // MainMenu1
+    QMenu* fileMenu = nullptr;  // Arquivo1
+    QAction* openConfigurationItem = nullptr;  // AbrirConfig1
+    QAction* saveConfigurationItem = nullptr;  // SalvarConfig1
+    QAction* quitItem = nullptr;  // Sair1
+    QMenu* optionsMenu = nullptr;  // Opes1
+    QMenu* portMenu = nullptr;  // Comunic1
+    QMenu* temperatureUnitMenu = nullptr;  // UnidadeTemp1
+    QAction* celsiusItem = nullptr;  // oC1
+    QAction* fahrenheitItem = nullptr;  // OF1
     QAction* FastExchangeItem = nullptr;  // "Comunicação rápida", off unless the settings say so
     // Diagnostics, after the items above: why a transmitter does not answer, and what is on the wire.
     QAction* CheckConnectionItem = nullptr;
     QAction* FrameMonitorItem = nullptr;
-    QMenu* Ajuda1 = nullptr;
-    QAction* Topicos1 = nullptr;
-    QAction* Sobre1 = nullptr;
+    QMenu* helpMenu = nullptr;  // Ajuda1
+    QAction* helpTopicsItem = nullptr;  // Topicos1
+    QAction* aboutItem = nullptr;  // Sobre1
 
     void setupUi(QMainWindow* Form1);
 

@@ -35,7 +35,7 @@ TSplashForm::TSplashForm(StartupSearchHost& host, QWidget* parent)
     TimerSplash = new QTimer(this);
     TimerSplash->setObjectName(QStringLiteral("TimerSplash"));
     TimerSplash->setInterval(SearchDelayMs);
-    connect(TimerSplash, &QTimer::timeout, this, &TSplashForm::TimerSplashTimer);
+    connect(TimerSplash, &QTimer::timeout, this, &TSplashForm::onSplashTimer);
     TimerSplash->start();
 
     // The splash stays above every window, boxes included, and sits right where a box appears:
@@ -69,7 +69,7 @@ void TSplashForm::cancel()
     close();
 }
 
-void TSplashForm::TimerSplashTimer()
+void TSplashForm::onSplashTimer()
 {
     TimerSplash->stop();
     // The main window closed before the search ran: the program is ending.

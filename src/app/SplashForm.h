@@ -38,7 +38,7 @@ public:
     ~TSplashForm() override;
 
     // The whole search. The first tick of TimerSplash runs it; tests call it directly.
-    void TimerSplashTimer();
+    void onSplashTimer();
     // The program is closing before the search has run: the search never runs, and the splash
     // closes.
     void cancel();

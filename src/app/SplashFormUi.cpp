@@ -16,21 +16,21 @@ void SplashFormUi::setupUi(QWidget* SplashForm)
     SplashForm->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     SplashForm->setFixedSize(Width, Height);
 
-    Image1 = new QLabel(SplashForm);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/product.bmp")));
-    Image1->setGeometry(0, 0, Width, 281);
+    splashImage = new QLabel(SplashForm);
+    splashImage->setObjectName(QStringLiteral("Image1"));
+    splashImage->setAlignment(Qt::AlignCenter);
+    splashImage->setPixmap(QPixmap(QStringLiteral(":/assets/product.bmp")));
+    splashImage->setGeometry(0, 0, Width, 281);
 
     // The logo is drawn over the lower band of the product picture. Scaled down to the frame, not
     // cropped, as the picture is a little larger than the space the window leaves for it.
-    Image2 = new QLabel(SplashForm);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setAlignment(Qt::AlignCenter);
-    Image2->setGeometry(8, 190, 281, 83);
-    const QPixmap logo(QStringLiteral(":/assets/logo.jpg"));
-    if (!logo.isNull())
-        Image2->setPixmap(logo.scaled(Image2->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    logo = new QLabel(SplashForm);
+    logo->setObjectName(QStringLiteral("Image2"));
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setGeometry(8, 190, 281, 83);
+    const QPixmap picture(QStringLiteral(":/assets/logo.jpg"));
+    if (!picture.isNull())
+        logo->setPixmap(picture.scaled(logo->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     CommunicationBar = new QProgressBar(SplashForm);
     CommunicationBar->setObjectName(QStringLiteral("CommunicationBar"));

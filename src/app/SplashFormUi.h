@@ -13,8 +13,8 @@ struct SplashFormUi {
     static constexpr int Height = 329;
     static constexpr int BarMaximum = 7;
 
-    QLabel* Image1 = nullptr;
-    QLabel* Image2 = nullptr;
+    QLabel* splashImage = nullptr;  // Image1
+    QLabel* logo = nullptr;  // Image2
     QLabel* CommunicationLabel = nullptr;
     QProgressBar* CommunicationBar = nullptr;
 

@@ -89,25 +89,26 @@ void CalibForm::createControls()
     const Qt::Alignment centred = Qt::AlignCenter;
     // The limit captions and texts get two lines of room, so that the longer captions wrap
     // instead of being cut.
-    Label1 = makeLabel(this, "Label1", WarningText, QRect(8, 3, 347, 16), 13, true);
-    QPalette warningPalette = Label1->palette();
+    warningLabel = makeLabel(this, "Label1", WarningText, QRect(8, 3, 347, 16), 13, true);
+    QPalette warningPalette = warningLabel->palette();
     warningPalette.setColor(QPalette::WindowText, Qt::red);
-    Label1->setPalette(warningPalette);
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Offset limits"), QRect(8, 55, 78, 28), 11, true,
+    warningLabel->setPalette(warningPalette);
+    offsetLimitsTitle = makeLabel(this, "Label2", QStringLiteral("Offset limits"), QRect(8, 55, 78, 28), 11, true,
         Qt::AlignLeft | Qt::AlignVCenter, true);
-    Label3 = makeLabel(this, "Label3", QStringLiteral("Gain limits"), QRect(185, 55, 62, 28), 11, true,
+    gainLimitsTitle = makeLabel(this, "Label3", QStringLiteral("Gain limits"), QRect(185, 55, 62, 28), 11, true,
         Qt::AlignLeft | Qt::AlignVCenter, true);
-    Label4 = makeLabel(this, "Label4", QStringLiteral("Calibrated value:"), QRect(72, 30, 134, 16), 13, true);
-    Label5 = makeLabel(this, "Label5", QStringLiteral("Internal value"), QRect(12, 91, 90, 13), 11, true);
+    calibratedValueTitle
+        = makeLabel(this, "Label4", QStringLiteral("Calibrated value:"), QRect(72, 30, 134, 16), 13, true);
+    offsetInternalTitle = makeLabel(this, "Label5", QStringLiteral("Internal value"), QRect(12, 91, 90, 13), 11, true);
     OffsLimitsLabel = makeLabel(
         this, "OffsLimitsLabel", QStringLiteral("OffsLimitsLabel"), QRect(88, 55, 94, 28), 11, false, centred, true);
-    Label8 = makeLabel(this, "Label8", QStringLiteral("Internal value"), QRect(184, 91, 90, 13), 11, true);
+    gainInternalTitle = makeLabel(this, "Label8", QStringLiteral("Internal value"), QRect(184, 91, 90, 13), 11, true);
     GainLimitsLabel = makeLabel(
         this, "GainLimitsLabel", QStringLiteral("GainLimitsLabel"), QRect(249, 55, 108, 28), 11, false, centred, true);
     PVLabel = makeLabel(this, "PVLabel", QStringLiteral("PVLabel"), QRect(208, 30, 150, 16), 13, false,
         Qt::AlignLeft | Qt::AlignVCenter, true);
 
-    Button1 = makeButton(this, "Button1", QStringLiteral("Close"), QRect(201, 120, 76, 25));
+    closeButton = makeButton(this, "Button1", QStringLiteral("Close"), QRect(201, 120, 76, 25));
     ApplyButton = makeButton(this, "ApplyButton", QStringLiteral("Apply"), QRect(88, 120, 65, 25));
     ApplyButton->setEnabled(false);  // until an opening finds a backup on disk
     CSpinOffset = new CalibrationSpinBox(-20000, 20000, this);
@@ -117,11 +118,11 @@ void CalibForm::createControls()
     CSpinGanho->setObjectName(QStringLiteral("CSpinGanho"));
     CSpinGanho->setGeometry(276, 87, 66, 22);
 
-    setTabOrder(Button1, ApplyButton);
+    setTabOrder(closeButton, ApplyButton);
     setTabOrder(ApplyButton, CSpinOffset);
     setTabOrder(CSpinOffset, CSpinGanho);
 
-    connect(Button1, &QPushButton::clicked, this, &CalibForm::onClose);
+    connect(closeButton, &QPushButton::clicked, this, &CalibForm::onClose);
     connect(ApplyButton, &QPushButton::clicked, this, &CalibForm::ApplyButtonClick);
 }
 
@@ -159,11 +160,11 @@ void CalibForm::FormShow()
         const Status status = addBackupLinesWithRetries(*variant, host_->registers(), model, serialNumber, backup);
         backupOnDisk_ = backupOnDisk(serialNumber, backup, status);
         ApplyButton->setEnabled(backupOnDisk_);
-        setLabelText(Label1, backupOnDisk_ ? WarningText : BackupFailedText);
+        setLabelText(warningLabel, backupOnDisk_ ? WarningText : BackupFailedText);
     } else {
         host_->boxes().plain(QStringLiteral("Invalid model!"), QStringLiteral("Invalid model for calibration!"));
         ApplyButton->setEnabled(false);
-        setLabelText(Label1, WarningText);
+        setLabelText(warningLabel, WarningText);
     }
     RefreshCalibration();
 }
@@ -256,15 +257,15 @@ void CalibForm::RefreshCalibration()
 {
     if (!host_)
         return;
-    setLabelText(Label2, QStringLiteral("Offset limits"));
-    setLabelText(Label3, QStringLiteral("Gain limits"));
+    setLabelText(offsetLimitsTitle, QStringLiteral("Offset limits"));
+    setLabelText(gainLimitsTitle, QStringLiteral("Gain limits"));
     CSpinGanho->setEnabled(true);
 
     const CalibrationGroup group = calibrationGroupOf(host_->model());
     const int sensorCode = host_->transmitterSensorCode();
     if (const auto limits = calibrationLimits(group, sensorCode, host_->celsiusChecked())) {
-        setLabelText(Label2, limits->offsetCaption);
-        setLabelText(Label3, limits->gainCaption);
+        setLabelText(offsetLimitsTitle, limits->offsetCaption);
+        setLabelText(gainLimitsTitle, limits->gainCaption);
         setLabelText(OffsLimitsLabel, limits->offsetText);
         setLabelText(GainLimitsLabel, limits->gainText);
         CSpinGanho->setEnabled(limits->gainEnabled);

@@ -61,16 +61,16 @@ private:
     // where the spin field's range would have clamped it.
     std::optional<qint16> lastReadGain_;
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
+    QLabel* warningLabel = nullptr;  // Label1
+    QLabel* offsetLimitsTitle = nullptr;  // Label2
+    QLabel* gainLimitsTitle = nullptr;  // Label3
+    QLabel* calibratedValueTitle = nullptr;  // Label4
+    QLabel* offsetInternalTitle = nullptr;  // Label5
     QLabel* OffsLimitsLabel = nullptr;
-    QLabel* Label8 = nullptr;
+    QLabel* gainInternalTitle = nullptr;  // Label8
     QLabel* GainLimitsLabel = nullptr;
     QLabel* PVLabel = nullptr;
-    QPushButton* Button1 = nullptr;
+    QPushButton* closeButton = nullptr;  // Button1
     QPushButton* ApplyButton = nullptr;
     CalibrationSpinBox* CSpinOffset = nullptr;
     CalibrationSpinBox* CSpinGanho = nullptr;

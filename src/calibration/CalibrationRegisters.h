@@ -39,8 +39,8 @@ QList<qint16> inputRegisters(CalibrationGroup group);
 
 // Guidance shown next to the two spin fields; nothing enforces these bounds.
 struct CalibrationLimits {
-    QString offsetCaption;  // Label2
-    QString gainCaption;  // Label3
+    QString offsetCaption;  // offsetLimitsTitle
+    QString gainCaption;  // gainLimitsTitle
     QString offsetText;  // OffsLimitsLabel
     QString gainText;  // GainLimitsLabel
     bool gainEnabled = true;

@@ -52,39 +52,39 @@ void HeadRailWidgets::setupUi(QWidget* sheet)
         QStringLiteral("Termopar B"), QStringLiteral("Pt 100 (0,00385)") });
     SensorRadioGroup->setItemIndex(0);
 
-    GroupBox2 = makeGroup(panel, QStringLiteral("GroupBox2"), QStringLiteral("Faixa de Medida"));
-    Label2LimMin = makeLabel(GroupBox2, QStringLiteral("Label2LimMin"), QStringLiteral("Limite Inferior"));
-    Label1LimMax = makeLabel(GroupBox2, QStringLiteral("Label1LimMax"), QStringLiteral("  Limite Superior"));
-    EdtLimitMinSensor = makeEdit(GroupBox2, QStringLiteral("EdtLimitMinSensor"), QString(), LimitSample);
-    UnidMinFaixaUsuario = makeHeadUnit(GroupBox2, QStringLiteral("UnidMinFaixaUsuario"));
-    EdtLimitMaxSensor = makeEdit(GroupBox2, QStringLiteral("EdtLimitMaxSensor"), QString(), LimitSample);
-    UnidMaxFaixaUsuario = makeHeadUnit(GroupBox2, QStringLiteral("UnidMaxFaixaUsuario"));
-    Label3FaixaSen = makeLabel(GroupBox2, QStringLiteral("Label3FaixaSen"), QStringLiteral("Faixa do Sensor"));
-    Faixa_Minima = makeDisplayBox(GroupBox2, QStringLiteral("Faixa_Minima"), LimitSample);
-    UnidMinSensor = makeHeadUnit(GroupBox2, QStringLiteral("UnidMinSensor"));
-    Faixa_Maxima = makeDisplayBox(GroupBox2, QStringLiteral("Faixa_Maxima"), LimitSample);
-    UnidMaxSensor = makeHeadUnit(GroupBox2, QStringLiteral("UnidMaxSensor"));
-    Label4FaixaMin = makeLabel(GroupBox2, QStringLiteral("Label4FaixaMin"), QStringLiteral("Faixa Mínima"));
-    Span_Minimo = makeDisplayBox(GroupBox2, QStringLiteral("Span_Minimo"), LimitSample);
-    UnidFaixaMinima = makeHeadUnit(GroupBox2, QStringLiteral("UnidFaixaMinima"));
-    QGridLayout* range = makeGrid(GroupBox2);
-    range->addWidget(Label2LimMin, 0, 0);
-    range->addWidget(Label1LimMax, 0, 1);
+    rangeGroup = makeGroup(panel, QStringLiteral("GroupBox2"), QStringLiteral("Faixa de Medida"));
+    lowerLimitLabel = makeLabel(rangeGroup, QStringLiteral("Label2LimMin"), QStringLiteral("Limite Inferior"));
+    upperLimitLabel = makeLabel(rangeGroup, QStringLiteral("Label1LimMax"), QStringLiteral("  Limite Superior"));
+    EdtLimitMinSensor = makeEdit(rangeGroup, QStringLiteral("EdtLimitMinSensor"), QString(), LimitSample);
+    UnidMinFaixaUsuario = makeHeadUnit(rangeGroup, QStringLiteral("UnidMinFaixaUsuario"));
+    EdtLimitMaxSensor = makeEdit(rangeGroup, QStringLiteral("EdtLimitMaxSensor"), QString(), LimitSample);
+    UnidMaxFaixaUsuario = makeHeadUnit(rangeGroup, QStringLiteral("UnidMaxFaixaUsuario"));
+    sensorRangeTitle = makeLabel(rangeGroup, QStringLiteral("Label3FaixaSen"), QStringLiteral("Faixa do Sensor"));
+    Faixa_Minima = makeDisplayBox(rangeGroup, QStringLiteral("Faixa_Minima"), LimitSample);
+    UnidMinSensor = makeHeadUnit(rangeGroup, QStringLiteral("UnidMinSensor"));
+    Faixa_Maxima = makeDisplayBox(rangeGroup, QStringLiteral("Faixa_Maxima"), LimitSample);
+    UnidMaxSensor = makeHeadUnit(rangeGroup, QStringLiteral("UnidMaxSensor"));
+    minimumSpanTitle = makeLabel(rangeGroup, QStringLiteral("Label4FaixaMin"), QStringLiteral("Faixa Mínima"));
+    Span_Minimo = makeDisplayBox(rangeGroup, QStringLiteral("Span_Minimo"), LimitSample);
+    UnidFaixaMinima = makeHeadUnit(rangeGroup, QStringLiteral("UnidFaixaMinima"));
+    QGridLayout* range = makeGrid(rangeGroup);
+    range->addWidget(lowerLimitLabel, 0, 0);
+    range->addWidget(upperLimitLabel, 0, 1);
     range->addLayout(makeRow({ EdtLimitMinSensor, UnidMinFaixaUsuario }), 1, 0);
     range->addLayout(makeRow({ EdtLimitMaxSensor, UnidMaxFaixaUsuario }), 1, 1);
-    range->addWidget(Label3FaixaSen, 2, 0, 1, 2);
+    range->addWidget(sensorRangeTitle, 2, 0, 1, 2);
     range->addLayout(makeRow({ Faixa_Minima, UnidMinSensor }), 3, 0);
     range->addLayout(makeRow({ Faixa_Maxima, UnidMaxSensor }), 3, 1);
-    range->addWidget(Label4FaixaMin, 4, 0);
+    range->addWidget(minimumSpanTitle, 4, 0);
     range->addLayout(makeRow({ Span_Minimo, UnidFaixaMinima }), 4, 1);
 
     Corrzero = makeGroup(panel, QStringLiteral("Corrzero"), QStringLiteral("Correção do Zero"));
     EdtCorrigeZero = makeEdit(Corrzero, QStringLiteral("EdtCorrigeZero"), QString(), ZeroSample, 5);
     UnidZero = makeHeadUnit(Corrzero, QStringLiteral("UnidZero"));
-    Label1 = makeLabel(Corrzero, QStringLiteral("Label1"), QStringLiteral("Mín:"));
+    zeroMinTitle = makeLabel(Corrzero, QStringLiteral("Label1"), QStringLiteral("Mín:"));
     LblZeroMin = makeLabel(Corrzero, QStringLiteral("LblZeroMin"), QStringLiteral("0,5"));
     UnidZeroLimitMin = makeHeadUnit(Corrzero, QStringLiteral("UnidZeroLimitMin"));
-    Label2 = makeLabel(Corrzero, QStringLiteral("Label2"), QStringLiteral("Máx:"));
+    zeroMaxTitle = makeLabel(Corrzero, QStringLiteral("Label2"), QStringLiteral("Máx:"));
     LblZeroMax = makeLabel(Corrzero, QStringLiteral("LblZeroMax"), QStringLiteral("0,5"));
     UnidZeroLimitMax = makeHeadUnit(Corrzero, QStringLiteral("UnidZeroLimitMax"));
     for (QLabel* bound : { LblZeroMin, LblZeroMax }) {
@@ -93,37 +93,38 @@ void HeadRailWidgets::setupUi(QWidget* sheet)
     }
     QGridLayout* zero = makeGrid(Corrzero);
     zero->addLayout(makeRow({ EdtCorrigeZero, UnidZero }), 0, 0, 1, 4);
-    zero->addWidget(Label1, 1, 0);
+    zero->addWidget(zeroMinTitle, 1, 0);
     zero->addWidget(LblZeroMin, 1, 1);
     zero->addWidget(UnidZeroLimitMin, 1, 2);
-    zero->addWidget(Label2, 2, 0);
+    zero->addWidget(zeroMaxTitle, 2, 0);
     zero->addWidget(LblZeroMax, 2, 1);
     zero->addWidget(UnidZeroLimitMax, 2, 2);
     zero->setColumnStretch(3, 1);
 
-    GroupBox4 = makeGroup(panel, QStringLiteral("GroupBox4"), QStringLiteral("Falha de Sensor"));
-    Label6SelecOut
-        = makeLabel(GroupBox4, QStringLiteral("Label6SelecOut"), QStringLiteral("Selecione estado da saída"));
-    Forca_SaidaMin = makeRadio(GroupBox4, QStringLiteral("Forca_SaidaMin"), QStringLiteral("Mínimo"));
-    Forca_SaidaMax = makeRadio(GroupBox4, QStringLiteral("Forca_SaidaMax"), QStringLiteral("Máximo"));
-    QGridLayout* failure = makeGrid(GroupBox4);
-    failure->addWidget(Label6SelecOut, 0, 0);
+    failureGroup = makeGroup(panel, QStringLiteral("GroupBox4"), QStringLiteral("Falha de Sensor"));
+    failureOutputLabel
+        = makeLabel(failureGroup, QStringLiteral("Label6SelecOut"), QStringLiteral("Selecione estado da saída"));
+    Forca_SaidaMin = makeRadio(failureGroup, QStringLiteral("Forca_SaidaMin"), QStringLiteral("Mínimo"));
+    Forca_SaidaMax = makeRadio(failureGroup, QStringLiteral("Forca_SaidaMax"), QStringLiteral("Máximo"));
+    QGridLayout* failure = makeGrid(failureGroup);
+    failure->addWidget(failureOutputLabel, 0, 0);
     failure->addLayout(makeRow({ Forca_SaidaMin, Forca_SaidaMax }), 1, 0);
 
-    GroupBox3 = makeGroup(panel, QStringLiteral("GroupBox3"), QStringLiteral("Otimização"));
-    Label5Rede = makeLabel(GroupBox3, QStringLiteral("Label5Rede"), QStringLiteral("Selecione a frequência da rede"));
-    Freq_50 = makeRadio(GroupBox3, QStringLiteral("Freq_50"), QStringLiteral("50 Hz"));
-    Freq_60 = makeRadio(GroupBox3, QStringLiteral("Freq_60"), QStringLiteral("60 Hz"));
-    QGridLayout* filter = makeGrid(GroupBox3);
-    filter->addWidget(Label5Rede, 0, 0);
+    filterGroup = makeGroup(panel, QStringLiteral("GroupBox3"), QStringLiteral("Otimização"));
+    mainsFrequencyLabel
+        = makeLabel(filterGroup, QStringLiteral("Label5Rede"), QStringLiteral("Selecione a frequência da rede"));
+    Freq_50 = makeRadio(filterGroup, QStringLiteral("Freq_50"), QStringLiteral("50 Hz"));
+    Freq_60 = makeRadio(filterGroup, QStringLiteral("Freq_60"), QStringLiteral("60 Hz"));
+    QGridLayout* filter = makeGrid(filterGroup);
+    filter->addWidget(mainsFrequencyLabel, 0, 0);
     filter->addLayout(makeRow({ Freq_50, Freq_60 }), 1, 0);
 
-    GroupBox5 = makeGroup(panel, QStringLiteral("GroupBox5"), QStringLiteral("Informações do transmissor"));
+    informationGroup = makeGroup(panel, QStringLiteral("GroupBox5"), QStringLiteral("Informações do transmissor"));
     // Serial number, firmware, model and output type.
-    Config_Transmissor = makeMemo(GroupBox5, QStringLiteral("Config_Transmissor"), 4);
+    Config_Transmissor = makeMemo(informationGroup, QStringLiteral("Config_Transmissor"), 4);
     Config_Transmissor->setPlainText(QStringLiteral("\n\n"));
-    EdtStatus = makeStatusEdit(GroupBox5, QStringLiteral("EdtStatus"));
-    QGridLayout* info = makeGrid(GroupBox5);
+    EdtStatus = makeStatusEdit(informationGroup, QStringLiteral("EdtStatus"));
+    QGridLayout* info = makeGrid(informationGroup);
     info->addWidget(Config_Transmissor, 0, 0);
     info->addWidget(EdtStatus, 1, 0);
 
@@ -133,14 +134,14 @@ void HeadRailWidgets::setupUi(QWidget* sheet)
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
     left->addWidget(SensorRadioGroup);
-    left->addWidget(GroupBox2);
+    left->addWidget(rangeGroup);
     left->addStretch(1);
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
     right->addWidget(Corrzero);
-    right->addWidget(GroupBox4);
-    right->addWidget(GroupBox3);
-    right->addWidget(GroupBox5, 1);
+    right->addWidget(failureGroup);
+    right->addWidget(filterGroup);
+    right->addWidget(informationGroup, 1);
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
 }

@@ -104,21 +104,21 @@ QGroupBox* HumidityWidgets::setupInput(QWidget* sheet, bool humidity)
     QLabel*& limSup = humidity ? LimSupRHLb : LimSupTempLb;
     QLineEdit*& edtInf = humidity ? EdtLimInfRH : EdtLimInfTemp;
     QLineEdit*& edtSup = humidity ? EdtLimSupRH : EdtLimSupTemp;
-    QLabel*& unitInf = humidity ? RH1Lb : Temp1Lb;
-    QLabel*& unitSup = humidity ? RH2Lb : Temp2Lb;
+    QLabel*& unitInf = humidity ? humidityLowerUnit : temperatureLowerUnit;
+    QLabel*& unitSup = humidity ? humidityUpperUnit : temperatureUpperUnit;
     QLabel*& faixaSens = humidity ? FaixaSensRHLb : FaixaSensTempLb;
-    QLabel*& sensorRange = humidity ? RH3Lb : Temp3Lb;
+    QLabel*& sensorRange = humidity ? humiditySensorRange : temperatureSensorRange;
     QLabel*& faixaMin = humidity ? FaixaMinRHLb : FaixaMinTempLb;
-    QLabel*& minSpan = humidity ? RH4Lb : Temp4Lb;
+    QLabel*& minSpan = humidity ? humidityMinimumSpan : temperatureMinimumSpan;
     QLabel*& zeroTitle = humidity ? ZeroRHLb : ZeroTempLb;
     QLineEdit*& edtZero = humidity ? EdtCorrZeroRH : EdtCorrZeroTemp;
-    QLabel*& unitZero = humidity ? RH7Lb : Temp7Lb;
+    QLabel*& unitZero = humidity ? humidityZeroUnit : temperatureZeroUnit;
     QLabel*& minTitle = humidity ? MinRHLb : MinTempLb;
     QLabel*& minBound = humidity ? ValorMinZeroRHLb : ValorMinZeroTempLb;
-    QLabel*& unitMin = humidity ? RH5Lb : Temp5Lb;
+    QLabel*& unitMin = humidity ? humidityZeroMinUnit : temperatureZeroMinUnit;
     QLabel*& maxTitle = humidity ? MaxRHLb : MaxTempLb;
     QLabel*& maxBound = humidity ? ValorMaxZeroRHLb : ValorMaxZeroTempLb;
-    QLabel*& unitMax = humidity ? RH6Lb : Temp6Lb;
+    QLabel*& unitMax = humidity ? humidityZeroMaxUnit : temperatureZeroMaxUnit;
     QLabel*& falhaSens = humidity ? FalhaSensRHLb : FalhaSensTempLb;
     QLabel*& estado = humidity ? EstadoRHLb : EstadoTempLb;
     QRadioButton*& minRadio = humidity ? MinRHRadioButton : MinTempRadioButton;
@@ -177,12 +177,13 @@ void HumidityWidgets::setupUi(QWidget* sheet)
     setupInput(sheet, true);
     setupInput(sheet, false);
 
-    GroupBox11 = makeGroup(sheet, QStringLiteral("GroupBox11"), QStringLiteral("Informações do transmissor"));
-    Config_OrvHu = makeMemo(GroupBox11, QStringLiteral("Config_OrvHu"), 4);
-    ShowPVsMemo = makeMemo(GroupBox11, QStringLiteral("ShowPVsMemo"), 4);
-    EdtStatRHT = makeStatusEdit(GroupBox11, QStringLiteral("EdtStatRHT"));
-    EnviaBarRHT = makeTransferBar(GroupBox11, QStringLiteral("EnviaBarRHT"));
-    arrangeInfoBox(GroupBox11, Config_OrvHu, ShowPVsMemo, EdtStatRHT, EnviaBarRHT);
+    humidityInformationGroup
+        = makeGroup(sheet, QStringLiteral("GroupBox11"), QStringLiteral("Informações do transmissor"));
+    Config_OrvHu = makeMemo(humidityInformationGroup, QStringLiteral("Config_OrvHu"), 4);
+    ShowPVsMemo = makeMemo(humidityInformationGroup, QStringLiteral("ShowPVsMemo"), 4);
+    EdtStatRHT = makeStatusEdit(humidityInformationGroup, QStringLiteral("EdtStatRHT"));
+    EnviaBarRHT = makeTransferBar(humidityInformationGroup, QStringLiteral("EnviaBarRHT"));
+    arrangeInfoBox(humidityInformationGroup, Config_OrvHu, ShowPVsMemo, EdtStatRHT, EnviaBarRHT);
 
     auto* page = new QVBoxLayout(sheet);
     page->setContentsMargins(4, 4, 4, 4);
@@ -192,66 +193,76 @@ void HumidityWidgets::setupUi(QWidget* sheet)
     inputs->addWidget(UmidadeGroupBox, 1);
     inputs->addWidget(TemperaturaGroupBox, 1);
     page->addLayout(inputs);
-    page->addWidget(GroupBox11, 1);
+    page->addWidget(humidityInformationGroup, 1);
 }
 
 void AmbientWidgets::setupUi(QWidget* sheet)
 {
-    GroupBox10 = makeGroup(sheet, QStringLiteral("GroupBox10"), QStringLiteral("Faixa de Medida"));
-    TempLowLimitLabel = makeLabel(GroupBox10, QStringLiteral("TempLowLimitLabel"), QStringLiteral("Limite Inferior"));
-    EdtTempLowLimit = makeEdit(GroupBox10, QStringLiteral("EdtTempLowLimit"), QStringLiteral("-50"), LimitSample, 8);
-    Label7 = makeUnit(GroupBox10, QStringLiteral("Label7"), QStringLiteral("°C"), TemperatureUnits);
-    TempHighLimitLabel = makeLabel(GroupBox10, QStringLiteral("TempHighLimitLabel"), QStringLiteral("Limite Superior"));
-    EdtTempHighLimit = makeEdit(GroupBox10, QStringLiteral("EdtTempHighLimit"), QStringLiteral("120"), LimitSample, 8);
-    Label8 = makeUnit(GroupBox10, QStringLiteral("Label8"), QStringLiteral("°C"), TemperatureUnits);
-    SensorRangeLabel = makeLabel(GroupBox10, QStringLiteral("SensorRangeLabel"), QStringLiteral("Faixa do Sensor"));
-    Label9 = makeUnit(
-        GroupBox10, QStringLiteral("Label9"), QStringLiteral("-50 a 120 °C"), { QStringLiteral("-58 a 248 °F") });
-    MinSensorRangeLabel = makeLabel(GroupBox10, QStringLiteral("MinSensorRangeLabel"), QStringLiteral("Faixa Mínima"));
-    Label10 = makeUnit(GroupBox10, QStringLiteral("Label10"), QStringLiteral("5 °C"), { QStringLiteral("9 °F") });
-    QGridLayout* range = makeGrid(GroupBox10);
+    ambientRangeGroup = makeGroup(sheet, QStringLiteral("GroupBox10"), QStringLiteral("Faixa de Medida"));
+    TempLowLimitLabel
+        = makeLabel(ambientRangeGroup, QStringLiteral("TempLowLimitLabel"), QStringLiteral("Limite Inferior"));
+    EdtTempLowLimit
+        = makeEdit(ambientRangeGroup, QStringLiteral("EdtTempLowLimit"), QStringLiteral("-50"), LimitSample, 8);
+    ambientLowerUnit = makeUnit(ambientRangeGroup, QStringLiteral("Label7"), QStringLiteral("°C"), TemperatureUnits);
+    TempHighLimitLabel
+        = makeLabel(ambientRangeGroup, QStringLiteral("TempHighLimitLabel"), QStringLiteral("Limite Superior"));
+    EdtTempHighLimit
+        = makeEdit(ambientRangeGroup, QStringLiteral("EdtTempHighLimit"), QStringLiteral("120"), LimitSample, 8);
+    ambientUpperUnit = makeUnit(ambientRangeGroup, QStringLiteral("Label8"), QStringLiteral("°C"), TemperatureUnits);
+    SensorRangeLabel
+        = makeLabel(ambientRangeGroup, QStringLiteral("SensorRangeLabel"), QStringLiteral("Faixa do Sensor"));
+    ambientSensorRange = makeUnit(ambientRangeGroup, QStringLiteral("Label9"), QStringLiteral("-50 a 120 °C"),
+        { QStringLiteral("-58 a 248 °F") });
+    MinSensorRangeLabel
+        = makeLabel(ambientRangeGroup, QStringLiteral("MinSensorRangeLabel"), QStringLiteral("Faixa Mínima"));
+    ambientMinimumSpan
+        = makeUnit(ambientRangeGroup, QStringLiteral("Label10"), QStringLiteral("5 °C"), { QStringLiteral("9 °F") });
+    QGridLayout* range = makeGrid(ambientRangeGroup);
     range->addWidget(TempLowLimitLabel, 0, 0);
-    range->addLayout(makeRow({ EdtTempLowLimit, Label7 }), 0, 1);
+    range->addLayout(makeRow({ EdtTempLowLimit, ambientLowerUnit }), 0, 1);
     range->addWidget(TempHighLimitLabel, 1, 0);
-    range->addLayout(makeRow({ EdtTempHighLimit, Label8 }), 1, 1);
+    range->addLayout(makeRow({ EdtTempHighLimit, ambientUpperUnit }), 1, 1);
     range->addWidget(SensorRangeLabel, 2, 0);
-    range->addWidget(Label9, 2, 1);
+    range->addWidget(ambientSensorRange, 2, 1);
     range->addWidget(MinSensorRangeLabel, 3, 0);
-    range->addWidget(Label10, 3, 1);
+    range->addWidget(ambientMinimumSpan, 3, 1);
     range->setColumnStretch(1, 1);
 
-    GroupBox12 = makeGroup(sheet, QStringLiteral("GroupBox12"), QStringLiteral("Correção do Zero"));
-    EdtTempZeroCorrection = makeEdit(GroupBox12, QStringLiteral("EdtTempZeroCorrection"), QString(), ZeroSample);
-    Label28 = makeUnit(GroupBox12, QStringLiteral("Label28"), QStringLiteral("°C"), TemperatureUnits);
-    ZeroAdjustMinLabel = makeLabel(GroupBox12, QStringLiteral("ZeroAdjustMinLabel"), QStringLiteral("Mín."));
-    TempUserOffsetInfValLb = makeBound(GroupBox12, QStringLiteral("TempUserOffsetInfValLb"), QStringLiteral("-5"));
-    Label17 = makeUnit(GroupBox12, QStringLiteral("Label17"), QStringLiteral("°C"), TemperatureUnits);
-    ZeroAdjustMaxLabel = makeLabel(GroupBox12, QStringLiteral("ZeroAdjustMaxLabel"), QStringLiteral("Máx."));
-    TempUserOffsetSupValLb = makeBound(GroupBox12, QStringLiteral("TempUserOffsetSupValLb"), QStringLiteral("5"));
-    Label20 = makeUnit(GroupBox12, QStringLiteral("Label20"), QStringLiteral("°C"), TemperatureUnits);
-    QGridLayout* zero = makeGrid(GroupBox12);
-    zero->addLayout(makeRow({ EdtTempZeroCorrection, Label28 }), 0, 0);
-    zero->addLayout(makeBoundsGrid({ ZeroAdjustMinLabel, TempUserOffsetInfValLb, Label17 },
-                        { ZeroAdjustMaxLabel, TempUserOffsetSupValLb, Label20 }),
+    ambientZeroGroup = makeGroup(sheet, QStringLiteral("GroupBox12"), QStringLiteral("Correção do Zero"));
+    EdtTempZeroCorrection = makeEdit(ambientZeroGroup, QStringLiteral("EdtTempZeroCorrection"), QString(), ZeroSample);
+    ambientZeroUnit = makeUnit(ambientZeroGroup, QStringLiteral("Label28"), QStringLiteral("°C"), TemperatureUnits);
+    ZeroAdjustMinLabel = makeLabel(ambientZeroGroup, QStringLiteral("ZeroAdjustMinLabel"), QStringLiteral("Mín."));
+    TempUserOffsetInfValLb
+        = makeBound(ambientZeroGroup, QStringLiteral("TempUserOffsetInfValLb"), QStringLiteral("-5"));
+    ambientZeroMinUnit = makeUnit(ambientZeroGroup, QStringLiteral("Label17"), QStringLiteral("°C"), TemperatureUnits);
+    ZeroAdjustMaxLabel = makeLabel(ambientZeroGroup, QStringLiteral("ZeroAdjustMaxLabel"), QStringLiteral("Máx."));
+    TempUserOffsetSupValLb = makeBound(ambientZeroGroup, QStringLiteral("TempUserOffsetSupValLb"), QStringLiteral("5"));
+    ambientZeroMaxUnit = makeUnit(ambientZeroGroup, QStringLiteral("Label20"), QStringLiteral("°C"), TemperatureUnits);
+    QGridLayout* zero = makeGrid(ambientZeroGroup);
+    zero->addLayout(makeRow({ EdtTempZeroCorrection, ambientZeroUnit }), 0, 0);
+    zero->addLayout(makeBoundsGrid({ ZeroAdjustMinLabel, TempUserOffsetInfValLb, ambientZeroMinUnit },
+                        { ZeroAdjustMaxLabel, TempUserOffsetSupValLb, ambientZeroMaxUnit }),
         1, 0);
 
-    GroupBox1 = makeGroup(sheet, QStringLiteral("GroupBox1"), QStringLiteral("Falha de sensor"));
-    SelectLabel = makeLabel(GroupBox1, QStringLiteral("SelectLabel"), QStringLiteral("Selecione o estado da saída"));
+    ambientFailureGroup = makeGroup(sheet, QStringLiteral("GroupBox1"), QStringLiteral("Falha de sensor"));
+    SelectLabel
+        = makeLabel(ambientFailureGroup, QStringLiteral("SelectLabel"), QStringLiteral("Selecione o estado da saída"));
     MinFailOptionRadioButton
-        = makeRadio(GroupBox1, QStringLiteral("MinFailOptionRadioButton"), QStringLiteral("Mínimo"));
+        = makeRadio(ambientFailureGroup, QStringLiteral("MinFailOptionRadioButton"), QStringLiteral("Mínimo"));
     MaxFailOptionRadioButton
-        = makeRadio(GroupBox1, QStringLiteral("MaxFailOptionRadioButton"), QStringLiteral("Máximo"));
-    QGridLayout* failure = makeGrid(GroupBox1);
+        = makeRadio(ambientFailureGroup, QStringLiteral("MaxFailOptionRadioButton"), QStringLiteral("Máximo"));
+    QGridLayout* failure = makeGrid(ambientFailureGroup);
     failure->addWidget(SelectLabel, 0, 0);
     failure->addLayout(makeRow({ MinFailOptionRadioButton, MaxFailOptionRadioButton }), 1, 0);
 
-    GroupBox9 = makeGroup(sheet, QStringLiteral("GroupBox9"), QStringLiteral("Informações do transmissor"));
+    ambientInformationGroup
+        = makeGroup(sheet, QStringLiteral("GroupBox9"), QStringLiteral("Informações do transmissor"));
     // Serial number, firmware, model and output type, separated by empty lines.
-    Config_TxT = makeMemo(GroupBox9, QStringLiteral("Config_TxT"), 7);
-    ShowTempPVMemo = makeMemo(GroupBox9, QStringLiteral("ShowTempPVMemo"), 3);
-    EdtStatT = makeStatusEdit(GroupBox9, QStringLiteral("EdtStatT"));
-    EnviaBarT = makeTransferBar(GroupBox9, QStringLiteral("EnviaBarT"));
-    arrangeInfoBox(GroupBox9, Config_TxT, ShowTempPVMemo, EdtStatT, EnviaBarT);
+    Config_TxT = makeMemo(ambientInformationGroup, QStringLiteral("Config_TxT"), 7);
+    ShowTempPVMemo = makeMemo(ambientInformationGroup, QStringLiteral("ShowTempPVMemo"), 3);
+    EdtStatT = makeStatusEdit(ambientInformationGroup, QStringLiteral("EdtStatT"));
+    EnviaBarT = makeTransferBar(ambientInformationGroup, QStringLiteral("EnviaBarT"));
+    arrangeInfoBox(ambientInformationGroup, Config_TxT, ShowTempPVMemo, EdtStatT, EnviaBarT);
 
     auto* page = new QVBoxLayout(sheet);
     page->setContentsMargins(4, 4, 4, 4);
@@ -260,17 +271,17 @@ void AmbientWidgets::setupUi(QWidget* sheet)
     columns->setSpacing(6);
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
-    left->addWidget(GroupBox10);
+    left->addWidget(ambientRangeGroup);
     left->addStretch(1);
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
-    right->addWidget(GroupBox12);
-    right->addWidget(GroupBox1);
+    right->addWidget(ambientZeroGroup);
+    right->addWidget(ambientFailureGroup);
     right->addStretch(1);
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
     page->addLayout(columns);
-    page->addWidget(GroupBox9, 1);
+    page->addWidget(ambientInformationGroup, 1);
 }
 
 }  // namespace korv

@@ -67,21 +67,21 @@ struct HumidityWidgets {
     QLabel* LimSupRHLb = nullptr;
     QLineEdit* EdtLimInfRH = nullptr;
     QLineEdit* EdtLimSupRH = nullptr;
-    QLabel* RH1Lb = nullptr;  // unit beside the lower limit
-    QLabel* RH2Lb = nullptr;  // unit beside the upper limit
+    QLabel* humidityLowerUnit = nullptr;  // RH1Lb: unit beside the lower limit
+    QLabel* humidityUpperUnit = nullptr;  // RH2Lb: unit beside the upper limit
     QLabel* FaixaSensRHLb = nullptr;
-    QLabel* RH3Lb = nullptr;  // sensor range
+    QLabel* humiditySensorRange = nullptr;  // RH3Lb: sensor range
     QLabel* FaixaMinRHLb = nullptr;
-    QLabel* RH4Lb = nullptr;  // minimum span
+    QLabel* humidityMinimumSpan = nullptr;  // RH4Lb: minimum span
     QLabel* ZeroRHLb = nullptr;
     QLineEdit* EdtCorrZeroRH = nullptr;
-    QLabel* RH7Lb = nullptr;  // unit beside the zero correction
+    QLabel* humidityZeroUnit = nullptr;  // RH7Lb: unit beside the zero correction
     QLabel* MinRHLb = nullptr;
     QLabel* ValorMinZeroRHLb = nullptr;
-    QLabel* RH5Lb = nullptr;
+    QLabel* humidityZeroMinUnit = nullptr;  // RH5Lb
     QLabel* MaxRHLb = nullptr;
     QLabel* ValorMaxZeroRHLb = nullptr;
-    QLabel* RH6Lb = nullptr;
+    QLabel* humidityZeroMaxUnit = nullptr;  // RH6Lb
     QLabel* FalhaSensRHLb = nullptr;
     QLabel* EstadoRHLb = nullptr;
     QRadioButton* MinRHRadioButton = nullptr;
@@ -94,36 +94,41 @@ struct HumidityWidgets {
     QLabel* LimSupTempLb = nullptr;
     QLineEdit* EdtLimInfTemp = nullptr;
     QLineEdit* EdtLimSupTemp = nullptr;
-    QLabel* Temp1Lb = nullptr;
-    QLabel* Temp2Lb = nullptr;
+    QLabel* temperatureLowerUnit = nullptr;  // Temp1Lb
+    QLabel* temperatureUpperUnit = nullptr;  // Temp2Lb
     QLabel* FaixaSensTempLb = nullptr;
-    QLabel* Temp3Lb = nullptr;
+    QLabel* temperatureSensorRange = nullptr;  // Temp3Lb
     QLabel* FaixaMinTempLb = nullptr;
-    QLabel* Temp4Lb = nullptr;
+    QLabel* temperatureMinimumSpan = nullptr;  // Temp4Lb
     QLabel* ZeroTempLb = nullptr;
     QLineEdit* EdtCorrZeroTemp = nullptr;
-    QLabel* Temp7Lb = nullptr;
+    QLabel* temperatureZeroUnit = nullptr;  // Temp7Lb
     QLabel* MinTempLb = nullptr;
     QLabel* ValorMinZeroTempLb = nullptr;
-    QLabel* Temp5Lb = nullptr;
+    QLabel* temperatureZeroMinUnit = nullptr;  // Temp5Lb
     QLabel* MaxTempLb = nullptr;
     QLabel* ValorMaxZeroTempLb = nullptr;
-    QLabel* Temp6Lb = nullptr;
+    QLabel* temperatureZeroMaxUnit = nullptr;  // Temp6Lb
     QLabel* FalhaSensTempLb = nullptr;
     QLabel* EstadoTempLb = nullptr;
     QRadioButton* MinTempRadioButton = nullptr;
     QRadioButton* MaxTempRadioButton = nullptr;
 
-    QGroupBox* GroupBox11 = nullptr;
+    QGroupBox* humidityInformationGroup = nullptr;  // GroupBox11
     QPlainTextEdit* Config_OrvHu = nullptr;
     QPlainTextEdit* ShowPVsMemo = nullptr;
     QLineEdit* EdtStatRHT = nullptr;
     QProgressBar* EnviaBarRHT = nullptr;
 
-    std::array<QLabel*, 7> rhLabels() const { return { RH1Lb, RH2Lb, RH3Lb, RH4Lb, RH5Lb, RH6Lb, RH7Lb }; }
+    std::array<QLabel*, 7> rhLabels() const
+    {
+        return { humidityLowerUnit, humidityUpperUnit, humiditySensorRange, humidityMinimumSpan, humidityZeroMinUnit,
+            humidityZeroMaxUnit, humidityZeroUnit };
+    }
     std::array<QLabel*, 7> tempLabels() const
     {
-        return { Temp1Lb, Temp2Lb, Temp3Lb, Temp4Lb, Temp5Lb, Temp6Lb, Temp7Lb };
+        return { temperatureLowerUnit, temperatureUpperUnit, temperatureSensorRange, temperatureMinimumSpan,
+            temperatureZeroMinUnit, temperatureZeroMaxUnit, temperatureZeroUnit };
     }
 
     // Creates the controls on `sheet`, laid out, with the texts they have before anything is shown.
@@ -136,38 +141,43 @@ private:
 
 // The controls of the ambient transmitter's tab.
 struct AmbientWidgets {
-    QGroupBox* GroupBox10 = nullptr;
+    QGroupBox* ambientRangeGroup = nullptr;  // GroupBox10
     QLabel* TempLowLimitLabel = nullptr;
     QLabel* TempHighLimitLabel = nullptr;
     QLineEdit* EdtTempLowLimit = nullptr;
     QLineEdit* EdtTempHighLimit = nullptr;
-    QLabel* Label7 = nullptr;  // unit beside the lower limit
-    QLabel* Label8 = nullptr;  // unit beside the upper limit
+    QLabel* ambientLowerUnit = nullptr;  // Label7: unit beside the lower limit
+    QLabel* ambientUpperUnit = nullptr;  // Label8: unit beside the upper limit
     QLabel* SensorRangeLabel = nullptr;
-    QLabel* Label9 = nullptr;  // sensor range
+    QLabel* ambientSensorRange = nullptr;  // Label9: sensor range
     QLabel* MinSensorRangeLabel = nullptr;
-    QLabel* Label10 = nullptr;  // minimum span
-    QGroupBox* GroupBox12 = nullptr;
+    QLabel* ambientMinimumSpan = nullptr;  // Label10: minimum span
+    QGroupBox* ambientZeroGroup = nullptr;  // GroupBox12
     QLineEdit* EdtTempZeroCorrection = nullptr;
-    QLabel* Label28 = nullptr;  // unit beside the zero correction
+    QLabel* ambientZeroUnit = nullptr;  // Label28: unit beside the zero correction
     QLabel* ZeroAdjustMinLabel = nullptr;
     QLabel* TempUserOffsetInfValLb = nullptr;
-    QLabel* Label17 = nullptr;
+    QLabel* ambientZeroMinUnit = nullptr;  // Label17
     QLabel* ZeroAdjustMaxLabel = nullptr;
     QLabel* TempUserOffsetSupValLb = nullptr;
-    QLabel* Label20 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
+    QLabel* ambientZeroMaxUnit = nullptr;  // Label20
+    QGroupBox* ambientFailureGroup = nullptr;  // GroupBox1
     QLabel* SelectLabel = nullptr;
     QRadioButton* MinFailOptionRadioButton = nullptr;
     QRadioButton* MaxFailOptionRadioButton = nullptr;
-    QGroupBox* GroupBox9 = nullptr;
+    QGroupBox* ambientInformationGroup = nullptr;  // GroupBox9
     QPlainTextEdit* Config_TxT = nullptr;
     QPlainTextEdit* ShowTempPVMemo = nullptr;
     QLineEdit* EdtStatT = nullptr;
     QProgressBar* EnviaBarT = nullptr;
 
-    // Label7, Label8, Label9, Label10, Label17, Label20, Label28
-    std::array<QLabel*, 7> unitLabels() const { return { Label7, Label8, Label9, Label10, Label17, Label20, Label28 }; }
+    // ambientLowerUnit, ambientUpperUnit, ambientSensorRange, ambientMinimumSpan, ambientZeroMinUnit,
+    // ambientZeroMaxUnit, ambientZeroUnit
+    std::array<QLabel*, 7> unitLabels() const
+    {
+        return { ambientLowerUnit, ambientUpperUnit, ambientSensorRange, ambientMinimumSpan, ambientZeroMinUnit,
+            ambientZeroMaxUnit, ambientZeroUnit };
+    }
 
     // Creates the controls on `sheet`, laid out, with the texts they have before anything is shown.
     void setupUi(QWidget* sheet);

@@ -20,16 +20,16 @@ private Q_SLOTS:
     {
         AboutWindow about;
         QCOMPARE(about.windowTitle(), QStringLiteral("Sobre"));
-        QCOMPARE(about.Label1Sobre->text(), QStringLiteral("Configurador KOrvSetup"));
-        QCOMPARE(about.Label2Sobre->text(), QStringLiteral("Versão "));
+        QCOMPARE(about.productLabel->text(), QStringLiteral("Configurador KOrvSetup"));
+        QCOMPARE(about.versionWordLabel->text(), QStringLiteral("Versão "));
         QCOMPARE(about.LabelNumVersao->text(), QStringLiteral("1.39"));
-        QCOMPARE(about.Button1->text(), QStringLiteral("&OK"));
-        QVERIFY(about.Label1Sobre->font().bold());
-        QCOMPARE(about.Label1Sobre->font().pointSize(), 12);
-        QCOMPARE(about.Label2Sobre->font().pointSize(), 10);
+        QCOMPARE(about.okButton->text(), QStringLiteral("&OK"));
+        QVERIFY(about.productLabel->font().bold());
+        QCOMPARE(about.productLabel->font().pointSize(), 12);
+        QCOMPARE(about.versionWordLabel->font().pointSize(), 10);
         QCOMPARE(about.LabelNumVersao->font().pointSize(), 10);
-        QCOMPARE(about.Image2->geometry(), QRect(24, 8, 286, 97));
-        QVERIFY(!about.Image2->pixmap().isNull());
+        QCOMPARE(about.logo->geometry(), QRect(24, 8, 286, 97));
+        QVERIFY(!about.logo->pixmap().isNull());
         QVERIFY(!about.isModal());
         // The classic client size, grown a little only where the font needs it.
         QVERIFY(about.width() >= 327 && about.width() <= 360);
@@ -41,7 +41,7 @@ private Q_SLOTS:
 
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(about.Button1, Qt::LeftButton);
+        QTest::mouseClick(about.okButton, Qt::LeftButton);
         QVERIFY(!about.isVisible());
     }
 
@@ -78,8 +78,8 @@ private Q_SLOTS:
             lines[54 + i] = aboutLines.at(i);
         AboutWindow about(lineCount ? &lines : nullptr);
         QCOMPARE(about.windowTitle(), caption);
-        QCOMPARE(about.Label1Sobre->text(), product);
-        QCOMPARE(about.Label2Sobre->text(), versionWord);
+        QCOMPARE(about.productLabel->text(), product);
+        QCOMPARE(about.versionWordLabel->text(), versionWord);
         QCOMPARE(about.LabelNumVersao->text(), QStringLiteral("1.39"));
     }
 
@@ -105,10 +105,10 @@ private Q_SLOTS:
         QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(splash.windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(splash.windowTitle(), QStringLiteral("KOrvSetup"));
-        QCOMPARE(ui.Image1->geometry(), QRect(0, 0, 301, 281));
-        QCOMPARE(ui.Image2->geometry(), QRect(8, 190, 281, 83));
-        QCOMPARE(ui.Image1->pixmap().size(), QSize(301, 281));
-        const QSize logo = ui.Image2->pixmap().size();
+        QCOMPARE(ui.splashImage->geometry(), QRect(0, 0, 301, 281));
+        QCOMPARE(ui.logo->geometry(), QRect(8, 190, 281, 83));
+        QCOMPARE(ui.splashImage->pixmap().size(), QSize(301, 281));
+        const QSize logo = ui.logo->pixmap().size();
         QVERIFY(!logo.isEmpty() && logo.width() <= 281 && logo.height() <= 83);
         QCOMPARE(ui.CommunicationBar->geometry(), QRect(2, 280, 297, 25));
         QCOMPARE(ui.CommunicationBar->minimum(), 0);

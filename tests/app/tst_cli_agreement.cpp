@@ -68,15 +68,15 @@ struct Captions {
     QString sensor, sensorRange, minimumSpan, lower, upper, zero, zeroMin, zeroMax, failure, filter;
     explicit Captions(const MainWindowUi& ui)
         : sensor(ui.SensorRadioGroup->title())
-        , sensorRange(ui.Label3FaixaSen->text())
-        , minimumSpan(ui.Label4FaixaMin->text())
-        , lower(ui.Label2LimMin->text().trimmed())
-        , upper(ui.Label1LimMax->text().trimmed())
+        , sensorRange(ui.sensorRangeTitle->text())
+        , minimumSpan(ui.minimumSpanTitle->text())
+        , lower(ui.lowerLimitLabel->text().trimmed())
+        , upper(ui.upperLimitLabel->text().trimmed())
         , zero(ui.Corrzero->title())
-        , zeroMin(ui.Label1->text())
-        , zeroMax(ui.Label2->text())
-        , failure(ui.GroupBox4->title())
-        , filter(ui.GroupBox3->title())
+        , zeroMin(ui.zeroMinTitle->text())
+        , zeroMax(ui.zeroMaxTitle->text())
+        , failure(ui.failureGroup->title())
+        , filter(ui.filterGroup->title())
     {
     }
 };
@@ -150,23 +150,26 @@ QStringList windowLines(AppFixture& app, bool withLive = true)
         lines << line(QStringLiteral("Medida de Umidade"),
             dewPoint ? QStringLiteral("Ponto de Orvalho") : QStringLiteral("Umidade Relativa"));
         lines << inputLines(c,
-            { ui.UmidadeGroupBox->title(), ui.RH3Lb, ui.RH4Lb, ui.EdtLimInfRH, ui.RH1Lb, ui.EdtLimSupRH, ui.RH2Lb,
-                ui.EdtCorrZeroRH, ui.RH7Lb, ui.ValorMinZeroRHLb, ui.RH5Lb, ui.ValorMaxZeroRHLb, ui.RH6Lb,
+            { ui.UmidadeGroupBox->title(), ui.humiditySensorRange, ui.humidityMinimumSpan, ui.EdtLimInfRH,
+                ui.humidityLowerUnit, ui.EdtLimSupRH, ui.humidityUpperUnit, ui.EdtCorrZeroRH, ui.humidityZeroUnit,
+                ui.ValorMinZeroRHLb, ui.humidityZeroMinUnit, ui.ValorMaxZeroRHLb, ui.humidityZeroMaxUnit,
                 checkedText(ui.MaxRHRadioButton, ui.MinRHRadioButton) });
         if (hasHumidityTemperature(model))
             lines << inputLines(c,
-                { ui.TemperaturaGroupBox->title(), ui.Temp3Lb, ui.Temp4Lb, ui.EdtLimInfTemp, ui.Temp1Lb,
-                    ui.EdtLimSupTemp, ui.Temp2Lb, ui.EdtCorrZeroTemp, ui.Temp7Lb, ui.ValorMinZeroTempLb, ui.Temp5Lb,
-                    ui.ValorMaxZeroTempLb, ui.Temp6Lb, checkedText(ui.MaxTempRadioButton, ui.MinTempRadioButton) });
+                { ui.TemperaturaGroupBox->title(), ui.temperatureSensorRange, ui.temperatureMinimumSpan,
+                    ui.EdtLimInfTemp, ui.temperatureLowerUnit, ui.EdtLimSupTemp, ui.temperatureUpperUnit,
+                    ui.EdtCorrZeroTemp, ui.temperatureZeroUnit, ui.ValorMinZeroTempLb, ui.temperatureZeroMinUnit,
+                    ui.ValorMaxZeroTempLb, ui.temperatureZeroMaxUnit,
+                    checkedText(ui.MaxTempRadioButton, ui.MinTempRadioButton) });
         if (withLive)
             lines << nonEmptyLines(ui.ShowPVsMemo->toPlainText());
         return lines;
     }
     lines << nonEmptyLines(ui.Config_TxT->toPlainText()) << app.boxTexts();
     lines << inputLines(c,
-        { ui.TemperaturaGroupBox->title(), ui.Label9, ui.Label10, ui.EdtTempLowLimit, ui.Label7, ui.EdtTempHighLimit,
-            ui.Label8, ui.EdtTempZeroCorrection, ui.Label28, ui.TempUserOffsetInfValLb, ui.Label17,
-            ui.TempUserOffsetSupValLb, ui.Label20,
+        { ui.TemperaturaGroupBox->title(), ui.ambientSensorRange, ui.ambientMinimumSpan, ui.EdtTempLowLimit,
+            ui.ambientLowerUnit, ui.EdtTempHighLimit, ui.ambientUpperUnit, ui.EdtTempZeroCorrection, ui.ambientZeroUnit,
+            ui.TempUserOffsetInfValLb, ui.ambientZeroMinUnit, ui.TempUserOffsetSupValLb, ui.ambientZeroMaxUnit,
             checkedText(ui.MaxFailOptionRadioButton, ui.MinFailOptionRadioButton) });
     if (withLive)
         lines << nonEmptyLines(ui.ShowTempPVMemo->toPlainText());

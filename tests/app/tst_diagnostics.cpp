@@ -109,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(monitor->shownLineCount(), monitor->lineCount());
 
         // The connection check's own frames are on the wire too.
-        app.form->CheckConnectionClick();
+        app.form->onCheckConnection();
         QVERIFY(monitor->text().endsWith(
             QStringLiteral("porta %1 aberta a 9600 baud, 8N1\n").arg(app.emulator->devicePath())));
 
@@ -135,7 +135,7 @@ private Q_SLOTS:
         const int kept = monitor->lineCount();
         app.read();
         QCOMPARE(monitor->lineCount(), kept);
-        app.form->FrameMonitorClick();
+        app.form->onFrameMonitor();
         QCOMPARE(monitor->lineCount(), kept + 1);
         QVERIFY(monitor->text().contains(QStringLiteral("monitor aberto de novo")));
         monitor->findChild<QPushButton*>(QStringLiteral("MonitorClearButton"))->click();

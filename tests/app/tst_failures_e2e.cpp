@@ -104,7 +104,7 @@ private Q_SLOTS:
         std::unique_ptr<TSplashForm> splash;
         if (command == StartupSearch) {
             splash = std::make_unique<TSplashForm>(*app.form);
-            splash->TimerSplashTimer();
+            splash->onSplashTimer();
             QVERIFY(!splash->isVisible());
         } else if (command == Read) {
             app.read();
@@ -244,7 +244,7 @@ private Q_SLOTS:
         QVERIFY(splash.isVisible());
         QList<bool> visibleAtBox;
         app.boxes.onShown = [&](const RecordingMessageBoxes::Shown&) { visibleAtBox << splash.isVisible(); };
-        splash.TimerSplashTimer();
+        splash.onSplashTimer();
         QCOMPARE(app.boxTexts(), boxes);
         QCOMPARE(visibleAtBox, QList<bool>(boxes.size(), false));
         QVERIFY(!splash.isVisible());

@@ -152,7 +152,7 @@ private Q_SLOTS:
         switch (c.command) {
         case Command::Search: {
             TSplashForm splash(*app.form);
-            splash.TimerSplashTimer();
+            splash.onSplashTimer();
             QVERIFY(!splash.isVisible());
             break;
         }

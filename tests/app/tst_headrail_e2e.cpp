@@ -54,7 +54,7 @@ private Q_SLOTS:
         QCOMPARE(app.emulator->parameter(1), qint16(0x00C1));
         QCOMPARE(app.emulator->parameter(15), qint16(26));
         QCOMPARE(ui.EdtStatus->text(), QStringLiteral("Envio OK"));
-        QCOMPARE(ui.Timer1->interval(), 5000);
+        QCOMPARE(ui.statusTimer->interval(), 5000);
     }
 
     void readThenSendLeavesTheRegisters_data()
@@ -122,7 +122,7 @@ private Q_SLOTS:
         QCOMPARE(ui.LblZeroMin->text(), QStringLiteral("-50,0"));
         app.form->onFahrenheit();  // already checked: nothing changes
         QCOMPARE(ui.Faixa_Maxima->text(), QStringLiteral("2498"));
-        QVERIFY(ui.OF1->isChecked() && !ui.oC1->isChecked());
+        QVERIFY(ui.fahrenheitItem->isChecked() && !ui.celsiusItem->isChecked());
         app.read();
         QCOMPARE(ui.EdtLimitMinSensor->text(), QStringLiteral("32"));
         QCOMPARE(ui.EdtLimitMaxSensor->text(), QStringLiteral("1832"));
@@ -130,7 +130,7 @@ private Q_SLOTS:
         QCOMPARE(ui.Faixa_Maxima->text(), QStringLiteral("1370"));
         app.form->onCelsius();
         QCOMPARE(ui.Faixa_Maxima->text(), QStringLiteral("1370"));
-        QVERIFY(ui.oC1->isChecked() && !ui.OF1->isChecked());
+        QVERIFY(ui.celsiusItem->isChecked() && !ui.fahrenheitItem->isChecked());
     }
 
     void noTransmitterGivesUpAfterEightAttempts()

@@ -58,7 +58,7 @@ private Q_SLOTS:
         QFETCH(bool, startupSearch);
         if (startupSearch) {
             TSplashForm splash(*app.form);
-            splash.TimerSplashTimer();
+            splash.onSplashTimer();
         } else {
             app.read();
         }
@@ -109,19 +109,19 @@ private Q_SLOTS:
         AppFixture app;
         QVERIFY(app.start(seedFor(code, 110)));
         TSplashForm splash(*app.form);
-        splash.TimerSplashTimer();
+        splash.onSplashTimer();
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
         QCOMPARE(splash.ui.CommunicationBar->value(), bar);
         QVERIFY(!splash.isVisible());
         const auto& ui = app.form->ui;
         QCOMPARE(ui.EdtStatus->text(), QStringLiteral("Leitura OK"));
         QCOMPARE(ui.EdtStatT->text(), QStringLiteral("Leitura OK"));
-        QCOMPARE(ui.Timer1->interval(), 2000);
-        QVERIFY(ui.Timer1->isActive());
+        QCOMPARE(ui.statusTimer->interval(), 2000);
+        QVERIFY(ui.statusTimer->isActive());
         if (!liveMemo.isEmpty())
             QVERIFY(app.form->findChild<QPlainTextEdit*>(liveMemo)->toPlainText().startsWith(
                 QStringLiteral("Última Leitura")));
-        app.form->Timer1Timer();
+        app.form->onStatusTimer();
         QVERIFY(ui.EdtStatus->text().isEmpty());
     }
 
@@ -131,7 +131,7 @@ private Q_SLOTS:
         QVERIFY(app.start(seedFor(0, 130)));
         app.emulator->setFault(emu::Fault::Silence);
         TSplashForm splash(*app.form);
-        splash.TimerSplashTimer();
+        splash.onSplashTimer();
         QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro de comunicação!") });
         QCOMPARE(app.emulator->framesReceived(), 3);
         QVERIFY(!app.form->session().link().isOpen());
@@ -146,7 +146,7 @@ private Q_SLOTS:
             QStringLiteral("[Parametros]\nPort=%1\n").arg(app.dir.filePath(QStringLiteral("gone"))).toUtf8());
         QCOMPARE(app.boxes.shown.size(), 1);  // the port error of start-up
         TSplashForm splash(*app.form);
-        splash.TimerSplashTimer();
+        splash.onSplashTimer();
         QCOMPARE(app.boxes.shown.size(), 1);  // nothing of the search's own
         QVERIFY(!splash.isVisible());
     }

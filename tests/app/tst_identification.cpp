@@ -69,7 +69,7 @@ private Q_SLOTS:
         AppFixture app;
         QVERIFY(app.start(seedFor(code, firmware)));
         app.boxes.clear();
-        auto* tabs = app.form->ui.PageControl1;
+        auto* tabs = app.form->ui.tabs;
         const QList<bool> tabsBefore = visibleTabs(tabs);
         QVERIFY(tabsBefore.count(true) > 1);
         QVERIFY(app.form->session().link().Open());
@@ -177,7 +177,7 @@ private Q_SLOTS:
     {
         AppFixture app;
         QVERIFY(app.start(seedFor(0, 128)));
-        auto* tabs = app.form->ui.PageControl1;
+        auto* tabs = app.form->ui.tabs;
         auto* sensors = app.form->ui.SensorRadioGroup;
         app.read();
         QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("KOrvHead"));
@@ -215,7 +215,7 @@ private Q_SLOTS:
         app.read();
         app.emulator->reseed(seedFor(4, 130));
         app.read();
-        const auto menus = app.form->ui.Opes1->findChildren<QMenu*>(QStringLiteral("HumidityMenu"));
+        const auto menus = app.form->ui.optionsMenu->findChildren<QMenu*>(QStringLiteral("HumidityMenu"));
         QCOMPARE(menus.size(), 1);
         QCOMPARE(app.form->HumidityMenu->title(), QStringLiteral("Medida de Umidade"));
         QCOMPARE(app.form->RelativeHumidityItem->text(), QStringLiteral("Umidade Relativa"));
@@ -241,7 +241,7 @@ private Q_SLOTS:
         QCOMPARE(app.boxes.shown.value(0).caption, QStringLiteral("Attention"));
         QCOMPARE(app.boxes.shown.value(0).text, QStringLiteral("Serial port setup error!"));
         QCOMPARE(app.form->ui.Ler_Config->text(), QStringLiteral("&Read Configuration"));
-        QCOMPARE(app.form->ui.Arquivo1->title(), QStringLiteral("Line 0"));
+        QCOMPARE(app.form->ui.fileMenu->title(), QStringLiteral("Line 0"));
         QCOMPARE(app.form->ui.SensorRadioGroup->itemText(0), QStringLiteral("Line 9"));
         app.boxes.clear();
         app.read();  // nothing answers on that port

@@ -33,9 +33,9 @@ private Q_SLOTS:
         ServiceMode service(*app.form);
         app.read();
         if (state == QLatin1String("read")) {
-            QVERIFY(app.form->ui.Timer1->isActive());
+            QVERIFY(app.form->ui.statusTimer->isActive());
         } else if (state == QLatin1String("read, timer done")) {
-            app.form->Timer1Timer();
+            app.form->onStatusTimer();
         } else if (state == QLatin1String("send")) {
             app.send();
         } else {

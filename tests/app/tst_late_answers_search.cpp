@@ -43,7 +43,7 @@ private Q_SLOTS:
         };
         {
             TSplashForm splash(*app.form);
-            splash.TimerSplashTimer();
+            splash.onSplashTimer();
         }
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
         const QStringList punctual = formText();
@@ -56,7 +56,7 @@ private Q_SLOTS:
             app.boxes.clear();
             {
                 TSplashForm splash(*app.form);
-                splash.TimerSplashTimer();
+                splash.onSplashTimer();
             }
             if (app.boxes.shown.isEmpty()) {
                 QVERIFY2(formText() == punctual,

@@ -38,91 +38,93 @@ struct Expected {
 
 // clang-format off
 #define CONTROL(m, cls, txt) Expected{#m, cls, txt, [](const MainWindowUi& u) -> const QObject* { return u.m; }}
+// A control whose member name differs from its object name.
+#define NAMED(m, name, cls, txt) Expected{name, cls, txt, [](const MainWindowUi& u) -> const QObject* { return u.m; }}
 
 // Every control with its kind and its design-time text ("" where it has none).
 const Expected Controls[] = {
-    CONTROL(PageControl1, "QTabWidget", ""), CONTROL(Ler_Config, "QPushButton", "&Ler Configuração"),
-    CONTROL(Enviar_Config, "QPushButton", "&Enviar Configuração"), CONTROL(Timer1, "QTimer", ""),
-    CONTROL(MainMenu1, "QMenuBar", ""), CONTROL(Arquivo1, "QMenu", "&Arquivo"),
-    CONTROL(AbrirConfig1, "QAction", "&Abrir configuração…"),
-    CONTROL(SalvarConfig1, "QAction", "&Salvar configuração…"), CONTROL(Sair1, "QAction", "Sai&r"),
-    CONTROL(Opes1, "QMenu", "&Opções"),
-    CONTROL(Comunic1, "QMenu", "&Comunicação"), CONTROL(UnidadeTemp1, "QMenu", "&Unidade de Temperatura"),
-    CONTROL(oC1, "QAction", "°&C"), CONTROL(OF1, "QAction", "°&F"), CONTROL(Ajuda1, "QMenu", "A&juda"),
-    CONTROL(Topicos1, "QAction", "&Tópicos da Ajuda"), CONTROL(Sobre1, "QAction", "&Sobre o KOrvSetup"),
+    NAMED(tabs, "PageControl1", "QTabWidget", ""), CONTROL(Ler_Config, "QPushButton", "&Ler Configuração"),
+    CONTROL(Enviar_Config, "QPushButton", "&Enviar Configuração"), NAMED(statusTimer, "Timer1", "QTimer", ""),
+    NAMED(mainMenu, "MainMenu1", "QMenuBar", ""), NAMED(fileMenu, "Arquivo1", "QMenu", "&Arquivo"),
+    NAMED(openConfigurationItem, "AbrirConfig1", "QAction", "&Abrir configuração…"),
+    NAMED(saveConfigurationItem, "SalvarConfig1", "QAction", "&Salvar configuração…"), NAMED(quitItem, "Sair1", "QAction", "Sai&r"),
+    NAMED(optionsMenu, "Opes1", "QMenu", "&Opções"),
+    NAMED(portMenu, "Comunic1", "QMenu", "&Comunicação"), NAMED(temperatureUnitMenu, "UnidadeTemp1", "QMenu", "&Unidade de Temperatura"),
+    NAMED(celsiusItem, "oC1", "QAction", "°&C"), NAMED(fahrenheitItem, "OF1", "QAction", "°&F"), NAMED(helpMenu, "Ajuda1", "QMenu", "A&juda"),
+    NAMED(helpTopicsItem, "Topicos1", "QAction", "&Tópicos da Ajuda"), NAMED(aboutItem, "Sobre1", "QAction", "&Sobre o KOrvSetup"),
     // head and rail page
     CONTROL(HeadRailPanel, "QWidget", ""),
     CONTROL(SensorRadioGroup, "korv::RadioGroup", "Seleção de Sensor"),
-    CONTROL(GroupBox2, "QGroupBox", "Faixa de Medida"), CONTROL(Label1LimMax, "QLabel", "  Limite Superior"),
-    CONTROL(Label2LimMin, "QLabel", "Limite Inferior"), CONTROL(EdtLimitMaxSensor, "QLineEdit", ""),
-    CONTROL(EdtLimitMinSensor, "QLineEdit", ""), CONTROL(Label3FaixaSen, "QLabel", "Faixa do Sensor"),
+    NAMED(rangeGroup, "GroupBox2", "QGroupBox", "Faixa de Medida"), NAMED(upperLimitLabel, "Label1LimMax", "QLabel", "  Limite Superior"),
+    NAMED(lowerLimitLabel, "Label2LimMin", "QLabel", "Limite Inferior"), CONTROL(EdtLimitMaxSensor, "QLineEdit", ""),
+    CONTROL(EdtLimitMinSensor, "QLineEdit", ""), NAMED(sensorRangeTitle, "Label3FaixaSen", "QLabel", "Faixa do Sensor"),
     CONTROL(Faixa_Maxima, "QLineEdit", ""), CONTROL(Faixa_Minima, "QLineEdit", ""),
-    CONTROL(Label4FaixaMin, "QLabel", "Faixa Mínima"), CONTROL(Span_Minimo, "QLineEdit", ""),
+    NAMED(minimumSpanTitle, "Label4FaixaMin", "QLabel", "Faixa Mínima"), CONTROL(Span_Minimo, "QLineEdit", ""),
     CONTROL(UnidMaxSensor, "QLabel", "mV"), CONTROL(UnidMinSensor, "QLabel", "mV"),
     CONTROL(UnidMaxFaixaUsuario, "QLabel", "mV"), CONTROL(UnidMinFaixaUsuario, "QLabel", "mV"),
     CONTROL(UnidFaixaMinima, "QLabel", "mV"), CONTROL(Corrzero, "QGroupBox", "Correção do Zero"),
-    CONTROL(EdtCorrigeZero, "QLineEdit", ""), CONTROL(Label1, "QLabel", "Mín:"),
-    CONTROL(Label2, "QLabel", "Máx:"), CONTROL(LblZeroMin, "QLabel", "0,5"),
+    CONTROL(EdtCorrigeZero, "QLineEdit", ""), NAMED(zeroMinTitle, "Label1", "QLabel", "Mín:"),
+    NAMED(zeroMaxTitle, "Label2", "QLabel", "Máx:"), CONTROL(LblZeroMin, "QLabel", "0,5"),
     CONTROL(LblZeroMax, "QLabel", "0,5"), CONTROL(UnidZero, "QLabel", "mV"),
     CONTROL(UnidZeroLimitMin, "QLabel", "mV"), CONTROL(UnidZeroLimitMax, "QLabel", "mV"),
-    CONTROL(GroupBox5, "QGroupBox", "Informações do transmissor"),
+    NAMED(informationGroup, "GroupBox5", "QGroupBox", "Informações do transmissor"),
     CONTROL(Config_Transmissor, "QPlainTextEdit", "\n\n"), CONTROL(EdtStatus, "QLineEdit", ""),
-    CONTROL(GroupBox4, "QGroupBox", "Falha de Sensor"),
-    CONTROL(Label6SelecOut, "QLabel", "Selecione estado da saída"),
+    NAMED(failureGroup, "GroupBox4", "QGroupBox", "Falha de Sensor"),
+    NAMED(failureOutputLabel, "Label6SelecOut", "QLabel", "Selecione estado da saída"),
     CONTROL(Forca_SaidaMin, "QRadioButton", "Mínimo"), CONTROL(Forca_SaidaMax, "QRadioButton", "Máximo"),
-    CONTROL(GroupBox3, "QGroupBox", "Otimização"),
-    CONTROL(Label5Rede, "QLabel", "Selecione a frequência da rede"),
+    NAMED(filterGroup, "GroupBox3", "QGroupBox", "Otimização"),
+    NAMED(mainsFrequencyLabel, "Label5Rede", "QLabel", "Selecione a frequência da rede"),
     CONTROL(Freq_50, "QRadioButton", "50 Hz"), CONTROL(Freq_60, "QRadioButton", "60 Hz"),
     // humidity page
     CONTROL(UmidadeGroupBox, "QGroupBox", "Entrada de Umidade"),
     CONTROL(EscFaixaRHLb, "QLabel", "Faixa de Medida"), CONTROL(LimInfRHLb, "QLabel", "Limite Inferior"),
     CONTROL(LimSupRHLb, "QLabel", "Limite Superior"), CONTROL(EdtLimInfRH, "QLineEdit", "0"),
-    CONTROL(EdtLimSupRH, "QLineEdit", "100"), CONTROL(RH1Lb, "QLabel", "%RH"),
-    CONTROL(RH2Lb, "QLabel", "%RH"), CONTROL(FaixaSensRHLb, "QLabel", "Faixa do Sensor"),
-    CONTROL(RH3Lb, "QLabel", "0 a 100%RH"), CONTROL(FaixaMinRHLb, "QLabel", "Faixa Mínima"),
-    CONTROL(RH4Lb, "QLabel", "5 %RH"), CONTROL(ZeroRHLb, "QLabel", "Correção do Zero"),
-    CONTROL(EdtCorrZeroRH, "QLineEdit", ""), CONTROL(RH7Lb, "QLabel", "%RH"),
+    CONTROL(EdtLimSupRH, "QLineEdit", "100"), NAMED(humidityLowerUnit, "RH1Lb", "QLabel", "%RH"),
+    NAMED(humidityUpperUnit, "RH2Lb", "QLabel", "%RH"), CONTROL(FaixaSensRHLb, "QLabel", "Faixa do Sensor"),
+    NAMED(humiditySensorRange, "RH3Lb", "QLabel", "0 a 100%RH"), CONTROL(FaixaMinRHLb, "QLabel", "Faixa Mínima"),
+    NAMED(humidityMinimumSpan, "RH4Lb", "QLabel", "5 %RH"), CONTROL(ZeroRHLb, "QLabel", "Correção do Zero"),
+    CONTROL(EdtCorrZeroRH, "QLineEdit", ""), NAMED(humidityZeroUnit, "RH7Lb", "QLabel", "%RH"),
     CONTROL(MinRHLb, "QLabel", "Mín."), CONTROL(ValorMinZeroRHLb, "QLabel", "-10"),
-    CONTROL(RH5Lb, "QLabel", "%RH"), CONTROL(MaxRHLb, "QLabel", "Máx."),
-    CONTROL(ValorMaxZeroRHLb, "QLabel", "10"), CONTROL(RH6Lb, "QLabel", "%RH"),
+    NAMED(humidityZeroMinUnit, "RH5Lb", "QLabel", "%RH"), CONTROL(MaxRHLb, "QLabel", "Máx."),
+    CONTROL(ValorMaxZeroRHLb, "QLabel", "10"), NAMED(humidityZeroMaxUnit, "RH6Lb", "QLabel", "%RH"),
     CONTROL(FalhaSensRHLb, "QLabel", "Falha de sensor"),
     CONTROL(EstadoRHLb, "QLabel", "Selecione o estado da saída"),
     CONTROL(MinRHRadioButton, "QRadioButton", "Mínimo"), CONTROL(MaxRHRadioButton, "QRadioButton", "Máximo"),
     CONTROL(TemperaturaGroupBox, "QGroupBox", "Entrada de Temperatura"),
     CONTROL(EscFaixaTempLb, "QLabel", "Faixa de Medida"), CONTROL(LimInfTempLb, "QLabel", "Limite Inferior"),
     CONTROL(LimSupTempLb, "QLabel", "Limite Superior"), CONTROL(EdtLimInfTemp, "QLineEdit", "-35"),
-    CONTROL(EdtLimSupTemp, "QLineEdit", "120"), CONTROL(Temp1Lb, "QLabel", "°C"),
-    CONTROL(Temp2Lb, "QLabel", "°C"), CONTROL(FaixaSensTempLb, "QLabel", "Faixa do Sensor"),
-    CONTROL(Temp3Lb, "QLabel", "-40 a 120°C"), CONTROL(FaixaMinTempLb, "QLabel", "Faixa Mínima"),
-    CONTROL(Temp4Lb, "QLabel", "5 °C"), CONTROL(ZeroTempLb, "QLabel", "Correção do Zero"),
-    CONTROL(EdtCorrZeroTemp, "QLineEdit", ""), CONTROL(Temp7Lb, "QLabel", "°C"),
+    CONTROL(EdtLimSupTemp, "QLineEdit", "120"), NAMED(temperatureLowerUnit, "Temp1Lb", "QLabel", "°C"),
+    NAMED(temperatureUpperUnit, "Temp2Lb", "QLabel", "°C"), CONTROL(FaixaSensTempLb, "QLabel", "Faixa do Sensor"),
+    NAMED(temperatureSensorRange, "Temp3Lb", "QLabel", "-40 a 120°C"), CONTROL(FaixaMinTempLb, "QLabel", "Faixa Mínima"),
+    NAMED(temperatureMinimumSpan, "Temp4Lb", "QLabel", "5 °C"), CONTROL(ZeroTempLb, "QLabel", "Correção do Zero"),
+    CONTROL(EdtCorrZeroTemp, "QLineEdit", ""), NAMED(temperatureZeroUnit, "Temp7Lb", "QLabel", "°C"),
     CONTROL(MinTempLb, "QLabel", "Mín."), CONTROL(ValorMinZeroTempLb, "QLabel", "-5"),
-    CONTROL(Temp5Lb, "QLabel", "°C"), CONTROL(MaxTempLb, "QLabel", "Máx."),
-    CONTROL(ValorMaxZeroTempLb, "QLabel", "5"), CONTROL(Temp6Lb, "QLabel", "°C"),
+    NAMED(temperatureZeroMinUnit, "Temp5Lb", "QLabel", "°C"), CONTROL(MaxTempLb, "QLabel", "Máx."),
+    CONTROL(ValorMaxZeroTempLb, "QLabel", "5"), NAMED(temperatureZeroMaxUnit, "Temp6Lb", "QLabel", "°C"),
     CONTROL(FalhaSensTempLb, "QLabel", "Falha de sensor"),
     CONTROL(EstadoTempLb, "QLabel", "Selecione o estado da saída"),
     CONTROL(MinTempRadioButton, "QRadioButton", "Mínimo"),
     CONTROL(MaxTempRadioButton, "QRadioButton", "Máximo"),
-    CONTROL(GroupBox11, "QGroupBox", "Informações do transmissor"),
+    NAMED(humidityInformationGroup, "GroupBox11", "QGroupBox", "Informações do transmissor"),
     CONTROL(Config_OrvHu, "QPlainTextEdit", ""), CONTROL(ShowPVsMemo, "QPlainTextEdit", ""),
     CONTROL(EdtStatRHT, "QLineEdit", ""), CONTROL(EnviaBarRHT, "QProgressBar", ""),
     // ambient page
-    CONTROL(GroupBox10, "QGroupBox", "Faixa de Medida"),
+    NAMED(ambientRangeGroup, "GroupBox10", "QGroupBox", "Faixa de Medida"),
     CONTROL(TempLowLimitLabel, "QLabel", "Limite Inferior"),
     CONTROL(TempHighLimitLabel, "QLabel", "Limite Superior"), CONTROL(EdtTempLowLimit, "QLineEdit", "-50"),
-    CONTROL(EdtTempHighLimit, "QLineEdit", "120"), CONTROL(Label7, "QLabel", "°C"),
-    CONTROL(Label8, "QLabel", "°C"), CONTROL(SensorRangeLabel, "QLabel", "Faixa do Sensor"),
-    CONTROL(Label9, "QLabel", "-50 a 120 °C"), CONTROL(MinSensorRangeLabel, "QLabel", "Faixa Mínima"),
-    CONTROL(Label10, "QLabel", "5 °C"), CONTROL(GroupBox12, "QGroupBox", "Correção do Zero"),
-    CONTROL(EdtTempZeroCorrection, "QLineEdit", ""), CONTROL(Label28, "QLabel", "°C"),
+    CONTROL(EdtTempHighLimit, "QLineEdit", "120"), NAMED(ambientLowerUnit, "Label7", "QLabel", "°C"),
+    NAMED(ambientUpperUnit, "Label8", "QLabel", "°C"), CONTROL(SensorRangeLabel, "QLabel", "Faixa do Sensor"),
+    NAMED(ambientSensorRange, "Label9", "QLabel", "-50 a 120 °C"), CONTROL(MinSensorRangeLabel, "QLabel", "Faixa Mínima"),
+    NAMED(ambientMinimumSpan, "Label10", "QLabel", "5 °C"), NAMED(ambientZeroGroup, "GroupBox12", "QGroupBox", "Correção do Zero"),
+    CONTROL(EdtTempZeroCorrection, "QLineEdit", ""), NAMED(ambientZeroUnit, "Label28", "QLabel", "°C"),
     CONTROL(ZeroAdjustMinLabel, "QLabel", "Mín."), CONTROL(TempUserOffsetInfValLb, "QLabel", "-5"),
-    CONTROL(Label17, "QLabel", "°C"), CONTROL(ZeroAdjustMaxLabel, "QLabel", "Máx."),
-    CONTROL(TempUserOffsetSupValLb, "QLabel", "5"), CONTROL(Label20, "QLabel", "°C"),
-    CONTROL(GroupBox1, "QGroupBox", "Falha de sensor"),
+    NAMED(ambientZeroMinUnit, "Label17", "QLabel", "°C"), CONTROL(ZeroAdjustMaxLabel, "QLabel", "Máx."),
+    CONTROL(TempUserOffsetSupValLb, "QLabel", "5"), NAMED(ambientZeroMaxUnit, "Label20", "QLabel", "°C"),
+    NAMED(ambientFailureGroup, "GroupBox1", "QGroupBox", "Falha de sensor"),
     CONTROL(SelectLabel, "QLabel", "Selecione o estado da saída"),
     CONTROL(MinFailOptionRadioButton, "QRadioButton", "Mínimo"),
     CONTROL(MaxFailOptionRadioButton, "QRadioButton", "Máximo"),
-    CONTROL(GroupBox9, "QGroupBox", "Informações do transmissor"), CONTROL(Config_TxT, "QPlainTextEdit", ""),
+    NAMED(ambientInformationGroup, "GroupBox9", "QGroupBox", "Informações do transmissor"), CONTROL(Config_TxT, "QPlainTextEdit", ""),
     CONTROL(ShowTempPVMemo, "QPlainTextEdit", ""), CONTROL(EdtStatT, "QLineEdit", ""),
     CONTROL(EnviaBarT, "QProgressBar", ""),
 };
@@ -144,14 +146,15 @@ void showRunTimeTexts(MainWindowUi& ui)
         unit->setText(QStringLiteral("mA"));
     ui.LblZeroMin->setText(QStringLiteral("-163,8"));
     ui.LblZeroMax->setText(QStringLiteral("163,8"));
-    for (QLabel* unit : { ui.RH1Lb, ui.RH2Lb, ui.RH5Lb, ui.RH6Lb, ui.RH7Lb })
+    for (QLabel* unit : { ui.humidityLowerUnit, ui.humidityUpperUnit, ui.humidityZeroMinUnit, ui.humidityZeroMaxUnit,
+             ui.humidityZeroUnit })
         unit->setText(QStringLiteral("%RH"));
-    ui.RH3Lb->setText(QStringLiteral("-76 a 221°F"));
-    ui.RH4Lb->setText(QStringLiteral("9°F"));
-    ui.Temp3Lb->setText(QStringLiteral("-40 a 248°F"));
+    ui.humiditySensorRange->setText(QStringLiteral("-76 a 221°F"));
+    ui.humidityMinimumSpan->setText(QStringLiteral("9°F"));
+    ui.temperatureSensorRange->setText(QStringLiteral("-40 a 248°F"));
     ui.ValorMinZeroRHLb->setText(QStringLiteral("-29,7"));
     ui.ValorMinZeroTempLb->setText(QStringLiteral("-0,25"));
-    ui.Label9->setText(QStringLiteral("-58 a 248 °F"));
+    ui.ambientSensorRange->setText(QStringLiteral("-58 a 248 °F"));
     ui.TempUserOffsetInfValLb->setText(QStringLiteral("-14,4"));
     ui.SensorRadioGroup->setItems({ "0 - 50 mV", "Termopar K", "Termopar J", "Termopar R", "Termopar S", "Termopar T",
         "Termopar N", "Termopar E", "Termopar B", "Pt100 (0,00385)", "0 - 10 V", "0 - 20 mA", "4 - 20 mA" });
@@ -190,7 +193,7 @@ private Q_SLOTS:
     void sheets()
     {
         MainWindow w;
-        QTabWidget* tabs = w.ui.PageControl1;
+        QTabWidget* tabs = w.ui.tabs;
         const QList<QWidget*> sheets = { w.ui.OrvHeadSheet, w.ui.OrvGalHeadSheet, w.ui.OrvDinSheet, w.ui.OrvGalDinSheet,
             w.ui.OrvHuSheet, w.ui.TxTSheet };
         const QStringList names
@@ -255,7 +258,7 @@ private Q_SLOTS:
             QCOMPARE(bar->maximum(), 10);
             QVERIFY(!bar->isVisibleTo(&w.window));
         }
-        QVERIFY(!ui.Timer1->isActive());
+        QVERIFY(!ui.statusTimer->isActive());
     }
 
     // Each pair of option buttons is exclusive within its own box and independent of the others.
@@ -308,8 +311,8 @@ private Q_SLOTS:
         QCOMPARE(w.window.centralWidget(), w.ui.ClientArea);
         QCOMPARE(w.ui.ClientArea->size(), QSize(494, 464));
         QCOMPARE(w.window.minimumSize(), w.window.maximumSize());
-        QCOMPARE(w.window.height(), w.ui.MainMenu1->height() + 464);
-        QVERIFY(!w.ui.MainMenu1->geometry().intersects(w.ui.ClientArea->geometry()));
+        QCOMPARE(w.window.height(), w.ui.mainMenu->height() + 464);
+        QVERIFY(!w.ui.mainMenu->geometry().intersects(w.ui.ClientArea->geometry()));
         const Qt::WindowFlags flags = w.window.windowFlags();
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
         QVERIFY(flags & Qt::WindowMinimizeButtonHint);
@@ -320,35 +323,35 @@ private Q_SLOTS:
     {
         MainWindow w;
         MainWindowUi& ui = w.ui;
-        QCOMPARE(w.window.menuBar(), ui.MainMenu1);
-        QCOMPARE(ui.MainMenu1->actions(),
-            QList<QAction*>({ ui.Arquivo1->menuAction(), ui.Opes1->menuAction(), ui.Ajuda1->menuAction() }));
+        QCOMPARE(w.window.menuBar(), ui.mainMenu);
+        QCOMPARE(ui.mainMenu->actions(),
+            QList<QAction*>({ ui.fileMenu->menuAction(), ui.optionsMenu->menuAction(), ui.helpMenu->menuAction() }));
         // The configuration-file items come first, a separator, then the original exit item.
-        const QList<QAction*> fileItems = ui.Arquivo1->actions();
+        const QList<QAction*> fileItems = ui.fileMenu->actions();
         QCOMPARE(fileItems.size(), 4);
-        QCOMPARE(fileItems[0], ui.AbrirConfig1);
-        QCOMPARE(fileItems[1], ui.SalvarConfig1);
+        QCOMPARE(fileItems[0], ui.openConfigurationItem);
+        QCOMPARE(fileItems[1], ui.saveConfigurationItem);
         QVERIFY(fileItems[2]->isSeparator());
-        QCOMPARE(fileItems[3], ui.Sair1);
+        QCOMPARE(fileItems[3], ui.quitItem);
         // The fast exchange and the two diagnostic items follow the specified ones, which keep their places.
-        QCOMPARE(ui.Opes1->actions(),
-            QList<QAction*>({ ui.Comunic1->menuAction(), ui.UnidadeTemp1->menuAction(), ui.FastExchangeItem,
+        QCOMPARE(ui.optionsMenu->actions(),
+            QList<QAction*>({ ui.portMenu->menuAction(), ui.temperatureUnitMenu->menuAction(), ui.FastExchangeItem,
                 ui.CheckConnectionItem, ui.FrameMonitorItem }));
         QCOMPARE(captionOf(ui.CheckConnectionItem), QStringLiteral("&Verificar conexão…"));
         QCOMPARE(captionOf(ui.FrameMonitorItem), QStringLiteral("&Monitor de comunicação"));
-        QVERIFY(ui.Comunic1->actions().isEmpty());
-        QCOMPARE(ui.UnidadeTemp1->actions(), QList<QAction*>({ ui.oC1, ui.OF1 }));
-        QCOMPARE(ui.Ajuda1->actions(), QList<QAction*>({ ui.Topicos1, ui.Sobre1 }));
-        QVERIFY(!ui.Topicos1->isVisible());
-        QVERIFY(ui.Sobre1->isVisible());
+        QVERIFY(ui.portMenu->actions().isEmpty());
+        QCOMPARE(ui.temperatureUnitMenu->actions(), QList<QAction*>({ ui.celsiusItem, ui.fahrenheitItem }));
+        QCOMPARE(ui.helpMenu->actions(), QList<QAction*>({ ui.helpTopicsItem, ui.aboutItem }));
+        QVERIFY(!ui.helpTopicsItem->isVisible());
+        QVERIFY(ui.aboutItem->isVisible());
         // The unit items keep independent check marks; the handlers move them.
-        QVERIFY(ui.oC1->isCheckable() && ui.OF1->isCheckable());
-        QVERIFY(!ui.oC1->actionGroup() && !ui.OF1->actionGroup());
-        QVERIFY(ui.oC1->isChecked());
-        ui.OF1->setChecked(true);
-        QVERIFY(ui.oC1->isChecked());
-        ui.oC1->setChecked(false);
-        QVERIFY(ui.OF1->isChecked());
+        QVERIFY(ui.celsiusItem->isCheckable() && ui.fahrenheitItem->isCheckable());
+        QVERIFY(!ui.celsiusItem->actionGroup() && !ui.fahrenheitItem->actionGroup());
+        QVERIFY(ui.celsiusItem->isChecked());
+        ui.fahrenheitItem->setChecked(true);
+        QVERIFY(ui.celsiusItem->isChecked());
+        ui.celsiusItem->setChecked(false);
+        QVERIFY(ui.fahrenheitItem->isChecked());
     }
 
     void nothingClippedOrOverlapping_data()
@@ -384,10 +387,10 @@ private Q_SLOTS:
         QStringList faults;
         settle();
         collectLayoutFaults(w.ui.ClientArea, faults);
-        for (int page = 0; page < w.ui.PageControl1->count(); ++page) {
-            w.ui.PageControl1->setCurrentIndex(page);
+        for (int page = 0; page < w.ui.tabs->count(); ++page) {
+            w.ui.tabs->setCurrentIndex(page);
             settle();
-            collectLayoutFaults(w.ui.PageControl1->widget(page), faults);
+            collectLayoutFaults(w.ui.tabs->widget(page), faults);
         }
         QCOMPARE(w.ui.ClientArea->size(), QSize(494, 464));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
@@ -404,7 +407,7 @@ private Q_SLOTS:
         QCOMPARE(w.ui.OrvHeadSheet->findChildren<QWidget*>(Qt::FindDirectChildrenOnly),
             QList<QWidget*>({ w.ui.HeadRailPanel }));
         const QRect geometry = w.ui.HeadRailPanel->geometry();
-        w.ui.PageControl1->setCurrentWidget(w.ui.OrvGalDinSheet);
+        w.ui.tabs->setCurrentWidget(w.ui.OrvGalDinSheet);
         w.ui.HeadRailPanel->setParent(w.ui.OrvGalDinSheet);
         w.ui.HeadRailPanel->setGeometry(geometry);
         w.ui.HeadRailPanel->show();

@@ -17,7 +17,7 @@ class PortMenuTest : public QObject {
 
     static QAction* addPortItem(AppFixture& app, const QString& port)
     {
-        QAction* item = app.form->ui.Comunic1->addAction(port);
+        QAction* item = app.form->ui.portMenu->addAction(port);
         item->setCheckable(true);
         item->setData(port);
         return item;
@@ -37,7 +37,7 @@ private Q_SLOTS:
         missing->setChecked(true);
         app.boxes.clear();
 
-        app.form->Com1Click(present);
+        app.form->onPortItem(present);
         QVERIFY(present->isChecked() && !missing->isChecked());
         QVERIFY(app.boxes.shown.isEmpty());
         QVERIFY(app.form->session().link().isOpen());
@@ -45,11 +45,11 @@ private Q_SLOTS:
         QCOMPARE(app.form->identification().ModelString(), QStringLiteral("OrvHead"));
 
         // The selected port again: closed and opened anew.
-        app.form->Com1Click(present);
+        app.form->onPortItem(present);
         QVERIFY(app.form->session().link().isOpen());
 
         // A port that does not open: message 4, the item stays checked and is still remembered.
-        app.form->Com1Click(missing);
+        app.form->onPortItem(missing);
         QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro na configuração da porta serial!") });
         QVERIFY(missing->isChecked());
         app.form->close();
@@ -67,11 +67,11 @@ private Q_SLOTS:
         QAction* same = addPortItem(app, QStringLiteral("/dev/ttyS0"));
 #endif
         QAction* other = addPortItem(app, app.dir.filePath(QStringLiteral("gone")));
-        app.form->Com1Click(same);
+        app.form->onPortItem(same);
         QCOMPARE(app.form->settings().PortSetting, QStringLiteral("xyz1"));
-        app.form->Com1Click(other);
+        app.form->onPortItem(other);
         QCOMPARE(app.form->settings().PortSetting, app.dir.filePath(QStringLiteral("gone")));
-        app.form->Com1Click(same);
+        app.form->onPortItem(same);
         app.form->close();
         QSettings written(app.settingsPath(), QSettings::IniFormat);
         QCOMPARE(written.value(QStringLiteral("Parametros/Port")).toString(), same->data().toString());
@@ -94,7 +94,7 @@ private Q_SLOTS:
         const QString saved = app.dir.filePath(QStringLiteral("ttyUSB0"));
         system = { { QStringLiteral("ttyACM0"), adapter, QStringLiteral("Adaptador") } };
         app.startWithSettings(QStringLiteral("[Parametros]\nPort=%1\n").arg(saved).toUtf8());
-        QMenu* menu = app.form->ui.Comunic1;
+        QMenu* menu = app.form->ui.portMenu;
         auto opened = [menu] {
             Q_EMIT menu->aboutToShow();
             QStringList items;

@@ -111,7 +111,7 @@ private Q_SLOTS:
         ::dup2(standardError.handle(), STDERR_FILENO);
         if (command == QLatin1String("start-up")) {
             TSplashForm splash(*app.form);
-            splash.TimerSplashTimer();
+            splash.onSplashTimer();
         } else {
             command == QLatin1String("read") ? app.read() : app.send();
         }

@@ -175,8 +175,8 @@ private Q_SLOTS:
 
         // Every identification applies the file again, with the service window in place.
         app.read();
-        QCOMPARE(app.form->ui.Label1->text(), QStringLiteral("Line 31"));
-        QCOMPARE(app.form->ui.Label2->text(), QStringLiteral("Line 32"));
+        QCOMPARE(app.form->ui.zeroMinTitle->text(), QStringLiteral("Line 31"));
+        QCOMPARE(app.form->ui.zeroMaxTitle->text(), QStringLiteral("Line 32"));
         const auto fixedTexts = [&calib] {
             QStringList texts;
             for (const char* name : { "Label1", "Label2", "Label3", "Label4", "Label5", "Label8" })

@@ -176,7 +176,7 @@ private Q_SLOTS:
         QStringList faults;
         settle();
         collectLayoutFaults(w.form->ui.ClientArea, faults);
-        auto* tabs = w.form->ui.PageControl1;
+        auto* tabs = w.form->ui.tabs;
         for (QWidget* page : { w.form->ui.OrvHeadSheet, w.form->ui.OrvHuSheet, w.form->ui.TxTSheet }) {
             tabs->setCurrentWidget(page);
             settle();

@@ -312,7 +312,7 @@ private Q_SLOTS:
         QFETCH(QStringList, expectedTrace);
         QFETCH(int, finalBar);
         Search search(pty_->slavePath(), model);
-        search.splash->TimerSplashTimer();
+        search.splash->onSplashTimer();
 
         QCOMPARE(search.form.trace, expectedTrace);
         QCOMPARE(search.splash->ui.CommunicationBar->value(), finalBar);
@@ -366,7 +366,7 @@ private Q_SLOTS:
         QFETCH(bool, linkStaysOpen);
         Search search(pty_->slavePath(), model);
         search.form.script[failingStep] = FailsThrice;
-        search.splash->TimerSplashTimer();
+        search.splash->onSplashTimer();
 
         QCOMPARE(search.form.trace, expectedTrace);
         QCOMPARE(search.form.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
@@ -400,7 +400,7 @@ private Q_SLOTS:
         QFETCH(QString, failingStep);
         Search search(pty_->slavePath(), model);
         search.form.script[failingStep] = FailsTwice;
-        search.splash->TimerSplashTimer();
+        search.splash->onSplashTimer();
 
         QCOMPARE(search.calls(failingStep), 3);
         QVERIFY(search.form.warnings.isEmpty());
@@ -413,7 +413,7 @@ private Q_SLOTS:
     void unavailablePortClosesWithoutMessage()
     {
         Search search(NoSuchPort);
-        search.splash->TimerSplashTimer();
+        search.splash->onSplashTimer();
 
         QVERIFY(search.form.trace.isEmpty());
         QVERIFY(search.form.warnings.isEmpty());
@@ -432,7 +432,7 @@ private Q_SLOTS:
         emulator.setFault(emu::Fault::CloseMidExchange, 1);
         Search search(emulator.devicePath());
         search.form.serialNumberOverTheLine = true;
-        search.splash->TimerSplashTimer();
+        search.splash->onSplashTimer();
 
         QCOMPARE(emulator.framesReceived(), 1);
         QCOMPARE(search.form.trace,
@@ -453,7 +453,7 @@ private Q_SLOTS:
     {
         Search search(pty_->slavePath());
         search.form.identificationBox = QStringLiteral("Versão de Firmware incompatível!");
-        search.splash->TimerSplashTimer();
+        search.splash->onSplashTimer();
 
         QCOMPARE(search.form.warnings, QStringList { QStringLiteral("Versão de Firmware incompatível!") });
         QVERIFY(!search.form.splashVisibleAtWarning);
@@ -471,7 +471,7 @@ private Q_SLOTS:
         search.form.script[QStringLiteral("ReadSerialNumber")] = FailsThrice;
         QElapsedTimer clock;
         clock.start();
-        search.splash->TimerSplashTimer();
+        search.splash->onSplashTimer();
 
         QCOMPARE(search.calls(QStringLiteral("ReadSerialNumber")), 3);
         // A pause of more than 100 ms between the attempts.

@@ -43,10 +43,10 @@ private Q_SLOTS:
         QCOMPARE(app.boxes.shown[0].text, QStringLiteral("Erro na configuração da porta serial!"));
 
         const QStringList captions = { "KOrvHead", "KOrvGalHead", "KOrvDin", "KOrvGalDin", "OrvHygrom", "OrvAmbient" };
-        QCOMPARE(ui.PageControl1->count(), 6);
+        QCOMPARE(ui.tabs->count(), 6);
         for (int i = 0; i < 6; ++i) {
-            QCOMPARE(ui.PageControl1->tabText(i), captions[i]);
-            QVERIFY(ui.PageControl1->isTabVisible(i));
+            QCOMPARE(ui.tabs->tabText(i), captions[i]);
+            QVERIFY(ui.tabs->isTabVisible(i));
         }
         QVERIFY(!ui.Enviar_Config->isEnabled());
         QVERIFY(ui.Freq_60->isChecked());
@@ -54,9 +54,9 @@ private Q_SLOTS:
         QVERIFY(ui.MinRHRadioButton->isChecked());
         QVERIFY(ui.MinTempRadioButton->isChecked());
         QVERIFY(ui.MinFailOptionRadioButton->isChecked());
-        QCOMPARE(ui.oC1->isChecked(), unit == QLatin1String("C"));
-        QCOMPARE(ui.OF1->isChecked(), unit == QLatin1String("F"));
-        QVERIFY(!ui.Topicos1->isVisible());
+        QCOMPARE(ui.celsiusItem->isChecked(), unit == QLatin1String("C"));
+        QCOMPARE(ui.fahrenheitItem->isChecked(), unit == QLatin1String("F"));
+        QVERIFY(!ui.helpTopicsItem->isVisible());
 
         QCOMPARE(ui.SensorRadioGroup->count(), 10);
         QCOMPARE(ui.SensorRadioGroup->itemIndex(), 0);
@@ -134,13 +134,13 @@ private Q_SLOTS:
         app.form->setStatusLines(QStringLiteral("Leitura OK"));
         app.form->StartStatusTimer(1);
         app.form->StartStatusTimer(2);  // a restart takes the new interval
-        QCOMPARE(ui.Timer1->interval(), 2000);
-        QVERIFY(ui.Timer1->isActive());
-        app.form->Timer1Timer();
+        QCOMPARE(ui.statusTimer->interval(), 2000);
+        QVERIFY(ui.statusTimer->isActive());
+        app.form->onStatusTimer();
         QVERIFY(ui.EdtStatus->text().isEmpty());
         QVERIFY(ui.EdtStatRHT->text().isEmpty());
         QVERIFY(ui.EdtStatT->text().isEmpty());
-        QVERIFY(!ui.Timer1->isActive());
+        QVERIFY(!ui.statusTimer->isActive());
 
         app.form->setStatusLines(QStringLiteral("Envio OK"));
         const QString longText(500, u'x');
@@ -173,7 +173,7 @@ private Q_SLOTS:
         app.form->show();
         QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro na configuração da porta serial!") });
         QVERIFY(!splashVisibleAtBox);
-        splash.TimerSplashTimer();
+        splash.onSplashTimer();
         QCOMPARE(app.boxes.shown.size(), 1);  // the search ends quietly on a port that will not open
     }
 
@@ -192,15 +192,15 @@ private Q_SLOTS:
         QVERIFY(app.start(seedFor(0, 130)));
         TSplashForm splash(*app.form);
         app.emulator->clearLog();
-        app.form->ui.Timer1->start();
+        app.form->ui.statusTimer->start();
         if (sair)
             app.form->onQuit();
         else
             app.form->close();
-        QVERIFY(!app.form->ui.Timer1->isActive());
+        QVERIFY(!app.form->ui.statusTimer->isActive());
         QVERIFY(!app.form->session().link().isOpen());
         QVERIFY(splash.TimerSplash->isActive());  // no connection to the window: the tick itself stops
-        splash.TimerSplashTimer();
+        splash.onSplashTimer();
         QVERIFY(!splash.isVisible());
         QVERIFY(!splash.TimerSplash->isActive());
         QCOMPARE(app.emulator->framesReceived(), 0);

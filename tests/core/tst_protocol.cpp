@@ -94,7 +94,7 @@ private Q_SLOTS:
         // data bytes, which a read accepts and a write's whole-frame rule does not.
         emulator->setParameter(15, 0x1234);
         const frame::Bytes sent = frame::build('P', 15, 0);
-        QCOMPARE(link->Transfer(sent, 200, 10), Status::Ok);
+        QCOMPARE(link->transfer(sent, 200, 10), Status::Ok);
         QCOMPARE(link->receivedCount(), 10);
         QCOMPARE(link->received()[8], quint8(0x12));
         QCOMPARE(frame::judge(sent, link->received(), 10, frame::AnswerCheck::CommandAndAddress), Status::Ok);

@@ -240,7 +240,7 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
     Status status = Status::NoAnswer;
     for (int attempt = 0; attempt < StepAttempts && status != Status::Ok && link.isOpen() && !StopRequest::requested();
          ++attempt) {
-        link.Transfer(probe, RegisterProtocol::ReadAnswerWaitMs, 2 * frame::Size);
+        link.transfer(probe, RegisterProtocol::ReadAnswerWaitMs, 2 * frame::Size);
         received = QByteArray(reinterpret_cast<const char*>(link.received()), link.receivedCount());
         status = frame::judge(probe, link.received(), link.receivedCount(), frame::AnswerCheck::CommandAndAddress);
     }

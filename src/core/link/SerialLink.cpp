@@ -130,7 +130,7 @@ void SerialLink::Close()
         tell({ .kind = LinkEvent::Kind::Closed });
 }
 
-Status SerialLink::Transfer(const frame::Bytes& frame, int answerWaitMs, int expected)
+Status SerialLink::transfer(const frame::Bytes& frame, int answerWaitMs, int expected)
 {
     RxCount = 0;
     TxCount = 0;

@@ -37,7 +37,7 @@ public:
     // Sends `frame`, waits `answerWaitMs`, then collects up to `expected` bytes until the line
     // stays silent. NotSent when the frame could not be written, NoAnswer when nothing came back
     // (or the device failed under the read), Ok with the bytes in received() otherwise.
-    Status Transfer(const frame::Bytes& frame, int answerWaitMs, int expected);
+    Status transfer(const frame::Bytes& frame, int answerWaitMs, int expected);
     const quint8* received() const { return RxBuffer.data(); }
 
     // The fast exchange: reading starts as soon as the frame has left and ends as soon as the

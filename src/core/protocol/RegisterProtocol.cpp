@@ -21,7 +21,7 @@ Status RegisterProtocol::read(char command, qint16 address, qint16& value)
     if (!link)
         return Status::NotSent;
     const frame::Bytes sent = frame::build(command, address, 0);
-    Status status = link->Transfer(sent, ReadAnswerWaitMs, ExpectedBytes);
+    Status status = link->transfer(sent, ReadAnswerWaitMs, ExpectedBytes);
     if (status != Status::Ok)
         return status;
     status = frame::judge(sent, link->received(), link->receivedCount(), frame::AnswerCheck::CommandAndAddress);
@@ -46,7 +46,7 @@ Status RegisterProtocol::WriteParameter(qint16 address, qint16 value)
     if (!link)
         return Status::NotSent;
     const frame::Bytes sent = frame::build(WriteParameterCommand, address, value);
-    Status status = link->Transfer(sent, WriteAnswerWaitMs, ExpectedBytes);
+    Status status = link->transfer(sent, WriteAnswerWaitMs, ExpectedBytes);
     if (status == Status::Ok)
         status = frame::judge(sent, link->received(), link->receivedCount(), frame::AnswerCheck::WholeFrame);
     if (status != Status::Ok)
