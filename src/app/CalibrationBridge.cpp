@@ -23,7 +23,7 @@ QString CalibrationBridge::serialNumberText() const
 
 int CalibrationBridge::transmitterSensorCode() const
 {
-    return form_.session().TransmitterSensorCode;
+    return form_.headRail().TransmitterSensorCode;
 }
 
 int CalibrationBridge::sensorMin() const

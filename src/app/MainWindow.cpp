@@ -56,12 +56,10 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
     // A register that does not keep what was written is told at once; the command goes on.
     session_.setNotKeptHandler([this](qint16, qint16, qint16) { ShowWarning(messages_[Msg::WriteError]); });
     FirstAmbientShow = true;
-    ui.tabs->setTabText(ui.tabs->indexOf(ui.OrvHeadSheet), displayCaption(Model::OrvHead));
-    ui.tabs->setTabText(ui.tabs->indexOf(ui.OrvGalHeadSheet), displayCaption(Model::OrvGalHead));
-    ui.tabs->setTabText(ui.tabs->indexOf(ui.OrvDinSheet), displayCaption(Model::OrvDin));
-    ui.tabs->setTabText(ui.tabs->indexOf(ui.OrvGalDinSheet), displayCaption(Model::OrvGalDin));
-    ui.tabs->setTabText(ui.tabs->indexOf(ui.OrvHuSheet), displayCaption(Model::OrvHu));
-    ui.tabs->setTabText(ui.tabs->indexOf(ui.TxTSheet), displayCaption(Model::OrvAmbient));
+    for (Model model : allModels()) {
+        if (QWidget* sheet = ui.sheetOf(model))
+            ui.tabs->setTabText(ui.tabs->indexOf(sheet), displayCaption(model));
+    }
 
     headRail_ = std::make_unique<HeadRailPage>(*this, ui);
     headRail_->showReadOkAlsoIn(ui.EdtStatRHT);

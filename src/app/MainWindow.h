@@ -180,12 +180,13 @@ private:
     bool closed_ = false;
     bool busy_ = false;
     int rememberedPageIndex_ = 0;
-    // A model's tab arrangement is applied once per run, at its first identification.
-    bool firstHead_ = true;
-    bool firstGalHead_ = true;
-    bool firstDin_ = true;
-    bool firstGalDin_ = true;
-    bool firstHumidity_ = true;
+    // Per tab: no model shown on it has been identified yet in this run. The ambient tab keeps its
+    // own flag, FirstAmbientShow.
+    std::array<bool, Sheets.size()> firstOnSheet_ = [] {
+        std::array<bool, Sheets.size()> all {};
+        all.fill(true);
+        return all;
+    }();
     ConnectionCheckWindow* checkWindow_ = nullptr;
     FrameMonitorWindow* monitor_ = nullptr;
     // The last key press handed to FormKeyDown and the control it was seen at, until the event

@@ -151,7 +151,7 @@ void MainWindow::onTabChanged()
 {
     auto* tabs = ui.tabs;
     const int active = tabs->currentIndex();
-    if (active == tabs->indexOf(ui.OrvHuSheet) || active == tabs->indexOf(ui.TxTSheet)
+    if (active == tabs->indexOf(ui.humiditySheet) || active == tabs->indexOf(ui.ambientSheet)
         || active == rememberedPageIndex_)
         return;
     moveHeadRailControls(rememberedPageIndex_, active);

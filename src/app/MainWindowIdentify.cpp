@@ -77,20 +77,18 @@ Status MainWindow::IdentifyTransmitter()
     ui.Config_Transmissor->appendPlainText(firmware);
     ui.Config_Transmissor->appendPlainText(messages_[Msg::ModelPrefix] + tabs->tabText(tabs->currentIndex()));
     ui.Config_OrvHu->appendPlainText(firmware);
-    ui.Config_OrvHu->appendPlainText(messages_[Msg::ModelPrefix] + tabs->tabText(tabs->indexOf(ui.OrvHuSheet)));
+    ui.Config_OrvHu->appendPlainText(messages_[Msg::ModelPrefix] + tabs->tabText(tabs->indexOf(ui.humiditySheet)));
     ui.Config_TxT->appendPlainText(QString());
     ui.Config_TxT->appendPlainText(firmware);
     ui.Config_TxT->appendPlainText(QString());
-    ui.Config_TxT->appendPlainText(messages_[Msg::ModelPrefix] + tabs->tabText(tabs->indexOf(ui.TxTSheet)));
+    ui.Config_TxT->appendPlainText(messages_[Msg::ModelPrefix] + tabs->tabText(tabs->indexOf(ui.ambientSheet)));
     return Status::Ok;
 }
 
 void MainWindow::HideAllTabs()
 {
-    auto* tabs = ui.tabs;
-    for (QWidget* page :
-        { ui.OrvHeadSheet, ui.OrvGalHeadSheet, ui.OrvDinSheet, ui.OrvGalDinSheet, ui.OrvHuSheet, ui.TxTSheet })
-        tabs->setTabVisible(tabs->indexOf(page), false);
+    for (QWidget* sheet : ui.sheets)
+        ui.tabs->setTabVisible(ui.tabs->indexOf(sheet), false);
 }
 
 void MainWindow::ApplyModelScreen()
@@ -102,37 +100,39 @@ void MainWindow::ApplyModelScreen()
 
     auto* tabs = ui.tabs;
     const Model model = identification().TransmitterModel;
-    // The four head and rail models share the controls of the first page, shown under the model's
-    // own caption.
-    auto arrangeHeadRail = [&](QWidget* firstActive) {
-        HideAllTabs();
-        tabs->setCurrentWidget(firstActive);
-        tabs->setTabVisible(tabs->indexOf(ui.OrvHeadSheet), true);
-        tabs->setTabText(tabs->indexOf(ui.OrvHeadSheet), displayCaption(model));
-        // Controls the user took to another head/rail page come home, or the page shown would be empty.
-        moveHeadRailControls(rememberedPageIndex_, tabs->indexOf(ui.OrvHeadSheet));
-        tabs->setCurrentWidget(ui.OrvHeadSheet);
-    };
-    if (model == Model::OrvGalDin && std::exchange(firstGalDin_, false))
-        arrangeHeadRail(ui.OrvGalDinSheet);
-    else if (model == Model::OrvGalHead && std::exchange(firstGalHead_, false))
-        arrangeHeadRail(ui.OrvGalHeadSheet);
-    else if (model == Model::OrvDin && std::exchange(firstDin_, false))
-        arrangeHeadRail(ui.OrvDinSheet);
-    else if (model == Model::OrvHead && std::exchange(firstHead_, false))
-        arrangeHeadRail(ui.OrvHeadSheet);
-
-    if (isHumidity(model) && std::exchange(firstHumidity_, false)) {
-        HideAllTabs();
-        tabs->setCurrentWidget(ui.OrvHuSheet);
-        if (humamb::hasKindMenu(identification().FirmwareVersion))
-            createHumidityMenu();
-    }
-    if (isAmbient(model) && FirstAmbientShow) {
-        HideAllTabs();
-        tabs->setTabVisible(tabs->indexOf(ui.TxTSheet), true);
-        tabs->setCurrentWidget(ui.TxTSheet);
-        FirstAmbientShow = false;
+    // A tab's arrangement is applied once per run, at the first identification of a model shown on it.
+    const auto sheet = modelInfo(model).sheet;
+    const bool firstOnSheet = sheet && std::exchange(firstOnSheet_.at(*sheet), false);
+    switch (familyOf(model).value_or(Family::HeadRail)) {
+    case Family::HeadRail:
+        // The head and rail models share the controls of the first page, shown under the model's own
+        // caption.
+        if (firstOnSheet) {
+            HideAllTabs();
+            tabs->setCurrentWidget(ui.sheetOf(model));
+            tabs->setTabVisible(tabs->indexOf(ui.headRailSheet), true);
+            tabs->setTabText(tabs->indexOf(ui.headRailSheet), displayCaption(model));
+            // Controls the user took to another head/rail page come home, or the page shown would be empty.
+            moveHeadRailControls(rememberedPageIndex_, tabs->indexOf(ui.headRailSheet));
+            tabs->setCurrentWidget(ui.headRailSheet);
+        }
+        break;
+    case Family::Humidity:
+        if (firstOnSheet) {
+            HideAllTabs();
+            tabs->setCurrentWidget(ui.humiditySheet);
+            if (humamb::hasKindMenu(identification().FirmwareVersion))
+                createHumidityMenu();
+        }
+        break;
+    case Family::Ambient:
+        if (FirstAmbientShow) {
+            HideAllTabs();
+            tabs->setTabVisible(tabs->indexOf(ui.ambientSheet), true);
+            tabs->setCurrentWidget(ui.ambientSheet);
+            FirstAmbientShow = false;
+        }
+        break;
     }
 
     const QStringList items = sensorListFor(model, identification().FirmwareVersion, identification().NoThermocoupleB,

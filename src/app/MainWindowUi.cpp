@@ -34,6 +34,12 @@ QWidget* addSheet(QTabWidget* tabs, const QString& name, const QString& caption)
 
 }  // namespace
 
+QWidget* MainWindowUi::sheetOf(Model model) const
+{
+    const auto sheet = modelInfo(model).sheet;
+    return sheet ? sheets.at(*sheet) : nullptr;
+}
+
 void MainWindowUi::setupUi(QMainWindow* Form1)
 {
     Form1->setObjectName(QStringLiteral("Form1"));
@@ -51,15 +57,14 @@ void MainWindowUi::setupUi(QMainWindow* Form1)
     // than cutting the captions short.
     tabs->setUsesScrollButtons(true);
     tabs->setElideMode(Qt::ElideNone);
-    OrvHeadSheet = addSheet(tabs, QStringLiteral("OrvHeadSheet"), QStringLiteral("OrvHead"));
-    OrvGalHeadSheet = addSheet(tabs, QStringLiteral("OrvGalHeadSheet"), QStringLiteral("OrvGalHead"));
-    OrvDinSheet = addSheet(tabs, QStringLiteral("OrvDinSheet"), QStringLiteral("OrvDin"));
-    OrvGalDinSheet = addSheet(tabs, QStringLiteral("OrvGalDinSheet"), QStringLiteral("OrvGalDin"));
-    OrvHuSheet = addSheet(tabs, QStringLiteral("OrvHuSheet"), QStringLiteral(" OrvHygrom"));
-    TxTSheet = addSheet(tabs, QStringLiteral("TxTSheet"), QStringLiteral("OrvAmbient"));
-    HeadRailWidgets::setupUi(OrvHeadSheet);
-    HumidityWidgets::setupUi(OrvHuSheet);
-    AmbientWidgets::setupUi(TxTSheet);
+    for (std::size_t i = 0; i < Sheets.size(); ++i)
+        sheets[i] = addSheet(tabs, Sheets[i].name.toString(), Sheets[i].designCaption.toString());
+    headRailSheet = sheetOf(firstModelOf(Family::HeadRail));
+    humiditySheet = sheetOf(firstModelOf(Family::Humidity));
+    ambientSheet = sheetOf(firstModelOf(Family::Ambient));
+    HeadRailWidgets::setupUi(headRailSheet);
+    HumidityWidgets::setupUi(humiditySheet);
+    AmbientWidgets::setupUi(ambientSheet);
     tabs->setCurrentIndex(0);
 
     Ler_Config = new QPushButton(QStringLiteral("&Ler Configuração"), ClientArea);

@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
+
 namespace korv {
 
 // The controls of the main window, built by setupUi in the way a generated form class is: every
@@ -35,12 +37,12 @@ struct MainWindowUi : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
 
     QWidget* ClientArea = nullptr;
     QTabWidget* tabs = nullptr;  // PageControl1
-    QWidget* OrvHeadSheet = nullptr;
-    QWidget* OrvGalHeadSheet = nullptr;
-    QWidget* OrvDinSheet = nullptr;
-    QWidget* OrvGalDinSheet = nullptr;
-    QWidget* OrvHuSheet = nullptr;
-    QWidget* TxTSheet = nullptr;
+    // The tabs of the model table's Sheets, in its order, with their object names; each family's page
+    // lives on the tab of its first model.
+    std::array<QWidget*, Sheets.size()> sheets {};
+    QWidget* headRailSheet = nullptr;
+    QWidget* humiditySheet = nullptr;
+    QWidget* ambientSheet = nullptr;
     QPushButton* Ler_Config = nullptr;
     QPushButton* Enviar_Config = nullptr;
     QTimer* statusTimer = nullptr;  // Timer1
@@ -65,6 +67,8 @@ struct MainWindowUi : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
     QAction* aboutItem = nullptr;  // Sobre1
 
     void setupUi(QMainWindow* Form1);
+    // The model's own tab; none for the unknown model.
+    QWidget* sheetOf(Model model) const;
 
 private:
     void setupMenu(QMainWindow* Form1);

@@ -1,10 +1,10 @@
 #include "calibration/CalibForm.h"
 
 #include "calibration/CalibrationSpinBox.h"
-#include "calibration/CalibrationValue.h"
 #include "calibration/LabelFit.h"
 #include "common/Messages.h"
 #include "core/calibration/CalibrationBackup.h"
+#include "core/calibration/CalibrationValue.h"
 
 #include <QFile>
 #include <QFont>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calibration/CalibrationAccess.h"
 #include "calibration/CalibrationHost.h"
-#include "calibration/CalibrationRegisters.h"
+#include "core/calibration/CalibrationAccess.h"
+#include "core/calibration/CalibrationRegisters.h"
 
 #include <QDialog>
 #include <QString>

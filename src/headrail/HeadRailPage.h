@@ -127,6 +127,9 @@ public:
     void EdtCorrigeZeroEnter();
 
     // Working state (one set for the four models).
+    // Bits 0..5 of register 1 as the transmitter gave them last, whatever the form has selected
+    // since: the service window calibrates the input the transmitter is set to.
+    int TransmitterSensorCode = 0;
     int SensorCode = 0;
     int SensorMin = 0;
     int SensorMax = 0;

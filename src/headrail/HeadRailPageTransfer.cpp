@@ -35,6 +35,7 @@ constexpr int SendOkSeconds = 5;
 
 void HeadRailPage::showConfigWord(quint16 word, bool withSelections)
 {
+    TransmitterSensorCode = headrail::splitConfigWord(word).code;
     w_.Config_Transmissor->appendPlainText(outputTypeLine(word, true, host_.messages()));
     if (withSelections)
         showSelections(word);

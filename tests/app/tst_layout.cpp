@@ -194,20 +194,19 @@ private Q_SLOTS:
     {
         MainWindow w;
         QTabWidget* tabs = w.ui.tabs;
-        const QList<QWidget*> sheets = { w.ui.OrvHeadSheet, w.ui.OrvGalHeadSheet, w.ui.OrvDinSheet, w.ui.OrvGalDinSheet,
-            w.ui.OrvHuSheet, w.ui.TxTSheet };
+        const auto& sheets = w.ui.sheets;
         const QStringList names
             = { "OrvHeadSheet", "OrvGalHeadSheet", "OrvDinSheet", "OrvGalDinSheet", "OrvHuSheet", "TxTSheet" };
         const QStringList captions = { "OrvHead", "OrvGalHead", "OrvDin", "OrvGalDin", " OrvHygrom", "OrvAmbient" };
         QCOMPARE(tabs->count(), 6);
         for (int i = 0; i < 6; ++i) {
-            QCOMPARE(tabs->widget(i), sheets.at(i));
-            QCOMPARE(sheets.at(i)->objectName(), names.at(i));
+            QCOMPARE(tabs->widget(i), sheets.at(static_cast<std::size_t>(i)));
+            QCOMPARE(sheets.at(static_cast<std::size_t>(i))->objectName(), names.at(i));
             QCOMPARE(tabs->tabText(i), captions.at(i));
         }
         QCOMPARE(tabs->currentIndex(), 0);
         // The three other head/rail pages are empty until the head/rail controls follow the user.
-        for (QWidget* empty : { w.ui.OrvGalHeadSheet, w.ui.OrvDinSheet, w.ui.OrvGalDinSheet })
+        for (QWidget* empty : { sheets[1], sheets[2], sheets[3] })
             QVERIFY(empty->findChildren<QWidget*>().isEmpty());
     }
 
@@ -404,11 +403,11 @@ private Q_SLOTS:
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         settle();
-        QCOMPARE(w.ui.OrvHeadSheet->findChildren<QWidget*>(Qt::FindDirectChildrenOnly),
+        QCOMPARE(w.ui.headRailSheet->findChildren<QWidget*>(Qt::FindDirectChildrenOnly),
             QList<QWidget*>({ w.ui.HeadRailPanel }));
         const QRect geometry = w.ui.HeadRailPanel->geometry();
-        w.ui.tabs->setCurrentWidget(w.ui.OrvGalDinSheet);
-        w.ui.HeadRailPanel->setParent(w.ui.OrvGalDinSheet);
+        w.ui.tabs->setCurrentWidget(w.ui.sheetOf(Model::OrvGalDin));
+        w.ui.HeadRailPanel->setParent(w.ui.sheetOf(Model::OrvGalDin));
         w.ui.HeadRailPanel->setGeometry(geometry);
         w.ui.HeadRailPanel->show();
         settle();
@@ -417,7 +416,7 @@ private Q_SLOTS:
                 "Termopar E", "Termopar B", "Pt100 (0,00385)", "0 - 10 V", "0 - 20 mA", "4 - 20 mA" });
         settle();
         QStringList faults;
-        collectLayoutFaults(w.ui.OrvGalDinSheet, faults);
+        collectLayoutFaults(w.ui.sheetOf(Model::OrvGalDin), faults);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
         QVERIFY(w.ui.SensorRadioGroup->button(12)->isVisible());
     }

@@ -177,7 +177,7 @@ private Q_SLOTS:
         settle();
         collectLayoutFaults(w.form->ui.ClientArea, faults);
         auto* tabs = w.form->ui.tabs;
-        for (QWidget* page : { w.form->ui.OrvHeadSheet, w.form->ui.OrvHuSheet, w.form->ui.TxTSheet }) {
+        for (QWidget* page : { w.form->ui.headRailSheet, w.form->ui.humiditySheet, w.form->ui.ambientSheet }) {
             tabs->setCurrentWidget(page);
             settle();
             collectLayoutFaults(page, faults);

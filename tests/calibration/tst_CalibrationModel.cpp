@@ -1,5 +1,5 @@
-#include "calibration/CalibrationRegisters.h"
-#include "calibration/CalibrationValue.h"
+#include "core/calibration/CalibrationRegisters.h"
+#include "core/calibration/CalibrationValue.h"
 
 #include <QLocale>
 #include <QTest>

@@ -652,7 +652,7 @@ private Q_SLOTS:
         QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
         QCOMPARE(lastLine(f.widgets.Config_Transmissor), data<QString>("line"));
         QCOMPARE(f.session().ConfigWord, qint16(word));
-        QCOMPARE(f.session().TransmitterSensorCode, K);
+        QCOMPARE(f.page->TransmitterSensorCode, K);
         QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), K);
         QCOMPARE(f.widgets.Forca_SaidaMax->isChecked(), data<bool>("failureToMax"));
         QCOMPARE(f.widgets.Forca_SaidaMin->isChecked(), !data<bool>("failureToMax"));

@@ -13,8 +13,8 @@ namespace korv {
 
 // Which calibration registers a model's backup holds.
 enum class BackupVariant {
-    ThreeInputs,  // OrvGalHead, OrvHead, OrvDin: 0-50mV, TC, Pt100
-    FiveInputs,  // OrvGalDin: also 0-10V and 0-20mA
+    ThreeInputs,  // head/rail models without the electrical inputs: 0-50mV, TC, Pt100
+    FiveInputs,  // head/rail models with them: also 0-10V and 0-20mA
     Ambient,
     Humidity,  // offsets only
 };

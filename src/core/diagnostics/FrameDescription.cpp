@@ -1,14 +1,16 @@
 #include "core/diagnostics/FrameDescription.h"
 
+#include "core/protocol/RegisterProtocol.h"
+
 #include <algorithm>
 
 namespace korv::frame {
 
 namespace {
 
-constexpr char ReadParameter = 'P';
-constexpr char ReadMemory = 'R';
-constexpr char WriteParameter = 'Q';
+constexpr char ReadParameter = RegisterProtocol::ReadParameterCommand;
+constexpr char ReadMemory = RegisterProtocol::ReadMemoryCommand;
+constexpr char WriteParameter = RegisterProtocol::WriteParameterCommand;
 
 int addressOf(const Bytes& sent)
 {

@@ -35,6 +35,21 @@ struct FirmwareRange {
 // opposite directions, so that at exactly 1.29 both models offer it.
 enum class ThermocoupleBRule { NotConcerned, MissingBelow129, MissingAbove129 };
 
+// The main window's tabs, in their order: each head/rail model has its own (the head/rail controls
+// live on the first and follow the user to the others), the two humidity models share one.
+struct Sheet {
+    QStringView name;  // its object name
+    QStringView designCaption;  // its caption until the window names it after its model
+};
+inline constexpr std::array<Sheet, 6> Sheets = { {
+    { u"OrvHeadSheet", u"OrvHead" },
+    { u"OrvGalHeadSheet", u"OrvGalHead" },
+    { u"OrvDinSheet", u"OrvDin" },
+    { u"OrvGalDinSheet", u"OrvGalDin" },
+    { u"OrvHuSheet", u" OrvHygrom" },
+    { u"TxTSheet", u"OrvAmbient" },
+} };
+
 // What every decision about a model needs to know of it; a new model of a known family is one row.
 struct ModelInfo {
     QStringView name;  // as identification gives it and the calibration backup writes it
@@ -45,12 +60,15 @@ struct ModelInfo {
     bool temperatureInput = false;  // humidity: temperature measured beside humidity
     std::optional<FirmwareRange> configurable;  // no value: every firmware
     ThermocoupleBRule thermocoupleB = ThermocoupleBRule::NotConcerned;
+    std::optional<std::size_t> sheet;  // its tab in Sheets; none for the unknown model
 };
 
-constexpr ModelInfo headRailModel(QStringView name, QStringView caption, bool isolated, bool electricalInputs,
-    FirmwareRange configurable, ThermocoupleBRule thermocoupleB = ThermocoupleBRule::NotConcerned)
+constexpr ModelInfo headRailModel(QStringView name, QStringView caption, std::size_t sheet, bool isolated,
+    bool electricalInputs, FirmwareRange configurable,
+    ThermocoupleBRule thermocoupleB = ThermocoupleBRule::NotConcerned)
 {
     ModelInfo info;
+    info.sheet = sheet;
     info.name = name;
     info.caption = caption;
     info.family = Family::HeadRail;
@@ -61,10 +79,11 @@ constexpr ModelInfo headRailModel(QStringView name, QStringView caption, bool is
     return info;
 }
 
-constexpr ModelInfo otherModel(
-    QStringView name, QStringView caption, std::optional<Family> family, bool temperatureInput = false)
+constexpr ModelInfo otherModel(QStringView name, QStringView caption, std::optional<Family> family,
+    std::optional<std::size_t> sheet, bool temperatureInput = false)
 {
     ModelInfo info;
+    info.sheet = sheet;
     info.name = name;
     info.caption = caption;
     info.family = family;
@@ -74,14 +93,14 @@ constexpr ModelInfo otherModel(
 
 // In the order of the enumeration.
 inline constexpr std::array<ModelInfo, 8> Models = {
-    headRailModel(u"OrvHead", u"KOrvHead", false, false, { 0, 139 }, ThermocoupleBRule::MissingBelow129),
-    headRailModel(u"OrvDin", u"KOrvDin", false, false, { 0, 139 }, ThermocoupleBRule::MissingAbove129),
-    headRailModel(u"OrvGalHead", u"KOrvGalHead", true, false, { 101, 118 }),
-    headRailModel(u"OrvGalDin", u"KOrvGalDin", true, true, { 100, 119 }),
-    otherModel(u"Orv-Hu", u"OrvHygrom", Family::Humidity, true),
-    otherModel(u"Orv-H", u"OrvHygrom", Family::Humidity),
-    otherModel(u"OrvAmbient", u"OrvAmbient", Family::Ambient),
-    otherModel(u"Desconhecido", u"", std::nullopt),
+    headRailModel(u"OrvHead", u"KOrvHead", 0, false, false, { 0, 139 }, ThermocoupleBRule::MissingBelow129),
+    headRailModel(u"OrvDin", u"KOrvDin", 2, false, false, { 0, 139 }, ThermocoupleBRule::MissingAbove129),
+    headRailModel(u"OrvGalHead", u"KOrvGalHead", 1, true, false, { 101, 118 }),
+    headRailModel(u"OrvGalDin", u"KOrvGalDin", 3, true, true, { 100, 119 }),
+    otherModel(u"Orv-Hu", u"OrvHygrom", Family::Humidity, 4, true),
+    otherModel(u"Orv-H", u"OrvHygrom", Family::Humidity, 4),
+    otherModel(u"OrvAmbient", u"OrvAmbient", Family::Ambient, 5),
+    otherModel(u"Desconhecido", u"", std::nullopt, std::nullopt),
 };
 static_assert(Models.size() == static_cast<std::size_t>(Model::Unknown) + 1);
 
@@ -91,6 +110,25 @@ constexpr const ModelInfo& modelInfo(Model model)
 }
 
 Model modelFromCode(int modelCode);
+
+// Every model of the table, the unknown one last.
+constexpr std::array<Model, Models.size()> allModels()
+{
+    std::array<Model, Models.size()> models {};
+    for (std::size_t i = 0; i < models.size(); ++i)
+        models[i] = static_cast<Model>(i);
+    return models;
+}
+
+// The first model of the family in the table: its tab holds the family's page.
+constexpr Model firstModelOf(Family family)
+{
+    for (Model model : allModels()) {
+        if (modelInfo(model).family == family)
+            return model;
+    }
+    return Model::Unknown;
+}
 
 // The name identification gives the model ("OrvHead", "Orv-Hu", ..., "Desconhecido"); the
 // calibration backup writes it.

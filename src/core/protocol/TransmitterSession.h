@@ -151,8 +151,6 @@ public:
 
     // Register 1 as read or written last: every send keeps its output-type bits.
     qint16 ConfigWord = 0;
-    // Bits 0..5 of register 1 as a head/rail read found them.
-    int TransmitterSensorCode = 0;
 
     // Every attempt opens the link first (nothing happens when it is open; a port lost during a
     // failed exchange is opened anew), then reads the serial number. A port that will not open

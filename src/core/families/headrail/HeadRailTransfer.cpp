@@ -11,7 +11,6 @@ Status readConfigWord(TransmitterSession& session, Reading& reading)
     if (status != Status::Ok)
         return status;
     session.ConfigWord = word;
-    session.TransmitterSensorCode = splitConfigWord(static_cast<quint16>(word)).code;
     reading.configWord = static_cast<quint16>(word);
     return status;
 }

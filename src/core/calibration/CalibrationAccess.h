@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calibration/CalibrationRegisters.h"
+#include "core/calibration/CalibrationRegisters.h"
 #include "core/protocol/RegisterAccess.h"
 
 #include <QtGlobal>

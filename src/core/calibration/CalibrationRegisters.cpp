@@ -1,4 +1,4 @@
-#include "calibration/CalibrationRegisters.h"
+#include "core/calibration/CalibrationRegisters.h"
 
 namespace korv {
 

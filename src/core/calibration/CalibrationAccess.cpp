@@ -1,4 +1,4 @@
-#include "calibration/CalibrationAccess.h"
+#include "core/calibration/CalibrationAccess.h"
 
 namespace korv {
 

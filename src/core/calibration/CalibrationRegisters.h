@@ -10,8 +10,9 @@
 
 namespace korv {
 
-// The calibration window treats the models in four groups. Every model that is neither Orv-Hu, the
-// ambient nor a plain temperature model is read like an isolated one.
+// The calibration window treats the models in four groups. Every model that is neither the humidity
+// model with a temperature input, the ambient nor a plain temperature model is read like an
+// isolated one.
 enum class CalibrationGroup {
     Humidity,
     Ambient,

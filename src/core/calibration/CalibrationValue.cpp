@@ -1,4 +1,4 @@
-#include "calibration/CalibrationValue.h"
+#include "core/calibration/CalibrationValue.h"
 
 #include "common/NumberFormat.h"
 
