@@ -28,15 +28,6 @@ Commands::Commands(
 {
 }
 
-std::optional<quint16> Commands::UnitReading::configWord() const
-{
-    if (headRail.configWord)
-        return headRail.configWord;
-    if (humAmb.configWord)
-        return static_cast<quint16>(*humAmb.configWord);
-    return std::nullopt;
-}
-
 void Commands::print(const QStringList& lines)
 {
     for (const QString& line : lines)
@@ -87,19 +78,8 @@ std::optional<int> Commands::connect()
 
 std::optional<int> Commands::readConfigWord(UnitReading& reading)
 {
-    const Model model = session_.identification().TransmitterModel;
-    const auto step = [&]() -> Status {
-        switch (familyOf(model).value_or(Family::HeadRail)) {
-        case Family::Humidity:
-            return humamb::readConfigWordTwice(session_, reading.humAmb, {});
-        case Family::Ambient:
-            return humamb::readConfigWord(session_, reading.humAmb, {});
-        case Family::HeadRail:
-            break;
-        }
-        return headrail::readConfigWord(session_, reading.headRail);
-    };
-    if (retryStep(StepAttempts, step) != Status::Ok)
+    const FamilyDriver& family = driverFor(session_.identification().TransmitterModel);
+    if (retryStep(StepAttempts, [&] { return family.readConfigWord(session_, reading); }) != Status::Ok)
         return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
     return std::nullopt;
 }
@@ -107,24 +87,11 @@ std::optional<int> Commands::readConfigWord(UnitReading& reading)
 std::optional<int> Commands::readUnit(UnitReading& reading)
 {
     const Model model = session_.identification().TransmitterModel;
-    const auto family = familyOf(model);
-    if (!family)
+    if (!familyOf(model))
         return fail(ExitBadInput,
             QStringLiteral("O transmissor não foi identificado como um modelo conhecido: "
                            "sua configuração não pode ser interpretada."));
-    TransferSteps steps;
-    switch (*family) {
-    case Family::HeadRail:
-        steps = headrail::readSteps(session_, reading.headRail);
-        break;
-    case Family::Humidity:
-        steps = humamb::humidityReadSteps(session_, reading.humAmb, {});
-        break;
-    case Family::Ambient:
-        steps = humamb::ambientReadSteps(session_, reading.humAmb, {});
-        break;
-    }
-    if (session_.run(steps))
+    if (session_.run(driverFor(model).readSteps(session_, reading)))
         return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
     return std::nullopt;
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "cli/CliTexts.h"
-#include "core/families/headrail/HeadRailTransfer.h"
-#include "core/families/humamb/HumAmbTransfer.h"
+#include "core/families/Families.h"
 #include "core/files/ConfigurationCheck.h"
 #include "core/protocol/TransmitterSession.h"
 
@@ -28,13 +27,6 @@ public:
     int backup(const QString& directory);
 
 private:
-    // What the family's read found; only the identified family's part is filled.
-    struct UnitReading {
-        headrail::Reading headRail;
-        humamb::Reading humAmb;
-        std::optional<quint16> configWord() const;
-    };
-
     // Contact and identification, as every command starts; an exit code when they fail.
     std::optional<int> connect();
     // Why the port did not open, with the programs that hold it when there are any.
@@ -48,7 +40,6 @@ private:
         const QString& path, bool forWriting, config::Configuration& configuration, config::UnitCheck& check);
     // The writes a send of `settings` makes, in order, worked out without touching the transmitter.
     std::optional<std::vector<WrittenRegister>> plannedWrites(const config::Settings& settings) const;
-    TransferSteps sendSteps(TransmitterSession& session, const config::Settings& settings) const;
     QStringList differences(
         const config::Configuration& configuration, const config::Settings& settings, const UnitReading& reading) const;
 

@@ -59,15 +59,6 @@ std::optional<int> Commands::checkFile(
     return std::nullopt;
 }
 
-TransferSteps Commands::sendSteps(TransmitterSession& session, const config::Settings& settings) const
-{
-    if (const auto* headRail = std::get_if<headrail::Settings>(&settings))
-        return headrail::sendSteps(session, *headRail);
-    if (const auto* humidity = std::get_if<humamb::HumiditySettings>(&settings))
-        return humamb::humiditySendSteps(session, *humidity);
-    return humamb::ambientSendSteps(session, std::get<humamb::AmbientSettings>(settings));
-}
-
 std::optional<std::vector<WrittenRegister>> Commands::plannedWrites(const config::Settings& settings) const
 {
     TransmitterSession plan;
@@ -75,7 +66,7 @@ std::optional<std::vector<WrittenRegister>> Commands::plannedWrites(const config
     plan.ConfigWord = session_.ConfigWord;
     PlannedRegisters registers;
     plan.useRegisters(registers);
-    if (plan.run(sendSteps(plan, settings)))
+    if (plan.run(driverFor(plan.identification().TransmitterModel).sendSteps(plan, settings)))
         return std::nullopt;
     return registers.writes;
 }
@@ -117,7 +108,8 @@ int Commands::write(const QString& path)
         }
     });
     session_.clearWrites();
-    const auto failedStep = session_.run(sendSteps(session_, check.settings));
+    const auto failedStep
+        = session_.run(driverFor(session_.identification().TransmitterModel).sendSteps(session_, check.settings));
     session_.setConfirmedListener({});
     session_.setNotKeptHandler({});
 

@@ -1,7 +1,7 @@
 #include "cli/Report.h"
 
 #include "common/NumberFormat.h"
-#include "core/families/humamb/HumAmbConfigWord.h"
+#include "core/families/Families.h"
 #include "core/files/ConfigurationCheck.h"
 #include "core/files/ConfigurationFile.h"
 #include "core/protocol/Identification.h"
@@ -94,9 +94,7 @@ QJsonObject inputJson(const humamb::InputView& view, QChar separator)
 // The output-type line of the memo, in the family's reading of register 1.
 QString outputLine(Model model, quint16 configWord, const CliTexts& texts)
 {
-    if (isHumidity(model) || isAmbient(model))
-        return humamb::outputTypeLine(static_cast<qint16>(configWord), texts.messages());
-    return outputTypeLine(configWord, true, texts.messages());
+    return driverFor(model).outputTypeLine(configWord, texts.messages());
 }
 
 }  // namespace

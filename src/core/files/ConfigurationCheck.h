@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/families/Families.h"
 #include "core/families/headrail/HeadRailConfiguration.h"
 #include "core/families/humamb/HumAmbConfiguration.h"
 #include "core/files/ConfigurationFile.h"
@@ -39,7 +40,7 @@ struct Refusal {
 // The refused value as the file holds it ("upper = 1500"), for the message that names it.
 QString refusedValue(const Configuration& configuration, const Refusal& refusal);
 
-using Settings = std::variant<headrail::Settings, humamb::HumiditySettings, humamb::AmbientSettings>;
+using Settings = FamilySettings;
 
 struct UnitCheck {
     // Why the file cannot be applied to this transmitter at all (another model, a sensor its list
