@@ -1,7 +1,7 @@
 #include "Captions.h"
-#include "LanguageFixtures.h"
 #include "app/LanguageCaptions.h"
 #include "i18n/LanguageApply.h"
+#include "support/LanguageFixtures.h"
 
 #include <QAction>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "support_appfixture.h"
 
-#include "FifoGuard.h"
+#include "support/FifoGuard.h"
 
 #include "app/FileDialogs.h"
 #include "cli/Cli.h"

@@ -1,8 +1,8 @@
 #include "support_appfixture.h"
 
-#include "ProcessProbe.h"
 #include "app/ServiceMode.h"
 #include "calibration/CalibForm.h"
+#include "support/ProcessProbe.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "LateAnswerMatrix.h"
+#include "support/LateAnswerMatrix.h"
 #include "support_appfixture.h"
 
 #include "common/Timing.h"

@@ -1,6 +1,5 @@
 #include "support_appfixture.h"
 
-#include "ZeroOracle.h"
 #include "common/NumberFormat.h"
 #include "core/families/headrail/HeadRailRange.h"
 #include "core/families/headrail/HeadRailSensors.h"
@@ -12,6 +11,7 @@
 #include "core/families/humamb/HumAmbTransfer.h"
 #include "headrail/HeadRailPage.h"
 #include "humidity_ambient/HumAmbPages.h"
+#include "support/ZeroOracle.h"
 
 #include <QLineEdit>
 #include <QTest>

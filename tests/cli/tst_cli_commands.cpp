@@ -1,5 +1,5 @@
 #include "CliFixture.h"
-#include "LanguageFixtures.h"
+#include "support/LanguageFixtures.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "FifoGuard.h"
 #include "emulator/TransmitterEmulator.h"
+#include "support/FifoGuard.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 #include "CliFixture.h"
-#include "LateAnswerMatrix.h"
+#include "support/LateAnswerMatrix.h"
 
 #include "common/Timing.h"
 

@@ -1,6 +1,6 @@
-#include "FifoGuard.h"
-#include "LanguageFixtures.h"
 #include "i18n/LanguageFile.h"
+#include "support/FifoGuard.h"
+#include "support/LanguageFixtures.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "LanguageFixtures.h"
 #include "i18n/LanguageFile.h"
+#include "support/LanguageFixtures.h"
 
 #include <QDir>
 #include <QTemporaryDir>

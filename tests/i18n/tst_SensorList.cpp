@@ -1,6 +1,6 @@
-#include "LanguageFixtures.h"
 #include "i18n/LanguageApply.h"
 #include "i18n/SensorList.h"
+#include "support/LanguageFixtures.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "core/families/humamb/HumAmbRanges.h"
 
-#include "ZeroOracle.h"
+#include "support/ZeroOracle.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "core/families/headrail/HeadRailZero.h"
 
-#include "ZeroOracle.h"
+#include "support/ZeroOracle.h"
 
 #include <QLocale>
 #include <QTest>

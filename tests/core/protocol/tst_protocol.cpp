@@ -3,7 +3,7 @@
 #include "core/protocol/RegisterProtocol.h"
 #include "emulator/TransmitterEmulator.h"
 
-#include "ProcessProbe.h"
+#include "support/ProcessProbe.h"
 
 #include <QTemporaryDir>
 #include <QTest>

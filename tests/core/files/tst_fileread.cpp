@@ -1,5 +1,5 @@
-#include "FifoGuard.h"
 #include "core/files/FileRead.h"
+#include "support/FifoGuard.h"
 
 #include <QDir>
 #include <QFile>
