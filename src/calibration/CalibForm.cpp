@@ -5,6 +5,7 @@
 #include "common/Messages.h"
 #include "core/calibration/CalibrationBackup.h"
 #include "core/calibration/CalibrationValue.h"
+#include "core/protocol/StepRetry.h"
 
 #include <QFile>
 #include <QFont>
@@ -223,14 +224,13 @@ void CalibForm::ApplyButtonClick()
 
     const CalibrationGroup group = calibrationGroupOf(host_->model());
     const int sensorCode = host_->transmitterSensorCode();
-    for (int attempt = 0; attempt < Attempts; ++attempt) {
+    retryStep(Attempts, [&] {
         const auto offset = static_cast<qint16>(CSpinOffset->value());
         auto gain = static_cast<qint16>(CSpinGanho->value());
         if (group == CalibrationGroup::Ambient && lastReadGain_)
             gain = *lastReadGain_;
-        if (WriteCalibration(host_->registers(), group, sensorCode, offset, gain) == Status::Ok)
-            break;
-    }
+        return WriteCalibration(host_->registers(), group, sensorCode, offset, gain);
+    });
     RefreshCalibration();
     ApplyButton->setEnabled(backupOnDisk_ && inputSupported_);
 }
@@ -282,28 +282,15 @@ void CalibForm::RefreshCalibration()
     // The live reading and the calibration read share one allowance of failures.
     int failures = 0;
     CalibrationInput input;
-    Status status = Status::NotSent;
-    while (failures < Attempts) {
-        status = ReadInputValue(host_->registers(), group, input);
-        if (status == Status::Ok)
-            break;
-        ++failures;
-    }
-    if (status != Status::Ok) {
+    if (retryStep(Attempts, failures, [&] { return ReadInputValue(host_->registers(), group, input); }) != Status::Ok) {
         showWarning(Msg::CommunicationError);
         return;
     }
     setLabelText(PVLabel, calibratedValueText(group, input));
 
     CalibrationValues values;
-    status = Status::NotSent;
-    while (failures < Attempts) {
-        status = ReadCalibration(host_->registers(), group, sensorCode, values);
-        if (status == Status::Ok)
-            break;
-        ++failures;
-    }
-    if (status != Status::Ok) {
+    if (retryStep(Attempts, failures, [&] { return ReadCalibration(host_->registers(), group, sensorCode, values); })
+        != Status::Ok) {
         showWarning(Msg::CommunicationError);
         return;
     }

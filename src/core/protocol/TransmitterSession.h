@@ -4,6 +4,7 @@
 #include "core/protocol/Model.h"
 #include "core/protocol/RegisterAccess.h"
 #include "core/protocol/RegisterProtocol.h"
+#include "core/protocol/StepRetry.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -26,19 +27,6 @@ struct IdentificationRecord {
 
     QString ModelString() const { return modelString(TransmitterModel); }
 };
-
-// Every step of a command is tried up to three times in a row.
-inline constexpr int StepAttempts = 3;
-
-// Runs a step until it returns Status::Ok, at most `attempts` times, without pause; the last
-// status counts.
-template <typename Step> Status retryStep(int attempts, Step&& step)
-{
-    Status status = Status::NoAnswer;
-    for (int i = 0; i < attempts && status != Status::Ok; ++i)
-        status = step();
-    return status;
-}
 
 // How a command makes first contact: how often it tries the serial number and how long it waits
 // after a failed attempt (after the last one as well, where the command says so).
