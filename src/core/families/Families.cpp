@@ -38,6 +38,7 @@ QString humAmbOutputTypeLine(quint16 configWord, const MessageTable& messages)
 const std::array<FamilyDriver, 3> Drivers = { {
     {
         Family::HeadRail,
+        u"head-rail",
         [](TransmitterSession& session, UnitReading& reading) {
             return headrail::readConfigWord(session, reading.headRail);
         },
@@ -49,6 +50,7 @@ const std::array<FamilyDriver, 3> Drivers = { {
     },
     {
         Family::Humidity,
+        u"humidity",
         // The humidity transmitter's register 1 has always been read twice.
         [](TransmitterSession& session, UnitReading& reading) {
             return humamb::readConfigWordTwice(session, reading.humAmb, {});
@@ -61,6 +63,7 @@ const std::array<FamilyDriver, 3> Drivers = { {
     },
     {
         Family::Ambient,
+        u"ambient",
         [](TransmitterSession& session, UnitReading& reading) {
             return humamb::readConfigWord(session, reading.humAmb, {});
         },
@@ -77,6 +80,15 @@ const std::array<FamilyDriver, 3> Drivers = { {
 const FamilyDriver& driverFor(Family family)
 {
     return Drivers.at(static_cast<std::size_t>(family));
+}
+
+std::optional<Family> familyWithFileKey(QStringView key)
+{
+    for (const FamilyDriver& driver : Drivers) {
+        if (driver.fileKey == key)
+            return driver.family;
+    }
+    return std::nullopt;
 }
 
 const FamilyDriver& driverFor(Model model)

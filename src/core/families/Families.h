@@ -31,6 +31,7 @@ using FamilySettings = std::variant<headrail::Settings, humamb::HumiditySettings
 
 struct FamilyDriver {
     Family family;
+    QStringView fileKey;  // the family's name in a configuration file ("head-rail")
     // Register 1 alone, as the family's start-up search and send re-read it.
     Status (*readConfigWord)(TransmitterSession& session, UnitReading& reading);
     // The whole read, as the window's read command makes it.
@@ -42,6 +43,8 @@ struct FamilyDriver {
 };
 
 const FamilyDriver& driverFor(Family family);
+// The family a configuration file names; none for a name no family has.
+std::optional<Family> familyWithFileKey(QStringView key);
 
 // A model of no known family is read as a head/rail transmitter, as the window's first page
 // shows it.

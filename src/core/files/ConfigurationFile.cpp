@@ -1,5 +1,6 @@
 #include "core/files/ConfigurationFile.h"
 
+#include "core/families/Families.h"
 #include "core/families/headrail/HeadRailSensors.h"
 #include "core/files/FileRead.h"
 #include "core/files/FileSave.h"
@@ -21,30 +22,9 @@ const QStringList SensorNames
           QStringLiteral("T"), QStringLiteral("N"), QStringLiteral("E"), QStringLiteral("B"), QStringLiteral("Pt100"),
           QStringLiteral("0-10V"), QStringLiteral("0-20mA"), QStringLiteral("4-20mA") };
 
-const QString HeadRailFamily = QStringLiteral("head-rail");
-const QString HumidityFamily = QStringLiteral("humidity");
-const QString AmbientFamily = QStringLiteral("ambient");
-
 QString familyName(Family family)
 {
-    switch (family) {
-    case Family::HeadRail:
-        return HeadRailFamily;
-    case Family::Humidity:
-        return HumidityFamily;
-    case Family::Ambient:
-        break;
-    }
-    return AmbientFamily;
-}
-
-std::optional<Family> familyNamed(const QString& name)
-{
-    for (Family family : { Family::HeadRail, Family::Humidity, Family::Ambient }) {
-        if (familyName(family) == name)
-            return family;
-    }
-    return std::nullopt;
+    return driverFor(family).fileKey.toString();
 }
 
 const QStringList FailureWords = { QStringLiteral("minimum"), QStringLiteral("maximum") };
@@ -197,11 +177,11 @@ Parsed parseConfiguration(const QByteArray& bytes)
     if (*format != FormatVersion)
         return { std::nullopt,
             QStringLiteral("formato %1 não suportado: este programa lê o formato %2").arg(*format).arg(FormatVersion) };
-    const auto family = familyNamed(top.value(QStringLiteral("family")).toString());
+    const auto family = familyWithFileKey(top.value(QStringLiteral("family")).toString());
     if (!family)
         return { std::nullopt,
             QStringLiteral("\"family\" deve ser \"%1\", \"%2\" ou \"%3\"")
-                .arg(HeadRailFamily, HumidityFamily, AmbientFamily) };
+                .arg(familyName(Family::HeadRail), familyName(Family::Humidity), familyName(Family::Ambient)) };
     const QJsonValue modelValue = top.value(QStringLiteral("model"));
     const auto model = modelNamed(modelValue.toString());
     if (!modelValue.isString())
@@ -249,7 +229,7 @@ QJsonObject configurationObject(const Configuration& configuration)
         { QStringLiteral("model"), modelString(configuration.model) },
         { QStringLiteral("unit"), configuration.fahrenheit ? QStringLiteral("F") : QStringLiteral("C") } };
     if (const auto* headRail = std::get_if<HeadRailValues>(&configuration.values)) {
-        object.insert(QStringLiteral("family"), HeadRailFamily);
+        object.insert(QStringLiteral("family"), familyName(Family::HeadRail));
         object.insert(QStringLiteral("sensor"), sensorName(headRail->sensorCode));
         object.insert(QStringLiteral("lower"), headRail->lower);
         object.insert(QStringLiteral("upper"), headRail->upper);
@@ -257,7 +237,7 @@ QJsonObject configurationObject(const Configuration& configuration)
         object.insert(QStringLiteral("sensorFailure"), FailureWords[headRail->failureToMax ? 1 : 0]);
         object.insert(QStringLiteral("mainsFilter"), headRail->filter50Hz ? 50 : 60);
     } else if (const auto* humidity = std::get_if<HumidityValues>(&configuration.values)) {
-        object.insert(QStringLiteral("family"), HumidityFamily);
+        object.insert(QStringLiteral("family"), familyName(Family::Humidity));
         object.insert(
             QStringLiteral("measure"), MeasureWords[humidity->kind == humamb::HumidityKind::DewPoint ? 1 : 0]);
         object.insert(QStringLiteral("humidity"), inputObject(humidity->humidity));
@@ -268,7 +248,7 @@ QJsonObject configurationObject(const Configuration& configuration)
                 QJsonObject {
                     { QStringLiteral("sensorFailure"), FailureWords[humidity->temperature.failureToMax ? 1 : 0] } });
     } else if (const auto* ambient = std::get_if<AmbientValues>(&configuration.values)) {
-        object.insert(QStringLiteral("family"), AmbientFamily);
+        object.insert(QStringLiteral("family"), familyName(Family::Ambient));
         object.insert(QStringLiteral("temperature"), inputObject(ambient->temperature));
     }
     return object;
