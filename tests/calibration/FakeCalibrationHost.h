@@ -3,41 +3,11 @@
 #include "calibration/CalibrationHost.h"
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
+#include "support/MemoryRegisters.h"
 
-#include <QList>
-#include <QMap>
-#include <QPair>
-#include <QSet>
 #include <QStringList>
 
-#include <functional>
-
 namespace korv::test {
-
-// An in-memory transmitter: reads of unknown addresses are refused, chosen reads fail, writes are
-// recorded and verified by a read-back as the real register layer does.
-class FakeRegisters final : public RegisterAccess {
-public:
-    Status ReadParameter(qint16 address, qint16& value) override;
-    Status ReadMemory(qint16 address, qint16& value) override;
-    Status WriteParameter(qint16 address, qint16 value) override;
-
-    QMap<int, qint16> parameters;
-    QMap<int, qint16> memory;
-    QSet<int> failingReads;  // numbers (from 0) of reads that get no answer
-    bool failEveryRead = false;
-    int failingWrites = 0;  // the next writes that get no answer
-    QSet<int> registersNotKept;  // accept the write but keep the old value
-    std::function<void()> onWriteMismatch;
-    std::function<void()> beforeWrite;
-
-    int readCount = 0;
-    QStringList readLog;  // "P4", "R55", ...
-    QList<QPair<int, int>> writes;
-
-private:
-    Status read(QChar command, const QMap<int, qint16>& store, qint16 address, qint16& value);
-};
 
 class FakeCalibrationHost final : public CalibrationHost {
 public:
@@ -58,7 +28,7 @@ public:
     // A transmitter of the given model with every calibration register filled.
     void setUp(Model model, int code, int sensorLow, int sensorHigh);
 
-    FakeRegisters fake;
+    MemoryRegisters fake;
     Model transmitterModel = Model::OrvHead;
     QString serial = QStringLiteral("00012345");
     int sensorCode = 1;

@@ -2,47 +2,9 @@
 
 namespace korv::test {
 
-Status FakeRegisters::read(QChar command, const QMap<int, qint16>& store, qint16 address, qint16& value)
-{
-    const int number = readCount++;
-    readLog << command + QString::number(address);
-    if (failEveryRead || failingReads.contains(number))
-        return Status::NoAnswer;
-    if (!store.contains(address))
-        return Status::Refused;
-    value = store.value(address);
-    return Status::Ok;
-}
-
-Status FakeRegisters::ReadParameter(qint16 address, qint16& value)
-{
-    return read(u'P', parameters, address, value);
-}
-
-Status FakeRegisters::ReadMemory(qint16 address, qint16& value)
-{
-    return read(u'R', memory, address, value);
-}
-
-Status FakeRegisters::WriteParameter(qint16 address, qint16 value)
-{
-    if (beforeWrite)
-        beforeWrite();
-    if (failingWrites > 0) {
-        --failingWrites;
-        return Status::NoAnswer;
-    }
-    writes << qMakePair(int(address), int(value));
-    if (!registersNotKept.contains(address))
-        parameters[address] = value;
-    else if (onWriteMismatch)
-        onWriteMismatch();
-    return Status::Ok;
-}
-
 FakeCalibrationHost::FakeCalibrationHost()
 {
-    fake.onWriteMismatch = [this] { ShowWarning(table.text(Msg::WriteError)); };
+    fake.reportNotKept = [this] { ShowWarning(table.text(Msg::WriteError)); };
 }
 
 void FakeCalibrationHost::setUp(Model model, int code, int sensorLow, int sensorHigh)

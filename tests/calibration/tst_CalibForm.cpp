@@ -116,7 +116,7 @@ void tst_CalibForm::plainTemperatureReading()
     host->fake.memory[55] = 16369;
     form->RefreshCalibration();
     QCOMPARE(text("PVLabel"), QStringLiteral("Invalid Input"));
-    QCOMPARE(host->fake.readLog.last(), QStringLiteral("P9"));  // the internal values are still read
+    QCOMPARE(host->fake.reads.last(), QStringLiteral("P9"));  // the internal values are still read
 }
 
 void tst_CalibForm::fahrenheitThermocoupleUnit()
@@ -136,7 +136,7 @@ void tst_CalibForm::isolatedFourToTwentyUsesRegisters19And20()
     QCOMPARE(text("OffsLimitsLabel"), QStringLiteral("-1000 to 3000"));
     QCOMPARE(form->calibrationUnit(), QStringLiteral("mA"));
     QCOMPARE(text("PVLabel"), QStringLiteral("12,0mA"));
-    QCOMPARE(host->fake.readLog.mid(host->fake.readLog.size() - 3), QStringList({ "R103", "P19", "P20" }));
+    QCOMPARE(host->fake.reads.mid(host->fake.reads.size() - 3), QStringList({ "R103", "P19", "P20" }));
     offsetField()->setValue(300);
     gainField()->setValue(10050);
     QStringList duringWrites;
@@ -264,7 +264,7 @@ void tst_CalibForm::failedLiveReadKeepsWriting()
 void tst_CalibForm::writeMismatchIsNotRepeated()
 {
     form->FormShow();
-    host->fake.registersNotKept = { 8 };
+    host->fake.notKept = { 8 };
     offsetField()->setValue(-900);
     form->ApplyButtonClick();
     QCOMPARE(host->fake.writes, Writes({ { 8, -900 }, { 9, 13000 } }));
@@ -316,7 +316,7 @@ void tst_CalibForm::unreadableTransmitterLeavesNoBackup()
         host->fake.failingReads = { 0, 1, 2 };
     form->FormShow();
     QVERIFY(!QFile::exists(QStringLiteral("00012345.txt")));
-    QCOMPARE(host->fake.readLog.mid(0, 3), QStringList({ "P4", "P4", "P4" }));
+    QCOMPARE(host->fake.reads.mid(0, 3), QStringList({ "P4", "P4", "P4" }));
     QCOMPARE(host->warnings, warnings);
     QVERIFY(host->recorder.shown.isEmpty());
     QCOMPARE(offsetField()->value() == -1200, !refreshFails);
@@ -388,7 +388,7 @@ void tst_CalibForm::invalidModel()
     QCOMPARE(plainBoxes(), QStringList { "Invalid model!|Invalid model for calibration!" });
     QVERIFY(!applyButton()->isEnabled());
     QVERIFY(QDir().entryList(QDir::Files).isEmpty());
-    QCOMPARE(host->fake.readLog, QStringList({ "R103", "P8", "P9" }));  // the refresh reads as for an isolated model
+    QCOMPARE(host->fake.reads, QStringList({ "R103", "P8", "P9" }));  // the refresh reads as for an isolated model
     QCOMPARE(text("PVLabel"), QStringLiteral("50,0°C"));
 
     form->ApplyButtonClick();
@@ -404,11 +404,11 @@ void tst_CalibForm::unsupportedInputIsNeverAddressed()
 {
     form->FormShow();
     host->setUp(Model::OrvGalDin, 13, 0, 100);
-    host->fake.readLog.clear();
+    host->fake.reads.clear();
     form->FormShow();
     QCOMPARE(text("PVLabel"), QStringLiteral("Unsupported input"));
     QVERIFY(!applyButton()->isEnabled());
-    QCOMPARE(host->fake.readLog.size(), 10);  // the backup only
+    QCOMPARE(host->fake.reads.size(), 10);  // the backup only
     QCOMPARE(text("OffsLimitsLabel"), QStringLiteral("-3000 to -500"));  // nothing new to show
     form->ApplyButtonClick();
     QVERIFY(host->fake.writes.isEmpty());
@@ -426,7 +426,7 @@ void tst_CalibForm::showingRunsTheSequence()
 {
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
-    QCOMPARE(host->fake.readLog.count(QStringLiteral("R55")), 1);
+    QCOMPARE(host->fake.reads.count(QStringLiteral("R55")), 1);
     QVERIFY(QFile::exists(QStringLiteral("00012345.txt")));
     QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton);
     QVERIFY(!form->isVisible());

@@ -52,7 +52,7 @@ void tst_CalibrationBackup::readsInOrderAndAppends()
     QStringList list = backupHeaderLines();
     QCOMPARE(AddBackupLines(BackupVariant(variant), host.fake, Model::OrvGalHead, QStringLiteral("00012345"), list),
         Status::Ok);
-    QCOMPARE(host.fake.readLog.join(u' '), reads);
+    QCOMPARE(host.fake.reads.join(u' '), reads);
     const QStringList expected = QStringList { "OrvSetup - Calibration mode", "", "Transmitter model: OrvGalHead",
         "Serial number: 00012345", "", "Calibration data backup:" }
         + lines;
@@ -68,12 +68,12 @@ void tst_CalibrationBackup::failedReadAppendsNothing()
     QCOMPARE(AddBackupLines(BackupVariant::FiveInputs, host.fake, host.transmitterModel, host.serial, list),
         Status::NoAnswer);
     QCOMPARE(list, backupHeaderLines());
-    QCOMPARE(host.fake.readCount, 10);
+    QCOMPARE(host.fake.reads.size(), 10);
 
     host.fake.parameters.remove(6);
     QCOMPARE(AddBackupLines(BackupVariant::FiveInputs, host.fake, host.transmitterModel, host.serial, list),
         Status::Refused);
-    QCOMPARE(host.fake.readLog.last(), QStringLiteral("P6"));
+    QCOMPARE(host.fake.reads.last(), QStringLiteral("P6"));
     QCOMPARE(list, backupHeaderLines());
 }
 
@@ -89,11 +89,11 @@ void tst_CalibrationBackup::retriesUntilComplete()
 
     host.fake.failingReads = {};
     host.fake.failEveryRead = true;
-    host.fake.readCount = 0;
+    host.fake.reads.clear();
     list = backupHeaderLines();
     QCOMPARE(addBackupLinesWithRetries(BackupVariant::Ambient, host.fake, host.transmitterModel, host.serial, list),
         Status::NoAnswer);
-    QCOMPARE(host.fake.readCount, 3);
+    QCOMPARE(host.fake.reads.size(), 3);
     QCOMPARE(list, backupHeaderLines());
 }
 

@@ -18,48 +18,10 @@
 
 namespace korv::test {
 
-Status MemoryRegisters::ReadParameter(qint16 address, qint16& value)
-{
-    reads << address;
-    QList<Status>& script = scriptedReads[address];
-    if (!script.isEmpty())
-        return script.takeFirst();
-    if (!values.contains(address))
-        return Status::Refused;
-    value = values.value(address);
-    return Status::Ok;
-}
-
-Status MemoryRegisters::WriteParameter(qint16 address, qint16 value)
-{
-    QList<Status>& script = scriptedWrites[address];
-    const Status status = script.isEmpty() ? Status::Ok : script.takeFirst();
-    writes << Write { address, value, status };
-    if (status != Status::Ok)
-        return status;
-    if (notKept.contains(address)) {
-        if (reportNotKept)
-            reportNotKept();
-    } else {
-        values[address] = value;
-    }
-    return status;
-}
-
-QStringList MemoryRegisters::written() const
-{
-    QStringList out;
-    for (const Write& write : writes) {
-        if (write.status == Status::Ok)
-            out << QStringLiteral("%1=%2").arg(write.address).arg(write.value);
-    }
-    return out;
-}
-
 HeadRailForm::HeadRailForm()
 {
     transmitter.reportNotKept = [this] { ShowWarning(table[Msg::WriteError]); };
-    transmitter.values = { { 2, 123 }, { 3, 45 } };
+    transmitter.parameters = { { 2, 123 }, { 3, 45 } };
 
     widgets.setupUi(&window);
 
@@ -111,7 +73,7 @@ Status HeadRailForm::IdentifyTransmitter()
 
 void HeadRailForm::identify(int identityWord)
 {
-    transmitter.values[0] = static_cast<qint16>(identityWord);
+    transmitter.parameters[0] = static_cast<qint16>(identityWord);
     QCOMPARE(IdentifyTransmitter(), Status::Ok);
 }
 

@@ -2,47 +2,15 @@
 
 #include "core/protocol/TransmitterSession.h"
 #include "headrail/HeadRailPage.h"
+#include "support/MemoryRegisters.h"
 #include "widgets/PageHost.h"
 
-#include <QList>
-#include <QMap>
-#include <QSet>
 #include <QStringList>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 namespace korv::test {
-
-// An in-memory head/rail transmitter. Reads of an address it lacks are refused; scripted statuses
-// are handed out to the next operations on an address; every write attempt is logged, and a
-// register that does not keep a write is reported as the real register layer does.
-class MemoryRegisters final : public RegisterAccess {
-public:
-    struct Write {
-        int address = 0;
-        int value = 0;
-        Status status = Status::NotSent;
-    };
-
-    Status ReadParameter(qint16 address, qint16& value) override;
-    Status ReadMemory(qint16 address, qint16& value) override { return ReadParameter(address, value); }
-    Status WriteParameter(qint16 address, qint16 value) override;
-
-    // Address=value of the writes that succeeded, in order ("10=2389").
-    QStringList written() const;
-    int readsOf(int address) const { return static_cast<int>(reads.count(address)); }
-
-    QMap<int, qint16> values;
-    QMap<int, QList<Status>> scriptedReads;
-    QMap<int, QList<Status>> scriptedWrites;
-    QSet<int> notKept;
-    std::function<void()> reportNotKept;
-
-    QList<int> reads;
-    QList<Write> writes;
-};
 
 // The main window as the head/rail page sees it: its widgets, services and a session whose link
 // is on a pseudo-terminal (or on a port that does not exist) and whose registers are in memory.

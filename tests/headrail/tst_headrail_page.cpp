@@ -71,7 +71,7 @@ void setUpK1000(HeadRailForm& f)
     f.identify(OrvHead130);
     f.select(K);
     f.setLimits(QStringLiteral("0"), QStringLiteral("1000"));
-    f.transmitter.values[1] = 0x0000;
+    f.transmitter.parameters[1] = 0x0000;
 }
 
 }  // namespace
@@ -372,7 +372,7 @@ private Q_SLOTS:
     {
         HeadRailForm f;
         setUpK1000(f);
-        f.transmitter.values[15] = 26;
+        f.transmitter.parameters[15] = 26;
         QCOMPARE(f.readStep(headrail::ReadZeroStep), Status::Ok);
         QPushButton send(&f.window);
         connect(&send, &QPushButton::clicked, f.page.get(), [&f] { f.page->sendConfiguration(); });
@@ -393,7 +393,7 @@ private Q_SLOTS:
     {
         HeadRailForm f;
         setUpK1000(f);
-        f.transmitter.values[15] = 26;
+        f.transmitter.parameters[15] = 26;
         QCOMPARE(f.readStep(headrail::ReadZeroStep), Status::Ok);
         QCOMPARE(f.widgets.EdtCorrigeZero->text(), QStringLiteral("2,54"));
         f.widgets.EdtLimitMaxSensor->setText(QStringLiteral("500"));
@@ -495,7 +495,7 @@ private Q_SLOTS:
         f.identify(data<int>("identity"));
         f.select(data<int>("position"));
         f.setLimits(data<QString>("lower"), data<QString>("upper"));
-        f.transmitter.values[1] = 0;
+        f.transmitter.parameters[1] = 0;
         f.page->sendConfiguration();
         if (focus.isEmpty()) {
             QCOMPARE(f.warnings, QStringList {});
@@ -504,7 +504,7 @@ private Q_SLOTS:
         }
         QCOMPARE(f.warnings, QStringList { QStringLiteral("Os valores dos limites estão incorretos!") });
         QCOMPARE(f.focused(), editNamed(f, focus));
-        QVERIFY(f.transmitter.writes.isEmpty());
+        QVERIFY(f.transmitter.attempts.isEmpty());
         QCOMPARE(f.transmitter.readsOf(1), 0);
     }
 
@@ -536,7 +536,7 @@ private Q_SLOTS:
         if (zeroWritten.isEmpty()) {
             QCOMPARE(f.warnings, QStringList { QStringLiteral("O valor da Correção de zero está fora dos limites!") });
             QCOMPARE(f.focused(), f.widgets.EdtCorrigeZero);
-            QVERIFY(f.transmitter.writes.isEmpty());
+            QVERIFY(f.transmitter.attempts.isEmpty());
             return;
         }
         QCOMPARE(f.warnings, QStringList {});
@@ -556,11 +556,11 @@ private Q_SLOTS:
         HeadRailForm f;
         f.identify(data<int>("identity"));
         f.select(K);
-        f.transmitter.values[1] = 0;
+        f.transmitter.parameters[1] = 0;
         f.page->sendConfiguration();
         QCOMPARE(f.transmitter.readsOf(1), 1);
         QVERIFY(!f.serial().isOpen());
-        QVERIFY(f.transmitter.writes.isEmpty());
+        QVERIFY(f.transmitter.attempts.isEmpty());
         QCOMPARE(f.warnings, QStringList {});
     }
 
@@ -629,7 +629,7 @@ private Q_SLOTS:
         f.page->sendConfiguration();
         QCOMPARE(f.warnings, QStringList { QStringLiteral("Os valores dos limites estão incorretos!") });
         QCOMPARE(f.focused(), f.widgets.SensorRadioGroup);
-        QVERIFY(f.transmitter.writes.isEmpty());
+        QVERIFY(f.transmitter.attempts.isEmpty());
     }
 
     void outputTypeLine_data()
@@ -648,7 +648,7 @@ private Q_SLOTS:
         QFETCH(int, word);
         HeadRailForm f;
         f.identify(OrvHead130);
-        f.transmitter.values[1] = static_cast<qint16>(word);
+        f.transmitter.parameters[1] = static_cast<qint16>(word);
         QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
         QCOMPARE(lastLine(f.widgets.Config_Transmissor), data<QString>("line"));
         QCOMPARE(f.session().ConfigWord, qint16(word));
@@ -666,13 +666,13 @@ private Q_SLOTS:
         // form's choices under the transmitter's own upper bits, and the form keeps them.
         HeadRailForm f;
         setUpK1000(f);
-        f.transmitter.values[1] = 0x01C5;
+        f.transmitter.parameters[1] = 0x01C5;
         f.page->sendConfiguration();
         QCOMPARE(f.warnings, QStringList {});
         QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), K);
         QVERIFY(f.widgets.Forca_SaidaMin->isChecked());
         QVERIFY(f.widgets.Freq_60->isChecked());
-        QCOMPARE(f.transmitter.values[1], qint16(0x0100 | K));
+        QCOMPARE(f.transmitter.parameters[1], qint16(0x0100 | K));
         QCOMPARE(lastLine(f.widgets.Config_Transmissor), QStringLiteral("Tipo de saída: 0 - 10 V"));
 
         // A re-read refused three times: the communication box, no memo line, nothing written.
@@ -682,14 +682,14 @@ private Q_SLOTS:
         refused.page->sendConfiguration();
         QCOMPARE(refused.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
         QVERIFY(lastLine(refused.widgets.Config_Transmissor).isEmpty());
-        QVERIFY(refused.transmitter.writes.isEmpty());
+        QVERIFY(refused.transmitter.attempts.isEmpty());
     }
 
     void readingTwiceRunsTheHandlerTwice()
     {
         HeadRailForm f;
         f.identify(OrvHead130);
-        f.transmitter.values[1] = K;
+        f.transmitter.parameters[1] = K;
         QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
         f.widgets.EdtLimitMaxSensor->setText(QStringLiteral("999"));
         f.widgets.Span_Minimo->clear();
@@ -714,9 +714,9 @@ private Q_SLOTS:
         f.select(K);
         f.widgets.EdtLimitMaxSensor->setText(QStringLiteral("500"));
         f.leave(f.widgets.EdtLimitMaxSensor);
-        f.transmitter.values[1] = static_cast<qint16>(data<int>("code"));
-        f.transmitter.values[10] = static_cast<qint16>(data<int>("offsetA"));
-        f.transmitter.values[11] = static_cast<qint16>(data<int>("gainB"));
+        f.transmitter.parameters[1] = static_cast<qint16>(data<int>("code"));
+        f.transmitter.parameters[10] = static_cast<qint16>(data<int>("offsetA"));
+        f.transmitter.parameters[11] = static_cast<qint16>(data<int>("gainB"));
         QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
         QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), -1);
         QCOMPARE(f.widgets.Faixa_Maxima->text(), QStringLiteral("1370"));
@@ -742,8 +742,8 @@ private Q_SLOTS:
         if (identity != 0)
             f.identify(identity);
         f.setLimits(QStringLiteral("10"), QStringLiteral("20"));
-        f.transmitter.values[10] = 2389;
-        f.transmitter.values[11] = static_cast<qint16>(data<int>("gainB"));
+        f.transmitter.parameters[10] = 2389;
+        f.transmitter.parameters[11] = static_cast<qint16>(data<int>("gainB"));
         QCOMPARE(f.readStep(headrail::ReadRangeStep), Status::Ok);
         QCOMPARE(f.widgets.EdtLimitMinSensor->text(), QStringLiteral("10"));
         QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("20"));
@@ -767,9 +767,9 @@ private Q_SLOTS:
         QCOMPARE(w.unitLabels().front()->text(), QStringLiteral("°F"));
 
         // The same registers read in °F show the same physical range.
-        f.transmitter.values[1] = K;
-        f.transmitter.values[10] = 2389;
-        f.transmitter.values[11] = 11947;
+        f.transmitter.parameters[1] = K;
+        f.transmitter.parameters[10] = 2389;
+        f.transmitter.parameters[11] = 11947;
         QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
         QCOMPARE(f.readStep(headrail::ReadRangeStep), Status::Ok);
         QCOMPARE(w.EdtLimitMinSensor->text(), QStringLiteral("32"));

@@ -3,13 +3,12 @@
 #include "core/link/SerialLink.h"
 #include "core/protocol/TransmitterSession.h"
 #include "humidity_ambient/HumAmbPages.h"
+#include "support/MemoryRegisters.h"
 #include "widgets/PageHost.h"
 
 #include <QAction>
 
 #include <QList>
-#include <QMap>
-#include <QPair>
 #include <QStringList>
 #include <QWidget>
 
@@ -19,31 +18,6 @@ class QLineEdit;
 
 namespace korv::test {
 
-// An in-memory transmitter. Unknown registers read as 0; a register can be made to fail a number
-// of times with a chosen status. The serial number (registers 2 and 3) is served aside from the
-// log, and fails as often as `serialFailures` says.
-class ScriptedRegisters final : public RegisterAccess {
-public:
-    Status ReadParameter(qint16 address, qint16& value) override;
-    Status ReadMemory(qint16 address, qint16& value) override;
-    Status WriteParameter(qint16 address, qint16 value) override;
-
-    // Registers that any operation touched, in order of first touch.
-    QList<int> touched() const;
-    QList<int> writtenRegisters() const;
-
-    QMap<int, qint16> parameters;
-    QMap<int, qint16> memory;
-    QMap<int, QList<Status>> readFailures;  // statuses the next reads of a register return
-    QMap<int, QList<Status>> writeFailures;
-    QStringList log;  // "P1", "M58", "W6=-9600"
-    int serialFailures = 0;  // the next serial-number reads that fail
-    QList<QPair<int, int>> writes;
-
-private:
-    static Status scripted(QMap<int, QList<Status>>& failures, int address);
-};
-
 // The main window as the two pages see it, with the unit menu reduced to a flag and the humidity
 // measure menu to its two items.
 class FakeForm final : public PageHost {
@@ -52,6 +26,7 @@ public:
         : transmitter(portName)
         , serial(transmitter.link())
     {
+        regs.refuseUnknown = false;
         transmitter.useRegisters(regs);
         for (QAction* item : { &relativeItem, &dewPointItem })
             item->setCheckable(true);
@@ -69,7 +44,7 @@ public:
     Status IdentifyTransmitter() override;
     void ShowWarning(const QString& text) override;
 
-    ScriptedRegisters regs;
+    MemoryRegisters regs;
     TransmitterSession transmitter;
     SerialLink& serial;
     MessageTable table;

@@ -122,7 +122,7 @@ private Q_SLOTS:
         PagesFixture f(Model::OrvAmbient);
         if (!f.form.serial.Open())
             QSKIP("no pseudo-terminal to stand in for the serial port");
-        f.form.regs.writeFailures[8] = { Status::Refused, Status::NoAnswer, Status::Refused };
+        f.form.regs.scriptedWrites[8] = { Status::Refused, Status::NoAnswer, Status::Refused };
         f.ambient->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
         QVERIFY(!f.form.regs.touched().contains(9));

@@ -177,11 +177,11 @@ private Q_SLOTS:
     {
         PagesFixture f(Model::OrvHu);
         f.seedTransmitter();
-        f.form.regs.readFailures[14] = { Status::NoAnswer, Status::Refused, Status::NoAnswer };
+        f.form.regs.scriptedReads[14] = { Status::NoAnswer, Status::Refused, Status::NoAnswer };
         readHumidity(f);
         QCOMPARE(f.form.warnings, QStringList { f.text(Msg::CommunicationError) });
-        QCOMPARE(f.form.regs.log.count("P14"), 3);
-        QVERIFY(!f.form.regs.log.contains("M58"));
+        QCOMPARE(f.form.regs.reads.count("P14"), 3);
+        QVERIFY(!f.form.regs.reads.contains("R58"));
         QCOMPARE(f.hw.EdtStatRHT->text(), QString());
         QVERIFY(f.hw.EnviaBarRHT->isHidden());
     }

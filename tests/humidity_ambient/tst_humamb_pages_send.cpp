@@ -77,7 +77,7 @@ private Q_SLOTS:
     void failedZeroWriteReportsOnce()
     {
         PagesFixture f(Model::OrvHu);
-        f.form.regs.writeFailures[14] = { Status::NoAnswer, Status::Refused, Status::NoAnswer };
+        f.form.regs.scriptedWrites[14] = { Status::NoAnswer, Status::Refused, Status::NoAnswer };
         f.humidity->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
         QVERIFY(!f.form.regs.touched().contains(15));
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QFETCH(Status, status);
         PagesFixture f(model);
         f.seedTransmitter();
-        f.form.regs.writeFailures[failing] = QList<Status>(3, status);
+        f.form.regs.scriptedWrites[failing] = QList<Status>(3, status);
         if (model == Model::OrvAmbient)
             f.ambient->sendConfiguration();
         else
@@ -265,12 +265,13 @@ private Q_SLOTS:
         QFETCH(int, message);
         QFETCH(bool, linkOpen);
         PagesFixture f(Model::OrvHu, situation != "port");
-        f.form.regs.serialFailures = situation == "serial" ? 3 : 0;
+        if (situation == "serial")
+            f.form.regs.scriptedReads[2] = QList<Status>(3, Status::NoAnswer);
         f.form.sendButtonEnabled = situation != "disabled";
         if (situation == "model")
             f.form.identifyAs = { Model::OrvHead };
         if (situation == "word")
-            f.form.regs.readFailures[1] = { Status::NoAnswer, Status::NoAnswer, Status::NoAnswer };
+            f.form.regs.scriptedReads[1] = { Status::NoAnswer, Status::NoAnswer, Status::NoAnswer };
         f.humidity->sendConfiguration();
         QCOMPARE(f.form.warnings, QStringList { f.text(message) });
         QCOMPARE(f.form.regs.writes, Writes());
@@ -281,13 +282,13 @@ private Q_SLOTS:
     void onlyAnUnsentFrameStopsTheRangePair()
     {
         PagesFixture f(Model::OrvHu);
-        f.form.regs.writeFailures[6] = { Status::Refused };
+        f.form.regs.scriptedWrites[6] = { Status::Refused };
         // The other writes still happen, but the refusal is the step's result: the later writes
         // that took do not stand for the one that did not.
         QCOMPARE(f.humiditySendStep(humamb::WriteRangesStep), Status::Refused);
         QCOMPARE(f.form.regs.writtenRegisters(), (QList<int> { 7, 8, 9 }));
         f.form.regs.writes.clear();
-        f.form.regs.writeFailures[6] = { Status::NotSent };
+        f.form.regs.scriptedWrites[6] = { Status::NotSent };
         QCOMPARE(f.humiditySendStep(humamb::WriteRangesStep), Status::NotSent);
         QCOMPARE(f.form.regs.writes, Writes());
     }
