@@ -1,4 +1,4 @@
-#include "support_HeadRailForm.h"
+#include "support/FakeWindow.h"
 
 #include "common/Timing.h"
 #include "core/link/SerialLink.h"
@@ -15,7 +15,7 @@
 #include <QTest>
 
 using namespace korv;
-using korv::test::HeadRailForm;
+using korv::test::FakeWindow;
 
 namespace {
 
@@ -52,11 +52,9 @@ void type(QLineEdit* edit, const QString& keys)
     }
 }
 
-QLineEdit* editNamed(HeadRailForm& f, const QString& name)
+QLineEdit* editNamed(FakeWindow& f, const QString& name)
 {
-    return name == u"min" ? f.widgets.EdtLimitMinSensor
-        : name == u"max"  ? f.widgets.EdtLimitMaxSensor
-                          : f.widgets.EdtCorrigeZero;
+    return name == u"min" ? f.hrw.EdtLimitMinSensor : name == u"max" ? f.hrw.EdtLimitMaxSensor : f.hrw.EdtCorrigeZero;
 }
 
 // A K thermocouple on an OrvHead with firmware 130, range 0 to 1000, as most send cases start.
@@ -66,12 +64,12 @@ QString lastLine(const QPlainTextEdit* memo)
     return memo->toPlainText().section(u'\n', -1);
 }
 
-void setUpK1000(HeadRailForm& f)
+void setUpK1000(FakeWindow& f)
 {
     f.identify(OrvHead130);
     f.select(K);
     f.setLimits(QStringLiteral("0"), QStringLiteral("1000"));
-    f.transmitter.parameters[1] = 0x0000;
+    f.registers.parameters[1] = 0x0000;
 }
 
 }  // namespace
@@ -131,10 +129,10 @@ private Q_SLOTS:
     {
         QFETCH(int, identity);
         QFETCH(int, position);
-        HeadRailForm f;
+        FakeWindow f;
         f.identify(identity);
         f.select(position);
-        const HeadRailWidgets& w = f.widgets;
+        const HeadRailWidgets& w = f.hrw;
         QCOMPARE(w.Faixa_Minima->text(), data<QString>("sensorMin"));
         QCOMPARE(w.Faixa_Maxima->text(), data<QString>("sensorMax"));
         QCOMPARE(w.Span_Minimo->text(), data<QString>("minSpan"));
@@ -216,13 +214,13 @@ private Q_SLOTS:
     {
         QFETCH(int, identity);
         QFETCH(QString, edit);
-        HeadRailForm f;
+        FakeWindow f;
         if (identity != 0)
             f.identify(identity);
         f.select(data<int>("position"));
         QLineEdit* target = editNamed(f, edit);
-        if (target == f.widgets.EdtCorrigeZero)
-            f.page->EdtCorrigeZeroEnter();
+        if (target == f.hrw.EdtCorrigeZero)
+            f.headRail->EdtCorrigeZeroEnter();
         target->setText(data<QString>("before"));
         type(target, data<QString>("keys"));
         QCOMPARE(target->text(), data<QString>("after"));
@@ -230,12 +228,12 @@ private Q_SLOTS:
 
     void pasteIsNotTyping()
     {
-        HeadRailForm f;
+        FakeWindow f;
         f.identify(OrvHead130);
         f.select(K);
         QApplication::clipboard()->setText(QStringLiteral("abc"));
-        QTest::keyClick(f.widgets.EdtLimitMaxSensor, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("1370"));
+        QTest::keyClick(f.hrw.EdtLimitMaxSensor, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.hrw.EdtLimitMaxSensor->text(), QStringLiteral("1370"));
     }
 
     // Pt100 on an OrvHead with firmware 130: sensor range -200 to 650.
@@ -259,7 +257,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, edit);
         QFETCH(bool, warned);
-        HeadRailForm f;
+        FakeWindow f;
         f.identify(OrvHead130);
         f.select(9);
         QLineEdit* target = editNamed(f, edit);
@@ -275,20 +273,20 @@ private Q_SLOTS:
     // A real focus move: the warning's own focus changes must not run the exit handler again.
     void tabbingOutOfAnEmptyLimit()
     {
-        HeadRailForm f;
+        FakeWindow f;
         f.identify(OrvHead130);
         f.select(9);
         f.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        QLineEdit* lower = f.widgets.EdtLimitMinSensor;
+        QLineEdit* lower = f.hrw.EdtLimitMinSensor;
         lower->setFocus(Qt::MouseFocusReason);
         QTRY_VERIFY(lower->hasFocus());
         type(lower, QStringLiteral("-"));
-        f.widgets.EdtLimitMaxSensor->setFocus(Qt::TabFocusReason);
+        f.hrw.EdtLimitMaxSensor->setFocus(Qt::TabFocusReason);
         QCOMPARE(f.warnings, QStringList { QStringLiteral("Não foi digitado valor da faixa!") });
         QVERIFY(lower->hasFocus());
         QCOMPARE(lower->text(), QStringLiteral("-200"));
-        QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("650"));
+        QCOMPARE(f.hrw.EdtLimitMaxSensor->text(), QStringLiteral("650"));
     }
 
     void leavingALimit_data()
@@ -322,25 +320,25 @@ private Q_SLOTS:
     }
     void leavingALimit()
     {
-        HeadRailForm f;
+        FakeWindow f;
         f.identify(data<int>("identity"));
         f.select(K);
-        f.widgets.EdtCorrigeZero->setText(QStringLiteral("1,5"));
+        f.hrw.EdtCorrigeZero->setText(QStringLiteral("1,5"));
         f.setLimits(data<QString>("lower"), data<QString>("upper"));
-        f.leave(f.widgets.EdtLimitMinSensor);
-        QCOMPARE(text(f.widgets.LblZeroMin), data<QString>("zeroMin"));
-        QCOMPARE(text(f.widgets.LblZeroMax), data<QString>("zeroMax"));
-        QCOMPARE(f.widgets.EdtCorrigeZero->text(), data<QString>("zeroEdit"));
-        QCOMPARE(f.widgets.EdtLimitMinSensor->text(), data<QString>("lower"));
+        f.leave(f.hrw.EdtLimitMinSensor);
+        QCOMPARE(text(f.hrw.LblZeroMin), data<QString>("zeroMin"));
+        QCOMPARE(text(f.hrw.LblZeroMax), data<QString>("zeroMax"));
+        QCOMPARE(f.hrw.EdtCorrigeZero->text(), data<QString>("zeroEdit"));
+        QCOMPARE(f.hrw.EdtLimitMinSensor->text(), data<QString>("lower"));
         QVERIFY(f.warnings.isEmpty());
     }
 
     void enteringTheZeroEdit()
     {
-        HeadRailForm f;
+        FakeWindow f;
         f.identify(OrvHead130);
         f.select(K);
-        QLineEdit* zero = f.widgets.EdtCorrigeZero;
+        QLineEdit* zero = f.hrw.EdtCorrigeZero;
         QFocusEvent tabIn(QEvent::FocusIn, Qt::TabFocusReason);
         QCoreApplication::sendEvent(zero, &tabIn);
         QCOMPARE(zero->text(), QString());
@@ -370,15 +368,15 @@ private Q_SLOTS:
     }
     void passingThroughTheZeroEdit()
     {
-        HeadRailForm f;
+        FakeWindow f;
         setUpK1000(f);
-        f.transmitter.parameters[15] = 26;
+        f.registers.parameters[15] = 26;
         QCOMPARE(f.readStep(headrail::ReadZeroStep), Status::Ok);
         QPushButton send(&f.window);
-        connect(&send, &QPushButton::clicked, f.page.get(), [&f] { f.page->sendConfiguration(); });
+        connect(&send, &QPushButton::clicked, f.headRail.get(), [&f] { f.headRail->sendConfiguration(); });
         f.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        QLineEdit* zero = f.widgets.EdtCorrigeZero;
+        QLineEdit* zero = f.hrw.EdtCorrigeZero;
         zero->setFocus(Qt::MouseFocusReason);
         QCOMPARE(zero->text(), QString());
         type(zero, data<QString>("keys"));
@@ -386,35 +384,35 @@ private Q_SLOTS:
         QCOMPARE(zero->text(), data<QString>("shown"));
         QTest::mouseRelease(&send, Qt::LeftButton);
         QCOMPARE(f.warnings, QStringList());
-        QCOMPARE(f.transmitter.written().last(), QStringLiteral("15=%1").arg(data<int>("count")));
+        QCOMPARE(f.registers.written().last(), QStringLiteral("15=%1").arg(data<int>("count")));
     }
 
     void zeroFollowsTheRange()
     {
-        HeadRailForm f;
+        FakeWindow f;
         setUpK1000(f);
-        f.transmitter.parameters[15] = 26;
+        f.registers.parameters[15] = 26;
         QCOMPARE(f.readStep(headrail::ReadZeroStep), Status::Ok);
-        QCOMPARE(f.widgets.EdtCorrigeZero->text(), QStringLiteral("2,54"));
-        f.widgets.EdtLimitMaxSensor->setText(QStringLiteral("500"));
-        f.leave(f.widgets.EdtLimitMaxSensor);
-        QCOMPARE(f.widgets.EdtCorrigeZero->text(), QStringLiteral("1,27"));
+        QCOMPARE(f.hrw.EdtCorrigeZero->text(), QStringLiteral("2,54"));
+        f.hrw.EdtLimitMaxSensor->setText(QStringLiteral("500"));
+        f.leave(f.hrw.EdtLimitMaxSensor);
+        QCOMPARE(f.hrw.EdtCorrigeZero->text(), QStringLiteral("1,27"));
     }
 
     void sendExample()
     {
-        HeadRailForm f;
+        FakeWindow f;
         setUpK1000(f);
-        f.widgets.Forca_SaidaMax->setChecked(true);
-        f.widgets.Freq_50->setChecked(true);
-        f.widgets.EdtCorrigeZero->setText(QStringLiteral("2,5"));
-        f.page->sendConfiguration();
+        f.hrw.Forca_SaidaMax->setChecked(true);
+        f.hrw.Freq_50->setChecked(true);
+        f.hrw.EdtCorrigeZero->setText(QStringLiteral("2,5"));
+        f.headRail->sendConfiguration();
         QCOMPARE(f.warnings, QStringList {});
-        QCOMPARE(f.transmitter.written(), (QStringList { "10=2389", "11=11947", "1=193", "15=26" }));
-        QCOMPARE(f.page->ZeroCount, qint16(26));
+        QCOMPARE(f.registers.written(), (QStringList { "10=2389", "11=11947", "1=193", "15=26" }));
+        QCOMPARE(f.headRail->ZeroCount, qint16(26));
         QVERIFY(f.serial().isOpen());
-        QCOMPARE(lastLine(f.widgets.Config_Transmissor), QStringLiteral("Tipo de saída: 4 - 20 mA"));
-        QCOMPARE(f.widgets.EdtStatus->text(), QStringLiteral("Envio OK"));
+        QCOMPARE(lastLine(f.hrw.Config_Transmissor), QStringLiteral("Tipo de saída: 4 - 20 mA"));
+        QCOMPARE(f.hrw.EdtStatus->text(), QStringLiteral("Envio OK"));
         QCOMPARE(f.statusSeconds, 5);
     }
 
@@ -443,12 +441,12 @@ private Q_SLOTS:
     void sendStoppedHalfWayIsSaid()
     {
         QFETCH(QString, written);
-        HeadRailForm f;
+        FakeWindow f;
         setUpK1000(f);
-        f.transmitter.scriptedWrites[data<int>("failing")] = QList<Status>(3, data<Status>("status"));
-        f.page->sendConfiguration();
+        f.registers.scriptedWrites[data<int>("failing")] = QList<Status>(3, data<Status>("status"));
+        f.headRail->sendConfiguration();
         QCOMPARE(f.warnings, QStringList { data<QString>("box") });
-        const QString memo = f.widgets.Config_Transmissor->toPlainText();
+        const QString memo = f.hrw.Config_Transmissor->toPlainText();
         if (written.isEmpty())
             QVERIFY2(!memo.contains(QStringLiteral("Registros")), qPrintable(memo));
         else
@@ -491,21 +489,21 @@ private Q_SLOTS:
     void rangeCheck()
     {
         QFETCH(QString, focus);
-        HeadRailForm f;
+        FakeWindow f;
         f.identify(data<int>("identity"));
         f.select(data<int>("position"));
         f.setLimits(data<QString>("lower"), data<QString>("upper"));
-        f.transmitter.parameters[1] = 0;
-        f.page->sendConfiguration();
+        f.registers.parameters[1] = 0;
+        f.headRail->sendConfiguration();
         if (focus.isEmpty()) {
             QCOMPARE(f.warnings, QStringList {});
-            QCOMPARE(f.transmitter.written().size(), 4);
+            QCOMPARE(f.registers.written().size(), 4);
             return;
         }
         QCOMPARE(f.warnings, QStringList { QStringLiteral("Os valores dos limites estão incorretos!") });
         QCOMPARE(f.focused(), editNamed(f, focus));
-        QVERIFY(f.transmitter.attempts.isEmpty());
-        QCOMPARE(f.transmitter.readsOf(1), 0);
+        QVERIFY(f.registers.attempts.isEmpty());
+        QCOMPARE(f.registers.readsOf(1), 0);
     }
 
     void zeroCheck_data()
@@ -529,20 +527,20 @@ private Q_SLOTS:
     {
         QFETCH(QString, correction);
         QFETCH(QString, zeroWritten);
-        HeadRailForm f;
+        FakeWindow f;
         setUpK1000(f);
-        f.widgets.EdtCorrigeZero->setText(correction);
-        f.page->sendConfiguration();
+        f.hrw.EdtCorrigeZero->setText(correction);
+        f.headRail->sendConfiguration();
         if (zeroWritten.isEmpty()) {
             QCOMPARE(f.warnings, QStringList { QStringLiteral("O valor da Correção de zero está fora dos limites!") });
-            QCOMPARE(f.focused(), f.widgets.EdtCorrigeZero);
-            QVERIFY(f.transmitter.attempts.isEmpty());
+            QCOMPARE(f.focused(), f.hrw.EdtCorrigeZero);
+            QVERIFY(f.registers.attempts.isEmpty());
             return;
         }
         QCOMPARE(f.warnings, QStringList {});
-        QCOMPARE(f.transmitter.written().last(), zeroWritten);
+        QCOMPARE(f.registers.written().last(), zeroWritten);
         if (correction.isEmpty())
-            QCOMPARE(f.widgets.EdtCorrigeZero->text(), QStringLiteral("0"));
+            QCOMPARE(f.hrw.EdtCorrigeZero->text(), QStringLiteral("0"));
     }
 
     void sendingNotAllowed_data()
@@ -553,33 +551,33 @@ private Q_SLOTS:
     }
     void sendingNotAllowed()
     {
-        HeadRailForm f;
+        FakeWindow f;
         f.identify(data<int>("identity"));
         f.select(K);
-        f.transmitter.parameters[1] = 0;
-        f.page->sendConfiguration();
-        QCOMPARE(f.transmitter.readsOf(1), 1);
+        f.registers.parameters[1] = 0;
+        f.headRail->sendConfiguration();
+        QCOMPARE(f.registers.readsOf(1), 1);
         QVERIFY(!f.serial().isOpen());
-        QVERIFY(f.transmitter.attempts.isEmpty());
+        QVERIFY(f.registers.attempts.isEmpty());
         QCOMPARE(f.warnings, QStringList {});
     }
 
     void noContact()
     {
-        HeadRailForm silent;
+        FakeWindow silent;
         setUpK1000(silent);
-        silent.transmitter.scriptedReads[2] = QList<Status>(8, Status::NoAnswer);
-        silent.page->sendConfiguration();
-        QCOMPARE(silent.transmitter.readsOf(2), 8);
+        silent.registers.scriptedReads[2] = QList<Status>(8, Status::NoAnswer);
+        silent.headRail->sendConfiguration();
+        QCOMPARE(silent.registers.readsOf(2), 8);
         QCOMPARE(silent.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
         QVERIFY(!silent.serial().isOpen());
 
-        HeadRailForm noPort;
+        FakeWindow noPort;
         setUpK1000(noPort);
         noPort.usePortThatDoesNotOpen();
-        noPort.transmitter.reads.clear();
-        noPort.page->sendConfiguration();
-        QVERIFY(noPort.transmitter.reads.isEmpty());
+        noPort.registers.reads.clear();
+        noPort.headRail->sendConfiguration();
+        QVERIFY(noPort.registers.reads.isEmpty());
         QCOMPARE(noPort.warnings, QStringList {});
     }
 
@@ -601,35 +599,35 @@ private Q_SLOTS:
     void rangeOffsetWriteFailure()
     {
         QFETCH(int, status);
-        HeadRailForm f;
+        FakeWindow f;
         setUpK1000(f);
         const int failures = QByteArray(QTest::currentDataTag()).contains("once") ? 1 : 3;
-        f.transmitter.scriptedWrites[10] = QList<Status>(failures, Status(status));
-        f.page->sendConfiguration();
-        QCOMPARE(f.transmitter.written(), data<QStringList>("written"));
+        f.registers.scriptedWrites[10] = QList<Status>(failures, Status(status));
+        f.headRail->sendConfiguration();
+        QCOMPARE(f.registers.written(), data<QStringList>("written"));
         QCOMPARE(f.warnings, data<QStringList>("warnings"));
     }
 
     void zeroWriteFailure()
     {
-        HeadRailForm f;
+        FakeWindow f;
         setUpK1000(f);
-        f.transmitter.scriptedWrites[15] = QList<Status>(3, Status::NoAnswer);
-        f.page->sendConfiguration();
-        QCOMPARE(f.transmitter.written(), (QStringList { "10=2389", "11=11947", "1=1" }));
+        f.registers.scriptedWrites[15] = QList<Status>(3, Status::NoAnswer);
+        f.headRail->sendConfiguration();
+        QCOMPARE(f.registers.written(), (QStringList { "10=2389", "11=11947", "1=1" }));
         QCOMPARE(f.warnings, QStringList { QStringLiteral("Erro de escrita!") });
-        QCOMPARE(f.widgets.EdtStatus->text(), QString());
+        QCOMPARE(f.hrw.EdtStatus->text(), QString());
     }
 
     void sendingWithoutSelection()
     {
-        HeadRailForm f;
+        FakeWindow f;
         setUpK1000(f);
         f.select(-1);
-        f.page->sendConfiguration();
+        f.headRail->sendConfiguration();
         QCOMPARE(f.warnings, QStringList { QStringLiteral("Os valores dos limites estão incorretos!") });
-        QCOMPARE(f.focused(), f.widgets.SensorRadioGroup);
-        QVERIFY(f.transmitter.attempts.isEmpty());
+        QCOMPARE(f.focused(), f.hrw.SensorRadioGroup);
+        QVERIFY(f.registers.attempts.isEmpty());
     }
 
     void outputTypeLine_data()
@@ -646,56 +644,56 @@ private Q_SLOTS:
     void outputTypeLine()
     {
         QFETCH(int, word);
-        HeadRailForm f;
+        FakeWindow f;
         f.identify(OrvHead130);
-        f.transmitter.parameters[1] = static_cast<qint16>(word);
+        f.registers.parameters[1] = static_cast<qint16>(word);
         QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
-        QCOMPARE(lastLine(f.widgets.Config_Transmissor), data<QString>("line"));
+        QCOMPARE(lastLine(f.hrw.Config_Transmissor), data<QString>("line"));
         QCOMPARE(f.session().ConfigWord, qint16(word));
-        QCOMPARE(f.page->TransmitterSensorCode, K);
-        QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), K);
-        QCOMPARE(f.widgets.Forca_SaidaMax->isChecked(), data<bool>("failureToMax"));
-        QCOMPARE(f.widgets.Forca_SaidaMin->isChecked(), !data<bool>("failureToMax"));
-        QCOMPARE(f.widgets.Freq_50->isChecked(), data<bool>("filter50Hz"));
-        QCOMPARE(f.widgets.Freq_60->isChecked(), !data<bool>("filter50Hz"));
+        QCOMPARE(f.headRail->TransmitterSensorCode, K);
+        QCOMPARE(f.hrw.SensorRadioGroup->itemIndex(), K);
+        QCOMPARE(f.hrw.Forca_SaidaMax->isChecked(), data<bool>("failureToMax"));
+        QCOMPARE(f.hrw.Forca_SaidaMin->isChecked(), !data<bool>("failureToMax"));
+        QCOMPARE(f.hrw.Freq_50->isChecked(), data<bool>("filter50Hz"));
+        QCOMPARE(f.hrw.Freq_60->isChecked(), !data<bool>("filter50Hz"));
     }
 
     void sendRereadLeavesTheForm()
     {
         // Register 1 holds another sensor and options under a 0 - 10 V output: the send writes the
         // form's choices under the transmitter's own upper bits, and the form keeps them.
-        HeadRailForm f;
+        FakeWindow f;
         setUpK1000(f);
-        f.transmitter.parameters[1] = 0x01C5;
-        f.page->sendConfiguration();
+        f.registers.parameters[1] = 0x01C5;
+        f.headRail->sendConfiguration();
         QCOMPARE(f.warnings, QStringList {});
-        QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), K);
-        QVERIFY(f.widgets.Forca_SaidaMin->isChecked());
-        QVERIFY(f.widgets.Freq_60->isChecked());
-        QCOMPARE(f.transmitter.parameters[1], qint16(0x0100 | K));
-        QCOMPARE(lastLine(f.widgets.Config_Transmissor), QStringLiteral("Tipo de saída: 0 - 10 V"));
+        QCOMPARE(f.hrw.SensorRadioGroup->itemIndex(), K);
+        QVERIFY(f.hrw.Forca_SaidaMin->isChecked());
+        QVERIFY(f.hrw.Freq_60->isChecked());
+        QCOMPARE(f.registers.parameters[1], qint16(0x0100 | K));
+        QCOMPARE(lastLine(f.hrw.Config_Transmissor), QStringLiteral("Tipo de saída: 0 - 10 V"));
 
         // A re-read refused three times: the communication box, no memo line, nothing written.
-        HeadRailForm refused;
+        FakeWindow refused;
         setUpK1000(refused);
-        refused.transmitter.scriptedReads[1] = QList<Status>(3, Status::Refused);
-        refused.page->sendConfiguration();
+        refused.registers.scriptedReads[1] = QList<Status>(3, Status::Refused);
+        refused.headRail->sendConfiguration();
         QCOMPARE(refused.warnings, QStringList { QStringLiteral("Erro de comunicação!") });
-        QVERIFY(lastLine(refused.widgets.Config_Transmissor).isEmpty());
-        QVERIFY(refused.transmitter.attempts.isEmpty());
+        QVERIFY(lastLine(refused.hrw.Config_Transmissor).isEmpty());
+        QVERIFY(refused.registers.attempts.isEmpty());
     }
 
     void readingTwiceRunsTheHandlerTwice()
     {
-        HeadRailForm f;
+        FakeWindow f;
         f.identify(OrvHead130);
-        f.transmitter.parameters[1] = K;
+        f.registers.parameters[1] = K;
         QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
-        f.widgets.EdtLimitMaxSensor->setText(QStringLiteral("999"));
-        f.widgets.Span_Minimo->clear();
+        f.hrw.EdtLimitMaxSensor->setText(QStringLiteral("999"));
+        f.hrw.Span_Minimo->clear();
         QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
-        QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("1370"));
-        QCOMPARE(f.widgets.Span_Minimo->text(), QStringLiteral("100"));
+        QCOMPARE(f.hrw.EdtLimitMaxSensor->text(), QStringLiteral("1370"));
+        QCOMPARE(f.hrw.Span_Minimo->text(), QStringLiteral("100"));
     }
 
     void codeWithoutPosition_data()
@@ -709,23 +707,23 @@ private Q_SLOTS:
     }
     void codeWithoutPosition()
     {
-        HeadRailForm f;
+        FakeWindow f;
         f.identify(data<int>("identity"));
         f.select(K);
-        f.widgets.EdtLimitMaxSensor->setText(QStringLiteral("500"));
-        f.leave(f.widgets.EdtLimitMaxSensor);
-        f.transmitter.parameters[1] = static_cast<qint16>(data<int>("code"));
-        f.transmitter.parameters[10] = static_cast<qint16>(data<int>("offsetA"));
-        f.transmitter.parameters[11] = static_cast<qint16>(data<int>("gainB"));
+        f.hrw.EdtLimitMaxSensor->setText(QStringLiteral("500"));
+        f.leave(f.hrw.EdtLimitMaxSensor);
+        f.registers.parameters[1] = static_cast<qint16>(data<int>("code"));
+        f.registers.parameters[10] = static_cast<qint16>(data<int>("offsetA"));
+        f.registers.parameters[11] = static_cast<qint16>(data<int>("gainB"));
         QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
-        QCOMPARE(f.widgets.SensorRadioGroup->itemIndex(), -1);
-        QCOMPARE(f.widgets.Faixa_Maxima->text(), QStringLiteral("1370"));
-        QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("500"));
-        QCOMPARE(text(f.widgets.LblZeroMax), QStringLiteral("25,0"));
+        QCOMPARE(f.hrw.SensorRadioGroup->itemIndex(), -1);
+        QCOMPARE(f.hrw.Faixa_Maxima->text(), QStringLiteral("1370"));
+        QCOMPARE(f.hrw.EdtLimitMaxSensor->text(), QStringLiteral("500"));
+        QCOMPARE(text(f.hrw.LblZeroMax), QStringLiteral("25,0"));
         // The range is decoded on the K range still held.
         QCOMPARE(f.readStep(headrail::ReadRangeStep), Status::Ok);
-        QCOMPARE(f.widgets.EdtLimitMinSensor->text(), QStringLiteral("0"));
-        QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("1000"));
+        QCOMPARE(f.hrw.EdtLimitMinSensor->text(), QStringLiteral("0"));
+        QCOMPARE(f.hrw.EdtLimitMaxSensor->text(), QStringLiteral("1000"));
     }
 
     void rangeNotDecoded_data()
@@ -738,25 +736,25 @@ private Q_SLOTS:
     void rangeNotDecoded()
     {
         QFETCH(int, identity);
-        HeadRailForm f;
+        FakeWindow f;
         if (identity != 0)
             f.identify(identity);
         f.setLimits(QStringLiteral("10"), QStringLiteral("20"));
-        f.transmitter.parameters[10] = 2389;
-        f.transmitter.parameters[11] = static_cast<qint16>(data<int>("gainB"));
+        f.registers.parameters[10] = 2389;
+        f.registers.parameters[11] = static_cast<qint16>(data<int>("gainB"));
         QCOMPARE(f.readStep(headrail::ReadRangeStep), Status::Ok);
-        QCOMPARE(f.widgets.EdtLimitMinSensor->text(), QStringLiteral("10"));
-        QCOMPARE(f.widgets.EdtLimitMaxSensor->text(), QStringLiteral("20"));
+        QCOMPARE(f.hrw.EdtLimitMinSensor->text(), QStringLiteral("10"));
+        QCOMPARE(f.hrw.EdtLimitMaxSensor->text(), QStringLiteral("20"));
     }
 
     void unitSwitch()
     {
-        HeadRailForm f;
+        FakeWindow f;
         setUpK1000(f);
-        f.leave(f.widgets.EdtLimitMaxSensor);
-        f.celsius = false;
-        f.page->unitChanged();
-        const HeadRailWidgets& w = f.widgets;
+        f.leave(f.hrw.EdtLimitMaxSensor);
+        f.fahrenheitUnit = true;
+        f.headRail->unitChanged();
+        const HeadRailWidgets& w = f.hrw;
         QCOMPARE(w.Faixa_Minima->text(), QStringLiteral("32"));
         QCOMPARE(w.Faixa_Maxima->text(), QStringLiteral("2498"));
         QCOMPARE(w.Span_Minimo->text(), QStringLiteral("180"));
@@ -767,24 +765,24 @@ private Q_SLOTS:
         QCOMPARE(w.unitLabels().front()->text(), QStringLiteral("°F"));
 
         // The same registers read in °F show the same physical range.
-        f.transmitter.parameters[1] = K;
-        f.transmitter.parameters[10] = 2389;
-        f.transmitter.parameters[11] = 11947;
+        f.registers.parameters[1] = K;
+        f.registers.parameters[10] = 2389;
+        f.registers.parameters[11] = 11947;
         QCOMPARE(f.readStep(headrail::ReadConfigWordStep), Status::Ok);
         QCOMPARE(f.readStep(headrail::ReadRangeStep), Status::Ok);
         QCOMPARE(w.EdtLimitMinSensor->text(), QStringLiteral("32"));
         QCOMPARE(w.EdtLimitMaxSensor->text(), QStringLiteral("1832"));
 
-        f.celsius = true;
-        f.page->unitChanged();
+        f.fahrenheitUnit = false;
+        f.headRail->unitChanged();
         QCOMPARE(w.Faixa_Maxima->text(), QStringLiteral("1370"));
         QCOMPARE(w.Span_Minimo->text(), QStringLiteral("100"));
         QCOMPARE(w.EdtLimitMaxSensor->text(), QStringLiteral("1832"));
         QCOMPARE(w.unitLabels().back()->text(), QStringLiteral("°C"));
 
         // An electrical input chosen in °F shows its own range, not the thermocouple's °F one.
-        f.celsius = false;
-        f.page->unitChanged();
+        f.fahrenheitUnit = true;
+        f.headRail->unitChanged();
         f.select(0);
         QCOMPARE((QStringList { w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text() }),
             (QStringList { "0", "50", "5" }));
@@ -799,17 +797,17 @@ private Q_SLOTS:
     }
     void unitSwitchWithoutSensorRange()
     {
-        HeadRailForm f;
+        FakeWindow f;
         f.identify(OrvHead130);
         f.select(K);
         f.select(data<int>("position"));
-        const HeadRailWidgets& w = f.widgets;
+        const HeadRailWidgets& w = f.hrw;
         const QStringList before { w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text(),
             w.EdtLimitMaxSensor->text(), w.unitLabels().front()->text(), text(w.LblZeroMax) };
-        f.celsius = false;
-        f.page->unitChanged();
-        f.celsius = true;
-        f.page->unitChanged();
+        f.fahrenheitUnit = true;
+        f.headRail->unitChanged();
+        f.fahrenheitUnit = false;
+        f.headRail->unitChanged();
         QCOMPARE((QStringList { w.Faixa_Minima->text(), w.Faixa_Maxima->text(), w.Span_Minimo->text(),
                      w.EdtLimitMaxSensor->text(), w.unitLabels().front()->text(), text(w.LblZeroMax) }),
             before);

@@ -1,4 +1,4 @@
-#include "HumAmbPageFixture.h"
+#include "support/FakeWindow.h"
 
 #include "common/Timing.h"
 
@@ -16,10 +16,10 @@ using namespace korv::test;
 namespace {
 using Writes = QList<QPair<int, int>>;
 
-void seedAmbient(PagesFixture& f)
+void seedAmbient(FakeWindow& f)
 {
-    f.form.regs.parameters = { { 1, 0x1000 }, { 8, 0 }, { 9, 10000 }, { 15, 0 } };
-    f.form.regs.memory = { { 60, 8000 } };
+    f.registers.parameters = { { 1, 0x1000 }, { 8, 0 }, { 9, 10000 }, { 15, 0 } };
+    f.registers.memory = { { 60, 8000 } };
 }
 }  // namespace
 
@@ -46,14 +46,14 @@ private Q_SLOTS:
         QFETCH(bool, fahrenheit);
         QFETCH(QString, low);
         QFETCH(QString, memo);
-        PagesFixture f(Model::OrvAmbient);
+        FakeWindow f(Model::OrvAmbient);
         seedAmbient(f);
-        f.form.fahrenheitUnit = fahrenheit;
+        f.fahrenheitUnit = fahrenheit;
         f.ambient->unitChanged();
         f.aw.Config_TxT->setPlainText(QStringLiteral("Modelo: OrvAmbient"));
         f.identify();
         f.ambient->readConfiguration();
-        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.warnings, QStringList());
         QCOMPARE(f.aw.EdtTempLowLimit->text(), low);
         QCOMPARE(f.aw.ShowTempPVMemo->toPlainText(), memo);
         QVERIFY(f.aw.MaxFailOptionRadioButton->isChecked() && !f.aw.MinFailOptionRadioButton->isChecked());
@@ -64,9 +64,9 @@ private Q_SLOTS:
 
     void zeroGainKeepsTheEdits()
     {
-        PagesFixture f(Model::OrvAmbient);
+        FakeWindow f(Model::OrvAmbient);
         f.aw.EdtTempLowLimit->setText("10");
-        f.form.regs.parameters = { { 8, 0 }, { 9, 0 } };
+        f.registers.parameters = { { 8, 0 }, { 9, 0 } };
         QCOMPARE(f.ambientReadStep(1), Status::Ok);
         QCOMPARE(f.aw.EdtTempLowLimit->text(), QStringLiteral("10"));
     }
@@ -90,59 +90,59 @@ private Q_SLOTS:
         QFETCH(QString, low);
         QFETCH(QString, high);
         QFETCH(Writes, writes);
-        PagesFixture f(Model::OrvAmbient);
-        if (!f.form.serial.Open())
+        FakeWindow f(Model::OrvAmbient);
+        if (!f.serial().Open())
             QSKIP("no pseudo-terminal to stand in for the serial port");
-        f.form.fahrenheitUnit = fahrenheit;
+        f.fahrenheitUnit = fahrenheit;
         f.aw.EdtTempLowLimit->setText(low);
         f.aw.EdtTempHighLimit->setText(high);
         f.leave(f.aw.EdtTempHighLimit);
         f.aw.EdtTempZeroCorrection->clear();
         f.ambient->sendConfiguration();
-        QCOMPARE(f.form.warnings, QStringList());
-        QCOMPARE(f.form.regs.writes, writes);
+        QCOMPARE(f.warnings, QStringList());
+        QCOMPARE(f.registers.writes, writes);
         QCOMPARE(f.aw.EdtTempZeroCorrection->text(), QStringLiteral("0"));
         QCOMPARE(f.aw.EdtStatT->text(), f.text(Msg::SendOk));
     }
 
     void modelChangedDuringSendIsNotWritten()
     {
-        PagesFixture f(Model::OrvAmbient);
-        if (!f.form.serial.Open())
+        FakeWindow f(Model::OrvAmbient);
+        if (!f.serial().Open())
             QSKIP("no pseudo-terminal to stand in for the serial port");
-        f.form.identifyAs = { Model::OrvHu };
+        f.identifyAs = { Model::OrvHu };
         f.ambient->sendConfiguration();
-        QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
-        QCOMPARE(f.form.regs.writes, Writes());
+        QCOMPARE(f.warnings, QStringList { f.text(Msg::WriteError) });
+        QCOMPARE(f.registers.writes, Writes());
         QVERIFY(f.aw.EnviaBarT->isHidden());
     }
 
     void failedOffsetWriteStopsThePair()
     {
-        PagesFixture f(Model::OrvAmbient);
-        if (!f.form.serial.Open())
+        FakeWindow f(Model::OrvAmbient);
+        if (!f.serial().Open())
             QSKIP("no pseudo-terminal to stand in for the serial port");
-        f.form.regs.scriptedWrites[8] = { Status::Refused, Status::NoAnswer, Status::Refused };
+        f.registers.scriptedWrites[8] = { Status::Refused, Status::NoAnswer, Status::Refused };
         f.ambient->sendConfiguration();
-        QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
-        QVERIFY(!f.form.regs.touched().contains(9));
+        QCOMPARE(f.warnings, QStringList { f.text(Msg::WriteError) });
+        QVERIFY(!f.registers.touched().contains(9));
     }
 
     void sendDuringSendKeepsTheButtons()
     {
-        PagesFixture f(Model::OrvAmbient);
-        if (!f.form.serial.Open())
+        FakeWindow f(Model::OrvAmbient);
+        if (!f.serial().Open())
             QSKIP("no pseudo-terminal to stand in for the serial port");
-        f.form.regs.parameters[1] = 0x1100;  // fail to maximum, 0 - 10 V
+        f.registers.parameters[1] = 0x1100;  // fail to maximum, 0 - 10 V
         f.ambient->sendConfiguration();
         QVERIFY(f.aw.MinFailOptionRadioButton->isChecked());
-        QCOMPARE(f.form.regs.parameters[1], qint16(0x0100));
+        QCOMPARE(f.registers.parameters[1], qint16(0x0100));
     }
 
     void leavingALimitReexpressesTheStoredCorrection()
     {
-        PagesFixture f(Model::OrvAmbient);
-        f.form.regs.parameters = { { 15, 160 } };
+        FakeWindow f(Model::OrvAmbient);
+        f.registers.parameters = { { 15, 160 } };
         QCOMPARE(f.ambientReadStep(2), Status::Ok);
         QCOMPARE(f.aw.EdtTempZeroCorrection->text(), QStringLiteral("1,70"));
         f.aw.EdtTempLowLimit->setText("0");

@@ -1,4 +1,4 @@
-#include "HumAmbPageFixture.h"
+#include "support/FakeWindow.h"
 
 #include "common/Timing.h"
 
@@ -66,7 +66,7 @@ private Q_SLOTS:
         QFETCH(QString, before);
         QFETCH(QString, keys);
         QFETCH(QString, after);
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         auto* target = f.window.findChild<QLineEdit*>(edit);
         target->setText(before);
         f.typeInto(target, keys);
@@ -75,7 +75,7 @@ private Q_SLOTS:
 
     void zeroEditsOfTheTemperatureInputsShareTheirKeyState()
     {
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.hw.EdtCorrZeroTemp->clear();
         f.typeInto(f.hw.EdtCorrZeroTemp, ",1");
         f.aw.EdtTempZeroCorrection->setText("9");
@@ -96,7 +96,7 @@ private Q_SLOTS:
     {
         QFETCH(int, reason);
         QFETCH(bool, cleared);
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.hw.EdtCorrZeroRH->setText("5,00");
         f.state.humidityZeroKeys = { true, 2 };
         QFocusEvent in(QEvent::FocusIn, Qt::FocusReason(reason));
@@ -140,7 +140,7 @@ private Q_SLOTS:
         QFETCH(QString, maxText);
         QFETCH(int, stateLower);
         QFETCH(int, stateSpan);
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.hw.EdtLimInfRH->setText(lower);
         f.hw.EdtLimSupRH->setText(upper);
         f.leave(f.hw.EdtLimInfRH, Qt::FocusReason(reason));
@@ -148,17 +148,17 @@ private Q_SLOTS:
         QCOMPARE(f.hw.ValorMaxZeroRHLb->text(), maxText);
         QCOMPARE(f.state.HumidityRange.lower, stateLower);
         QCOMPARE(f.state.HumidityRange.span, stateSpan);
-        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.warnings, QStringList());
     }
 
     void unitRoundTripOnBothTabs()
     {
-        PagesFixture hu(Model::OrvHu);
-        PagesFixture amb(Model::OrvAmbient);
+        FakeWindow hu(Model::OrvHu);
+        FakeWindow amb(Model::OrvAmbient);
         hu.hw.EdtLimInfTemp->setText("1");
         amb.aw.EdtTempLowLimit->setText("1");
         const auto switchUnit = [&](bool fahrenheit) {
-            hu.form.fahrenheitUnit = amb.form.fahrenheitUnit = fahrenheit;
+            hu.fahrenheitUnit = amb.fahrenheitUnit = fahrenheit;
             hu.humidity->unitChanged();
             amb.ambient->unitChanged();
         };
@@ -180,19 +180,19 @@ private Q_SLOTS:
 
     void unitSwitchLeavesOrvHAlone()
     {
-        PagesFixture f(Model::OrvH);
+        FakeWindow f(Model::OrvH);
         f.hw.EdtLimInfTemp->setText("1");
-        f.form.fahrenheitUnit = true;
+        f.fahrenheitUnit = true;
         f.humidity->unitChanged();
         QCOMPARE(f.hw.EdtLimInfTemp->text(), QStringLiteral("1"));
     }
 
     void measureKindChoice()
     {
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.hw.EdtCorrZeroRH->setText("2,50");
         f.humidity->HumidityClick(false);
-        QVERIFY(f.form.dewPointItem.isChecked());
+        QVERIFY(f.dewPointItem.isChecked());
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("-60"));
         QCOMPARE(f.hw.EdtLimSupRH->text(), QStringLiteral("105"));
         QCOMPARE(f.hw.rhLabels()[3]->text(), QStringLiteral("5°C"));
@@ -201,7 +201,7 @@ private Q_SLOTS:
         QCOMPARE(f.hw.EdtCorrZeroRH->text(), QStringLiteral("2,50"));
 
         // With the dew point shown, a unit switch shows the kind again in the new unit.
-        f.form.fahrenheitUnit = true;
+        f.fahrenheitUnit = true;
         f.humidity->unitChanged();
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("-76"));
         QCOMPARE(f.hw.rhLabels()[2]->text(), QStringLiteral("-76 a 221°F"));

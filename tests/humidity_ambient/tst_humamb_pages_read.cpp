@@ -1,4 +1,4 @@
-#include "HumAmbPageFixture.h"
+#include "support/FakeWindow.h"
 
 #include "common/Timing.h"
 
@@ -15,7 +15,7 @@ using namespace korv::test;
 
 namespace {
 // As the read command runs it: identification first, then the humidity sequence.
-void readHumidity(PagesFixture& f)
+void readHumidity(FakeWindow& f)
 {
     f.identify();
     f.humidity->readConfiguration();
@@ -37,24 +37,24 @@ private Q_SLOTS:
 
     void orvHNeverTouchesTemperatureRegisters()
     {
-        PagesFixture f(Model::OrvH);
+        FakeWindow f(Model::OrvH);
         f.seedTransmitter();
         readHumidity(f);
-        QCOMPARE(f.form.warnings, QStringList());
-        const QList<int> touched = f.form.regs.touched();
+        QCOMPARE(f.warnings, QStringList());
+        const QList<int> touched = f.registers.touched();
         QVERIFY(!touched.contains(8) && !touched.contains(9) && !touched.contains(15));
         QVERIFY(touched.contains(60));
         QCOMPARE(f.hw.ShowPVsMemo->toPlainText(), HumidityPrefix + "50,00%RH");
         QCOMPARE(f.hw.EdtStatRHT->text(), f.text(Msg::ReadOk));
-        QCOMPARE(f.form.statusTimerSeconds, 2);
+        QCOMPARE(f.statusSeconds, 2);
         QVERIFY(f.hw.EnviaBarRHT->isHidden());
     }
 
     void liveValueIncludesZeroCorrection()
     {
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.seedTransmitter();
-        f.form.regs.parameters[14] = 500;
+        f.registers.parameters[14] = 500;
         readHumidity(f);
         QCOMPARE(f.hw.EdtCorrZeroRH->text(), QStringLiteral("5,00"));
         QCOMPARE(f.hw.ShowPVsMemo->toPlainText().section(u'\n', 0, 0), HumidityPrefix + "55,00%RH");
@@ -77,38 +77,38 @@ private Q_SLOTS:
         QFETCH(bool, fahrenheit);
         QFETCH(bool, dewPoint);
         QFETCH(QString, memo);
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.seedTransmitter();
-        f.form.fahrenheitUnit = fahrenheit;
+        f.fahrenheitUnit = fahrenheit;
         f.humidity->unitChanged();
         if (dewPoint)
-            f.form.regs.parameters[1] = 0x2000;
+            f.registers.parameters[1] = 0x2000;
         readHumidity(f);
-        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.warnings, QStringList());
         QCOMPARE(f.hw.ShowPVsMemo->toPlainText(), memo);
     }
 
     void dewPointOfDryAirIsShownAsUndefined()
     {
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.seedTransmitter();
-        f.form.regs.parameters[1] = 0x2000;
-        f.form.regs.memory[58] = 1000;  // 0 %RH
+        f.registers.parameters[1] = 0x2000;
+        f.registers.memory[58] = 1000;  // 0 %RH
         readHumidity(f);
-        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.warnings, QStringList());
         QCOMPARE(f.hw.EdtStatRHT->text(), f.text(Msg::ReadOk));
         QCOMPARE(f.hw.ShowPVsMemo->toPlainText().section(u'\n', 0, 0), HumidityPrefix + "---");
     }
 
     void configWordSelectsTheForm()
     {
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.seedTransmitter();
-        f.form.regs.parameters[1] = 0x3140;
+        f.registers.parameters[1] = 0x3140;
         readHumidity(f);
         QVERIFY(f.hw.MaxRHRadioButton->isChecked() && !f.hw.MinRHRadioButton->isChecked());
         QVERIFY(f.hw.MaxTempRadioButton->isChecked() && !f.hw.MinTempRadioButton->isChecked());
-        QVERIFY(f.form.dewPointItem.isChecked() && !f.form.relativeItem.isChecked());
+        QVERIFY(f.dewPointItem.isChecked() && !f.relativeItem.isChecked());
         QCOMPARE(f.hw.rhLabels()[2]->text(), QStringLiteral("-60 a 105°C"));
         QCOMPARE(f.state.HumidityRange.sensorMin, -60);
         QCOMPARE(f.hw.Config_OrvHu->toPlainText(), QStringLiteral("Tipo de saída: 0 - 10 V"));
@@ -116,13 +116,13 @@ private Q_SLOTS:
 
     void unknownKindBitsLeaveTheMenuButResetTheRange()
     {
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.seedTransmitter();
         f.humidity->HumidityClick(false);
         f.hw.EdtLimInfRH->setText("10");
-        f.form.regs.parameters[1] = 0x4000;
+        f.registers.parameters[1] = 0x4000;
         QCOMPARE(f.humidityReadStep(0), Status::Ok);
-        QVERIFY(f.form.dewPointItem.isChecked());
+        QVERIFY(f.dewPointItem.isChecked());
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("-60"));
         QCOMPARE(f.hw.rhLabels()[0]->text(), QStringLiteral("°C"));
     }
@@ -131,35 +131,35 @@ private Q_SLOTS:
     {
         // A send re-reads register 1 for its output type only: the form's choices stay, and the
         // word written keeps the transmitter's output type.
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.seedTransmitter();
-        f.form.regs.parameters[1] = 0x3240;
+        f.registers.parameters[1] = 0x3240;
         f.humidity->sendConfiguration();
-        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.warnings, QStringList());
         QVERIFY(f.hw.MinRHRadioButton->isChecked() && f.hw.MinTempRadioButton->isChecked());
-        QVERIFY(f.form.relativeItem.isChecked() && !f.form.dewPointItem.isChecked());
+        QVERIFY(f.relativeItem.isChecked() && !f.dewPointItem.isChecked());
         QCOMPARE(f.hw.Config_OrvHu->toPlainText(), QStringLiteral("Desconhecido"));
-        QCOMPARE(f.form.regs.parameters[1] & 0x0FC0, 0x0200);
+        QCOMPARE(f.registers.parameters[1] & 0x0FC0, 0x0200);
     }
 
     void withoutKindMenuTheHumidityIsRelative()
     {
-        PagesFixture f(Model::OrvH);
+        FakeWindow f(Model::OrvH);
         f.humidity->setMeasureMenu(nullptr, nullptr);
-        f.form.dewPointItem.setChecked(true);  // a stale mark must not count without the menu
-        f.form.regs.parameters[1] = 0x2000;
+        f.dewPointItem.setChecked(true);  // a stale mark must not count without the menu
+        f.registers.parameters[1] = 0x2000;
         QCOMPARE(f.humidityReadStep(0), Status::Ok);
         QCOMPARE(f.hw.rhLabels()[0]->text(), QStringLiteral("%RH"));
         QCOMPARE(f.state.HumidityRange.sensorMax, 100);
         QCOMPARE(f.humiditySendStep(humamb::WriteFlagsStep), Status::Ok);
-        QCOMPARE(f.form.regs.parameters[1] & 0xE000, 0);
+        QCOMPARE(f.registers.parameters[1] & 0xE000, 0);
     }
 
     void decodedRanges()
     {
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.seedTransmitter();
-        f.form.regs.parameters = { { 6, 6 }, { 7, 10060 }, { 8, 6 }, { 9, 10060 } };
+        f.registers.parameters = { { 6, 6 }, { 7, 10060 }, { 8, 6 }, { 9, 10060 } };
         QCOMPARE(f.humidityReadStep(1), Status::Ok);
         QCOMPARE(f.hw.EdtLimSupRH->text(), QStringLiteral("101"));  // 100.6 %RH, not clamped
         QCOMPARE(f.hw.EdtLimSupTemp->text(), QStringLiteral("120"));  // 120.96 °C held at the maximum
@@ -167,7 +167,7 @@ private Q_SLOTS:
         // A zero gain describes no range: the edits keep their texts.
         f.hw.EdtLimInfRH->setText("15");
         f.hw.EdtLimInfTemp->setText("-5");
-        f.form.regs.parameters = { { 6, 0 }, { 7, 0 }, { 8, 0 }, { 9, 0 } };
+        f.registers.parameters = { { 6, 0 }, { 7, 0 }, { 8, 0 }, { 9, 0 } };
         QCOMPARE(f.humidityReadStep(1), Status::Ok);
         QCOMPARE(f.hw.EdtLimInfRH->text(), QStringLiteral("15"));
         QCOMPARE(f.hw.EdtLimInfTemp->text(), QStringLiteral("-5"));
@@ -175,13 +175,13 @@ private Q_SLOTS:
 
     void failingStepEndsTheRead()
     {
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.seedTransmitter();
-        f.form.regs.scriptedReads[14] = { Status::NoAnswer, Status::Refused, Status::NoAnswer };
+        f.registers.scriptedReads[14] = { Status::NoAnswer, Status::Refused, Status::NoAnswer };
         readHumidity(f);
-        QCOMPARE(f.form.warnings, QStringList { f.text(Msg::CommunicationError) });
-        QCOMPARE(f.form.regs.reads.count("P14"), 3);
-        QVERIFY(!f.form.regs.reads.contains("R58"));
+        QCOMPARE(f.warnings, QStringList { f.text(Msg::CommunicationError) });
+        QCOMPARE(f.registers.reads.count("P14"), 3);
+        QVERIFY(!f.registers.reads.contains("R58"));
         QCOMPARE(f.hw.EdtStatRHT->text(), QString());
         QVERIFY(f.hw.EnviaBarRHT->isHidden());
     }

@@ -1,4 +1,4 @@
-#include "HumAmbPageFixture.h"
+#include "support/FakeWindow.h"
 
 #include "common/Timing.h"
 
@@ -27,60 +27,60 @@ private Q_SLOTS:
     {
         QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
         Timing::setScalePercent(1);
-        PagesFixture probe(Model::OrvHu);
-        if (!probe.form.serial.Open())
+        FakeWindow probe(Model::OrvHu);
+        if (!probe.serial().Open())
             QSKIP("no pseudo-terminal to stand in for the serial port");
-        probe.form.serial.Close();
+        probe.serial().Close();
     }
 
     void orvHWritesNoTemperatureRegistersButBit12()
     {
-        PagesFixture f(Model::OrvH);
+        FakeWindow f(Model::OrvH);
         f.seedTransmitter();
-        f.form.regs.parameters[1] = 0x0100;
+        f.registers.parameters[1] = 0x0100;
         f.hw.MaxTempRadioButton->setChecked(true);
         f.humidity->sendConfiguration();
-        QCOMPARE(f.form.warnings, QStringList());
-        QCOMPARE(f.form.regs.writes, (Writes { { 6, 0 }, { 7, 10000 }, { 1, 0x1100 }, { 14, 0 } }));
-        QVERIFY(!f.form.regs.touched().contains(8) && !f.form.regs.touched().contains(15));
+        QCOMPARE(f.warnings, QStringList());
+        QCOMPARE(f.registers.writes, (Writes { { 6, 0 }, { 7, 10000 }, { 1, 0x1100 }, { 14, 0 } }));
+        QVERIFY(!f.registers.touched().contains(8) && !f.registers.touched().contains(15));
         QCOMPARE(f.hw.EdtStatRHT->text(), f.text(Msg::SendOk));
-        QCOMPARE(f.form.statusTimerSeconds, 2);
+        QCOMPARE(f.statusSeconds, 2);
         QVERIFY(f.hw.EnviaBarRHT->isHidden());
     }
 
     void reversedRangeWritesNegativeGain()
     {
-        PagesFixture f(Model::OrvH);
+        FakeWindow f(Model::OrvH);
         f.hw.EdtLimInfRH->setText("80");
         f.hw.EdtLimSupRH->setText("20");
         f.leave(f.hw.EdtLimSupRH);
         f.humidity->sendConfiguration();
-        QCOMPARE(f.form.warnings, QStringList());
-        QCOMPARE(f.form.regs.writes.mid(0, 2), (Writes { { 6, -9600 }, { 7, -6000 } }));
+        QCOMPARE(f.warnings, QStringList());
+        QCOMPARE(f.registers.writes.mid(0, 2), (Writes { { 6, -9600 }, { 7, -6000 } }));
     }
 
     void sendCheckTakesSpanFiveInAnyUnit()
     {
-        PagesFixture f(Model::OrvHu);
-        f.form.fahrenheitUnit = true;
+        FakeWindow f(Model::OrvHu);
+        f.fahrenheitUnit = true;
         f.humidity->HumidityClick(false);
         f.hw.EdtLimInfRH->setText("-76");
         f.hw.EdtLimSupRH->setText("-70");
         f.leave(f.hw.EdtLimSupRH);
         QCOMPARE(f.hw.ValorMaxZeroRHLb->text(), QString());  // below the 9 °F of a leave
         f.humidity->sendConfiguration();
-        QCOMPARE(f.form.warnings, QStringList());
-        QCOMPARE(f.form.regs.writtenRegisters().mid(0, 2), (QList<int> { 6, 7 }));
-        QCOMPARE(f.form.regs.parameters[1] & 0xE000, 0x2000);
+        QCOMPARE(f.warnings, QStringList());
+        QCOMPARE(f.registers.writtenRegisters().mid(0, 2), (QList<int> { 6, 7 }));
+        QCOMPARE(f.registers.parameters[1] & 0xE000, 0x2000);
     }
 
     void failedZeroWriteReportsOnce()
     {
-        PagesFixture f(Model::OrvHu);
-        f.form.regs.scriptedWrites[14] = { Status::NoAnswer, Status::Refused, Status::NoAnswer };
+        FakeWindow f(Model::OrvHu);
+        f.registers.scriptedWrites[14] = { Status::NoAnswer, Status::Refused, Status::NoAnswer };
         f.humidity->sendConfiguration();
-        QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
-        QVERIFY(!f.form.regs.touched().contains(15));
+        QCOMPARE(f.warnings, QStringList { f.text(Msg::WriteError) });
+        QVERIFY(!f.registers.touched().contains(15));
         QCOMPARE(f.hw.EdtStatRHT->text(), QString());
     }
 
@@ -127,14 +127,14 @@ private Q_SLOTS:
         QFETCH(QString, unconfirmed);
         QFETCH(int, failing);
         QFETCH(Status, status);
-        PagesFixture f(model);
+        FakeWindow f(model);
         f.seedTransmitter();
-        f.form.regs.scriptedWrites[failing] = QList<Status>(3, status);
+        f.registers.scriptedWrites[failing] = QList<Status>(3, status);
         if (model == Model::OrvAmbient)
             f.ambient->sendConfiguration();
         else
             f.humidity->sendConfiguration();
-        QCOMPARE(f.form.warnings, QStringList { f.text(Msg::WriteError) });
+        QCOMPARE(f.warnings, QStringList { f.text(Msg::WriteError) });
         const QString memo = (model == Model::OrvAmbient ? f.aw.Config_TxT : f.hw.Config_OrvHu)->toPlainText();
         if (written.isEmpty())
             QVERIFY2(!memo.contains(QStringLiteral("Registros")), qPrintable(memo));
@@ -148,14 +148,14 @@ private Q_SLOTS:
 
     void emptyZeroEditsAreSentAsZero()
     {
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         f.state.HumidityRange.zeroRegister = 300;
         f.hw.EdtCorrZeroRH->clear();
         f.hw.EdtCorrZeroTemp->clear();
         f.humidity->sendConfiguration();
-        QCOMPARE(f.form.warnings, QStringList());
+        QCOMPARE(f.warnings, QStringList());
         QCOMPARE(f.hw.EdtCorrZeroRH->text(), QStringLiteral("0"));
-        QCOMPARE(f.form.regs.writes.mid(5), (Writes { { 14, 0 }, { 15, 0 } }));
+        QCOMPARE(f.registers.writes.mid(5), (Writes { { 14, 0 }, { 15, 0 } }));
     }
 
     // Passing through a zero edit changes nothing: left untyped it shows its correction again, and
@@ -193,7 +193,7 @@ private Q_SLOTS:
         QFETCH(QString, keys);
         QFETCH(QString, shown);
         QFETCH(int, count);
-        PagesFixture f(model);
+        FakeWindow f(model);
         QPushButton send(&f.window);
         QObject::connect(&send, &QPushButton::clicked, [&f, model] {
             model == Model::OrvAmbient ? f.ambient->sendConfiguration() : f.humidity->sendConfiguration();
@@ -207,8 +207,8 @@ private Q_SLOTS:
         QTest::mousePress(&send, Qt::LeftButton);
         QCOMPARE(zero->text(), shown);
         QTest::mouseRelease(&send, Qt::LeftButton);
-        QCOMPARE(f.form.warnings, QStringList());
-        QVERIFY(f.form.regs.writes.contains(qMakePair(address, count)));
+        QCOMPARE(f.warnings, QStringList());
+        QVERIFY(f.registers.writes.contains(qMakePair(address, count)));
     }
 
     void refusedInputs_data()
@@ -236,15 +236,15 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(int, message);
         QFETCH(QString, focus);
-        PagesFixture f(Model::OrvHu);
+        FakeWindow f(Model::OrvHu);
         QVERIFY(f.showActive());
         auto* target = f.window.findChild<QLineEdit*>(edit);
         target->setText(text);
         f.leave(target);
         f.humidity->sendConfiguration();
-        QCOMPARE(f.form.warnings, QStringList { f.text(message) });
+        QCOMPARE(f.warnings, QStringList { f.text(message) });
         QCOMPARE(QApplication::focusWidget(), f.window.findChild<QLineEdit*>(focus));
-        QCOMPARE(f.form.regs.writes, Writes());
+        QCOMPARE(f.registers.writes, Writes());
         QVERIFY(f.hw.EnviaBarRHT->isHidden());
     }
 
@@ -264,33 +264,33 @@ private Q_SLOTS:
         QFETCH(QString, situation);
         QFETCH(int, message);
         QFETCH(bool, linkOpen);
-        PagesFixture f(Model::OrvHu, situation != "port");
+        FakeWindow f(Model::OrvHu, situation != "port");
         if (situation == "serial")
-            f.form.regs.scriptedReads[2] = QList<Status>(3, Status::NoAnswer);
-        f.form.sendButtonEnabled = situation != "disabled";
+            f.registers.scriptedReads[2] = QList<Status>(3, Status::NoAnswer);
+        f.sendButtonEnabled = situation != "disabled";
         if (situation == "model")
-            f.form.identifyAs = { Model::OrvHead };
+            f.identifyAs = { Model::OrvHead };
         if (situation == "word")
-            f.form.regs.scriptedReads[1] = { Status::NoAnswer, Status::NoAnswer, Status::NoAnswer };
+            f.registers.scriptedReads[1] = { Status::NoAnswer, Status::NoAnswer, Status::NoAnswer };
         f.humidity->sendConfiguration();
-        QCOMPARE(f.form.warnings, QStringList { f.text(message) });
-        QCOMPARE(f.form.regs.writes, Writes());
-        QCOMPARE(f.form.serial.isOpen(), linkOpen);
+        QCOMPARE(f.warnings, QStringList { f.text(message) });
+        QCOMPARE(f.registers.writes, Writes());
+        QCOMPARE(f.serial().isOpen(), linkOpen);
         QVERIFY(f.hw.EnviaBarRHT->isHidden());
     }
 
     void onlyAnUnsentFrameStopsTheRangePair()
     {
-        PagesFixture f(Model::OrvHu);
-        f.form.regs.scriptedWrites[6] = { Status::Refused };
+        FakeWindow f(Model::OrvHu);
+        f.registers.scriptedWrites[6] = { Status::Refused };
         // The other writes still happen, but the refusal is the step's result: the later writes
         // that took do not stand for the one that did not.
         QCOMPARE(f.humiditySendStep(humamb::WriteRangesStep), Status::Refused);
-        QCOMPARE(f.form.regs.writtenRegisters(), (QList<int> { 7, 8, 9 }));
-        f.form.regs.writes.clear();
-        f.form.regs.scriptedWrites[6] = { Status::NotSent };
+        QCOMPARE(f.registers.writtenRegisters(), (QList<int> { 7, 8, 9 }));
+        f.registers.writes.clear();
+        f.registers.scriptedWrites[6] = { Status::NotSent };
         QCOMPARE(f.humiditySendStep(humamb::WriteRangesStep), Status::NotSent);
-        QCOMPARE(f.form.regs.writes, Writes());
+        QCOMPARE(f.registers.writes, Writes());
     }
 };
 
