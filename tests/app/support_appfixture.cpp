@@ -2,35 +2,20 @@
 
 #include "common/Timing.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLocale>
-
-AppFixture::AppFixture()
-{
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    // The sequences keep their real order and retry counts; only the pauses are shortened.
-    korv::Timing::setScalePercent(5);
-    previousDirectory = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-}
+AppFixture::AppFixture() = default;
 
 AppFixture::~AppFixture()
 {
     if (form)
         form->close();
     form.reset();
-    emulator.reset();
-    QDir::setCurrent(previousDirectory);
 }
 
 bool AppFixture::start(const korv::emu::Seed& seed, const QString& unit)
 {
-    emulator = std::make_unique<korv::emu::TransmitterEmulator>(seed);
-    if (!emulator->setLinkPath(dir.filePath(QStringLiteral("ttyKOrv"))) || !emulator->start())
+    if (!rig.start(seed))
         return false;
-    startWithSettings(
-        QStringLiteral("[Parametros]\nPort=%1\nTemperatura=%2\n").arg(emulator->devicePath(), unit).toUtf8());
+    startWithSettings(rig.settingsText(unit));
     return true;
 }
 
@@ -42,10 +27,7 @@ void AppFixture::startWithSettings(const QByteArray& iniText)
 
 void AppFixture::createWithSettings(const QByteArray& iniText)
 {
-    QFile file(settingsPath());
-    if (file.open(QIODevice::WriteOnly))
-        file.write(iniText);
-    file.close();
+    rig.writeFile(QStringLiteral("OrvSetup.ini"), iniText);
     korv::MainWindowEnvironment environment;
     environment.settingsPath = settingsPath();
     environment.boxes = &boxes;
@@ -57,15 +39,6 @@ void AppFixture::createWithSettings(const QByteArray& iniText)
     if (adjustEnvironment)
         adjustEnvironment(environment);
     form = std::make_unique<korv::MainWindow>(environment);
-}
-
-korv::emu::Seed seedFor(int modelCode, int firmware, int outputType)
-{
-    korv::emu::Seed seed;
-    seed.modelCode = modelCode;
-    seed.firmware = firmware;
-    seed.outputType = outputType;
-    return seed;
 }
 
 QList<int> lateAnswerDelaysMs()

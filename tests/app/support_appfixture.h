@@ -4,16 +4,15 @@
 #include "app/MainWindow.h"
 #include "common/MessageBoxes.h"
 #include "core/link/SerialLink.h"
-#include "emulator/TransmitterEmulator.h"
+#include "support/EmulatorFixture.h"
 
 #include <QString>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
 
 // A main window started against the emulator on a pseudo-terminal, with its settings, language file
-// and backups in a temporary folder and every box recorded instead of shown.
+// and backups in the emulator's temporary folder and every box recorded instead of shown.
 struct AppFixture {
     AppFixture();
     ~AppFixture();
@@ -34,9 +33,9 @@ struct AppFixture {
     // Applied to the window's surroundings just before it is created (a port list, a save dialog).
     std::function<void(korv::MainWindowEnvironment&)> adjustEnvironment;
 
-    QTemporaryDir dir;
-    QString previousDirectory;
-    std::unique_ptr<korv::emu::TransmitterEmulator> emulator;
+    korv::test::EmulatorFixture rig;  // first, so that the window is gone before the emulator
+    QTemporaryDir& dir = rig.dir;
+    std::unique_ptr<korv::emu::TransmitterEmulator>& emulator = rig.emulator;
     korv::RecordingMessageBoxes boxes;
     korv::FileDialogs* fileDialogs = nullptr;  // null: every dialog is cancelled
 
@@ -47,7 +46,7 @@ struct AppFixture {
     std::unique_ptr<korv::MainWindow> form;
 };
 
-korv::emu::Seed seedFor(int modelCode, int firmware, int outputType = 0);
+using korv::test::seedFor;
 
 // Delays of a late answer across the whole window, 150 ms to 1200 ms in steps of 50 ms, shortened
 // with every other wait of the program so that each lands in the same phase of the exchanges.
