@@ -4,6 +4,7 @@
 #include "common/MessageBoxes.h"
 #include "core/files/FileSave.h"
 
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFontDatabase>
@@ -11,8 +12,10 @@
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QLabel>
+#include <QMetaObject>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -88,7 +91,16 @@ LinkListener FrameMonitorWindow::listener()
 {
     if (!listening_)
         return {};
-    return [this](const LinkEvent& event) { record(event); };
+    // The link tells from its own thread: the line is stamped there, at the moment of the event,
+    // and shown here.
+    return [this](const LinkEvent& event) {
+        Line line { QDateTime::currentDateTime(), frame::monitorLine(event) };
+        if (QThread::currentThread() == thread())
+            append(std::move(line));
+        else
+            QMetaObject::invokeMethod(
+                this, [this, line] { append(line); }, Qt::QueuedConnection);
+    };
 }
 
 void FrameMonitorWindow::showEvent(QShowEvent* event)

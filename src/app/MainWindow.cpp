@@ -3,6 +3,7 @@
 #include "app/FileDialogs.h"
 #include "app/PortList.h"
 #include "app/QtMessageBoxes.h"
+#include "common/StopRequest.h"
 #include "common/Timing.h"
 #include "core/link/SerialLink.h"
 #include "headrail/HeadRailPage.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,6 +27,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <algorithm>
+#include <chrono>
 #include <utility>
 
 namespace korv {
@@ -52,6 +56,7 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
     }
     settingsPath_ = env_.settingsPath.isEmpty() ? settingsFilePath() : env_.settingsPath;
     ui.setupUi(this);
+    session_.setLinkThread(&linkThread_);
 
     // A register that does not keep what was written is told at once; the command goes on.
     session_.setNotKeptHandler([this](qint16, qint16, qint16) { ShowWarning(messages_[Msg::WriteError]); });
@@ -96,10 +101,37 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
     });
     // The window sees every key before the focused control, for the service-mode combination.
     qApp->installEventFilter(this);
+    // The pauses between contact attempts keep the window answering too.
+    setPauseHandler([this](std::chrono::steady_clock::time_point deadline) { pauseUntil(deadline); });
+}
+
+void MainWindow::pauseUntil(std::chrono::steady_clock::time_point deadline)
+{
+    ++pausing_;
+    // "More than" the pause, as a sleep would give it, in slices short enough for a stop request.
+    constexpr auto Slice = std::chrono::milliseconds(20);
+    // Events are processed rather than a local loop run: an application that has been asked to
+    // exit ends every loop at once, and the pause must still last.
+    pauseTimer_.setTimerType(Qt::PreciseTimer);
+    pauseTimer_.setSingleShot(true);
+    for (auto now = std::chrono::steady_clock::now(); now <= deadline && !StopRequest::requested();
+         now = std::chrono::steady_clock::now()) {
+        const auto slice = std::min<std::chrono::steady_clock::duration>(deadline - now, Slice);
+        pauseTimer_.start(std::chrono::duration_cast<std::chrono::milliseconds>(slice) + std::chrono::milliseconds(1));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeSocketNotifiers);
+    }
+    pauseTimer_.stop();
+    --pausing_;
+}
+
+bool MainWindow::waitingForTransmitter() const
+{
+    return pausing_ > 0 || linkThread_.waiting();
 }
 
 MainWindow::~MainWindow()
 {
+    setPauseHandler({});
     qApp->removeEventFilter(this);
     // The frame monitor is a child window, deleted after the session: it must not hear the session's
     // last close.
@@ -122,6 +154,14 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Closed while a command waits for the transmitter: the command stops at its next frame
+    // boundary, shows no box, and the window closes once it has ended.
+    if (waitingForTransmitter()) {
+        StopRequest::request();
+        event->ignore();
+        QTimer::singleShot(10, this, &QWidget::close);
+        return;
+    }
     FormClose();
     QMainWindow::closeEvent(event);
 }
@@ -280,6 +320,11 @@ bool MainWindow::sendEnabled() const
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // While a command waits for the transmitter the window repaints and answers the desktop, but
+    // no input reaches a form: nothing may change under the command, and a second command key
+    // does nothing, as it did while the window froze.
+    if (waitingForTransmitter() && isUserInput(event))
+        return true;
     // A command button's mnemonic (Alt+L, Alt+E) clicks at once: Qt would first show the button
     // pressed for 100 ms, a delay the technician feels before every command.
     if (event->type() == QEvent::Shortcut && (watched == ui.Ler_Config || watched == ui.Enviar_Config)
@@ -303,6 +348,28 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::isUserInput(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::InputMethod:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool MainWindow::keyPassedUp(QObject* watched, const QEvent* event) const

@@ -6,11 +6,13 @@
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
 #include "core/files/Settings.h"
+#include "core/link/SerialLink.h"
 #include "core/protocol/TransmitterSession.h"
 #include "i18n/LanguageFile.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -136,6 +138,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    static bool isUserInput(const QEvent* event);
+    // A command is waiting for the transmitter: an exchange on the link thread or a pause.
+    bool waitingForTransmitter() const;
+    void pauseUntil(std::chrono::steady_clock::time_point deadline);
 
 private:
     // `showMissing`: the current port gets an item marked missing when the system no longer
@@ -168,6 +174,9 @@ private:
     LanguageLines languageLines_;
     AppSettings settings_;
     QString settingsPath_;
+    // The link's blocking work runs here, so that the window keeps answering during a command;
+    // made before the session and gone after it.
+    LinkThread linkThread_;
     TransmitterSession session_;
     std::unique_ptr<HumAmbState> humAmb_;
     std::unique_ptr<HeadRailPage> headRail_;
@@ -179,6 +188,8 @@ private:
     bool unitFahrenheit_ = false;  // which unit item is checked; Qt toggles the items before our handlers run
     bool closed_ = false;
     bool busy_ = false;
+    int pausing_ = 0;
+    QTimer pauseTimer_;  // wakes a pause at the end of each of its slices
     int rememberedPageIndex_ = 0;
     // Per tab: no model shown on it has been identified yet in this run. The ambient tab keeps its
     // own flag, FirstAmbientShow.

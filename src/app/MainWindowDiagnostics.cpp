@@ -4,6 +4,7 @@
 #include "core/diagnostics/ConnectionCheck.h"
 #include "core/link/SerialLink.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace korv {
@@ -38,6 +39,7 @@ void MainWindow::runConnectionCheck()
     for (const PortMenuEntry& entry : portMenuEntries(systemPorts()))
         present << entry.portSetting;
     check.setPresentPorts(present);
+    check.setLinkThread(&linkThread_);
     if (monitor_)
         check.setLinkListener(monitor_->listener());
 
@@ -51,6 +53,10 @@ void MainWindow::runConnectionCheck()
     checkWindow_->finish(report);
     if (wasOpen)
         link.Open();
+    // The link tells the monitor from its own thread; the check's last lines are shown before
+    // the check counts as done.
+    if (monitor_)
+        QCoreApplication::sendPostedEvents(monitor_, QEvent::MetaCall);
     setBusyCursor(false);
 }
 

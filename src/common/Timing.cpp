@@ -11,6 +11,17 @@ namespace korv {
 
 namespace {
 std::atomic<int> g_scalePercent { 100 };
+// Set and used by one thread only (the window's); other threads only compare the thread.
+PauseHandler g_pauseHandler;
+std::atomic<std::thread::id> g_pauseThread {};
+}  // namespace
+
+void setPauseHandler(PauseHandler handler)
+{
+    g_pauseThread = std::thread::id {};
+    g_pauseHandler = std::move(handler);
+    if (g_pauseHandler)
+        g_pauseThread = std::this_thread::get_id();
 }
 
 int Timing::scaled(int milliseconds)
@@ -36,6 +47,10 @@ void BusyWait(int milliseconds)
 {
     const auto wait = std::chrono::milliseconds(Timing::scaled(milliseconds));
     const auto deadline = std::chrono::steady_clock::now() + wait;
+    if (std::this_thread::get_id() == g_pauseThread.load() && g_pauseHandler) {
+        g_pauseHandler(deadline);
+        return;
+    }
     // "More than" the requested time: sleep until the deadline has passed, resuming after any
     // early wake-up. The sleep is taken in short slices so that a stop request ends it promptly:
     // the one-second pauses between contact attempts would otherwise hold a quit.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <chrono>
+#include <functional>
+
 namespace korv {
 
 // Every pause of the program (busy waits between retries, the answer waits and read time-outs of
@@ -19,7 +22,14 @@ public:
 
 // Blocks the calling thread for more than `milliseconds` (scaled) without processing window
 // events. It sleeps rather than spinning, so a waiting program leaves the processor free. A stop
-// request (StopRequest) ends it early.
+// request (StopRequest) ends it early. On the thread that set a pause handler, the handler waits
+// instead.
 void BusyWait(int milliseconds);
+
+// How the calling thread waits in BusyWait from now on: a window's thread keeps its event loop
+// turning until `deadline` has passed (or a stop ends the pause). An empty handler restores the
+// plain sleep.
+using PauseHandler = std::function<void(std::chrono::steady_clock::time_point deadline)>;
+void setPauseHandler(PauseHandler handler);
 
 }  // namespace korv

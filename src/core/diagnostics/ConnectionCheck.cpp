@@ -373,6 +373,7 @@ ConnectionReport ConnectionCheck::run(const std::function<void(const CheckStep&)
     if (!checkExists(run, presentPorts_, node) || !checkMayOpen(run, node) || !checkNotHeld(run))
         return run.report;
     TransmitterSession session(portName_);
+    session.setLinkThread(linkThread_);
     session.setLinkListener(listener_);
     checkExchange(run, session);
     session.dropLink();

@@ -12,6 +12,8 @@
 
 namespace korv {
 
+class LinkThread;
+
 // One step of the connection check, with the sentence a technician reads: what was found and,
 // when it failed, what to do about it.
 struct CheckStep {
@@ -83,6 +85,8 @@ public:
     void setPresentPorts(QStringList ports) { presentPorts_ = std::move(ports); }
     // Hears of the check's own frames, as the program's link would tell them.
     void setLinkListener(LinkListener listener) { listener_ = std::move(listener); }
+    // The thread the check's link runs its blocking calls on (see LinkThread); none: this one.
+    void setLinkThread(LinkThread* thread) { linkThread_ = thread; }
 
     // Runs the steps; `progress` hears of each as it ends, so a window can show it at once.
     ConnectionReport run(const std::function<void(const CheckStep&)>& progress = {});
@@ -91,6 +95,7 @@ private:
     QString portName_;
     QStringList presentPorts_;
     LinkListener listener_;
+    LinkThread* linkThread_ = nullptr;
 };
 
 }  // namespace korv

@@ -6,9 +6,14 @@
 #include "core/protocol/RegisterAccess.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QMetaObject>
+#include <QSemaphore>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -33,6 +38,58 @@ int sendTimeoutMs(quint32 baud)
 
 }  // namespace
 
+LinkThread::LinkThread()
+    : context_(std::make_unique<QObject>())
+    , home_(std::make_unique<QObject>())
+{
+    thread_.setObjectName(QStringLiteral("serial link"));
+    context_->moveToThread(&thread_);
+    thread_.start();
+}
+
+LinkThread::~LinkThread()
+{
+    thread_.quit();
+    thread_.wait();
+}
+
+void LinkThread::call(const std::function<void()>& work, Wait wait)
+{
+    if (QThread::currentThread() == &thread_) {
+        work();
+        return;
+    }
+    if (wait == Wait::Blocked) {
+        QSemaphore finished;
+        QMetaObject::invokeMethod(
+            context_.get(),
+            [&work, &finished] {
+                work();
+                finished.release();
+            },
+            Qt::QueuedConnection);
+        finished.acquire();
+        return;
+    }
+    std::atomic<bool> done = false;
+    QMetaObject::invokeMethod(
+        context_.get(),
+        [this, &work, &done] {
+            work();
+            done = true;
+            // Only wakes the waiting thread: the call's own frame may be gone by the time this runs.
+            QMetaObject::invokeMethod(
+                home_.get(), [] {}, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+    ++waiting_;
+    // Socket notifiers wait for the call to return, as they would have while the thread was
+    // blocked: a quit signal's notifier then finds the command ended.
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeSocketNotifiers);
+    --waiting_;
+}
+
 SerialLink::SerialLink(const QString& portName, quint32 baud, qint16 extraReadTimeout)
     : RxBuffer(RxBufferSize, 0)
     , PortNumber(portName)
@@ -49,9 +106,41 @@ SerialLink::~SerialLink()
 {
     if (IsOpen)
         Close();
+    if (thread_) {
+        // The port goes home to be destroyed on the thread that made it.
+        QThread* home = QThread::currentThread();
+        thread_->call(
+            [this, home] {
+                hangUpWatch_.stop();
+                port_.moveToThread(home);
+            },
+            LinkThread::Wait::Blocked);
+    }
+}
+
+void SerialLink::runOn(LinkThread* thread)
+{
+    thread_ = thread;
+    if (thread_)
+        port_.moveToThread(thread_->thread());
+}
+
+void SerialLink::runBlocking(const std::function<void()>& work, LinkThread::Wait wait)
+{
+    if (thread_)
+        thread_->call(work, wait);
+    else
+        work();
 }
 
 bool SerialLink::Open()
+{
+    bool opened = false;
+    runBlocking([this, &opened] { opened = openHere(); }, LinkThread::Wait::Blocked);
+    return opened;
+}
+
+bool SerialLink::openHere()
 {
     if (IsOpen)
         return true;
@@ -116,6 +205,11 @@ bool SerialLink::OpenPort(const QString& portName)
 
 void SerialLink::Close()
 {
+    runBlocking([this] { closeHere(); }, LinkThread::Wait::Blocked);
+}
+
+void SerialLink::closeHere()
+{
     deviceLost_ = false;
     if (!IsOpen)
         return;
@@ -131,6 +225,13 @@ void SerialLink::Close()
 }
 
 Status SerialLink::transfer(const frame::Bytes& frame, int answerWaitMs, int expected)
+{
+    Status status = Status::NotSent;
+    runBlocking([&] { status = transferHere(frame, answerWaitMs, expected); }, LinkThread::Wait::Responsive);
+    return status;
+}
+
+Status SerialLink::transferHere(const frame::Bytes& frame, int answerWaitMs, int expected)
 {
     RxCount = 0;
     TxCount = 0;

@@ -6,15 +6,48 @@
 #include "core/link/LinkSettings.h"
 #include "core/protocol/RegisterAccess.h"
 
+#include <QObject>
 #include <QSerialPort>
 #include <QString>
+#include <QThread>
 
 #include <array>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace korv {
+
+// A thread of its own for a serial link's blocking work. The thread that asks for the work keeps
+// its event loop turning while it waits for it (a local event loop: timers, repaints, the desktop's
+// questions, queued calls), so that a window stays alive during a ten-second silence of the
+// transmitter. The caller still sees each call return only when the work is done, in order: the
+// frames, their timing and what follows each of them do not change.
+class LinkThread {
+public:
+    LinkThread();
+    ~LinkThread();
+    LinkThread(const LinkThread&) = delete;
+    LinkThread& operator=(const LinkThread&) = delete;
+
+    // How the calling thread waits: its event loop turning (an exchange, which may take seconds),
+    // or blocked (opening and closing, which are short and happen where events must not run:
+    // while a window closes or a link is destroyed).
+    enum class Wait { Responsive, Blocked };
+    // Runs `work` on the link thread and returns when it has run. On the link thread itself the
+    // work runs at once. Only the thread that made this one waits here.
+    void call(const std::function<void()>& work, Wait wait = Wait::Responsive);
+    QThread* thread() { return &thread_; }
+    // A caller is waiting in call(), its event loop turning.
+    bool waiting() const { return waiting_ > 0; }
+
+private:
+    QThread thread_;
+    std::unique_ptr<QObject> context_;  // lives on the link thread: the work is queued to it
+    std::unique_ptr<QObject> home_;  // lives on the thread that made this one: woken through it
+    int waiting_ = 0;  // calls waiting, on the calling thread (nested when a wait runs a call)
+};
 
 // The one RS-232 link of the program: a half-duplex exchange of a short frame and what comes back.
 // RTS is raised for the frame and dropped once the UART has sent it; the configuration interface
@@ -38,6 +71,9 @@ public:
     // stays silent. NotSent when the frame could not be written, NoAnswer when nothing came back
     // (or the device failed under the read), Ok with the bytes in received() otherwise.
     Status transfer(const frame::Bytes& frame, int answerWaitMs, int expected);
+    // From now on every call above runs on `thread` while the calling thread waits in its event
+    // loop. Only while the port is closed, from the thread that made the link.
+    void runOn(LinkThread* thread);
     const quint8* received() const { return RxBuffer.data(); }
 
     // The fast exchange: reading starts as soon as the frame has left and ends as soon as the
@@ -94,6 +130,13 @@ private:
     std::chrono::steady_clock::time_point lastExchangeEnd_ {};
     bool deviceLost_ = false;
     LinkListener listener_;
+    LinkThread* thread_ = nullptr;
+
+    // The work of the calls above, on whichever thread runs the link.
+    void runBlocking(const std::function<void()>& work, LinkThread::Wait wait);
+    bool openHere();
+    void closeHere();
+    Status transferHere(const frame::Bytes& frame, int answerWaitMs, int expected);
 };
 
 }  // namespace korv

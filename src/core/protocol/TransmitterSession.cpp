@@ -36,6 +36,7 @@ SerialLink& TransmitterSession::link()
     if (!link_) {
         link_ = std::make_unique<SerialLink>(portName_, Baud, ExtraReadTimeoutMs);
         link_->setFastExchange(fast_);
+        link_->runOn(linkThread_);
         link_->setListener(linkListener_);
     }
     return *link_;

@@ -17,6 +17,7 @@
 namespace korv {
 
 class SerialLink;
+class LinkThread;
 
 // What identification leaves behind for every later decision: which transmitter is connected.
 struct IdentificationRecord {
@@ -123,6 +124,9 @@ public:
     bool fastExchange() const { return fast_; }
     // Hears of everything the link does, also on a link the session creates later; empty: no one.
     void setLinkListener(LinkListener listener);
+    // Every link the session creates from now on runs its blocking calls on `thread` (see
+    // LinkThread); none: on the calling thread.
+    void setLinkThread(LinkThread* thread) { linkThread_ = thread; }
 
     RegisterAccess& registers() { return log_; }
     // Tests put an in-memory transmitter behind the register operations; the link stays as it is.
@@ -157,6 +161,7 @@ public:
 private:
     QString portName_;
     std::unique_ptr<SerialLink> link_;
+    LinkThread* linkThread_ = nullptr;
     RegisterProtocol protocol_;
     WriteLog log_ { &protocol_ };
     bool shutDown_ = false;
