@@ -18,8 +18,6 @@ class EmulatorFixture {
 public:
     EmulatorFixture();
     ~EmulatorFixture();
-    EmulatorFixture(const EmulatorFixture&) = delete;
-    EmulatorFixture& operator=(const EmulatorFixture&) = delete;
 
     // Starts the emulator for `seed` behind a link in the folder.
     bool start(const emu::Seed& seed);

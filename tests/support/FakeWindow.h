@@ -29,8 +29,6 @@ public:
     // identification keeps the model (or finds the next of `identifyAs`) without asking.
     explicit FakeWindow(Model identified = Model::Unknown, bool portOpens = true);
     ~FakeWindow() override;
-    FakeWindow(const FakeWindow&) = delete;
-    FakeWindow& operator=(const FakeWindow&) = delete;
 
     TransmitterSession& session() override { return *session_; }
     const MessageTable& messages() const override { return table; }
