@@ -93,6 +93,7 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
         if (env_.listPorts)
             buildPortMenu(true);
     });
+    connect(ui.CancelCommand, &QPushButton::clicked, this, [this] { session_.cancel(); });
     connect(ui.tabs->tabBar(), &QTabBar::tabBarClicked, this, [this](int) { userPageChange_ = true; });
     connect(ui.tabs, &QTabWidget::currentChanged, this, [this](int) {
         if (userPageChange_)
@@ -114,7 +115,8 @@ void MainWindow::pauseUntil(std::chrono::steady_clock::time_point deadline)
     // exit ends every loop at once, and the pause must still last.
     pauseTimer_.setTimerType(Qt::PreciseTimer);
     pauseTimer_.setSingleShot(true);
-    for (auto now = std::chrono::steady_clock::now(); now <= deadline && !StopRequest::requested();
+    for (auto now = std::chrono::steady_clock::now();
+         now <= deadline && !StopRequest::requested() && !session_.cancelled();
          now = std::chrono::steady_clock::now()) {
         const auto slice = std::min<std::chrono::steady_clock::duration>(deadline - now, Slice);
         pauseTimer_.start(std::chrono::duration_cast<std::chrono::milliseconds>(slice) + std::chrono::milliseconds(1));
@@ -274,6 +276,9 @@ void MainWindow::ShowWarning(const QString& text)
     // sending, and a box now would only hold up the end of the program.
     if (closed_)
         return;
+    // Stopped by the user: the command ends where it was, without a failure box.
+    if (session_.cancelled())
+        return;
     clearStatusLines();
     if (beforeWarning_)
         beforeWarning_();
@@ -311,6 +316,7 @@ void MainWindow::setBusyCursor(bool busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
+    ui.CancelCommand->setVisible(busy);
 }
 
 bool MainWindow::sendEnabled() const
@@ -323,8 +329,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // While a command waits for the transmitter the window repaints and answers the desktop, but
     // no input reaches a form: nothing may change under the command, and a second command key
     // does nothing, as it did while the window froze.
-    if (waitingForTransmitter() && isUserInput(event))
-        return true;
+    if (waitingForTransmitter() && isUserInput(event)) {
+        // Esc or the Cancelar button stops the command at its next frame boundary.
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            session_.cancel();
+        const bool toCancel
+            = watched == ui.CancelCommand && event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease;
+        return !toCancel;
+    }
+    // The user acts again: a command cancelled earlier no longer holds the frames back.
+    if (session_.cancelled() && isUserInput(event))
+        session_.clearCancel();
     // A command button's mnemonic (Alt+L, Alt+E) clicks at once: Qt would first show the button
     // pressed for 100 ms, a delay the technician feels before every command.
     if (event->type() == QEvent::Shortcut && (watched == ui.Ler_Config || watched == ui.Enviar_Config)

@@ -79,6 +79,15 @@ void MainWindowUi::setupUi(QMainWindow* Form1)
     auto* commands = new QHBoxLayout;
     commands->setContentsMargins(6, 0, 6, 6);
     commands->setSpacing(8);
+    // Shown while a command runs; its place is kept, so that the command buttons never move.
+    CancelCommand = new QPushButton(QStringLiteral("Cancelar"), ClientArea);
+    CancelCommand->setObjectName(QStringLiteral("CancelCommandButton"));
+    CancelCommand->setToolTip(QStringLiteral("Para o comando após a troca em curso (Esc)"));
+    QSizePolicy keepPlace = CancelCommand->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    CancelCommand->setSizePolicy(keepPlace);
+    CancelCommand->hide();
+    commands->addWidget(CancelCommand);
     commands->addStretch(1);
     commands->addWidget(Ler_Config);
     commands->addWidget(Enviar_Config);

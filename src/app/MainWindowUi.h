@@ -45,6 +45,7 @@ struct MainWindowUi : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
     QWidget* ambientSheet = nullptr;
     QPushButton* Ler_Config = nullptr;
     QPushButton* Enviar_Config = nullptr;
+    QPushButton* CancelCommand = nullptr;  // "Cancelar", while a command runs
     QTimer* statusTimer = nullptr;  // Timer1
 
     // Main menu

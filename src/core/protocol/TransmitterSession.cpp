@@ -15,7 +15,7 @@ TransmitterSession::TransmitterSession(QString portName)
     , protocol_([this]() -> SerialLink* {
         // A stop request is heard here, between frames: the frame in flight has finished, and no
         // new one leaves.
-        if (shutDown_ || StopRequest::requested()) {
+        if (shutDown_ || cancelled_ || StopRequest::requested()) {
             ++withheldFrames_;
             return nullptr;
         }
@@ -127,10 +127,12 @@ ContactOutcome TransmitterSession::contact(const ContactPolicy& policy)
     for (int attempt = 1; attempt <= policy.attempts; ++attempt) {
         // Stopped: the transmitter was not reached, as when it is silent, and the command ends on
         // its own failure path without the attempts and pauses left.
-        if (StopRequest::requested()) {
+        if (cancelled_ || StopRequest::requested()) {
             ++withheldFrames_;
             return ContactOutcome::NoAnswer;
         }
+        if (attemptListener_)
+            attemptListener_(attempt, policy.attempts);
         if (serial.Open()) {
             if (readSerialNumber() == Status::Ok)
                 return ContactOutcome::Made;

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -116,8 +117,18 @@ public:
     void shutDown();
     bool isShutDown() const { return shutDown_; }
     // How many frames and contact attempts were held back because the session was shut down or a
-    // stop was requested (StopRequest): a command during which this grew was cut short.
+    // stop was requested (StopRequest, cancel): a command during which this grew was cut short.
     int withheldFrames() const { return withheldFrames_; }
+    // The user stopped the running command: no frame leaves after the one in flight and no
+    // further contact attempt is made, until clearCancel. Safe from any thread.
+    void cancel() { cancelled_ = true; }
+    void clearCancel() { cancelled_ = false; }
+    bool cancelled() const { return cancelled_; }
+    // Hears of each contact attempt as it starts (1-based, of how many).
+    void setAttemptListener(std::function<void(int attempt, int attempts)> listener)
+    {
+        attemptListener_ = std::move(listener);
+    }
     void setPortName(const QString& portName);
     // The link's fast exchange (see SerialLink), kept for every link the session creates.
     void setFastExchange(bool fast);
@@ -165,6 +176,8 @@ private:
     RegisterProtocol protocol_;
     WriteLog log_ { &protocol_ };
     bool shutDown_ = false;
+    std::atomic<bool> cancelled_ = false;
+    std::function<void(int, int)> attemptListener_;
     int withheldFrames_ = 0;
     bool fast_ = false;
     RegisterProtocol::NotKeptHandler notKept_;

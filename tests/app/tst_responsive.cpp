@@ -1,0 +1,112 @@
+#include "common/Timing.h"
+#include "core/link/SerialLink.h"
+#include "support_appfixture.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace korv;
+
+namespace {
+
+const QString CommunicationError = QStringLiteral("Erro de comunicação!");
+
+// The largest gap between two ticks of a 20 ms timer on the window's thread while `command` runs.
+template <typename Command> qint64 largestGapMs(Command&& command)
+{
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 largest = 0;
+    QTimer tick;
+    tick.setInterval(20);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        largest = std::max(largest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    clock.start();
+    tick.start();
+    command();
+    return std::max(largest, clock.elapsed() - last);
+}
+
+}  // namespace
+
+// While a command waits for the transmitter the window's thread keeps turning, healthy transmitter
+// or silent; Esc stops a command at its next frame boundary without a box.
+class ResponsiveTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void windowTurnsDuringEveryCommand_data()
+    {
+        QTest::addColumn<bool>("send");
+        QTest::addColumn<bool>("silent");
+        QTest::newRow("read") << false << false;
+        QTest::newRow("read, silent") << false << true;
+        QTest::newRow("send") << true << false;
+        QTest::newRow("send, silent") << true << true;
+    }
+    void windowTurnsDuringEveryCommand()
+    {
+        QFETCH(bool, send);
+        QFETCH(bool, silent);
+        AppFixture app;
+        QVERIFY(app.start(seedFor(0, 130)));
+        app.read();
+        // A quarter of the real waits: a silent transmitter still takes seconds.
+        Timing::setScalePercent(25);
+        if (silent)
+            app.emulator->setFault(emu::Fault::Silence);
+        QStringList attemptLines;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            const QString line = app.form->ui.EdtStatus->text();
+            if (line.startsWith(QStringLiteral("Tentativa")) && !attemptLines.contains(line))
+                attemptLines << line;
+        });
+        watch.start(10);
+        const qint64 gap = largestGapMs([&] { send ? app.send() : app.read(); });
+        QVERIFY2(gap < 100, qPrintable(QStringLiteral("%1 ms").arg(gap)));
+        QCOMPARE(app.boxTexts(), silent ? QStringList { CommunicationError } : QStringList {});
+        // The head/rail read and send make eight attempts, counted from the first retry on.
+        if (silent)
+            QCOMPARE(attemptLines.last(), QStringLiteral("Tentativa 8 de 8…"));
+        else
+            QVERIFY(attemptLines.isEmpty());
+    }
+
+    void escapeStopsTheCommand()
+    {
+        AppFixture app;
+        QVERIFY(app.start(seedFor(0, 130)));
+        Timing::setScalePercent(25);
+        app.emulator->setFault(emu::Fault::Silence);
+        bool cancelShown = false;
+        QTimer::singleShot(150, [&] {
+            cancelShown = app.form->ui.CancelCommand->isVisible();
+            QTest::keyClick(app.form.get(), Qt::Key_Escape);
+        });
+        const int withheld = app.form->session().withheldFrames();
+        QElapsedTimer clock;
+        clock.start();
+        app.read();
+        QVERIFY(cancelShown);
+        QVERIFY2(clock.elapsed() < 800, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(app.form->session().withheldFrames() > withheld);
+        QCOMPARE(app.boxTexts(), QStringList());
+        QVERIFY(!app.form->ui.CancelCommand->isVisible());
+
+        // The next command the user starts runs in full.
+        app.emulator->setFault(emu::Fault::None);
+        QTest::mouseClick(app.form->ui.Ler_Config, Qt::LeftButton);
+        QCOMPARE(app.boxTexts(), QStringList());
+        QCOMPARE(app.form->ui.EdtStatus->text(), QStringLiteral("Leitura OK"));
+    }
+};
+
+QTEST_MAIN(ResponsiveTest)
+#include "tst_responsive.moc"
