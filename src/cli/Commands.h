@@ -39,9 +39,9 @@ private:
     std::optional<int> checkFile(
         const QString& path, bool forWriting, config::Configuration& configuration, config::UnitCheck& check);
     // The writes a send of `settings` makes, in order, worked out without touching the transmitter.
-    std::optional<std::vector<WrittenRegister>> plannedWrites(const config::Settings& settings) const;
+    std::optional<std::vector<WrittenRegister>> plannedWrites(const FamilySettings& settings) const;
     QStringList differences(
-        const config::Configuration& configuration, const config::Settings& settings, const UnitReading& reading) const;
+        const config::Configuration& configuration, const FamilySettings& settings, const UnitReading& reading) const;
 
     void print(const QStringList& lines);
     int fail(int exitCode, const QString& text);

@@ -26,14 +26,11 @@ private:
     QStringList lines_;
 };
 
-template <typename Pair> QString registerValues(const std::optional<Pair>& pair)
+QString registerValues(const std::optional<RangeRegisters>& pair)
 {
     if (!pair)
         return QStringLiteral("[—]");
-    if constexpr (std::is_same_v<Pair, headrail::RangeRegisters>)
-        return QStringLiteral("[%1, %2]").arg(pair->offsetA).arg(pair->gainB);
-    else
-        return QStringLiteral("[%1, %2]").arg(pair->offset).arg(pair->gain);
+    return QStringLiteral("[%1, %2]").arg(pair->offset).arg(pair->gain);
 }
 
 QString registerValue(const std::optional<qint16>& value)
@@ -79,12 +76,7 @@ private:
     QStringList lines_;
 };
 
-QString pairText(const std::optional<headrail::RangeRegisters>& pair)
-{
-    return pair ? QStringLiteral("%1, %2").arg(pair->offsetA).arg(pair->gainB) : QStringLiteral("—");
-}
-
-QString pairText(const std::optional<humamb::RangeRegisters>& pair)
+QString pairText(const std::optional<RangeRegisters>& pair)
 {
     return pair ? QStringLiteral("%1, %2").arg(pair->offset).arg(pair->gain) : QStringLiteral("—");
 }
@@ -290,7 +282,7 @@ void compareFlags(const std::optional<qint16>& expected, const std::optional<qin
 }  // namespace
 
 QStringList Commands::differences(
-    const config::Configuration& configuration, const config::Settings& settings, const UnitReading& reading) const
+    const config::Configuration& configuration, const FamilySettings& settings, const UnitReading& reading) const
 {
     using humamb::Reading;
     const IdentificationRecord& unit = session_.identification();

@@ -59,7 +59,7 @@ std::optional<int> Commands::checkFile(
     return std::nullopt;
 }
 
-std::optional<std::vector<WrittenRegister>> Commands::plannedWrites(const config::Settings& settings) const
+std::optional<std::vector<WrittenRegister>> Commands::plannedWrites(const FamilySettings& settings) const
 {
     TransmitterSession plan;
     plan.identification() = session_.identification();

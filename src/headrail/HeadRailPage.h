@@ -110,7 +110,7 @@ public:
     // refusal, shown as a send shows it, nothing.
     std::optional<headrail::FormValues> formToSave();
     std::optional<config::ConfigurationValues> configurationToSave(Model model, QChar separator) override;
-    void showConfiguration(const config::Settings& settings) override;
+    void showConfiguration(const FamilySettings& settings) override;
     // Shows the configuration a send of these values would leave, as a read of it would show it;
     // nothing is written and the information memo keeps its lines.
     void showSettings(const headrail::Settings& settings);

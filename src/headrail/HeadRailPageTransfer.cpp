@@ -203,7 +203,7 @@ std::optional<config::ConfigurationValues> HeadRailPage::configurationToSave(Mod
     return values ? std::optional<config::ConfigurationValues>(*values) : std::nullopt;
 }
 
-void HeadRailPage::showConfiguration(const config::Settings& settings)
+void HeadRailPage::showConfiguration(const FamilySettings& settings)
 {
     if (const auto* own = std::get_if<headrail::Settings>(&settings))
         showSettings(*own);

@@ -151,7 +151,7 @@ std::optional<config::ConfigurationValues> AmbientPage::configurationToSave(Mode
     return values ? std::optional<config::ConfigurationValues>(*values) : std::nullopt;
 }
 
-void AmbientPage::showConfiguration(const config::Settings& settings)
+void AmbientPage::showConfiguration(const FamilySettings& settings)
 {
     if (const auto* own = std::get_if<AmbientSettings>(&settings))
         showSettings(*own);

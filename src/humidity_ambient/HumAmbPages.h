@@ -215,7 +215,7 @@ public:
     // shown as a send shows it, nothing.
     std::optional<humamb::HumidityForm> formToSave();
     std::optional<config::ConfigurationValues> configurationToSave(Model model, QChar separator) override;
-    void showConfiguration(const config::Settings& settings) override;
+    void showConfiguration(const FamilySettings& settings) override;
     // Shows the configuration a send of these values would leave, as a read of it would show it;
     // nothing is written and the information memo keeps its lines.
     void showSettings(const humamb::HumiditySettings& settings);
@@ -284,7 +284,7 @@ public:
     humamb::AmbientSettings settingsToSend() const;
     std::optional<humamb::AmbientForm> formToSave();
     std::optional<config::ConfigurationValues> configurationToSave(Model model, QChar separator) override;
-    void showConfiguration(const config::Settings& settings) override;
+    void showConfiguration(const FamilySettings& settings) override;
     void showSettings(const humamb::AmbientSettings& settings);
 
     QString UpdateAmbientZeroLimits();

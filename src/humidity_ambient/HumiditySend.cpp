@@ -45,7 +45,7 @@ std::optional<config::ConfigurationValues> HumidityPage::configurationToSave(Mod
     return values ? std::optional<config::ConfigurationValues>(*values) : std::nullopt;
 }
 
-void HumidityPage::showConfiguration(const config::Settings& settings)
+void HumidityPage::showConfiguration(const FamilySettings& settings)
 {
     if (const auto* own = std::get_if<HumiditySettings>(&settings))
         showSettings(*own);

@@ -52,7 +52,7 @@ public:
     virtual std::optional<config::ConfigurationValues> configurationToSave(Model model, QChar separator) = 0;
     // A configuration file's settings shown as a read of a transmitter holding them would show
     // them; settings of another family are not the page's and are left alone.
-    virtual void showConfiguration(const config::Settings& settings) = 0;
+    virtual void showConfiguration(const FamilySettings& settings) = 0;
 };
 
 }  // namespace korv

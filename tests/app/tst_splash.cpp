@@ -85,7 +85,7 @@ public:
     void sendConfiguration() override { }
     void unitChanged() override { }
     std::optional<config::ConfigurationValues> configurationToSave(Model, QChar) override { return std::nullopt; }
-    void showConfiguration(const config::Settings&) override { }
+    void showConfiguration(const FamilySettings&) override { }
 
 private:
     FakeForm& form_;

@@ -79,8 +79,8 @@ private Q_SLOTS:
         const auto range = headrail::encodeRange(group, firmware, sensor->min, sensor->max, float(lower), float(upper));
         QVERIFY(range);
         app.emulator->setParameter(1, qint16(sensorCode));
-        app.emulator->setParameter(10, range->offsetA);
-        app.emulator->setParameter(11, range->gainB);
+        app.emulator->setParameter(10, range->offset);
+        app.emulator->setParameter(11, range->gain);
         const headrail::ZeroScale scale = *headrail::zeroScale(group, firmware);
         const int firstZero = scale.largestShown >= 488 ? -488 : -250;
         app.emulator->setParameter(15, qint16(firstZero));

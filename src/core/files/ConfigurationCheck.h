@@ -40,14 +40,12 @@ struct Refusal {
 // The refused value as the file holds it ("upper = 1500"), for the message that names it.
 QString refusedValue(const Configuration& configuration, const Refusal& refusal);
 
-using Settings = FamilySettings;
-
 struct UnitCheck {
     // Why the file cannot be applied to this transmitter at all (another model, a sensor its list
     // does not offer, a measure its firmware lacks); empty when it can.
     QString mismatch;
     std::optional<Refusal> refusal;  // a value the send checks refuse
-    Settings settings;  // what a send of the file writes; complete only when nothing was refused
+    FamilySettings settings;  // what a send of the file writes; complete only when nothing was refused
 
     bool accepted() const { return mismatch.isEmpty() && !refusal; }
 };

@@ -87,7 +87,7 @@ Settings settingsFor(
 
 std::optional<LimitTexts> rangeTexts(Group group, int firmware, const SensorLimits& sensor, const RangeRegisters& range)
 {
-    const auto decoded = decodeRange(group, firmware, sensor.min, sensor.max, range.offsetA, range.gainB);
+    const auto decoded = decodeRange(group, firmware, sensor.min, sensor.max, range.offset, range.gain);
     if (!decoded)
         return std::nullopt;
     return LimitTexts { rangeLimitText(decoded->lower), rangeLimitText(decoded->upper) };

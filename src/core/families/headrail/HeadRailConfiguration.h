@@ -66,12 +66,10 @@ SendCheck checkForSend(
 Settings settingsFor(const IdentificationRecord& unit, const SensorLimits& sensor, const FormValues& form, int zeroSpan,
     QChar separator = decimalSeparator());
 
+using korv::LimitTexts;
+
 // A decoded range as the limit edits show it, upper clamped to the sensor maximum. No value when
 // the registers describe no range (a gain of 0) or the model has no count scale.
-struct LimitTexts {
-    QString lower;
-    QString upper;
-};
 std::optional<LimitTexts> rangeTexts(
     Group group, int firmware, const SensorLimits& sensor, const RangeRegisters& range);
 

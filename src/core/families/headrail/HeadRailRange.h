@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/families/RangeTypes.h"
+
 #include "core/families/headrail/HeadRailSensors.h"
 
 #include <QString>
@@ -12,11 +14,7 @@
 // before a range is sent.
 namespace korv::headrail {
 
-struct RangeRegisters {
-    qint16 offsetA = 0;
-    qint16 gainB = 0;
-    friend bool operator==(const RangeRegisters&, const RangeRegisters&) = default;
-};
+using korv::RangeRegisters;  // offset A and gain B
 
 // The range limits as typed (not truncated) encoded for the group and firmware, on the sensor
 // range `sensorMin`..`sensorMax` of the unit shown. No value when there is no count scale (Group
@@ -25,12 +23,9 @@ struct RangeRegisters {
 std::optional<RangeRegisters> encodeRange(
     Group group, int firmware, int sensorMin, int sensorMax, float lower, float upper);
 
-// The two limits in the order of the edits (a falling range keeps lower > upper). The upper one is
-// already clamped to the sensor maximum; the lower one is not clamped.
-struct DecodedRange {
-    long double lower = 0;
-    long double upper = 0;
-};
+// Decoded, the two limits are in the order of the edits (a falling range keeps lower > upper). The
+// upper one is already clamped to the sensor maximum; the lower one is not clamped.
+using korv::DecodedRange;
 
 // No value for a gain of 0 (the registers describe no range: the edits keep what they show) and
 // for Group Other (no count scale to decode on).

@@ -22,9 +22,9 @@ TransferSteps readSteps(TransmitterSession& session, Reading& reading)
         [&session, &reading] { return readConfigWord(session, reading); },
         [&registers, &reading] {
             RangeRegisters range;
-            Status status = registers.ReadParameter(Register::RangeOffset, range.offsetA);
+            Status status = registers.ReadParameter(Register::RangeOffset, range.offset);
             if (status == Status::Ok
-                && (status = registers.ReadParameter(Register::RangeGain, range.gainB)) == Status::Ok)
+                && (status = registers.ReadParameter(Register::RangeGain, range.gain)) == Status::Ok)
                 reading.range = range;
             return status;
         },
@@ -49,10 +49,10 @@ TransferSteps sendSteps(TransmitterSession& session, const Settings& settings)
             // Only a frame that never left stops the pair; after a lost or refused answer the gain
             // is still written, but the offset's failure is the step's: a gain that took must not
             // stand for an offset that may not have.
-            const Status offset = registers.WriteParameter(Register::RangeOffset, range->offsetA);
+            const Status offset = registers.WriteParameter(Register::RangeOffset, range->offset);
             if (offset == Status::NotSent)
                 return offset;
-            const Status gain = registers.WriteParameter(Register::RangeGain, range->gainB);
+            const Status gain = registers.WriteParameter(Register::RangeGain, range->gain);
             return offset != Status::Ok ? offset : gain;
         },
         [&session, settings] {

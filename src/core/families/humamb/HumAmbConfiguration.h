@@ -66,12 +66,10 @@ InputSettings humTempInputSettings(
 InputSettings ambientInputSettings(
     const InputLimits& sensor, const InputForm& form, int span, QChar separator = decimalSeparator());
 
+using korv::LimitTexts;
+
 // A decoded range as the limit edits show it; the temperature inputs hold the upper limit at the
 // sensor maximum. No value for no range (a gain of 0).
-struct LimitTexts {
-    QString lower;
-    QString upper;
-};
 std::optional<LimitTexts> decodedLimitTexts(
     const std::optional<DecodedRange>& range, const InputLimits& sensor, bool clampUpper);
 

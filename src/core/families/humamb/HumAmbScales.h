@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/families/RangeTypes.h"
 #include "core/families/humamb/HumAmbLimits.h"
 
 #include <QString>
@@ -9,19 +10,9 @@
 
 namespace korv::humamb {
 
-// A user range as the transmitter stores it: an offset/gain pair on the count scale of its model.
-struct RangeRegisters {
-    qint16 offset = 0;
-    qint16 gain = 0;
-
-    friend bool operator==(const RangeRegisters&, const RangeRegisters&) = default;
-};
-
-// A decoded user range. The values are not rounded: the limit edits show them rounded.
-struct DecodedRange {
-    long double lower = 0;
-    long double upper = 0;
-};
+// A user range is an offset/gain pair on the count scale of its model.
+using korv::DecodedRange;
+using korv::RangeRegisters;
 
 // Humidity + temperature scale (Orv-Hu, Orv-H, both inputs): 1000 counts are the sensor minimum
 // and 11000 the sensor maximum. A lower limit above the upper one encodes a negative gain.

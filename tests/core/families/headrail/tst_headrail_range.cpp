@@ -64,8 +64,8 @@ private Q_SLOTS:
 
         const auto registers = encodeRange(group, firmware, sensorMin, sensorMax, lower, upper);
         QVERIFY(registers);
-        QCOMPARE(int(registers->offsetA), a);
-        QCOMPARE(int(registers->gainB), b);
+        QCOMPARE(int(registers->offset), a);
+        QCOMPARE(int(registers->gain), b);
 
         const auto decoded = decodeRange(group, firmware, sensorMin, sensorMax, qint16(a), qint16(b));
         QVERIFY(decoded);
