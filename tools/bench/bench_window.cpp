@@ -1,0 +1,86 @@
+// How long the window's commands take and how long the window's own thread stalls meanwhile: the
+// largest gap between two ticks of a 20 ms timer, for a read and a send against a healthy and a
+// silent transmitter, at the program's real timing. Figures, not a test.
+#include "app/MainWindow.h"
+#include "common/MessageBoxes.h"
+#include "common/Timing.h"
+#include "support/EmulatorFixture.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace korv;
+
+namespace {
+
+struct Figures {
+    qint64 elapsedMs = 0;
+    qint64 largestGapMs = 0;
+};
+
+template <typename Command> Figures measure(Command&& command)
+{
+    QElapsedTimer clock;
+    qint64 last = 0;
+    Figures figures;
+    QTimer tick;
+    tick.setInterval(20);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        figures.largestGapMs = std::max(figures.largestGapMs, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    clock.start();
+    tick.start();
+    command();
+    figures.elapsedMs = clock.elapsed();
+    figures.largestGapMs = std::max(figures.largestGapMs, figures.elapsedMs - last);
+    return figures;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication application(argc, argv);
+    test::EmulatorFixture rig;
+    Timing::setScalePercent(100);  // the fixture shortens every pause; the figures want real ones
+    if (!rig.start(test::seedFor(0, 130))) {
+        std::fprintf(stderr, "the emulator did not start\n");
+        return 1;
+    }
+    const QString settings = rig.writeFile(QStringLiteral("OrvSetup.ini"), rig.settingsText());
+    RecordingMessageBoxes boxes;
+    MainWindowEnvironment environment;
+    environment.settingsPath = settings;
+    environment.boxes = &boxes;
+    environment.languageDirectory = rig.dir.path();
+    environment.listPorts = false;
+    MainWindow window(environment);
+    window.show();
+    window.Ler_ConfigClick();
+
+    QTextStream out(stdout);
+    out << QStringLiteral("%1 %2 %3\n")
+               .arg(QStringLiteral("command"), -24)
+               .arg(QStringLiteral("ms"), 7)
+               .arg(QStringLiteral("largest stall ms"), 18);
+    for (const bool silent : { false, true }) {
+        for (const bool send : { false, true }) {
+            rig.emulator->setFault(silent ? emu::Fault::Silence : emu::Fault::None);
+            const Figures figures = measure([&] { send ? window.Enviar_ConfigClick() : window.Ler_ConfigClick(); });
+            const QString name = QStringLiteral("%1, %2").arg(send ? QStringLiteral("send") : QStringLiteral("read"),
+                silent ? QStringLiteral("silent") : QStringLiteral("healthy"));
+            out << QStringLiteral("%1 %2 %3\n").arg(name, -24).arg(figures.elapsedMs, 7).arg(figures.largestGapMs, 18);
+            out.flush();
+        }
+    }
+    rig.emulator->setFault(emu::Fault::None);
+    window.close();
+    return 0;
+}
