@@ -94,6 +94,7 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
             buildPortMenu(true);
     });
     connect(ui.CancelCommand, &QPushButton::clicked, this, [this] { session_.cancel(); });
+    session_.setStepListener([this](std::size_t step, std::size_t steps) { showStepProgress(step, steps); });
     connect(ui.tabs->tabBar(), &QTabBar::tabBarClicked, this, [this](int) { userPageChange_ = true; });
     connect(ui.tabs, &QTabWidget::currentChanged, this, [this](int) {
         if (userPageChange_)

@@ -10,6 +10,7 @@
 #include "core/protocol/TransmitterSession.h"
 #include "i18n/LanguageFile.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QDialog;
@@ -142,6 +144,9 @@ protected:
     // A command is waiting for the transmitter: an exchange on the link thread or a pause.
     bool waitingForTransmitter() const;
     void pauseUntil(std::chrono::steady_clock::time_point deadline);
+    QStringList statusTexts() const;
+    void restoreStatusTexts(const QStringList& texts);
+    void showStepProgress(std::size_t step, std::size_t steps);
 
 private:
     // `showMissing`: the current port gets an item marked missing when the system no longer
@@ -189,6 +194,8 @@ private:
     bool closed_ = false;
     bool busy_ = false;
     int pausing_ = 0;
+    QElapsedTimer commandClock_;  // since the running command's contact began
+    std::optional<QStringList> progressTexts_;  // the status lines under a step progress shown
     QTimer pauseTimer_;  // wakes a pause at the end of each of its slices
     int rememberedPageIndex_ = 0;
     // Per tab: no model shown on it has been identified yet in this run. The ambient tab keeps its

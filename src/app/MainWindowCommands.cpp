@@ -18,6 +18,8 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <utility>
+
 namespace korv {
 
 void MainWindow::Ler_ConfigClick()
@@ -74,6 +76,35 @@ TransmitterPage& MainWindow::pageFor(Model model)
     }
     // The four head/rail models, and a transmitter not (yet) identified.
     return *headRail_;
+}
+
+QStringList MainWindow::statusTexts() const
+{
+    return { ui.EdtStatus->text(), ui.EdtStatRHT->text(), ui.EdtStatT->text() };
+}
+
+void MainWindow::restoreStatusTexts(const QStringList& texts)
+{
+    ui.EdtStatus->setText(texts.value(0));
+    ui.EdtStatRHT->setText(texts.value(1));
+    ui.EdtStatT->setText(texts.value(2));
+}
+
+void MainWindow::showStepProgress(std::size_t step, std::size_t steps)
+{
+    // A command that has run for about a second shows which of its steps it is at; once the steps
+    // have ended the status line shows what it showed before, and the command's result follows.
+    if (step >= steps) {
+        if (progressTexts_)
+            restoreStatusTexts(*std::exchange(progressTexts_, std::nullopt));
+        return;
+    }
+    if (!progressTexts_) {
+        if (!commandClock_.isValid() || commandClock_.elapsed() < 1000)
+            return;
+        progressTexts_ = statusTexts();
+    }
+    setStatusLines(QStringLiteral("Passo %1 de %2…").arg(step + 1).arg(steps));
 }
 
 void MainWindow::setStatusLines(const QString& text)

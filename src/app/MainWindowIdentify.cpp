@@ -47,7 +47,8 @@ ContactOutcome MainWindow::contactTransmitter(const ContactPolicy& policy)
 {
     // From the first retry on, the status line counts the attempts; afterwards it shows what it
     // showed before, and the command's own result follows.
-    const QStringList before = { ui.EdtStatus->text(), ui.EdtStatRHT->text(), ui.EdtStatT->text() };
+    commandClock_.start();
+    const QStringList before = statusTexts();
     bool counted = false;
     session_.setAttemptListener([this, &counted](int attempt, int attempts) {
         if (attempt < 2)
@@ -57,11 +58,8 @@ ContactOutcome MainWindow::contactTransmitter(const ContactPolicy& policy)
     });
     const ContactOutcome outcome = session_.contact(policy);
     session_.setAttemptListener({});
-    if (counted) {
-        ui.EdtStatus->setText(before[0]);
-        ui.EdtStatRHT->setText(before[1]);
-        ui.EdtStatT->setText(before[2]);
-    }
+    if (counted)
+        restoreStatusTexts(before);
     if (outcome == ContactOutcome::Made)
         showSerialNumber();
     return outcome;

@@ -45,28 +45,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("send");
         QTest::addColumn<bool>("silent");
-        QTest::newRow("read") << false << false;
-        QTest::newRow("read, silent") << false << true;
-        QTest::newRow("send") << true << false;
-        QTest::newRow("send, silent") << true << true;
+        QTest::addColumn<int>("scalePercent");  // silent: a quarter of the real waits still takes seconds
+        QTest::newRow("read") << false << false << 25;
+        QTest::newRow("read, silent") << false << true << 25;
+        QTest::newRow("send") << true << false << 100;
+        QTest::newRow("send, silent") << true << true << 25;
     }
     void windowTurnsDuringEveryCommand()
     {
         QFETCH(bool, send);
         QFETCH(bool, silent);
+        QFETCH(int, scalePercent);
         AppFixture app;
         QVERIFY(app.start(seedFor(0, 130)));
         app.read();
-        // A quarter of the real waits: a silent transmitter still takes seconds.
-        Timing::setScalePercent(25);
+        Timing::setScalePercent(scalePercent);
         if (silent)
             app.emulator->setFault(emu::Fault::Silence);
         QStringList attemptLines;
+        QStringList stepLines;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
             const QString line = app.form->ui.EdtStatus->text();
-            if (line.startsWith(QStringLiteral("Tentativa")) && !attemptLines.contains(line))
-                attemptLines << line;
+            QStringList& lines = line.startsWith(QStringLiteral("Passo")) ? stepLines : attemptLines;
+            if ((line.startsWith(QStringLiteral("Tentativa")) || &lines == &stepLines) && !lines.contains(line))
+                lines << line;
         });
         watch.start(10);
         const qint64 gap = largestGapMs([&] { send ? app.send() : app.read(); });
@@ -77,6 +80,11 @@ private Q_SLOTS:
             QCOMPARE(attemptLines.last(), QStringLiteral("Tentativa 8 de 8…"));
         else
             QVERIFY(attemptLines.isEmpty());
+        // A send at real timing passes a second: its last steps are counted, then its result shows.
+        if (send && !silent) {
+            QCOMPARE(stepLines.last(), QStringLiteral("Passo 3 de 3…"));
+            QCOMPARE(app.form->ui.EdtStatus->text(), QStringLiteral("Envio OK"));
+        }
     }
 
     void escapeStopsTheCommand()

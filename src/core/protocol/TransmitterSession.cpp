@@ -181,12 +181,20 @@ Status TransmitterSession::identify()
 std::optional<std::size_t> TransmitterSession::run(
     const TransferSteps& steps, const std::function<void(std::size_t)>& done) const
 {
+    const auto tell = [this, &steps](std::size_t step) {
+        if (stepListener_)
+            stepListener_(step, steps.size());
+    };
     for (std::size_t index = 0; index < steps.size(); ++index) {
-        if (retryStep(StepAttempts, steps[index]) != Status::Ok)
+        tell(index);
+        if (retryStep(StepAttempts, steps[index]) != Status::Ok) {
+            tell(steps.size());
             return index;
+        }
         if (done)
             done(index);
     }
+    tell(steps.size());
     return std::nullopt;
 }
 

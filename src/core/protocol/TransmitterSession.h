@@ -124,6 +124,12 @@ public:
     void cancel() { cancelled_ = true; }
     void clearCancel() { cancelled_ = false; }
     bool cancelled() const { return cancelled_; }
+    // Hears of each step of run() as it starts (0-based, of how many), and of the run's end as
+    // step == steps.
+    void setStepListener(std::function<void(std::size_t step, std::size_t steps)> listener)
+    {
+        stepListener_ = std::move(listener);
+    }
     // Hears of each contact attempt as it starts (1-based, of how many).
     void setAttemptListener(std::function<void(int attempt, int attempts)> listener)
     {
@@ -178,6 +184,7 @@ private:
     bool shutDown_ = false;
     std::atomic<bool> cancelled_ = false;
     std::function<void(int, int)> attemptListener_;
+    std::function<void(std::size_t, std::size_t)> stepListener_;
     int withheldFrames_ = 0;
     bool fast_ = false;
     RegisterProtocol::NotKeptHandler notKept_;
