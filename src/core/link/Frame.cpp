@@ -1,6 +1,6 @@
 #include "core/link/Frame.h"
 
-#include "core/protocol/RegisterAccess.h"
+#include "core/link/Status.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/protocol/RegisterAccess.h"
+#include "core/link/Status.h"
 
 #include <QtGlobal>
 

@@ -1,9 +1,9 @@
 #include "core/link/SerialLink.h"
 
 #include "common/Timing.h"
-#include "core/link/LinkTrace.h"
+#include "core/link/Status.h"
 #include "core/link/UartDrain.h"
-#include "core/protocol/RegisterAccess.h"
+#include <QLoggingCategory>
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -21,6 +21,10 @@
 #include <thread>
 
 namespace korv {
+
+// Frame trace of the serial link, silent unless enabled, e.g.
+// QT_LOGGING_RULES="korv.link.debug=true" shows every frame in hex.
+Q_LOGGING_CATEGORY(lcLink, "korv.link", QtWarningMsg)
 
 namespace {
 

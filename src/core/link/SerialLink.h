@@ -4,7 +4,7 @@
 #include "core/link/HangUpWatch.h"
 #include "core/link/LinkEvent.h"
 #include "core/link/LinkSettings.h"
-#include "core/protocol/RegisterAccess.h"
+#include "core/link/Status.h"
 
 #include <QObject>
 #include <QSerialPort>

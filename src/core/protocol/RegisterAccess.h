@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/protocol/Status.h"
+#include "core/link/Status.h"
 
 #include <QtGlobal>
 
