@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -161,6 +162,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // boundary, shows no box, and the window closes once it has ended.
     if (waitingForTransmitter()) {
         StopRequest::request();
+        session_.cancel();
         event->ignore();
         QTimer::singleShot(10, this, &QWidget::close);
         return;
@@ -318,6 +320,16 @@ void MainWindow::setBusyCursor(bool busy)
     else
         QApplication::restoreOverrideCursor();
     ui.CancelCommand->setVisible(busy);
+    // During a command the menus offer only Sair, which stops the command and ends the program.
+    for (QAction* item : { ui.openConfigurationItem, ui.saveConfigurationItem, ui.optionsMenu->menuAction(),
+             ui.helpMenu->menuAction() }) {
+        if (busy) {
+            enabledBeforeCommand_.insert(item, item->isEnabled());
+            item->setEnabled(false);
+        } else {
+            item->setEnabled(enabledBeforeCommand_.value(item, item->isEnabled()));
+        }
+    }
 }
 
 bool MainWindow::sendEnabled() const
@@ -330,7 +342,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // While a command waits for the transmitter the window repaints and answers the desktop, but
     // no input reaches a form: nothing may change under the command, and a second command key
     // does nothing, as it did while the window froze.
-    if (waitingForTransmitter() && isUserInput(event)) {
+    // The menus stay usable for Sair; every other item is disabled while a command runs.
+    const auto* receiver = qobject_cast<const QWidget*>(watched);
+    const bool toMenus = receiver && (qobject_cast<const QMenuBar*>(receiver) || qobject_cast<const QMenu*>(receiver));
+    if (waitingForTransmitter() && isUserInput(event) && !toMenus) {
         // Esc or the Cancelar button stops the command at its next frame boundary.
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
             session_.cancel();

@@ -11,6 +11,7 @@
 #include "i18n/LanguageFile.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -194,6 +195,7 @@ private:
     bool closed_ = false;
     bool busy_ = false;
     int pausing_ = 0;
+    QHash<QAction*, bool> enabledBeforeCommand_;  // the menu items a command disables, as they were
     QElapsedTimer commandClock_;  // since the running command's contact began
     std::optional<QStringList> progressTexts_;  // the status lines under a step progress shown
     QTimer pauseTimer_;  // wakes a pause at the end of each of its slices

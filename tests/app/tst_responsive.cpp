@@ -1,3 +1,4 @@
+#include "common/StopRequest.h"
 #include "common/Timing.h"
 #include "core/link/SerialLink.h"
 #include "support_appfixture.h"
@@ -41,6 +42,7 @@ class ResponsiveTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { StopRequest::clear(); }
     void windowTurnsDuringEveryCommand_data()
     {
         QTest::addColumn<bool>("send");
@@ -113,6 +115,21 @@ private Q_SLOTS:
         QTest::mouseClick(app.form->ui.Ler_Config, Qt::LeftButton);
         QCOMPARE(app.boxTexts(), QStringList());
         QCOMPARE(app.form->ui.EdtStatus->text(), QStringLiteral("Leitura OK"));
+
+        // Sair, the one menu item a running command leaves, stops it too and closes the window.
+        app.emulator->setFault(emu::Fault::Silence);
+        bool onlyQuit = false;
+        QTimer::singleShot(150, [&] {
+            onlyQuit = app.form->ui.quitItem->isEnabled() && !app.form->ui.openConfigurationItem->isEnabled()
+                && !app.form->ui.optionsMenu->menuAction()->isEnabled();
+            app.form->ui.quitItem->trigger();
+        });
+        clock.restart();
+        app.read();
+        QVERIFY(onlyQuit);
+        QVERIFY2(clock.elapsed() < 800, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(app.boxTexts(), QStringList());
+        QTRY_VERIFY_WITH_TIMEOUT(!app.form->isVisible(), 500);
     }
 };
 
