@@ -1,6 +1,7 @@
 #include "common/StopRequest.h"
 #include "common/Timing.h"
 #include "core/link/SerialLink.h"
+#include "support/StallClock.h"
 #include "support_appfixture.h"
 
 #include <QElapsedTimer>
@@ -8,31 +9,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
-
 using namespace korv;
 
 namespace {
 
 const QString CommunicationError = QStringLiteral("Erro de comunicação!");
-
-// The largest gap between two ticks of a 20 ms timer on the window's thread while `command` runs.
-template <typename Command> qint64 largestGapMs(Command&& command)
-{
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 largest = 0;
-    QTimer tick;
-    tick.setInterval(20);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        largest = std::max(largest, clock.elapsed() - last);
-        last = clock.elapsed();
-    });
-    clock.start();
-    tick.start();
-    command();
-    return std::max(largest, clock.elapsed() - last);
-}
 
 }  // namespace
 
@@ -74,7 +55,7 @@ private Q_SLOTS:
                 lines << line;
         });
         watch.start(10);
-        const qint64 gap = largestGapMs([&] { send ? app.send() : app.read(); });
+        const qint64 gap = test::measureStall([&] { send ? app.send() : app.read(); }).largestGapMs;
         QVERIFY2(gap < 100, qPrintable(QStringLiteral("%1 ms").arg(gap)));
         QCOMPARE(app.boxTexts(), silent ? QStringList { CommunicationError } : QStringList {});
         // The head/rail read and send make eight attempts, counted from the first retry on.

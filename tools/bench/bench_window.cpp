@@ -5,48 +5,19 @@
 #include "common/MessageBoxes.h"
 #include "common/Timing.h"
 #include "support/EmulatorFixture.h"
+#include "support/StallClock.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTextStream>
-#include <QTimer>
 
-#include <algorithm>
 #include <cstdio>
 
 using namespace korv;
 
-namespace {
-
-struct Figures {
-    qint64 elapsedMs = 0;
-    qint64 largestGapMs = 0;
-};
-
-template <typename Command> Figures measure(Command&& command)
-{
-    QElapsedTimer clock;
-    qint64 last = 0;
-    Figures figures;
-    QTimer tick;
-    tick.setInterval(20);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        figures.largestGapMs = std::max(figures.largestGapMs, clock.elapsed() - last);
-        last = clock.elapsed();
-    });
-    clock.start();
-    tick.start();
-    command();
-    figures.elapsedMs = clock.elapsed();
-    figures.largestGapMs = std::max(figures.largestGapMs, figures.elapsedMs - last);
-    return figures;
-}
-
-}  // namespace
-
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     test::EmulatorFixture rig;
     Timing::setScalePercent(100);  // the fixture shortens every pause; the figures want real ones
@@ -73,7 +44,8 @@ int main(int argc, char* argv[])
     for (const bool silent : { false, true }) {
         for (const bool send : { false, true }) {
             rig.emulator->setFault(silent ? emu::Fault::Silence : emu::Fault::None);
-            const Figures figures = measure([&] { send ? window.Enviar_ConfigClick() : window.Ler_ConfigClick(); });
+            const test::Stall figures
+                = test::measureStall([&] { send ? window.Enviar_ConfigClick() : window.Ler_ConfigClick(); });
             const QString name = QStringLiteral("%1, %2").arg(send ? QStringLiteral("send") : QStringLiteral("read"),
                 silent ? QStringLiteral("silent") : QStringLiteral("healthy"));
             out << QStringLiteral("%1 %2 %3\n").arg(name, -24).arg(figures.elapsedMs, 7).arg(figures.largestGapMs, 18);
