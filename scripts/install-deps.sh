@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth)
+# The history record: SQLite on the bench, PostgreSQL for a plant (and a real server for its tests).
+packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)
 # The source format check; icons, desktop-file and AppStream checks, and the Debian package.
 packages+=(clang-format librsvg2-bin desktop-file-utils appstream dpkg-dev file)
 missing=()

@@ -23,7 +23,7 @@ TransmitterSession::TransmitterSession(QString portName)
     })
 {
     protocol_.setNotKeptHandler([this](qint16 address, qint16 written, qint16 readBack) {
-        log_.markNotKept(address);
+        log_.markNotKept(address, readBack);
         if (notKept_)
             notKept_(address, written, readBack);
     });
@@ -79,19 +79,39 @@ void TransmitterSession::setNotKeptHandler(RegisterProtocol::NotKeptHandler hand
     notKept_ = std::move(handler);
 }
 
+Status WriteLog::ReadParameter(qint16 address, qint16& value)
+{
+    const Status status = inner_->ReadParameter(address, value);
+    if (status == Status::Ok) {
+        const bool written = std::any_of(writes_.begin(), writes_.end(),
+            [address](const WrittenRegister& write) { return write.address == address; });
+        if (!written && !trace_.found.contains(address) && !trace_.uncertain.contains(address))
+            trace_.found.insert(address, value);
+        trace_.last.insert(address, value);
+        trace_.uncertain.remove(address);
+    }
+    return status;
+}
+
 Status WriteLog::WriteParameter(qint16 address, qint16 value)
 {
     // Noted before the write returns: a read-back that differs is reported from inside it.
     writes_.push_back({ address, value, true, false });
+    readBack_.reset();
     const Status status = inner_->WriteParameter(address, value);
     if (status == Status::NotSent) {
         writes_.pop_back();
         return status;
     }
+    // From here on the register may hold the value, whatever the answer: the frame has left.
     if (status == Status::Ok) {
         writes_.back().confirmed = true;
+        trace_.last.insert(address, readBack_.value_or(value));
+        trace_.uncertain.remove(address);
         if (confirmed_)
             confirmed_(writes_.back());
+    } else {
+        trace_.uncertain.insert(address);
     }
     return status;
 }
@@ -113,10 +133,12 @@ WriteOutcome writeOutcome(const std::vector<WrittenRegister>& writes)
     return outcome;
 }
 
-void WriteLog::markNotKept(qint16 address)
+void WriteLog::markNotKept(qint16 address, qint16 readBack)
 {
-    if (!writes_.empty() && writes_.back().address == address)
+    if (!writes_.empty() && writes_.back().address == address) {
         writes_.back().kept = false;
+        readBack_ = readBack;
+    }
 }
 
 ContactOutcome TransmitterSession::contact(const ContactPolicy& policy)

@@ -6,6 +6,8 @@
 #include "core/protocol/RegisterProtocol.h"
 #include "core/protocol/StepRetry.h"
 
+#include <QMap>
+#include <QSet>
 #include <QString>
 #include <QtGlobal>
 
@@ -55,6 +57,17 @@ struct WrittenRegister {
     friend bool operator==(const WrittenRegister&, const WrittenRegister&) = default;
 };
 
+// The parameter registers a command saw and set, for its record: what it found before changing
+// anything, and what it left.
+struct RegisterTrace {
+    // The first value read of each register before any write frame to it left.
+    QMap<qint16, qint16> found;
+    // The last value known of each register: read, written and confirmed, or read back.
+    QMap<qint16, qint16> last;
+    // Registers whose last write frame left but was never confirmed: what they hold is unknown.
+    QSet<qint16> uncertain;
+};
+
 // The register operations of a session, noting every write frame that left, so that a command
 // that stops half-way can say what it has changed and what it may have changed.
 class WriteLog final : public RegisterAccess {
@@ -64,13 +77,15 @@ public:
     {
     }
     void setInner(RegisterAccess* inner) { inner_ = inner; }
-    Status ReadParameter(qint16 address, qint16& value) override { return inner_->ReadParameter(address, value); }
+    Status ReadParameter(qint16 address, qint16& value) override;
     Status ReadMemory(qint16 address, qint16& value) override { return inner_->ReadMemory(address, value); }
     Status WriteParameter(qint16 address, qint16 value) override;
-    void markNotKept(qint16 address);
+    void markNotKept(qint16 address, qint16 readBack);
 
     const std::vector<WrittenRegister>& writes() const { return writes_; }
     void clear() { writes_.clear(); }
+    const RegisterTrace& trace() const { return trace_; }
+    void clearTrace() { trace_ = {}; }
     // Hears of each write as it is confirmed, before the next frame is sent; empty: no one.
     using ConfirmedListener = std::function<void(const WrittenRegister&)>;
     void setConfirmedListener(ConfirmedListener listener) { confirmed_ = std::move(listener); }
@@ -78,6 +93,8 @@ public:
 private:
     RegisterAccess* inner_;
     std::vector<WrittenRegister> writes_;
+    RegisterTrace trace_;
+    std::optional<qint16> readBack_;  // what the write in progress read back, when it did not keep
     ConfirmedListener confirmed_;
 };
 
@@ -151,6 +168,9 @@ public:
     // The write frames sent since the log was last cleared, in order.
     const std::vector<WrittenRegister>& writes() const { return log_.writes(); }
     void clearWrites() { log_.clear(); }
+    // Every parameter register read and written since the trace was last cleared.
+    const RegisterTrace& trace() const { return log_.trace(); }
+    void clearTrace() { log_.clearTrace(); }
     void setConfirmedListener(WriteLog::ConfirmedListener listener) { log_.setConfirmedListener(std::move(listener)); }
     // Where a write that did not take is reported (address, value written, value read back).
     void setNotKeptHandler(RegisterProtocol::NotKeptHandler handler);

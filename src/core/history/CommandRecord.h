@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/history/HistoryEvent.h"
+#include "core/protocol/TransmitterSession.h"
+
+#include <QHash>
+
+#include <optional>
+
+namespace korv {
+class MessageTable;
+}
+
+namespace korv::history {
+
+// A transmitter's registers as a record keeps them: the raw values, and the configuration file
+// they make on that model (worked out by the family's own read, so that no front end decodes them).
+Snapshot snapshotOf(const IdentificationRecord& unit, const QMap<qint16, qint16>& registers,
+    const QSet<qint16>& uncertain, const MessageTable& messages);
+
+// One command's event, gathered from the session it runs on: begin() before its first frame,
+// finish() after its last, with the outcome the front end gave the user.
+class CommandRecord {
+public:
+    CommandRecord(TransmitterSession& session, const QString& frontEnd, const QString& command, const QString& port);
+
+    // What the unit held before this command, from an earlier read, when the command itself
+    // reads nothing before writing.
+    void setFoundEarlier(std::optional<Snapshot> found) { earlier_ = std::move(found); }
+    void setCalibration(CalibrationChange change) { event_.calibration = std::move(change); }
+    // The box or message the command ended with; the last one said counts.
+    void setResult(Outcome outcome, const QString& text, int exitCode = 0);
+    // True when this command has already been given an outcome other than done.
+    bool failed() const { return event_.outcome != Outcome::Done; }
+    // A command with nothing to say about a transmitter (stopped before any frame left, a file
+    // refused before contact) still leaves its event; the caller decides.
+    Event finish(const MessageTable& messages);
+
+private:
+    TransmitterSession& session_;
+    Event event_;
+    std::optional<Snapshot> earlier_;
+};
+
+// What a window remembers between its commands: the last read of each transmitter, until a send
+// to it. A send's as found then names what the technician saw before changing anything.
+class LastReads {
+public:
+    // Takes what the event says: a read leaves its as left; a command that wrote forgets the unit.
+    void note(const Event& event);
+    std::optional<Snapshot> of(const QString& serialNumber) const;
+
+private:
+    QHash<QString, Snapshot> reads_;
+};
+
+}  // namespace korv::history
