@@ -88,9 +88,13 @@ void bindEvent(QSqlQuery& query, const Event& event)
     const auto nullableText = [](const QJsonObject& object) {
         return object.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(jsonText(object));
     };
-    const QVariantList values { event.id, timeText(event.time), event.utcOffsetSeconds, event.bench, event.user,
-        event.programVersion, event.frontEnd, event.port, event.command, outcomeName(event.outcome), event.exitCode,
-        event.resultText, event.unit.serialNumber, event.unit.model, event.unit.firmware, event.unit.outputType,
+    // The drivers bind a null QString as NULL, which the text columns refuse: an empty text is not
+    // a missing one.
+    const auto text = [](const QString& value) { return value.isNull() ? QStringLiteral("") : value; };
+    const QVariantList values { text(event.id), timeText(event.time), event.utcOffsetSeconds, text(event.bench),
+        text(event.user), text(event.programVersion), text(event.frontEnd), text(event.port), text(event.command),
+        outcomeName(event.outcome), event.exitCode, text(event.resultText), text(event.unit.serialNumber),
+        text(event.unit.model), event.unit.firmware, text(event.unit.outputType),
         nullableText(snapshotJson(event.asFound)), nullableText(snapshotJson(event.asLeft)),
         jsonText(writesJson(event.written)), nullableText(calibrationJson(event.calibration)) };
     for (int i = 0; i < values.size(); ++i)
@@ -281,7 +285,10 @@ bool Store::record(const Event& event, bool forPlant)
     return false;
 }
 
-QSqlQuery Store::list(const Filter& filter) const
+namespace {
+
+// The events the filter lets through, newest first, in `columns`.
+QSqlQuery selectEvents(const QSqlDatabase& db, const Filter& filter, const QStringList& columns, bool forwardOnly)
 {
     QStringList conditions;
     QVariantList values;
@@ -301,20 +308,27 @@ QSqlQuery Store::list(const Filter& filter) const
         add(QStringLiteral("time_utc >= ?"), timeText(filter.since.startOfDay()));
     if (filter.until.isValid())
         add(QStringLiteral("time_utc < ?"), timeText(filter.until.addDays(1).startOfDay()));
-    QString statement = QStringLiteral("SELECT %1 FROM events").arg(ListColumns.join(u','));
+    QString statement = QStringLiteral("SELECT %1 FROM events").arg(columns.join(u','));
     if (!conditions.isEmpty())
         statement += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
     statement += QStringLiteral(" ORDER BY time_utc DESC, id DESC");
     if (filter.limit > 0)
         statement += QStringLiteral(" LIMIT %1").arg(filter.limit);
-    QSqlQuery query(database());
-    query.setForwardOnly(false);
+    QSqlQuery query(db);
+    query.setForwardOnly(forwardOnly);
     if (query.prepare(statement)) {
         for (int i = 0; i < values.size(); ++i)
             query.bindValue(i, values[i]);
         query.exec();
     }
     return query;
+}
+
+}  // namespace
+
+QSqlQuery Store::list(const Filter& filter) const
+{
+    return selectEvents(database(), filter, ListColumns, false);
 }
 
 std::optional<Event> Store::event(const QString& id) const
@@ -338,15 +352,11 @@ std::optional<Event> Store::event(const QString& id) const
 
 QList<Event> Store::events(const Filter& filter) const
 {
+    // One query for them all: an export of years of events must not look each one up.
     QList<Event> found;
-    QSqlQuery ids = list(filter);
-    QStringList wanted;
-    while (ids.next())
-        wanted << ids.value(0).toString();
-    for (const QString& id : wanted) {
-        if (auto one = event(id))
-            found << *one;
-    }
+    QSqlQuery query = selectEvents(database(), filter, EventColumns, true);
+    while (query.next())
+        found << eventFromRecord(query);
     return found;
 }
 
