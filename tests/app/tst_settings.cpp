@@ -99,6 +99,37 @@ private Q_SLOTS:
         QCOMPARE(s.fahrenheit(), fahrenheit);
     }
 
+    // The plant's server is read from its own section, as the program's keys are, and never
+    // with a password: that one is refused, and said.
+    void plantServer_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("none") << QByteArray("[Parametros]\nPort=COM3\n") << "" << false;
+        QTest::newRow("any case, blanks, quotes")
+            << QByteArray("[REGISTRO]\r\nservidor = \"host=db dbname=korv\" \r\n") << "host=db dbname=korv" << false;
+        QTest::newRow("exact spelling wins")
+            << QByteArray("[registro]\nSERVIDOR=host=a\n[Registro]\nServidor=host=b\n") << "host=b" << false;
+        QTest::newRow("other section") << QByteArray("[Parametros]\nServidor=host=db\n") << "" << false;
+        QTest::newRow("password") << QByteArray("[Registro]\nServidor=host=db password =x\n") << "" << true;
+    }
+    void plantServer()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, server);
+        QFETCH(bool, refused);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("OrvSetup.ini"));
+        writeAll(path, text);
+        if (refused)
+            QTest::ignoreMessage(
+                QtWarningMsg, QRegularExpression(QStringLiteral("\\[Registro\\] Servidor traz uma senha")));
+        const AppSettings s = readSettings(path);
+        QCOMPARE(s.PlantServer, server);
+        QCOMPARE(s.PlantServerRefused, refused);
+    }
+
     void writtenBackAsRead_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -181,6 +212,10 @@ private Q_SLOTS:
         QTest::newRow("Notepad: mark, blanks, quotes")
             << false << QByteArray("\xef\xbb\xbf[parametros]\r\nport = COM3\r\n; unit below\r\nTEMPERATURA = \"C\"\r\n")
             << QByteArray("\xef\xbb\xbf[parametros]\r\nport = /dev/ttyUSB1\r\n; unit below\r\nTEMPERATURA = F\r\n");
+        QTest::newRow("the plant's server, read only")
+            << false << QByteArray("[registro]\r\nservidor = 'host=db'\r\n[Parametros]\r\nPort=COM3\r\n")
+            << QByteArray(
+                   "[registro]\r\nservidor = 'host=db'\r\n[Parametros]\r\nPort=/dev/ttyUSB1\r\nTemperatura=F\r\n");
         QTest::newRow("fast exchange turned off")
             << false << QByteArray("[Parametros]\nRapida=1\nPort=COM3\nrapida=1\n")
             << QByteArray("[Parametros]\nPort=/dev/ttyUSB1\nTemperatura=F\n");

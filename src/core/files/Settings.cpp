@@ -43,8 +43,13 @@ AppSettings readSettings(const QString& path)
     std::optional<AppSettings> settings;
     if (file.ok())
         settings = settingsFromText(file.bytes);
-    if (settings)
+    if (settings) {
+        if (settings->PlantServerRefused)
+            tell(QStringLiteral("%1: [%2] %3 traz uma senha, que este arquivo não guarda; os eventos ficam só neste "
+                                "computador. Ponha a senha no ~/.pgpass e tire-a do arquivo.")
+                     .arg(path, AppSettings::RecordSection, AppSettings::PlantServerKey));
         return *settings;
+    }
     tell(QStringLiteral("%1: %2; valem as configurações padrão, e o arquivo não será alterado.")
              .arg(path, file.ok() ? NotText : file.error));
     AppSettings defaults;

@@ -12,6 +12,8 @@ struct AppSettings {
     static inline const QString DefaultPort = QStringLiteral("COM2");
     static inline const QString DefaultUnit = QStringLiteral("C");
     static inline const QString FastKey = QStringLiteral("Rapida");
+    static inline const QString RecordSection = QStringLiteral("Registro");
+    static inline const QString PlantServerKey = QStringLiteral("Servidor");
 
     // Both texts are written back exactly as read; only choosing another port in the menu replaces
     // the port's.
@@ -20,6 +22,12 @@ struct AppSettings {
     // The fast exchange, off unless the file says "Rapida=1"; a file that never had it on is
     // written without the key.
     bool FastExchange = false;
+    // The plant's PostgreSQL server that the record sends its events on to, as a libpq connection
+    // string ([Registro] Servidor); empty: the bench keeps its record alone. Read only: the
+    // program never writes it. A string that holds a password is refused (the password belongs in
+    // libpq's ~/.pgpass), and PlantServerRefused says so.
+    QString PlantServer;
+    bool PlantServerRefused = false;
     // The file could not be used (not a regular file, too large, not text): the defaults stand in
     // for it, the user has been told, and it is not rewritten.
     bool leaveFileAlone = false;

@@ -1,5 +1,7 @@
 #include "core/files/SettingsText.h"
 
+#include "core/history/PlantConnection.h"
+
 #include <QList>
 #include <QStringDecoder>
 
@@ -205,6 +207,31 @@ Layout layoutOf(const QByteArray& text)
     return layout;
 }
 
+// A key of a section the program reads and never writes, found as its own keys are.
+std::optional<QString> readOnlyValue(const QList<Line>& lines, const QString& sectionName, const QString& keyName)
+{
+    const QByteArray section = spellingOf(lines, sectionName.toLatin1());
+    const QByteArray key = keyName.toLatin1();
+    if (section.isNull())
+        return std::nullopt;
+    int exact = -1;
+    int other = -1;
+    bool inSection = false;
+    for (int i = 0; i < lines.size(); ++i) {
+        const Line& line = lines[i];
+        if (line.kind == Line::Header)
+            inSection = line.name == section;
+        else if (inSection && line.kind == Line::Key && line.name == key && exact < 0)
+            exact = i;
+        else if (inSection && line.kind == Line::Key && sameName(line.name, key) && other < 0)
+            other = i;
+    }
+    const int found = exact >= 0 ? exact : other;
+    if (found < 0)
+        return std::nullopt;
+    return decoded(lines[found].value);
+}
+
 std::optional<QString> valueOf(const Layout& layout, int key)
 {
     const int line = layout.keys[key];
@@ -254,6 +281,11 @@ std::optional<AppSettings> settingsFromText(const QByteArray& text)
     settings.PortSetting = valueOf(layout, Port).value_or(AppSettings::DefaultPort);
     settings.UnitSetting = valueOf(layout, Unit).value_or(AppSettings::DefaultUnit);
     settings.FastExchange = valueOf(layout, Fast) == QStringLiteral("1");
+    const QString server
+        = readOnlyValue(layout.lines, AppSettings::RecordSection, AppSettings::PlantServerKey).value_or(QString());
+    settings.PlantServerRefused = history::holdsPassword(server);
+    if (!settings.PlantServerRefused)
+        settings.PlantServer = server;
     return settings;
 }
 

@@ -17,7 +17,8 @@ namespace korv {
 // no text editor writes, or starts with a UTF-16 or UTF-32 byte-order mark: both functions give
 // no value for such bytes.
 
-// The settings the text holds, the defaults standing in for what is missing.
+// The settings the text holds, the defaults standing in for what is missing; [Registro] Servidor
+// as well, which is only ever read.
 std::optional<AppSettings> settingsFromText(const QByteArray& text);
 
 // The text with the values of Port, Temperatura and Rapida in [Parametros] set to `settings`,
