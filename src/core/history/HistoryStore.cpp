@@ -336,11 +336,14 @@ std::optional<Event> Store::event(const QString& id) const
     if (id.isEmpty())
         return std::nullopt;
     QSqlQuery query(database());
-    // A prefix as long as the command line shows (8 characters) finds the event when only one matches.
-    query.prepare(QStringLiteral("SELECT %1 FROM events WHERE id = ? OR substr(id, 1, ?) = ? LIMIT 2")
-                      .arg(EventColumns.join(u',')));
+    // A prefix as long as the command line shows (8 characters) finds the event when only one
+    // matches. The ids it starts are a range of the key, found through its index (a test on
+    // substr() reads every event); the whole id comes first.
+    query.prepare(
+        QStringLiteral("SELECT %1 FROM events WHERE id >= ? AND id < ? || char(1114111) ORDER BY id = ? DESC LIMIT 2")
+            .arg(EventColumns.join(u',')));
     query.bindValue(0, id);
-    query.bindValue(1, id.size());
+    query.bindValue(1, id);
     query.bindValue(2, id);
     if (!query.exec() || !query.next())
         return std::nullopt;
