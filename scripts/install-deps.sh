@@ -5,6 +5,9 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth)
 # The history record: SQLite on the bench, PostgreSQL for a plant (and a real server for its tests).
+# The tests start a server of their own (initdb in a temporary folder, a Unix socket there, no TCP
+# port, as the "postgres" account the package creates when run as root): whatever cluster the
+# package makes and its service starts, or not, under this system's init is never used.
 packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)
 # The source format check; icons, desktop-file and AppStream checks, and the Debian package.
 packages+=(clang-format librsvg2-bin desktop-file-utils appstream dpkg-dev file)
