@@ -1,5 +1,6 @@
 #include "core/history/PlantConnection.h"
 
+#include <QRegularExpression>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -76,8 +77,11 @@ bool holdsPassword(const QString& connectionString)
         const QUrl url(connectionString.trimmed());
         return !url.password().isEmpty() || QUrlQuery(url).hasQueryItem(QStringLiteral("password"));
     }
+    // A string libpq cannot read is judged by its words: it may still be a password mistyped.
     const auto keywords = connectionKeywords(connectionString);
-    return keywords && hasKeyword(*keywords, QLatin1String("password"));
+    if (!keywords)
+        return connectionString.contains(QRegularExpression(QStringLiteral("\\bpassword\\s*=")));
+    return hasKeyword(*keywords, QLatin1String("password"));
 }
 
 PlantConnection plantConnection(const QString& connectionString, int connectTimeoutSeconds)
@@ -95,7 +99,8 @@ PlantConnection plantConnection(const QString& connectionString, int connectTime
     }
     const auto keywords = connectionKeywords(connectionString);
     if (!keywords || keywords->isEmpty()) {
-        connection.problem = QStringLiteral("a conexão \"%1\" não pôde ser lida").arg(connectionString);
+        connection.problem = QStringLiteral("a conexão não pôde ser lida: cada valor segue sua palavra-chave e um "
+                                            "\"=\", e aspas abertas se fecham");
         return connection;
     }
     // The driver turns every ";" into a blank before libpq sees the string.

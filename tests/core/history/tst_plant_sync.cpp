@@ -3,6 +3,7 @@
 #include "core/history/PlantSync.h"
 #include "support/PostgresServer.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlError>
@@ -66,28 +67,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("options");  // empty: refused
         QTest::addColumn<QString>("problem");
         const QString app = QStringLiteral(" fallback_application_name=KOrvSetup");
-        QTest::newRow("timeout added") << "host=db dbname=korv"
-                                       << "host=db dbname=korv connect_timeout=3" + app << "";
-        QTest::newRow("own timeout kept") << " host=db connect_timeout = 10 "
-                                          << "host=db connect_timeout = 10" + app << "";
-        QTest::newRow("a value naming a password")
-            << "host=db application_name='password=x'"
-            << "host=db application_name='password=x' connect_timeout=3" + app << "";
-        QTest::newRow("password keyword") << "host=db password = 'a b'"
-                                          << ""
-                                          << "senha";
-        QTest::newRow("password in a URI") << "postgresql://bench:pw@db/korv"
-                                           << ""
-                                           << "senha";
-        QTest::newRow("URI") << "postgresql://db/korv"
-                             << ""
-                             << "URI";
-        QTest::newRow("open quote") << "host='db"
-                                    << ""
-                                    << "não pôde ser lida";
-        QTest::newRow("semicolon") << "host=db application_name='a;b'"
-                                   << ""
-                                   << "\";\"";
+        const auto row = [](const char* name, const char* given, const QString& options, const char* problem) {
+            QTest::newRow(name) << QString::fromUtf8(given) << options << QString::fromUtf8(problem);
+        };
+        row("timeout added", "host=db dbname=korv", "host=db dbname=korv connect_timeout=3" + app, "");
+        row("own timeout kept", " host=db connect_timeout = 10 ", "host=db connect_timeout = 10" + app, "");
+        row("a value naming a password", "host=db application_name='password=x'",
+            "host=db application_name='password=x' connect_timeout=3" + app, "");
+        row("password keyword", "host=db password = 'a b'", {}, "senha");
+        row("open quote after a password", "host=db password='x", {}, "senha");
+        row("password in a URI", "postgresql://bench:pw@db/korv", {}, "senha");
+        row("URI", "postgresql://db/korv", {}, "URI");
+        row("open quote", "host='db", {}, "não pôde ser lida");
+        row("semicolon", "host=db application_name='a;b'", {}, "\";\"");
     }
     void connectionString()
     {
@@ -203,6 +195,15 @@ private Q_SLOTS:
         QTRY_VERIFY(finished.last().at(0).value<PlantResult>().waiting == 0);
         QCOMPARE(finished.last().at(0).value<PlantResult>().sent, 2);
         QCOMPARE(bench.waitingForPlant(10), QStringList());
+
+        // Closing the window during a send waits for it, briefly.
+        QVERIFY(bench.record(unitEvent(QStringLiteral("F-3")), true));
+        auto closing = std::make_unique<PlantForwarder>(path, server_.connectionString());
+        closing->kick();
+        QElapsedTimer timer;
+        timer.start();
+        closing.reset();
+        QCOMPARE_LT(timer.elapsed(), (PlantConnectTimeoutSeconds + 1) * 1000);
     }
 };
 
