@@ -10,6 +10,8 @@ namespace korv {
 enum class FileKind {
     Configuration,  // *.json
     Text,  // *.txt
+    Csv,  // *.csv
+    Pdf,  // *.pdf
 };
 
 // Where the windows ask the user for a file. The program shows real dialogs; tests answer with a

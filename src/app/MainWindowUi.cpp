@@ -119,6 +119,9 @@ void MainWindowUi::setupMenu(QMainWindow* Form1)
     saveConfigurationItem = fileMenu->addAction(QStringLiteral("&Salvar configuração…"));
     saveConfigurationItem->setObjectName(QStringLiteral("SalvarConfig1"));
     fileMenu->addSeparator();
+    HistoryItem = fileMenu->addAction(QStringLiteral("Re&gistro…"));
+    HistoryItem->setObjectName(QStringLiteral("HistoryItem"));
+    fileMenu->addSeparator();
     quitItem = fileMenu->addAction(QStringLiteral("Sai&r"));
     quitItem->setObjectName(QStringLiteral("Sair1"));
 

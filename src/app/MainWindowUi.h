@@ -53,6 +53,7 @@ struct MainWindowUi : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
     QMenu* fileMenu = nullptr;  // Arquivo1
     QAction* openConfigurationItem = nullptr;  // AbrirConfig1
     QAction* saveConfigurationItem = nullptr;  // SalvarConfig1
+    QAction* HistoryItem = nullptr;  // "Registro…": the record of commands
     QAction* quitItem = nullptr;  // Sair1
     QMenu* optionsMenu = nullptr;  // Opes1
     QMenu* portMenu = nullptr;  // Comunic1

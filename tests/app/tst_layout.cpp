@@ -325,13 +325,17 @@ private Q_SLOTS:
         QCOMPARE(w.window.menuBar(), ui.mainMenu);
         QCOMPARE(ui.mainMenu->actions(),
             QList<QAction*>({ ui.fileMenu->menuAction(), ui.optionsMenu->menuAction(), ui.helpMenu->menuAction() }));
-        // The configuration-file items come first, a separator, then the original exit item.
+        // The configuration-file items come first, then the record between separators, then the
+        // original exit item.
         const QList<QAction*> fileItems = ui.fileMenu->actions();
-        QCOMPARE(fileItems.size(), 4);
+        QCOMPARE(fileItems.size(), 6);
         QCOMPARE(fileItems[0], ui.openConfigurationItem);
         QCOMPARE(fileItems[1], ui.saveConfigurationItem);
         QVERIFY(fileItems[2]->isSeparator());
-        QCOMPARE(fileItems[3], ui.quitItem);
+        QCOMPARE(fileItems[3], ui.HistoryItem);
+        QCOMPARE(captionOf(ui.HistoryItem), QStringLiteral("Re&gistro…"));
+        QVERIFY(fileItems[4]->isSeparator());
+        QCOMPARE(fileItems[5], ui.quitItem);
         // The fast exchange and the two diagnostic items follow the specified ones, which keep their places.
         QCOMPARE(ui.optionsMenu->actions(),
             QList<QAction*>({ ui.portMenu->menuAction(), ui.temperatureUnitMenu->menuAction(), ui.FastExchangeItem,

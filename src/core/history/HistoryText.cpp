@@ -57,7 +57,7 @@ QString offsetText(int utcOffsetSeconds)
 {
     const int minutes = std::abs(utcOffsetSeconds) / 60;
     return QStringLiteral("UTC%1%2:%3")
-        .arg(utcOffsetSeconds < 0 ? u'-' : u'+')
+        .arg(QChar(utcOffsetSeconds < 0 ? u'-' : u'+'))
         .arg(minutes / 60, 2, 10, QLatin1Char('0'))
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }

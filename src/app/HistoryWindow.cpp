@@ -1,0 +1,359 @@
+#include "app/HistoryWindow.h"
+
+#include "app/FileDialogs.h"
+#include "common/MessageBoxes.h"
+#include "core/files/FileSave.h"
+#include "core/history/HistoryExport.h"
+#include "core/history/HistoryText.h"
+#include "core/protocol/Model.h"
+#include "report/UnitReport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QTableView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace korv {
+
+using namespace korv::history;
+
+namespace {
+
+const QString Caption = QStringLiteral("Registro");
+const QString DiffersMark = QStringLiteral("≠");
+
+int columnOf(const char* name)
+{
+    return int(ListColumns.indexOf(QLatin1String(name)));
+}
+
+// The store's rows as people read them: the time on the bench's clock with its offset, the result
+// in words, the id as short as the command line shows it. Everything else as stored.
+class EventListModel final : public QSqlQueryModel {
+public:
+    using QSqlQueryModel::QSqlQueryModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const QVariant stored = QSqlQueryModel::data(index, role);
+        if (role != Qt::DisplayRole)
+            return stored;
+        if (index.column() == columnOf("time_utc")) {
+            const QDateTime utc = QDateTime::fromString(stored.toString(), Qt::ISODateWithMs);
+            return benchTimeText(utc, QSqlQueryModel::data(index.siblingAtColumn(columnOf("utc_offset"))).toInt());
+        }
+        if (index.column() == columnOf("result"))
+            return outcomeText(outcomeNamed(stored.toString()).value_or(Outcome::Failed));
+        if (index.column() == columnOf("id"))
+            return stored.toString().left(8);
+        return stored;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        static const QStringList headers { QStringLiteral("Evento"), QStringLiteral("Data"), QString(),
+            QStringLiteral("Número de série"), QStringLiteral("Modelo"), QStringLiteral("Comando"),
+            QStringLiteral("Resultado"), QStringLiteral("Mensagem"), QStringLiteral("Bancada"),
+            QStringLiteral("Usuário"), QStringLiteral("Interface") };
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section < headers.size())
+            return headers[section];
+        return QSqlQueryModel::headerData(section, orientation, role);
+    }
+};
+
+QString suggestedPath(const QString& stem, const QString& suffix)
+{
+    return QDir::current().filePath(
+        QStringLiteral("%1-%2.%3")
+            .arg(stem, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")), suffix));
+}
+
+}  // namespace
+
+HistoryWindow::HistoryWindow(Store& store, MessageBoxes& boxes, FileDialogs& fileDialogs, QWidget* parent)
+    : QDialog(parent)
+    , store_(store)
+    , boxes_(boxes)
+    , fileDialogs_(fileDialogs)
+{
+    setObjectName(QStringLiteral("HistoryWindow"));
+    setWindowTitle(Caption);
+    setModal(false);
+    setSizeGripEnabled(true);
+
+    auto* layout = new QVBoxLayout(this);
+    buildFilterRow(layout);
+
+    list_ = new EventListModel(this);
+    view_ = new QTableView(this);
+    view_->setObjectName(QStringLiteral("HistoryView"));
+    view_->setModel(list_);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setSelectionMode(QAbstractItemView::SingleSelection);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setWordWrap(false);
+    view_->verticalHeader()->hide();
+    // Rows of one height: the view then never measures rows it does not show.
+    view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view_->horizontalHeader()->setStretchLastSection(true);
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { showDetail(); });
+
+    summary_ = new QPlainTextEdit(this);
+    summary_->setObjectName(QStringLiteral("HistorySummary"));
+    summary_->setReadOnly(true);
+    comparison_ = new QTreeWidget(this);
+    comparison_->setObjectName(QStringLiteral("HistoryComparison"));
+    comparison_->setHeaderLabels(
+        { QStringLiteral("Item"), QStringLiteral("Como encontrado"), QStringLiteral("Como deixado"), QString() });
+    comparison_->setUniformRowHeights(true);
+    comparison_->header()->setStretchLastSection(false);
+    comparison_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    comparison_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    comparison_->header()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+    auto* detail = new QSplitter(Qt::Horizontal, this);
+    detail->addWidget(summary_);
+    detail->addWidget(comparison_);
+    detail->setStretchFactor(1, 2);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(view_);
+    split->addWidget(detail);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    layout->addWidget(split, 1);
+
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("HistoryStatus"));
+    status_->setTextFormat(Qt::PlainText);
+    status_->setWordWrap(true);
+    layout->addWidget(status_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    export_ = buttons->addButton(QStringLiteral("&Exportar CSV…"), QDialogButtonBox::ActionRole);
+    export_->setObjectName(QStringLiteral("HistoryExportButton"));
+    report_ = buttons->addButton(QStringLiteral("&Relatório…"), QDialogButtonBox::ActionRole);
+    report_->setObjectName(QStringLiteral("HistoryReportButton"));
+    QPushButton* close = buttons->addButton(QStringLiteral("&Fechar"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("HistoryCloseButton"));
+    connect(export_, &QPushButton::clicked, this, [this] { exportCsv(); });
+    connect(report_, &QPushButton::clicked, this, [this] { writeReport(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    resize(1040, 660);
+    refresh();
+}
+
+void HistoryWindow::layOutColumns()
+{
+    QHeaderView* header = view_->horizontalHeader();
+    // A list that could not be read has no columns; the widths come once it has them.
+    if (header->count() != ListColumns.size() || columnsLaidOut_)
+        return;
+    columnsLaidOut_ = true;
+    // Widths from the font rather than from the rows: measuring them would read the whole list.
+    const QFontMetrics metrics(view_->font());
+    const auto width = [&](const QString& sample) { return metrics.horizontalAdvance(sample) + metrics.height(); };
+    header->setSectionHidden(columnOf("utc_offset"), true);
+    header->resizeSection(columnOf("id"), width(QStringLiteral("00000000")));
+    header->resizeSection(columnOf("time_utc"), width(QStringLiteral("00/00/0000 00:00:00 (UTC-00:00)")));
+    header->resizeSection(columnOf("serial_number"), width(QStringLiteral("Número de série")));
+    header->resizeSection(columnOf("model"), width(QStringLiteral("OrvGalHead0")));
+    header->resizeSection(columnOf("command"), width(QStringLiteral("Enviar configuração")));
+    header->resizeSection(columnOf("result"), width(QStringLiteral("Interrompido")));
+    header->resizeSection(columnOf("result_text"), width(QString(28, u'M')));
+    // The id last: it is for finding the event again from the command line.
+    header->moveSection(header->visualIndex(columnOf("id")), header->count() - 1);
+}
+
+void HistoryWindow::buildFilterRow(QBoxLayout* layout)
+{
+    auto* row = new QHBoxLayout;
+    serial_ = new QLineEdit(this);
+    serial_->setObjectName(QStringLiteral("HistorySerialFilter"));
+    serial_->setPlaceholderText(QStringLiteral("Número de série"));
+    serial_->setClearButtonEnabled(true);
+    model_ = new QComboBox(this);
+    model_->setObjectName(QStringLiteral("HistoryModelFilter"));
+    model_->addItem(QStringLiteral("Todos os modelos"), QString());
+    for (Model model : allModels())
+        model_->addItem(modelString(model), modelString(model));
+    result_ = new QComboBox(this);
+    result_->setObjectName(QStringLiteral("HistoryResultFilter"));
+    result_->addItem(QStringLiteral("Todos os resultados"), QString());
+    for (Outcome outcome : { Outcome::Done, Outcome::Failed, Outcome::Stopped })
+        result_->addItem(outcomeText(outcome), outcomeName(outcome));
+    bench_ = new QLineEdit(this);
+    bench_->setObjectName(QStringLiteral("HistoryBenchFilter"));
+    bench_->setPlaceholderText(QStringLiteral("Bancada"));
+    bench_->setClearButtonEnabled(true);
+
+    // A date filters only while its box is ticked: an empty date is no filter, not a day.
+    const auto dateFilter = [&](const QString& name, const QString& label, QCheckBox*& set, QDateEdit*& date) {
+        set = new QCheckBox(label, this);
+        set->setObjectName(name + QStringLiteral("Set"));
+        date = new QDateEdit(QDate::currentDate(), this);
+        date->setObjectName(name);
+        date->setCalendarPopup(true);
+        date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        date->setEnabled(false);
+        connect(set, &QCheckBox::toggled, date, &QWidget::setEnabled);
+        connect(set, &QCheckBox::toggled, this, [this] { refresh(); });
+        connect(date, &QDateEdit::dateChanged, this, [this] { refresh(); });
+        row->addWidget(set);
+        row->addWidget(date);
+    };
+    row->addWidget(serial_, 2);
+    row->addWidget(model_, 1);
+    dateFilter(QStringLiteral("HistorySince"), QStringLiteral("&Desde"), sinceSet_, since_);
+    dateFilter(QStringLiteral("HistoryUntil"), QStringLiteral("&Até"), untilSet_, until_);
+    row->addWidget(result_, 1);
+    row->addWidget(bench_, 1);
+    layout->addLayout(row);
+
+    connect(serial_, &QLineEdit::textChanged, this, [this] { refresh(); });
+    connect(bench_, &QLineEdit::textChanged, this, [this] { refresh(); });
+    connect(model_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(result_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+}
+
+Filter HistoryWindow::filter() const
+{
+    Filter filter;
+    filter.serialNumber = serial_->text().trimmed();
+    filter.model = model_->currentData().toString();
+    filter.bench = bench_->text().trimmed();
+    filter.outcome = outcomeNamed(result_->currentData().toString());
+    if (sinceSet_->isChecked())
+        filter.since = since_->date();
+    if (untilSet_->isChecked())
+        filter.until = until_->date();
+    return filter;
+}
+
+void HistoryWindow::refresh()
+{
+    // Until the widgets exist (the constructor's own first call comes after them).
+    if (!list_)
+        return;
+    const bool open = store_.open();
+    status_->setText(open ? store_.notice() : store_.problem());
+    export_->setEnabled(open);
+    // The query model asks the query for rows as the view scrolls to them.
+    if (open)
+        list_->setQuery(store_.list(filter()));
+    else
+        list_->clear();
+    columnsLaidOut_ = columnsLaidOut_ && open;
+    layOutColumns();
+    showDetail();
+}
+
+QString HistoryWindow::selectedId() const
+{
+    const QModelIndexList rows = view_->selectionModel()->selectedRows();
+    return rows.isEmpty() ? QString() : list_->record(rows.constFirst().row()).value(columnOf("id")).toString();
+}
+
+void HistoryWindow::showDetail()
+{
+    summary_->clear();
+    comparison_->clear();
+    const std::optional<Event> event = store_.isOpen() ? store_.event(selectedId()) : std::nullopt;
+    report_->setEnabled(event.has_value());
+    if (!event)
+        return;
+    summary_->setPlainText(eventText(*event));
+    // A difference is bold and marked, in the theme's own colours: a fixed colour would be
+    // unreadable on one theme or another.
+    const auto section = [this](const QString& title, const QList<Comparison>& rows, const QString& missing) {
+        if (rows.isEmpty())
+            return;
+        auto* top = new QTreeWidgetItem(comparison_, { title });
+        QFont bold = comparison_->font();
+        bold.setBold(true);
+        top->setFont(0, bold);
+        top->setFirstColumnSpanned(true);
+        for (const Comparison& row : rows) {
+            auto* item = new QTreeWidgetItem(top,
+                { row.key, row.found.isEmpty() ? missing : row.found, row.left.isEmpty() ? missing : row.left,
+                    row.differs ? DiffersMark : QString() });
+            if (!row.differs)
+                continue;
+            for (int column = 0; column < comparison_->columnCount(); ++column)
+                item->setFont(column, bold);
+            item->setToolTip(3, QStringLiteral("Como deixado difere de como encontrado"));
+        }
+        top->setExpanded(true);
+    };
+    section(QStringLiteral("Registros"), registerComparison(*event), NotRead);
+    section(QStringLiteral("Configuração"), configurationComparison(*event), QStringLiteral("—"));
+    if (event->calibration)
+        section(QStringLiteral("Calibração"), calibrationComparison(*event->calibration), QStringLiteral("—"));
+    comparison_->resizeColumnToContents(0);
+}
+
+bool HistoryWindow::exportCsv()
+{
+    const QString path = fileDialogs_.saveFileName(this, QStringLiteral("Exportar o registro"),
+        suggestedPath(QStringLiteral("registro"), QStringLiteral("csv")), FileKind::Csv);
+    if (path.isEmpty())
+        return false;
+    // Years of events take seconds to read and write out.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QList<Event> events = store_.events(filter());
+    const SaveResult result = saveFile(path, eventsCsv(events));
+    QGuiApplication::restoreOverrideCursor();
+    if (!result.saved()) {
+        boxes_.warning(Caption, QStringLiteral("Não foi possível salvar em %1: %2.").arg(path, result.reason));
+        return false;
+    }
+    status_->setText(QStringLiteral("%1 eventos exportados para %2.").arg(events.size()).arg(path));
+    return true;
+}
+
+bool HistoryWindow::writeReport()
+{
+    const std::optional<Event> event = store_.event(selectedId());
+    if (!event)
+        return false;
+    const QString stem = event->unit.serialNumber.isEmpty()
+        ? QStringLiteral("relatorio")
+        : QStringLiteral("relatorio-%1").arg(event->unit.serialNumber);
+    const QString path = fileDialogs_.saveFileName(
+        this, QStringLiteral("Salvar o relatório"), suggestedPath(stem, QStringLiteral("pdf")), FileKind::Pdf);
+    if (path.isEmpty())
+        return false;
+    const QString problem = report::writeUnitReport(*event, path);
+    if (!problem.isEmpty()) {
+        boxes_.warning(Caption, QStringLiteral("Não foi possível salvar em %1: %2.").arg(path, problem));
+        return false;
+    }
+    status_->setText(QStringLiteral("Relatório salvo em %1.").arg(path));
+    return true;
+}
+
+void HistoryWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Commands may have recorded events since the list was last read.
+    if (!event->spontaneous())
+        refresh();
+}
+
+}  // namespace korv
