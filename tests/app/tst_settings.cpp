@@ -99,8 +99,7 @@ private Q_SLOTS:
         QCOMPARE(s.fahrenheit(), fahrenheit);
     }
 
-    // The plant's server is read from its own section, as the program's keys are, and never
-    // with a password: that one is refused, and said.
+    // The plant's server is read as the program's keys are, and never with a password.
     void plantServer_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -111,7 +110,6 @@ private Q_SLOTS:
             << QByteArray("[REGISTRO]\r\nservidor = \"host=db dbname=korv\" \r\n") << "host=db dbname=korv" << false;
         QTest::newRow("exact spelling wins")
             << QByteArray("[registro]\nSERVIDOR=host=a\n[Registro]\nServidor=host=b\n") << "host=b" << false;
-        QTest::newRow("other section") << QByteArray("[Parametros]\nServidor=host=db\n") << "" << false;
         QTest::newRow("password") << QByteArray("[Registro]\nServidor=host=db password =x\n") << "" << true;
     }
     void plantServer()

@@ -14,18 +14,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("asked");
         QTest::addColumn<QString>("found");  // empty: none
-        QTest::newRow("whole id") << "ab12cd34-0001"
-                                  << "ab12cd34-0001";
-        QTest::newRow("whole id, also a prefix of another") << "ab12cd34-00"
-                                                            << "ab12cd34-00";
-        QTest::newRow("prefix of one") << "ab12cd34-0002"
-                                       << "ab12cd34-0002ff";
-        QTest::newRow("prefix of several") << "ab12cd34"
-                                           << "";
-        QTest::newRow("another case") << "AB12CD34-0001"
-                                      << "";
-        QTest::newRow("unknown") << "ff"
-                                 << "";
+        // A whole id; one that starts another; a prefix of one; of several; in another case; of none.
+        for (const auto& [asked, found] :
+            { std::pair { "ab12cd34-0001", "ab12cd34-0001" }, { "ab12cd34-00", "ab12cd34-00" },
+                { "ab12cd34-0002", "ab12cd34-0002ff" }, { "ab12cd34", "" }, { "AB12CD34-0001", "" }, { "ff", "" } })
+            QTest::newRow(asked) << QString::fromLatin1(asked) << QString::fromLatin1(found);
     }
     void lookup()
     {

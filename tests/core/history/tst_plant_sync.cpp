@@ -32,25 +32,23 @@ class PlantSyncTest : public QObject {
         return event;
     }
 
-    // Runs statements on the server through a connection of their own; the rows of the last one.
-    QList<QList<QVariant>> onServer(const QStringList& statements)
+    // Runs statements on the server through a connection of their own; the events the last one selects.
+    QList<Event> onServer(const QStringList& statements)
     {
-        QList<QList<QVariant>> rows;
+        QList<Event> events;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("check"));
             db.setConnectOptions(server_.connectionString());
-            if (!db.open())
-                qWarning("%s", qPrintable(db.lastError().text()));
             QSqlQuery query(db);
             for (const QString& statement : statements) {
-                if (!query.exec(statement))
+                if (!db.open() || !query.exec(statement))
                     qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
             }
             while (query.next())
-                rows << QList<QVariant> { query.value(0), query.value(1) };
+                events << eventFromRecord(query);
         }
         QSqlDatabase::removeDatabase(QStringLiteral("check"));
-        return rows;
+        return events;
     }
 
 private Q_SLOTS:
@@ -150,25 +148,14 @@ private Q_SLOTS:
         QCOMPARE(result.waiting, 0);
         QCOMPARE(result.problem, QString());
 
+        // Each once, as recorded; none that was not for the plant.
         QStringList ids { local.id };
         for (const Event& event : sent)
             ids << event.id;
-        const auto counts = onServer({ QStringLiteral("SELECT id, count(*) FROM events WHERE id IN ('%1') GROUP BY id")
-                                           .arg(ids.join(QStringLiteral("','"))) });
-        QCOMPARE(counts.size(), sent.size());
-        for (const auto& row : counts)
-            QVERIFY(row[1].toInt() == 1 && row[0] != local.id);
-        QSqlDatabase plant = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("plant"));
-        plant.setConnectOptions(server_.connectionString());
-        QVERIFY(plant.open());
-        {
-            QSqlQuery query(plant);
-            QVERIFY(query.exec(QStringLiteral("SELECT * FROM events WHERE id = '%1'").arg(sent[4].id)) && query.next());
-            QCOMPARE(eventFromRecord(query), sent[4]);
-        }
-        plant.close();
-        plant = {};
-        QSqlDatabase::removeDatabase(QStringLiteral("plant"));
+        std::sort(sent.begin(), sent.end(), [](const Event& a, const Event& b) { return a.id < b.id; });
+        QCOMPARE(onServer({ QStringLiteral("SELECT * FROM events WHERE id IN ('%1') ORDER BY id")
+                                .arg(ids.join(QStringLiteral("','"))) }),
+            sent);
     }
 
     // The window's sender never holds the window: kicks during a send make one more, and events
