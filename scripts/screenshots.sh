@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders the pictures of docs/screenshots under Xvfb with the X11 platform, each against the
-# emulator: the main window for each transmitter family, the service window and the splash.
+# Renders the pictures of docs/screenshots under Xvfb with the X11 platform: against the emulator
+# the main window for each transmitter family, the service window and the splash; the record
+# window over a few made-up events.
 # Another output folder may be given: scripts/screenshots.sh /tmp/pictures
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -38,4 +39,9 @@ shoot() {
 shoot OrvHead --main "$out/head-rail.png" --splash "$out/splash.png" --service "$out/service.png"
 shoot Orv-Hu --main "$out/humidity.png"
 shoot OrvAmbient --main "$out/ambient.png"
+# The record window needs no transmitter: its events are made up by the picture tool, in a
+# record of its own that the user's is never mixed with.
+(cd "$work" && unset QT_QPA_PLATFORM && LANG=pt_BR.UTF-8 \
+    xvfb-run -a -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb \
+    "$build/tools/screenshots/korv-screenshots" --history "$out/history.png")
 ls -l "$out"/*.png

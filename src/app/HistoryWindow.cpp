@@ -58,6 +58,8 @@ public:
             const QDateTime utc = QDateTime::fromString(stored.toString(), Qt::ISODateWithMs);
             return benchTimeText(utc, QSqlQueryModel::data(index.siblingAtColumn(columnOf("utc_offset"))).toInt());
         }
+        if (index.column() == columnOf("command"))
+            return commandText(stored.toString());
         if (index.column() == columnOf("result"))
             return outcomeText(outcomeNamed(stored.toString()).value_or(Outcome::Failed));
         if (index.column() == columnOf("id"))
@@ -111,6 +113,7 @@ HistoryWindow::HistoryWindow(Store& store, MessageBoxes& boxes, FileDialogs& fil
     view_->verticalHeader()->hide();
     // Rows of one height: the view then never measures rows it does not show.
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->horizontalHeader()->setStretchLastSection(true);
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { showDetail(); });
 
@@ -129,12 +132,12 @@ HistoryWindow::HistoryWindow(Store& store, MessageBoxes& boxes, FileDialogs& fil
     auto* detail = new QSplitter(Qt::Horizontal, this);
     detail->addWidget(summary_);
     detail->addWidget(comparison_);
-    detail->setStretchFactor(1, 2);
+    detail->setSizes({ 400, 600 });
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(view_);
     split->addWidget(detail);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
     layout->addWidget(split, 1);
 
     status_ = new QLabel(this);
@@ -155,7 +158,7 @@ HistoryWindow::HistoryWindow(Store& store, MessageBoxes& boxes, FileDialogs& fil
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    resize(1040, 660);
+    resize(1180, 720);
     refresh();
 }
 
@@ -172,11 +175,13 @@ void HistoryWindow::layOutColumns()
     header->setSectionHidden(columnOf("utc_offset"), true);
     header->resizeSection(columnOf("id"), width(QStringLiteral("00000000")));
     header->resizeSection(columnOf("time_utc"), width(QStringLiteral("00/00/0000 00:00:00 (UTC-00:00)")));
-    header->resizeSection(columnOf("serial_number"), width(QStringLiteral("Número de série")));
+    header->resizeSection(columnOf("serial_number"), width(QStringLiteral("Número de série00")));
     header->resizeSection(columnOf("model"), width(QStringLiteral("OrvGalHead0")));
     header->resizeSection(columnOf("command"), width(QStringLiteral("Enviar configuração")));
+    header->resizeSection(columnOf("bench"), width(QStringLiteral("bancada-00")));
+    header->resizeSection(columnOf("user_name"), width(QStringLiteral("Usuário0")));
     header->resizeSection(columnOf("result"), width(QStringLiteral("Interrompido")));
-    header->resizeSection(columnOf("result_text"), width(QString(28, u'M')));
+    header->resizeSection(columnOf("result_text"), width(QStringLiteral("Configuração enviada.")));
     // The id last: it is for finding the event again from the command line.
     header->moveSection(header->visualIndex(columnOf("id")), header->count() - 1);
 }

@@ -1,6 +1,7 @@
 // Builds the program's windows as the program does, against the transmitter on the given port, and
 // saves pictures of them: the splash as the start-up search begins, the main window once the
-// search has read the transmitter, and on request the service window.
+// search has read the transmitter, and on request the service window and the record window.
+#include "HistoryPicture.h"
 #include "app/MainWindow.h"
 #include "app/ServiceMode.h"
 #include "app/SplashForm.h"
@@ -53,8 +54,15 @@ int main(int argc, char* argv[])
         QStringLiteral("splash"), QStringLiteral("PNG of the splash window."), QStringLiteral("file"));
     const QCommandLineOption serviceOption(
         QStringLiteral("service"), QStringLiteral("PNG of the service window."), QStringLiteral("file"));
-    parser.addOptions({ portOption, mainOption, splashOption, serviceOption });
+    const QCommandLineOption historyOption(QStringLiteral("history"),
+        QStringLiteral("PNG of the record window over made-up events (needs no port)."), QStringLiteral("file"));
+    parser.addOptions({ portOption, mainOption, splashOption, serviceOption, historyOption });
     parser.process(application);
+    if (parser.isSet(historyOption)) {
+        const int result = saveHistoryPicture(parser.value(historyOption));
+        if (result != 0 || !parser.isSet(portOption))
+            return result;
+    }
     if (!parser.isSet(portOption)) {
         std::fprintf(stderr, "--port is required\n");
         return 2;

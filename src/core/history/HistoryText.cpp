@@ -1,5 +1,6 @@
 #include "core/history/HistoryText.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -84,6 +85,24 @@ QString outcomeText(Outcome outcome)
     return {};
 }
 
+QString commandText(const QString& command)
+{
+    // The window's commands and the command line's, by the names the record keeps for them.
+    static const QHash<QString, QString> captions {
+        { QStringLiteral("startup-search"), QStringLiteral("Busca inicial") },
+        { QStringLiteral("read"), QStringLiteral("Ler configuração") },
+        { QStringLiteral("send"), QStringLiteral("Enviar configuração") },
+        { QStringLiteral("send-file"), QStringLiteral("Enviar configuração do arquivo") },
+        { QStringLiteral("calibration-backup"), QStringLiteral("Cópia da calibração") },
+        { QStringLiteral("calibration-apply"), QStringLiteral("Calibração") },
+        { QStringLiteral("identify"), QStringLiteral("Identificar") },
+        { QStringLiteral("write"), QStringLiteral("Escrever configuração") },
+        { QStringLiteral("verify"), QStringLiteral("Verificar configuração") },
+        { QStringLiteral("backup"), QStringLiteral("Cópia da calibração") },
+    };
+    return captions.value(command, command);
+}
+
 QString registerListText(const QList<int>& registers)
 {
     QStringList numbers;
@@ -124,7 +143,7 @@ QList<Field> eventFields(const Event& event)
         { QStringLiteral("Firmware"),
             event.unit.firmware ? QString::number(event.unit.firmware) : QStringLiteral("—") },
         { QStringLiteral("Tipo de saída"), orDash(event.unit.outputType) },
-        { QStringLiteral("Comando"), event.command },
+        { QStringLiteral("Comando"), commandText(event.command) },
         { QStringLiteral("Resultado"), outcomeText(event.outcome) },
     };
     if (!event.resultText.isEmpty())

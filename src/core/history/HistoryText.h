@@ -15,6 +15,9 @@ namespace korv::history {
 QString benchTimeText(const QDateTime& utc, int utcOffsetSeconds);
 QString offsetText(int utcOffsetSeconds);  // "UTC-03:00"
 QString outcomeText(Outcome outcome);  // "Concluído", "Falhou", "Interrompido"
+// The command's caption ("Ler configuração" for "read"); a name this program does not know, as it
+// was recorded.
+QString commandText(const QString& command);
 QString registerListText(const QList<int>& registers);  // "1 2 3"
 QString writesText(const Writes& writes);  // "confirmados 1 2; não mantidos 4; sem confirmação 5"
 QString registerValueText(int value);  // "1234 (0x04D2)": configuration words read best in hex
