@@ -11,7 +11,8 @@ function(korv_add_tests)
     target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+      # A record of their own, never the user's: every command a test runs leaves an event.
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;XDG_DATA_HOME=${PROJECT_BINARY_DIR}/tests/data"
       TIMEOUT 120)
   endforeach()
 endfunction()

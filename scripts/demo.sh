@@ -25,7 +25,7 @@ printf '[Parametros]\nPort=%s\nTemperatura=C\n' "$port" >"$work/config/KOrvSetup
 echo "Emulating $model on $port; settings in $work/config"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "No display: running under xvfb-run (nothing will be visible)."
-    (cd "$work" && XDG_CONFIG_HOME="$work/config" xvfb-run -a "$build/src/app/KOrvSetup")
+    (cd "$work" && XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" xvfb-run -a "$build/src/app/KOrvSetup")
 else
-    (cd "$work" && XDG_CONFIG_HOME="$work/config" "$build/src/app/KOrvSetup")
+    (cd "$work" && XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" "$build/src/app/KOrvSetup")
 fi

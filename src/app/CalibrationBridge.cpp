@@ -57,4 +57,14 @@ QString CalibrationBridge::message(int number) const
     return form_.messages()[number];
 }
 
+void CalibrationBridge::recordBegins(const QString& command)
+{
+    form_.recordBegins(command);
+}
+
+void CalibrationBridge::recordEnds(const std::optional<history::CalibrationChange>& change)
+{
+    form_.endRecord(change);
+}
+
 }  // namespace korv

@@ -27,6 +27,8 @@ public:
     void ShowWarning(const QString& text) override;
     QString message(int number) const override;
     MessageBoxes& boxes() override { return boxes_; }
+    void recordBegins(const QString& command) override;
+    void recordEnds(const std::optional<history::CalibrationChange>& change) override;
 
 private:
     MainWindow& form_;

@@ -49,6 +49,7 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
         ownBoxes_ = std::make_unique<QtMessageBoxes>(this);
         boxes_ = ownBoxes_.get();
     }
+    listenToBoxes();
     if (env_.fileDialogs) {
         fileDialogs_ = env_.fileDialogs;
     } else {
@@ -88,6 +89,7 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
     connect(ui.statusTimer, &QTimer::timeout, this, [this] { onStatusTimer(); });
     connect(ui.CheckConnectionItem, &QAction::triggered, this, [this] { onCheckConnection(); });
     connect(ui.FrameMonitorItem, &QAction::triggered, this, [this] { onFrameMonitor(); });
+    connect(ui.HistoryItem, &QAction::triggered, this, [this] { onHistory(); });
     // The port menu follows the cable: an adapter plugged in after start-up is listed the next time
     // the menu opens.
     connect(ui.portMenu, &QMenu::aboutToShow, this, [this] {
@@ -187,6 +189,8 @@ void MainWindow::FormShow()
     syncUnitMenu();
     for (TransmitterPage* page : pages())
         page->showInitialState();
+    // Events an earlier run could not send to the plant's server go now, without waiting for a command.
+    sendToPlant();
 }
 
 void MainWindow::FormClose()
@@ -321,8 +325,8 @@ void MainWindow::setBusyCursor(bool busy)
         QApplication::restoreOverrideCursor();
     ui.CancelCommand->setVisible(busy);
     // During a command the menus offer only Sair, which stops the command and ends the program.
-    for (QAction* item : { ui.openConfigurationItem, ui.saveConfigurationItem, ui.optionsMenu->menuAction(),
-             ui.helpMenu->menuAction() }) {
+    for (QAction* item : { ui.openConfigurationItem, ui.saveConfigurationItem, ui.HistoryItem,
+             ui.optionsMenu->menuAction(), ui.helpMenu->menuAction() }) {
         if (busy) {
             enabledBeforeCommand_.insert(item, item->isEnabled());
             item->setEnabled(false);

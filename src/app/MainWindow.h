@@ -6,6 +6,9 @@
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
 #include "core/files/Settings.h"
+#include "core/history/CommandRecord.h"
+#include "core/history/HistoryStore.h"
+#include "core/history/PlantSync.h"
 #include "core/link/SerialLink.h"
 #include "core/protocol/TransmitterSession.h"
 #include "i18n/LanguageFile.h"
@@ -44,6 +47,7 @@ struct MainWindowEnvironment {
     bool listPorts = true;  // false: leave the port menu empty (tests on machines with ports)
     std::function<QList<PortDescription>()> ports;  // null: the ports the system lists
     FileDialogs* fileDialogs = nullptr;  // null: the standard file dialogs
+    QString historyPath;  // empty: the user's record (history::defaultDatabasePath)
 };
 
 // The main window: owns the transmitter session, the message table and the status lines, and
@@ -65,6 +69,8 @@ public:
     // Commands
     void Ler_ConfigClick();
     void Enviar_ConfigClick();
+    // The read command's work, inside its record.
+    void readConfiguration();
     void onCelsius();
     void onFahrenheit();
     void onAbout();
@@ -83,6 +89,8 @@ public:
     void onCheckConnection();
     void runConnectionCheck();
     void onFrameMonitor();
+    // The record of commands in its own window, created when first asked for.
+    void onHistory();
     ConnectionCheckWindow* connectionCheckWindow() const { return checkWindow_; }
     FrameMonitorWindow* frameMonitor() const { return monitor_; }
 
@@ -111,6 +119,17 @@ public:
     void clearInfoMemos() override;
     void appendEmptyLineToInfoMemos() override;
     void setBeforeWarning(std::function<void()> hook) override { beforeWarning_ = std::move(hook); }
+
+    // The record of commands: each command that talks to a transmitter begins its event before its
+    // first frame and ends it after its last box. What the command said (its boxes, its status
+    // line) becomes the event's result; a failure to keep the event is said after it, never
+    // instead. Nested calls belong to the command already recorded.
+    void recordBegins(const QString& command) override;
+    void recordEnds() override { endRecord(); }
+    void endRecord(std::optional<history::CalibrationChange> calibration = std::nullopt);
+    // The record this window keeps; null when it cannot be opened (the reason was said).
+    history::Store* historyStore();
+    QString historyPath() const;
 
     // Registers 2 and 3 into the identification record and the information memos.
     Status ReadSerialNumber();
@@ -155,6 +174,9 @@ private:
     void buildPortMenu(bool showMissing = false);
     QList<PortDescription> systemPorts() const;
     void closeDiagnosticWindows();
+    void listenToBoxes();
+    // Hands the record's waiting events to the plant's server, when the settings name one.
+    void sendToPlant();
     void createHumidityMenu();
     void clearStatusLines();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -169,6 +191,9 @@ private:
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs* fileDialogs_ = nullptr;
     std::unique_ptr<MessageBoxes> ownBoxes_;
+    // Every box goes through here on its way to the screen, so that the running command's record
+    // hears what it said.
+    std::unique_ptr<MessageBoxes> heardBoxes_;
     MessageBoxes* boxes_ = nullptr;
     std::function<void()> beforeWarning_;
 
@@ -207,6 +232,13 @@ private:
         all.fill(true);
         return all;
     }();
+    std::unique_ptr<history::CommandRecord> record_;
+    QStringList recordBoxes_;  // the boxes the recorded command has shown
+    bool recordReachedPort_ = false;  // the recorded command tried to reach the transmitter
+    QString openedFile_;  // the configuration file the form shows, until a read
+    history::LastReads lastReads_;
+    std::unique_ptr<history::Store> store_;
+    std::unique_ptr<history::PlantForwarder> plant_;
     ConnectionCheckWindow* checkWindow_ = nullptr;
     FrameMonitorWindow* monitor_ = nullptr;
     // The last key press handed to FormKeyDown and the control it was seen at, until the event

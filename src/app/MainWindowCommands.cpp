@@ -24,6 +24,14 @@ namespace korv {
 
 void MainWindow::Ler_ConfigClick()
 {
+    recordBegins(QStringLiteral("read"));
+    openedFile_.clear();
+    readConfiguration();
+    endRecord();
+}
+
+void MainWindow::readConfiguration()
+{
     setBusyCursor(true);
     clearStatusLines();
     if (contactTransmitter(ReadCommandContact) != ContactOutcome::Made) {
@@ -47,6 +55,7 @@ void MainWindow::Enviar_ConfigClick()
 {
     // The log names this send's writes only, also when it stops before its first write.
     session_.clearWrites();
+    recordBegins(openedFile_.isEmpty() ? QStringLiteral("send") : QStringLiteral("send-file"));
     const int withheld = session_.withheldFrames();
     // A send by its mnemonic leaves the focus where it was: a zero edit passed through with nothing
     // typed shows its value again before the form is read, as when a click takes the focus away.
@@ -62,6 +71,7 @@ void MainWindow::Enviar_ConfigClick()
         for (const QString& line : partialSendNotice(session_.writes()))
             err << line << '\n';
     }
+    endRecord();
 }
 
 TransmitterPage& MainWindow::pageFor(Model model)

@@ -72,6 +72,8 @@ void MainWindow::onOpenConfiguration()
         return;
     }
     pageFor(identification().TransmitterModel).showConfiguration(check.settings);
+    // The next send is this file's, as its record says, until a read brings the unit's own values back.
+    openedFile_ = path;
 }
 
 }  // namespace korv

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/LanguageCaptions.h"
+#include "common/StopRequest.h"
 #include "core/families/humamb/HumAmbConfiguration.h"
 #include "core/protocol/Identification.h"
 #include "headrail/HeadRailPage.h"
@@ -56,8 +57,12 @@ ContactOutcome MainWindow::contactTransmitter(const ContactPolicy& policy)
         counted = true;
         setStatusLines(QStringLiteral("Tentativa %1 de %2…").arg(attempt).arg(attempts));
     });
+    recordReachedPort_ = true;
     const ContactOutcome outcome = session_.contact(policy);
     session_.setAttemptListener({});
+    // The port's own box may have been shown before the command (at start-up); its event says it all the same.
+    if (outcome == ContactOutcome::PortUnavailable && record_ && !StopRequest::requested())
+        record_->setResult(history::Outcome::Failed, messages_[Msg::PortSetupError]);
     if (counted)
         restoreStatusTexts(before);
     if (outcome == ContactOutcome::Made)

@@ -78,6 +78,7 @@ void TSplashForm::onSplashTimer()
         return;
     }
 
+    host_.recordBegins(QStringLiteral("startup-search"));
     switch (host_.contactTransmitter(StartupSearchContact)) {
     case ContactOutcome::Made:
         break;
@@ -162,6 +163,7 @@ void TSplashForm::giveUp()
 void TSplashForm::finish()
 {
     host_.setBeforeWarning({});
+    host_.recordEnds();
     close();
     Q_EMIT searchFinished();
 }

@@ -24,6 +24,9 @@ public:
     virtual void appendEmptyLineToInfoMemos() = 0;
     // Runs right before every warning box until it is replaced; an empty function removes it.
     virtual void setBeforeWarning(std::function<void()> hook) = 0;
+    // The search begins and ends: the window keeps its event in the record.
+    virtual void recordBegins(const QString& /*command*/) { }
+    virtual void recordEnds() { }
 };
 
 // The window shown while the program looks for a transmitter on the saved port right after

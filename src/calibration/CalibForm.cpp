@@ -5,6 +5,7 @@
 #include "common/Messages.h"
 #include "core/calibration/CalibrationBackup.h"
 #include "core/calibration/CalibrationValue.h"
+#include "core/files/FileRead.h"
 #include "core/protocol/StepRetry.h"
 
 #include <QFile>
@@ -148,18 +149,33 @@ void CalibForm::showWarning(int messageNumber)
     host_->ShowWarning(host_->message(messageNumber));
 }
 
+namespace {
+
+// The backup a later apply relies on, as it is on disk now: written by this opening or an earlier one.
+QString backupTextOnDisk(const QString& serialNumberText)
+{
+    const FileBytes file = readRegularFile(backupFileName(serialNumberText), 64 * 1024);
+    return file.ok() ? QString::fromLatin1(file.bytes) : QString();
+}
+
+}  // namespace
+
 void CalibForm::FormShow()
 {
     if (!host_)
         return;
     lastReadGain_.reset();
+    lastRead_.reset();
+    backupText_.clear();
     backupOnDisk_ = false;
+    host_->recordBegins(QStringLiteral("calibration-backup"));
     QStringList backup = backupHeaderLines();
     const Model model = host_->model();
     if (const auto variant = backupVariantFor(model)) {
         const QString serialNumber = host_->serialNumberText();
         const Status status = addBackupLinesWithRetries(*variant, host_->registers(), model, serialNumber, backup);
         backupOnDisk_ = backupOnDisk(serialNumber, backup, status);
+        backupText_ = backupTextOnDisk(serialNumber);
         ApplyButton->setEnabled(backupOnDisk_);
         setLabelText(warningLabel, backupOnDisk_ ? WarningText : BackupFailedText);
     } else {
@@ -168,6 +184,24 @@ void CalibForm::FormShow()
         setLabelText(warningLabel, WarningText);
     }
     RefreshCalibration();
+    host_->recordEnds(recordedChange(lastRead_));
+}
+
+history::CalibrationChange CalibForm::recordedChange(const std::optional<CalibrationValues>& before) const
+{
+    const auto values = [](const std::optional<CalibrationValues>& read) {
+        QMap<QString, int> map;
+        if (read) {
+            map.insert(QStringLiteral("offset"), read->offset);
+            map.insert(QStringLiteral("gain"), read->gain);
+        }
+        return map;
+    };
+    history::CalibrationChange change;
+    change.before = values(before);
+    change.after = values(lastRead_);
+    change.backupText = backupText_;
+    return change;
 }
 
 bool CalibForm::backupOnDisk(const QString& serialNumberText, const QStringList& lines, Status readStatus)
@@ -221,6 +255,8 @@ void CalibForm::ApplyButtonClick()
     // The writes block the window; the text must be on screen before they start.
     setLabelText(PVLabel, QStringLiteral("Writing..."));
     repaint();
+    const std::optional<CalibrationValues> before = std::exchange(lastRead_, std::nullopt);
+    host_->recordBegins(QStringLiteral("calibration-apply"));
 
     const CalibrationGroup group = calibrationGroupOf(host_->model());
     const int sensorCode = host_->transmitterSensorCode();
@@ -232,6 +268,7 @@ void CalibForm::ApplyButtonClick()
         return WriteCalibration(host_->registers(), group, sensorCode, offset, gain);
     });
     RefreshCalibration();
+    host_->recordEnds(recordedChange(before));
     ApplyButton->setEnabled(backupOnDisk_ && inputSupported_);
 }
 
@@ -297,6 +334,7 @@ void CalibForm::RefreshCalibration()
     CSpinOffset->setValue(values.offset);
     CSpinGanho->setValue(values.gain);
     lastReadGain_ = values.gain;
+    lastRead_ = values;
 }
 
 }  // namespace korv

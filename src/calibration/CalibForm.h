@@ -47,6 +47,8 @@ private:
     QString calibratedValueText(CalibrationGroup group, const CalibrationInput& input) const;
     void setLabelText(QLabel* label, const QString& text);
     void showWarning(int messageNumber);
+    // The calibration as the last refresh read it, and the backup, for the record.
+    history::CalibrationChange recordedChange(const std::optional<CalibrationValues>& before) const;
 
     CalibrationHost* host_;
     QString CalibrationUnit;
@@ -60,6 +62,10 @@ private:
     // The ambient transmitter's gain cannot be edited, and is written back exactly as read, even
     // where the spin field's range would have clamped it.
     std::optional<qint16> lastReadGain_;
+    // Offset and gain as the last refresh read them, for the record of an apply.
+    std::optional<CalibrationValues> lastRead_;
+    // The backup's text as the opening read it, or as it was found on disk.
+    QString backupText_;
 
     QLabel* warningLabel = nullptr;  // Label1
     QLabel* offsetLimitsTitle = nullptr;  // Label2

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "common/MessageBoxes.h"
+#include "core/history/HistoryEvent.h"
 #include "core/protocol/Model.h"
 #include "core/protocol/RegisterAccess.h"
 
 #include <QString>
 #include <QtGlobal>
+
+#include <optional>
 
 namespace korv {
 
@@ -36,6 +39,10 @@ public:
     virtual void ShowWarning(const QString& text) = 0;
     virtual QString message(int number) const = 0;
     virtual MessageBoxes& boxes() = 0;
+    // A service command (the backup on opening, an apply) begins and ends: the main window keeps
+    // its event in the record, with the calibration before and after and the backup's text.
+    virtual void recordBegins(const QString& /*command*/) { }
+    virtual void recordEnds(const std::optional<history::CalibrationChange>& /*change*/) { }
 };
 
 }  // namespace korv

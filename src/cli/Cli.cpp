@@ -3,8 +3,10 @@
 #include "cli/CliOptions.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
+#include "cli/HistoryCommands.h"
 #include "common/StopRequest.h"
 #include "core/files/Settings.h"
+#include "core/history/HistoryStore.h"
 #include "core/protocol/TransmitterSession.h"
 
 #include <QFileInfo>
@@ -69,10 +71,17 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
         err.flush();
     }
 
+    const QString historyPath
+        = environment.historyPath.isEmpty() ? history::defaultDatabasePath() : environment.historyPath;
+    if (options.command == Command::History || options.command == Command::Report)
+        return historyCommand(options, historyPath, environment.reportProgram, out, err);
+
     TransmitterSession session(port);
     // The exchange the window would use too: a bench that chose the fast one gets it here.
     session.setFastExchange(settings.FastExchange);
     Commands commands(session, port, texts, out, err);
+    history::CommandRecord record(session, history::CommandLineFrontEnd, commandName(options.command), port);
+    commands.setRecord(&record);
     int code = ExitOk;
     switch (options.command) {
     case Command::Identify:
@@ -90,13 +99,26 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
     case Command::Backup:
         code = commands.backup(options.directory);
         break;
+    case Command::History:
+    case Command::Report:
     case Command::Help:
     case Command::Version:
         break;
     }
     session.dropLink();
-    if (code != ExitOk && StopRequest::requested()) {
+    const bool stopped = code != ExitOk && StopRequest::requested();
+    if (stopped) {
         err << QStringLiteral("O comando foi interrompido por um sinal.") << '\n';
+        err.flush();
+    }
+    // The record comes after the command's own result: a failure to keep it is said, and changes
+    // neither what the command did nor its exit code.
+    if (commands.contacted()) {
+        if (stopped)
+            record.setResult(history::Outcome::Stopped, record.resultText(), code);
+        const history::Event event = record.finish(texts.messages());
+        for (const QString& line : keepEvent(event, historyPath, settings))
+            err << program << ": " << line << '\n';
         err.flush();
     }
     return code;

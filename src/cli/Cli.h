@@ -10,6 +10,8 @@ namespace korv::cli {
 struct Environment {
     QString settingsPath;  // empty: the window's settings file in the user's configuration folder
     QString languageDirectory;  // empty: the working directory
+    QString historyPath;  // empty: the user's record (history::defaultDatabasePath)
+    QString reportProgram;  // empty: korvsetup-report beside the program or among the package's
 };
 
 // The whole program: `arguments` as received (its own name first), results on `out`, failures

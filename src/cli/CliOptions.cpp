@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "core/history/HistoryStore.h"
 #include "core/link/LinkSettings.h"
 
 #include <QCommandLineParser>
@@ -18,6 +19,8 @@ constexpr CommandName Commands[] = {
     { "write", Command::Write },
     { "verify", Command::Verify },
     { "backup", Command::Backup },
+    { "history", Command::History },
+    { "report", Command::Report },
 };
 
 ParsedOptions refuse(const QString& text)
@@ -27,6 +30,33 @@ ParsedOptions refuse(const QString& text)
 
 }  // namespace
 
+QString commandName(Command command)
+{
+    for (const CommandName& candidate : Commands) {
+        if (candidate.command == command)
+            return QLatin1String(candidate.name);
+    }
+    return {};
+}
+
+bool talksToTransmitter(Command command)
+{
+    switch (command) {
+    case Command::Identify:
+    case Command::Read:
+    case Command::Write:
+    case Command::Verify:
+    case Command::Backup:
+        return true;
+    case Command::History:
+    case Command::Report:
+    case Command::Help:
+    case Command::Version:
+        break;
+    }
+    return false;
+}
+
 ParsedOptions parseOptions(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -35,9 +65,14 @@ ParsedOptions parseOptions(const QStringList& arguments)
     const QCommandLineOption unit(QStringLiteral("unit"), QString(), QStringLiteral("unidade"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption directory(QStringLiteral("dir"), QString(), QStringLiteral("pasta"));
+    const QCommandLineOption serial(QStringLiteral("serial"), QString(), QStringLiteral("número"));
+    const QCommandLineOption since(QStringLiteral("since"), QString(), QStringLiteral("data"));
+    const QCommandLineOption csv(QStringLiteral("csv"));
+    const QCommandLineOption event(QStringLiteral("event"), QString(), QStringLiteral("id"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("arquivo"));
     const QCommandLineOption help(QStringList { QStringLiteral("h"), QStringLiteral("help") });
     const QCommandLineOption version(QStringList { QStringLiteral("v"), QStringLiteral("version") });
-    parser.addOptions({ port, unit, json, directory, help, version });
+    parser.addOptions({ port, unit, json, directory, serial, since, csv, event, pdf, help, version });
 
     // QCommandLineParser's own messages are English; ours say the same in the program's language.
     if (!parser.parse(arguments)) {
@@ -61,7 +96,7 @@ ParsedOptions parseOptions(const QStringList& arguments)
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return refuse(QStringLiteral("falta o comando (identify, read, write, verify ou backup)"));
+        return refuse(QStringLiteral("falta o comando (identify, read, write, verify, backup, history ou report)"));
     const QString commandName = positional.takeFirst();
     const CommandName* found = nullptr;
     for (const CommandName& candidate : Commands) {
@@ -75,10 +110,19 @@ ParsedOptions parseOptions(const QStringList& arguments)
     const bool takesFile = options.command == Command::Write || options.command == Command::Verify;
     if (takesFile && positional.size() != 1)
         return refuse(QStringLiteral("%1 precisa de exatamente um arquivo de configuração").arg(commandName));
-    if (!takesFile && !positional.isEmpty())
-        return refuse(QStringLiteral("argumento inesperado: %1").arg(positional.constFirst()));
     if (takesFile)
         options.file = positional.constFirst();
+    if (options.command == Command::Report) {
+        if (positional.size() != 1)
+            return refuse(QStringLiteral("report precisa de exatamente um número de série"));
+        options.serialNumber = positional.constFirst();
+        if (!parser.isSet(pdf) || parser.value(pdf).isEmpty())
+            return refuse(QStringLiteral("report precisa da opção --pdf ARQUIVO"));
+        options.pdf = parser.value(pdf);
+        options.event = parser.value(event);
+    } else if (!takesFile && !positional.isEmpty()) {
+        return refuse(QStringLiteral("argumento inesperado: %1").arg(positional.constFirst()));
+    }
 
     // An option that the command would ignore is refused, so that a typing slip never passes unseen.
     const auto onlyFor = [&](const QCommandLineOption& option, Command command, const char* name) {
@@ -87,8 +131,14 @@ ParsedOptions parseOptions(const QStringList& arguments)
                   .arg(option.names().constLast(), QLatin1String(name))
             : QString();
     };
-    for (const QString& misplaced : { onlyFor(unit, Command::Read, "read"), onlyFor(json, Command::Read, "read"),
-             onlyFor(directory, Command::Backup, "backup") }) {
+    const QString jsonMisplaced
+        = parser.isSet(json) && options.command != Command::Read && options.command != Command::History
+        ? QStringLiteral("a opção --json só vale para os comandos read e history")
+        : QString();
+    for (const QString& misplaced : { onlyFor(unit, Command::Read, "read"), jsonMisplaced,
+             onlyFor(directory, Command::Backup, "backup"), onlyFor(serial, Command::History, "history"),
+             onlyFor(since, Command::History, "history"), onlyFor(csv, Command::History, "history"),
+             onlyFor(event, Command::Report, "report"), onlyFor(pdf, Command::Report, "report") }) {
         if (!misplaced.isEmpty())
             return refuse(misplaced);
     }
@@ -106,6 +156,16 @@ ParsedOptions parseOptions(const QStringList& arguments)
         options.fahrenheit = value == QLatin1String("F");
     }
     options.json = parser.isSet(json);
+    options.csv = parser.isSet(csv);
+    if (options.json && options.csv)
+        return refuse(QStringLiteral("use --json ou --csv, não os dois"));
+    if (parser.isSet(serial))
+        options.serialNumber = parser.value(serial).trimmed();
+    if (parser.isSet(since)) {
+        options.since = QDate::fromString(parser.value(since).trimmed(), Qt::ISODate);
+        if (!options.since.isValid())
+            return refuse(QStringLiteral("data inválida: \"%1\" (use AAAA-MM-DD)").arg(parser.value(since)));
+    }
     if (parser.isSet(directory)) {
         options.directory = parser.value(directory);
         if (options.directory.isEmpty())
@@ -129,21 +189,29 @@ QString usageText(const QString& programName)
                           "  verify ARQUIVO         compara o transmissor com o arquivo, sem escrever\n"
                           "  backup [--dir PASTA]   salva a cópia da calibração (<número de série>.txt);\n"
                           "                         nunca substitui uma cópia existente\n"
+                          "  history [--serial NÚMERO] [--since AAAA-MM-DD] [--json|--csv]\n"
+                          "                         os eventos registrados, do mais novo ao mais antigo\n"
+                          "  report NÚMERO [--event ID] --pdf ARQUIVO\n"
+                          "                         relatório em PDF de um evento do transmissor (o mais novo,\n"
+                          "                         sem --event)\n"
                           "\n"
                           "Opções:\n"
                           "  --port PORTA           a porta como no arquivo de configurações: um caminho de\n"
                           "                         dispositivo (/dev/ttyUSB0) ou COMn; sem ela, a porta salva\n"
                           "  --unit C|F             unidade de temperatura de read; sem ela, a unidade salva\n"
-                          "  --json                 read escreve JSON; sua parte \"configuration\" é um arquivo\n"
-                          "                         de configuração\n"
+                          "  --json                 read e history escrevem JSON; a parte \"configuration\" de\n"
+                          "                         read é um arquivo de configuração\n"
+                          "  --csv                  history escreve CSV\n"
                           "  --dir PASTA            onde backup salva a cópia; sem ela, a pasta atual\n"
                           "  -h, --help             mostra este texto\n"
                           "  -v, --version          mostra a versão\n"
                           "\n"
                           "Código de saída: 0 certo; 1 o transmissor difere do arquivo (ou não manteve um valor\n"
                           "escrito); 2 falha de comunicação; 3 arquivo ou argumentos inválidos, ou arquivo ou\n"
-                          "comando que não serve para este transmissor.\n")
-        .arg(programName);
+                          "comando que não serve para este transmissor.\n"
+                          "\n"
+                          "Cada comando que fala com um transmissor deixa um evento no registro (%2).\n")
+        .arg(programName, history::defaultDatabasePath());
 }
 
 }  // namespace korv::cli

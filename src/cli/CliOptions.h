@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -16,13 +17,23 @@ enum ExitCode : int {
     ExitBadInput = 3,  // bad arguments, a bad file, or a file or command this transmitter cannot take
 };
 
-enum class Command { Identify, Read, Write, Verify, Backup, Help, Version };
+enum class Command { Identify, Read, Write, Verify, Backup, History, Report, Help, Version };
+
+// The commands that talk to a transmitter, each of which leaves an event in the record.
+bool talksToTransmitter(Command command);
+// The command's name on the command line ("write").
+QString commandName(Command command);
 
 struct Options {
     Command command = Command::Help;
     QString port;  // as the settings file names ports; empty: the saved port
     std::optional<bool> fahrenheit;  // read --unit; none: the saved unit
-    bool json = false;  // read --json
+    bool json = false;  // read and history --json
+    bool csv = false;  // history --csv
+    QString serialNumber;  // history --serial, report's argument
+    QDate since;  // history --since
+    QString event;  // report --event
+    QString pdf;  // report --pdf
     QString file;  // write and verify
     QString directory;  // backup --dir; empty: the working directory
 };

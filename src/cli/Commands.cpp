@@ -39,6 +39,16 @@ int Commands::fail(int exitCode, const QString& text)
 {
     err_ << text << '\n';
     err_.flush();
+    if (record_)
+        record_->setResult(history::Outcome::Failed, text, exitCode);
+    return exitCode;
+}
+
+int Commands::succeed(const QString& text, int exitCode)
+{
+    print({ text });
+    if (record_)
+        record_->setResult(exitCode == ExitOk ? history::Outcome::Done : history::Outcome::Failed, text, exitCode);
     return exitCode;
 }
 
@@ -61,6 +71,7 @@ QString Commands::portUnavailableText() const
 
 std::optional<int> Commands::connect()
 {
+    contacted_ = true;
     // A silent transmitter gets the attempts and pauses of the window's read command.
     switch (session_.contact(ReadCommandContact)) {
     case ContactOutcome::Made:
@@ -173,10 +184,14 @@ int Commands::backup(const QString& directory)
 
     const QString path = QDir(folder).filePath(backupFileName(unit.SerialNumberText));
     const BackupSaveResult result = saveBackupFile(path, lines);
+    if (record_) {
+        history::CalibrationChange copy;
+        copy.backupText = QString::fromLatin1(backupFileContents(lines));
+        record_->setCalibration(copy);
+    }
     switch (result.outcome) {
     case BackupSaveResult::Saved:
-        print({ QStringLiteral("Cópia da calibração salva em %1").arg(path) });
-        return ExitOk;
+        return succeed(QStringLiteral("Cópia da calibração salva em %1").arg(path));
     case BackupSaveResult::AlreadyExists:
         break;
     case BackupSaveResult::NotCreated:
@@ -194,10 +209,8 @@ int Commands::backup(const QString& directory)
         return fail(ExitBadInput,
             QStringLiteral("%1 já existe, mas não pôde ser lido para comparar: %2; nada foi escrito.").arg(path, what));
     }
-    if (existing.bytes == backupFileContents(lines)) {
-        print({ QStringLiteral("%1 já existe com esta mesma calibração; nada foi escrito.").arg(path) });
-        return ExitOk;
-    }
+    if (existing.bytes == backupFileContents(lines))
+        return succeed(QStringLiteral("%1 já existe com esta mesma calibração; nada foi escrito.").arg(path));
     return fail(ExitDiffers,
         QStringLiteral("%1 já existe com outra calibração e foi mantido como estava; nada foi escrito.").arg(path));
 }

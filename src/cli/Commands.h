@@ -3,6 +3,7 @@
 #include "cli/CliTexts.h"
 #include "core/families/Families.h"
 #include "core/files/ConfigurationCheck.h"
+#include "core/history/CommandRecord.h"
 #include "core/protocol/TransmitterSession.h"
 
 #include <QString>
@@ -26,6 +27,12 @@ public:
     int verify(const QString& path);
     int backup(const QString& directory);
 
+    // Where the running command leaves what its record needs: the message it ends with and, for a
+    // backup, the backup's text. None: nothing is recorded.
+    void setRecord(history::CommandRecord* record) { record_ = record; }
+    // The command tried to reach the transmitter (opened the port): it has an event to leave.
+    bool contacted() const { return contacted_; }
+
 private:
     // Contact and identification, as every command starts; an exit code when they fail.
     std::optional<int> connect();
@@ -45,12 +52,16 @@ private:
 
     void print(const QStringList& lines);
     int fail(int exitCode, const QString& text);
+    // The command's last line on success, also its record's result.
+    int succeed(const QString& text, int exitCode = 0);
 
     TransmitterSession& session_;
     QString portName_;
     const CliTexts& texts_;
     QTextStream& out_;
     QTextStream& err_;
+    history::CommandRecord* record_ = nullptr;
+    bool contacted_ = false;
 };
 
 }  // namespace korv::cli

@@ -77,9 +77,10 @@ int Commands::write(const QString& path)
     config::UnitCheck check;
     if (const auto failed = checkFile(path, true, configuration, check))
         return *failed;
-    // Register 1 is read again so that the word written keeps the transmitter's own bits.
+    // The whole configuration is read first: the record keeps what the unit held before the write,
+    // and register 1, read with it, gives the word written its transmitter's own bits.
     UnitReading reading;
-    if (const auto failed = readConfigWord(reading))
+    if (const auto failed = readUnit(reading))
         return *failed;
     const auto planned = plannedWrites(check.settings);
     if (!planned)
@@ -139,8 +140,7 @@ int Commands::write(const QString& path)
         return fail(ExitDiffers,
             QStringLiteral("%1 O transmissor não manteve todos os valores escritos.")
                 .arg(texts_.message(Msg::WriteError)));
-    print({ texts_.message(Msg::SendOk) });
-    return ExitOk;
+    return succeed(texts_.message(Msg::SendOk));
 }
 
 int Commands::verify(const QString& path)
@@ -153,11 +153,12 @@ int Commands::verify(const QString& path)
     if (const auto failed = readUnit(reading))
         return *failed;
     const QStringList found = differences(configuration, check.settings, reading);
-    if (found.isEmpty()) {
-        print({ QStringLiteral("O transmissor confere com %1.").arg(path) });
-        return ExitOk;
-    }
-    print(QStringList { QStringLiteral("O transmissor difere de %1:").arg(path) } + found);
+    if (found.isEmpty())
+        return succeed(QStringLiteral("O transmissor confere com %1.").arg(path));
+    const QStringList lines = QStringList { QStringLiteral("O transmissor difere de %1:").arg(path) } + found;
+    print(lines);
+    if (record_)
+        record_->setResult(history::Outcome::Failed, lines.join(u'\n'), ExitDiffers);
     return ExitDiffers;
 }
 

@@ -32,6 +32,7 @@ void AppFixture::createWithSettings(const QByteArray& iniText)
     environment.settingsPath = settingsPath();
     environment.boxes = &boxes;
     environment.languageDirectory = dir.path();
+    environment.historyPath = historyPath();
     environment.listPorts = false;
     // No test may ever wait on a real dialog: without an answer of its own, every dialog is
     // cancelled.

@@ -24,6 +24,7 @@ struct AppFixture {
     // The same without showing it: the program's start-up order, splash first, is the test's.
     void createWithSettings(const QByteArray& iniText);
     QString settingsPath() const { return dir.filePath(QStringLiteral("OrvSetup.ini")); }
+    QString historyPath() const { return rig.historyPath(); }
 
     // Helpers for the usual commands.
     void read() { form->Ler_ConfigClick(); }

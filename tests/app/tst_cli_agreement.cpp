@@ -47,7 +47,10 @@ CliResult runCli(AppFixture& app, const QStringList& arguments)
     CliResult result;
     QTextStream out(&result.out);
     QTextStream err(&result.err);
-    const cli::Environment environment { app.settingsPath(), app.dir.path() };
+    cli::Environment environment;
+    environment.settingsPath = app.settingsPath();
+    environment.languageDirectory = app.dir.path();
+    environment.historyPath = app.historyPath();
     result.code = cli::run(QStringList { QStringLiteral("korvsetup-cli") } + arguments, environment, out, err);
     return result;
 }

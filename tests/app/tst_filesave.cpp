@@ -100,8 +100,12 @@ Attempt attemptSave(SavePath path, qint64 limit, const QString& occupant = {})
             QString out;
             QTextStream outStream(&out);
             QTextStream errStream(&attempt.told);
-            attempt.exitCode = cli::run({ QStringLiteral("korvsetup-cli"), QStringLiteral("backup") },
-                { app.settingsPath(), app.dir.path() }, outStream, errStream);
+            cli::Environment environment;
+            environment.settingsPath = app.settingsPath();
+            environment.languageDirectory = app.dir.path();
+            environment.historyPath = app.historyPath();
+            attempt.exitCode = cli::run(
+                { QStringLiteral("korvsetup-cli"), QStringLiteral("backup") }, environment, outStream, errStream);
         };
         break;
     }

@@ -31,6 +31,7 @@ struct CliFixture {
     QTemporaryDir& dir = rig.dir;
     std::unique_ptr<emu::TransmitterEmulator>& emulator = rig.emulator;
     QString settingsPath = dir.filePath(QStringLiteral("config/OrvSetup.ini"));
+    QString historyPath() const { return rig.historyPath(); }
 };
 
 }  // namespace korv::test

@@ -15,7 +15,11 @@ CliFixture::Result CliFixture::run(const QStringList& arguments) const
     Result result;
     QTextStream out(&result.out);
     QTextStream err(&result.err);
-    const cli::Environment environment { settingsPath, dir.path() };
+    cli::Environment environment;
+    environment.settingsPath = settingsPath;
+    environment.languageDirectory = dir.path();
+    environment.historyPath = historyPath();
+    environment.reportProgram = QStringLiteral(KORV_REPORT_PROGRAM);
     result.code = cli::run(QStringList { QStringLiteral("korvsetup-cli") } + arguments, environment, out, err);
     return result;
 }

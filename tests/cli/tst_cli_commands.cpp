@@ -332,7 +332,7 @@ private Q_SLOTS:
         QMap<int, qint16> before;
         for (int address : changed)
             before[address] = cli.emulator->parameter(address);
-        cli.emulator->setFault(Fault(fault), -1, faultAddress);
+        cli.emulator->setFault(Fault(fault), -1, faultAddress, emu::FaultFrames::Writes);
         const auto result = cli.run({ QStringLiteral("write"), cli.file(QStringLiteral("unit.json"), file) });
         QCOMPARE(result.code, 2);
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
@@ -473,7 +473,12 @@ private Q_SLOTS:
         QTest::newRow("unit for identify")
             << QStringList { "identify", "--unit", "F" } << "a opção --unit só vale para o comando read";
         QTest::newRow("json for write") << QStringList { "write", "a.json", "--json" }
-                                        << "a opção --json só vale para o comando read";
+                                        << "a opção --json só vale para os comandos read e history";
+        QTest::newRow("csv for read") << QStringList { "read", "--csv" }
+                                      << "a opção --csv só vale para o comando history";
+        QTest::newRow("json and csv") << QStringList { "history", "--json", "--csv" } << "não os dois";
+        QTest::newRow("date that is none") << QStringList { "history", "--since", "7/12/2026" } << "data inválida";
+        QTest::newRow("report without a pdf") << QStringList { "report", "00123045" } << "precisa da opção --pdf";
         QTest::newRow("dir for read") << QStringList { "read", "--dir", "." }
                                       << "a opção --dir só vale para o comando backup";
         QTest::newRow("port without a value")

@@ -26,7 +26,7 @@ run() {
     local portSetting="$1" signal="$2" delay="$3"
     mkdir -p "$work/config/KOrvSetup"
     printf '[Parametros]\nPort=%s\n' "$portSetting" >"$work/config/KOrvSetup/OrvSetup.ini"
-    (cd "$work" && XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen exec "$program") >"$work/program.log" 2>&1 &
+    (cd "$work" && XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=offscreen exec "$program") >"$work/program.log" 2>&1 &
     program_pid=$!
     sleep "$delay"
     kill "-$signal" "$program_pid"

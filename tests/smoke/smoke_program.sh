@@ -19,7 +19,7 @@ mkdir -p "$work/config/KOrvSetup"
 printf '[Parametros]\nPort=%s\nTemperatura=F\n' "$port" >"$work/config/KOrvSetup/OrvSetup.ini"
 rm -f "$work/config/KOrvSetup/OrvSetup.ini.written"
 
-(cd "$work" && unset QT_QPA_PLATFORM && XDG_CONFIG_HOME="$work/config" \
+(cd "$work" && unset QT_QPA_PLATFORM && XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
     exec xvfb-run -a -s "-screen 0 1024x768x24" \
     sh -c 'echo $$ >"$0"; exec env QT_QPA_PLATFORM=xcb "$1"' "$work/program.pid" "$program") >"$work/program.log" 2>&1 &
 program_pid=$!

@@ -21,7 +21,7 @@ for _ in $(seq 100); do [ -e "$port" ] && break; sleep 0.05; done
 
 mkdir -p "$work/config/KOrvSetup"
 printf '[Parametros]\nPort=%s\nTemperatura=C\n' "$port" >"$work/config/KOrvSetup/OrvSetup.ini"
-(cd "$work" && unset QT_QPA_PLATFORM && XDG_CONFIG_HOME="$work/config" LANG=pt_BR.UTF-8 \
+(cd "$work" && unset QT_QPA_PLATFORM && XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" LANG=pt_BR.UTF-8 \
     exec xvfb-run -a -s "-screen 0 1024x768x24" \
     sh -c 'echo $$ >"$0"; exec env QT_QPA_PLATFORM=xcb "$1"' "$work/program.pid" "$program") >"$work/program.log" 2>&1 &
 

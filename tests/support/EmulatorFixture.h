@@ -27,6 +27,9 @@ public:
     QString writeFile(const QString& name, const QByteArray& bytes) const;
 
     QTemporaryDir dir;
+    // The record of the commands run here, apart from the folder whose files the tests compare.
+    QTemporaryDir recordDir;
+    QString historyPath() const { return recordDir.filePath(QStringLiteral("history.sqlite")); }
     QString previousDirectory;
     std::unique_ptr<emu::TransmitterEmulator> emulator;
 };

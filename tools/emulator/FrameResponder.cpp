@@ -56,7 +56,7 @@ Fault FaultPlan::take(const QByteArray& frame)
         return Fault::None;
     if (address != AnyAddress && address != frameAddress(frame))
         return Fault::None;
-    if (fault == Fault::DropWrite && frame[0] != 'Q')
+    if ((fault == Fault::DropWrite || kind == FaultFrames::Writes) && frame[0] != 'Q')
         return Fault::None;
     const Fault acting = fault;
     if (framesLeft > 0 && --framesLeft == 0)

@@ -30,6 +30,9 @@ enum class Fault {
 QString faultName(Fault fault);
 std::optional<Fault> faultFromName(const QString& name);
 
+// Which kind of frame a fault acts on: reads and writes, or write frames only.
+enum class FaultFrames { Any, Writes };
+
 // Which frames a fault acts on: the next `framesLeft` frames (-1: all) addressed to `address`.
 struct FaultPlan {
     static constexpr int AnyAddress = -1;
@@ -37,6 +40,7 @@ struct FaultPlan {
     Fault fault = Fault::None;
     int framesLeft = -1;
     int address = AnyAddress;
+    FaultFrames kind = FaultFrames::Any;
 
     // The fault acting on `frame`; uses up one of the plan's frames when there is one.
     Fault take(const QByteArray& frame);

@@ -303,9 +303,10 @@ Measurand TransmitterEmulator::measurand() const
     return d->measurand;
 }
 
-void TransmitterEmulator::setFault(Fault fault, int frames, int address)
+void TransmitterEmulator::setFault(Fault fault, int frames, int address, FaultFrames kind)
 {
     std::lock_guard lock(d->mutex);
+    d->faults.kind = kind;
     d->faults.fault = frames == 0 ? Fault::None : fault;
     d->faults.framesLeft = frames < 0 ? -1 : frames;
     d->faults.address = address < 0 ? AnyAddress : address & 0xFFFF;

@@ -55,8 +55,8 @@ public:
     Measurand measurand() const;
 
     // The fault acts on the next `frames` frames (-1: until setFault(Fault::None)) addressed to
-    // `address` (AnyAddress: every frame); frames to other addresses are served normally.
-    void setFault(Fault fault, int frames = -1, int address = AnyAddress);
+    // `address` (AnyAddress: every frame) of the kind given; other frames are served normally.
+    void setFault(Fault fault, int frames = -1, int address = AnyAddress, FaultFrames kind = FaultFrames::Any);
     Fault fault() const;  // None again once the fault's frames are used up
     void setLateAnswerDelayMs(int ms);
     // How long the transmitter takes to answer after the interface has echoed the frame (0, the

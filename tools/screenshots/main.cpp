@@ -89,6 +89,8 @@ int main(int argc, char* argv[])
     environment.settingsPath = settingsPath;
     environment.boxes = &boxes;
     environment.languageDirectory = folder.path();
+    // The pictures' commands leave their events in a record of their own, never the user's.
+    environment.historyPath = folder.filePath(QStringLiteral("history.sqlite"));
     environment.listPorts = false;
 
     korv::MainWindow form(environment);

@@ -1,6 +1,6 @@
 #include "core/files/SettingsText.h"
 
-#include "core/history/PlantConnection.h"
+#include "core/files/PlantConnection.h"
 
 #include <QList>
 #include <QStringDecoder>
@@ -283,7 +283,7 @@ std::optional<AppSettings> settingsFromText(const QByteArray& text)
     settings.FastExchange = valueOf(layout, Fast) == QStringLiteral("1");
     const QString server
         = readOnlyValue(layout.lines, AppSettings::RecordSection, AppSettings::PlantServerKey).value_or(QString());
-    settings.PlantServerRefused = history::holdsPassword(server);
+    settings.PlantServerRefused = holdsPassword(server);
     if (!settings.PlantServerRefused)
         settings.PlantServer = server;
     return settings;

@@ -126,8 +126,10 @@ Event CommandRecord::finish(const MessageTable& messages)
 
     // As found: what this command read before writing, over what an earlier read found.
     QMap<qint16, qint16> found;
-    if (earlier_) {
-        for (auto it = earlier_->registers.begin(); it != earlier_->registers.end(); ++it)
+    const auto earlier
+        = lastReads_ && !event.unit.serialNumber.isEmpty() ? lastReads_->of(event.unit.serialNumber) : std::nullopt;
+    if (earlier) {
+        for (auto it = earlier->registers.begin(); it != earlier->registers.end(); ++it)
             found.insert(qint16(it.key()), qint16(it.value()));
     }
     for (auto it = trace.found.begin(); it != trace.found.end(); ++it)

@@ -13,6 +13,8 @@ class MessageTable;
 
 namespace korv::history {
 
+class LastReads;
+
 // A transmitter's registers as a record keeps them: the raw values, and the configuration file
 // they make on that model (worked out by the family's own read, so that no front end decodes them).
 Snapshot snapshotOf(const IdentificationRecord& unit, const QMap<qint16, qint16>& registers,
@@ -24,14 +26,13 @@ class CommandRecord {
 public:
     CommandRecord(TransmitterSession& session, const QString& frontEnd, const QString& command, const QString& port);
 
-    // What the unit held before this command, from an earlier read, when the command itself
-    // reads nothing before writing.
-    void setFoundEarlier(std::optional<Snapshot> found) { earlier_ = std::move(found); }
+    // Where the window keeps its earlier reads: what the unit held before this command when the
+    // command itself reads less before writing.
+    void setLastReads(const LastReads* reads) { lastReads_ = reads; }
     void setCalibration(CalibrationChange change) { event_.calibration = std::move(change); }
     // The box or message the command ended with; the last one said counts.
     void setResult(Outcome outcome, const QString& text, int exitCode = 0);
-    // True when this command has already been given an outcome other than done.
-    bool failed() const { return event_.outcome != Outcome::Done; }
+    QString resultText() const { return event_.resultText; }
     // A command with nothing to say about a transmitter (stopped before any frame left, a file
     // refused before contact) still leaves its event; the caller decides.
     Event finish(const MessageTable& messages);
@@ -39,7 +40,7 @@ public:
 private:
     TransmitterSession& session_;
     Event event_;
-    std::optional<Snapshot> earlier_;
+    const LastReads* lastReads_ = nullptr;
 };
 
 // What a window remembers between its commands: the last read of each transmitter, until a send

@@ -1,7 +1,7 @@
 #include "core/history/PlantSync.h"
 
+#include "core/files/PlantConnection.h"
 #include "core/history/HistoryStore.h"
-#include "core/history/PlantConnection.h"
 
 #include <QDeadlineTimer>
 #include <QSqlError>

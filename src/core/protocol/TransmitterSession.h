@@ -153,6 +153,7 @@ public:
         attemptListener_ = std::move(listener);
     }
     void setPortName(const QString& portName);
+    const QString& portName() const { return portName_; }
     // The link's fast exchange (see SerialLink), kept for every link the session creates.
     void setFastExchange(bool fast);
     bool fastExchange() const { return fast_; }

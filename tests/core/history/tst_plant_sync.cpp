@@ -1,5 +1,5 @@
+#include "core/files/PlantConnection.h"
 #include "core/history/HistoryStore.h"
-#include "core/history/PlantConnection.h"
 #include "core/history/PlantSync.h"
 #include "support/PostgresServer.h"
 
@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace korv;
 using namespace korv::history;
 using korv::test::PostgresServer;
 

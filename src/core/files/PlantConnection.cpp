@@ -1,10 +1,10 @@
-#include "core/history/PlantConnection.h"
+#include "core/files/PlantConnection.h"
 
 #include <QRegularExpression>
 #include <QUrl>
 #include <QUrlQuery>
 
-namespace korv::history {
+namespace korv {
 
 namespace {
 
@@ -119,4 +119,4 @@ PlantConnection plantConnection(const QString& connectionString, int connectTime
     return connection;
 }
 
-}  // namespace korv::history
+}  // namespace korv

@@ -9,7 +9,7 @@
 // The plant server's libpq connection string as the settings file gives it ("host=db.plant
 // dbname=korv user=bench"). Its password never comes from us: libpq finds it in ~/.pgpass or the
 // service file on its own.
-namespace korv::history {
+namespace korv {
 
 using ConnectionKeywords = QList<std::pair<QString, QString>>;
 
@@ -29,4 +29,4 @@ struct PlantConnection {
 // names none, so that a server that does not answer holds nothing up for long.
 PlantConnection plantConnection(const QString& connectionString, int connectTimeoutSeconds);
 
-}  // namespace korv::history
+}  // namespace korv
