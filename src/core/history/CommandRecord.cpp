@@ -164,7 +164,7 @@ void LastReads::note(const Event& event)
 {
     if (event.unit.serialNumber.isEmpty())
         return;
-    if (!event.written.isEmpty() || event.calibration) {
+    if (!event.written.isEmpty()) {
         reads_.remove(event.unit.serialNumber);
         return;
     }

@@ -47,7 +47,7 @@ private:
 // to it. A send's as found then names what the technician saw before changing anything.
 class LastReads {
 public:
-    // Takes what the event says: a read leaves its as left; a command that wrote forgets the unit.
+    // Takes what the event says: a command that read leaves its as left; one that wrote forgets the unit.
     void note(const Event& event);
     std::optional<Snapshot> of(const QString& serialNumber) const;
 
