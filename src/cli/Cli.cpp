@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "cli/Bench.h"
 #include "cli/CliOptions.h"
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
@@ -99,6 +100,12 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
     case Command::Backup:
         code = commands.backup(options.directory);
         break;
+    case Command::Check:
+        code = commands.check(options.json);
+        break;
+    case Command::Bench:
+        code = runBench(options, session, texts, historyPath, settings, out, err);
+        break;
     case Command::History:
     case Command::Report:
     case Command::Help:
@@ -113,7 +120,8 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
     }
     // The record comes after the command's own result: a failure to keep it is said, and changes
     // neither what the command did nor its exit code.
-    if (commands.contacted()) {
+    // A bench run keeps an event per unit of its own.
+    if (commands.contacted() && options.command != Command::Bench) {
         if (stopped)
             record.setResult(history::Outcome::Stopped, record.resultText(), code);
         const history::Event event = record.finish(texts.messages());

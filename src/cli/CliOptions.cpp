@@ -4,6 +4,7 @@
 #include "core/link/LinkSettings.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace korv::cli {
 
@@ -19,6 +20,8 @@ constexpr CommandName Commands[] = {
     { "write", Command::Write },
     { "verify", Command::Verify },
     { "backup", Command::Backup },
+    { "bench", Command::Bench },
+    { "check", Command::Check },
     { "history", Command::History },
     { "report", Command::Report },
 };
@@ -47,7 +50,9 @@ bool talksToTransmitter(Command command)
     case Command::Write:
     case Command::Verify:
     case Command::Backup:
+    case Command::Bench:
         return true;
+    case Command::Check:
     case Command::History:
     case Command::Report:
     case Command::Help:
@@ -70,9 +75,12 @@ ParsedOptions parseOptions(const QStringList& arguments)
     const QCommandLineOption csv(QStringLiteral("csv"));
     const QCommandLineOption event(QStringLiteral("event"), QString(), QStringLiteral("id"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("arquivo"));
+    const QCommandLineOption backupDirectory(QStringLiteral("backup-dir"), QString(), QStringLiteral("pasta"));
+    const QCommandLineOption log(QStringLiteral("log"), QString(), QStringLiteral("arquivo"));
     const QCommandLineOption help(QStringList { QStringLiteral("h"), QStringLiteral("help") });
     const QCommandLineOption version(QStringList { QStringLiteral("v"), QStringLiteral("version") });
-    parser.addOptions({ port, unit, json, directory, serial, since, csv, event, pdf, help, version });
+    parser.addOptions(
+        { port, unit, json, directory, serial, since, csv, event, pdf, backupDirectory, log, help, version });
 
     // QCommandLineParser's own messages are English; ours say the same in the program's language.
     if (!parser.parse(arguments)) {
@@ -85,18 +93,18 @@ ParsedOptions parseOptions(const QStringList& arguments)
         return refuse(QStringLiteral("falta o valor da opção %1").arg(arguments.constLast()));
     }
     Options options;
-    if (parser.isSet(help)) {
-        options.command = Command::Help;
-        return { options, {} };
-    }
-    if (parser.isSet(version)) {
-        options.command = Command::Version;
+    if (parser.isSet(help) || parser.isSet(version)) {
+        // Nothing else goes with them: a script that passes more has made a slip worth hearing of.
+        if (!parser.positionalArguments().isEmpty())
+            return refuse(QStringLiteral("argumento inesperado: %1").arg(parser.positionalArguments().constFirst()));
+        options.command = parser.isSet(help) ? Command::Help : Command::Version;
         return { options, {} };
     }
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return refuse(QStringLiteral("falta o comando (identify, read, write, verify, backup, history ou report)"));
+        return refuse(
+            QStringLiteral("falta o comando (identify, read, write, verify, backup, bench, check, history ou report)"));
     const QString commandName = positional.takeFirst();
     const CommandName* found = nullptr;
     for (const CommandName& candidate : Commands) {
@@ -107,7 +115,8 @@ ParsedOptions parseOptions(const QStringList& arguments)
         return refuse(QStringLiteral("comando desconhecido: %1").arg(commandName));
     options.command = found->command;
 
-    const bool takesFile = options.command == Command::Write || options.command == Command::Verify;
+    const bool takesFile
+        = options.command == Command::Write || options.command == Command::Verify || options.command == Command::Bench;
     if (takesFile && positional.size() != 1)
         return refuse(QStringLiteral("%1 precisa de exatamente um arquivo de configuração").arg(commandName));
     if (takesFile)
@@ -138,13 +147,18 @@ ParsedOptions parseOptions(const QStringList& arguments)
     for (const QString& misplaced : { onlyFor(unit, Command::Read, "read"), jsonMisplaced,
              onlyFor(directory, Command::Backup, "backup"), onlyFor(serial, Command::History, "history"),
              onlyFor(since, Command::History, "history"), onlyFor(csv, Command::History, "history"),
-             onlyFor(event, Command::Report, "report"), onlyFor(pdf, Command::Report, "report") }) {
+             onlyFor(event, Command::Report, "report"), onlyFor(pdf, Command::Report, "report"),
+             onlyFor(backupDirectory, Command::Bench, "bench"), onlyFor(log, Command::Bench, "bench") }) {
         if (!misplaced.isEmpty())
             return refuse(misplaced);
     }
 
     if (parser.isSet(port)) {
         options.port = parser.value(port).trimmed();
+        // A path relative to the working folder names a device there, as any other program takes it.
+        if (!options.port.isEmpty() && !isUsablePortName(options.port)
+            && !options.port.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
+            options.port = QFileInfo(options.port).absoluteFilePath();
         if (!isUsablePortName(options.port))
             return refuse(QStringLiteral("porta inválida: \"%1\" (use um caminho de dispositivo ou COMn)")
                               .arg(parser.value(port)));
@@ -165,6 +179,14 @@ ParsedOptions parseOptions(const QStringList& arguments)
         options.since = QDate::fromString(parser.value(since).trimmed(), Qt::ISODate);
         if (!options.since.isValid())
             return refuse(QStringLiteral("data inválida: \"%1\" (use AAAA-MM-DD)").arg(parser.value(since)));
+    }
+    for (const auto& [option, target] :
+        { std::pair { &backupDirectory, &options.backupDirectory }, std::pair { &log, &options.log } }) {
+        if (parser.isSet(*option)) {
+            *target = parser.value(*option);
+            if (target->isEmpty())
+                return refuse(QStringLiteral("a opção --%1 precisa de um valor").arg(option->names().constFirst()));
+        }
     }
     if (parser.isSet(directory)) {
         options.directory = parser.value(directory);
@@ -189,6 +211,11 @@ QString usageText(const QString& programName)
                           "  verify ARQUIVO         compara o transmissor com o arquivo, sem escrever\n"
                           "  backup [--dir PASTA]   salva a cópia da calibração (<número de série>.txt);\n"
                           "                         nunca substitui uma cópia existente\n"
+                          "  bench ARQUIVO [--backup-dir PASTA] [--log ARQUIVO.csv]\n"
+                          "                         produção: espera cada transmissor, escreve o arquivo,\n"
+                          "                         confere, registra e espera a troca; Ctrl+C termina\n"
+                          "  check                  verifica a conexão passo a passo (porta, adaptador,\n"
+                          "                         transmissor), com a correção de cada falha\n"
                           "  history [--serial NÚMERO] [--since AAAA-MM-DD] [--json|--csv]\n"
                           "                         os eventos registrados, do mais novo ao mais antigo\n"
                           "  report NÚMERO [--event ID] --pdf ARQUIVO\n"
@@ -199,8 +226,9 @@ QString usageText(const QString& programName)
                           "  --port PORTA           a porta como no arquivo de configurações: um caminho de\n"
                           "                         dispositivo (/dev/ttyUSB0) ou COMn; sem ela, a porta salva\n"
                           "  --unit C|F             unidade de temperatura de read; sem ela, a unidade salva\n"
-                          "  --json                 read e history escrevem JSON; a parte \"configuration\" de\n"
-                          "                         read é um arquivo de configuração\n"
+                          "  --json                 o resultado em JSON (identify, read, write, verify, check,\n"
+                          "                         history); a parte \"configuration\" de read é um arquivo\n"
+                          "                         de configuração\n"
                           "  --csv                  history escreve CSV\n"
                           "  --dir PASTA            onde backup salva a cópia; sem ela, a pasta atual\n"
                           "  -h, --help             mostra este texto\n"

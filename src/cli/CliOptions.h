@@ -17,7 +17,7 @@ enum ExitCode : int {
     ExitBadInput = 3,  // bad arguments, a bad file, or a file or command this transmitter cannot take
 };
 
-enum class Command { Identify, Read, Write, Verify, Backup, History, Report, Help, Version };
+enum class Command { Identify, Read, Write, Verify, Backup, Bench, Check, History, Report, Help, Version };
 
 // The commands that talk to a transmitter, each of which leaves an event in the record.
 bool talksToTransmitter(Command command);
@@ -28,13 +28,15 @@ struct Options {
     Command command = Command::Help;
     QString port;  // as the settings file names ports; empty: the saved port
     std::optional<bool> fahrenheit;  // read --unit; none: the saved unit
-    bool json = false;  // read and history --json
+    bool json = false;  // --json of every command that prints a result
+    QString backupDirectory;  // bench --backup-dir; empty: no backup
+    QString log;  // bench --log
     bool csv = false;  // history --csv
     QString serialNumber;  // history --serial, report's argument
     QDate since;  // history --since
     QString event;  // report --event
     QString pdf;  // report --pdf
-    QString file;  // write and verify
+    QString file;  // write, verify and bench
     QString directory;  // backup --dir; empty: the working directory
 };
 

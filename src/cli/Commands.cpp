@@ -52,23 +52,6 @@ int Commands::succeed(const QString& text, int exitCode)
     return exitCode;
 }
 
-QString Commands::portUnavailableText() const
-{
-    QString text = QStringLiteral("%1 (%2)").arg(texts_.message(Msg::PortSetupError), portName_);
-    // A port another program holds is the usual reason, and the one a script cannot guess: name
-    // the program, as the connection check does.
-    const QString device = deviceNameFor(portName_);
-    const HolderSearch search = findPortHolders(device);
-    if (search.holders.isEmpty())
-        return text;
-    QStringList names;
-    for (const PortHolder& holder : search.holders)
-        names << QStringLiteral("%1 (processo %2)").arg(holder.name).arg(holder.pid);
-    const QString sentence = names.size() == 1 ? QStringLiteral("O programa %1 está com %2 aberta.")
-                                               : QStringLiteral("Os programas %1 estão com %2 aberta.");
-    return text + u'\n' + sentence.arg(names.join(QStringLiteral(", ")), QFileInfo(device).canonicalFilePath());
-}
-
 std::optional<int> Commands::connect()
 {
     contacted_ = true;

@@ -26,6 +26,8 @@ public:
     int write(const QString& path);
     int verify(const QString& path);
     int backup(const QString& directory);
+    // The connection check, one line per step (or JSON); ExitOk when every step passed.
+    int check(bool json);
 
     // Where the running command leaves what its record needs: the message it ends with and, for a
     // backup, the backup's text. None: nothing is recorded.
@@ -37,7 +39,7 @@ private:
     // Contact and identification, as every command starts; an exit code when they fail.
     std::optional<int> connect();
     // Why the port did not open, with the programs that hold it when there are any.
-    QString portUnavailableText() const;
+    QString portUnavailableText();
     // Register 1 alone, in the family's way; an exit code when it cannot be read.
     std::optional<int> readConfigWord(UnitReading& reading);
     // The family's whole read, as the window's read command makes it.

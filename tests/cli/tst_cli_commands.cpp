@@ -277,7 +277,10 @@ private Q_SLOTS:
 
         const auto noPort = cli.run({ QStringLiteral("--port"), QStringLiteral("COM99"), QStringLiteral("identify") });
         QCOMPARE(noPort.code, 2);
-        QCOMPARE(noPort.err.trimmed(), QStringLiteral("Erro na configuração da porta serial! (COM99)"));
+        // The window's message, then the cause as the connection check finds it.
+        QCOMPARE(noPort.err.section(u'\n', 0, 0), QStringLiteral("Erro na configuração da porta serial! (COM99)"));
+        QVERIFY2(noPort.err.section(u'\n', 1, 1).startsWith(QStringLiteral("/dev/ttyS98 não existe")),
+            qPrintable(noPort.err));
 
         cli.emulator->setFault(Fault::Silence);
         const auto silent = cli.run({ QStringLiteral("read") });
