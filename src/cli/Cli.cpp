@@ -12,11 +12,16 @@
 
 #include <QFileInfo>
 
-#ifdef Q_OS_UNIX
+#include <atomic>
 #include <csignal>
-#endif
 
 namespace korv::cli {
+
+namespace {
+// Signals a bench run has had: the first finishes the unit in progress, the second stops it at the
+// next frame, a third ends the program. A lock-free atomic, so the handler may touch it.
+std::atomic<int> benchSignals { 0 };
+}  // namespace
 
 #ifdef Q_OS_UNIX
 namespace {
@@ -24,8 +29,33 @@ void onStopSignal(int)
 {
     StopRequest::request();
 }
+
+void onBenchSignal(int signal)
+{
+    if (benchSignals.fetch_add(1) + 1 >= 2) {
+        StopRequest::request();
+        std::signal(signal, SIG_DFL);
+    }
+}
 }  // namespace
 #endif
+
+void finishAfterUnitOnSignals()
+{
+#ifdef Q_OS_UNIX
+    struct sigaction action { };
+    action.sa_handler = onBenchSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+#endif
+}
+
+bool finishRequested()
+{
+    return benchSignals.load() > 0 || StopRequest::requested();
+}
 
 void stopOnSignals()
 {

@@ -22,5 +22,9 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
 // as on a dead line, says what it had written, and the program ends with its exit code. A second
 // signal ends the program at once. Does nothing on platforms without POSIX signals.
 void stopOnSignals();
+// For a bench run: the first SIGINT or SIGTERM asks it to finish after the unit in progress
+// (finishRequested), the second stops that unit at its next frame, a third ends the program.
+void finishAfterUnitOnSignals();
+bool finishRequested();
 
 }  // namespace korv::cli

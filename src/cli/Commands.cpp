@@ -54,9 +54,12 @@ int Commands::succeed(const QString& text, int exitCode)
 
 std::optional<int> Commands::connect()
 {
+    // One contact and one identification serve every command run on the same unit.
+    if (identified_)
+        return std::nullopt;
     contacted_ = true;
     // A silent transmitter gets the attempts and pauses of the window's read command.
-    switch (session_.contact(ReadCommandContact)) {
+    switch (contactMade_ ? ContactOutcome::Made : session_.contact(ReadCommandContact)) {
     case ContactOutcome::Made:
         break;
     case ContactOutcome::PortUnavailable:
@@ -67,6 +70,7 @@ std::optional<int> Commands::connect()
     }
     if (retryStep(StepAttempts, [this] { return session_.identify(); }) != Status::Ok)
         return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
+    identified_ = true;
     return std::nullopt;
 }
 

@@ -6,6 +6,8 @@
 #include "core/history/CommandRecord.h"
 #include "core/protocol/TransmitterSession.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -16,15 +18,17 @@
 namespace korv::cli {
 
 // The commands of the program against the transmitter behind one session: what the window would
-// show goes to `out`, every failure to `err`, and each command returns its exit code.
+// show goes to `out`, every failure to `err`, and each command returns its exit code. With `json`,
+// `out` gets one JSON document instead of the lines, whatever the outcome: the command's result,
+// or {"error": ...} when it failed with nothing else to report (docs/schemas/).
 class Commands {
 public:
     Commands(TransmitterSession& session, QString portName, const CliTexts& texts, QTextStream& out, QTextStream& err);
 
-    int identify();
+    int identify(bool json = false);
     int read(bool fahrenheit, bool json);
-    int write(const QString& path);
-    int verify(const QString& path);
+    int write(const QString& path, bool json = false);
+    int verify(const QString& path, bool json = false);
     int backup(const QString& directory);
     // The connection check, one line per step (or JSON); ExitOk when every step passed.
     int check(bool json);
@@ -34,6 +38,9 @@ public:
     void setRecord(history::CommandRecord* record) { record_ = record; }
     // The command tried to reach the transmitter (opened the port): it has an event to leave.
     bool contacted() const { return contacted_; }
+    // The caller has just read the serial number: the commands that follow identify the unit
+    // without contacting it again, and each after the first neither.
+    void contactMade() { contacted_ = contactMade_ = true; }
 
 private:
     // Contact and identification, as every command starts; an exit code when they fail.
@@ -49,10 +56,19 @@ private:
         const QString& path, bool forWriting, config::Configuration& configuration, config::UnitCheck& check);
     // The writes a send of `settings` makes, in order, worked out without touching the transmitter.
     std::optional<std::vector<WrittenRegister>> plannedWrites(const FamilySettings& settings) const;
-    QStringList differences(
+    // What verify finds: the lines it prints, and each register a write of the file would change.
+    struct Comparison {
+        QStringList lines;
+        QJsonArray registers;
+    };
+    Comparison differences(
         const config::Configuration& configuration, const FamilySettings& settings, const UnitReading& reading) const;
 
     void print(const QStringList& lines);
+    // Lines of the command's result: printed at once, or kept for the JSON document's "display".
+    void say(const QStringList& lines);
+    // The JSON document, its "display" holding what was said, with `error` when there is one.
+    void printDocument(const QJsonObject& error = {});
     int fail(int exitCode, const QString& text);
     // The command's last line on success, also its record's result.
     int succeed(const QString& text, int exitCode = 0);
@@ -64,6 +80,12 @@ private:
     QTextStream& err_;
     history::CommandRecord* record_ = nullptr;
     bool contacted_ = false;
+    bool json_ = false;
+    // The running command's JSON document, filled as it goes; empty until it has a result to report.
+    QJsonObject document_;
+    QStringList said_;
+    bool contactMade_ = false;
+    bool identified_ = false;
 };
 
 }  // namespace korv::cli

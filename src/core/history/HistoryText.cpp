@@ -99,6 +99,7 @@ QString commandText(const QString& command)
         { QStringLiteral("write"), QStringLiteral("Escrever configuração") },
         { QStringLiteral("verify"), QStringLiteral("Verificar configuração") },
         { QStringLiteral("backup"), QStringLiteral("Cópia da calibração") },
+        { QStringLiteral("bench"), QStringLiteral("Produção (bench)") },
     };
     return captions.value(command, command);
 }
