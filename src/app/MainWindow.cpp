@@ -5,6 +5,7 @@
 #include "app/QtMessageBoxes.h"
 #include "common/StopRequest.h"
 #include "common/Timing.h"
+#include "core/link/LinkSettings.h"
 #include "core/link/SerialLink.h"
 #include "headrail/HeadRailPage.h"
 #include "headrail/RadioGroup.h"
@@ -238,7 +239,7 @@ void MainWindow::buildPortMenu(bool showMissing)
     // The port in use is not dropped from the menu because its adapter is out: the technician sees
     // which port the program still waits for.
     if (showMissing && !currentListed)
-        addItem(missingPortCaption(current), current, true);
+        addItem(portPresent(current) ? deviceNameFor(current) : missingPortCaption(current), current, true);
 }
 
 QList<PortDescription> MainWindow::systemPorts() const

@@ -2,6 +2,7 @@
 
 #include "core/link/LinkSettings.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
 
 namespace korv {
@@ -56,7 +57,22 @@ bool samePort(const QString& a, const QString& b)
 #ifdef Q_OS_WIN
     return deviceA.compare(deviceB, Qt::CaseInsensitive) == 0;
 #else
-    return deviceA == deviceB;
+    if (deviceA == deviceB)
+        return true;
+    // A link (/dev/serial/by-id/…, an emulator's link) and the device it names are one port.
+    const QString realA = QFileInfo(deviceA).canonicalFilePath();
+    return !realA.isEmpty() && realA == QFileInfo(deviceB).canonicalFilePath();
+#endif
+}
+
+bool portPresent(const QString& portSetting)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(portSetting)
+    return false;
+#else
+    const QString device = deviceNameFor(portSetting);
+    return !device.isEmpty() && QFileInfo::exists(device) && !QFileInfo(device).isDir();
 #endif
 }
 

@@ -29,5 +29,8 @@ QString missingPortCaption(const QString& portSetting);
 
 // Whether two port settings name the same device ("COM2" and /dev/ttyS1 on Linux).
 bool samePort(const QString& a, const QString& b);
+// The port names something that is there, though the system's list may not show it (a
+// pseudo-terminal, a link to one); Windows lists every port it has.
+bool portPresent(const QString& portSetting);
 
 }  // namespace korv

@@ -4,7 +4,7 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
 #include <QTest>
@@ -134,6 +134,34 @@ private Q_SLOTS:
         app.boxes.clear();
         app.read();
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
+    }
+
+    // Named through a link (/dev/serial/by-id/…), a listed port is that port; one the system does not
+    // list but that is there (an emulator's pseudo-terminal) is no missing port either.
+    void portNamedThroughALink()
+    {
+        QList<PortDescription> system;
+        AppFixture app;
+        app.adjustEnvironment = [&](MainWindowEnvironment& environment) {
+            environment.listPorts = true;
+            environment.ports = [&] { return system; };
+        };
+        QVERIFY(app.start(seedFor(0, 130)));
+        const QString link = app.dir.filePath(QStringLiteral("ttyKOrv"));
+        const QString device = QFileInfo(link).canonicalFilePath();
+        QVERIFY(!device.isEmpty() && device != link);
+        QMenu* menu = app.form->ui.portMenu;
+        auto opened = [menu] {
+            Q_EMIT menu->aboutToShow();
+            QStringList items;
+            for (const QAction* item : menu->actions())
+                items << (item->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + item->text();
+            return items;
+        };
+        system = { { QStringLiteral("pts"), device, QStringLiteral("Adaptador") } };
+        QCOMPARE(opened(), QStringList { QStringLiteral("[x] Adaptador (%1)").arg(device) });
+        system.clear();
+        QCOMPARE(opened(), QStringList { QStringLiteral("[x] ") + link });
     }
 
     void helpFileLivesInTheStartFolder()

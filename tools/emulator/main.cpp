@@ -97,8 +97,9 @@ int main(int argc, char* argv[])
                        "(7..15: unknown models). Default OrvHead."),
         QStringLiteral("NAME|CODE"), QStringLiteral("OrvHead"));
     const QCommandLineOption firmwareOption(QStringLiteral("firmware"),
-        QStringLiteral("Firmware version 0..1023, 130 meaning 1.30. Default 130."), QStringLiteral("N"),
-        QStringLiteral("130"));
+        QStringLiteral("Firmware version 0..1023, 130 meaning 1.30. Default: one the program configures on the "
+                       "model (1.10 for the isolated models, 1.30 for the others)."),
+        QStringLiteral("N"));
     const QCommandLineOption serialOption(QStringLiteral("serial"),
         QStringLiteral("Registers 2 and 3, -32768..32767 each. Default 123,45 (serial 00123045)."),
         QStringLiteral("HIGH,LOW"), QStringLiteral("123,45"));
@@ -143,7 +144,13 @@ int main(int argc, char* argv[])
     seed.modelCode = korv::emu::modelCodeFromName(parser.value(modelOption));
     if (seed.modelCode < 0)
         usageError(QStringLiteral("unknown model \"%1\"").arg(parser.value(modelOption)));
-    if (!parseInt(parser.value(firmwareOption), 0, 1023, &seed.firmware))
+    // The isolated models take configuration from firmware 1.00 to 1.19 only: a demo of them must
+    // not open on "firmware incompatible".
+    const bool isolated = seed.modelCode == 1 || seed.modelCode == 3;
+    const QString firmware = parser.isSet(firmwareOption) ? parser.value(firmwareOption)
+        : isolated                                        ? QStringLiteral("110")
+                                                          : QStringLiteral("130");
+    if (!parseInt(firmware, 0, 1023, &seed.firmware))
         usageError(QStringLiteral("--firmware takes 0..1023"));
     const QStringList serial = parser.value(serialOption).split(u',');
     int serialHigh = 0;
