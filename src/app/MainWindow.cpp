@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -177,7 +178,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::FormShow()
 {
     session_.identification().TransmitterModel = Model::Unknown;
+    const bool firstRun = !QFileInfo::exists(settingsPath_) && !QFileInfo(settingsPath_).isSymLink();
     settings_ = readSettings(settingsPath_);
+    // A first run with one USB adapter plugged in starts on it: the default port seldom exists on
+    // today's machines. With none or several the default stands, and the menu offers them.
+    if (firstRun) {
+        if (const QString adapter = firstRunPort(systemPorts()); !adapter.isEmpty())
+            settings_.PortSetting = adapter;
+    }
     StartDirectory = QDir::currentPath();
     buildPortMenu();
     ApplyModelScreen();

@@ -16,6 +16,36 @@ QList<PortDescription> presentPorts()
     return ports;
 }
 
+bool isUsbAdapter(const PortDescription& port)
+{
+    for (const char* prefix : { "ttyUSB", "ttyACM", "cu.usbserial", "cu.usbmodem", "tty.usbserial", "tty.usbmodem" }) {
+        if (port.portName.startsWith(QLatin1String(prefix)))
+            return true;
+    }
+#ifdef Q_OS_WIN
+    return port.description.contains(QLatin1String("USB"), Qt::CaseInsensitive);
+#else
+    return false;
+#endif
+}
+
+QString firstRunPort(const QList<PortDescription>& ports)
+{
+    QString only;
+    for (const PortDescription& port : ports) {
+        if (!isUsbAdapter(port))
+            continue;
+        if (!only.isEmpty())
+            return {};
+#ifdef Q_OS_WIN
+        only = port.portName;
+#else
+        only = port.systemLocation;
+#endif
+    }
+    return only;
+}
+
 QList<PortMenuEntry> portMenuEntries(const QList<PortDescription>& ports)
 {
     QList<PortMenuEntry> entries;

@@ -20,6 +20,13 @@ struct PortMenuEntry {
 
 QList<PortDescription> presentPorts();
 
+// A USB serial adapter, as the system names its ports: ttyUSB and ttyACM on Linux, usbserial and
+// usbmodem on macOS, a description that says USB on Windows.
+bool isUsbAdapter(const PortDescription& port);
+// What a first run (no settings file yet) starts with: the one USB adapter when there is exactly
+// one, else nothing and the default port stands.
+QString firstRunPort(const QList<PortDescription>& ports);
+
 // Items in the order the system lists the ports, captioned with the friendly name (description and
 // device) whatever its length. On Windows only "COM"n ports with a positive number are listed.
 QList<PortMenuEntry> portMenuEntries(const QList<PortDescription>& ports);

@@ -7,13 +7,46 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
 #include <exception>
+
+namespace {
+
+// --help and --version print and end before anything needs a display, so that they also answer on
+// a machine without one.
+int answeredWithoutWindow(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            std::printf("KOrvSetup %s\n", KORV_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("Uso: KOrvSetup [opções do Qt, como -platform xcb]\n"
+                        "\n"
+                        "Configura transmissores de temperatura e umidade pela interface RS-232: procura o\n"
+                        "transmissor na porta salva, lê, confere e envia sua configuração.\n"
+                        "\n"
+                        "  -h, --help       mostra este texto\n"
+                        "  -v, --version    mostra a versão\n"
+                        "\n"
+                        "Sem janela: korvsetup-cli --help.\n");
+            return 0;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
+    if (const int answered = answeredWithoutWindow(argc, argv); answered >= 0)
+        return answered;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KOrvSetup"));
-    QApplication::setApplicationVersion(QStringLiteral("1.39"));
+    QApplication::setApplicationVersion(QStringLiteral(KORV_VERSION));
     try {
         // The four windows live for the whole run. The splash comes first and is painted at once, so
         // that something is on screen while the main window's start-up steps (the port's pause

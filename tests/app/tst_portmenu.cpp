@@ -164,6 +164,35 @@ private Q_SLOTS:
         QCOMPARE(opened(), QStringList { QStringLiteral("[x] ") + link });
     }
 
+    // A first run starts on the one USB adapter there is; with none or several it keeps the default.
+    void firstRunTakesTheOneUsbAdapter_data()
+    {
+        QTest::addColumn<QStringList>("ports");
+        QTest::addColumn<QString>("port");
+        QTest::newRow("one adapter beside a built-in port") << QStringList { "ttyS0", "ttyUSB0" } << "/dev/ttyUSB0";
+        QTest::newRow("an ACM adapter") << QStringList { "ttyACM0" } << "/dev/ttyACM0";
+        QTest::newRow("two adapters") << QStringList { "ttyUSB0", "ttyUSB1" } << "COM2";
+        QTest::newRow("built-in ports only") << QStringList { "ttyS0" } << "COM2";
+    }
+    void firstRunTakesTheOneUsbAdapter()
+    {
+        QFETCH(QStringList, ports);
+        QFETCH(QString, port);
+        AppFixture app;
+        app.adjustEnvironment = [&](MainWindowEnvironment& environment) {
+            environment.listPorts = true;
+            environment.settingsPath = app.dir.filePath(QStringLiteral("first/OrvSetup.ini"));
+            environment.ports = [ports] {
+                QList<PortDescription> system;
+                for (const QString& name : ports)
+                    system.push_back({ name, QStringLiteral("/dev/") + name, QString() });
+                return system;
+            };
+        };
+        app.startWithSettings({});
+        QCOMPARE(app.form->settings().PortSetting, port);
+    }
+
     void helpFileLivesInTheStartFolder()
     {
         QTemporaryDir dir;
