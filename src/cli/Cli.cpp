@@ -5,6 +5,7 @@
 #include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/HistoryCommands.h"
+#include "cli/Report.h"
 #include "common/StopRequest.h"
 #include "core/files/Settings.h"
 #include "core/history/HistoryStore.h"
@@ -78,6 +79,11 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
         err << program << ": " << parsed.error << '\n'
             << QStringLiteral("Use %1 --help para ver os comandos e as opções.").arg(program) << '\n';
         err.flush();
+        // A script that asked for JSON gets it even when its arguments are refused.
+        if (arguments.contains(QStringLiteral("--json"))) {
+            out << jsonText(errorJson(ExitBadInput, parsed.error));
+            out.flush();
+        }
         return ExitBadInput;
     }
     const Options& options = *parsed.options;
@@ -116,16 +122,17 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
     int code = ExitOk;
     switch (options.command) {
     case Command::Identify:
-        code = commands.identify();
+        code = commands.identify(options.json);
         break;
     case Command::Read:
-        code = commands.read(options.fahrenheit.value_or(settings.fahrenheit()), options.json);
+        // The JSON is for scripts: without --unit its values are in °C, whatever the window saved.
+        code = commands.read(options.fahrenheit.value_or(!options.json && settings.fahrenheit()), options.json);
         break;
     case Command::Write:
-        code = commands.write(options.file);
+        code = commands.write(options.file, options.json);
         break;
     case Command::Verify:
-        code = commands.verify(options.file);
+        code = commands.verify(options.file, options.json);
         break;
     case Command::Backup:
         code = commands.backup(options.directory);

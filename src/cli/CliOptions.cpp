@@ -140,9 +140,11 @@ ParsedOptions parseOptions(const QStringList& arguments)
                   .arg(option.names().constLast(), QLatin1String(name))
             : QString();
     };
-    const QString jsonMisplaced
-        = parser.isSet(json) && options.command != Command::Read && options.command != Command::History
-        ? QStringLiteral("a opção --json só vale para os comandos read e history")
+    const bool printsJson = options.command == Command::Identify || options.command == Command::Read
+        || options.command == Command::Write || options.command == Command::Verify || options.command == Command::Check
+        || options.command == Command::History;
+    const QString jsonMisplaced = parser.isSet(json) && !printsJson
+        ? QStringLiteral("a opção --json só vale para os comandos identify, read, write, verify, check e history")
         : QString();
     for (const QString& misplaced : { onlyFor(unit, Command::Read, "read"), jsonMisplaced,
              onlyFor(directory, Command::Backup, "backup"), onlyFor(serial, Command::History, "history"),

@@ -35,10 +35,30 @@ void Commands::print(const QStringList& lines)
     out_.flush();
 }
 
+void Commands::say(const QStringList& lines)
+{
+    if (json_)
+        said_ << lines;
+    else
+        print(lines);
+}
+
+void Commands::printDocument(const QJsonObject& error)
+{
+    QJsonObject document = document_;
+    document.insert(QStringLiteral("display"), displayJson(said_));
+    if (!error.isEmpty())
+        document.insert(QStringLiteral("error"), error.value(QStringLiteral("error")));
+    out_ << jsonText(document_.isEmpty() ? error : document);
+    out_.flush();
+}
+
 int Commands::fail(int exitCode, const QString& text)
 {
     err_ << text << '\n';
     err_.flush();
+    if (json_)
+        printDocument(errorJson(exitCode, text));
     if (record_)
         record_->setResult(history::Outcome::Failed, text, exitCode);
     return exitCode;
@@ -46,7 +66,9 @@ int Commands::fail(int exitCode, const QString& text)
 
 int Commands::succeed(const QString& text, int exitCode)
 {
-    print({ text });
+    say({ text });
+    if (json_)
+        printDocument();
     if (record_)
         record_->setResult(exitCode == ExitOk ? history::Outcome::Done : history::Outcome::Failed, text, exitCode);
     return exitCode;
@@ -94,19 +116,26 @@ std::optional<int> Commands::readUnit(UnitReading& reading)
     return std::nullopt;
 }
 
-int Commands::identify()
+int Commands::identify(bool json)
 {
+    json_ = json;
     if (const auto failed = connect())
         return *failed;
     UnitReading reading;
     if (const auto failed = readConfigWord(reading))
         return *failed;
-    print(identificationLines(session_.identification(), reading.configWord(), texts_));
+    say(identificationLines(session_.identification(), reading.configWord(), texts_));
+    if (json_) {
+        document_.insert(
+            QStringLiteral("transmitter"), transmitterJson(session_.identification(), reading.configWord()));
+        printDocument();
+    }
     return ExitOk;
 }
 
 int Commands::read(bool fahrenheit, bool json)
 {
+    json_ = json;
     if (const auto failed = connect())
         return *failed;
     UnitReading reading;
@@ -123,7 +152,7 @@ int Commands::read(bool fahrenheit, bool json)
     case Family::HeadRail: {
         const auto view = headrail::viewOfReading(unit, fahrenheit, reading.headRail, separator);
         lines << headRailLines(view, texts_);
-        object = headRailJson(unit, fahrenheit, view, texts_, separator);
+        object = headRailJson(unit, fahrenheit, view, separator);
         break;
     }
     case Family::Humidity: {
@@ -139,13 +168,13 @@ int Commands::read(bool fahrenheit, bool json)
         break;
     }
     }
-    if (!json) {
-        print(lines);
-        return ExitOk;
+    say(lines);
+    if (json_) {
+        document_ = object;
+        document_.insert(QStringLiteral("transmitter"), transmitterJson(unit, reading.configWord()));
+        document_.insert(QStringLiteral("unit"), temperatureUnitKey(fahrenheit));
+        printDocument();
     }
-    object.insert(QStringLiteral("transmitter"), identificationJson(unit, reading.configWord(), texts_));
-    out_ << QJsonDocument(object).toJson(QJsonDocument::Indented);
-    out_.flush();
     return ExitOk;
 }
 

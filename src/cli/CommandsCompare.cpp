@@ -1,12 +1,14 @@
 // What verify reports: each value of the file that the transmitter does not hold, in the words of
 // the window, with the register values behind it; then each register a write of the file would
-// change, and why.
+// change, and why, as lines and as the registers of verify --json.
 #include "cli/Commands.h"
 #include "cli/Report.h"
 #include "common/NumberFormat.h"
 #include "core/families/headrail/HeadRailConfiguration.h"
 #include "core/families/humamb/HumAmbConfiguration.h"
 #include "core/files/ConfigurationCheck.h"
+
+#include <QJsonObject>
 
 #include <type_traits>
 
@@ -70,11 +72,32 @@ public:
     {
         lines_ << QStringLiteral("  %1: %2 → %3 (%4)").arg(registers, now, written, why);
     }
+    // One register of the change, with stable keys: the setting it holds and why a write changes it.
+    void addRegister(int address, qint16 file, const std::optional<qint16>& held, const QString& setting,
+        const QString& reason, quint16 notKeptBits = 0)
+    {
+        QJsonObject entry { { QStringLiteral("address"), address }, { QStringLiteral("file"), file },
+            { QStringLiteral("transmitter"), held ? QJsonValue(*held) : QJsonValue() },
+            { QStringLiteral("setting"), setting }, { QStringLiteral("reason"), reason } };
+        if (notKeptBits != 0)
+            entry.insert(QStringLiteral("notKeptBits"), notKeptBits);
+        registers_.append(entry);
+    }
     QStringList lines() const { return lines_; }
+    QJsonArray registers() const { return registers_; }
 
 private:
     QStringList lines_;
+    QJsonArray registers_;
 };
+
+const QString FileValue = QStringLiteral("file-value");
+const QString NotCarriedByRead = QStringLiteral("not-carried-by-read");
+const QString BitsNotKept = QStringLiteral("bits-not-kept");
+const QString HumidityRangeSetting = QStringLiteral("humidity-range");
+const QString TemperatureRangeSetting = QStringLiteral("temperature-range");
+const QString HumidityZeroSetting = QStringLiteral("humidity-zero-correction");
+const QString TemperatureZeroSetting = QStringLiteral("temperature-zero-correction");
 
 QString pairText(const std::optional<RangeRegisters>& pair)
 {
@@ -86,25 +109,41 @@ QString countText(const std::optional<qint16>& count)
     return count ? QString::number(*count) : QStringLiteral("—");
 }
 
-// One register, or one offset and gain pair. `read` is the value a write of the transmitter's own
-// read leaves, `readGivesFile` whether that read gives a file a write would take at all.
+QString registerName(int address)
+{
+    return QStringLiteral("registro %1").arg(address);
+}
+
+QString pairName(int offset, int gain)
+{
+    return QStringLiteral("registros %1, %2").arg(offset).arg(gain);
+}
+
+// One register, or one offset and gain pair (`address` the offset's, `gainAddress` the gain's).
+// `read` is the value a write of the transmitter's own read leaves, `readGivesFile` whether that
+// read gives a file a write would take at all; `setting` names what the registers hold.
 template <typename Value>
-void addChange(ChangeList& changes, const QString& registers, const std::optional<Value>& held,
-    const std::optional<Value>& file, const std::optional<Value>& read, bool readGivesFile, const QString& askedByFile,
-    const QString& notCarriedByRead)
+void addChange(ChangeList& changes, int address, int gainAddress, const QString& setting,
+    const std::optional<Value>& held, const std::optional<Value>& file, const std::optional<Value>& read,
+    bool readGivesFile, const QString& askedByFile, const QString& notCarriedByRead)
 {
     if (!file || file == held)
         return;
-    QString now;
-    QString written;
+    const bool fromRead = readGivesFile && read == file;
+    const QString reason = fromRead ? NotCarriedByRead : FileValue;
     if constexpr (std::is_same_v<Value, qint16>) {
-        now = countText(held);
-        written = countText(file);
+        changes.add(registerName(address), countText(held), countText(file), fromRead ? notCarriedByRead : askedByFile);
+        changes.addRegister(address, *file, held, setting, reason);
     } else {
-        now = pairText(held);
-        written = pairText(file);
+        changes.add(
+            pairName(address, gainAddress), pairText(held), pairText(file), fromRead ? notCarriedByRead : askedByFile);
+        if (!held || held->offset != file->offset)
+            changes.addRegister(
+                address, file->offset, held ? std::optional<qint16>(held->offset) : std::nullopt, setting, reason);
+        if (!held || held->gain != file->gain)
+            changes.addRegister(
+                gainAddress, file->gain, held ? std::optional<qint16>(held->gain) : std::nullopt, setting, reason);
     }
-    changes.add(registers, now, written, readGivesFile && read == file ? notCarriedByRead : askedByFile);
 }
 
 // Register 1, bit by bit: the bits the file sets otherwise than the read shows them, and the bits a
@@ -123,16 +162,10 @@ void addWordChange(ChangeList& changes, const std::optional<quint16>& held, cons
     if (why.isEmpty())
         why = QStringLiteral("%1: %2; %3: %4").arg(wordText(notKept), keptWhy, wordText(fromFile), fileWhy);
     changes.add(QStringLiteral("registro 1"), wordText(held), wordText(file), why);
-}
-
-QString registerName(int address)
-{
-    return QStringLiteral("registro %1").arg(address);
-}
-
-QString pairName(int offset, int gain)
-{
-    return QStringLiteral("registros %1, %2").arg(offset).arg(gain);
+    // Registers are signed words on the line; register 1 is told as one as well.
+    changes.addRegister(1, static_cast<qint16>(*file),
+        held ? std::optional<qint16>(static_cast<qint16>(*held)) : std::nullopt, QStringLiteral("config-word"),
+        fromFile == 0 ? BitsNotKept : FileValue, notKept);
 }
 
 QString askedRange(const QString& lower, const QString& upper, const QString& unit, const CliTexts& texts)
@@ -191,22 +224,22 @@ void compareInput(const QString& title, const humamb::InputView& file, const hum
 
 // The registers of one humidity or ambient input a write changes: its offset and gain pair, or its
 // zero count.
-void addRangeChange(ChangeList& changes, int offset, int gain, const humamb::InputView& file,
+void addRangeChange(ChangeList& changes, int offset, int gain, const QString& setting, const humamb::InputView& file,
     const humamb::InputView& held, const std::optional<humamb::RangeRegisters>& fileRange,
     const std::optional<humamb::RangeRegisters>& heldRange, const std::optional<humamb::Reading>& read,
     std::optional<humamb::RangeRegisters> humamb::Reading::*range, const CliTexts& texts)
 {
-    addChange(changes, pairName(offset, gain), heldRange, fileRange, read ? (*read).*range : std::nullopt,
+    addChange(changes, offset, gain, setting, heldRange, fileRange, read ? (*read).*range : std::nullopt,
         read.has_value(), askedRange(file.lowerText, file.upperText, file.texts.unit, texts),
         rangeNotCarried(held.lowerText, held.upperText, held.texts.unit, texts));
 }
 
-void addZeroChange(ChangeList& changes, int address, const humamb::InputView& file, const humamb::InputView& held,
-    const std::optional<qint16>& fileZero, const std::optional<qint16>& heldZero,
+void addZeroChange(ChangeList& changes, int address, const QString& setting, const humamb::InputView& file,
+    const humamb::InputView& held, const std::optional<qint16>& fileZero, const std::optional<qint16>& heldZero,
     const std::optional<humamb::Reading>& read, std::optional<qint16> humamb::Reading::*zero)
 {
-    addChange(changes, registerName(address), heldZero, fileZero, read ? (*read).*zero : std::nullopt, read.has_value(),
-        askedZero(file.zero ? file.zero->zeroText : QString(), file.texts.unit),
+    addChange(changes, address, address, setting, heldZero, fileZero, read ? (*read).*zero : std::nullopt,
+        read.has_value(), askedZero(file.zero ? file.zero->zeroText : QString(), file.texts.unit),
         zeroNotCarried(held.zero ? held.zero->zeroText : QString(), held.texts.unit));
 }
 
@@ -241,14 +274,14 @@ void compareHeadRail(const IdentificationRecord& unit, bool fahrenheit, const he
     addWordChange(changes, actual.configWord, expected.configWord, read ? read->configWord : std::nullopt);
     // The count scale of a range depends on the firmware: limits shown as whole numbers stand for
     // the pair this firmware's encoding gives them, which need not be the pair the transmitter holds.
-    addChange(changes, pairName(headrail::Register::RangeOffset, headrail::Register::RangeGain), actual.range,
-        expected.range, read ? read->range : std::nullopt, read.has_value(),
+    addChange(changes, headrail::Register::RangeOffset, headrail::Register::RangeGain, QStringLiteral("range"),
+        actual.range, expected.range, read ? read->range : std::nullopt, read.has_value(),
         askedRange(file.lowerText, file.upperText, file.unit, texts),
         rangeNotCarried(held.lowerText, held.upperText, held.unit, texts)
             + QStringLiteral(" nesta versão de firmware"));
-    addChange(changes, registerName(headrail::Register::ZeroCorrection), actual.zeroCount, expected.zeroCount,
-        read ? read->zeroCount : std::nullopt, read.has_value(),
-        askedZero(file.zero ? file.zero->zeroText : QString(), file.unit),
+    addChange(changes, headrail::Register::ZeroCorrection, headrail::Register::ZeroCorrection,
+        QStringLiteral("zero-correction"), actual.zeroCount, expected.zeroCount, read ? read->zeroCount : std::nullopt,
+        read.has_value(), askedZero(file.zero ? file.zero->zeroText : QString(), file.unit),
         zeroNotCarried(held.zero ? held.zero->zeroText : QString(), held.unit));
 }
 
@@ -281,7 +314,7 @@ void compareFlags(const std::optional<qint16>& expected, const std::optional<qin
 
 }  // namespace
 
-QStringList Commands::differences(
+Commands::Comparison Commands::differences(
     const config::Configuration& configuration, const FamilySettings& settings, const UnitReading& reading) const
 {
     using humamb::Reading;
@@ -294,7 +327,7 @@ QStringList Commands::differences(
         QStringList lines = list.lines();
         if (!changes.lines().isEmpty())
             lines << QStringLiteral("Uma escrita do arquivo mudaria:") << changes.lines();
-        return lines;
+        return Comparison { lines, changes.registers() };
     };
     if (const auto* headRail = std::get_if<headrail::Settings>(&settings)) {
         compareHeadRail(unit, fahrenheit, *headRail, reading.headRail, texts_, list, changes);
@@ -321,16 +354,17 @@ QStringList Commands::differences(
         addWordChange(changes, unsignedWord(actual.configWord), unsignedWord(expected.configWord),
             unsignedWord(read ? read->configWord : std::nullopt));
         using namespace humamb::Register;
-        addRangeChange(changes, HumidityRangeOffset, HumidityRangeGain, file.humidity, held.humidity,
-            expected.humidityRange, actual.humidityRange, read, &Reading::humidityRange, texts_);
+        addRangeChange(changes, HumidityRangeOffset, HumidityRangeGain, HumidityRangeSetting, file.humidity,
+            held.humidity, expected.humidityRange, actual.humidityRange, read, &Reading::humidityRange, texts_);
         if (temperature)
-            addRangeChange(changes, TemperatureRangeOffset, TemperatureRangeGain, *file.temperature, *held.temperature,
-                expected.temperatureRange, actual.temperatureRange, read, &Reading::temperatureRange, texts_);
-        addZeroChange(changes, HumidityZero, file.humidity, held.humidity, expected.humidityZero, actual.humidityZero,
-            read, &Reading::humidityZero);
+            addRangeChange(changes, TemperatureRangeOffset, TemperatureRangeGain, TemperatureRangeSetting,
+                *file.temperature, *held.temperature, expected.temperatureRange, actual.temperatureRange, read,
+                &Reading::temperatureRange, texts_);
+        addZeroChange(changes, HumidityZero, HumidityZeroSetting, file.humidity, held.humidity, expected.humidityZero,
+            actual.humidityZero, read, &Reading::humidityZero);
         if (temperature)
-            addZeroChange(changes, TemperatureZero, *file.temperature, *held.temperature, expected.temperatureZero,
-                actual.temperatureZero, read, &Reading::temperatureZero);
+            addZeroChange(changes, TemperatureZero, TemperatureZeroSetting, *file.temperature, *held.temperature,
+                expected.temperatureZero, actual.temperatureZero, read, &Reading::temperatureZero);
         return withChanges();
     }
     const auto& ambient = std::get<humamb::AmbientSettings>(settings);
@@ -348,10 +382,10 @@ QStringList Commands::differences(
     addWordChange(changes, unsignedWord(actual.configWord), unsignedWord(expected.configWord),
         unsignedWord(read ? read->configWord : std::nullopt));
     using namespace humamb::Register;
-    addRangeChange(changes, TemperatureRangeOffset, TemperatureRangeGain, file.temperature, held.temperature,
-        expected.temperatureRange, actual.temperatureRange, read, &Reading::temperatureRange, texts_);
-    addZeroChange(changes, TemperatureZero, file.temperature, held.temperature, expected.temperatureZero,
-        actual.temperatureZero, read, &Reading::temperatureZero);
+    addRangeChange(changes, TemperatureRangeOffset, TemperatureRangeGain, TemperatureRangeSetting, file.temperature,
+        held.temperature, expected.temperatureRange, actual.temperatureRange, read, &Reading::temperatureRange, texts_);
+    addZeroChange(changes, TemperatureZero, TemperatureZeroSetting, file.temperature, held.temperature,
+        expected.temperatureZero, actual.temperatureZero, read, &Reading::temperatureZero);
     return withChanges();
 }
 

@@ -9,6 +9,8 @@
 #include "core/protocol/Identification.h"
 #include "core/protocol/SendReport.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QMap>
 #include <QSet>
 
@@ -71,8 +73,20 @@ std::optional<std::vector<WrittenRegister>> Commands::plannedWrites(const Family
     return registers.writes;
 }
 
-int Commands::write(const QString& path)
+namespace {
+
+// One register a write reached, as write --json reports it.
+QJsonObject registerJson(const WrittenRegister& write, const QString& result)
 {
+    return { { QStringLiteral("address"), write.address }, { QStringLiteral("value"), write.value },
+        { QStringLiteral("result"), result } };
+}
+
+}  // namespace
+
+int Commands::write(const QString& path, bool json)
+{
+    json_ = json;
     config::Configuration configuration;
     config::UnitCheck check;
     if (const auto failed = checkFile(path, true, configuration, check))
@@ -87,7 +101,14 @@ int Commands::write(const QString& path)
         return fail(
             ExitBadInput, QStringLiteral("%1: os valores não cabem nos registros deste transmissor.").arg(path));
 
-    print(identificationLines(session_.identification(), reading.configWord(), texts_));
+    say(identificationLines(session_.identification(), reading.configWord(), texts_));
+    // From here on the output reports registers: a --json write that fails says them beside its error.
+    QJsonArray registers;
+    const auto report = [&](const QString& result) {
+        document_ = { { QStringLiteral("file"), path },
+            { QStringLiteral("transmitter"), transmitterJson(session_.identification(), reading.configWord()) },
+            { QStringLiteral("registers"), registers }, { QStringLiteral("result"), result } };
+    };
     // Each register is printed as soon as it is confirmed, so that a write cut short still leaves
     // its record on the output; a step tried again confirms its registers again, printed once.
     QMap<qint16, qint16> readBack;
@@ -99,13 +120,17 @@ int Commands::write(const QString& path)
             return;
         printed.insert(write.address);
         if (write.kept) {
-            print({ QStringLiteral("registro %1 = %2").arg(write.address).arg(write.value) });
+            registers.append(registerJson(write, QStringLiteral("confirmed")));
+            say({ QStringLiteral("registro %1 = %2").arg(write.address).arg(write.value) });
         } else {
             notKept = true;
-            print({ QStringLiteral("registro %1 = %2: lido de volta %3")
-                        .arg(write.address)
-                        .arg(write.value)
-                        .arg(readBack.value(write.address)) });
+            QJsonObject entry = registerJson(write, QStringLiteral("not-kept"));
+            entry.insert(QStringLiteral("readBack"), readBack.value(write.address));
+            registers.append(entry);
+            say({ QStringLiteral("registro %1 = %2: lido de volta %3")
+                      .arg(write.address)
+                      .arg(write.value)
+                      .arg(readBack.value(write.address)) });
         }
     });
     session_.clearWrites();
@@ -119,9 +144,10 @@ int Commands::write(const QString& path)
         for (qint16 address : outcome.unconfirmed) {
             const auto last = std::find_if(session_.writes().rbegin(), session_.writes().rend(),
                 [address](const WrittenRegister& write) { return write.address == address; });
-            print({ QStringLiteral("registro %1 = %2: enviado sem confirmação, pode ter mudado")
-                        .arg(address)
-                        .arg(last->value) });
+            registers.append(registerJson(*last, QStringLiteral("unconfirmed")));
+            say({ QStringLiteral("registro %1 = %2: enviado sem confirmação, pode ter mudado")
+                      .arg(address)
+                      .arg(last->value) });
         }
         // The register the send stopped at: the first one planned that was not confirmed.
         const auto stoppedAt = std::find_if(planned->begin(), planned->end(), [&outcome](const WrittenRegister& write) {
@@ -131,11 +157,15 @@ int Commands::write(const QString& path)
         const QString where = stoppedAt == planned->end()
             ? QStringLiteral(" Registros")
             : QStringLiteral(" O registro %1 não foi confirmado; registros").arg(stoppedAt->address);
+        report(QStringLiteral("interrupted"));
+        if (stoppedAt != planned->end())
+            document_.insert(QStringLiteral("stoppedAt"), stoppedAt->address);
         return fail(ExitCommunication,
             QStringLiteral("%1%2 já escritos: %3; enviados sem confirmação (podem ter mudado): %4.")
                 .arg(texts_.message(Msg::CommunicationError), where, registerList(outcome.confirmed),
                     registerList(outcome.unconfirmed)));
     }
+    report(notKept ? QStringLiteral("not-kept") : QStringLiteral("written"));
     if (notKept)
         return fail(ExitDiffers,
             QStringLiteral("%1 O transmissor não manteve todos os valores escritos.")
@@ -143,8 +173,9 @@ int Commands::write(const QString& path)
     return succeed(texts_.message(Msg::SendOk));
 }
 
-int Commands::verify(const QString& path)
+int Commands::verify(const QString& path, bool json)
 {
+    json_ = json;
     config::Configuration configuration;
     config::UnitCheck check;
     if (const auto failed = checkFile(path, false, configuration, check))
@@ -152,11 +183,16 @@ int Commands::verify(const QString& path)
     UnitReading reading;
     if (const auto failed = readUnit(reading))
         return *failed;
-    const QStringList found = differences(configuration, check.settings, reading);
-    if (found.isEmpty())
+    const Comparison found = differences(configuration, check.settings, reading);
+    document_ = { { QStringLiteral("file"), path },
+        { QStringLiteral("transmitter"), transmitterJson(session_.identification(), reading.configWord()) },
+        { QStringLiteral("match"), found.lines.isEmpty() }, { QStringLiteral("registers"), found.registers } };
+    if (found.lines.isEmpty())
         return succeed(QStringLiteral("O transmissor confere com %1.").arg(path));
-    const QStringList lines = QStringList { QStringLiteral("O transmissor difere de %1:").arg(path) } + found;
-    print(lines);
+    const QStringList lines = QStringList { QStringLiteral("O transmissor difere de %1:").arg(path) } + found.lines;
+    say(lines);
+    if (json_)
+        printDocument();
     if (record_)
         record_->setResult(history::Outcome::Failed, lines.join(u'\n'), ExitDiffers);
     return ExitDiffers;

@@ -1,5 +1,6 @@
 #include "cli/HistoryCommands.h"
 
+#include "cli/Report.h"
 #include "core/history/HistoryExport.h"
 #include "core/history/HistoryStore.h"
 #include "core/history/PlantSync.h"
@@ -120,6 +121,9 @@ int historyCommand(
     if (!store.open()) {
         err << store.problem() << '\n';
         err.flush();
+        if (options.json)
+            out << jsonText(errorJson(ExitNotWritten, store.problem()));
+        out.flush();
         return ExitNotWritten;
     }
     if (!store.notice().isEmpty())

@@ -6,6 +6,8 @@
 #include "core/files/ConfigurationFile.h"
 #include "core/protocol/Identification.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonValue>
 
 namespace korv::cli {
@@ -81,14 +83,50 @@ QStringList inputLines(const QString& title, const humamb::InputView& view, cons
     return lines;
 }
 
+// A unit label as the JSON names it: "°C" and "°F" as the configuration file does, the others
+// ("%RH", "mV", "V", "mA") as they are.
+QString unitKey(const QString& label)
+{
+    if (label == QStringLiteral("°C"))
+        return temperatureUnitKey(false);
+    if (label == QStringLiteral("°F"))
+        return temperatureUnitKey(true);
+    return label;
+}
+
 QJsonObject inputJson(const humamb::InputView& view, QChar separator)
 {
     QJsonObject shown { { QStringLiteral("sensorRange"),
                             rangeObject(view.sensor.sensorMin, view.sensor.sensorMax, view.sensor.minSpan) },
-        { QStringLiteral("unit"), view.texts.unit } };
+        { QStringLiteral("unit"), unitKey(view.texts.unit) } };
     if (view.zero)
         shown.insert(QStringLiteral("zeroLimits"), zeroObject(view.zero->minText, view.zero->maxText, separator));
     return shown;
+}
+
+// A live value as the memo shows it (two decimals), as a number.
+QJsonValue liveValue(float value)
+{
+    return number(formatFixed4(value, 2, u'.'), u'.');
+}
+
+// Bits 8..11 of register 1 as a stable key; 0 - 5 V exists on the head/rail models alone (the
+// unknown model reads as one).
+QString outputTypeKey(Model model, quint16 configWord)
+{
+    switch ((configWord & 0x0F00) >> 8) {
+    case 0:
+        return QStringLiteral("4-20mA");
+    case 1:
+        return QStringLiteral("0-10V");
+    case 2:
+        if (driverFor(model).family == Family::HeadRail)
+            return QStringLiteral("0-5V");
+        break;
+    default:
+        break;
+    }
+    return QStringLiteral("unknown");
 }
 
 // The output-type line of the memo, in the family's reading of register 1.
@@ -121,21 +159,17 @@ QStringList identificationLines(
     return lines;
 }
 
-QJsonObject identificationJson(
-    const IdentificationRecord& unit, const std::optional<quint16>& configWord, const CliTexts& texts)
+QJsonObject transmitterJson(const IdentificationRecord& unit, const std::optional<quint16>& configWord)
 {
     const Model model = unit.TransmitterModel;
+    const std::optional<Family> family = familyOf(model);
     QJsonObject object { { QStringLiteral("serialNumber"), unit.SerialNumberText },
         { QStringLiteral("model"), modelString(model) },
-        { QStringLiteral("caption"), model == Model::Unknown ? QString() : displayCaption(model) },
+        { QStringLiteral("family"), family ? QJsonValue(driverFor(*family).fileKey.toString()) : QJsonValue() },
         { QStringLiteral("firmware"), firmwareText(unit.FirmwareVersion) },
         { QStringLiteral("firmwareCompatible"), firmwareCompatible(model, unit.FirmwareVersion) } };
-    if (configWord) {
-        // The memo line without its prefix: the output type alone.
-        const QString line = outputLine(model, *configWord, texts);
-        const QString prefix = texts.message(Msg::OutputTypePrefix);
-        object.insert(QStringLiteral("outputType"), line.startsWith(prefix) ? line.mid(prefix.size()) : line);
-    }
+    if (configWord)
+        object.insert(QStringLiteral("outputType"), outputTypeKey(model, *configWord));
     return object;
 }
 
@@ -179,18 +213,18 @@ QStringList ambientLines(const humamb::AmbientView& view, const CliTexts& texts)
     return lines;
 }
 
-QJsonObject headRailJson(const IdentificationRecord& unit, bool fahrenheit, const headrail::ReadView& view,
-    const CliTexts& texts, QChar separator)
+QJsonObject headRailJson(
+    const IdentificationRecord& unit, bool fahrenheit, const headrail::ReadView& view, QChar separator)
 {
     std::optional<config::Configuration> configuration;
     if (const auto values = config::headRailValues(headrail::formValuesOf(view), separator))
         configuration = config::Configuration { unit.TransmitterModel, fahrenheit, *values };
-    QJsonObject shown;
+    QJsonObject shown { { QStringLiteral("sensorCode"), view.fields.code } };
     if (view.position && view.sensor) {
-        shown.insert(QStringLiteral("sensor"), texts.sensorName(view.fields.code));
+        shown.insert(QStringLiteral("sensor"), config::sensorName(view.fields.code));
         shown.insert(
             QStringLiteral("sensorRange"), rangeObject(view.sensor->min, view.sensor->max, view.sensor->minSpan));
-        shown.insert(QStringLiteral("unit"), view.unit);
+        shown.insert(QStringLiteral("unit"), unitKey(view.unit));
     }
     if (view.zero)
         shown.insert(QStringLiteral("zeroLimits"), zeroObject(view.zero->minText, view.zero->maxText, separator));
@@ -204,13 +238,16 @@ QJsonObject humidityJson(
     std::optional<config::Configuration> configuration;
     if (const auto values = config::humidityValues(unit.TransmitterModel, humamb::humidityFormOf(view), separator))
         configuration = config::Configuration { unit.TransmitterModel, fahrenheit, *values };
-    QJsonObject shown { { QStringLiteral("humidity"), inputJson(view.humidity, separator) } };
+    QJsonObject shown { { QStringLiteral("measure"),
+                            view.kind == humamb::HumidityKind::DewPoint ? QStringLiteral("dew-point")
+                                                                        : QStringLiteral("relative-humidity") },
+        { QStringLiteral("humidity"), inputJson(view.humidity, separator) } };
     if (view.temperature)
         shown.insert(QStringLiteral("temperature"), inputJson(*view.temperature, separator));
     if (view.live) {
-        QJsonObject live { { QStringLiteral("temperature"), view.live->temperature } };
+        QJsonObject live { { QStringLiteral("temperature"), liveValue(view.live->temperature) } };
         live.insert(
-            QStringLiteral("humidity"), view.live->humidityDefined ? QJsonValue(view.live->humidity) : QJsonValue());
+            QStringLiteral("humidity"), view.live->humidityDefined ? liveValue(view.live->humidity) : QJsonValue());
         shown.insert(QStringLiteral("live"), live);
     }
     return { { QStringLiteral("configuration"), configurationValue(configuration) },
@@ -225,9 +262,30 @@ QJsonObject ambientJson(
         configuration = config::Configuration { unit.TransmitterModel, fahrenheit, *values };
     QJsonObject shown { { QStringLiteral("temperature"), inputJson(view.temperature, separator) } };
     if (view.live)
-        shown.insert(QStringLiteral("live"), QJsonObject { { QStringLiteral("temperature"), *view.live } });
+        shown.insert(QStringLiteral("live"), QJsonObject { { QStringLiteral("temperature"), liveValue(*view.live) } });
     return { { QStringLiteral("configuration"), configurationValue(configuration) },
         { QStringLiteral("shown"), shown } };
+}
+
+QString temperatureUnitKey(bool fahrenheit)
+{
+    return fahrenheit ? QStringLiteral("F") : QStringLiteral("C");
+}
+
+QJsonObject displayJson(const QStringList& lines)
+{
+    return { { QStringLiteral("lines"), QJsonArray::fromStringList(lines) } };
+}
+
+QJsonObject errorJson(int exitCode, const QString& message)
+{
+    return { { QStringLiteral("error"),
+        QJsonObject { { QStringLiteral("code"), exitCode }, { QStringLiteral("message"), message } } } };
+}
+
+QByteArray jsonText(const QJsonObject& document)
+{
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
 }  // namespace korv::cli

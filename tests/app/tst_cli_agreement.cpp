@@ -245,7 +245,8 @@ private Q_SLOTS:
         app.boxes.clear();
         app.form->onSaveConfiguration();
         QVERIFY2(app.boxes.shown.isEmpty(), qPrintable(app.boxTexts().join(u'|')));
-        const CliResult json = runCli(app, { QStringLiteral("read"), QStringLiteral("--json") });
+        const CliResult json
+            = runCli(app, { QStringLiteral("read"), QStringLiteral("--json"), QStringLiteral("--unit"), unit });
         const QJsonObject configuration
             = QJsonDocument::fromJson(json.out.toUtf8()).object().value(QStringLiteral("configuration")).toObject();
         const config::Parsed fromCli = config::parseConfiguration(QJsonDocument(configuration).toJson());

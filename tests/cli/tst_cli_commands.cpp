@@ -475,8 +475,8 @@ private Q_SLOTS:
         QTest::newRow("unknown unit") << QStringList { "read", "--unit", "K" } << "unidade inválida";
         QTest::newRow("unit for identify")
             << QStringList { "identify", "--unit", "F" } << "a opção --unit só vale para o comando read";
-        QTest::newRow("json for write") << QStringList { "write", "a.json", "--json" }
-                                        << "a opção --json só vale para os comandos read e history";
+        QTest::newRow("json for backup") << QStringList { "backup",
+            "--json" } << "a opção --json só vale para os comandos identify, read, write, verify, check e history";
         QTest::newRow("csv for read") << QStringList { "read", "--csv" }
                                       << "a opção --csv só vale para o comando history";
         QTest::newRow("json and csv") << QStringList { "history", "--json", "--csv" } << "não os dois";
@@ -497,7 +497,10 @@ private Q_SLOTS:
         const auto result = cli.run(arguments);
         QCOMPARE(result.code, 3);
         QVERIFY2(result.err.contains(reason), qPrintable(result.err));
-        QVERIFY(result.out.isEmpty());
+        // Asked for JSON, the refusal is JSON as well; otherwise nothing is printed on the output.
+        const QJsonObject error = QJsonDocument::fromJson(result.out.toUtf8()).object().value("error").toObject();
+        QCOMPARE(error.value("code").toInt(-1), arguments.contains("--json") ? 3 : -1);
+        QCOMPARE(result.out.isEmpty(), !arguments.contains("--json"));
     }
 
     void helpAndVersion()

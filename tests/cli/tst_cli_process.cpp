@@ -81,14 +81,14 @@ private Q_SLOTS:
             QStringLiteral("Número de série: 00007008\nVersão do Firmware: 1.00\nModelo: OrvAmbient\n"
                            "Tipo de saída: 4 - 20 mA\n"));
 
-        // The saved unit applies; the JSON is whole and its configuration part is a file.
+        // The JSON is whole and its configuration part is a file, in °C whatever unit was saved.
         const Run read = run({ QStringLiteral("read"), QStringLiteral("--json") });
         QCOMPARE(read.code, 0);
         const QJsonObject object = QJsonDocument::fromJson(read.out.toUtf8()).object();
         const QJsonObject configuration = object.value(QStringLiteral("configuration")).toObject();
-        QCOMPARE(configuration.value(QStringLiteral("unit")).toString(), QStringLiteral("F"));
+        QCOMPARE(configuration.value(QStringLiteral("unit")).toString(), QStringLiteral("C"));
         QCOMPARE(
-            configuration.value(QStringLiteral("temperature")).toObject().value(QStringLiteral("upper")).toInt(), 248);
+            configuration.value(QStringLiteral("temperature")).toObject().value(QStringLiteral("upper")).toInt(), 120);
 
         QFile bad(dir.filePath(QStringLiteral("bad.json")));
         QVERIFY(bad.open(QIODevice::WriteOnly));
@@ -173,7 +173,7 @@ private Q_SLOTS:
         QCOMPARE(second.err,
             QStringLiteral(
                 "Erro na configuração da porta serial! (%1)\nO programa korvsetup-cli (processo %2) está com "
-                "%1 aberta.\n")
+                "%1 aberta: feche-o e verifique de novo.\n")
                 .arg(emulator.terminalPath())
                 .arg(first));
     }
