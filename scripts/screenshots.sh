@@ -39,6 +39,8 @@ shoot() {
 shoot OrvHead --main "$out/head-rail.png" --splash "$out/splash.png" --service "$out/service.png"
 shoot Orv-Hu --main "$out/humidity.png"
 shoot OrvAmbient --main "$out/ambient.png"
+# The same window on a dark desktop theme: what is not fixed in red takes the palette's colours.
+shoot OrvHead --dark --main "$out/head-rail-dark.png"
 # The record window needs no transmitter: its events are made up by the picture tool, in a
 # record of its own that the user's is never mixed with.
 (cd "$work" && unset QT_QPA_PLATFORM && LANG=pt_BR.UTF-8 \

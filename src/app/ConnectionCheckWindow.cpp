@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,19 +27,22 @@ QLabel* plainLabel(const QString& name, QWidget* parent)
 
 void setMark(QLabel* mark, CheckStep::Outcome outcome)
 {
+    // Green and red read on a light and on a dark window alike only in shades picked for each.
+    const bool dark = mark->palette().color(QPalette::Window).lightness() < 128;
     switch (outcome) {
     case CheckStep::Outcome::Passed:
         mark->setText(Passed);
-        mark->setStyleSheet(QStringLiteral("color: #1a7f37; font-weight: bold;"));
+        mark->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(dark ? "#3fb950" : "#1a7f37"));
         return;
     case CheckStep::Outcome::Failed:
         mark->setText(Failed);
-        mark->setStyleSheet(QStringLiteral("color: #cf222e; font-weight: bold;"));
+        mark->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(dark ? "#f85149" : "#cf222e"));
         return;
     case CheckStep::Outcome::Skipped:
     case CheckStep::Outcome::NotRun:
         mark->setText(NotChecked);
-        mark->setStyleSheet(QStringLiteral("color: gray;"));
+        mark->setStyleSheet(QStringLiteral("color: %1;")
+                                .arg(mark->palette().color(QPalette::Disabled, QPalette::WindowText).name()));
         return;
     }
 }

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -38,6 +39,34 @@ bool save(QWidget& window, const QString& path)
 
 }  // namespace
 
+namespace {
+
+// A dark desktop theme's colours, as Fusion draws them: what the program takes from the palette
+// must stay readable there.
+void useDarkPalette()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 32));
+    dark.setColor(QPalette::AlternateBase, QColor(53, 53, 56));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+    dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    dark.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 130, 130));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
+    QApplication::setPalette(dark);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
@@ -56,8 +85,12 @@ int main(int argc, char* argv[])
         QStringLiteral("service"), QStringLiteral("PNG of the service window."), QStringLiteral("file"));
     const QCommandLineOption historyOption(QStringLiteral("history"),
         QStringLiteral("PNG of the record window over made-up events (needs no port)."), QStringLiteral("file"));
-    parser.addOptions({ portOption, mainOption, splashOption, serviceOption, historyOption });
+    const QCommandLineOption darkOption(QStringLiteral("dark"),
+        QStringLiteral("Draw the windows under a dark desktop palette, as a dark theme gives them."));
+    parser.addOptions({ portOption, mainOption, splashOption, serviceOption, historyOption, darkOption });
     parser.process(application);
+    if (parser.isSet(darkOption))
+        useDarkPalette();
     if (parser.isSet(historyOption)) {
         const int result = saveHistoryPicture(parser.value(historyOption));
         if (result != 0 || !parser.isSet(portOption))
