@@ -9,8 +9,9 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgl-dev xvfb x
 # port, as the "postgres" account the package creates when run as root): whatever cluster the
 # package makes and its service starts, or not, under this system's init is never used.
 packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)
-# The source format check; icons, desktop-file and AppStream checks, and the Debian package.
-packages+=(clang-format librsvg2-bin desktop-file-utils appstream dpkg-dev file)
+# The source format check; icons, desktop-file and AppStream checks, and the Debian package with
+# Debian's own checks of it (lintian) and of its manual pages (man-db, groff-base).
+packages+=(clang-format librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian man-db groff-base)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -15,6 +15,7 @@ missing=()
 expect() { [ -s "$root/usr/$1" ] || missing+=("$1"); }
 for program in $programs; do
     expect "bin/$program"
+    expect "share/man/man1/$program.1.gz"
     [ -x "$root/usr/bin/$program" ] || missing+=("bin/$program (not executable)")
 done
 # The command line needs no display: the installed copy starts and answers as it is.
@@ -35,8 +36,8 @@ for size in $sizes; do
     fi
 done
 expect "share/doc/$package/README.md"
-expect "share/doc/$package/LICENSE"
 expect "share/doc/$package/copyright"
+expect "share/doc/$package/changelog.Debian.gz"
 for language in en es; do
     file="share/$package/lang/$language/LANGUAGE.TRL"
     expect "$file"
