@@ -12,6 +12,8 @@ packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)
 # The source format check; icons, desktop-file and AppStream checks, and the Debian package with
 # Debian's own checks of it (lintian) and of its manual pages (man-db, groff-base).
 packages+=(clang-format librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian man-db groff-base)
+# The command-line tests check every --json output against docs/schemas with Debian's validator.
+packages+=(python3 python3-jsonschema)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

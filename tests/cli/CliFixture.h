@@ -21,9 +21,10 @@ struct CliFixture {
 
     // Starts the emulator for the model code and writes a settings file naming its port.
     bool start(int modelCode, int firmware = 130, int outputType = 0);
+    // Every run with --json has its output checked against its schema in docs/schemas.
     Result run(const QStringList& arguments) const;
     // A file in the working folder; its path, empty when it could not be written.
-    QString file(const QString& name, const QByteArray& bytes) const { return rig.writeFile(name, bytes); }
+    QString file(const QString& name, const QByteArray& bytes) const;
     // How many register writes reached the transmitter since the log was last cleared.
     int writesReceived() const;
 

@@ -1,5 +1,9 @@
 #include "CliFixture.h"
 
+#include "SchemaValidator.h"
+#include "core/files/ConfigurationFile.h"
+
+#include <QTest>
 #include <QTextStream>
 
 namespace korv::test {
@@ -21,7 +25,26 @@ CliFixture::Result CliFixture::run(const QStringList& arguments) const
     environment.historyPath = historyPath();
     environment.reportProgram = QStringLiteral(KORV_REPORT_PROGRAM);
     result.code = cli::run(QStringList { QStringLiteral("korvsetup-cli") } + arguments, environment, out, err);
+    // Whatever a test asks of the output, a --json run prints what docs/schemas says it prints.
+    if (arguments.contains(QStringLiteral("--json"))) {
+        const QString schema = schemas::forCommandLine(arguments);
+        const QString problem = schemas::problem(schema, result.out.toUtf8());
+        if (!problem.isEmpty())
+            QTest::qFail(
+                qPrintable(QStringLiteral("%1 %2: %3").arg(arguments.join(u' '), schema, problem)), __FILE__, __LINE__);
+    }
     return result;
+}
+
+QString CliFixture::file(const QString& name, const QByteArray& bytes) const
+{
+    // A file the program takes is one the configuration schema takes as well.
+    if (config::parseConfiguration(bytes).configuration) {
+        const QString problem = schemas::problem(QStringLiteral("configuration.schema.json"), bytes);
+        if (!problem.isEmpty())
+            QTest::qFail(qPrintable(QStringLiteral("%1: %2").arg(name, problem)), __FILE__, __LINE__);
+    }
+    return rig.writeFile(name, bytes);
 }
 
 int CliFixture::writesReceived() const

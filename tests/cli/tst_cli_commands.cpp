@@ -3,8 +3,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QTest>
 
 using namespace korv;
@@ -18,6 +20,24 @@ QByteArray configurationOf(const CliFixture::Result& read)
 {
     const QJsonObject object = QJsonDocument::fromJson(read.out.toUtf8()).object();
     return QJsonDocument(object.value(QStringLiteral("configuration")).toObject()).toJson();
+}
+
+// A --json output without the texts for people: what a script reads.
+QJsonValue machineValues(const QJsonValue& value)
+{
+    if (value.isArray()) {
+        QJsonArray array;
+        for (const QJsonValue& item : value.toArray())
+            array.append(machineValues(item));
+        return array;
+    }
+    if (!value.isObject())
+        return value;
+    QJsonObject object = value.toObject();
+    object.remove(QStringLiteral("display"));
+    for (auto it = object.begin(); it != object.end(); ++it)
+        it.value() = machineValues(it.value());
+    return object;
 }
 
 QByteArray fileBytes(const QString& path)
@@ -460,6 +480,59 @@ private Q_SLOTS:
         QVERIFY(read.lines().contains(QStringLiteral("EN 20: 0 °C")));
         cli.emulator->setFault(Fault::Silence);
         QCOMPARE(cli.run({ QStringLiteral("identify") }).err.trimmed(), QStringLiteral("Communication error!"));
+    }
+
+    // What a script reads of identify, read and verify is the same whatever the language file, the
+    // decimal separator and the unit the window saved; only "display" follows them.
+    void jsonIsFreeOfLanguageLocaleAndSavedUnit_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("firmware");
+        QTest::addColumn<Registers>("registers");
+        QTest::addColumn<QByteArray>("file");  // verify's: one that differs
+        QTest::newRow("head, Pt100 with a correction") << 0 << 130 << Registers { { 1, 0xC9 }, { 15, 32 } } << HeadFile;
+        QTest::newRow("humidity with live values") << 4 << 101 << Registers { { 14, 500 }, { 15, 7 } } << HumidityFile;
+        QTest::newRow("ambient") << 6 << 100 << Registers { { 15, 100 } }
+                                 << QByteArray(R"({"format": 1, "family": "ambient", "model": "OrvAmbient", "unit": "C",
+            "temperature": {"lower": 20, "upper": 30, "zeroCorrection": 0.5, "sensorFailure": "maximum"}})");
+    }
+    void jsonIsFreeOfLanguageLocaleAndSavedUnit()
+    {
+        QFETCH(int, code);
+        QFETCH(int, firmware);
+        QFETCH(Registers, registers);
+        QFETCH(QByteArray, file);
+        CliFixture cli;
+        QVERIFY(cli.start(code, firmware));
+        for (auto it = registers.begin(); it != registers.end(); ++it)
+            cli.emulator->setParameter(it.key(), qint16(it.value()));
+        const QString path = cli.file(QStringLiteral("wanted.json"), file);
+        QStringList displays;
+        const auto outputs = [&] {
+            QJsonArray all;
+            displays.clear();
+            for (const QStringList& arguments : { QStringList { "identify", "--json" },
+                     QStringList { "read", "--json" }, QStringList { "verify", path, "--json" } }) {
+                const QJsonObject output = QJsonDocument::fromJson(cli.run(arguments).out.toUtf8()).object();
+                displays << QJsonDocument(output.value("display").toObject()).toJson();
+                all.append(machineValues(output));
+            }
+            return all;
+        };
+        const QJsonArray portuguese = outputs();
+        const QStringList portugueseDisplays = displays;
+        QCOMPARE(portuguese.at(2)["match"], QJsonValue(false));
+
+        // Sensor names with a decimal point, every other text in English.
+        QStringList english = englishLines();
+        english[18] = QStringLiteral("Pt100 (0.00385)");
+        QVERIFY(writeFile(cli.dir.path(), joinLines(english)));
+        QCOMPARE(outputs(), portuguese);
+        QVERIFY(displays != portugueseDisplays);
+        QVERIFY(!cli.rig.writeFile(QStringLiteral("config/OrvSetup.ini"), cli.rig.settingsText("F")).isEmpty());
+        QCOMPARE(outputs(), portuguese);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(outputs(), portuguese);
     }
 
     void arguments_data()

@@ -1,3 +1,4 @@
+#include "SchemaValidator.h"
 #include "emulator/TransmitterEmulator.h"
 #include "support/FifoGuard.h"
 
@@ -84,6 +85,8 @@ private Q_SLOTS:
         // The JSON is whole and its configuration part is a file, in °C whatever unit was saved.
         const Run read = run({ QStringLiteral("read"), QStringLiteral("--json") });
         QCOMPARE(read.code, 0);
+        QVERIFY2(test::schemas::problem(QStringLiteral("read.schema.json"), read.out.toUtf8()).isEmpty(),
+            qPrintable(read.out));
         const QJsonObject object = QJsonDocument::fromJson(read.out.toUtf8()).object();
         const QJsonObject configuration = object.value(QStringLiteral("configuration")).toObject();
         QCOMPARE(configuration.value(QStringLiteral("unit")).toString(), QStringLiteral("C"));
