@@ -228,6 +228,7 @@ QString usageText(const QString& programName)
                           "  --port PORTA           a porta como no arquivo de configurações: um caminho de\n"
                           "                         dispositivo (/dev/ttyUSB0) ou COMn; sem ela, a porta salva\n"
                           "  --unit C|F             unidade de temperatura de read; sem ela, a unidade salva\n"
+                          "                         (com --json, °C)\n"
                           "  --json                 o resultado em JSON (identify, read, write, verify, check,\n"
                           "                         history); a parte \"configuration\" de read é um arquivo\n"
                           "                         de configuração\n"

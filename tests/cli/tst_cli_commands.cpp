@@ -211,17 +211,18 @@ private Q_SLOTS:
         QTest::addColumn<Registers>("held");
         QTest::addColumn<QString>("change");
         QTest::addColumn<Registers>("written");
+        QTest::addColumn<QString>("reason");  // verify --json's, for each register written
         QTest::newRow("range pair of firmware 1.05")
             << 0 << 105 << Registers { { 10, 6131 }, { 11, 3261 } }
             << "registros 10, 11: 6131, 3261 → 6136, 3259 (o par do transmissor não é o que os limites mostrados, "
                "0 a 1284 °C, dão nesta versão de firmware)"
-            << Registers { { 10, 6136 }, { 11, 3259 } };
+            << Registers { { 10, 6136 }, { 11, 3259 } } << "not-carried-by-read";
         QTest::newRow("Orv-H bit 12") << 5 << 101 << Registers { { 1, 0x1000 } }
                                       << "registro 1: 0x1000 → 0x0000 (bits que a escrita não mantém)"
-                                      << Registers { { 1, 0 } };
+                                      << Registers { { 1, 0 } } << "bits-not-kept";
         QTest::newRow("Orv-Hu kind bits 0x4000")
             << 4 << 101 << Registers { { 1, 0x4000 } } << "registro 1: 0x4000 → 0x0000 (bits que a escrita não mantém)"
-            << Registers { { 1, 0 } };
+            << Registers { { 1, 0 } } << "bits-not-kept";
     }
     void writeBackOfAReadChangesWhatVerifyNames()
     {
@@ -230,6 +231,7 @@ private Q_SLOTS:
         QFETCH(Registers, held);
         QFETCH(QString, change);
         QFETCH(Registers, written);
+        QFETCH(QString, reason);
         CliFixture cli;
         QVERIFY(cli.start(code, firmware));
         for (auto it = held.begin(); it != held.end(); ++it)
@@ -244,6 +246,16 @@ private Q_SLOTS:
         const qsizetype section = lines.indexOf(QStringLiteral("Uma escrita do arquivo mudaria:"));
         QVERIFY2(section > 0, qPrintable(verified.out));
         QCOMPARE(lines.mid(section + 1), QStringList { QStringLiteral("  ") + change });
+        const QJsonObject json = QJsonDocument::fromJson(
+            cli.run({ QStringLiteral("verify"), path, QStringLiteral("--json") }).out.toUtf8())
+                                     .object();
+        Registers told;
+        for (const QJsonValue& entry : json.value("registers").toArray()) {
+            told.insert(entry["address"].toInt(), entry["file"].toInt());
+            QCOMPARE(entry["reason"].toString(), reason);
+            QCOMPARE(entry["transmitter"].toInt(), held.value(entry["address"].toInt()));
+        }
+        QCOMPARE(told, written);
 
         const auto writeBack = cli.run({ QStringLiteral("write"), path });
         QVERIFY2(writeBack.code == 0, qPrintable(writeBack.out + writeBack.err));
@@ -306,6 +318,10 @@ private Q_SLOTS:
         const auto silent = cli.run({ QStringLiteral("read") });
         QCOMPARE(silent.code, 2);
         QCOMPARE(silent.err.trimmed(), QStringLiteral("Erro de comunicação!"));
+        const auto json = cli.run({ QStringLiteral("read"), QStringLiteral("--json") });
+        QCOMPARE(json.code, 2);
+        QCOMPARE(QJsonDocument::fromJson(json.out.toUtf8()).object(),
+            QJsonObject({ { "error", QJsonObject { { "code", 2 }, { "message", "Erro de comunicação!" } } } }));
         cli.emulator->setFault(Fault::None);
 
         cli.emulator->setFault(Fault::None);
@@ -364,6 +380,48 @@ private Q_SLOTS:
         // Each confirmed register is on the output as it was confirmed, each unconfirmed one after.
         for (int address : changed)
             QVERIFY2(result.out.contains(QStringLiteral("registro %1 = ").arg(address)), qPrintable(result.out));
+    }
+
+    // write --json: each register once with what became of it, the result, and the error beside them.
+    void writeJsonTellsEachRegister_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("faultAddress");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QStringList>("registers");  // "address result", for those not confirmed and kept
+        QTest::newRow("written") << int(Fault::None) << -1 << 0 << "written" << QStringList {};
+        QTest::newRow("register 15 not kept")
+            << int(Fault::DropWrite) << 15 << 1 << "not-kept" << QStringList { "15 not-kept" };
+        QTest::newRow("offset refused") << int(Fault::Refuse) << 10 << 2 << "interrupted"
+                                        << QStringList { "10 unconfirmed" };
+    }
+    void writeJsonTellsEachRegister()
+    {
+        QFETCH(int, fault);
+        QFETCH(int, faultAddress);
+        QFETCH(int, exitCode);
+        QFETCH(QString, result);
+        QFETCH(QStringList, registers);
+        CliFixture cli;
+        QVERIFY(cli.start(0));
+        cli.emulator->setFault(Fault(fault), -1, faultAddress, emu::FaultFrames::Writes);
+        const auto written = cli.run(
+            { QStringLiteral("write"), cli.file(QStringLiteral("head.json"), HeadFile), QStringLiteral("--json") });
+        QCOMPARE(written.code, exitCode);
+        const QJsonObject json = QJsonDocument::fromJson(written.out.toUtf8()).object();
+        QCOMPARE(json["result"].toString(), result);
+        QCOMPARE(json["error"]["code"].toInt(), exitCode);
+        QStringList told;
+        QSet<int> addresses;
+        for (const QJsonValue& entry : json["registers"].toArray()) {
+            addresses.insert(entry["address"].toInt());
+            if (entry["result"] != QJsonValue("confirmed"))
+                told << QStringLiteral("%1 %2").arg(entry["address"].toInt()).arg(entry["result"].toString());
+        }
+        QCOMPARE(told, registers);
+        QCOMPARE(addresses.size(), json["registers"].toArray().size());
+        QCOMPARE(addresses.contains(15), fault != int(Fault::Refuse));
     }
 
     void writeNotKept()
