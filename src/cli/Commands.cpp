@@ -35,6 +35,13 @@ void Commands::print(const QStringList& lines)
     out_.flush();
 }
 
+void Commands::begin(bool json)
+{
+    json_ = json;
+    document_ = {};
+    said_.clear();
+}
+
 void Commands::say(const QStringList& lines)
 {
     if (json_)
@@ -118,7 +125,7 @@ std::optional<int> Commands::readUnit(UnitReading& reading)
 
 int Commands::identify(bool json)
 {
-    json_ = json;
+    begin(json);
     if (const auto failed = connect())
         return *failed;
     UnitReading reading;
@@ -135,7 +142,7 @@ int Commands::identify(bool json)
 
 int Commands::read(bool fahrenheit, bool json)
 {
-    json_ = json;
+    begin(json);
     if (const auto failed = connect())
         return *failed;
     UnitReading reading;
@@ -180,6 +187,7 @@ int Commands::read(bool fahrenheit, bool json)
 
 int Commands::backup(const QString& directory)
 {
+    begin(false);
     const QString folder = directory.isEmpty() ? QDir::currentPath() : directory;
     // Judged before the transmitter is touched: a folder that cannot take the file is a bad argument.
     const QFileInfo folderInfo(folder);

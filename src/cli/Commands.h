@@ -65,6 +65,8 @@ private:
         const config::Configuration& configuration, const FamilySettings& settings, const UnitReading& reading) const;
 
     void print(const QStringList& lines);
+    // A command starts: its output is JSON or lines, and nothing of an earlier command is reported.
+    void begin(bool json);
     // Lines of the command's result: printed at once, or kept for the JSON document's "display".
     void say(const QStringList& lines);
     // The JSON document, its "display" holding what was said, with `error` when there is one.

@@ -79,6 +79,7 @@ ConnectionReport checkPort(const QString& port)
 
 int Commands::check(bool json)
 {
+    begin(json);
     // The check opens the port itself.
     session_.dropLink();
     const ConnectionReport report = checkPort(portName_);

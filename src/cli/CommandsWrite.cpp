@@ -86,7 +86,7 @@ QJsonObject registerJson(const WrittenRegister& write, const QString& result)
 
 int Commands::write(const QString& path, bool json)
 {
-    json_ = json;
+    begin(json);
     config::Configuration configuration;
     config::UnitCheck check;
     if (const auto failed = checkFile(path, true, configuration, check))
@@ -175,7 +175,7 @@ int Commands::write(const QString& path, bool json)
 
 int Commands::verify(const QString& path, bool json)
 {
-    json_ = json;
+    begin(json);
     config::Configuration configuration;
     config::UnitCheck check;
     if (const auto failed = checkFile(path, false, configuration, check))
