@@ -3,8 +3,8 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPalette>
 #include <QLayout>
+#include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -41,8 +41,8 @@ void setMark(QLabel* mark, CheckStep::Outcome outcome)
     case CheckStep::Outcome::Skipped:
     case CheckStep::Outcome::NotRun:
         mark->setText(NotChecked);
-        mark->setStyleSheet(QStringLiteral("color: %1;")
-                                .arg(mark->palette().color(QPalette::Disabled, QPalette::WindowText).name()));
+        mark->setStyleSheet(
+            QStringLiteral("color: %1;").arg(mark->palette().color(QPalette::Disabled, QPalette::WindowText).name()));
         return;
     }
 }
