@@ -120,6 +120,8 @@ model, and writes the registers back, reading each one back to verify it.
 Captions and messages can be replaced by a language file; English and
 Spanish ones are included.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialogs (file choosers, standard buttons) in the program's language; without it they are English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # Qt loads its X11 platform plugin and its JPEG reader at run time, where dpkg-shlibdeps cannot see
 # them; on Debian 12 both ship in the Qt GUI library's own package, which the program links and
 # dpkg-shlibdeps therefore names (the package test fails should that ever change).

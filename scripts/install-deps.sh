@@ -9,6 +9,8 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgl-dev xvfb x
 # port, as the "postgres" account the package creates when run as root): whatever cluster the
 # package makes and its service starts, or not, under this system's init is never used.
 packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)
+# Qt's own dialogs in the program's language.
+packages+=(qt6-translations-l10n)
 # The source format check; icons, desktop-file and AppStream checks, and the Debian package with
 # Debian's own checks of it (lintian) and of its manual pages (man-db, groff-base).
 packages+=(clang-format librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian man-db groff-base)

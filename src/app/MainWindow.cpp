@@ -29,6 +29,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 #include <chrono>

@@ -25,6 +25,7 @@
 #include <optional>
 
 class QAction;
+class QTranslator;
 class QDialog;
 class QMenu;
 
@@ -175,6 +176,9 @@ private:
     QList<PortDescription> systemPorts() const;
     void closeDiagnosticWindows();
     void listenToBoxes();
+    // The built-in texts are Brazilian Portuguese, and so become Qt's own; a language file of
+    // another language leaves Qt's in English.
+    void followLanguageInQtTexts();
     // Hands the record's waiting events to the plant's server, when the settings name one.
     void sendToPlant();
     void createHumidityMenu();
@@ -239,6 +243,8 @@ private:
     history::LastReads lastReads_;
     std::unique_ptr<history::Store> store_;
     std::unique_ptr<history::PlantForwarder> plant_;
+    // Qt's own texts (the file dialogs, the standard buttons) in the language of the window's.
+    std::unique_ptr<QTranslator> qtTexts_;
     ConnectionCheckWindow* checkWindow_ = nullptr;
     FrameMonitorWindow* monitor_ = nullptr;
     // The last key press handed to FormKeyDown and the control it was seen at, until the event

@@ -11,6 +11,9 @@
 #include "i18n/SensorList.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -116,6 +119,7 @@ void MainWindow::ApplyModelScreen()
     // configuration folder) is read when the working directory has none.
     languageLines_
         = loadAndApplyLanguage(this, messages_, env_.languageDirectory, QFileInfo(settingsPath_).absolutePath());
+    followLanguageInQtTexts();
 
     auto* tabs = ui.tabs;
     const Model model = identification().TransmitterModel;
@@ -160,6 +164,22 @@ void MainWindow::ApplyModelScreen()
         ui.SensorRadioGroup->setItems(items);
     ui.Enviar_Config->setEnabled(sendEnabledFor(model));
     ui.SensorRadioGroup->update();
+}
+
+void MainWindow::followLanguageInQtTexts()
+{
+    const bool portuguese = !languageLines_.loaded;
+    if (portuguese == (qtTexts_ != nullptr))
+        return;
+    if (!portuguese) {
+        QCoreApplication::removeTranslator(qtTexts_.get());
+        qtTexts_.reset();
+        return;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && QCoreApplication::installTranslator(translator.get()))
+        qtTexts_ = std::move(translator);
 }
 
 void MainWindow::createHumidityMenu()

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -105,6 +106,22 @@ private Q_SLOTS:
         // The labels the file re-captions, in each window, have the line whole.
         QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label5Rede"))->text(), lines[25]);
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label1Sobre"))->text(), lines[55]);
+    }
+
+    // Qt's own dialogs speak the window's language: Brazilian Portuguese with the built-in texts,
+    // English (Qt's own) once a language file of another language replaces them.
+    void qtTextsFollowTheLanguage()
+    {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_pt_BR.qm")))
+            QSKIP("Qt's translations are not installed (Debian: qt6-translations-l10n)");
+        AppFixture app;
+        app.startWithSettings("[Parametros]\nPort=/dev/null/none\n");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+        writeLanguage(app.dir.path(), QStringLiteral("Read"));
+        app.form->ApplyModelScreen();
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+        app.form.reset();
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     }
 };
 
