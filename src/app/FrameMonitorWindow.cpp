@@ -52,6 +52,7 @@ FrameMonitorWindow::FrameMonitorWindow(MessageBoxes& boxes, FileDialogs& saveDia
     view_->setHeaderLabels(
         { QStringLiteral("Hora"), QStringLiteral("Sentido"), QStringLiteral("Bytes"), QStringLiteral("Significado") });
     view_->setRootIsDecorated(false);
+    view_->setAccessibleName(QStringLiteral("Quadros enviados e recebidos"));
     view_->setUniformRowHeights(true);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -115,16 +115,22 @@ HistoryWindow::HistoryWindow(Store& store, MessageBoxes& boxes, FileDialogs& fil
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->horizontalHeader()->setStretchLastSection(true);
+    view_->setAccessibleName(QStringLiteral("Eventos"));
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { showDetail(); });
 
     summary_ = new QPlainTextEdit(this);
     summary_->setObjectName(QStringLiteral("HistorySummary"));
     summary_->setReadOnly(true);
+    summary_->setAccessibleName(QStringLiteral("Evento selecionado"));
+    // A Tab stop worth its place: with a cursor of its own the event can be read line by line,
+    // aloud too.
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     comparison_ = new QTreeWidget(this);
     comparison_->setObjectName(QStringLiteral("HistoryComparison"));
     comparison_->setHeaderLabels(
         { QStringLiteral("Item"), QStringLiteral("Como encontrado"), QStringLiteral("Como deixado"), QString() });
     comparison_->setUniformRowHeights(true);
+    comparison_->setAccessibleName(QStringLiteral("Como encontrado e como deixado"));
     comparison_->header()->setStretchLastSection(false);
     comparison_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     comparison_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
@@ -207,6 +213,9 @@ void HistoryWindow::buildFilterRow(QBoxLayout* layout)
     bench_->setObjectName(QStringLiteral("HistoryBenchFilter"));
     bench_->setPlaceholderText(QStringLiteral("Bancada"));
     bench_->setClearButtonEnabled(true);
+    // The filters have no labels: their placeholders say what they take.
+    for (QLineEdit* edit : { serial_, bench_ })
+        edit->setAccessibleName(edit->placeholderText());
 
     // A date filters only while its box is ticked: an empty date is no filter, not a day.
     const auto dateFilter = [&](const QString& name, const QString& label, QCheckBox*& set, QDateEdit*& date) {
@@ -217,6 +226,7 @@ void HistoryWindow::buildFilterRow(QBoxLayout* layout)
         date->setCalendarPopup(true);
         date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
         date->setEnabled(false);
+        date->setAccessibleName(QString(label).remove(u'&'));
         connect(set, &QCheckBox::toggled, date, &QWidget::setEnabled);
         connect(set, &QCheckBox::toggled, this, [this] { refresh(); });
         connect(date, &QDateEdit::dateChanged, this, [this] { refresh(); });
@@ -230,6 +240,13 @@ void HistoryWindow::buildFilterRow(QBoxLayout* layout)
     row->addWidget(result_, 1);
     row->addWidget(bench_, 1);
     layout->addLayout(row);
+    // The dates were made after the filters beside them: Tab goes along the row as it is seen.
+    QWidget* previous = serial_;
+    for (QWidget* next :
+        std::initializer_list<QWidget*> { model_, sinceSet_, since_, untilSet_, until_, result_, bench_ }) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     connect(serial_, &QLineEdit::textChanged, this, [this] { refresh(); });
     connect(bench_, &QLineEdit::textChanged, this, [this] { refresh(); });

@@ -359,7 +359,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // The menus stay usable for Sair; every other item is disabled while a command runs.
     const auto* receiver = qobject_cast<const QWidget*>(watched);
     const bool toMenus = receiver && (qobject_cast<const QMenuBar*>(receiver) || qobject_cast<const QMenu*>(receiver));
-    if (waitingForTransmitter() && isUserInput(event) && !toMenus) {
+    // Sair's own key (Ctrl+Q) reaches it as the menu does.
+    const bool toQuit = watched == ui.quitItem && event->type() == QEvent::Shortcut;
+    if (waitingForTransmitter() && isUserInput(event) && !toMenus && !toQuit) {
         // Esc or the Cancelar button stops the command at its next frame boundary.
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
             session_.cancel();

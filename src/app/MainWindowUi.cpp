@@ -7,6 +7,7 @@
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -118,12 +119,16 @@ void MainWindowUi::setupMenu(QMainWindow* Form1)
     openConfigurationItem->setObjectName(QStringLiteral("AbrirConfig1"));
     saveConfigurationItem = fileMenu->addAction(QStringLiteral("&Salvar configuração…"));
     saveConfigurationItem->setObjectName(QStringLiteral("SalvarConfig1"));
+    // Spelled out rather than the platform's standard keys: Windows has none for Quit.
+    openConfigurationItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveConfigurationItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     fileMenu->addSeparator();
     HistoryItem = fileMenu->addAction(QStringLiteral("Re&gistro…"));
     HistoryItem->setObjectName(QStringLiteral("HistoryItem"));
     fileMenu->addSeparator();
     quitItem = fileMenu->addAction(QStringLiteral("Sai&r"));
     quitItem->setObjectName(QStringLiteral("Sair1"));
+    quitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     optionsMenu = mainMenu->addMenu(QStringLiteral("&Opções"));
     optionsMenu->setObjectName(QStringLiteral("Opes1"));

@@ -120,6 +120,10 @@ void CalibForm::createControls()
     CSpinGanho->setObjectName(QStringLiteral("CSpinGanho"));
     CSpinGanho->setGeometry(276, 87, 66, 22);
 
+    // Screen readers name each field by its label, and describe it by its column's limits.
+    offsetInternalTitle->setBuddy(CSpinOffset);
+    gainInternalTitle->setBuddy(CSpinGanho);
+
     setTabOrder(closeButton, ApplyButton);
     setTabOrder(ApplyButton, CSpinOffset);
     setTabOrder(CSpinOffset, CSpinGanho);
@@ -308,6 +312,8 @@ void CalibForm::RefreshCalibration()
         CSpinGanho->setEnabled(limits->gainEnabled);
         CalibrationUnit = limits->unit;
     }
+    CSpinOffset->setAccessibleDescription(offsetLimitsTitle->text() + QStringLiteral(": ") + OffsLimitsLabel->text());
+    CSpinGanho->setAccessibleDescription(gainLimitsTitle->text() + QStringLiteral(": ") + GainLimitsLabel->text());
 
     inputSupported_ = calibrationRegisters(group, sensorCode).has_value();
     if (!inputSupported_) {

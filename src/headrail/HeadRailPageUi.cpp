@@ -67,6 +67,9 @@ void HeadRailWidgets::setupUi(QWidget* sheet)
     minimumSpanTitle = makeLabel(rangeGroup, QStringLiteral("Label4FaixaMin"), QStringLiteral("Faixa Mínima"));
     Span_Minimo = makeDisplayBox(rangeGroup, QStringLiteral("Span_Minimo"), LimitSample);
     UnidFaixaMinima = makeHeadUnit(rangeGroup, QStringLiteral("UnidFaixaMinima"));
+    // Screen readers name an edit by its buddy label, in whatever language the label shows.
+    lowerLimitLabel->setBuddy(EdtLimitMinSensor);
+    upperLimitLabel->setBuddy(EdtLimitMaxSensor);
     QGridLayout* range = makeGrid(rangeGroup);
     range->addWidget(lowerLimitLabel, 0, 0);
     range->addWidget(upperLimitLabel, 0, 1);
@@ -78,6 +81,7 @@ void HeadRailWidgets::setupUi(QWidget* sheet)
     range->addWidget(minimumSpanTitle, 4, 0);
     range->addLayout(makeRow({ Span_Minimo, UnidFaixaMinima }), 4, 1);
 
+    // The zero edit has no label of its own: Qt names it by its group's title.
     Corrzero = makeGroup(panel, QStringLiteral("Corrzero"), QStringLiteral("Correção do Zero"));
     EdtCorrigeZero = makeEdit(Corrzero, QStringLiteral("EdtCorrigeZero"), QString(), ZeroSample, 5);
     UnidZero = makeHeadUnit(Corrzero, QStringLiteral("UnidZero"));

@@ -1,5 +1,7 @@
 #include "headrail/RadioGroup.h"
 
+#include "widgets/KeyboardAccess.h"
+
 #include <QGridLayout>
 #include <QRadioButton>
 
@@ -87,10 +89,18 @@ void RadioGroup::syncButtons()
         extra->setParent(nullptr);
         extra->deleteLater();
     }
+    const bool growing = buttons_.size() < items_.size();
     while (buttons_.size() < items_.size()) {
         auto* button = new QRadioButton(this);
         connect(button, &QAbstractButton::clicked, this, [this, button] { buttonClicked(button); });
+        ui::tabEntersOnChecked(button);
         buttons_.append(button);
+    }
+    // A button made after the window was built joins the end of the window's tab order; it belongs
+    // after its neighbour in the list.
+    if (growing) {
+        for (int i = 1; i < buttons_.size(); ++i)
+            setTabOrder(buttons_.at(i - 1), buttons_.at(i));
     }
     for (QRadioButton* button : std::as_const(buttons_))
         grid_->removeWidget(button);
@@ -120,6 +130,9 @@ void RadioGroup::showSelection()
             button->setAutoExclusive(true);
         }
     }
+    // A button unchecked above toggled while it was out of the group, where its own handler could
+    // not move the group's Tab stop off it.
+    ui::placeGroupTabStop(this);
 }
 
 void RadioGroup::buttonClicked(QRadioButton* button)

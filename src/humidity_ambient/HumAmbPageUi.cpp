@@ -151,6 +151,11 @@ QGroupBox* HumidityWidgets::setupInput(QWidget* sheet, bool humidity)
     minRadio = makeRadio(box, name("Min", "RadioButton"), QStringLiteral("Mínimo"));
     maxRadio = makeRadio(box, name("Max", "RadioButton"), QStringLiteral("Máximo"));
 
+    // Screen readers name an edit by its buddy label, in whatever language the label shows.
+    limInf->setBuddy(edtInf);
+    limSup->setBuddy(edtSup);
+    zeroTitle->setBuddy(edtZero);
+
     QGridLayout* grid = makeGrid(box);
     grid->addWidget(escFaixa, 0, 0, 1, 2);
     grid->addWidget(limInf, 1, 0);
@@ -217,6 +222,8 @@ void AmbientWidgets::setupUi(QWidget* sheet)
         = makeLabel(ambientRangeGroup, QStringLiteral("MinSensorRangeLabel"), QStringLiteral("Faixa Mínima"));
     ambientMinimumSpan
         = makeUnit(ambientRangeGroup, QStringLiteral("Label10"), QStringLiteral("5 °C"), { QStringLiteral("9 °F") });
+    TempLowLimitLabel->setBuddy(EdtTempLowLimit);
+    TempHighLimitLabel->setBuddy(EdtTempHighLimit);
     QGridLayout* range = makeGrid(ambientRangeGroup);
     range->addWidget(TempLowLimitLabel, 0, 0);
     range->addLayout(makeRow({ EdtTempLowLimit, ambientLowerUnit }), 0, 1);
@@ -228,6 +235,7 @@ void AmbientWidgets::setupUi(QWidget* sheet)
     range->addWidget(ambientMinimumSpan, 3, 1);
     range->setColumnStretch(1, 1);
 
+    // The zero edit has no label of its own: Qt names it by its group's title.
     ambientZeroGroup = makeGroup(sheet, QStringLiteral("GroupBox12"), QStringLiteral("Correção do Zero"));
     EdtTempZeroCorrection = makeEdit(ambientZeroGroup, QStringLiteral("EdtTempZeroCorrection"), QString(), ZeroSample);
     ambientZeroUnit = makeUnit(ambientZeroGroup, QStringLiteral("Label28"), QStringLiteral("°C"), TemperatureUnits);

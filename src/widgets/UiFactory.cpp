@@ -1,5 +1,6 @@
 #include "widgets/UiFactory.h"
 
+#include "widgets/KeyboardAccess.h"
 #include "widgets/TypedInput.h"
 
 #include <QFontMetrics>
@@ -106,6 +107,9 @@ QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, int visibleLines)
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(name);
     memo->setReadOnly(true);
+    // Reached by the mouse, for copying, but no Tab stop: with neither cursor nor frame, the focus
+    // would vanish into it. Screen readers find its text under its group's title, which names it.
+    memo->setFocusPolicy(Qt::ClickFocus);
     memo->setFrameShape(QFrame::NoFrame);
     greyBackground(memo);
     const QFontMetrics metrics(memo->font());
@@ -118,6 +122,7 @@ QRadioButton* makeRadio(QWidget* parent, const QString& name, const QString& tex
 {
     auto* radio = new QRadioButton(text, parent);
     radio->setObjectName(name);
+    tabEntersOnChecked(radio);
     return radio;
 }
 

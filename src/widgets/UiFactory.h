@@ -40,9 +40,11 @@ QLineEdit* makeDisplayBox(QWidget* parent, const QString& name, const QString& w
 // The status line of a page: a read-only, frameless strip in red bold text.
 QLineEdit* makeStatusEdit(QWidget* parent, const QString& name);
 
-// A read-only, frameless, greyed memo tall enough for visibleLines lines of text.
+// A read-only, frameless, greyed memo tall enough for visibleLines lines of text, out of the tab
+// order.
 QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, int visibleLines);
 
+// One of the radio buttons of `parent`, which Tab enters on the checked one.
 QRadioButton* makeRadio(QWidget* parent, const QString& name, const QString& text);
 
 QGroupBox* makeGroup(QWidget* parent, const QString& name, const QString& title);
