@@ -12,9 +12,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -22,6 +21,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTranslator>
 
 namespace korv {
 
