@@ -11,6 +11,8 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgl-dev xvfb x
 packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)
 # Qt's own dialogs in the program's language.
 packages+=(qt6-translations-l10n)
+# The translations of every text beyond the language file: lupdate/lrelease and their CMake package.
+packages+=(qt6-l10n-tools qt6-tools-dev)
 # The source format check; icons, desktop-file and AppStream checks, and the Debian package with
 # Debian's own checks of it (lintian) and of its manual pages (man-db, groff-base).
 packages+=(clang-format librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian man-db groff-base)

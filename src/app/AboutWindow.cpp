@@ -2,6 +2,7 @@
 
 #include "i18n/LanguageApply.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -37,7 +38,7 @@ AboutWindow::AboutWindow(const QStringList* languageLines, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("SobreForm"));
-    setWindowTitle(QStringLiteral("Sobre"));
+    setWindowTitle(QCoreApplication::translate("korv::AboutWindow", "Sobre"));
     setModal(false);
 
     logo = new QLabel(this);
@@ -46,8 +47,10 @@ AboutWindow::AboutWindow(const QStringList* languageLines, QWidget* parent)
     logo->setPixmap(QPixmap(QStringLiteral(":/assets/logo.jpg")));
     logo->setGeometry(24, 8, 286, 97);
 
-    productLabel = makeTextLabel(this, "Label1Sobre", QStringLiteral("Configurador KOrvSetup"), 12, true);
-    versionWordLabel = makeTextLabel(this, "Label2Sobre", QStringLiteral("Versão "), 10, false);
+    productLabel = makeTextLabel(
+        this, "Label1Sobre", QCoreApplication::translate("korv::AboutWindow", "Configurador KOrvSetup"), 12, true);
+    versionWordLabel
+        = makeTextLabel(this, "Label2Sobre", QCoreApplication::translate("korv::AboutWindow", "Versão "), 10, false);
     LabelNumVersao = makeTextLabel(this, "LabelNumVersao", QStringLiteral("1.39"), 10, false);
 
     okButton = new QPushButton(QStringLiteral("&OK"), this);

@@ -1,5 +1,6 @@
 #include "app/ConnectionCheckWindow.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -53,7 +54,7 @@ ConnectionCheckWindow::ConnectionCheckWindow(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("ConnectionCheckWindow"));
-    setWindowTitle(QStringLiteral("Verificar conexão"));
+    setWindowTitle(QCoreApplication::translate("korv::ConnectionCheckWindow", "Verificar conexão"));
     setModal(false);
 
     auto* layout = new QVBoxLayout(this);
@@ -89,9 +90,11 @@ ConnectionCheckWindow::ConnectionCheckWindow(QWidget* parent)
     layout->addStretch(1);
 
     auto* buttons = new QDialogButtonBox(this);
-    again_ = buttons->addButton(QStringLiteral("&Verificar de novo"), QDialogButtonBox::ActionRole);
+    again_ = buttons->addButton(
+        QCoreApplication::translate("korv::ConnectionCheckWindow", "&Verificar de novo"), QDialogButtonBox::ActionRole);
     again_->setObjectName(QStringLiteral("CheckAgainButton"));
-    QPushButton* close = buttons->addButton(QStringLiteral("&Fechar"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(
+        QCoreApplication::translate("korv::ConnectionCheckWindow", "&Fechar"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("CheckCloseButton"));
     connect(again_, &QPushButton::clicked, this, [this] { Q_EMIT checkRequested(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -101,13 +104,13 @@ ConnectionCheckWindow::ConnectionCheckWindow(QWidget* parent)
 
 void ConnectionCheckWindow::begin(const QString& port)
 {
-    port_->setText(QStringLiteral("Porta: %1").arg(port));
+    port_->setText(QCoreApplication::translate("korv::ConnectionCheckWindow", "Porta: %1").arg(port));
     for (Row& step : rows_) {
         step.mark->clear();
         step.mark->setStyleSheet({});
         step.sentence->clear();
     }
-    summary_->setText(QStringLiteral("Verificando…"));
+    summary_->setText(QCoreApplication::translate("korv::ConnectionCheckWindow", "Verificando…"));
     again_->setEnabled(false);
 }
 
@@ -133,13 +136,16 @@ void ConnectionCheckWindow::finish(const ConnectionReport& report)
     for (const CheckStep& step : report.steps) {
         if (step.outcome == CheckStep::Outcome::NotRun) {
             setMark(row(step.id).mark, step.outcome);
-            row(step.id).sentence->setText(QStringLiteral("Não verificado: antes, corrija o item marcado com ✗."));
+            row(step.id).sentence->setText(QCoreApplication::translate(
+                "korv::ConnectionCheckWindow", "Não verificado: antes, corrija o item marcado com ✗."));
         }
     }
     if (report.passed())
-        summary_->setText(QStringLiteral("Tudo certo: o programa pode ler e configurar este transmissor."));
+        summary_->setText(QCoreApplication::translate(
+            "korv::ConnectionCheckWindow", "Tudo certo: o programa pode ler e configurar este transmissor."));
     else
-        summary_->setText(QStringLiteral("Corrija o item marcado com ✗ e clique em «Verificar de novo»."));
+        summary_->setText(QCoreApplication::translate(
+            "korv::ConnectionCheckWindow", "Corrija o item marcado com ✗ e clique em «Verificar de novo»."));
     again_->setEnabled(true);
     fitToText();
 }

@@ -1,5 +1,6 @@
 #include "app/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QStringList>
 
@@ -7,7 +8,11 @@ namespace korv {
 
 namespace {
 
-const QString ConfigurationFilter = QStringLiteral("Configuração (*.json);;Todos os arquivos (*)");
+// Looked up at each use: the language can change while the program runs.
+QString configurationFilter()
+{
+    return QCoreApplication::translate("korv::FileDialogs", "Configuração (*.json);;Todos os arquivos (*)");
+}
 
 struct KindFilter {
     QString filter;
@@ -20,20 +25,23 @@ KindFilter filterOf(FileKind kind)
     case FileKind::Configuration:
         break;
     case FileKind::Text:
-        return { QStringLiteral("Texto (*.txt);;Todos os arquivos (*)"), QStringLiteral("txt") };
+        return { QCoreApplication::translate("korv::FileDialogs", "Texto (*.txt);;Todos os arquivos (*)"),
+            QStringLiteral("txt") };
     case FileKind::Csv:
-        return { QStringLiteral("Planilha CSV (*.csv);;Todos os arquivos (*)"), QStringLiteral("csv") };
+        return { QCoreApplication::translate("korv::FileDialogs", "Planilha CSV (*.csv);;Todos os arquivos (*)"),
+            QStringLiteral("csv") };
     case FileKind::Pdf:
-        return { QStringLiteral("PDF (*.pdf);;Todos os arquivos (*)"), QStringLiteral("pdf") };
+        return { QCoreApplication::translate("korv::FileDialogs", "PDF (*.pdf);;Todos os arquivos (*)"),
+            QStringLiteral("pdf") };
     }
-    return { ConfigurationFilter, QStringLiteral("json") };
+    return { configurationFilter(), QStringLiteral("json") };
 }
 
 }  // namespace
 
 QString QtFileDialogs::openFileName(QWidget* parent, const QString& caption, const QString& directory)
 {
-    return QFileDialog::getOpenFileName(parent, caption, directory, ConfigurationFilter);
+    return QFileDialog::getOpenFileName(parent, caption, directory, configurationFilter());
 }
 
 QString QtFileDialogs::saveFileName(

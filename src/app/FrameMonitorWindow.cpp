@@ -4,6 +4,7 @@
 #include "common/MessageBoxes.h"
 #include "core/files/FileSave.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -23,7 +24,11 @@ namespace korv {
 
 namespace {
 
-const QString Caption = QStringLiteral("Monitor de comunicação");
+// Looked up at each use: the language can change while the program runs.
+QString caption()
+{
+    return QCoreApplication::translate("korv::FrameMonitorWindow", "Monitor de comunicação");
+}
 const QString TimeFormat = QStringLiteral("hh:mm:ss.zzz");
 constexpr int TimeWidth = 12;
 constexpr int DirectionWidth = 7;
@@ -42,17 +47,18 @@ FrameMonitorWindow::FrameMonitorWindow(MessageBoxes& boxes, FileDialogs& saveDia
     , saveDialog_(saveDialog)
 {
     setObjectName(QStringLiteral("FrameMonitorWindow"));
-    setWindowTitle(Caption);
+    setWindowTitle(caption());
     setModal(false);
 
     auto* layout = new QVBoxLayout(this);
     view_ = new QTreeWidget(this);
     view_->setObjectName(QStringLiteral("MonitorView"));
     view_->setColumnCount(4);
-    view_->setHeaderLabels(
-        { QStringLiteral("Hora"), QStringLiteral("Sentido"), QStringLiteral("Bytes"), QStringLiteral("Significado") });
+    view_->setHeaderLabels({ QCoreApplication::translate("korv::FrameMonitorWindow", "Hora"),
+        QCoreApplication::translate("korv::FrameMonitorWindow", "Sentido"), QStringLiteral("Bytes"),
+        QCoreApplication::translate("korv::FrameMonitorWindow", "Significado") });
     view_->setRootIsDecorated(false);
-    view_->setAccessibleName(QStringLiteral("Quadros enviados e recebidos"));
+    view_->setAccessibleName(QCoreApplication::translate("korv::FrameMonitorWindow", "Quadros enviados e recebidos"));
     view_->setUniformRowHeights(true);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -60,7 +66,8 @@ FrameMonitorWindow::FrameMonitorWindow(MessageBoxes& boxes, FileDialogs& saveDia
     const QFontMetrics metrics(view_->font());
     const int padding = metrics.horizontalAdvance(QStringLiteral("00"));
     view_->header()->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("00:00:00.000")) + padding);
-    view_->header()->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("Sentido")) + padding);
+    view_->header()->resizeSection(
+        1, metrics.horizontalAdvance(QCoreApplication::translate("korv::FrameMonitorWindow", "Sentido")) + padding);
     view_->header()->resizeSection(2, metrics.horizontalAdvance(QString(BytesWidth, u'0')) + padding);
     layout->addWidget(view_, 1);
 
@@ -70,14 +77,18 @@ FrameMonitorWindow::FrameMonitorWindow(MessageBoxes& boxes, FileDialogs& saveDia
     layout->addWidget(status_);
 
     auto* buttons = new QDialogButtonBox(this);
-    pause_ = buttons->addButton(QStringLiteral("&Pausar"), QDialogButtonBox::ActionRole);
+    pause_ = buttons->addButton(
+        QCoreApplication::translate("korv::FrameMonitorWindow", "&Pausar"), QDialogButtonBox::ActionRole);
     pause_->setObjectName(QStringLiteral("MonitorPauseButton"));
     pause_->setCheckable(true);
-    QPushButton* clear = buttons->addButton(QStringLiteral("&Limpar"), QDialogButtonBox::ActionRole);
+    QPushButton* clear = buttons->addButton(
+        QCoreApplication::translate("korv::FrameMonitorWindow", "&Limpar"), QDialogButtonBox::ActionRole);
     clear->setObjectName(QStringLiteral("MonitorClearButton"));
-    QPushButton* save = buttons->addButton(QStringLiteral("&Salvar como texto…"), QDialogButtonBox::ActionRole);
+    QPushButton* save = buttons->addButton(
+        QCoreApplication::translate("korv::FrameMonitorWindow", "&Salvar como texto…"), QDialogButtonBox::ActionRole);
     save->setObjectName(QStringLiteral("MonitorSaveButton"));
-    QPushButton* close = buttons->addButton(QStringLiteral("&Fechar"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(
+        QCoreApplication::translate("korv::FrameMonitorWindow", "&Fechar"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("MonitorCloseButton"));
     connect(pause_, &QPushButton::toggled, this, [this](bool on) { setPaused(on); });
     connect(clear, &QPushButton::clicked, this, [this] { clearLines(); });
@@ -112,7 +123,8 @@ void FrameMonitorWindow::showEvent(QShowEvent* event)
     if (everShown_ && !lines_.empty()) {
         append({ QDateTime::currentDateTime(),
             { QStringLiteral("--"), {},
-                QStringLiteral("monitor aberto de novo; o que passou enquanto esteve fechado não foi registrado") } });
+                QCoreApplication::translate("korv::FrameMonitorWindow",
+                    "monitor aberto de novo; o que passou enquanto esteve fechado não foi registrado") } });
     }
     everShown_ = true;
     listening_ = true;
@@ -167,7 +179,8 @@ void FrameMonitorWindow::setPaused(bool paused)
         const QSignalBlocker quiet(pause_);
         pause_->setChecked(paused);
     }
-    pause_->setText(paused ? QStringLiteral("&Continuar") : QStringLiteral("&Pausar"));
+    pause_->setText(paused ? QCoreApplication::translate("korv::FrameMonitorWindow", "&Continuar")
+                           : QCoreApplication::translate("korv::FrameMonitorWindow", "&Pausar"));
     if (!paused)
         showHeldLines();
     updateStatus();
@@ -188,11 +201,14 @@ int FrameMonitorWindow::shownLineCount() const
 
 QString FrameMonitorWindow::text() const
 {
-    QString out = QStringLiteral("KOrvSetup - %1\n").arg(Caption);
+    QString out = QStringLiteral("KOrvSetup - %1\n").arg(caption());
     if (!lines_.empty())
-        out += QStringLiteral("Início: %1\n").arg(lines_.front().time.toString(Qt::ISODate));
-    out += column(QStringLiteral("Hora"), TimeWidth) + column(QStringLiteral("Sentido"), DirectionWidth)
-        + column(QStringLiteral("Bytes"), BytesWidth) + QStringLiteral("Significado\n");
+        out += QCoreApplication::translate("korv::FrameMonitorWindow", "Início: %1\n")
+                   .arg(lines_.front().time.toString(Qt::ISODate));
+    out += column(QCoreApplication::translate("korv::FrameMonitorWindow", "Hora"), TimeWidth)
+        + column(QCoreApplication::translate("korv::FrameMonitorWindow", "Sentido"), DirectionWidth)
+        + column(QStringLiteral("Bytes"), BytesWidth)
+        + QCoreApplication::translate("korv::FrameMonitorWindow", "Significado\n");
     for (const Line& line : lines_) {
         out += column(line.time.toString(TimeFormat), TimeWidth) + column(line.content.direction, DirectionWidth)
             + column(line.content.bytes, BytesWidth) + line.content.meaning + u'\n';
@@ -204,8 +220,9 @@ bool FrameMonitorWindow::saveAsText()
 {
     const QString suggested = QDir::current().filePath(
         QStringLiteral("monitor-%1.txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"))));
-    const QString path
-        = saveDialog_.saveFileName(this, QStringLiteral("Salvar o monitor como texto"), suggested, FileKind::Text);
+    const QString path = saveDialog_.saveFileName(this,
+        QCoreApplication::translate("korv::FrameMonitorWindow", "Salvar o monitor como texto"), suggested,
+        FileKind::Text);
     if (path.isEmpty())
         return false;
     QByteArray bytes = text().toUtf8();
@@ -216,10 +233,12 @@ bool FrameMonitorWindow::saveAsText()
     // Written whole or not at all: a failed save never leaves a cut file where an older one was.
     const SaveResult result = saveFile(path, bytes);
     if (!result.saved()) {
-        boxes_.warning(Caption, QStringLiteral("Não foi possível salvar em %1: %2.").arg(path, result.reason));
+        boxes_.warning(caption(),
+            QCoreApplication::translate("korv::FrameMonitorWindow", "Não foi possível salvar em %1: %2.")
+                .arg(path, result.reason));
         return false;
     }
-    status_->setText(QStringLiteral("Salvo em %1.").arg(path));
+    status_->setText(QCoreApplication::translate("korv::FrameMonitorWindow", "Salvo em %1.").arg(path));
     return true;
 }
 
@@ -227,9 +246,10 @@ void FrameMonitorWindow::updateStatus()
 {
     const std::size_t held = lines_.size() - shown_;
     if (paused_)
-        status_->setText(QStringLiteral("Pausado: %1 linha(s) em espera.").arg(held));
+        status_->setText(
+            QCoreApplication::translate("korv::FrameMonitorWindow", "Pausado: %1 linha(s) em espera.").arg(held));
     else
-        status_->setText(QStringLiteral("%1 linha(s).").arg(lines_.size()));
+        status_->setText(QCoreApplication::translate("korv::FrameMonitorWindow", "%1 linha(s).").arg(lines_.size()));
 }
 
 }  // namespace korv

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -35,7 +36,11 @@ using namespace korv::history;
 
 namespace {
 
-const QString Caption = QStringLiteral("Registro");
+// Looked up at each use: the language can change while the program runs.
+QString caption()
+{
+    return QCoreApplication::translate("korv::HistoryWindow", "Registro");
+}
 const QString DiffersMark = QStringLiteral("≠");
 
 int columnOf(const char* name)
@@ -69,10 +74,16 @@ public:
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        static const QStringList headers { QStringLiteral("Evento"), QStringLiteral("Data"), QString(),
-            QStringLiteral("Número de série"), QStringLiteral("Modelo"), QStringLiteral("Comando"),
-            QStringLiteral("Resultado"), QStringLiteral("Mensagem"), QStringLiteral("Bancada"),
-            QStringLiteral("Usuário"), QStringLiteral("Interface") };
+        const QStringList headers { QCoreApplication::translate("korv::HistoryWindow", "Evento"),
+            QCoreApplication::translate("korv::HistoryWindow", "Data"), QString(),
+            QCoreApplication::translate("korv::HistoryWindow", "Número de série"),
+            QCoreApplication::translate("korv::HistoryWindow", "Modelo"),
+            QCoreApplication::translate("korv::HistoryWindow", "Comando"),
+            QCoreApplication::translate("korv::HistoryWindow", "Resultado"),
+            QCoreApplication::translate("korv::HistoryWindow", "Mensagem"),
+            QCoreApplication::translate("korv::HistoryWindow", "Bancada"),
+            QCoreApplication::translate("korv::HistoryWindow", "Usuário"),
+            QCoreApplication::translate("korv::HistoryWindow", "Interface") };
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section < headers.size())
             return headers[section];
         return QSqlQueryModel::headerData(section, orientation, role);
@@ -95,7 +106,7 @@ HistoryWindow::HistoryWindow(Store& store, MessageBoxes& boxes, FileDialogs& fil
     , fileDialogs_(fileDialogs)
 {
     setObjectName(QStringLiteral("HistoryWindow"));
-    setWindowTitle(Caption);
+    setWindowTitle(caption());
     setModal(false);
     setSizeGripEnabled(true);
 
@@ -115,22 +126,24 @@ HistoryWindow::HistoryWindow(Store& store, MessageBoxes& boxes, FileDialogs& fil
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->horizontalHeader()->setStretchLastSection(true);
-    view_->setAccessibleName(QStringLiteral("Eventos"));
+    view_->setAccessibleName(QCoreApplication::translate("korv::HistoryWindow", "Eventos"));
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { showDetail(); });
 
     summary_ = new QPlainTextEdit(this);
     summary_->setObjectName(QStringLiteral("HistorySummary"));
     summary_->setReadOnly(true);
-    summary_->setAccessibleName(QStringLiteral("Evento selecionado"));
+    summary_->setAccessibleName(QCoreApplication::translate("korv::HistoryWindow", "Evento selecionado"));
     // A Tab stop worth its place: with a cursor of its own the event can be read line by line,
     // aloud too.
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     comparison_ = new QTreeWidget(this);
     comparison_->setObjectName(QStringLiteral("HistoryComparison"));
-    comparison_->setHeaderLabels(
-        { QStringLiteral("Item"), QStringLiteral("Como encontrado"), QStringLiteral("Como deixado"), QString() });
+    comparison_->setHeaderLabels({ QCoreApplication::translate("korv::HistoryWindow", "Item"),
+        QCoreApplication::translate("korv::HistoryWindow", "Como encontrado"),
+        QCoreApplication::translate("korv::HistoryWindow", "Como deixado"), QString() });
     comparison_->setUniformRowHeights(true);
-    comparison_->setAccessibleName(QStringLiteral("Como encontrado e como deixado"));
+    comparison_->setAccessibleName(
+        QCoreApplication::translate("korv::HistoryWindow", "Como encontrado e como deixado"));
     comparison_->header()->setStretchLastSection(false);
     comparison_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     comparison_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
@@ -153,11 +166,14 @@ HistoryWindow::HistoryWindow(Store& store, MessageBoxes& boxes, FileDialogs& fil
     layout->addWidget(status_);
 
     auto* buttons = new QDialogButtonBox(this);
-    export_ = buttons->addButton(QStringLiteral("&Exportar CSV…"), QDialogButtonBox::ActionRole);
+    export_ = buttons->addButton(
+        QCoreApplication::translate("korv::HistoryWindow", "&Exportar CSV…"), QDialogButtonBox::ActionRole);
     export_->setObjectName(QStringLiteral("HistoryExportButton"));
-    report_ = buttons->addButton(QStringLiteral("&Relatório…"), QDialogButtonBox::ActionRole);
+    report_ = buttons->addButton(
+        QCoreApplication::translate("korv::HistoryWindow", "&Relatório…"), QDialogButtonBox::ActionRole);
     report_->setObjectName(QStringLiteral("HistoryReportButton"));
-    QPushButton* close = buttons->addButton(QStringLiteral("&Fechar"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(
+        QCoreApplication::translate("korv::HistoryWindow", "&Fechar"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("HistoryCloseButton"));
     connect(export_, &QPushButton::clicked, this, [this] { exportCsv(); });
     connect(report_, &QPushButton::clicked, this, [this] { writeReport(); });
@@ -197,21 +213,21 @@ void HistoryWindow::buildFilterRow(QBoxLayout* layout)
     auto* row = new QHBoxLayout;
     serial_ = new QLineEdit(this);
     serial_->setObjectName(QStringLiteral("HistorySerialFilter"));
-    serial_->setPlaceholderText(QStringLiteral("Número de série"));
+    serial_->setPlaceholderText(QCoreApplication::translate("korv::HistoryWindow", "Número de série"));
     serial_->setClearButtonEnabled(true);
     model_ = new QComboBox(this);
     model_->setObjectName(QStringLiteral("HistoryModelFilter"));
-    model_->addItem(QStringLiteral("Todos os modelos"), QString());
+    model_->addItem(QCoreApplication::translate("korv::HistoryWindow", "Todos os modelos"), QString());
     for (Model model : allModels())
         model_->addItem(modelString(model), modelString(model));
     result_ = new QComboBox(this);
     result_->setObjectName(QStringLiteral("HistoryResultFilter"));
-    result_->addItem(QStringLiteral("Todos os resultados"), QString());
+    result_->addItem(QCoreApplication::translate("korv::HistoryWindow", "Todos os resultados"), QString());
     for (Outcome outcome : { Outcome::Done, Outcome::Failed, Outcome::Stopped })
         result_->addItem(outcomeText(outcome), outcomeName(outcome));
     bench_ = new QLineEdit(this);
     bench_->setObjectName(QStringLiteral("HistoryBenchFilter"));
-    bench_->setPlaceholderText(QStringLiteral("Bancada"));
+    bench_->setPlaceholderText(QCoreApplication::translate("korv::HistoryWindow", "Bancada"));
     bench_->setClearButtonEnabled(true);
     // The filters have no labels: their placeholders say what they take.
     for (QLineEdit* edit : { serial_, bench_ })
@@ -235,8 +251,10 @@ void HistoryWindow::buildFilterRow(QBoxLayout* layout)
     };
     row->addWidget(serial_, 2);
     row->addWidget(model_, 1);
-    dateFilter(QStringLiteral("HistorySince"), QStringLiteral("&Desde"), sinceSet_, since_);
-    dateFilter(QStringLiteral("HistoryUntil"), QStringLiteral("&Até"), untilSet_, until_);
+    dateFilter(QStringLiteral("HistorySince"), QCoreApplication::translate("korv::HistoryWindow", "&Desde"), sinceSet_,
+        since_);
+    dateFilter(
+        QStringLiteral("HistoryUntil"), QCoreApplication::translate("korv::HistoryWindow", "&Até"), untilSet_, until_);
     row->addWidget(result_, 1);
     row->addWidget(bench_, 1);
     layout->addLayout(row);
@@ -319,21 +337,25 @@ void HistoryWindow::showDetail()
                 continue;
             for (int column = 0; column < comparison_->columnCount(); ++column)
                 item->setFont(column, bold);
-            item->setToolTip(3, QStringLiteral("Como deixado difere de como encontrado"));
+            item->setToolTip(
+                3, QCoreApplication::translate("korv::HistoryWindow", "Como deixado difere de como encontrado"));
         }
         top->setExpanded(true);
     };
-    section(QStringLiteral("Registros"), registerComparison(*event), NotRead);
-    section(QStringLiteral("Configuração"), configurationComparison(*event), QStringLiteral("—"));
+    section(QCoreApplication::translate("korv::HistoryWindow", "Registros"), registerComparison(*event), NotRead);
+    section(QCoreApplication::translate("korv::HistoryWindow", "Configuração"), configurationComparison(*event),
+        QStringLiteral("—"));
     if (event->calibration)
-        section(QStringLiteral("Calibração"), calibrationComparison(*event->calibration), QStringLiteral("—"));
+        section(QCoreApplication::translate("korv::HistoryWindow", "Calibração"),
+            calibrationComparison(*event->calibration), QStringLiteral("—"));
     comparison_->resizeColumnToContents(0);
 }
 
 bool HistoryWindow::exportCsv()
 {
-    const QString path = fileDialogs_.saveFileName(this, QStringLiteral("Exportar o registro"),
-        suggestedPath(QStringLiteral("registro"), QStringLiteral("csv")), FileKind::Csv);
+    const QString path
+        = fileDialogs_.saveFileName(this, QCoreApplication::translate("korv::HistoryWindow", "Exportar o registro"),
+            suggestedPath(QStringLiteral("registro"), QStringLiteral("csv")), FileKind::Csv);
     if (path.isEmpty())
         return false;
     // Years of events take seconds to read and write out.
@@ -342,10 +364,14 @@ bool HistoryWindow::exportCsv()
     const SaveResult result = saveFile(path, eventsCsv(events));
     QGuiApplication::restoreOverrideCursor();
     if (!result.saved()) {
-        boxes_.warning(Caption, QStringLiteral("Não foi possível salvar em %1: %2.").arg(path, result.reason));
+        boxes_.warning(caption(),
+            QCoreApplication::translate("korv::HistoryWindow", "Não foi possível salvar em %1: %2.")
+                .arg(path, result.reason));
         return false;
     }
-    status_->setText(QStringLiteral("%1 eventos exportados para %2.").arg(events.size()).arg(path));
+    status_->setText(QCoreApplication::translate("korv::HistoryWindow", "%1 eventos exportados para %2.")
+                         .arg(events.size())
+                         .arg(path));
     return true;
 }
 
@@ -357,16 +383,19 @@ bool HistoryWindow::writeReport()
     const QString stem = event->unit.serialNumber.isEmpty()
         ? QStringLiteral("relatorio")
         : QStringLiteral("relatorio-%1").arg(event->unit.serialNumber);
-    const QString path = fileDialogs_.saveFileName(
-        this, QStringLiteral("Salvar o relatório"), suggestedPath(stem, QStringLiteral("pdf")), FileKind::Pdf);
+    const QString path
+        = fileDialogs_.saveFileName(this, QCoreApplication::translate("korv::HistoryWindow", "Salvar o relatório"),
+            suggestedPath(stem, QStringLiteral("pdf")), FileKind::Pdf);
     if (path.isEmpty())
         return false;
     const QString problem = report::writeUnitReport(*event, path);
     if (!problem.isEmpty()) {
-        boxes_.warning(Caption, QStringLiteral("Não foi possível salvar em %1: %2.").arg(path, problem));
+        boxes_.warning(caption(),
+            QCoreApplication::translate("korv::HistoryWindow", "Não foi possível salvar em %1: %2.")
+                .arg(path, problem));
         return false;
     }
-    status_->setText(QStringLiteral("Relatório salvo em %1.").arg(path));
+    status_->setText(QCoreApplication::translate("korv::HistoryWindow", "Relatório salvo em %1.").arg(path));
     return true;
 }
 

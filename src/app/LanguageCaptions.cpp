@@ -1,6 +1,7 @@
 #include "app/LanguageCaptions.h"
 
 #include "i18n/LanguageApply.h"
+#include "i18n/Translation.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,8 +14,27 @@ namespace korv {
 
 namespace {
 
+const char* const BuiltInCaption = "korvBuiltInCaption";
+
+QString captionOf(const QObject* object)
+{
+    if (const auto* menu = qobject_cast<const QMenu*>(object))
+        return menu->title();
+    if (const auto* action = qobject_cast<const QAction*>(object))
+        return action->text();
+    if (const auto* box = qobject_cast<const QGroupBox*>(object))
+        return box->title();
+    if (const auto* label = qobject_cast<const QLabel*>(object))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(object))
+        return button->text();
+    return {};
+}
+
 void setCaption(QObject* object, const QString& text)
 {
+    if (!object->property(BuiltInCaption).isValid())
+        object->setProperty(BuiltInCaption, captionOf(object));
     if (auto* menu = qobject_cast<QMenu*>(object))
         menu->setTitle(text);
     else if (auto* action = qobject_cast<QAction*>(object))
@@ -61,6 +81,23 @@ void applyLanguage(QObject* mainWindow, const LanguageLines& language, MessageTa
                 setCaption(object, text);
         }
     });
+}
+
+void restoreBuiltInCaptions(QObject* mainWindow)
+{
+    if (!mainWindow)
+        return;
+    for (const LanguageLineTarget& target : languageLineTargets()) {
+        for (const QString& name : target.objectNames) {
+            QList<QObject*> controls;
+            collectOwnControls(mainWindow, name, controls);
+            for (QObject* object : controls) {
+                const QVariant builtIn = object->property(BuiltInCaption);
+                if (builtIn.isValid())
+                    setCaption(object, retranslated(builtIn.toString()));
+            }
+        }
+    }
 }
 
 LanguageLines loadAndApplyLanguage(

@@ -16,6 +16,10 @@ namespace korv {
 // messages only.
 void applyLanguage(QObject* mainWindow, const LanguageLines& language, MessageTable& messages);
 
+// The captions the language file gave go back to those the window was built with, in the language
+// now in use: the first caption a file replaces on a control is remembered for this.
+void restoreBuiltInCaptions(QObject* mainWindow);
+
 // loadLanguage followed by applyLanguage; the lines are returned for the About box. A file that
 // cannot be used is named on standard error when it is first met.
 LanguageLines loadAndApplyLanguage(

@@ -87,6 +87,8 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
         settings_.FastExchange = fast;
         session_.setFastExchange(fast);
     });
+    for (QAction* item : { ui.languagePortugueseItem, ui.languageEnglishItem, ui.languageSpanishItem })
+        connect(item, &QAction::triggered, this, [this, item] { chooseLanguage(item->data().toString()); });
     connect(ui.aboutItem, &QAction::triggered, this, [this] { onAbout(); });
     connect(ui.helpTopicsItem, &QAction::triggered, this, [this] { onHelpTopics(); });
     connect(ui.statusTimer, &QTimer::timeout, this, [this] { onStatusTimer(); });
@@ -188,6 +190,7 @@ void MainWindow::FormShow()
             settings_.PortSetting = adapter;
     }
     StartDirectory = QDir::currentPath();
+    syncLanguageMenu();
     buildPortMenu();
     ApplyModelScreen();
     session_.setPortName(settings_.portToOpen());

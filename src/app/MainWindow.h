@@ -176,9 +176,16 @@ private:
     QList<PortDescription> systemPorts() const;
     void closeDiagnosticWindows();
     void listenToBoxes();
-    // The built-in texts are Brazilian Portuguese, and so become Qt's own; a language file of
-    // another language leaves Qt's in English.
-    void followLanguageInQtTexts();
+    // The program's translations follow the language chosen in the menu. Qt's own texts follow it
+    // too; with none chosen, they are Brazilian Portuguese as the built-in texts, and a language
+    // file of another language leaves them in English. True when the language in use changed.
+    bool followLanguageInQtTexts();
+    // The menu's choice: the shipped language file put beside the settings (or taken away), the
+    // choice saved, and every text shown in it at once.
+    void chooseLanguage(const QString& code);
+    void syncLanguageMenu();
+    // The language file's captions and messages, and every other text in the language in use.
+    void applyLanguageEverywhere();
     // Hands the record's waiting events to the plant's server, when the settings name one.
     void sendToPlant();
     void createHumidityMenu();
@@ -243,8 +250,6 @@ private:
     history::LastReads lastReads_;
     std::unique_ptr<history::Store> store_;
     std::unique_ptr<history::PlantForwarder> plant_;
-    // Qt's own texts (the file dialogs, the standard buttons) in the language of the window's.
-    std::unique_ptr<QTranslator> qtTexts_;
     ConnectionCheckWindow* checkWindow_ = nullptr;
     FrameMonitorWindow* monitor_ = nullptr;
     // The last key press handed to FormKeyDown and the control it was seen at, until the event

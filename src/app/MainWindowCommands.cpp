@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -114,7 +115,7 @@ void MainWindow::showStepProgress(std::size_t step, std::size_t steps)
             return;
         progressTexts_ = statusTexts();
     }
-    setStatusLines(QStringLiteral("Passo %1 de %2…").arg(step + 1).arg(steps));
+    setStatusLines(QCoreApplication::translate("korv::MainWindow", "Passo %1 de %2…").arg(step + 1).arg(steps));
 }
 
 void MainWindow::setStatusLines(const QString& text)

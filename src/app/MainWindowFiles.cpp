@@ -7,17 +7,29 @@
 #include "core/files/ConfigurationFile.h"
 #include "widgets/PageHost.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace korv {
 
 namespace {
 
-const QString OpenCaption = QStringLiteral("Abrir configuração");
-const QString SaveCaption = QStringLiteral("Salvar configuração");
+// Looked up at each use: the language can change while the program runs.
+QString openCaption()
+{
+    return QCoreApplication::translate("korv::MainWindow", "Abrir configuração");
+}
+// Looked up at each use: the language can change while the program runs.
+QString saveCaption()
+{
+    return QCoreApplication::translate("korv::MainWindow", "Salvar configuração");
+}
 // A file needs a model: the form of an unidentified transmitter has no limits to hold it to.
-const QString NoTransmitterText
-    = QStringLiteral("Leia a configuração do transmissor antes de abrir ou salvar uma configuração.");
+QString noTransmitterText()
+{
+    return QCoreApplication::translate(
+        "korv::MainWindow", "Leia a configuração do transmissor antes de abrir ou salvar uma configuração.");
+}
 
 }  // namespace
 
@@ -25,7 +37,7 @@ void MainWindow::onSaveConfiguration()
 {
     const Model model = identification().TransmitterModel;
     if (!familyOf(model)) {
-        ShowWarning(NoTransmitterText);
+        ShowWarning(noTransmitterText());
         return;
     }
     // The checks of a send come first: a file that no send would accept is not worth a name.
@@ -39,21 +51,22 @@ void MainWindow::onSaveConfiguration()
 
     const QString suggested
         = QDir(StartDirectory).filePath(identification().SerialNumberText + QStringLiteral(".json"));
-    const QString path = fileDialogs_->saveFileName(this, SaveCaption, suggested);
+    const QString path = fileDialogs_->saveFileName(this, saveCaption(), suggested);
     if (path.isEmpty())
         return;
     const QString error = config::writeConfigurationFile(path, configuration);
     if (!error.isEmpty())
-        ShowWarning(QStringLiteral("Não foi possível salvar a configuração em %1: %2").arg(path, error));
+        ShowWarning(QCoreApplication::translate("korv::MainWindow", "Não foi possível salvar a configuração em %1: %2")
+                        .arg(path, error));
 }
 
 void MainWindow::onOpenConfiguration()
 {
     if (!familyOf(identification().TransmitterModel)) {
-        ShowWarning(NoTransmitterText);
+        ShowWarning(noTransmitterText());
         return;
     }
-    const QString path = fileDialogs_->openFileName(this, OpenCaption, StartDirectory);
+    const QString path = fileDialogs_->openFileName(this, openCaption(), StartDirectory);
     if (path.isEmpty())
         return;
     const config::Parsed parsed = config::readConfigurationFile(path);

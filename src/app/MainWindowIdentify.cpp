@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/LanguageCaptions.h"
+#include "app/WindowTexts.h"
 #include "common/StopRequest.h"
 #include "core/families/humamb/HumAmbConfiguration.h"
 #include "core/protocol/Identification.h"
@@ -9,11 +10,11 @@
 #include "humidity_ambient/HumAmbPages.h"
 #include "i18n/LanguageApply.h"
 #include "i18n/SensorList.h"
+#include "i18n/Translation.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -21,7 +22,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTranslator>
 
 namespace korv {
 
@@ -58,7 +58,8 @@ ContactOutcome MainWindow::contactTransmitter(const ContactPolicy& policy)
         if (attempt < 2)
             return;
         counted = true;
-        setStatusLines(QStringLiteral("Tentativa %1 de %2…").arg(attempt).arg(attempts));
+        setStatusLines(
+            QCoreApplication::translate("korv::MainWindow", "Tentativa %1 de %2…").arg(attempt).arg(attempts));
     });
     recordReachedPort_ = true;
     const ContactOutcome outcome = session_.contact(policy);
@@ -115,11 +116,7 @@ void MainWindow::HideAllTabs()
 
 void MainWindow::ApplyModelScreen()
 {
-    // Installed copies have no useful working directory, so a file beside the settings (the user's
-    // configuration folder) is read when the working directory has none.
-    languageLines_
-        = loadAndApplyLanguage(this, messages_, env_.languageDirectory, QFileInfo(settingsPath_).absolutePath());
-    followLanguageInQtTexts();
+    applyLanguageEverywhere();
 
     auto* tabs = ui.tabs;
     const Model model = identification().TransmitterModel;
@@ -166,20 +163,47 @@ void MainWindow::ApplyModelScreen()
     ui.SensorRadioGroup->update();
 }
 
-void MainWindow::followLanguageInQtTexts()
+bool MainWindow::followLanguageInQtTexts()
 {
-    const bool portuguese = !languageLines_.loaded;
-    if (portuguese == (qtTexts_ != nullptr))
+    const QString chosen = languageCodeOf(settings_.LanguageSetting);
+    QString qtLanguage = qtLanguageFor(chosen);
+    if (settings_.LanguageSetting.isEmpty() && languageLines_.loaded)
+        qtLanguage.clear();
+    return useLanguage(chosen, qtLanguage);
+}
+
+void MainWindow::applyLanguageEverywhere()
+{
+    // Installed copies have no useful working directory, so a file beside the settings (the user's
+    // configuration folder) is read when the working directory has none.
+    const QString fallback = QFileInfo(settingsPath_).absolutePath();
+    languageLines_ = loadAndApplyLanguage(this, messages_, env_.languageDirectory, fallback);
+    if (!followLanguageInQtTexts())
         return;
-    if (!portuguese) {
-        QCoreApplication::removeTranslator(qtTexts_.get());
-        qtTexts_.reset();
-        return;
-    }
-    auto translator = std::make_unique<QTranslator>();
-    if (translator->load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-        && QCoreApplication::installTranslator(translator.get()))
-        qtTexts_ = std::move(translator);
+    // Texts already on screen, in every window, go over to the new language; then the captions the
+    // language file does not give go back to the built-in ones of that language, and the file's
+    // own go over them again.
+    retranslateAllWindows();
+    restoreBuiltInCaptions(this);
+    languageLines_ = loadAndApplyLanguage(this, messages_, env_.languageDirectory, fallback);
+}
+
+void MainWindow::syncLanguageMenu()
+{
+    const QString chosen = languageCodeOf(settings_.LanguageSetting);
+    for (QAction* item : { ui.languagePortugueseItem, ui.languageEnglishItem, ui.languageSpanishItem })
+        item->setChecked(item->data().toString() == chosen);
+}
+
+void MainWindow::chooseLanguage(const QString& code)
+{
+    QString problem;
+    if (!placeLanguageFile(code, QFileInfo(settingsPath_).absolutePath(), shippedLanguageFolder(), &problem))
+        ShowWarning(problem);
+    settings_.LanguageSetting = languageCodeOf(code);
+    writeSettings(settingsPath_, settings_);
+    syncLanguageMenu();
+    ApplyModelScreen();
 }
 
 void MainWindow::createHumidityMenu()

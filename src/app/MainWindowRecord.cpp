@@ -4,6 +4,7 @@
 #include "app/HistoryWindow.h"
 #include "common/StopRequest.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTextStream>
 
@@ -106,7 +107,8 @@ void MainWindow::endRecord(std::optional<history::CalibrationChange> calibration
     // Said after the command's own result and beside it, never instead of it.
     QTextStream(stderr) << problem << '\n';
     for (QLineEdit* line : { ui.EdtStatus, ui.EdtStatRHT, ui.EdtStatT })
-        line->setText(QStringLiteral("%1 (evento não registrado)").arg(line->text()).trimmed());
+        line->setText(
+            QCoreApplication::translate("korv::MainWindow", "%1 (evento não registrado)").arg(line->text()).trimmed());
 }
 
 void MainWindow::sendToPlant()

@@ -4,7 +4,9 @@
 #include "widgets/UiFactory.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -18,6 +20,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <tuple>
 
 namespace korv {
 
@@ -68,9 +72,10 @@ void MainWindowUi::setupUi(QMainWindow* Form1)
     AmbientWidgets::setupUi(ambientSheet);
     tabs->setCurrentIndex(0);
 
-    Ler_Config = new QPushButton(QStringLiteral("&Ler Configuração"), ClientArea);
+    Ler_Config = new QPushButton(QCoreApplication::translate("korv::MainWindow", "&Ler Configuração"), ClientArea);
     Ler_Config->setObjectName(QStringLiteral("Ler_Config"));
-    Enviar_Config = new QPushButton(QStringLiteral("&Enviar Configuração"), ClientArea);
+    Enviar_Config
+        = new QPushButton(QCoreApplication::translate("korv::MainWindow", "&Enviar Configuração"), ClientArea);
     Enviar_Config->setObjectName(QStringLiteral("Enviar_Config"));
 
     auto* client = new QVBoxLayout(ClientArea);
@@ -81,9 +86,10 @@ void MainWindowUi::setupUi(QMainWindow* Form1)
     commands->setContentsMargins(6, 0, 6, 6);
     commands->setSpacing(8);
     // Shown while a command runs; its place is kept, so that the command buttons never move.
-    CancelCommand = new QPushButton(QStringLiteral("Cancelar"), ClientArea);
+    CancelCommand = new QPushButton(QCoreApplication::translate("korv::MainWindow", "Cancelar"), ClientArea);
     CancelCommand->setObjectName(QStringLiteral("CancelCommandButton"));
-    CancelCommand->setToolTip(QStringLiteral("Para o comando após a troca em curso (Esc)"));
+    CancelCommand->setToolTip(
+        QCoreApplication::translate("korv::MainWindow", "Para o comando após a troca em curso (Esc)"));
     QSizePolicy keepPlace = CancelCommand->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
     CancelCommand->setSizePolicy(keepPlace);
@@ -113,29 +119,32 @@ void MainWindowUi::setupMenu(QMainWindow* Form1)
     mainMenu = new QMenuBar(Form1);
     mainMenu->setObjectName(QStringLiteral("MainMenu1"));
 
-    fileMenu = mainMenu->addMenu(QStringLiteral("&Arquivo"));
+    fileMenu = mainMenu->addMenu(QCoreApplication::translate("korv::MainWindow", "&Arquivo"));
     fileMenu->setObjectName(QStringLiteral("Arquivo1"));
-    openConfigurationItem = fileMenu->addAction(QStringLiteral("&Abrir configuração…"));
+    openConfigurationItem
+        = fileMenu->addAction(QCoreApplication::translate("korv::MainWindow", "&Abrir configuração…"));
     openConfigurationItem->setObjectName(QStringLiteral("AbrirConfig1"));
-    saveConfigurationItem = fileMenu->addAction(QStringLiteral("&Salvar configuração…"));
+    saveConfigurationItem
+        = fileMenu->addAction(QCoreApplication::translate("korv::MainWindow", "&Salvar configuração…"));
     saveConfigurationItem->setObjectName(QStringLiteral("SalvarConfig1"));
     // Spelled out rather than the platform's standard keys: Windows has none for Quit.
     openConfigurationItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     saveConfigurationItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     fileMenu->addSeparator();
-    HistoryItem = fileMenu->addAction(QStringLiteral("Re&gistro…"));
+    HistoryItem = fileMenu->addAction(QCoreApplication::translate("korv::MainWindow", "Re&gistro…"));
     HistoryItem->setObjectName(QStringLiteral("HistoryItem"));
     fileMenu->addSeparator();
-    quitItem = fileMenu->addAction(QStringLiteral("Sai&r"));
+    quitItem = fileMenu->addAction(QCoreApplication::translate("korv::MainWindow", "Sai&r"));
     quitItem->setObjectName(QStringLiteral("Sair1"));
     quitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    optionsMenu = mainMenu->addMenu(QStringLiteral("&Opções"));
+    optionsMenu = mainMenu->addMenu(QCoreApplication::translate("korv::MainWindow", "&Opções"));
     optionsMenu->setObjectName(QStringLiteral("Opes1"));
     // The port list is filled when the window is first shown, and again each time the menu opens.
-    portMenu = optionsMenu->addMenu(QStringLiteral("&Comunicação"));
+    portMenu = optionsMenu->addMenu(QCoreApplication::translate("korv::MainWindow", "&Comunicação"));
     portMenu->setObjectName(QStringLiteral("Comunic1"));
-    temperatureUnitMenu = optionsMenu->addMenu(QStringLiteral("&Unidade de Temperatura"));
+    temperatureUnitMenu
+        = optionsMenu->addMenu(QCoreApplication::translate("korv::MainWindow", "&Unidade de Temperatura"));
     temperatureUnitMenu->setObjectName(QStringLiteral("UnidadeTemp1"));
     // Two independent check marks, not an exclusive group: the unit handlers set both marks
     // themselves and read "°C mode" from celsiusItem alone.
@@ -146,20 +155,39 @@ void MainWindowUi::setupMenu(QMainWindow* Form1)
     fahrenheitItem = temperatureUnitMenu->addAction(QStringLiteral("°&F"));
     fahrenheitItem->setObjectName(QStringLiteral("OF1"));
     fahrenheitItem->setCheckable(true);
-    FastExchangeItem = optionsMenu->addAction(QStringLiteral("Comunicação &rápida"));
+    FastExchangeItem = optionsMenu->addAction(QCoreApplication::translate("korv::MainWindow", "Comunicação &rápida"));
     FastExchangeItem->setObjectName(QStringLiteral("FastExchangeItem"));
     FastExchangeItem->setCheckable(true);
-    CheckConnectionItem = optionsMenu->addAction(QStringLiteral("&Verificar conexão…"));
+    CheckConnectionItem
+        = optionsMenu->addAction(QCoreApplication::translate("korv::MainWindow", "&Verificar conexão…"));
     CheckConnectionItem->setObjectName(QStringLiteral("CheckConnectionItem"));
-    FrameMonitorItem = optionsMenu->addAction(QStringLiteral("&Monitor de comunicação"));
+    FrameMonitorItem
+        = optionsMenu->addAction(QCoreApplication::translate("korv::MainWindow", "&Monitor de comunicação"));
     FrameMonitorItem->setObjectName(QStringLiteral("FrameMonitorItem"));
+    // Each language named in itself, so that a user lost in a foreign one still finds their own.
+    languageMenu = optionsMenu->addMenu(QCoreApplication::translate("korv::MainWindow", "&Idioma"));
+    languageMenu->setObjectName(QStringLiteral("LanguageMenu"));
+    auto* languages = new QActionGroup(languageMenu);
+    languages->setExclusive(true);
+    for (const auto& [item, caption, name, code] : {
+             std::tuple { &languagePortugueseItem, "&Português", "LanguagePortugueseItem", "pt" },
+             std::tuple { &languageEnglishItem, "&English", "LanguageEnglishItem", "en" },
+             std::tuple { &languageSpanishItem, "E&spañol", "LanguageSpanishItem", "es" },
+         }) {
+        *item = languageMenu->addAction(QString::fromUtf8(caption));
+        (*item)->setObjectName(QLatin1String(name));
+        (*item)->setData(QLatin1String(code));
+        (*item)->setCheckable(true);
+        languages->addAction(*item);
+    }
+    languagePortugueseItem->setChecked(true);
 
-    helpMenu = mainMenu->addMenu(QStringLiteral("A&juda"));
+    helpMenu = mainMenu->addMenu(QCoreApplication::translate("korv::MainWindow", "A&juda"));
     helpMenu->setObjectName(QStringLiteral("Ajuda1"));
-    helpTopicsItem = helpMenu->addAction(QStringLiteral("&Tópicos da Ajuda"));
+    helpTopicsItem = helpMenu->addAction(QCoreApplication::translate("korv::MainWindow", "&Tópicos da Ajuda"));
     helpTopicsItem->setObjectName(QStringLiteral("Topicos1"));
     helpTopicsItem->setVisible(false);
-    aboutItem = helpMenu->addAction(QStringLiteral("&Sobre o KOrvSetup"));
+    aboutItem = helpMenu->addAction(QCoreApplication::translate("korv::MainWindow", "&Sobre o KOrvSetup"));
     aboutItem->setObjectName(QStringLiteral("Sobre1"));
 
     Form1->setMenuBar(mainMenu);

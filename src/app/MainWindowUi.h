@@ -64,6 +64,11 @@ struct MainWindowUi : HeadRailWidgets, HumidityWidgets, AmbientWidgets {
     // Diagnostics, after the items above: why a transmitter does not answer, and what is on the wire.
     QAction* CheckConnectionItem = nullptr;
     QAction* FrameMonitorItem = nullptr;
+    // The language of every text: the shipped language file and the program's translations.
+    QMenu* languageMenu = nullptr;
+    QAction* languagePortugueseItem = nullptr;
+    QAction* languageEnglishItem = nullptr;
+    QAction* languageSpanishItem = nullptr;
     QMenu* helpMenu = nullptr;  // Ajuda1
     QAction* helpTopicsItem = nullptr;  // Topicos1
     QAction* aboutItem = nullptr;  // Sobre1

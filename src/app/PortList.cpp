@@ -2,6 +2,7 @@
 
 #include "core/link/LinkSettings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
@@ -75,7 +76,7 @@ QString missingPortCaption(const QString& portSetting)
 #else
     const QString device = deviceNameFor(portSetting).isEmpty() ? portSetting : deviceNameFor(portSetting);
 #endif
-    return QStringLiteral("%1 (não encontrada)").arg(device);
+    return QCoreApplication::translate("korv::MainWindow", "%1 (não encontrada)").arg(device);
 }
 
 bool samePort(const QString& a, const QString& b)

@@ -12,6 +12,7 @@ struct AppSettings {
     static inline const QString DefaultPort = QStringLiteral("COM2");
     static inline const QString DefaultUnit = QStringLiteral("C");
     static inline const QString FastKey = QStringLiteral("Rapida");
+    static inline const QString LanguageKey = QStringLiteral("Idioma");
     static inline const QString RecordSection = QStringLiteral("Registro");
     static inline const QString PlantServerKey = QStringLiteral("Servidor");
 
@@ -22,6 +23,9 @@ struct AppSettings {
     // The fast exchange, off unless the file says "Rapida=1"; a file that never had it on is
     // written without the key.
     bool FastExchange = false;
+    // The language chosen in the menu ("pt", "en" or "es"); empty until one is chosen, and then
+    // the file is written without the key. Any other text is kept and means Portuguese.
+    QString LanguageSetting;
     // The plant's PostgreSQL server that the record sends its events on to, as a libpq connection
     // string ([Registro] Servidor); empty: the bench keeps its record alone. Read only: the
     // program never writes it. A string that holds a password is refused (the password belongs in

@@ -11,14 +11,15 @@ namespace korv {
 
 namespace {
 
-enum OwnedKey { Port, Unit, Fast };
-constexpr int OwnedKeyCount = 3;
+enum OwnedKey { Port, Unit, Fast, Language };
+constexpr int OwnedKeyCount = 4;
 
 QByteArray ownedKeyName(int key)
 {
     const QString& name = key == Port ? AppSettings::PortKey
         : key == Unit                 ? AppSettings::UnitKey
-                                      : AppSettings::FastKey;
+        : key == Fast                 ? AppSettings::FastKey
+                                      : AppSettings::LanguageKey;
     return name.toLatin1();
 }
 
@@ -38,7 +39,7 @@ struct Layout {
     QList<Line> lines;
     int header = -1;  // the first header of the section; -1 when the file has none
     int insertAfter = -1;  // the section's last key line in its first block, else its header
-    std::array<int, OwnedKeyCount> keys { -1, -1, -1 };
+    std::array<int, OwnedKeyCount> keys { -1, -1, -1, -1 };
     QList<int> fastLines;  // every Rapida of the section, whatever its spelling
 };
 
@@ -173,8 +174,8 @@ Layout layoutOf(const QByteArray& text)
     const QByteArray section = spellingOf(layout.lines, AppSettings::Section.toLatin1());
     if (section.isNull())
         return layout;
-    std::array<int, OwnedKeyCount> exact { -1, -1, -1 };
-    std::array<int, OwnedKeyCount> other { -1, -1, -1 };
+    std::array<int, OwnedKeyCount> exact { -1, -1, -1, -1 };
+    std::array<int, OwnedKeyCount> other { -1, -1, -1, -1 };
     bool inSection = false;
     bool inFirstBlock = false;
     for (int i = 0; i < layout.lines.size(); ++i) {
@@ -281,6 +282,7 @@ std::optional<AppSettings> settingsFromText(const QByteArray& text)
     settings.PortSetting = valueOf(layout, Port).value_or(AppSettings::DefaultPort);
     settings.UnitSetting = valueOf(layout, Unit).value_or(AppSettings::DefaultUnit);
     settings.FastExchange = valueOf(layout, Fast) == QStringLiteral("1");
+    settings.LanguageSetting = valueOf(layout, Language).value_or(QString());
     const QString server
         = readOnlyValue(layout.lines, AppSettings::RecordSection, AppSettings::PlantServerKey).value_or(QString());
     settings.PlantServerRefused = holdsPassword(server);
@@ -302,12 +304,15 @@ std::optional<QByteArray> updatedSettingsText(const QByteArray& text, const AppS
     QList<QByteArray> newValues(layout.lines.size());
     QByteArray added;
     const std::array<std::optional<QString>, OwnedKeyCount> wanted { settings.PortSetting, settings.UnitSetting,
-        settings.FastExchange ? std::optional<QString>(QStringLiteral("1")) : std::nullopt };
+        settings.FastExchange ? std::optional<QString>(QStringLiteral("1")) : std::nullopt,
+        settings.LanguageSetting.isEmpty() ? std::nullopt : std::optional<QString>(settings.LanguageSetting) };
     for (int key = 0; key < OwnedKeyCount; ++key) {
         const int line = layout.keys[key];
         const std::optional<QString> current = valueOf(layout, key);
-        if (!wanted[key]) {
-            // Only Rapida is ever unwanted. Every line that would turn it on goes (with the one
+        if (!wanted[key] && key == Language) {
+            // No language was ever chosen: whatever the file says stays as it is.
+        } else if (!wanted[key]) {
+            // Rapida is unwanted when off. Every line that would turn it on goes (with the one
             // that counts gone, another spelling would count next); any other stays.
             for (const int fastLine : layout.fastLines) {
                 if (decoded(layout.lines[fastLine].value) == QStringLiteral("1"))

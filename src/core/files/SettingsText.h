@@ -21,7 +21,7 @@ namespace korv {
 // as well, which is only ever read.
 std::optional<AppSettings> settingsFromText(const QByteArray& text);
 
-// The text with the values of Port, Temperatura and Rapida in [Parametros] set to `settings`,
+// The text with the values of Port, Temperatura, Rapida and Idioma in [Parametros] set to `settings`,
 // and every other byte as it was: other sections and keys, comments, lines that mean nothing to
 // the reader, line endings, the encoding of each line. A value already right keeps its line
 // untouched; a missing key is added after the section's last key, a missing section at the end,
