@@ -24,6 +24,13 @@
     </message>
 </context>
 <context>
+    <name>korv::Cli</name>
+    <message>
+        <source>Use %1 --help para ver os comandos e as opções.</source>
+        <translation>Use %1 --help to see the commands and options.</translation>
+    </message>
+</context>
+<context>
     <name>korv::ConnectionCheckWindow</name>
     <message>
         <source>Verificar conexão</source>

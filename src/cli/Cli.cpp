@@ -7,10 +7,14 @@
 #include "cli/HistoryCommands.h"
 #include "cli/Report.h"
 #include "common/StopRequest.h"
+#include "core/files/FileRead.h"
 #include "core/files/Settings.h"
+#include "core/files/SettingsText.h"
 #include "core/history/HistoryStore.h"
 #include "core/protocol/TransmitterSession.h"
+#include "i18n/Translation.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <atomic>
@@ -71,13 +75,26 @@ void stopOnSignals()
 #endif
 }
 
+// The language chosen in the window, read quietly: a settings file's problems are told by the
+// commands that use it, not by --help.
+QString chosenLanguage(const QString& settingsPath)
+{
+    const FileBytes file = readRegularFile(settingsPath, MaxSettingsFileBytes);
+    const std::optional<AppSettings> settings = file.ok() ? settingsFromText(file.bytes) : std::nullopt;
+    return languageCodeOf(settings ? settings->LanguageSetting : QString());
+}
+
 int run(const QStringList& arguments, const Environment& environment, QTextStream& out, QTextStream& err)
 {
     const QString program = QFileInfo(arguments.value(0, QStringLiteral("korvsetup-cli"))).fileName();
+    const QString settingsPath = environment.settingsPath.isEmpty() ? settingsFilePath() : environment.settingsPath;
+    const QString language = chosenLanguage(settingsPath);
+    useLanguage(language, qtLanguageFor(language));
     const ParsedOptions parsed = parseOptions(arguments);
     if (!parsed.options) {
         err << program << ": " << parsed.error << '\n'
-            << QStringLiteral("Use %1 --help para ver os comandos e as opções.").arg(program) << '\n';
+            << QCoreApplication::translate("korv::Cli", "Use %1 --help para ver os comandos e as opções.").arg(program)
+            << '\n';
         err.flush();
         // A script that asked for JSON gets it even when its arguments are refused.
         if (arguments.contains(QStringLiteral("--json"))) {
@@ -99,7 +116,6 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
     }
 
     // The port and the unit the window would use, from the same settings file.
-    const QString settingsPath = environment.settingsPath.isEmpty() ? settingsFilePath() : environment.settingsPath;
     const AppSettings settings = readSettings(settingsPath);
     const QString port = options.port.isEmpty() ? settings.portToOpen() : options.port;
     const CliTexts texts(environment.languageDirectory, QFileInfo(settingsPath).absolutePath());
