@@ -56,7 +56,7 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QFETCH(QString, itemName);
         AppFixture app;
-        QVERIFY(app.start(seedFor(model)));
+        QVERIFY(app.start(seedFor(model, 130)));
         app.read();
         // The diagnostic and record windows open beside the main window; the About box is one of
         // the windows that live for the whole run.
