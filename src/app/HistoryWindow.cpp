@@ -342,7 +342,7 @@ void HistoryWindow::showDetail()
         }
         top->setExpanded(true);
     };
-    section(QCoreApplication::translate("korv::HistoryWindow", "Registros"), registerComparison(*event), NotRead);
+    section(QCoreApplication::translate("korv::HistoryWindow", "Registros"), registerComparison(*event), notReadText());
     section(QCoreApplication::translate("korv::HistoryWindow", "Configuração"), configurationComparison(*event),
         QStringLiteral("—"));
     if (event->calibration)
@@ -355,7 +355,8 @@ bool HistoryWindow::exportCsv()
 {
     const QString path
         = fileDialogs_.saveFileName(this, QCoreApplication::translate("korv::HistoryWindow", "Exportar o registro"),
-            suggestedPath(QStringLiteral("registro"), QStringLiteral("csv")), FileKind::Csv);
+            suggestedPath(QCoreApplication::translate("korv::HistoryWindow", "registro"), QStringLiteral("csv")),
+            FileKind::Csv);
     if (path.isEmpty())
         return false;
     // Years of events take seconds to read and write out.
@@ -381,8 +382,8 @@ bool HistoryWindow::writeReport()
     if (!event)
         return false;
     const QString stem = event->unit.serialNumber.isEmpty()
-        ? QStringLiteral("relatorio")
-        : QStringLiteral("relatorio-%1").arg(event->unit.serialNumber);
+        ? QCoreApplication::translate("korv::HistoryWindow", "relatorio")
+        : QCoreApplication::translate("korv::HistoryWindow", "relatorio-%1").arg(event->unit.serialNumber);
     const QString path
         = fileDialogs_.saveFileName(this, QCoreApplication::translate("korv::HistoryWindow", "Salvar o relatório"),
             suggestedPath(stem, QStringLiteral("pdf")), FileKind::Pdf);

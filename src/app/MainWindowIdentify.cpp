@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/ConnectionCheckWindow.h"
 #include "app/LanguageCaptions.h"
 #include "app/WindowTexts.h"
 #include "common/StopRequest.h"
@@ -186,6 +187,10 @@ void MainWindow::applyLanguageEverywhere()
     retranslateAllWindows();
     restoreBuiltInCaptions(this);
     languageLines_ = loadAndApplyLanguage(this, messages_, env_.languageDirectory, fallback);
+    // The check's sentences name what it found (ports, groups, programs): an open check window
+    // says them again, checked anew, in the new language.
+    if (checkWindow_ && checkWindow_->isVisible())
+        runConnectionCheck();
 }
 
 void MainWindow::syncLanguageMenu()

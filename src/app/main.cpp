@@ -4,6 +4,10 @@
 #include "app/QuitOnSignal.h"
 #include "app/ServiceMode.h"
 #include "app/SplashForm.h"
+#include "core/files/FileRead.h"
+#include "core/files/Settings.h"
+#include "core/files/SettingsText.h"
+#include "i18n/Translation.h"
 
 #include <QApplication>
 
@@ -23,15 +27,25 @@ int answeredWithoutWindow(int argc, char* argv[])
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("Uso: KOrvSetup [opções do Qt, como -platform xcb]\n"
-                        "\n"
-                        "Configura transmissores de temperatura e umidade pela interface RS-232: procura o\n"
-                        "transmissor na porta salva, lê, confere e envia sua configuração.\n"
-                        "\n"
-                        "  -h, --help       mostra este texto\n"
-                        "  -v, --version    mostra a versão\n"
-                        "\n"
-                        "Sem janela: korvsetup-cli --help.\n");
+            // In the language chosen in the window, read quietly: the settings file's problems are the
+            // window's to tell. Translators need an application, though not a display.
+            QCoreApplication application(argc, argv);
+            const korv::FileBytes file = korv::readRegularFile(korv::settingsFilePath(), korv::MaxSettingsFileBytes);
+            const std::optional<korv::AppSettings> settings
+                = file.ok() ? korv::settingsFromText(file.bytes) : std::nullopt;
+            const QString language = korv::languageCodeOf(settings ? settings->LanguageSetting : QString());
+            korv::useLanguage(language, korv::qtLanguageFor(language));
+            std::fputs(qUtf8Printable(QCoreApplication::translate("korv::main",
+                           "Uso: KOrvSetup [opções do Qt, como -platform xcb]\n"
+                           "\n"
+                           "Configura transmissores de temperatura e umidade pela interface RS-232: procura o\n"
+                           "transmissor na porta salva, lê, confere e envia sua configuração.\n"
+                           "\n"
+                           "  -h, --help       mostra este texto\n"
+                           "  -v, --version    mostra a versão\n"
+                           "\n"
+                           "Sem janela: korvsetup-cli --help.\n")),
+                stdout);
             return 0;
         }
     }

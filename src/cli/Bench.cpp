@@ -1,5 +1,7 @@
 #include "cli/Bench.h"
 
+#include <QCoreApplication>
+
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "cli/HistoryCommands.h"
@@ -17,6 +19,12 @@
 #include <QThread>
 
 namespace korv::cli {
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
+};
+}  // namespace
 
 namespace {
 
@@ -113,7 +121,7 @@ std::optional<int> BenchRun::prepare()
         return ExitBadInput;
     }
     if (!options_.backupDirectory.isEmpty() && !QFileInfo(options_.backupDirectory).isDir()) {
-        err_ << QStringLiteral("A pasta %1 não existe ou não é uma pasta.").arg(options_.backupDirectory) << '\n';
+        err_ << Tr::tr("A pasta %1 não existe ou não é uma pasta.").arg(options_.backupDirectory) << '\n';
         return ExitBadInput;
     }
     if (!options_.log.isEmpty() && QFileInfo::exists(options_.log)) {
@@ -181,11 +189,11 @@ void BenchRun::report(const UnitLine& line)
         ++passed_;
         break;
     case UnitResult::Failed:
-        result = QStringLiteral("FALHOU: ") + line.message;
+        result = Tr::tr("FALHOU: ") + line.message;
         ++failed_;
         break;
     case UnitResult::Refused:
-        result = QStringLiteral("RECUSADO: ") + line.message;
+        result = Tr::tr("RECUSADO: ") + line.message;
         ++failed_;
         break;
     }
@@ -210,7 +218,7 @@ void BenchRun::report(const UnitLine& line)
     log_ += quoted.join(u',').toUtf8() + "\r\n";
     const SaveResult saved = saveFile(options_.log, log_);
     if (!saved.saved())
-        err_ << QStringLiteral("O registro %1 não pôde ser salvo: %2").arg(options_.log, saved.reason) << '\n';
+        err_ << Tr::tr("O registro %1 não pôde ser salvo: %2").arg(options_.log, saved.reason) << '\n';
 }
 
 void BenchRun::summary()
@@ -218,7 +226,7 @@ void BenchRun::summary()
     const int units = passed_ + failed_;
     const QString mean = QString::number(units > 0 ? seconds_ / units : 0.0, 'f', 1).replace(u'.', decimalSeparator());
     err_ << '\n'
-         << QStringLiteral("Unidades: %1 (certas: %2, com falha: %3); tempo médio %4 s.")
+         << Tr::tr("Unidades: %1 (certas: %2, com falha: %3); tempo médio %4 s.")
                 .arg(units)
                 .arg(passed_)
                 .arg(failed_)
@@ -275,8 +283,7 @@ int BenchRun::run()
         else if (!present.isEmpty() && silence.elapsed() >= RemovedAfterMs)
             present.clear();
         if (!waitingSaid && present.isEmpty()) {
-            err_ << QStringLiteral("Aguardando um transmissor em %1… (Ctrl+C termina)").arg(session_.portName())
-                 << '\n';
+            err_ << Tr::tr("Aguardando um transmissor em %1… (Ctrl+C termina)").arg(session_.portName()) << '\n';
             err_.flush();
             waitingSaid = true;
         }

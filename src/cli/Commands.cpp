@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include <QCoreApplication>
+
 #include "cli/CliOptions.h"
 #include "cli/Report.h"
 #include "common/NumberFormat.h"
@@ -17,6 +19,12 @@
 #include <QJsonDocument>
 
 namespace korv::cli {
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
+};
+}  // namespace
 
 Commands::Commands(
     TransmitterSession& session, QString portName, const CliTexts& texts, QTextStream& out, QTextStream& err)
@@ -116,8 +124,8 @@ std::optional<int> Commands::readUnit(UnitReading& reading)
     const Model model = session_.identification().TransmitterModel;
     if (!familyOf(model))
         return fail(ExitBadInput,
-            QStringLiteral("O transmissor não foi identificado como um modelo conhecido: "
-                           "sua configuração não pode ser interpretada."));
+            Tr::tr("O transmissor não foi identificado como um modelo conhecido: "
+                   "sua configuração não pode ser interpretada."));
     if (session_.run(driverFor(model).readSteps(session_, reading)))
         return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
     return std::nullopt;
@@ -192,7 +200,7 @@ int Commands::backup(const QString& directory)
     // Judged before the transmitter is touched: a folder that cannot take the file is a bad argument.
     const QFileInfo folderInfo(folder);
     if (!folderInfo.isDir())
-        return fail(ExitBadInput, QStringLiteral("A pasta %1 não existe ou não é uma pasta.").arg(folder));
+        return fail(ExitBadInput, Tr::tr("A pasta %1 não existe ou não é uma pasta.").arg(folder));
 
     if (const auto failed = connect())
         return *failed;
@@ -200,7 +208,7 @@ int Commands::backup(const QString& directory)
     const auto variant = backupVariantFor(unit.TransmitterModel);
     if (!variant)
         return fail(ExitBadInput,
-            QStringLiteral("O modelo %1 não tem calibração para copiar.").arg(modelString(unit.TransmitterModel)));
+            Tr::tr("O modelo %1 não tem calibração para copiar.").arg(modelString(unit.TransmitterModel)));
     QStringList lines = backupHeaderLines();
     if (addBackupLinesWithRetries(*variant, session_.registers(), unit.TransmitterModel, unit.SerialNumberText, lines)
         != Status::Ok)
@@ -215,11 +223,11 @@ int Commands::backup(const QString& directory)
     }
     switch (result.outcome) {
     case BackupSaveResult::Saved:
-        return succeed(QStringLiteral("Cópia da calibração salva em %1").arg(path));
+        return succeed(Tr::tr("Cópia da calibração salva em %1").arg(path));
     case BackupSaveResult::AlreadyExists:
         break;
     case BackupSaveResult::NotCreated:
-        return fail(ExitNotWritten, QStringLiteral("Não foi possível criar %1: %2").arg(path, result.reason));
+        return fail(ExitNotWritten, Tr::tr("Não foi possível criar %1: %2").arg(path, result.reason));
     }
     // The first backup of a transmitter is kept whatever happens; whether it still holds the
     // calibration read now is worth knowing all the same. What holds the name may be no backup at
@@ -228,15 +236,15 @@ int Commands::backup(const QString& directory)
     const FileBytes existing = readRegularFile(path, 64 * 1024);
     if (!existing.ok()) {
         const QString what = existing.missing
-            ? QStringLiteral("é um link para %1, que não existe").arg(QFileInfo(path).symLinkTarget())
+            ? Tr::tr("é um link para %1, que não existe").arg(QFileInfo(path).symLinkTarget())
             : existing.error;
         return fail(ExitBadInput,
-            QStringLiteral("%1 já existe, mas não pôde ser lido para comparar: %2; nada foi escrito.").arg(path, what));
+            Tr::tr("%1 já existe, mas não pôde ser lido para comparar: %2; nada foi escrito.").arg(path, what));
     }
     if (existing.bytes == backupFileContents(lines))
-        return succeed(QStringLiteral("%1 já existe com esta mesma calibração; nada foi escrito.").arg(path));
+        return succeed(Tr::tr("%1 já existe com esta mesma calibração; nada foi escrito.").arg(path));
     return fail(ExitDiffers,
-        QStringLiteral("%1 já existe com outra calibração e foi mantido como estava; nada foi escrito.").arg(path));
+        Tr::tr("%1 já existe com outra calibração e foi mantido como estava; nada foi escrito.").arg(path));
 }
 
 }  // namespace korv::cli

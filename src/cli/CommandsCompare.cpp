@@ -8,6 +8,8 @@
 #include "core/families/humamb/HumAmbConfiguration.h"
 #include "core/files/ConfigurationCheck.h"
 
+#include <QCoreApplication>
+
 #include <QJsonObject>
 
 #include <type_traits>
@@ -15,12 +17,18 @@
 namespace korv::cli {
 
 namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
+};
+}  // namespace
+
+namespace {
 
 class DifferenceList {
 public:
     void add(const QString& label, const QString& file, const QString& transmitter)
     {
-        lines_ << QStringLiteral("  %1: arquivo %2, transmissor %3").arg(label, file, transmitter);
+        lines_ << Tr::tr("  %1: arquivo %2, transmissor %3").arg(label, file, transmitter);
     }
     QStringList lines() const { return lines_; }
 
@@ -111,12 +119,12 @@ QString countText(const std::optional<qint16>& count)
 
 QString registerName(int address)
 {
-    return QStringLiteral("registro %1").arg(address);
+    return Tr::tr("registro %1").arg(address);
 }
 
 QString pairName(int offset, int gain)
 {
-    return QStringLiteral("registros %1, %2").arg(offset).arg(gain);
+    return Tr::tr("registros %1, %2").arg(offset).arg(gain);
 }
 
 // One register, or one offset and gain pair (`address` the offset's, `gainAddress` the gain's).
@@ -156,12 +164,12 @@ void addWordChange(ChangeList& changes, const std::optional<quint16>& held, cons
     const quint16 changed = held.value_or(0) ^ *file;
     const quint16 fromFile = held && read ? changed & (*read ^ *file) : changed;
     const quint16 notKept = changed & ~fromFile;
-    const QString fileWhy = QStringLiteral("valores do arquivo");
-    const QString keptWhy = QStringLiteral("bits que a escrita não mantém");
+    const QString fileWhy = Tr::tr("valores do arquivo");
+    const QString keptWhy = Tr::tr("bits que a escrita não mantém");
     QString why = notKept == 0 ? fileWhy : fromFile == 0 ? keptWhy : QString();
     if (why.isEmpty())
         why = QStringLiteral("%1: %2; %3: %4").arg(wordText(notKept), keptWhy, wordText(fromFile), fileWhy);
-    changes.add(QStringLiteral("registro 1"), wordText(held), wordText(file), why);
+    changes.add(Tr::tr("registro 1"), wordText(held), wordText(file), why);
     // Registers are signed words on the line; register 1 is told as one as well.
     changes.addRegister(1, static_cast<qint16>(*file),
         held ? std::optional<qint16>(static_cast<qint16>(*held)) : std::nullopt, QStringLiteral("config-word"),
@@ -170,24 +178,23 @@ void addWordChange(ChangeList& changes, const std::optional<quint16>& held, cons
 
 QString askedRange(const QString& lower, const QString& upper, const QString& unit, const CliTexts& texts)
 {
-    return QStringLiteral("o arquivo pede %1").arg(rangeText(lower, upper, unit, texts));
+    return Tr::tr("o arquivo pede %1").arg(rangeText(lower, upper, unit, texts));
 }
 
 QString rangeNotCarried(const QString& lower, const QString& upper, const QString& unit, const CliTexts& texts)
 {
-    return QStringLiteral("o par do transmissor não é o que os limites mostrados, %1, dão")
+    return Tr::tr("o par do transmissor não é o que os limites mostrados, %1, dão")
         .arg(rangeText(lower, upper, unit, texts));
 }
 
 QString askedZero(const QString& zeroText, const QString& unit)
 {
-    return QStringLiteral("o arquivo pede %1").arg(withUnit(zeroText, unit));
+    return Tr::tr("o arquivo pede %1").arg(withUnit(zeroText, unit));
 }
 
 QString zeroNotCarried(const QString& zeroText, const QString& unit)
 {
-    return QStringLiteral("a contagem do transmissor não é a que a correção mostrada, %1, dá")
-        .arg(withUnit(zeroText, unit));
+    return Tr::tr("a contagem do transmissor não é a que a correção mostrada, %1, dá").arg(withUnit(zeroText, unit));
 }
 
 // The settings of the file a read of the transmitter gives, as `read --json` makes it in the unit
@@ -277,8 +284,7 @@ void compareHeadRail(const IdentificationRecord& unit, bool fahrenheit, const he
     addChange(changes, headrail::Register::RangeOffset, headrail::Register::RangeGain, QStringLiteral("range"),
         actual.range, expected.range, read ? read->range : std::nullopt, read.has_value(),
         askedRange(file.lowerText, file.upperText, file.unit, texts),
-        rangeNotCarried(held.lowerText, held.upperText, held.unit, texts)
-            + QStringLiteral(" nesta versão de firmware"));
+        rangeNotCarried(held.lowerText, held.upperText, held.unit, texts) + Tr::tr(" nesta versão de firmware"));
     addChange(changes, headrail::Register::ZeroCorrection, headrail::Register::ZeroCorrection,
         QStringLiteral("zero-correction"), actual.zeroCount, expected.zeroCount, read ? read->zeroCount : std::nullopt,
         read.has_value(), askedZero(file.zero ? file.zero->zeroText : QString(), file.unit),
@@ -309,7 +315,7 @@ void compareFlags(const std::optional<qint16>& expected, const std::optional<qin
         list.add(texts.temperatureInput() + QStringLiteral(", ") + texts.sensorFailure(),
             failureText(file.temperatureFailMax, texts), failureText(held.temperatureFailMax, texts));
     if (list.lines().size() == before)
-        list.add(QStringLiteral("registro 1"), wordText(unsignedWord(expected)), wordText(unsignedWord(actual)));
+        list.add(Tr::tr("registro 1"), wordText(unsignedWord(expected)), wordText(unsignedWord(actual)));
 }
 
 }  // namespace
@@ -326,7 +332,7 @@ Commands::Comparison Commands::differences(
     const auto withChanges = [&list, &changes] {
         QStringList lines = list.lines();
         if (!changes.lines().isEmpty())
-            lines << QStringLiteral("Uma escrita do arquivo mudaria:") << changes.lines();
+            lines << Tr::tr("Uma escrita do arquivo mudaria:") << changes.lines();
         return Comparison { lines, changes.registers() };
     };
     if (const auto* headRail = std::get_if<headrail::Settings>(&settings)) {

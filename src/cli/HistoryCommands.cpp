@@ -15,6 +15,12 @@
 namespace korv::cli {
 
 namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
+};
+}  // namespace
+
+namespace {
 
 // Ids are shown as their first eight characters, which report --event takes back.
 constexpr int ShownIdLength = 8;
@@ -52,21 +58,21 @@ QString reportProgram(const QString& given)
 QString drawReport(const history::Event& event, const QString& pdf, const QString& program)
 {
     if (program.isEmpty())
-        return QStringLiteral("o programa korvsetup-report não foi encontrado");
+        return Tr::tr("o programa korvsetup-report não foi encontrado");
     QProcess drawing;
     drawing.start(program, { pdf });
     if (!drawing.waitForStarted())
-        return QStringLiteral("%1 não pôde ser iniciado: %2").arg(program, drawing.errorString());
+        return Tr::tr("%1 não pôde ser iniciado: %2").arg(program, drawing.errorString());
     drawing.write(QJsonDocument(history::toJson(event)).toJson(QJsonDocument::Compact));
     drawing.closeWriteChannel();
     if (!drawing.waitForFinished(60000)) {
         drawing.kill();
         drawing.waitForFinished();
-        return QStringLiteral("%1 não terminou").arg(program);
+        return Tr::tr("%1 não terminou").arg(program);
     }
     if (drawing.exitStatus() != QProcess::NormalExit || drawing.exitCode() != 0) {
         const QString told = QString::fromUtf8(drawing.readAllStandardError()).trimmed();
-        return told.isEmpty() ? QStringLiteral("%1 falhou").arg(program) : told;
+        return told.isEmpty() ? Tr::tr("%1 falhou").arg(program) : told;
     }
     return {};
 }
@@ -77,7 +83,7 @@ int report(const Options& options, history::Store& store, const QString& program
     if (!options.event.isEmpty()) {
         event = store.event(options.event);
         if (!event || event->unit.serialNumber != options.serialNumber) {
-            err << QStringLiteral("O registro não tem o evento %1 do número de série %2.")
+            err << Tr::tr("O registro não tem o evento %1 do número de série %2.")
                        .arg(options.event, options.serialNumber)
                 << '\n';
             return ExitBadInput;
@@ -88,18 +94,17 @@ int report(const Options& options, history::Store& store, const QString& program
         filter.limit = 1;
         const QList<history::Event> newest = store.events(filter);
         if (newest.isEmpty()) {
-            err << QStringLiteral("O registro não tem eventos do número de série %1.").arg(options.serialNumber)
-                << '\n';
+            err << Tr::tr("O registro não tem eventos do número de série %1.").arg(options.serialNumber) << '\n';
             return ExitBadInput;
         }
         event = newest.constFirst();
     }
     const QString problem = drawReport(*event, options.pdf, reportProgram(program));
     if (!problem.isEmpty()) {
-        err << QStringLiteral("O relatório %1 não pôde ser salvo: %2").arg(options.pdf, problem) << '\n';
+        err << Tr::tr("O relatório %1 não pôde ser salvo: %2").arg(options.pdf, problem) << '\n';
         return ExitNotWritten;
     }
-    out << QStringLiteral("Relatório do evento %1 salvo em %2").arg(event->id.left(ShownIdLength), options.pdf) << '\n';
+    out << Tr::tr("Relatório do evento %1 salvo em %2").arg(event->id.left(ShownIdLength), options.pdf) << '\n';
     return ExitOk;
 }
 

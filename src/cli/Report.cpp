@@ -1,5 +1,7 @@
 #include "cli/Report.h"
 
+#include <QCoreApplication>
+
 #include "common/NumberFormat.h"
 #include "core/families/Families.h"
 #include "core/files/ConfigurationCheck.h"
@@ -11,6 +13,12 @@
 #include <QJsonValue>
 
 namespace korv::cli {
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
+};
+}  // namespace
 
 namespace {
 
@@ -176,8 +184,8 @@ QJsonObject transmitterJson(const IdentificationRecord& unit, const std::optiona
 QStringList headRailLines(const headrail::ReadView& view, const CliTexts& texts)
 {
     if (!view.position || !view.sensor)
-        return { labelled(texts.sensorSelection(),
-            QStringLiteral("código %1, que este transmissor não oferece").arg(view.fields.code)) };
+        return { labelled(
+            texts.sensorSelection(), Tr::tr("código %1, que este transmissor não oferece").arg(view.fields.code)) };
     const QString unit = view.unit;
     QStringList lines;
     lines << labelled(texts.sensorSelection(), texts.sensorName(view.fields.code))

@@ -1,5 +1,7 @@
 #include "i18n/LanguageFile.h"
 
+#include <QCoreApplication>
+
 #include "i18n/Windows1252.h"
 
 #include <QDateTime>
@@ -8,6 +10,12 @@
 #include <QStringDecoder>
 
 namespace korv {
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::LanguageFile)
+};
+}  // namespace
 
 namespace {
 
@@ -84,8 +92,7 @@ LanguageLines LanguageFileMemo::read(const QString& path)
         result.lines = splitLanguageLines(decodeLanguageText(file.bytes), LanguageLineCount);
         readIdentity = file.identity;
     } else if (!file.missing) {
-        result.problem
-            = QStringLiteral("%1: %2 (usando os textos embutidos)").arg(QDir::toNativeSeparators(path), file.error);
+        result.problem = Tr::tr("%1: %2 (usando os textos embutidos)").arg(QDir::toNativeSeparators(path), file.error);
         readIdentity = identity;
     }
     path_ = path;

@@ -4,6 +4,7 @@
 #include "core/history/HistoryText.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFont>
 #include <QMarginsF>
@@ -18,7 +19,14 @@ using namespace korv::history;
 
 namespace {
 
-const QString Title = QStringLiteral("Relatório de configuração");
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::UnitReport)
+};
+
+QString title()
+{
+    return Tr::tr("Relatório de configuração");
+}
 // Paper, not a screen theme: a light grey survives a black-and-white printer and a photocopy.
 const QString DiffersBackground = QStringLiteral("#e0e0e0");
 const QString Dash = QStringLiteral("—");
@@ -68,14 +76,14 @@ QString comparisonTable(const QString& keyHeader, const QList<Comparison>& rows,
 QString snapshotNote(const Event& event)
 {
     if (!event.asFound && !event.asLeft)
-        return QStringLiteral("<p>Nenhum registro do transmissor foi lido nem escrito.</p>");
+        return Tr::tr("<p>Nenhum registro do transmissor foi lido nem escrito.</p>");
     QString note;
     if (!event.asFound)
-        note += QStringLiteral("Como encontrado: não lido. ");
+        note += Tr::tr("Como encontrado: não lido. ");
     if (!event.asLeft)
-        note += QStringLiteral("Como deixado: não lido. ");
+        note += Tr::tr("Como deixado: não lido. ");
     if (event.asLeft && !event.asLeft->uncertain.isEmpty())
-        note += QStringLiteral("Registros sem confirmação (podem ter o valor enviado ou o anterior): %1. ")
+        note += Tr::tr("Registros sem confirmação (podem ter o valor enviado ou o anterior): %1. ")
                     .arg(registerListText(event.asLeft->uncertain));
     return note.isEmpty() ? QString() : QStringLiteral("<p>%1</p>").arg(escaped(note.trimmed()));
 }
@@ -85,39 +93,37 @@ QString snapshotNote(const Event& event)
 QString unitReportHtml(const Event& event)
 {
     QString html = QStringLiteral("<html><body>");
-    html += QStringLiteral("<h2>%1</h2>").arg(escaped(Title));
+    html += QStringLiteral("<h2>%1</h2>").arg(escaped(title()));
     html += fieldsTable(eventFields(event));
 
-    html += heading(QStringLiteral("Registros: como encontrado e como deixado"));
+    html += heading(Tr::tr("Registros: como encontrado e como deixado"));
     html += snapshotNote(event);
     const QList<Comparison> registers = registerComparison(event);
     if (!registers.isEmpty())
-        html += comparisonTable(QStringLiteral("Registro"), registers, QStringLiteral("Como encontrado"),
-            QStringLiteral("Como deixado"), NotRead);
+        html += comparisonTable(
+            Tr::tr("Registro"), registers, Tr::tr("Como encontrado"), Tr::tr("Como deixado"), notReadText());
 
     const QList<Comparison> configuration = configurationComparison(event);
     if (!configuration.isEmpty()) {
-        html += heading(QStringLiteral("Configuração: como encontrada e como deixada"));
-        html += comparisonTable(QStringLiteral("Item"), configuration, QStringLiteral("Como encontrada"),
-            QStringLiteral("Como deixada"), Dash);
+        html += heading(Tr::tr("Configuração: como encontrada e como deixada"));
+        html += comparisonTable(Tr::tr("Item"), configuration, Tr::tr("Como encontrada"), Tr::tr("Como deixada"), Dash);
     }
 
     if (event.calibration) {
         const QList<Comparison> calibration = calibrationComparison(*event.calibration);
-        html += heading(QStringLiteral("Calibração"));
+        html += heading(Tr::tr("Calibração"));
         if (!calibration.isEmpty())
-            html += comparisonTable(
-                QStringLiteral("Valor"), calibration, QStringLiteral("Antes"), QStringLiteral("Depois"), Dash);
+            html += comparisonTable(Tr::tr("Valor"), calibration, Tr::tr("Antes"), Tr::tr("Depois"), Dash);
         if (!event.calibration->backupText.isEmpty()) {
-            html += QStringLiteral("<p><b>Cópia da calibração</b></p>");
+            html += Tr::tr("<p><b>Cópia da calibração</b></p>");
             html += QStringLiteral("<pre>%1</pre>").arg(escaped(event.calibration->backupText));
         }
     }
 
-    html += QStringLiteral("<p><br/>Conferido por: ______________________________ &nbsp; "
-                           "Data: ____/____/________</p>");
+    html += Tr::tr("<p><br/>Conferido por: ______________________________ &nbsp; "
+                   "Data: ____/____/________</p>");
     html += QStringLiteral("<p><small>%1 — KOrvSetup %2</small></p>")
-                .arg(escaped(QStringLiteral("Gerado em %1")
+                .arg(escaped(Tr::tr("Gerado em %1")
                                  .arg(QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm")))),
                     escaped(event.programVersion));
     return html + QStringLiteral("</body></html>");
@@ -133,8 +139,9 @@ QByteArray unitReportPdf(const Event& event)
         // No margins of the page: the document keeps 2 cm of its own and numbers the pages in them.
         writer.setPageLayout(QPageLayout(
             QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        writer.setTitle(
-            event.unit.serialNumber.isEmpty() ? Title : QStringLiteral("%1 — %2").arg(Title, event.unit.serialNumber));
+        writer.setTitle(event.unit.serialNumber.isEmpty()
+                ? title()
+                : QStringLiteral("%1 — %2").arg(title(), event.unit.serialNumber));
         writer.setCreator(QStringLiteral("KOrvSetup"));
         QTextDocument document;
         QFont font = document.defaultFont();
@@ -151,7 +158,7 @@ QString writeUnitReport(const Event& event, const QString& pdfPath)
 {
     const QByteArray pdf = unitReportPdf(event);
     if (!pdf.startsWith("%PDF"))
-        return QStringLiteral("o relatório não pôde ser gerado");
+        return Tr::tr("o relatório não pôde ser gerado");
     const SaveResult result = saveFile(pdfPath, pdf);
     return result.saved() ? QString() : result.reason;
 }

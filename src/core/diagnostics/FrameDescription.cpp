@@ -2,11 +2,17 @@
 
 #include "core/protocol/RegisterProtocol.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace korv::frame {
 
 namespace {
+
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::FrameDescription)
+};
 
 constexpr char ReadParameter = RegisterProtocol::ReadParameterCommand;
 constexpr char ReadMemory = RegisterProtocol::ReadMemoryCommand;
@@ -74,13 +80,13 @@ QString describeCommand(const Bytes& sent)
     const int address = addressOf(sent);
     switch (sent[0]) {
     case ReadParameter:
-        return QStringLiteral("leitura do registro %1").arg(address);
+        return Tr::tr("leitura do registro %1").arg(address);
     case ReadMemory:
-        return QStringLiteral("leitura da memória %1").arg(address);
+        return Tr::tr("leitura da memória %1").arg(address);
     case WriteParameter:
-        return QStringLiteral("escrita no registro %1: %2").arg(address).arg(valueOf(sent.data()));
+        return Tr::tr("escrita no registro %1: %2").arg(address).arg(valueOf(sent.data()));
     default:
-        return QStringLiteral("comando desconhecido %1").arg(hex(QByteArray(1, static_cast<char>(sent[0]))));
+        return Tr::tr("comando desconhecido %1").arg(hex(QByteArray(1, static_cast<char>(sent[0]))));
     }
 }
 
@@ -89,29 +95,29 @@ QString describeReply(const Bytes& sent, const QByteArray& received)
     const Reply reply = readReply(sent, received);
     switch (reply.echo) {
     case Reply::Echo::None:
-        return QStringLiteral("nada voltou (sem eco)");
+        return Tr::tr("nada voltou (sem eco)");
     case Reply::Echo::Partial:
-        return QStringLiteral("eco incompleto (%1 de %2 bytes)").arg(received.size()).arg(Size);
+        return Tr::tr("eco incompleto (%1 de %2 bytes)").arg(received.size()).arg(Size);
     case Reply::Echo::Differs:
-        return QStringLiteral("não é o eco do quadro enviado");
+        return Tr::tr("não é o eco do quadro enviado");
     case Reply::Echo::Ok:
         break;
     }
     switch (reply.answer) {
     case Reply::Answer::None:
-        return QStringLiteral("eco ok; sem resposta do transmissor");
+        return Tr::tr("eco ok; sem resposta do transmissor");
     case Reply::Answer::Partial:
-        return QStringLiteral("eco ok; resposta incompleta (%1 de %2 bytes)").arg(reply.answerBytes).arg(Size);
+        return Tr::tr("eco ok; resposta incompleta (%1 de %2 bytes)").arg(reply.answerBytes).arg(Size);
     case Reply::Answer::Refused:
-        return QStringLiteral("eco ok; recusado pelo transmissor (?)");
+        return Tr::tr("eco ok; recusado pelo transmissor (?)");
     case Reply::Answer::Mismatch:
-        return QStringLiteral("eco ok; a resposta não corresponde ao pedido");
+        return Tr::tr("eco ok; a resposta não corresponde ao pedido");
     case Reply::Answer::Value:
-        return QStringLiteral("eco ok; valor %1 (0x%2)")
+        return Tr::tr("eco ok; valor %1 (0x%2)")
             .arg(reply.value)
             .arg(QString::number(static_cast<quint16>(reply.value), 16).rightJustified(4, u'0').toUpper());
     case Reply::Answer::Confirmed:
-        return QStringLiteral("eco ok; escrita confirmada");
+        return Tr::tr("eco ok; escrita confirmada");
     }
     return {};
 }
@@ -121,24 +127,23 @@ MonitorLine monitorLine(const LinkEvent& event)
     const QString portEvent = QStringLiteral("--");
     switch (event.kind) {
     case LinkEvent::Kind::Opened:
-        return { portEvent, {}, QStringLiteral("porta %1 aberta a %2 baud, 8N1").arg(event.port).arg(event.baud) };
+        return { portEvent, {}, Tr::tr("porta %1 aberta a %2 baud, 8N1").arg(event.port).arg(event.baud) };
     case LinkEvent::Kind::OpenFailed:
-        return { portEvent, {}, QStringLiteral("a porta %1 não abriu: %2").arg(event.port, event.text) };
+        return { portEvent, {}, Tr::tr("a porta %1 não abriu: %2").arg(event.port, event.text) };
     case LinkEvent::Kind::Closed:
-        return { portEvent, {}, QStringLiteral("porta %1 fechada").arg(event.port) };
+        return { portEvent, {}, Tr::tr("porta %1 fechada").arg(event.port) };
     case LinkEvent::Kind::Sent:
         return { QStringLiteral("TX"), hex(event.sent), describeCommand(event.sent) };
     case LinkEvent::Kind::SendFailed:
-        return { portEvent, {}, QStringLiteral("%1 não foi enviada: %2").arg(describeCommand(event.sent), event.text) };
+        return { portEvent, {}, Tr::tr("%1 não foi enviada: %2").arg(describeCommand(event.sent), event.text) };
     case LinkEvent::Kind::Received: {
         QString meaning = describeReply(event.sent, event.received);
         if (event.staleBytes > 0)
-            meaning += QStringLiteral(" (%1 bytes atrasados de outra troca descartados antes do eco)")
-                           .arg(event.staleBytes);
+            meaning += Tr::tr(" (%1 bytes atrasados de outra troca descartados antes do eco)").arg(event.staleBytes);
         return { QStringLiteral("RX"), hex(event.received), meaning };
     }
     case LinkEvent::Kind::Lost:
-        return { portEvent, {}, QStringLiteral("a porta %1 desapareceu (adaptador desligado?)").arg(event.port) };
+        return { portEvent, {}, Tr::tr("a porta %1 desapareceu (adaptador desligado?)").arg(event.port) };
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "core/files/FileRead.h"
 
+#include <QCoreApplication>
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -17,17 +19,26 @@
 namespace korv {
 
 namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::Files)
+};
+}  // namespace
 
-const QString MissingText = QStringLiteral("o arquivo não existe");
+namespace {
+
+QString missingText()
+{
+    return Tr::tr("o arquivo não existe");
+}
 
 QString tooLarge(qint64 maxBytes)
 {
-    return QStringLiteral("o arquivo é grande demais (mais de %1 bytes)").arg(maxBytes);
+    return Tr::tr("o arquivo é grande demais (mais de %1 bytes)").arg(maxBytes);
 }
 
 QString notARegularFile(const QString& kind)
 {
-    return QStringLiteral("é %1, não um arquivo comum").arg(kind);
+    return Tr::tr("é %1, não um arquivo comum").arg(kind);
 }
 
 #ifdef Q_OS_UNIX
@@ -36,19 +47,19 @@ QString kindOfMode(mode_t mode)
     if (S_ISREG(mode))
         return {};
     if (S_ISDIR(mode))
-        return QStringLiteral("uma pasta");
+        return Tr::tr("uma pasta");
     if (S_ISFIFO(mode))
-        return QStringLiteral("um FIFO");
+        return Tr::tr("um FIFO");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("um dispositivo");
+        return Tr::tr("um dispositivo");
     if (S_ISSOCK(mode))
-        return QStringLiteral("um socket");
-    return QStringLiteral("um arquivo especial");
+        return Tr::tr("um socket");
+    return Tr::tr("um arquivo especial");
 }
 
 QString systemReason(int error)
 {
-    return QStringLiteral("não foi possível ler o arquivo: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
+    return Tr::tr("não foi possível ler o arquivo: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
 }
 
 FileIdentity identityOf(const struct stat& info)
@@ -102,7 +113,7 @@ QString nonRegularKind(const QString& path)
     const QFileInfo info(path);
     if (!info.exists() || info.isFile())
         return {};
-    return info.isDir() ? QStringLiteral("uma pasta") : QStringLiteral("um arquivo especial");
+    return info.isDir() ? Tr::tr("uma pasta") : Tr::tr("um arquivo especial");
 #endif
 }
 
@@ -131,7 +142,7 @@ FileBytes readRegularFile(const QString& path, qint64 maxBytes)
     if (::stat(name.constData(), &info) != 0) {
         const int error = errno;
         result.missing = error == ENOENT;
-        result.error = result.missing ? MissingText : systemReason(error);
+        result.error = result.missing ? missingText() : systemReason(error);
         return result;
     }
     if (const QString kind = kindOfMode(info.st_mode); !kind.isEmpty()) {
@@ -147,7 +158,7 @@ FileBytes readRegularFile(const QString& path, qint64 maxBytes)
     if (fd < 0) {
         const int error = errno;
         result.missing = error == ENOENT;
-        result.error = result.missing ? MissingText : systemReason(error);
+        result.error = result.missing ? missingText() : systemReason(error);
         return result;
     }
     if (::fstat(fd, &info) != 0) {
@@ -165,12 +176,11 @@ FileBytes readRegularFile(const QString& path, qint64 maxBytes)
     const QFileInfo info(path);
     if (!info.exists()) {
         result.missing = true;
-        result.error = MissingText;
+        result.error = missingText();
         return result;
     }
     if (!info.isFile()) {
-        result.error
-            = notARegularFile(info.isDir() ? QStringLiteral("uma pasta") : QStringLiteral("um arquivo especial"));
+        result.error = notARegularFile(info.isDir() ? Tr::tr("uma pasta") : Tr::tr("um arquivo especial"));
         return result;
     }
     if (info.size() > maxBytes) {
@@ -179,12 +189,12 @@ FileBytes readRegularFile(const QString& path, qint64 maxBytes)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("não foi possível ler o arquivo: %1").arg(file.errorString());
+        result.error = Tr::tr("não foi possível ler o arquivo: %1").arg(file.errorString());
         return result;
     }
     result.bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        result.error = QStringLiteral("não foi possível ler o arquivo: %1").arg(file.errorString());
+        result.error = Tr::tr("não foi possível ler o arquivo: %1").arg(file.errorString());
     else if (result.bytes.size() > maxBytes)
         result.error = tooLarge(maxBytes);
     else if (const auto identity = fileIdentity(path))

@@ -1,5 +1,7 @@
 #include "core/files/FileSave.h"
 
+#include <QCoreApplication>
+
 #include "core/files/FileRead.h"
 
 #include <QFile>
@@ -23,6 +25,12 @@
 namespace korv {
 
 namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::Files)
+};
+}  // namespace
+
+namespace {
 
 SaveResult failed(const QString& reason)
 {
@@ -31,7 +39,7 @@ SaveResult failed(const QString& reason)
 
 QString notARegularFile(const QString& kind)
 {
-    return QStringLiteral("é %1, não um arquivo comum").arg(kind);
+    return Tr::tr("é %1, não um arquivo comum").arg(kind);
 }
 
 #ifdef Q_OS_UNIX

@@ -1,5 +1,7 @@
 #include "core/files/Settings.h"
 
+#include <QCoreApplication>
+
 #include "core/files/FileRead.h"
 #include "core/files/FileSave.h"
 #include "core/files/SettingsText.h"
@@ -11,6 +13,12 @@
 
 namespace korv {
 
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::Files)
+};
+}  // namespace
+
 QString settingsFilePath()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -21,7 +29,10 @@ QString settingsFilePath()
 
 namespace {
 
-const QString NotText = QStringLiteral("não é um arquivo de texto (é binário ou UTF-16)");
+QString notText()
+{
+    return Tr::tr("não é um arquivo de texto (é binário ou UTF-16)");
+}
 
 void tell(const QString& text)
 {
@@ -45,13 +56,13 @@ AppSettings readSettings(const QString& path)
         settings = settingsFromText(file.bytes);
     if (settings) {
         if (settings->PlantServerRefused)
-            tell(QStringLiteral("%1: [%2] %3 traz uma senha, que este arquivo não guarda; os eventos ficam só neste "
-                                "computador. Ponha a senha no ~/.pgpass e tire-a do arquivo.")
+            tell(Tr::tr("%1: [%2] %3 traz uma senha, que este arquivo não guarda; os eventos ficam só neste "
+                        "computador. Ponha a senha no ~/.pgpass e tire-a do arquivo.")
                      .arg(path, AppSettings::RecordSection, AppSettings::PlantServerKey));
         return *settings;
     }
-    tell(QStringLiteral("%1: %2; valem as configurações padrão, e o arquivo não será alterado.")
-             .arg(path, file.ok() ? NotText : file.error));
+    tell(Tr::tr("%1: %2; valem as configurações padrão, e o arquivo não será alterado.")
+             .arg(path, file.ok() ? notText() : file.error));
     AppSettings defaults;
     defaults.leaveFileAlone = true;
     return defaults;
@@ -66,8 +77,8 @@ bool writeSettings(const QString& path, const AppSettings& settings)
     if (file.ok() || file.missing)
         text = updatedSettingsText(file.bytes, settings);
     if (!text) {
-        tell(QStringLiteral("%1: %2; as configurações não foram salvas, e o arquivo não foi alterado.")
-                 .arg(path, file.ok() ? NotText : file.error));
+        tell(Tr::tr("%1: %2; as configurações não foram salvas, e o arquivo não foi alterado.")
+                 .arg(path, file.ok() ? notText() : file.error));
         return false;
     }
     if (file.ok() && *text == file.bytes)
@@ -75,7 +86,7 @@ bool writeSettings(const QString& path, const AppSettings& settings)
     QDir().mkpath(QFileInfo(path).absolutePath());
     const SaveResult saved = saveFile(path, *text);
     if (!saved.saved())
-        tell(QStringLiteral("Não foi possível salvar as configurações em %1: %2.").arg(path, saved.reason));
+        tell(Tr::tr("Não foi possível salvar as configurações em %1: %2.").arg(path, saved.reason));
     return saved.saved();
 }
 

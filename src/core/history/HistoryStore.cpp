@@ -1,5 +1,7 @@
 #include "core/history/HistoryStore.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -9,6 +11,12 @@
 #include <QVariant>
 
 namespace korv::history {
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::HistoryStore)
+};
+}  // namespace
 
 namespace {
 
@@ -155,11 +163,11 @@ bool Store::open()
     problem_.clear();
     const QFileInfo info(path_);
     if (info.exists() && !info.isFile()) {
-        problem_ = QStringLiteral("%1 não é um arquivo.").arg(path_);
+        problem_ = Tr::tr("%1 não é um arquivo.").arg(path_);
         return false;
     }
     if (!QDir().mkpath(info.absolutePath())) {
-        problem_ = QStringLiteral("A pasta %1 não pôde ser criada.").arg(info.absolutePath());
+        problem_ = Tr::tr("A pasta %1 não pôde ser criada.").arg(info.absolutePath());
         return false;
     }
     if (openFile() && migrate())
@@ -172,12 +180,11 @@ bool Store::open()
                               .arg(path_, QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmss")));
     for (const QString& suffix : { QString(), QStringLiteral("-wal"), QStringLiteral("-shm") }) {
         if (QFileInfo::exists(path_ + suffix) && !QFile::rename(path_ + suffix, aside + suffix)) {
-            problem_ = QStringLiteral("O registro %1 está danificado e não pôde ser posto de lado.").arg(path_);
+            problem_ = Tr::tr("O registro %1 está danificado e não pôde ser posto de lado.").arg(path_);
             return false;
         }
     }
-    notice_ = QStringLiteral("O registro %1 estava danificado: foi guardado como %2 e um novo foi começado.")
-                  .arg(path_, aside);
+    notice_ = Tr::tr("O registro %1 estava danificado: foi guardado como %2 e um novo foi começado.").arg(path_, aside);
     damaged_ = false;
     problem_.clear();
     if (openFile() && migrate())
@@ -191,20 +198,20 @@ bool Store::openFile()
         ? QSqlDatabase::database(connection_, false)
         : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     if (!db.isValid()) {
-        problem_ = QStringLiteral("O Qt não tem o driver SQLite (pacote libqt6sql6-sqlite).");
+        problem_ = Tr::tr("O Qt não tem o driver SQLite (pacote libqt6sql6-sqlite).");
         return false;
     }
     db.setDatabaseName(path_);
     // Another program writing its event holds the file for a moment: wait that long, not more.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open()) {
-        problem_ = QStringLiteral("O registro %1 não pôde ser aberto: %2").arg(path_, db.lastError().text());
+        problem_ = Tr::tr("O registro %1 não pôde ser aberto: %2").arg(path_, db.lastError().text());
         return false;
     }
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
         damaged_ = isDamage(query.lastError());
-        problem_ = QStringLiteral("O registro %1 não pôde ser aberto: %2").arg(path_, query.lastError().text());
+        problem_ = Tr::tr("O registro %1 não pôde ser aberto: %2").arg(path_, query.lastError().text());
         return false;
     }
     return true;
@@ -218,20 +225,20 @@ bool Store::migrate()
     if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'schema_version'"))
         || !query.next()) {
         damaged_ = isDamage(query.lastError());
-        problem_ = QStringLiteral("O registro %1 não pôde ser lido: %2").arg(path_, query.lastError().text());
+        problem_ = Tr::tr("O registro %1 não pôde ser lido: %2").arg(path_, query.lastError().text());
         return false;
     }
     if (query.value(0).toInt() > 0) {
         if (!query.exec(QStringLiteral("SELECT max(version) FROM schema_version")) || !query.next()) {
             damaged_ = isDamage(query.lastError());
-            problem_ = QStringLiteral("O registro %1 não pôde ser lido: %2").arg(path_, query.lastError().text());
+            problem_ = Tr::tr("O registro %1 não pôde ser lido: %2").arg(path_, query.lastError().text());
             return false;
         }
         version = query.value(0).toInt();
     }
     if (version > SchemaVersion) {
-        problem_ = QStringLiteral("O registro %1 foi escrito por uma versão mais nova do programa (esquema %2) e "
-                                  "ficou como estava; nada foi registrado.")
+        problem_ = Tr::tr("O registro %1 foi escrito por uma versão mais nova do programa (esquema %2) e "
+                          "ficou como estava; nada foi registrado.")
                        .arg(path_)
                        .arg(version);
         return false;
@@ -242,7 +249,7 @@ bool Store::migrate()
     for (const QString& statement : migrationStatements(version, true)) {
         if (!query.exec(statement)) {
             damaged_ = isDamage(query.lastError());
-            problem_ = QStringLiteral("O registro %1 não pôde ser preparado: %2").arg(path_, query.lastError().text());
+            problem_ = Tr::tr("O registro %1 não pôde ser preparado: %2").arg(path_, query.lastError().text());
             db.rollback();
             return false;
         }
@@ -272,7 +279,7 @@ bool Store::record(const Event& event, bool forPlant)
             return true;
         const QSqlError error = query.lastError().isValid() ? query.lastError() : db.lastError();
         db.rollback();
-        problem_ = QStringLiteral("O evento não foi registrado em %1: %2").arg(path_, error.text());
+        problem_ = Tr::tr("O evento não foi registrado em %1: %2").arg(path_, error.text());
         if (attempt > 0 || !isDamage(error))
             return false;
         // Damage found only now: set the file aside and keep the event in a new one.

@@ -1,5 +1,6 @@
 #include "core/history/HistoryText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,6 +13,10 @@
 namespace korv::history {
 
 namespace {
+
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::HistoryText)
+};
 
 // Scalars as the configuration file writes them; a list as its compact JSON.
 QString jsonValueText(const QJsonValue& value)
@@ -76,11 +81,11 @@ QString outcomeText(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::Done:
-        return QStringLiteral("Concluído");
+        return Tr::tr("Concluído");
     case Outcome::Failed:
-        return QStringLiteral("Falhou");
+        return Tr::tr("Falhou");
     case Outcome::Stopped:
-        return QStringLiteral("Interrompido");
+        return Tr::tr("Interrompido");
     }
     return {};
 }
@@ -88,20 +93,21 @@ QString outcomeText(Outcome outcome)
 QString commandText(const QString& command)
 {
     // The window's commands and the command line's, by the names the record keeps for them.
-    static const QHash<QString, QString> captions {
-        { QStringLiteral("startup-search"), QStringLiteral("Busca inicial") },
-        { QStringLiteral("read"), QStringLiteral("Ler configuração") },
-        { QStringLiteral("send"), QStringLiteral("Enviar configuração") },
-        { QStringLiteral("send-file"), QStringLiteral("Enviar configuração do arquivo") },
-        { QStringLiteral("calibration-backup"), QStringLiteral("Cópia da calibração") },
-        { QStringLiteral("calibration-apply"), QStringLiteral("Calibração") },
-        { QStringLiteral("identify"), QStringLiteral("Identificar") },
-        { QStringLiteral("write"), QStringLiteral("Escrever configuração") },
-        { QStringLiteral("verify"), QStringLiteral("Verificar configuração") },
-        { QStringLiteral("backup"), QStringLiteral("Cópia da calibração") },
-        { QStringLiteral("bench"), QStringLiteral("Produção (bench)") },
+    static const QHash<QString, const char*> captions {
+        { QStringLiteral("startup-search"), QT_TRANSLATE_NOOP("korv::HistoryText", "Busca inicial") },
+        { QStringLiteral("read"), QT_TRANSLATE_NOOP("korv::HistoryText", "Ler configuração") },
+        { QStringLiteral("send"), QT_TRANSLATE_NOOP("korv::HistoryText", "Enviar configuração") },
+        { QStringLiteral("send-file"), QT_TRANSLATE_NOOP("korv::HistoryText", "Enviar configuração do arquivo") },
+        { QStringLiteral("calibration-backup"), QT_TRANSLATE_NOOP("korv::HistoryText", "Cópia da calibração") },
+        { QStringLiteral("calibration-apply"), QT_TRANSLATE_NOOP("korv::HistoryText", "Calibração") },
+        { QStringLiteral("identify"), QT_TRANSLATE_NOOP("korv::HistoryText", "Identificar") },
+        { QStringLiteral("write"), QT_TRANSLATE_NOOP("korv::HistoryText", "Escrever configuração") },
+        { QStringLiteral("verify"), QT_TRANSLATE_NOOP("korv::HistoryText", "Verificar configuração") },
+        { QStringLiteral("backup"), QT_TRANSLATE_NOOP("korv::HistoryText", "Cópia da calibração") },
+        { QStringLiteral("bench"), QT_TRANSLATE_NOOP("korv::HistoryText", "Produção (bench)") },
     };
-    return captions.value(command, command);
+    const char* caption = captions.value(command, nullptr);
+    return caption ? Tr::tr(caption) : command;
 }
 
 QString registerListText(const QList<int>& registers)
@@ -115,16 +121,26 @@ QString registerListText(const QList<int>& registers)
 QString writesText(const Writes& writes)
 {
     if (writes.isEmpty())
-        return QStringLiteral("nenhum");
+        return Tr::tr("nenhum");
     QStringList parts;
     const auto add = [&](const QString& label, const QList<int>& list) {
         if (!list.isEmpty())
             parts << label + u' ' + registerListText(list);
     };
-    add(QStringLiteral("confirmados"), writes.confirmed);
-    add(QStringLiteral("não mantidos"), writes.notKept);
-    add(QStringLiteral("sem confirmação"), writes.unconfirmed);
+    add(Tr::tr("confirmados"), writes.confirmed);
+    add(Tr::tr("não mantidos"), writes.notKept);
+    add(Tr::tr("sem confirmação"), writes.unconfirmed);
     return parts.join(QStringLiteral("; "));
+}
+
+QString notReadText()
+{
+    return Tr::tr("não lido");
+}
+
+QString uncertainText()
+{
+    return Tr::tr("incerto");
 }
 
 QString registerValueText(int value)
@@ -138,25 +154,23 @@ QList<Field> eventFields(const Event& event)
 {
     const auto orDash = [](const QString& text) { return text.isEmpty() ? QStringLiteral("—") : text; };
     QList<Field> fields {
-        { QStringLiteral("Data"), benchTimeText(event.time, event.utcOffsetSeconds) },
-        { QStringLiteral("Número de série"), orDash(event.unit.serialNumber) },
-        { QStringLiteral("Modelo"), orDash(event.unit.model) },
-        { QStringLiteral("Firmware"),
-            event.unit.firmware ? QString::number(event.unit.firmware) : QStringLiteral("—") },
-        { QStringLiteral("Tipo de saída"), orDash(event.unit.outputType) },
-        { QStringLiteral("Comando"), commandText(event.command) },
-        { QStringLiteral("Resultado"), outcomeText(event.outcome) },
+        { Tr::tr("Data"), benchTimeText(event.time, event.utcOffsetSeconds) },
+        { Tr::tr("Número de série"), orDash(event.unit.serialNumber) },
+        { Tr::tr("Modelo"), orDash(event.unit.model) },
+        { Tr::tr("Firmware"), event.unit.firmware ? QString::number(event.unit.firmware) : QStringLiteral("—") },
+        { Tr::tr("Tipo de saída"), orDash(event.unit.outputType) },
+        { Tr::tr("Comando"), commandText(event.command) },
+        { Tr::tr("Resultado"), outcomeText(event.outcome) },
     };
     if (!event.resultText.isEmpty())
-        fields << Field { QStringLiteral("Mensagem"), event.resultText };
+        fields << Field { Tr::tr("Mensagem"), event.resultText };
     if (event.frontEnd == CommandLineFrontEnd)
-        fields << Field { QStringLiteral("Código de saída"), QString::number(event.exitCode) };
-    fields << Field { QStringLiteral("Usuário"), event.user } << Field { QStringLiteral("Bancada"), event.bench }
-           << Field { QStringLiteral("Versão do programa"), event.programVersion }
-           << Field { QStringLiteral("Interface"), event.frontEnd }
-           << Field { QStringLiteral("Porta"), orDash(event.port) }
-           << Field { QStringLiteral("Registros escritos"), writesText(event.written) }
-           << Field { QStringLiteral("Identificador"), event.id };
+        fields << Field { Tr::tr("Código de saída"), QString::number(event.exitCode) };
+    fields << Field { Tr::tr("Usuário"), event.user } << Field { Tr::tr("Bancada"), event.bench }
+           << Field { Tr::tr("Versão do programa"), event.programVersion }
+           << Field { Tr::tr("Interface"), event.frontEnd } << Field { Tr::tr("Porta"), orDash(event.port) }
+           << Field { Tr::tr("Registros escritos"), writesText(event.written) }
+           << Field { Tr::tr("Identificador"), event.id };
     return fields;
 }
 
@@ -181,7 +195,7 @@ QList<Comparison> registerComparison(const Event& event)
         if (found.registers.contains(address))
             row.found = registerValueText(found.registers.value(address));
         if (uncertain.contains(address))
-            row.left = Uncertain;
+            row.left = uncertainText();
         else if (left.registers.contains(address))
             row.left = registerValueText(left.registers.value(address));
         rows << row;

@@ -40,8 +40,8 @@ struct Comparison {
     bool differs = false;  // only where both snapshots were taken
 };
 
-inline const QString NotRead = QStringLiteral("não lido");
-inline const QString Uncertain = QStringLiteral("incerto");
+QString notReadText();  // "não lido", in the language in use
+QString uncertainText();  // "incerto"
 
 // Every register either snapshot holds, in address order; a register left without a confirmed
 // value reads "incerto" and differs.
