@@ -1316,6 +1316,14 @@ Each command that talks to a transmitter leaves an event in the record (%2).
         <source>relatorio-%1</source>
         <translation>report-%1</translation>
     </message>
+    <message>
+        <source>Desde</source>
+        <translation>Since</translation>
+    </message>
+    <message>
+        <source>Até</source>
+        <translation>Until</translation>
+    </message>
 </context>
 <context>
     <name>korv::LanguageFile</name>

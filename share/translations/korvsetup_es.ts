@@ -1316,6 +1316,14 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
         <source>relatorio-%1</source>
         <translation>informe-%1</translation>
     </message>
+    <message>
+        <source>Desde</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Até</source>
+        <translation>Hasta</translation>
+    </message>
 </context>
 <context>
     <name>korv::LanguageFile</name>

@@ -234,7 +234,8 @@ void HistoryWindow::buildFilterRow(QBoxLayout* layout)
         edit->setAccessibleName(edit->placeholderText());
 
     // A date filters only while its box is ticked: an empty date is no filter, not a day.
-    const auto dateFilter = [&](const QString& name, const QString& label, QCheckBox*& set, QDateEdit*& date) {
+    const auto dateFilter = [&](const QString& name, const QString& label, const QString& accessibleName,
+                                QCheckBox*& set, QDateEdit*& date) {
         set = new QCheckBox(label, this);
         set->setObjectName(name + QStringLiteral("Set"));
         date = new QDateEdit(QDate::currentDate(), this);
@@ -242,7 +243,9 @@ void HistoryWindow::buildFilterRow(QBoxLayout* layout)
         date->setCalendarPopup(true);
         date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
         date->setEnabled(false);
-        date->setAccessibleName(QString(label).remove(u'&'));
+        // Its own text, not the label's without the "&": one the translations know, so that it
+        // follows a change of language as the label does.
+        date->setAccessibleName(accessibleName);
         connect(set, &QCheckBox::toggled, date, &QWidget::setEnabled);
         connect(set, &QCheckBox::toggled, this, [this] { refresh(); });
         connect(date, &QDateEdit::dateChanged, this, [this] { refresh(); });
@@ -251,10 +254,10 @@ void HistoryWindow::buildFilterRow(QBoxLayout* layout)
     };
     row->addWidget(serial_, 2);
     row->addWidget(model_, 1);
-    dateFilter(QStringLiteral("HistorySince"), QCoreApplication::translate("korv::HistoryWindow", "&Desde"), sinceSet_,
-        since_);
-    dateFilter(
-        QStringLiteral("HistoryUntil"), QCoreApplication::translate("korv::HistoryWindow", "&Até"), untilSet_, until_);
+    dateFilter(QStringLiteral("HistorySince"), QCoreApplication::translate("korv::HistoryWindow", "&Desde"),
+        QCoreApplication::translate("korv::HistoryWindow", "Desde"), sinceSet_, since_);
+    dateFilter(QStringLiteral("HistoryUntil"), QCoreApplication::translate("korv::HistoryWindow", "&Até"),
+        QCoreApplication::translate("korv::HistoryWindow", "Até"), untilSet_, until_);
     row->addWidget(result_, 1);
     row->addWidget(bench_, 1);
     layout->addLayout(row);

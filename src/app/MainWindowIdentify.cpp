@@ -179,6 +179,12 @@ void MainWindow::applyLanguageEverywhere()
     // configuration folder) is read when the working directory has none.
     const QString fallback = QFileInfo(settingsPath_).absolutePath();
     languageLines_ = loadAndApplyLanguage(this, messages_, env_.languageDirectory, fallback);
+    // The humidity menu is made from the messages once, when a humidity model first shows.
+    if (HumidityMenu) {
+        HumidityMenu->setTitle(messages_[Msg::HumidityMenuCaption]);
+        RelativeHumidityItem->setText(messages_[Msg::RelativeHumidity]);
+        DewPointItem->setText(messages_[Msg::DewPoint]);
+    }
     if (!followLanguageInQtTexts())
         return;
     // Texts already on screen, in every window, go over to the new language; then the captions the

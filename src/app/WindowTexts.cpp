@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace korv {
 
@@ -113,6 +115,16 @@ void retranslateWindow(QWidget* window)
         const QString text = retranslated(slot.text);
         if (text != slot.text)
             slot.set(text);
+    }
+    // Qt's tab bars name their scroll buttons once, when they are made, in the language of then.
+    if (!window)
+        return;
+    for (QTabBar* bar : window->findChildren<QTabBar*>()) {
+        for (const auto& [name, text] :
+            { std::pair { "ScrollLeftButton", "Scroll Left" }, std::pair { "ScrollRightButton", "Scroll Right" } }) {
+            if (auto* button = bar->findChild<QToolButton*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+                button->setAccessibleName(QTabBar::tr(text));
+        }
     }
 }
 

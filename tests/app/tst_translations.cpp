@@ -6,6 +6,7 @@
 #include "core/files/Settings.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/Translation.h"
+#include "support/PortugueseLeft.h"
 #include "support_appfixture.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QtTest>
 
 using namespace korv;
+using namespace korv::test;
 
 namespace {
 
@@ -30,6 +32,13 @@ QMap<QString, QString> allTexts()
     }
     return texts;
 }
+
+// Opening a configuration file answers with the path a test gives it.
+struct AnsweringDialogs final : FileDialogs {
+    QString answer;
+    QString openFileName(QWidget*, const QString&, const QString&) override { return answer; }
+    QString saveFileName(QWidget*, const QString&, const QString&, FileKind) override { return {}; }
+};
 
 }  // namespace
 
@@ -56,6 +65,8 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QFETCH(QString, itemName);
         AppFixture app;
+        AnsweringDialogs dialogs;
+        app.fileDialogs = &dialogs;
         QVERIFY(app.start(seedFor(model, 130)));
         app.read();
         // The diagnostic and record windows open beside the main window; the About box is one of
@@ -66,6 +77,8 @@ private Q_SLOTS:
         const QMap<QString, QString> portuguese = allTexts();
 
         app.form->findChild<QAction*>(itemName)->trigger();
+        // Qt's own widgets follow the new translators when the event loop hands them the news.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QCOMPARE(readSettings(app.settingsPath()).LanguageSetting, language);
         const QString placed = QFileInfo(app.settingsPath()).dir().filePath(LanguageFileName);
         QVERIFY(QFileInfo::exists(placed));
@@ -74,14 +87,38 @@ private Q_SLOTS:
             if (entry.translation(language) != entry.source)
                 untranslated.insert(entry.source, entry.context);
         }
+        // A text the sources give in the language, the same text as in Portuguese where it reads
+        // as Portuguese (one the sources lack), or a sentence built of the sources' Portuguese.
+        const QStringList pieces = portuguesePieces(language);
         QStringList left;
         const QMap<QString, QString> chosen = allTexts();
         for (auto it = chosen.cbegin(); it != chosen.cend(); ++it) {
-            if (untranslated.contains(it.value()))
+            // Each language's item in the menu keeps its own name.
+            if (it.key().contains(QLatin1String("/Language")) && it.key().endsWith(QLatin1String("Item.text")))
+                continue;
+            if (untranslated.contains(it.value()) || !portugueseLeft(it.value(), pieces).isEmpty()
+                || (portuguese.value(it.key()) == it.value() && looksPortuguese(it.value(), language == "en")))
                 left << it.key() + QStringLiteral(": ") + it.value();
         }
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
         QVERIFY(chosen != portuguese);
+
+        // The boxes a refused configuration file brings up.
+        app.boxes.clear();
+        for (const auto& [name, bytes] :
+            { std::pair { "empty.json", QByteArray() }, std::pair { "cut.json", QByteArray("{\"format\": 1, ") },
+                std::pair { "other.json", QByteArray("{\"format\": 1, \"family\": \"none\"}") } }) {
+            dialogs.answer = app.rig.writeFile(QLatin1String(name), bytes);
+            app.form->findChild<QAction*>(QStringLiteral("AbrirConfig1"))->trigger();
+        }
+        dialogs.answer = app.dir.filePath(QStringLiteral("missing.json"));
+        app.form->findChild<QAction*>(QStringLiteral("AbrirConfig1"))->trigger();
+        QCOMPARE(app.boxes.shown.size(), 4);
+        for (const RecordingMessageBoxes::Shown& box : app.boxes.shown) {
+            const QString text = box.caption + u'\n' + box.text;
+            QVERIFY2(
+                portugueseLeft(text, pieces).isEmpty() && !looksPortuguese(text, language == "en"), qPrintable(text));
+        }
 
         app.form->findChild<QAction*>(QStringLiteral("LanguagePortugueseItem"))->trigger();
         QVERIFY(!QFileInfo::exists(placed));
