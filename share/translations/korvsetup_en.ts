@@ -1629,4 +1629,25 @@ Without a window: korvsetup-cli --help.
 </translation>
     </message>
 </context>
+<context>
+    <name>korv::report</name>
+    <message>
+        <source>Uso: korvsetup-report [--language CÓDIGO] ARQUIVO.pdf &lt; evento.json
+</source>
+        <translation>Usage: korvsetup-report [--language CODE] FILE.pdf &lt; event.json
+</translation>
+    </message>
+    <message>
+        <source>A entrada não pôde ser lida.
+</source>
+        <translation>The input could not be read.
+</translation>
+    </message>
+    <message>
+        <source>A entrada não é um evento do registro.
+</source>
+        <translation>The input is not an event of the record.
+</translation>
+    </message>
+</context>
 </TS>

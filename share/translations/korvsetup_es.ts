@@ -1629,4 +1629,25 @@ Sin ventana: korvsetup-cli --help.
 </translation>
     </message>
 </context>
+<context>
+    <name>korv::report</name>
+    <message>
+        <source>Uso: korvsetup-report [--language CÓDIGO] ARQUIVO.pdf &lt; evento.json
+</source>
+        <translation>Uso: korvsetup-report [--language CÓDIGO] ARCHIVO.pdf &lt; evento.json
+</translation>
+    </message>
+    <message>
+        <source>A entrada não pôde ser lida.
+</source>
+        <translation>No se pudo leer la entrada.
+</translation>
+    </message>
+    <message>
+        <source>A entrada não é um evento do registro.
+</source>
+        <translation>La entrada no es un evento del registro.
+</translation>
+    </message>
+</context>
 </TS>

@@ -4,6 +4,7 @@
 #include "core/history/HistoryExport.h"
 #include "core/history/HistoryStore.h"
 #include "core/history/PlantSync.h"
+#include "i18n/Translation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,7 +61,8 @@ QString drawReport(const history::Event& event, const QString& pdf, const QStrin
     if (program.isEmpty())
         return Tr::tr("o programa korvsetup-report não foi encontrado");
     QProcess drawing;
-    drawing.start(program, { pdf });
+    // The report is in the command line's language.
+    drawing.start(program, { QStringLiteral("--language"), currentLanguage(), pdf });
     if (!drawing.waitForStarted())
         return Tr::tr("%1 não pôde ser iniciado: %2").arg(program, drawing.errorString());
     drawing.write(QJsonDocument(history::toJson(event)).toJson(QJsonDocument::Compact));

@@ -1,6 +1,8 @@
 // Draws one event's report into a PDF. The command line stays free of display libraries and hands
-// the drawing to this program: the event as JSON on standard input, the PDF's path as argument.
+// the drawing to this program: the event as JSON on standard input, the PDF's path as argument,
+// after it the language of the command line that asks ("--language en").
 #include "core/history/HistoryEvent.h"
+#include "i18n/Translation.h"
 #include "report/UnitReport.h"
 
 #include <QFile>
@@ -14,14 +16,19 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     QTextStream err(stderr);
-    const QStringList arguments = QCoreApplication::arguments();
+    QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--language")) {
+        korv::useLanguage(arguments.at(2), {});
+        arguments.remove(1, 2);
+    }
     if (arguments.size() != 2) {
-        err << "Uso: korvsetup-report ARQUIVO.pdf < evento.json\n";
+        err << QCoreApplication::translate(
+            "korv::report", "Uso: korvsetup-report [--language CÓDIGO] ARQUIVO.pdf < evento.json\n");
         return 3;
     }
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) {
-        err << "A entrada não pôde ser lida.\n";
+        err << QCoreApplication::translate("korv::report", "A entrada não pôde ser lida.\n");
         return 3;
     }
     // An event is a few kilobytes; anything much larger is not one.
@@ -30,7 +37,7 @@ int main(int argc, char* argv[])
     QJsonParseError parseError {};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (bytes.size() > MaximumEventBytes || !document.isObject()) {
-        err << "A entrada não é um evento do registro.\n";
+        err << QCoreApplication::translate("korv::report", "A entrada não é um evento do registro.\n");
         return 3;
     }
     const QString problem

@@ -336,10 +336,11 @@ private Q_SLOTS:
         QCOMPARE(captionOf(ui.HistoryItem), QStringLiteral("Re&gistro…"));
         QVERIFY(fileItems[4]->isSeparator());
         QCOMPARE(fileItems[5], ui.quitItem);
-        // The fast exchange and the two diagnostic items follow the specified ones, which keep their places.
+        // The fast exchange, the two diagnostic items and the language follow the specified ones,
+        // which keep their places.
         QCOMPARE(ui.optionsMenu->actions(),
             QList<QAction*>({ ui.portMenu->menuAction(), ui.temperatureUnitMenu->menuAction(), ui.FastExchangeItem,
-                ui.CheckConnectionItem, ui.FrameMonitorItem }));
+                ui.CheckConnectionItem, ui.FrameMonitorItem, ui.languageMenu->menuAction() }));
         QCOMPARE(captionOf(ui.CheckConnectionItem), QStringLiteral("&Verificar conexão…"));
         QCOMPARE(captionOf(ui.FrameMonitorItem), QStringLiteral("&Monitor de comunicação"));
         QVERIFY(ui.portMenu->actions().isEmpty());

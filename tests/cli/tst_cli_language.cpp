@@ -23,6 +23,8 @@ private Q_SLOTS:
             QTest::addRow("%s, unknown command", language) << language << QStringList { "frobnicate" } << 3;
             QTest::addRow("%s, misplaced option", language) << language << QStringList { "read", "--dir", "x" } << 3;
             QTest::addRow("%s, missing file", language) << language << QStringList { "write", "none.json" } << 3;
+            QTest::addRow("%s, no such event", language)
+                << language << QStringList { "report", "KOrvNone", "--pdf", "x.pdf" } << 3;
             QTest::addRow("%s, no such port", language)
                 << language << QStringList { "--port", "/dev/ttyKOrvNone", "check" } << 2;
         }
