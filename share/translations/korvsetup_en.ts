@@ -99,11 +99,11 @@
     </message>
     <message>
         <source>porta inválida: &quot;%1&quot; (use um caminho de dispositivo ou COMn)</source>
-        <translation>invalid port: "%1" (use a device path or COMn)</translation>
+        <translation>invalid port: &quot;%1&quot; (use a device path or COMn)</translation>
     </message>
     <message>
         <source>unidade inválida: &quot;%1&quot; (use C ou F)</source>
-        <translation>invalid unit: "%1" (use C or F)</translation>
+        <translation>invalid unit: &quot;%1&quot; (use C or F)</translation>
     </message>
     <message>
         <source>use --json ou --csv, não os dois</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>data inválida: &quot;%1&quot; (use AAAA-MM-DD)</source>
-        <translation>invalid date: "%1" (use YYYY-MM-DD)</translation>
+        <translation>invalid date: &quot;%1&quot; (use YYYY-MM-DD)</translation>
     </message>
     <message>
         <source>a opção --%1 precisa de um valor</source>
@@ -173,7 +173,7 @@ Commands:
   identify               serial number, model, firmware and output type
   read [--unit C|F] [--json]
                          the configuration as the window shows it, or in JSON
-  write FILE             checks the file against the transmitter's limits and writes it,
+  write FILE             checks the file against the transmitter&apos;s limits and writes it,
                          reading back each register
   verify FILE            compares the transmitter with the file, without writing
   backup [--dir FOLDER]  saves the calibration backup (&lt;serial number&gt;.txt);
@@ -195,7 +195,7 @@ Options:
   --unit C|F             temperature unit of read; without it, the saved unit
                          (with --json, °C)
   --json                 the result in JSON (identify, read, write, verify, check,
-                         history); the "configuration" part of read is a
+                         history); the &quot;configuration&quot; part of read is a
                          configuration file
   --csv                  history writes CSV
   --dir FOLDER           where backup saves the backup; without it, the current folder
@@ -271,11 +271,11 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>o par do transmissor não é o que os limites mostrados, %1, dão</source>
-        <translation>the transmitter's pair is not the one that the limits shown, %1, give</translation>
+        <translation>the transmitter&apos;s pair is not the one that the limits shown, %1, give</translation>
     </message>
     <message>
         <source>a contagem do transmissor não é a que a correção mostrada, %1, dá</source>
-        <translation>the transmitter's count is not the one that the correction shown, %1, gives</translation>
+        <translation>the transmitter&apos;s count is not the one that the correction shown, %1, gives</translation>
     </message>
     <message>
         <source> nesta versão de firmware</source>
@@ -287,7 +287,7 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>%1: os valores não cabem nos registros deste transmissor.</source>
-        <translation>%1: the values do not fit in this transmitter's registers.</translation>
+        <translation>%1: the values do not fit in this transmitter&apos;s registers.</translation>
     </message>
     <message>
         <source>registro %1 = %2</source>
@@ -398,7 +398,7 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>%1 não está entre as portas do sistema; %2</source>
-        <translation>%1 is not among the system's ports; %2</translation>
+        <translation>%1 is not among the system&apos;s ports; %2</translation>
     </message>
     <message>
         <source>; você está no grupo %1</source>
@@ -514,7 +514,7 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>A leitura da identificação falhou: verifique de novo e, se continuar, confira as ligações e a alimentação do transmissor.</source>
-        <translation>Reading the identification failed: check again and, if it persists, check the connections and the transmitter's power supply.</translation>
+        <translation>Reading the identification failed: check again and, if it persists, check the connections and the transmitter&apos;s power supply.</translation>
     </message>
     <message>
         <source>O transmissor respondeu (firmware %1, número de série %2), mas o modelo dele não é conhecido por este programa.</source>
@@ -615,7 +615,7 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     <name>korv::Files</name>
     <message>
         <source>O sensor %1 não está na lista deste transmissor.</source>
-        <translation>The sensor %1 is not in this transmitter's list.</translation>
+        <translation>The sensor %1 is not in this transmitter&apos;s list.</translation>
     </message>
     <message>
         <source>Este transmissor (firmware %1) não mede ponto de orvalho.</source>
@@ -631,23 +631,23 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>&quot;minimum&quot; ou &quot;maximum&quot;</source>
-        <translation>"minimum" or "maximum"</translation>
+        <translation>&quot;minimum&quot; or &quot;maximum&quot;</translation>
     </message>
     <message>
         <source>&quot;sensor&quot; deve ser um de: %1</source>
-        <translation>"sensor" must be one of: %1</translation>
+        <translation>&quot;sensor&quot; must be one of: %1</translation>
     </message>
     <message>
         <source>&quot;mainsFilter&quot; deve ser 50 ou 60</source>
-        <translation>"mainsFilter" must be 50 or 60</translation>
+        <translation>&quot;mainsFilter&quot; must be 50 or 60</translation>
     </message>
     <message>
         <source>o modelo %1 não tem entrada de temperatura: em &quot;%2&quot; só vale &quot;sensorFailure&quot;</source>
-        <translation>the model %1 has no temperature input: in "%2" only "sensorFailure" is allowed</translation>
+        <translation>the model %1 has no temperature input: in &quot;%2&quot; only &quot;sensorFailure&quot; is allowed</translation>
     </message>
     <message>
         <source>&quot;relative-humidity&quot; ou &quot;dew-point&quot;</source>
-        <translation>"relative-humidity" or "dew-point"</translation>
+        <translation>&quot;relative-humidity&quot; or &quot;dew-point&quot;</translation>
     </message>
     <message>
         <source>o arquivo está vazio</source>
@@ -663,11 +663,11 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>a chave &quot;%1&quot; aparece mais de uma vez</source>
-        <translation>the key "%1" appears more than once</translation>
+        <translation>the key &quot;%1&quot; appears more than once</translation>
     </message>
     <message>
         <source>falta a chave &quot;%1&quot;</source>
-        <translation>the key "%1" is missing</translation>
+        <translation>the key &quot;%1&quot; is missing</translation>
     </message>
     <message>
         <source>formato %1 não suportado: este programa lê o formato %2</source>
@@ -675,19 +675,19 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>&quot;family&quot; deve ser &quot;%1&quot;, &quot;%2&quot; ou &quot;%3&quot;</source>
-        <translation>"family" must be "%1", "%2" or "%3"</translation>
+        <translation>&quot;family&quot; must be &quot;%1&quot;, &quot;%2&quot; or &quot;%3&quot;</translation>
     </message>
     <message>
         <source>&quot;model&quot; deve ser um texto</source>
-        <translation>"model" must be a text</translation>
+        <translation>&quot;model&quot; must be a text</translation>
     </message>
     <message>
         <source>modelo desconhecido &quot;%1&quot;</source>
-        <translation>unknown model "%1"</translation>
+        <translation>unknown model &quot;%1&quot;</translation>
     </message>
     <message>
         <source>o modelo %1 não pertence à família &quot;%2&quot;</source>
-        <translation>the model %1 does not belong to the family "%2"</translation>
+        <translation>the model %1 does not belong to the family &quot;%2&quot;</translation>
     </message>
     <message>
         <source>o arquivo não existe</source>
@@ -743,11 +743,11 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>falta &quot;:&quot; depois de um nome</source>
-        <translation>missing ":" after a name</translation>
+        <translation>missing &quot;:&quot; after a name</translation>
     </message>
     <message>
         <source>falta &quot;,&quot; entre dois valores</source>
-        <translation>missing "," between two values</translation>
+        <translation>missing &quot;,&quot; between two values</translation>
     </message>
     <message>
         <source>número ilegal</source>
@@ -767,27 +767,27 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>chave desconhecida &quot;%1&quot;</source>
-        <translation>unknown key "%1"</translation>
+        <translation>unknown key &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; deve ser um número inteiro</source>
-        <translation>"%1" must be a whole number</translation>
+        <translation>&quot;%1&quot; must be a whole number</translation>
     </message>
     <message>
         <source>&quot;%1&quot; deve ser um número</source>
-        <translation>"%1" must be a number</translation>
+        <translation>&quot;%1&quot; must be a number</translation>
     </message>
     <message>
         <source>&quot;%1&quot; aceita no máximo duas casas decimais</source>
-        <translation>"%1" accepts at most two decimal places</translation>
+        <translation>&quot;%1&quot; accepts at most two decimal places</translation>
     </message>
     <message>
         <source>&quot;%1&quot; deve ser %2</source>
-        <translation>"%1" must be %2</translation>
+        <translation>&quot;%1&quot; must be %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; deve ser um objeto</source>
-        <translation>"%1" must be an object</translation>
+        <translation>&quot;%1&quot; must be an object</translation>
     </message>
     <message>
         <source>a conexão traz uma senha, que o programa não usa: guarde-a no ~/.pgpass</source>
@@ -799,11 +799,11 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>a conexão não pôde ser lida: cada valor segue sua palavra-chave e um &quot;=&quot;, e aspas abertas se fecham</source>
-        <translation>the connection could not be read: each value follows its keyword and an "=", and opened quotes must be closed</translation>
+        <translation>the connection could not be read: each value follows its keyword and an &quot;=&quot;, and opened quotes must be closed</translation>
     </message>
     <message>
         <source>o valor de %1 não pode conter &quot;;&quot;</source>
-        <translation>the value of %1 cannot contain ";"</translation>
+        <translation>the value of %1 cannot contain &quot;;&quot;</translation>
     </message>
     <message>
         <source>não é um arquivo de texto (é binário ou UTF-16)</source>
@@ -1408,7 +1408,7 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>Leia a configuração do transmissor antes de abrir ou salvar uma configuração.</source>
-        <translation>Read the transmitter's configuration before opening or saving a configuration.</translation>
+        <translation>Read the transmitter&apos;s configuration before opening or saving a configuration.</translation>
     </message>
     <message>
         <source>Não foi possível salvar a configuração em %1: %2</source>
@@ -1455,11 +1455,11 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>As tabelas do servidor do registro não puderam ser preparadas (%1)</source>
-        <translation>The record server's tables could not be prepared (%1)</translation>
+        <translation>The record server&apos;s tables could not be prepared (%1)</translation>
     </message>
     <message>
         <source>As tabelas do servidor do registro não puderam ser lidas (%1)</source>
-        <translation>The record server's tables could not be read (%1)</translation>
+        <translation>The record server&apos;s tables could not be read (%1)</translation>
     </message>
     <message>
         <source>O servidor do registro foi preparado por uma versão mais nova do programa (esquema %1) e ficou como estava</source>

@@ -99,11 +99,11 @@
     </message>
     <message>
         <source>porta inválida: &quot;%1&quot; (use um caminho de dispositivo ou COMn)</source>
-        <translation>puerto no válido: "%1" (use una ruta de dispositivo o COMn)</translation>
+        <translation>puerto no válido: &quot;%1&quot; (use una ruta de dispositivo o COMn)</translation>
     </message>
     <message>
         <source>unidade inválida: &quot;%1&quot; (use C ou F)</source>
-        <translation>unidad no válida: "%1" (use C o F)</translation>
+        <translation>unidad no válida: &quot;%1&quot; (use C o F)</translation>
     </message>
     <message>
         <source>use --json ou --csv, não os dois</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>data inválida: &quot;%1&quot; (use AAAA-MM-DD)</source>
-        <translation>fecha no válida: "%1" (use AAAA-MM-DD)</translation>
+        <translation>fecha no válida: &quot;%1&quot; (use AAAA-MM-DD)</translation>
     </message>
     <message>
         <source>a opção --%1 precisa de um valor</source>
@@ -195,7 +195,7 @@ Opciones:
   --unit C|F             unidad de temperatura de read; sin ella, la unidad guardada
                          (con --json, °C)
   --json                 el resultado en JSON (identify, read, write, verify, check,
-                         history); la parte "configuration" de read es un archivo
+                         history); la parte &quot;configuration&quot; de read es un archivo
                          de configuración
   --csv                  history escribe CSV
   --dir CARPETA          dónde guarda backup la copia; sin ella, la carpeta actual
@@ -631,23 +631,23 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     </message>
     <message>
         <source>&quot;minimum&quot; ou &quot;maximum&quot;</source>
-        <translation>"minimum" o "maximum"</translation>
+        <translation>&quot;minimum&quot; o &quot;maximum&quot;</translation>
     </message>
     <message>
         <source>&quot;sensor&quot; deve ser um de: %1</source>
-        <translation>"sensor" debe ser uno de: %1</translation>
+        <translation>&quot;sensor&quot; debe ser uno de: %1</translation>
     </message>
     <message>
         <source>&quot;mainsFilter&quot; deve ser 50 ou 60</source>
-        <translation>"mainsFilter" debe ser 50 o 60</translation>
+        <translation>&quot;mainsFilter&quot; debe ser 50 o 60</translation>
     </message>
     <message>
         <source>o modelo %1 não tem entrada de temperatura: em &quot;%2&quot; só vale &quot;sensorFailure&quot;</source>
-        <translation>el modelo %1 no tiene entrada de temperatura: en "%2" solo vale "sensorFailure"</translation>
+        <translation>el modelo %1 no tiene entrada de temperatura: en &quot;%2&quot; solo vale &quot;sensorFailure&quot;</translation>
     </message>
     <message>
         <source>&quot;relative-humidity&quot; ou &quot;dew-point&quot;</source>
-        <translation>"relative-humidity" o "dew-point"</translation>
+        <translation>&quot;relative-humidity&quot; o &quot;dew-point&quot;</translation>
     </message>
     <message>
         <source>o arquivo está vazio</source>
@@ -663,11 +663,11 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     </message>
     <message>
         <source>a chave &quot;%1&quot; aparece mais de uma vez</source>
-        <translation>la clave "%1" aparece más de una vez</translation>
+        <translation>la clave &quot;%1&quot; aparece más de una vez</translation>
     </message>
     <message>
         <source>falta a chave &quot;%1&quot;</source>
-        <translation>falta la clave "%1"</translation>
+        <translation>falta la clave &quot;%1&quot;</translation>
     </message>
     <message>
         <source>formato %1 não suportado: este programa lê o formato %2</source>
@@ -675,19 +675,19 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     </message>
     <message>
         <source>&quot;family&quot; deve ser &quot;%1&quot;, &quot;%2&quot; ou &quot;%3&quot;</source>
-        <translation>"family" debe ser "%1", "%2" o "%3"</translation>
+        <translation>&quot;family&quot; debe ser &quot;%1&quot;, &quot;%2&quot; o &quot;%3&quot;</translation>
     </message>
     <message>
         <source>&quot;model&quot; deve ser um texto</source>
-        <translation>"model" debe ser un texto</translation>
+        <translation>&quot;model&quot; debe ser un texto</translation>
     </message>
     <message>
         <source>modelo desconhecido &quot;%1&quot;</source>
-        <translation>modelo desconocido "%1"</translation>
+        <translation>modelo desconocido &quot;%1&quot;</translation>
     </message>
     <message>
         <source>o modelo %1 não pertence à família &quot;%2&quot;</source>
-        <translation>el modelo %1 no pertenece a la familia "%2"</translation>
+        <translation>el modelo %1 no pertenece a la familia &quot;%2&quot;</translation>
     </message>
     <message>
         <source>o arquivo não existe</source>
@@ -743,11 +743,11 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     </message>
     <message>
         <source>falta &quot;:&quot; depois de um nome</source>
-        <translation>falta ":" después de un nombre</translation>
+        <translation>falta &quot;:&quot; después de un nombre</translation>
     </message>
     <message>
         <source>falta &quot;,&quot; entre dois valores</source>
-        <translation>falta "," entre dos valores</translation>
+        <translation>falta &quot;,&quot; entre dos valores</translation>
     </message>
     <message>
         <source>número ilegal</source>
@@ -767,27 +767,27 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     </message>
     <message>
         <source>chave desconhecida &quot;%1&quot;</source>
-        <translation>clave desconocida "%1"</translation>
+        <translation>clave desconocida &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; deve ser um número inteiro</source>
-        <translation>"%1" debe ser un número entero</translation>
+        <translation>&quot;%1&quot; debe ser un número entero</translation>
     </message>
     <message>
         <source>&quot;%1&quot; deve ser um número</source>
-        <translation>"%1" debe ser un número</translation>
+        <translation>&quot;%1&quot; debe ser un número</translation>
     </message>
     <message>
         <source>&quot;%1&quot; aceita no máximo duas casas decimais</source>
-        <translation>"%1" admite como máximo dos decimales</translation>
+        <translation>&quot;%1&quot; admite como máximo dos decimales</translation>
     </message>
     <message>
         <source>&quot;%1&quot; deve ser %2</source>
-        <translation>"%1" debe ser %2</translation>
+        <translation>&quot;%1&quot; debe ser %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; deve ser um objeto</source>
-        <translation>"%1" debe ser un objeto</translation>
+        <translation>&quot;%1&quot; debe ser un objeto</translation>
     </message>
     <message>
         <source>a conexão traz uma senha, que o programa não usa: guarde-a no ~/.pgpass</source>
@@ -799,11 +799,11 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     </message>
     <message>
         <source>a conexão não pôde ser lida: cada valor segue sua palavra-chave e um &quot;=&quot;, e aspas abertas se fecham</source>
-        <translation>la conexión no se pudo leer: cada valor sigue a su palabra clave y un "=", y las comillas abiertas deben cerrarse</translation>
+        <translation>la conexión no se pudo leer: cada valor sigue a su palabra clave y un &quot;=&quot;, y las comillas abiertas deben cerrarse</translation>
     </message>
     <message>
         <source>o valor de %1 não pode conter &quot;;&quot;</source>
-        <translation>el valor de %1 no puede contener ";"</translation>
+        <translation>el valor de %1 no puede contener &quot;;&quot;</translation>
     </message>
     <message>
         <source>não é um arquivo de texto (é binário ou UTF-16)</source>

@@ -411,4 +411,15 @@ void HistoryWindow::showEvent(QShowEvent* event)
         refresh();
 }
 
+void HistoryWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // The list's commands and results and the selected event's detail are written in the
+    // language of when they were drawn.
+    if (event->type() == QEvent::LanguageChange) {
+        view_->viewport()->update();
+        showDetail();
+    }
+}
+
 }  // namespace korv

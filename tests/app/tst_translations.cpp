@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QMap>
+#include <QPlainTextEdit>
+#include <QTableView>
 #include <QtTest>
 
 using namespace korv;
@@ -74,6 +76,12 @@ private Q_SLOTS:
         for (const char* item : { "FrameMonitorItem", "HistoryItem", "CheckConnectionItem" })
             app.form->findChild<QAction*>(QLatin1String(item))->trigger();
         AboutWindow about;
+        // The read's event, selected: its detail is drawn in the language of the moment.
+        auto* history = app.form->findChild<QTableView*>(QStringLiteral("HistoryView"));
+        QVERIFY(history);
+        history->selectRow(0);
+        auto* summary = app.form->findChild<QPlainTextEdit*>(QStringLiteral("HistorySummary"));
+        QVERIFY(summary && !summary->toPlainText().isEmpty());
         const QMap<QString, QString> portuguese = allTexts();
 
         app.form->findChild<QAction*>(itemName)->trigger();
@@ -100,6 +108,7 @@ private Q_SLOTS:
                 || (portuguese.value(it.key()) == it.value() && looksPortuguese(it.value(), language == "en")))
                 left << it.key() + QStringLiteral(": ") + it.value();
         }
+        left << portugueseLeft(summary->toPlainText(), pieces);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
         QVERIFY(chosen != portuguese);
 
