@@ -14,7 +14,8 @@ for line in open(table, encoding="utf-8"):
         rows[source] = {"en": english, "es": spanish}
 
 def escape(text):
-    return html.escape(text, quote=False)
+    # As lupdate writes them, so that a fill after an update changes only what it fills.
+    return html.escape(text, quote=False).replace("\"", "&quot;").replace("'", "&apos;")
 
 for path in files:
     language = "en" if path.endswith("_en.ts") else "es"

@@ -1035,7 +1035,7 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     </message>
     <message>
         <source>Falhou</source>
-        <translation>Falló</translation>
+        <translation>Fallido</translation>
     </message>
     <message>
         <source>Interrompido</source>
