@@ -25,6 +25,9 @@ private Q_SLOTS:
             QTest::addRow("%s, missing file", language) << language << QStringList { "write", "none.json" } << 3;
             QTest::addRow("%s, no such event", language)
                 << language << QStringList { "report", "KOrvNone", "--pdf", "x.pdf" } << 3;
+            QTest::addRow("%s, check", language) << language << QStringList { "check" } << 0;
+            QTest::addRow("%s, backup to no folder", language)
+                << language << QStringList { "backup", "--dir", "/nonexistent/korv" } << 3;
             QTest::addRow("%s, no such port", language)
                 << language << QStringList { "--port", "/dev/ttyKOrvNone", "check" } << 2;
         }
