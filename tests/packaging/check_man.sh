@@ -39,7 +39,8 @@ for program in $programs; do
     done
     [ "$program" = korvsetup-cli ] || continue
 
-    help="$("$tree/usr/bin/korvsetup-cli" --help)"
+    # With no settings of the user's: the help the page describes is the Portuguese one.
+    help="$(XDG_CONFIG_HOME=/nonexistent "$tree/usr/bin/korvsetup-cli" --help)"
     commands="$(awk '/^Comandos:/ { inside = 1; next } /^$/ { inside = 0 } inside' <<<"$help" | grep -Eo '^  [a-z]+' | xargs -n1)"
     documented="$(tags "$text" COMMANDS | awk '{print $1}')"
     differ "$commands" "$documented" \
