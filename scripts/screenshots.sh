@@ -18,7 +18,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# shoot MODEL OPTIONS...: one run of the picture tool against an emulated MODEL.
+# shoot MODEL OPTIONS...: one run of the picture tool against an emulated MODEL, in the regional
+# format of $locale (Brazil's unless set).
 shoot() {
     local model="$1" port="$work/tty-$1"
     shift
@@ -27,9 +28,8 @@ shoot() {
     emulator=$!
     for _ in $(seq 100); do [ -e "$port" ] && break; sleep 0.05; done
     [ -e "$port" ] || { echo "emulator did not start"; cat "$work/emulator.log"; exit 1; }
-    # The service window writes its calibration backup into the working directory; the numbers
-    # follow the regional format of the Portuguese texts.
-    (cd "$work" && unset QT_QPA_PLATFORM && LANG=pt_BR.UTF-8 \
+    # The service window writes its calibration backup into the working directory.
+    (cd "$work" && unset QT_QPA_PLATFORM && LANG="${locale:-pt_BR.UTF-8}" \
         xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
         "$build/tools/screenshots/korv-screenshots" --port "$port" "$@")
     kill "$emulator" && wait "$emulator" 2>/dev/null || true
@@ -41,6 +41,9 @@ shoot Orv-Hu --main "$out/humidity.png"
 shoot OrvAmbient --main "$out/ambient.png"
 # The same window on a dark desktop theme: what is not fixed in red takes the palette's colours.
 shoot OrvHead --dark --main "$out/head-rail-dark.png"
+# The window as English and Spanish users see it (Options > Language).
+locale=en_US.UTF-8 shoot OrvHead --language en --main "$out/head-rail-en.png"
+locale=es_ES.UTF-8 shoot OrvHead --language es --main "$out/head-rail-es.png"
 # The record window needs no transmitter: its events are made up by the picture tool, in a
 # record of its own that the user's is never mixed with.
 (cd "$work" && unset QT_QPA_PLATFORM && LANG=pt_BR.UTF-8 \

@@ -6,6 +6,7 @@
 #include "app/ServiceMode.h"
 #include "app/SplashForm.h"
 #include "common/MessageBoxes.h"
+#include "i18n/Translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -87,8 +88,17 @@ int main(int argc, char* argv[])
         QStringLiteral("PNG of the record window over made-up events (needs no port)."), QStringLiteral("file"));
     const QCommandLineOption darkOption(QStringLiteral("dark"),
         QStringLiteral("Draw the windows under a dark desktop palette, as a dark theme gives them."));
-    parser.addOptions({ portOption, mainOption, splashOption, serviceOption, historyOption, darkOption });
+    const QCommandLineOption languageOption(QStringLiteral("language"),
+        QStringLiteral("Draw the windows in this language (pt, en, es), as Options > Language chooses it."),
+        QStringLiteral("code"), korv::PortugueseCode);
+    parser.addOptions({ portOption, mainOption, splashOption, serviceOption, historyOption, darkOption, languageOption });
     parser.process(application);
+    const QString language = parser.value(languageOption);
+    if (!korv::LanguageCodes.contains(language)) {
+        std::fprintf(stderr, "--language takes pt, en or es\n");
+        return 2;
+    }
+    korv::useLanguage(language, korv::qtLanguageFor(language));
     if (parser.isSet(darkOption))
         useDarkPalette();
     if (parser.isSet(historyOption)) {
@@ -101,15 +111,21 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    // A settings file of our own, so that the user's is neither read nor rewritten, and a folder
-    // without a language file, so that the pictures show the program's own texts.
+    // A settings file of our own, so that the user's is neither read nor rewritten, in a folder that
+    // holds the shipped language file of the chosen language only (none for Portuguese).
     QTemporaryDir folder;
     const QString settingsPath = folder.filePath(QStringLiteral("OrvSetup.ini"));
     {
         QFile settings(settingsPath);
         if (!settings.open(QIODevice::WriteOnly))
             return 2;
-        QTextStream(&settings) << "[Parametros]\nPort=" << parser.value(portOption) << "\nTemperatura=C\n";
+        QTextStream(&settings) << "[Parametros]\nPort=" << parser.value(portOption) << "\nTemperatura=C\nIdioma="
+                               << language << "\n";
+    }
+    QString problem;
+    if (!korv::placeLanguageFile(language, folder.path(), korv::shippedLanguageFolder(), &problem)) {
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        return 2;
     }
 
     // Any box means the transmitter was not read, and a picture of that would mislead.
