@@ -91,7 +91,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption languageOption(QStringLiteral("language"),
         QStringLiteral("Draw the windows in this language (pt, en, es), as Options > Language chooses it."),
         QStringLiteral("code"), korv::PortugueseCode);
-    parser.addOptions({ portOption, mainOption, splashOption, serviceOption, historyOption, darkOption, languageOption });
+    parser.addOptions(
+        { portOption, mainOption, splashOption, serviceOption, historyOption, darkOption, languageOption });
     parser.process(application);
     const QString language = parser.value(languageOption);
     if (!korv::LanguageCodes.contains(language)) {
@@ -119,8 +120,8 @@ int main(int argc, char* argv[])
         QFile settings(settingsPath);
         if (!settings.open(QIODevice::WriteOnly))
             return 2;
-        QTextStream(&settings) << "[Parametros]\nPort=" << parser.value(portOption) << "\nTemperatura=C\nIdioma="
-                               << language << "\n";
+        QTextStream(&settings) << "[Parametros]\nPort=" << parser.value(portOption)
+                               << "\nTemperatura=C\nIdioma=" << language << "\n";
     }
     QString problem;
     if (!korv::placeLanguageFile(language, folder.path(), korv::shippedLanguageFolder(), &problem)) {
