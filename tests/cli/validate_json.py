@@ -24,11 +24,11 @@ schemas = {path.name: json.loads(path.read_text(encoding="utf-8")) for path in f
 
 try:
     # jsonschema 4.18 and later resolve references through a registry.
-    from referencing import Registry, Resource
+    from referencing import Registry
     from referencing.jsonschema import DRAFT202012
 
     registry = Registry().with_resources(
-        (name, Resource.from_contents(schema, default_specification=DRAFT202012)) for name, schema in schemas.items()
+        (name, DRAFT202012.create_resource(schema)) for name, schema in schemas.items()
     )
 
     def validator(reference):

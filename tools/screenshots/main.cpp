@@ -6,16 +6,14 @@
 #include "app/ServiceMode.h"
 #include "app/SplashForm.h"
 #include "common/MessageBoxes.h"
+#include "core/files/Settings.h"
 #include "i18n/Translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QPalette>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
@@ -116,13 +114,11 @@ int main(int argc, char* argv[])
     // holds the shipped language file of the chosen language only (none for Portuguese).
     QTemporaryDir folder;
     const QString settingsPath = folder.filePath(QStringLiteral("OrvSetup.ini"));
-    {
-        QFile settings(settingsPath);
-        if (!settings.open(QIODevice::WriteOnly))
-            return 2;
-        QTextStream(&settings) << "[Parametros]\nPort=" << parser.value(portOption)
-                               << "\nTemperatura=C\nIdioma=" << language << "\n";
-    }
+    korv::AppSettings settings;
+    settings.PortSetting = parser.value(portOption);
+    settings.LanguageSetting = language;
+    if (!korv::writeSettings(settingsPath, settings))
+        return 2;
     QString problem;
     if (!korv::placeLanguageFile(language, folder.path(), korv::shippedLanguageFolder(), &problem)) {
         std::fprintf(stderr, "%s\n", qPrintable(problem));
