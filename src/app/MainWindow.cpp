@@ -109,6 +109,7 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
             onTabChanged();
         userPageChange_ = false;
     });
+    connect(&activity_, &Activity::busyChanged, this, [this](bool busy) { holdMenus(busy); });
     // The window sees every key before the focused control, for the service-mode combination.
     qApp->installEventFilter(this);
     // The pauses between contact attempts keep the window answering too.
@@ -117,6 +118,9 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
 
 void MainWindow::pauseUntil(std::chrono::steady_clock::time_point deadline)
 {
+    // A command's pauses (between contact attempts, after a progress step) keep the window
+    // answering, as its exchanges do: the command holds the window, so nothing this loop delivers
+    // can start anything inside it (see Activity).
     ++pausing_;
     // "More than" the pause, as a sleep would give it, in slices short enough for a stop request.
     constexpr auto Slice = std::chrono::milliseconds(20);
@@ -180,6 +184,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::FormShow()
 {
+    // The start-up holds the window until its last step, past the port's pause: the start-up
+    // search, and anything the user asks meanwhile, come after it.
+    if (!activity_.begin(Activity::Kind::StartUp))
+        return;
     session_.identification().TransmitterModel = Model::Unknown;
     const bool firstRun = !QFileInfo::exists(settingsPath_) && !QFileInfo(settingsPath_).isSymLink();
     settings_ = readSettings(settingsPath_);
@@ -196,14 +204,31 @@ void MainWindow::FormShow()
     session_.setPortName(settings_.portToOpen());
     ui.FastExchangeItem->setChecked(settings_.FastExchange);
     session_.setFastExchange(settings_.FastExchange);
-    ChangePort(settings_.portToOpen());
+    ChangePort(settings_.portToOpen(), [this] { finishFormShow(); });
+}
 
+void MainWindow::finishFormShow()
+{
+    if (closed_) {
+        activity_.end();
+        return;
+    }
     unitFahrenheit_ = settings_.fahrenheit();
     syncUnitMenu();
     for (TransmitterPage* page : pages())
         page->showInitialState();
     // Events an earlier run could not send to the plant's server go now, without waiting for a command.
     sendToPlant();
+    activity_.end();
+}
+
+void MainWindow::runStartupSearch(std::function<void()> search)
+{
+    activity_.whenNothingRuns(this, [this, search = std::move(search)] {
+        const ActivityScope searching(activity_, Activity::Kind::StartupSearch);
+        if (searching.began())
+            search();
+    });
 }
 
 void MainWindow::FormClose()
@@ -263,24 +288,39 @@ QList<PortDescription> MainWindow::systemPorts() const
 
 void MainWindow::onPortItem(QAction* item)
 {
+    // A port chosen while another one is being changed to (or anything else runs) is refused: the
+    // menu, the settings and the open port always name the same port.
+    if (!activity_.begin(Activity::Kind::PortChange)) {
+        const auto items = ui.portMenu->actions();
+        for (QAction* other : items)
+            other->setChecked(samePort(other->data().toString(), settings_.portToOpen()));
+        return;
+    }
     const QString port = item->data().toString();
     const auto items = ui.portMenu->actions();
     for (QAction* other : items)
         other->setChecked(false);
     item->setChecked(true);
-    ChangePort(port);
     // The user's own spelling of the port stays in the file until another port is chosen.
     if (!samePort(port, settings_.portToOpen()))
         settings_.PortSetting = port;
+    ChangePort(port, [this] { activity_.end(); });
 }
 
-void MainWindow::ChangePort(const QString& portName)
+void MainWindow::ChangePort(const QString& portName, std::function<void()> then)
 {
     SerialLink& link = session_.link();
     link.Close();
-    BusyWait(PortChangePauseMs);
-    if (!link.OpenPort(portName))
-        ShowWarning(messages_[Msg::PortSetupError]);
+    // The pause returns to the event loop rather than turning it here: the caller holds the
+    // window, and the change goes on when the pause is over.
+    QTimer::singleShot(
+        Timing::scaled(PortChangePauseMs) + 1, Qt::PreciseTimer, this, [this, portName, then = std::move(then)] {
+            // Closed meanwhile: the port stays closed, and the rest only lets go of the window.
+            if (!closed_ && !session_.link().OpenPort(portName))
+                ShowWarning(messages_[Msg::PortSetupError]);
+            if (then)
+                then();
+        });
 }
 
 void MainWindow::clearStatusLines()
@@ -337,14 +377,19 @@ void MainWindow::setBusyCursor(bool busy)
     else
         QApplication::restoreOverrideCursor();
     ui.CancelCommand->setVisible(busy);
-    // During a command the menus offer only Sair, which stops the command and ends the program.
+}
+
+void MainWindow::holdMenus(bool hold)
+{
+    // While the window is busy the menus offer only Sair, which stops a command and ends the
+    // program.
     for (QAction* item : { ui.openConfigurationItem, ui.saveConfigurationItem, ui.HistoryItem,
              ui.optionsMenu->menuAction(), ui.helpMenu->menuAction() }) {
-        if (busy) {
-            enabledBeforeCommand_.insert(item, item->isEnabled());
+        if (hold) {
+            enabledBeforeHold_.insert(item, item->isEnabled());
             item->setEnabled(false);
         } else {
-            item->setEnabled(enabledBeforeCommand_.value(item, item->isEnabled()));
+            item->setEnabled(enabledBeforeHold_.value(item, item->isEnabled()));
         }
     }
 }
@@ -356,24 +401,22 @@ bool MainWindow::sendEnabled() const
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // While a command waits for the transmitter the window repaints and answers the desktop, but
-    // no input reaches a form: nothing may change under the command, and a second command key
-    // does nothing, as it did while the window froze.
-    // The menus stay usable for Sair; every other item is disabled while a command runs.
+    // Esc, wherever it is pressed in this window, stops a command waiting for the transmitter at
+    // its next frame boundary, as Cancelar does.
     const auto* receiver = qobject_cast<const QWidget*>(watched);
-    const bool toMenus = receiver && (qobject_cast<const QMenuBar*>(receiver) || qobject_cast<const QMenu*>(receiver));
-    // Sair's own key (Ctrl+Q) reaches it as the menu does.
-    const bool toQuit = watched == ui.quitItem && event->type() == QEvent::Shortcut;
-    if (waitingForTransmitter() && isUserInput(event) && !toMenus && !toQuit) {
-        // Esc or the Cancelar button stops the command at its next frame boundary.
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-            session_.cancel();
-        const bool toCancel
-            = watched == ui.CancelCommand && event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease;
-        return !toCancel;
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && receiver
+        && receiver->window() == this && waitingForTransmitter()) {
+        session_.cancel();
+        return true;
     }
+    // While the window is busy it repaints and answers the desktop, but no input reaches the form:
+    // nothing may change under a command, and a second command key does nothing. Only the form is
+    // held back, not disabled: disabling would move the focus out of an edit and run its exit
+    // rules inside the command. The menus hold back their own items (holdMenus).
+    if (activity_.busy() && isFormInput(watched, event))
+        return true;
     // The user acts again: a command cancelled earlier no longer holds the frames back.
-    if (session_.cancelled() && isUserInput(event))
+    if (session_.cancelled() && isUserInput(event) && !activity_.busy())
         session_.clearCancel();
     // A command button's mnemonic (Alt+L, Alt+E) clicks at once: Qt would first show the button
     // pressed for 100 ms, a delay the technician feels before every command.
@@ -422,6 +465,14 @@ bool MainWindow::isUserInput(const QEvent* event)
     }
 }
 
+bool MainWindow::isFormInput(QObject* watched, const QEvent* event) const
+{
+    if (!isUserInput(event))
+        return false;
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    return widget && widget != ui.CancelCommand && (widget == ui.ClientArea || ui.ClientArea->isAncestorOf(widget));
+}
+
 bool MainWindow::keyPassedUp(QObject* watched, const QEvent* event) const
 {
     // A control that ignores a key has it passed on to its parents, the same event object. The
@@ -436,7 +487,7 @@ void MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     // Alt is not examined: Ctrl+Alt+Shift+F11 opens the service mode too.
     const bool ctrlShift = modifiers.testFlag(Qt::ControlModifier) && modifiers.testFlag(Qt::ShiftModifier);
-    if (key == Qt::Key_F11 && ctrlShift) {
+    if (key == Qt::Key_F11 && ctrlShift && !activity_.busy()) {
         Ler_ConfigClick();
         Q_EMIT serviceModeRequested();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Activity.h"
 #include "app/MainWindowUi.h"
 #include "app/PortList.h"
 #include "app/SplashForm.h"
@@ -79,7 +80,9 @@ public:
     void onStatusTimer();
     void onTabChanged();
     void onPortItem(QAction* item);
-    void ChangePort(const QString& portName);
+    // Closes the link, pauses a second without holding the window, opens `portName` (message 4 on
+    // failure), then runs `then`. The caller holds the window meanwhile.
+    void ChangePort(const QString& portName, std::function<void()> then = {});
     // Configuration files: saving writes what the form shows; opening shows a file as a read of a
     // transmitter holding it would, and writes nothing until the user sends.
     void onOpenConfiguration();
@@ -120,6 +123,13 @@ public:
     void clearInfoMemos() override;
     void appendEmptyLineToInfoMemos() override;
     void setBeforeWarning(std::function<void()> hook) override { beforeWarning_ = std::move(hook); }
+    void awaitStartupSearch() override { activity_.await(Activity::Kind::StartupSearch); }
+    void runStartupSearch(std::function<void()> search) override;
+    void startupSearchOver() override { activity_.giveUpAwaited(); }
+
+    // What the window is doing; everything that would start something asks it first.
+    Activity& activity() { return activity_; }
+    bool busy() const { return activity_.busy(); }
 
     // The record of commands: each command that talks to a transmitter begins its event before its
     // first frame and ends it after its last box. What the command said (its boxes, its status
@@ -162,6 +172,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     static bool isUserInput(const QEvent* event);
+    // Input that would reach the form, the tabs or a command button, all held back while the window
+    // is busy; Cancelar, the menus, the boxes and every other window are not.
+    bool isFormInput(QObject* watched, const QEvent* event) const;
     // A command is waiting for the transmitter: an exchange on the link thread or a pause.
     bool waitingForTransmitter() const;
     void pauseUntil(std::chrono::steady_clock::time_point deadline);
@@ -173,6 +186,10 @@ private:
     // `showMissing`: the current port gets an item marked missing when the system no longer
     // lists it.
     void buildPortMenu(bool showMissing = false);
+    // FormShow's steps after the port's pause.
+    void finishFormShow();
+    // While the window is busy its menus offer only Sair.
+    void holdMenus(bool hold);
     QList<PortDescription> systemPorts() const;
     void closeDiagnosticWindows();
     void listenToBoxes();
@@ -229,9 +246,10 @@ private:
     bool userPageChange_ = false;
     bool unitFahrenheit_ = false;  // which unit item is checked; Qt toggles the items before our handlers run
     bool closed_ = false;
-    bool busy_ = false;
+    Activity activity_;
+    bool busy_ = false;  // the busy cursor is up
     int pausing_ = 0;
-    QHash<QAction*, bool> enabledBeforeCommand_;  // the menu items a command disables, as they were
+    QHash<QAction*, bool> enabledBeforeHold_;  // the menu items a busy window disables, as they were
     QElapsedTimer commandClock_;  // since the running command's contact began
     std::optional<QStringList> progressTexts_;  // the status lines under a step progress shown
     QTimer pauseTimer_;  // wakes a pause at the end of each of its slices

@@ -25,6 +25,9 @@ namespace korv {
 
 void MainWindow::Ler_ConfigClick()
 {
+    const ActivityScope command(activity_, Activity::Kind::Command);
+    if (!command.began())
+        return;
     recordBegins(QStringLiteral("read"));
     openedFile_.clear();
     readConfiguration();
@@ -54,6 +57,9 @@ void MainWindow::readConfiguration()
 
 void MainWindow::Enviar_ConfigClick()
 {
+    const ActivityScope command(activity_, Activity::Kind::Command);
+    if (!command.began())
+        return;
     // The log names this send's writes only, also when it stops before its first write.
     session_.clearWrites();
     recordBegins(openedFile_.isEmpty() ? QStringLiteral("send") : QStringLiteral("send-file"));
@@ -147,7 +153,8 @@ void MainWindow::syncUnitMenu()
 
 void MainWindow::onCelsius()
 {
-    if (!unitFahrenheit_) {
+    const ActivityScope change(activity_, Activity::Kind::Unit);
+    if (!change.began() || !unitFahrenheit_) {
         syncUnitMenu();  // clicking the checked item changes nothing, not even its check mark
         return;
     }
@@ -160,7 +167,8 @@ void MainWindow::onCelsius()
 
 void MainWindow::onFahrenheit()
 {
-    if (unitFahrenheit_) {
+    const ActivityScope change(activity_, Activity::Kind::Unit);
+    if (!change.began() || unitFahrenheit_) {
         syncUnitMenu();
         return;
     }

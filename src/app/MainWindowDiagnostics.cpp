@@ -11,9 +11,18 @@ namespace korv {
 
 void MainWindow::onCheckConnection()
 {
+    const ActivityScope check(activity_, Activity::Kind::ConnectionCheck);
+    if (!check.began())
+        return;
     if (!checkWindow_) {
         checkWindow_ = new ConnectionCheckWindow(this);
-        connect(checkWindow_, &ConnectionCheckWindow::checkRequested, this, [this] { runConnectionCheck(); });
+        // Asked again from its own window while a command runs, the check waits for nothing: it
+        // needs the port to itself, so it is refused quietly.
+        connect(checkWindow_, &ConnectionCheckWindow::checkRequested, this, [this] {
+            const ActivityScope again(activity_, Activity::Kind::ConnectionCheck);
+            if (again.began())
+                runConnectionCheck();
+        });
     }
     checkWindow_->show();
     checkWindow_->raise();

@@ -35,6 +35,9 @@ QString noTransmitterText()
 
 void MainWindow::onSaveConfiguration()
 {
+    const ActivityScope file(activity_, Activity::Kind::File);
+    if (!file.began())
+        return;
     const Model model = identification().TransmitterModel;
     if (!familyOf(model)) {
         ShowWarning(noTransmitterText());
@@ -62,6 +65,9 @@ void MainWindow::onSaveConfiguration()
 
 void MainWindow::onOpenConfiguration()
 {
+    const ActivityScope file(activity_, Activity::Kind::File);
+    if (!file.began())
+        return;
     if (!familyOf(identification().TransmitterModel)) {
         ShowWarning(noTransmitterText());
         return;

@@ -208,6 +208,11 @@ void MainWindow::syncLanguageMenu()
 
 void MainWindow::chooseLanguage(const QString& code)
 {
+    const ActivityScope change(activity_, Activity::Kind::Language);
+    if (!change.began()) {
+        syncLanguageMenu();
+        return;
+    }
     QString problem;
     if (!placeLanguageFile(code, QFileInfo(settingsPath_).absolutePath(), shippedLanguageFolder(), &problem))
         ShowWarning(problem);

@@ -8,7 +8,11 @@ ServiceMode::ServiceMode(MainWindow& form)
     : bridge_(form, form.boxes())
     , window_(&bridge_, &form)
 {
-    QObject::connect(&form, &MainWindow::serviceModeRequested, &window_, [this] { window_.exec(); });
+    QObject::connect(&form, &MainWindow::serviceModeRequested, &window_, [this, &form] {
+        const ActivityScope service(form.activity(), Activity::Kind::ServiceWindow);
+        if (service.began())
+            window_.exec();
+    });
 }
 
 }  // namespace korv

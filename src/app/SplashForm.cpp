@@ -15,8 +15,7 @@ namespace korv {
 
 namespace {
 
-// Gives the main window time to show itself and open the port before the search blocks the
-// event loop.
+// Gives the main window time to show itself and open the port before the search begins.
 constexpr int SearchDelayMs = 1000;
 constexpr int ProgressPauseMs = 10;
 constexpr int StatusLineSeconds = 2;
@@ -35,8 +34,14 @@ TSplashForm::TSplashForm(StartupSearchHost& host, QWidget* parent)
     TimerSplash = new QTimer(this);
     TimerSplash->setObjectName(QStringLiteral("TimerSplash"));
     TimerSplash->setInterval(SearchDelayMs);
-    connect(TimerSplash, &QTimer::timeout, this, &TSplashForm::onSplashTimer);
+    // The tick may come while the main window's start-up still waits out its port's pause: the
+    // search then follows the start-up, which would otherwise reset what the search read.
+    connect(TimerSplash, &QTimer::timeout, this, [this] {
+        TimerSplash->stop();
+        host_.runStartupSearch([this] { onSplashTimer(); });
+    });
     TimerSplash->start();
+    host_.awaitStartupSearch();
 
     // The splash stays above every window, boxes included, and sits right where a box appears:
     // left visible it would hide any box shown while it is up (the port's error at start-up, an
@@ -59,6 +64,7 @@ void TSplashForm::centreOnScreen()
 TSplashForm::~TSplashForm()
 {
     host_.setBeforeWarning({});
+    host_.startupSearchOver();
 }
 
 void TSplashForm::cancel()
@@ -66,6 +72,7 @@ void TSplashForm::cancel()
     cancelled_ = true;
     TimerSplash->stop();
     host_.setBeforeWarning({});
+    host_.startupSearchOver();
     close();
 }
 
@@ -124,8 +131,8 @@ void TSplashForm::onSplashTimer()
     finish();
 }
 
-// The event loop is blocked for the whole search, so progress only shows through an immediate
-// repaint.
+// Progress shows through an immediate repaint: between its exchanges the search does not return
+// to the event loop.
 void TSplashForm::advance()
 {
     ui.CommunicationBar->setValue(ui.CommunicationBar->value() + 1);
@@ -165,6 +172,7 @@ void TSplashForm::finish()
     host_.setBeforeWarning({});
     host_.recordEnds();
     close();
+    host_.startupSearchOver();
     Q_EMIT searchFinished();
 }
 

@@ -27,12 +27,18 @@ public:
     // The search begins and ends: the window keeps its event in the record.
     virtual void recordBegins(const QString& /*command*/) { }
     virtual void recordEnds() { }
+    // The search is to come: until it has run the window takes no input and starts nothing else.
+    virtual void awaitStartupSearch() { }
+    // Runs the search once the window's own start-up has ended and nothing else runs.
+    virtual void runStartupSearch(std::function<void()> search) { search(); }
+    // The search has ended, or will never run.
+    virtual void startupSearchOver() { }
 };
 
 // The window shown while the program looks for a transmitter on the saved port right after
-// start-up. About a second after it appears, the search identifies the transmitter and reads its
-// configuration into the page of its family; whatever the outcome, the splash closes when the
-// search ends and never reappears.
+// start-up. About a second after it appears, and never before the main window's start-up steps
+// have all run, the search identifies the transmitter and reads its configuration into the page
+// of its family; whatever the outcome, the splash closes when the search ends and never reappears.
 class TSplashForm : public QWidget {
     Q_OBJECT
 

@@ -64,16 +64,14 @@ int main(int argc, char* argv[])
     try {
         // The four windows live for the whole run. The splash comes first and is painted at once, so
         // that something is on screen while the main window's start-up steps (the port's pause
-        // among them) run; its search timer runs meanwhile. The About box comes after the main
-        // window's first show, which loads the language file it reads its lines from.
+        // among them) run; its search timer runs meanwhile, and the search follows those steps.
+        // The main window takes input once the search has ended. The About box comes after the
+        // main window's first show, which loads the language file it reads its lines from.
         korv::QuitOnSignal quitOnSignal;
         korv::MainWindow form1;
         korv::TSplashForm splash(form1);
         QApplication::processEvents();
-        // The main window takes input once the start-up search has ended; a window closed before
-        // the search has run ends the program without it.
-        form1.setEnabled(false);
-        QObject::connect(&splash, &korv::TSplashForm::searchFinished, &form1, [&form1] { form1.setEnabled(true); });
+        // A window closed before the search has run ends the program without it.
         QObject::connect(&form1, &korv::MainWindow::closed, &splash, &korv::TSplashForm::cancel);
         form1.show();
         if (quitOnSignal.requested())

@@ -2,6 +2,8 @@
 
 #include "common/Timing.h"
 
+#include <QTest>
+
 AppFixture::AppFixture() = default;
 
 AppFixture::~AppFixture()
@@ -23,6 +25,18 @@ void AppFixture::startWithSettings(const QByteArray& iniText)
 {
     createWithSettings(iniText);
     form->show();
+    waitForStartUp();
+}
+
+bool AppFixture::waitUntilIdle()
+{
+    return QTest::qWaitFor([this] { return !form->activity().current(); }, 10000);
+}
+
+bool AppFixture::waitForStartUp()
+{
+    // The start-up ends after its port's pause, from the event loop.
+    return QTest::qWaitFor([this] { return form->activity().current() != korv::Activity::Kind::StartUp; }, 10000);
 }
 
 void AppFixture::createWithSettings(const QByteArray& iniText)

@@ -19,8 +19,12 @@ struct AppFixture {
 
     // Starts the emulator for `seed`, writes a settings file naming its port and shows the window.
     bool start(const korv::emu::Seed& seed, const QString& unit = QStringLiteral("C"));
-    // Shows the window with the given settings text (no emulator needed).
+    // Shows the window with the given settings text (no emulator needed), and waits for the end
+    // of its start-up.
     void startWithSettings(const QByteArray& iniText);
+    bool waitForStartUp();
+    // Until nothing runs in the window (a port change ends after its pause, from the event loop).
+    bool waitUntilIdle();
     // The same without showing it: the program's start-up order, splash first, is the test's.
     void createWithSettings(const QByteArray& iniText);
     QString settingsPath() const { return dir.filePath(QStringLiteral("OrvSetup.ini")); }

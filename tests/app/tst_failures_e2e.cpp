@@ -172,7 +172,8 @@ private Q_SLOTS:
         connect(app.form.get(), &MainWindow::serviceModeRequested, &calib, [&calib] { calib.FormShow(); });
         app.emulator->setFault(emu::Fault::CloseMidExchange, 1, 1);
         app.form->activateWindow();
-        QTest::keyClick(app.form.get(), Qt::Key_F11, Qt::ControlModifier | Qt::ShiftModifier);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : app.form.get(), Qt::Key_F11, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(app.boxTexts(), (QStringList { CommunicationError, CommunicationError }));
         QVERIFY(!QFile::exists(app.dir.filePath(QStringLiteral("00123045.txt"))));
     }

@@ -38,6 +38,7 @@ private Q_SLOTS:
         app.boxes.clear();
 
         app.form->onPortItem(present);
+        QVERIFY(app.waitUntilIdle());
         QVERIFY(present->isChecked() && !missing->isChecked());
         QVERIFY(app.boxes.shown.isEmpty());
         QVERIFY(app.form->session().link().isOpen());
@@ -46,10 +47,12 @@ private Q_SLOTS:
 
         // The selected port again: closed and opened anew.
         app.form->onPortItem(present);
+        QVERIFY(app.waitUntilIdle());
         QVERIFY(app.form->session().link().isOpen());
 
         // A port that does not open: message 4, the item stays checked and is still remembered.
         app.form->onPortItem(missing);
+        QVERIFY(app.waitUntilIdle());
         QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro na configuração da porta serial!") });
         QVERIFY(missing->isChecked());
         app.form->close();
@@ -68,10 +71,13 @@ private Q_SLOTS:
 #endif
         QAction* other = addPortItem(app, app.dir.filePath(QStringLiteral("gone")));
         app.form->onPortItem(same);
+        QVERIFY(app.waitUntilIdle());
         QCOMPARE(app.form->settings().PortSetting, QStringLiteral("xyz1"));
         app.form->onPortItem(other);
+        QVERIFY(app.waitUntilIdle());
         QCOMPARE(app.form->settings().PortSetting, app.dir.filePath(QStringLiteral("gone")));
         app.form->onPortItem(same);
+        QVERIFY(app.waitUntilIdle());
         app.form->close();
         QSettings written(app.settingsPath(), QSettings::IniFormat);
         QCOMPARE(written.value(QStringLiteral("Parametros/Port")).toString(), same->data().toString());
@@ -113,6 +119,7 @@ private Q_SLOTS:
                 QStringLiteral("[ ] ") + adapterItem, QStringLiteral("[x] %1 (não encontrada)").arg(saved) }));
 
         menu->actions().front()->trigger();
+        QVERIFY(app.waitUntilIdle());
         QVERIFY(app.form->session().link().isOpen());
         QCOMPARE(opened(), QStringList { QStringLiteral("[x] ") + adapterItem });
 

@@ -171,6 +171,7 @@ private Q_SLOTS:
         bool splashVisibleAtBox = true;
         app.boxes.onShown = [&](const RecordingMessageBoxes::Shown&) { splashVisibleAtBox = splash.isVisible(); };
         app.form->show();
+        QVERIFY(app.waitForStartUp());
         QCOMPARE(app.boxTexts(), QStringList { QStringLiteral("Erro na configuração da porta serial!") });
         QVERIFY(!splashVisibleAtBox);
         splash.onSplashTimer();

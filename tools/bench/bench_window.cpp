@@ -8,6 +8,8 @@
 #include "support/StallClock.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QTextStream>
 
 #include <cstdio>
@@ -34,6 +36,9 @@ int main(int argc, char* argv[])
     environment.listPorts = false;
     MainWindow window(environment);
     window.show();
+    // The start-up ends after its port's pause, from the event loop; a command before that is refused.
+    while (window.busy())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     window.Ler_ConfigClick();
 
     QTextStream out(stdout);
