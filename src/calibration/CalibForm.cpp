@@ -226,7 +226,7 @@ bool CalibForm::backupOnDisk(const QString& serialNumberText, const QStringList&
         return true;
     case BackupOnDisk::NotABackup:
         host_->boxes().plain(QStringLiteral("Warning"),
-            QStringLiteral("Calibration backup failed: %1 %2. Nothing was overwritten.").arg(fileName, found.reason));
+            QStringLiteral("Calibration backup failed: %1: %2. Nothing was overwritten.").arg(fileName, found.reason));
         return false;
     case BackupOnDisk::Missing:
         break;

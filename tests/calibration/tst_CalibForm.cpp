@@ -451,7 +451,7 @@ void tst_CalibForm::onlyThisTransmittersBackupCounts()
         return;
     }
     QCOMPARE(plainBoxes().size(), 1);
-    QVERIFY2(plainBoxes()[0].startsWith(QStringLiteral("Warning|Calibration backup failed: %1 %2").arg(name, reason)),
+    QVERIFY2(plainBoxes()[0].startsWith(QStringLiteral("Warning|Calibration backup failed: %1: %2").arg(name, reason)),
         qPrintable(plainBoxes()[0]));
     QCOMPARE(text("Label1"), BackupFailed);
     QVERIFY(!applyButton()->isEnabled());

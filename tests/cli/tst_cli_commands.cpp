@@ -660,12 +660,15 @@ private Q_SLOTS:
             << QStringList { "identify", "--port" } << "falta o valor da opção --port";
         QTest::newRow("port that names none") << QStringList { "--port", "COMx", "identify" } << "porta inválida";
         QTest::newRow("unknown option") << QStringList { "read", "--fast" } << "opção desconhecida: --fast";
+        QTest::newRow("bench log in no folder")
+            << QStringList { "bench", "unit.json", "--log", "missing/run.csv" } << "O registro missing/run.csv não";
     }
     void arguments()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, reason);
         CliFixture cli;
+        QVERIFY(!cli.file(QStringLiteral("unit.json"), HeadFile).isEmpty());
         const auto result = cli.run(arguments);
         QCOMPARE(result.code, 3);
         QVERIFY2(result.err.contains(reason), qPrintable(result.err));
