@@ -226,10 +226,6 @@ Each command that talks to a transmitter leaves an event in the record (%2).
         <translation>Could not create %1: %2</translation>
     </message>
     <message>
-        <source>é um link para %1, que não existe</source>
-        <translation>it is a link to %1, which does not exist</translation>
-    </message>
-    <message>
         <source>%1 já existe, mas não pôde ser lido para comparar: %2; nada foi escrito.</source>
         <translation>%1 already exists, but could not be read for comparison: %2; nothing was written.</translation>
     </message>
@@ -360,6 +356,22 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     <message>
         <source>código %1, que este transmissor não oferece</source>
         <translation>code %1, which this transmitter does not offer</translation>
+    </message>
+    <message>
+        <source>%1 já existe e %2; nada foi escrito.</source>
+        <translation>%1 already exists and %2; nothing was written.</translation>
+    </message>
+    <message>
+        <source>Outro transmissor respondeu: o comando era para %1, mas %2 responde agora; o comando parou.</source>
+        <translation>Another transmitter answered: the command was for %1, but %2 answers now; the command stopped.</translation>
+    </message>
+    <message>
+        <source> Registros confirmados em %1: %2.</source>
+        <translation> Registers confirmed on %1: %2.</translation>
+    </message>
+    <message>
+        <source> Enviados a %1 ou a %2, sem saber a qual (podem ter mudado em qualquer um): %3.</source>
+        <translation> Sent to %1 or to %2, not knowing which (they may have changed on either): %3.</translation>
     </message>
 </context>
 <context>
@@ -824,6 +836,18 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     <message>
         <source>Não foi possível salvar as configurações em %1: %2.</source>
         <translation>Could not save the settings to %1: %2.</translation>
+    </message>
+    <message>
+        <source>é um link para %1, que não existe</source>
+        <translation>it is a link to %1, which does not exist</translation>
+    </message>
+    <message>
+        <source>está vazio</source>
+        <translation>is empty</translation>
+    </message>
+    <message>
+        <source>não é uma cópia de calibração deste transmissor</source>
+        <translation>is not a calibration backup of this transmitter</translation>
     </message>
 </context>
 <context>

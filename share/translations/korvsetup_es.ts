@@ -226,10 +226,6 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
         <translation>No se pudo crear %1: %2</translation>
     </message>
     <message>
-        <source>é um link para %1, que não existe</source>
-        <translation>es un enlace a %1, que no existe</translation>
-    </message>
-    <message>
         <source>%1 já existe, mas não pôde ser lido para comparar: %2; nada foi escrito.</source>
         <translation>%1 ya existe, pero no se pudo leer para comparar: %2; no se escribió nada.</translation>
     </message>
@@ -360,6 +356,22 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     <message>
         <source>código %1, que este transmissor não oferece</source>
         <translation>código %1, que este transmisor no ofrece</translation>
+    </message>
+    <message>
+        <source>%1 já existe e %2; nada foi escrito.</source>
+        <translation>%1 ya existe y %2; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Outro transmissor respondeu: o comando era para %1, mas %2 responde agora; o comando parou.</source>
+        <translation>Otro transmisor respondió: el comando era para %1, pero ahora responde %2; el comando se detuvo.</translation>
+    </message>
+    <message>
+        <source> Registros confirmados em %1: %2.</source>
+        <translation> Registros confirmados en %1: %2.</translation>
+    </message>
+    <message>
+        <source> Enviados a %1 ou a %2, sem saber a qual (podem ter mudado em qualquer um): %3.</source>
+        <translation> Enviados a %1 o a %2, sin saber a cuál (pueden haber cambiado en cualquiera): %3.</translation>
     </message>
 </context>
 <context>
@@ -824,6 +836,18 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     <message>
         <source>Não foi possível salvar as configurações em %1: %2.</source>
         <translation>No se pudieron guardar los ajustes en %1: %2.</translation>
+    </message>
+    <message>
+        <source>é um link para %1, que não existe</source>
+        <translation>es un enlace a %1, que no existe</translation>
+    </message>
+    <message>
+        <source>está vazio</source>
+        <translation>está vacío</translation>
+    </message>
+    <message>
+        <source>não é uma cópia de calibração deste transmissor</source>
+        <translation>no es una copia de calibración de este transmisor</translation>
     </message>
 </context>
 <context>

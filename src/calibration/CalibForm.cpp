@@ -5,10 +5,8 @@
 #include "common/Messages.h"
 #include "core/calibration/CalibrationBackup.h"
 #include "core/calibration/CalibrationValue.h"
-#include "core/files/FileRead.h"
 #include "core/protocol/StepRetry.h"
 
-#include <QFile>
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
@@ -153,17 +151,6 @@ void CalibForm::showWarning(int messageNumber)
     host_->ShowWarning(host_->message(messageNumber));
 }
 
-namespace {
-
-// The backup a later apply relies on, as it is on disk now: written by this opening or an earlier one.
-QString backupTextOnDisk(const QString& serialNumberText)
-{
-    const FileBytes file = readRegularFile(backupFileName(serialNumberText), 64 * 1024);
-    return file.ok() ? QString::fromLatin1(file.bytes) : QString();
-}
-
-}  // namespace
-
 void CalibForm::FormShow()
 {
     if (!host_)
@@ -179,7 +166,6 @@ void CalibForm::FormShow()
         const QString serialNumber = host_->serialNumberText();
         const Status status = addBackupLinesWithRetries(*variant, host_->registers(), model, serialNumber, backup);
         backupOnDisk_ = backupOnDisk(serialNumber, backup, status);
-        backupText_ = backupTextOnDisk(serialNumber);
         ApplyButton->setEnabled(backupOnDisk_);
         setLabelText(warningLabel, backupOnDisk_ ? WarningText : BackupFailedText);
     } else {
@@ -210,33 +196,41 @@ history::CalibrationChange CalibForm::recordedChange(const std::optional<Calibra
 
 bool CalibForm::backupOnDisk(const QString& serialNumberText, const QStringList& lines, Status readStatus)
 {
-    if (readStatus == Status::Ok)
-        return saveBackup(serialNumberText, lines);
+    const QString fileName = backupFileName(serialNumberText);
     // A file holding only the header would block every later, complete backup of this
     // transmitter, so nothing is saved when the registers could not be read. A backup from an
     // earlier opening still protects the calibration, and is reported as on any other opening.
     // The read failure has no box of its own: the refresh below reads the same transmitter and
     // reports its own failures, and the window tells why Apply is disabled.
-    if (!QFile::exists(backupFileName(serialNumberText)))
-        return false;
-    showBackupExists();
-    return true;
-}
-
-bool CalibForm::saveBackup(const QString& serialNumberText, const QStringList& lines)
-{
-    const BackupSaveResult result = saveBackupFile(backupFileName(serialNumberText), lines);
-    switch (result.outcome) {
-    case BackupSaveResult::Saved:
-        return true;
-    case BackupSaveResult::AlreadyExists:
+    if (readStatus == Status::Ok) {
+        const BackupSaveResult result = saveBackupFile(fileName, lines);
+        switch (result.outcome) {
+        case BackupSaveResult::Saved:
+            backupText_ = QString::fromLatin1(backupFileContents(lines));
+            return true;
+        case BackupSaveResult::AlreadyExists:
+            break;
+        case BackupSaveResult::NotCreated:
+            host_->boxes().plain(QStringLiteral("Warning"),
+                QStringLiteral("Calibration backup file could not be created: ") + result.reason);
+            return false;
+        }
+    }
+    // Whatever holds the name protects the calibration only when it is this transmitter's backup:
+    // an empty file, a folder or another unit's copy would let Apply destroy the only record.
+    const BackupOnDisk found = judgeBackupFile(fileName, host_->model(), serialNumberText);
+    switch (found.verdict) {
+    case BackupOnDisk::ThisTransmitter:
+        backupText_ = QString::fromLatin1(found.bytes);
         showBackupExists();
         return true;
-    case BackupSaveResult::NotCreated:
+    case BackupOnDisk::NotABackup:
+        host_->boxes().plain(QStringLiteral("Warning"),
+            QStringLiteral("Calibration backup failed: %1: %2. Nothing was overwritten.").arg(fileName, found.reason));
+        return false;
+    case BackupOnDisk::Missing:
         break;
     }
-    host_->boxes().plain(
-        QStringLiteral("Warning"), QStringLiteral("Calibration backup file could not be created: ") + result.reason);
     return false;
 }
 

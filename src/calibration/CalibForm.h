@@ -41,7 +41,6 @@ protected:
 
 private:
     void createControls();
-    bool saveBackup(const QString& serialNumberText, const QStringList& lines);
     bool backupOnDisk(const QString& serialNumberText, const QStringList& lines, Status readStatus);
     void showBackupExists();
     QString calibratedValueText(CalibrationGroup group, const CalibrationInput& input) const;
@@ -64,7 +63,7 @@ private:
     std::optional<qint16> lastReadGain_;
     // Offset and gain as the last refresh read them, for the record of an apply.
     std::optional<CalibrationValues> lastRead_;
-    // The backup's text as the opening read it, or as it was found on disk.
+    // The backup's text as this opening saved it, or as it was found on disk.
     QString backupText_;
 
     QLabel* warningLabel = nullptr;  // Label1

@@ -12,6 +12,7 @@
 #include "core/files/FileSave.h"
 #include "core/history/CommandRecord.h"
 #include "core/link/SerialLink.h"
+#include "core/protocol/Identification.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -42,6 +43,7 @@ enum class UnitResult { Passed, Failed, Refused };
 struct UnitLine {
     QDateTime time;
     QString serialNumber;
+    QString unitKey;  // tells units apart where the serial number text cannot
     QString model;
     UnitResult result = UnitResult::Passed;
     QString message;
@@ -66,6 +68,13 @@ QString csvField(const QString& value)
     if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r'))
         return value;
     return u'"' + QString(value).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// Registers 2 and 3 as read decide whether the unit on the bench is still the one done last: two
+// units the serial number text shows alike are still two units.
+QString unitKey(const IdentificationRecord& unit)
+{
+    return unit.serialRegisters ? serialIdentityText(*unit.serialRegisters) : unit.SerialNumberText;
 }
 
 // Sleeps in short slices, so that a signal ends the wait at once.
@@ -134,6 +143,15 @@ std::optional<int> BenchRun::prepare()
     }
     if (!options_.log.isEmpty() && log_.isEmpty())
         log_ = "time,serial_number,model,result,message,seconds\r\n";
+    // A log that cannot be written is found now, not after the first unit: the header (or the
+    // earlier rows, unchanged) goes to the log as each unit's row will.
+    if (!options_.log.isEmpty()) {
+        const SaveResult saved = saveFile(options_.log, log_);
+        if (!saved.saved()) {
+            err_ << Tr::tr("O registro %1 não pôde ser salvo: %2").arg(options_.log, saved.reason) << '\n';
+            return ExitBadInput;
+        }
+    }
     return std::nullopt;
 }
 
@@ -160,11 +178,17 @@ UnitLine BenchRun::doUnit()
     // An earlier backup with another calibration is kept and said; the unit is configured all the same.
     if (code == ExitOk || code == ExitDiffers)
         code = commands.write(options_.file);
-    if (code == ExitOk)
+    // What verify finds (a match or differences) belongs to the unit written only while that unit
+    // is still the one in place.
+    if (code == ExitOk) {
         code = commands.verify(options_.file);
+        if (const auto failed = commands.confirmUnit())
+            code = *failed;
+    }
 
     const IdentificationRecord& unit = session_.identification();
     line.serialNumber = unit.SerialNumberText;
+    line.unitKey = unitKey(unit);
     line.model = unit.ModelString();
     line.result = code == ExitOk ? UnitResult::Passed : code == ExitBadInput ? UnitResult::Refused : UnitResult::Failed;
     line.message = failure.trimmed().section(u'\n', 0, 0);
@@ -251,16 +275,16 @@ int BenchRun::run()
         probe.start();
         const ContactOutcome contact = session_.contact(ProbeContact);
         if (contact == ContactOutcome::PortUnavailable) {
-            const QString text
-                = QStringLiteral("%1 (%2)").arg(texts_.message(Msg::PortSetupError), session_.portName());
+            // Named as the other commands name it: the program holding the port, the group to join.
+            const auto text = [this] { return portUnavailableText(session_, session_.portName(), texts_); };
             // A port that never opened is a mistake in the command; one lost during the run (an
             // adapter pulled out) may come back, and the run waits for it.
             if (passed_ + failed_ == 0) {
-                err_ << text << '\n';
+                err_ << text() << '\n';
                 return ExitCommunication;
             }
             if (!portLostSaid) {
-                err_ << text << '\n';
+                err_ << text() << '\n';
                 err_.flush();
                 portLostSaid = true;
             }
@@ -269,12 +293,12 @@ int BenchRun::run()
         }
         portLostSaid = false;
         const bool answered = contact == ContactOutcome::Made;
-        const QString serial = answered ? session_.identification().SerialNumberText : QString();
+        const QString serial = answered ? unitKey(session_.identification()) : QString();
         if (answered && serial != present) {
             waitingSaid = false;
             const UnitLine line = doUnit();
             report(line);
-            present = line.serialNumber.isEmpty() ? serial : line.serialNumber;
+            present = line.unitKey.isEmpty() ? serial : line.unitKey;
             silence.restart();
             continue;
         }

@@ -12,6 +12,7 @@
 #include "core/link/LinkSettings.h"
 #include "core/link/PortAccess.h"
 #include "core/link/SerialLink.h"
+#include "core/protocol/SendReport.h"
 
 #include <QDir>
 #include <QFile>
@@ -214,15 +215,18 @@ int Commands::backup(const QString& directory)
         != Status::Ok)
         return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
 
+    // Read from the unit identified, or the file would carry another unit's calibration under its name.
+    if (const auto failed = confirmUnit())
+        return *failed;
+
     const QString path = QDir(folder).filePath(backupFileName(unit.SerialNumberText));
     const BackupSaveResult result = saveBackupFile(path, lines);
-    if (record_) {
-        history::CalibrationChange copy;
-        copy.backupText = QString::fromLatin1(backupFileContents(lines));
-        record_->setCalibration(copy);
-    }
+    history::CalibrationChange copy;
     switch (result.outcome) {
     case BackupSaveResult::Saved:
+        copy.backupText = QString::fromLatin1(backupFileContents(lines));
+        if (record_)
+            record_->setCalibration(copy);
         return succeed(Tr::tr("Cópia da calibração salva em %1").arg(path));
     case BackupSaveResult::AlreadyExists:
         break;
@@ -230,21 +234,47 @@ int Commands::backup(const QString& directory)
         return fail(ExitNotWritten, Tr::tr("Não foi possível criar %1: %2").arg(path, result.reason));
     }
     // The first backup of a transmitter is kept whatever happens; whether it still holds the
-    // calibration read now is worth knowing all the same. What holds the name may be no backup at
-    // all (a folder, a FIFO, a link to a device): read only a regular file, and no more of it than
-    // a backup can be.
-    const FileBytes existing = readRegularFile(path, 64 * 1024);
-    if (!existing.ok()) {
-        const QString what = existing.missing
-            ? Tr::tr("é um link para %1, que não existe").arg(QFileInfo(path).symLinkTarget())
-            : existing.error;
+    // calibration read now is worth knowing all the same. What holds the name counts only when it
+    // is this transmitter's backup, and the record keeps that file's text.
+    const BackupOnDisk existing = judgeBackupFile(path, unit.TransmitterModel, unit.SerialNumberText);
+    if (existing.verdict != BackupOnDisk::ThisTransmitter)
         return fail(ExitBadInput,
-            Tr::tr("%1 já existe, mas não pôde ser lido para comparar: %2; nada foi escrito.").arg(path, what));
-    }
+            (existing.unreadable ? Tr::tr("%1 já existe, mas não pôde ser lido para comparar: %2; nada foi escrito.")
+                                 : Tr::tr("%1 já existe e %2; nada foi escrito."))
+                .arg(path, existing.reason));
+    copy.backupText = QString::fromLatin1(existing.bytes);
+    if (record_)
+        record_->setCalibration(copy);
     if (existing.bytes == backupFileContents(lines))
         return succeed(Tr::tr("%1 já existe com esta mesma calibração; nada foi escrito.").arg(path));
     return fail(ExitDiffers,
         Tr::tr("%1 já existe com outra calibração e foi mantido como estava; nada foi escrito.").arg(path));
+}
+
+std::optional<int> Commands::confirmUnit()
+{
+    const TransmitterSession::UnitCheck check = session_.checkUnit();
+    if (check.status != Status::Ok)
+        return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
+    if (!check.changed)
+        return std::nullopt;
+    return fail(ExitCommunication, unitChangedText());
+}
+
+QString Commands::unitChangedText() const
+{
+    const QString identified = session_.identification().SerialNumberText;
+    const QString other = session_.otherUnit().value_or(QString());
+    QString text = Tr::tr("Outro transmissor respondeu: o comando era para %1, mas %2 responde agora; o comando parou.")
+                       .arg(identified, other);
+    // What the write log still calls confirmed was confirmed before the unit was last seen in place.
+    const WriteOutcome outcome = writeOutcome(session_.writes());
+    if (!outcome.confirmed.empty())
+        text += Tr::tr(" Registros confirmados em %1: %2.").arg(identified, registerList(outcome.confirmed));
+    if (!session_.writesOfUnknownUnit().empty())
+        text += Tr::tr(" Enviados a %1 ou a %2, sem saber a qual (podem ter mudado em qualquer um): %3.")
+                    .arg(identified, other, registerList(session_.writesOfUnknownUnit()));
+    return text;
 }
 
 }  // namespace korv::cli

@@ -17,6 +17,9 @@
 
 namespace korv::cli {
 
+// Why the port did not open, with the programs that hold it when there are any.
+QString portUnavailableText(TransmitterSession& session, const QString& portName, const CliTexts& texts);
+
 // The commands of the program against the transmitter behind one session: what the window would
 // show goes to `out`, every failure to `err`, and each command returns its exit code. With `json`,
 // `out` gets one JSON document instead of the lines, whatever the outcome: the command's result,
@@ -42,11 +45,15 @@ public:
     // without contacting it again, and each after the first neither.
     void contactMade() { contacted_ = contactMade_ = true; }
 
+    // Registers 2 and 3 read again: an exit code, with both serial numbers and what each unit got,
+    // when another unit answers now (or none does).
+    std::optional<int> confirmUnit();
+
 private:
     // Contact and identification, as every command starts; an exit code when they fail.
     std::optional<int> connect();
-    // Why the port did not open, with the programs that hold it when there are any.
-    QString portUnavailableText();
+    QString portUnavailableText() { return korv::cli::portUnavailableText(session_, portName_, texts_); }
+    QString unitChangedText() const;
     // Register 1 alone, in the family's way; an exit code when it cannot be read.
     std::optional<int> readConfigWord(UnitReading& reading);
     // The family's whole read, as the window's read command makes it.

@@ -111,13 +111,13 @@ int Commands::check(bool json)
     return report.passed() ? ExitOk : ExitCommunication;
 }
 
-QString Commands::portUnavailableText()
+QString portUnavailableText(TransmitterSession& session, const QString& portName, const CliTexts& texts)
 {
-    const QString text = QStringLiteral("%1 (%2)").arg(texts_.message(Msg::PortSetupError), portName_);
+    const QString text = QStringLiteral("%1 (%2)").arg(texts.message(Msg::PortSetupError), portName);
     // Why it would not open, found as the connection check finds it: no such port, the group to
     // join, the program that holds it, a file that is no serial device.
-    session_.dropLink();
-    const ConnectionReport report = checkPort(portName_);
+    session.dropLink();
+    const ConnectionReport report = checkPort(portName);
     const CheckStep* failed = report.failure();
     return failed && !failed->sentence.isEmpty() ? text + u'\n' + failed->sentence : text;
 }

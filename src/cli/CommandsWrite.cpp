@@ -141,11 +141,32 @@ int Commands::write(const QString& path, bool json)
         }
     });
     session_.clearWrites();
+    // The unit is asked for its serial number right before the first write frame: a unit swapped
+    // since identification gets nothing.
+    session_.guardWrites();
     const auto failedStep
         = session_.run(driverFor(session_.identification().TransmitterModel).sendSteps(session_, check.settings));
     session_.setConfirmedListener({});
     session_.setNotKeptHandler({});
 
+    // Another unit in place: a register confirmed since the unit was last seen may have been
+    // confirmed by the other one, and is reported as sent without confirmation.
+    const auto unitChanged = [&] {
+        const std::vector<qint16>& unknown = session_.writesOfUnknownUnit();
+        for (qsizetype i = 0; i < registers.size(); ++i) {
+            QJsonObject entry = registers[i].toObject();
+            if (std::find(unknown.begin(), unknown.end(), entry.value(QStringLiteral("address")).toInt())
+                != unknown.end()) {
+                entry.insert(QStringLiteral("result"), QStringLiteral("unconfirmed"));
+                entry.remove(QStringLiteral("readBack"));
+                registers[i] = entry;
+            }
+        }
+        report(QStringLiteral("interrupted"));
+        return fail(ExitCommunication, unitChangedText());
+    };
+    if (session_.otherUnit())
+        return unitChanged();
     if (failedStep) {
         const WriteOutcome outcome = writeOutcome(session_.writes());
         for (qint16 address : outcome.unconfirmed) {
@@ -169,6 +190,14 @@ int Commands::write(const QString& path, bool json)
             Tr::tr("%1%2 já escritos: %3; enviados sem confirmação (podem ter mudado): %4.")
                 .arg(texts_.message(Msg::CommunicationError), where, registerList(outcome.confirmed),
                     registerList(outcome.unconfirmed)));
+    }
+    // And once more before the result: what was confirmed was confirmed by this unit.
+    const TransmitterSession::UnitCheck unitNow = session_.checkUnit();
+    if (unitNow.changed)
+        return unitChanged();
+    if (unitNow.status != Status::Ok) {
+        report(QStringLiteral("interrupted"));
+        return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
     }
     report(notKept ? QStringLiteral("not-kept") : QStringLiteral("written"));
     if (notKept)

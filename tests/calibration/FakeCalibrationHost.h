@@ -24,6 +24,7 @@ public:
     void ShowWarning(const QString& text) override { warnings << text; }
     QString message(int number) const override { return table.text(number); }
     MessageBoxes& boxes() override { return recorder; }
+    void recordEnds(const std::optional<history::CalibrationChange>& change) override { recorded = change; }
 
     // A transmitter of the given model with every calibration register filled.
     void setUp(Model model, int code, int sensorLow, int sensorHigh);
@@ -38,6 +39,7 @@ public:
     QStringList warnings;
     MessageTable table;
     RecordingMessageBoxes recorder;
+    std::optional<history::CalibrationChange> recorded;  // the last command's, as the record keeps it
 };
 
 }  // namespace korv::test

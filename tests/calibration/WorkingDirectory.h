@@ -28,6 +28,12 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    static bool writeFile(const QString& fileName, const QByteArray& bytes)
+    {
+        QFile file(fileName);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
     // Points the working directory at a folder in which no file can be created, even by root.
     static bool enterUnwritableDirectory(const QString& candidate)
     {

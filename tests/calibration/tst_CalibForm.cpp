@@ -3,7 +3,9 @@
 #include "calibration/CalibForm.h"
 #include "calibration/CalibrationSpinBox.h"
 #include "calibration/LabelFit.h"
+#include "support/FifoGuard.h"
 
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
@@ -11,6 +13,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
+
+#include <optional>
 
 using namespace korv;
 using namespace korv::test;
@@ -54,6 +58,8 @@ private Q_SLOTS:
     void unwritableDirectoryIsReported();
     void applyNeedsABackupOnDisk_data();
     void applyNeedsABackupOnDisk();
+    void onlyThisTransmittersBackupCounts_data();
+    void onlyThisTransmittersBackupCounts();
     void invalidModel();
     void unsupportedInputIsNeverAddressed();
     void showingRunsTheSequence();
@@ -379,6 +385,78 @@ void tst_CalibForm::applyNeedsABackupOnDisk()
     QCOMPARE(open(), (QStringList { Warning, "Apply", "backup" }));
     host->fake.parameters.remove(refused);
     QCOMPARE(open(), (QStringList { Warning, "Apply", "backup", "Warning|Calibration backup file already exists!" }));
+}
+
+namespace {
+// An OrvHead backup as the window writes it, for the serial number given.
+QByteArray headBackup(const char* serial)
+{
+    return QByteArray("OrvSetup - Calibration mode\r\n\r\nTransmitter model: OrvHead\r\nSerial number: ") + serial
+        + "\r\n\r\nCalibration data backup:\r\n0-50mV:\r\nOffset: -3000\t\tGain: 12000\r\n\r\nTC:\r\n"
+          "Offset: -1800\t\tGain: 13100\r\n\r\nPt100:\r\nOffset: 0\t\tGain: 15000\r\n";
+}
+}  // namespace
+
+// Whatever holds the backup's name counts only when it is this transmitter's backup: anything else
+// is named, keeps Apply disabled and stays as it was.
+void tst_CalibForm::onlyThisTransmittersBackupCounts_data()
+{
+    QTest::addColumn<QString>("occupant");  // "folder", "fifo", "->target" or the file's bytes
+    QTest::addColumn<QString>("reason");  // empty: it is the backup
+    const QString notOurs = QStringLiteral("não é uma cópia de calibração deste transmissor");
+    QTest::newRow("empty file") << QString() << "está vazio";
+    QTest::newRow("folder") << "folder"
+                            << "é uma pasta";
+    QTest::newRow("FIFO") << "fifo"
+                          << "é um FIFO";
+    QTest::newRow("link to /dev/null") << "->/dev/null"
+                                       << "é um dispositivo";
+    QTest::newRow("dangling link") << "->gone.txt"
+                                   << "é um link para";
+    QTest::newRow("garbage") << "OrvSetup - Calibration mode\r\n\xff\x01" << notOurs;
+    QTest::newRow("another transmitter's backup") << QString::fromLatin1(headBackup("00012346")) << notOurs;
+    QTest::newRow("a backup cut short") << QString::fromLatin1(headBackup("00012345").chopped(2)) << notOurs;
+    QTest::newRow("this transmitter's backup") << QString::fromLatin1(headBackup("00012345")) << QString();
+}
+
+void tst_CalibForm::onlyThisTransmittersBackupCounts()
+{
+    QFETCH(QString, occupant);
+    QFETCH(QString, reason);
+    const QString name = QStringLiteral("00012345.txt");
+    std::optional<FifoGuard> fifo;
+    if (occupant == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(name));
+    else if (occupant == QLatin1String("fifo"))
+        QVERIFY(fifo.emplace(name).created());
+    else if (occupant.startsWith(QLatin1String("->")))
+        QVERIFY(QFile::link(occupant.mid(2), name));
+    else
+        QVERIFY(dir->writeFile(name, occupant.toLatin1()));
+    const QFileInfo before(name);
+    form->FormShow();
+    form->ApplyButtonClick();
+
+    const QFileInfo after(name);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isDir(), before.isDir());
+    if (before.isFile())
+        QCOMPARE(WorkingDirectory::contents(name), occupant.toLatin1());
+    QVERIFY(!fifo || !fifo->openedByReader());
+    QVERIFY(host->recorded);
+    if (reason.isEmpty()) {
+        QCOMPARE(plainBoxes(), QStringList { "Warning|Calibration backup file already exists!" });
+        QCOMPARE(host->fake.writes.size(), 2);
+        QCOMPARE(host->recorded->backupText, occupant);
+        return;
+    }
+    QCOMPARE(plainBoxes().size(), 1);
+    QVERIFY2(plainBoxes()[0].startsWith(QStringLiteral("Warning|Calibration backup failed: %1: %2").arg(name, reason)),
+        qPrintable(plainBoxes()[0]));
+    QCOMPARE(text("Label1"), BackupFailed);
+    QVERIFY(!applyButton()->isEnabled());
+    QVERIFY(host->fake.writes.isEmpty());
+    QVERIFY(host->recorded->backupText.isEmpty());
 }
 
 void tst_CalibForm::invalidModel()

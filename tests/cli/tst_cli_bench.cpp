@@ -133,6 +133,50 @@ private Q_SLOTS:
             results.prepend(event.command + u' ' + history::outcomeName(event.outcome));
         QCOMPARE(results, (QStringList { "bench done", "bench done", "bench failed", "bench failed" }));
     }
+
+    // Another unit put behind the port while the bench works on one: the unit fails naming both,
+    // its event claims no register the other one may have got, and the other is then done as a
+    // unit of its own.
+    void unitSwappedBehindTheOpenPort_data()
+    {
+        QTest::addColumn<int>("writes");
+        QTest::addColumn<int>("thenReadOf");
+        QTest::newRow("right after the probe") << 0 << 3;
+        QTest::newRow("in the middle of the write") << 3 << -1;
+        QTest::newRow("after the write, before the verify") << 1 << 3;
+    }
+    void unitSwappedBehindTheOpenPort()
+    {
+        QFETCH(int, writes);
+        QFETCH(int, thenReadOf);
+        test::EmulatorFixture rig;
+        QVERIFY(rig.start(test::seedFor(0, 130)));
+        emu::Seed other = test::seedFor(0, 130);
+        other.serialHigh = 1;
+        other.serialLow = 2;
+        rig.swapUnitAfter(test::afterWrites(writes, thenReadOf), other);
+        BenchProcess bench(rig);
+        QVERIFY(bench.start({ QStringLiteral("bench"), rig.writeFile(QStringLiteral("unit.json"), HeadFile) }));
+        QVERIFY2(bench.waitForUnits(2), qPrintable(bench.err));
+        ::kill(static_cast<pid_t>(bench.process.processId()), SIGINT);
+        QVERIFY(bench.process.waitForFinished(10000));
+        bench.take();
+        const QStringList lines = bench.lines();
+        QVERIFY2(lines.at(0).contains(QStringLiteral("00123045  OrvHead  FALHOU: Outro transmissor respondeu: o "
+                                                     "comando era para 00123045, mas 00001002 responde agora")),
+            qPrintable(lines.at(0)));
+        QVERIFY2(lines.at(1).mid(10).startsWith(QStringLiteral("00001002  OrvHead  ok")), qPrintable(lines.at(1)));
+
+        history::Store store(rig.recordDir.filePath(QStringLiteral("KOrvSetup/history.sqlite")), QStringLiteral("r"));
+        QVERIFY(store.open());
+        const QList<history::Event> events = store.events({});
+        QCOMPARE(events.size(), 2);
+        const history::Event& first = events.at(1);  // newest first
+        QCOMPARE(first.unit.serialNumber, QStringLiteral("00123045"));
+        for (int address : first.written.confirmed)
+            QVERIFY2(rig.writtenTo(true).contains(address), qPrintable(first.resultText));
+        QCOMPARE(first.written.confirmed.isEmpty(), writes != 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(CliBenchTest)

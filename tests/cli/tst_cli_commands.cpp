@@ -1,4 +1,5 @@
 #include "CliFixture.h"
+#include "core/history/HistoryStore.h"
 #include "support/LanguageFixtures.h"
 
 #include <QDir>
@@ -424,6 +425,46 @@ private Q_SLOTS:
         QCOMPARE(addresses.contains(15), fault != int(Fault::Refuse));
     }
 
+    // Another unit put behind the port during a write: the write stops naming both units, and
+    // neither its output nor its event calls a register confirmed that the other unit may have got.
+    void writeToASwappedUnitStops_data()
+    {
+        QTest::addColumn<int>("writes");
+        QTest::addColumn<int>("thenReadOf");
+        QTest::newRow("before the first write frame") << 0 << 3;
+        QTest::newRow("in the middle of the write") << 3 << -1;
+        QTest::newRow("before it says done") << 1 << 2;
+    }
+    void writeToASwappedUnitStops()
+    {
+        QFETCH(int, writes);
+        QFETCH(int, thenReadOf);
+        CliFixture cli;
+        QVERIFY(cli.start(0));
+        emu::Seed other = test::seedFor(0, 130);
+        other.serialHigh = 1;
+        other.serialLow = 2;
+        cli.rig.swapUnitAfter(test::afterWrites(writes, thenReadOf), other);
+        const auto result = cli.run(
+            { QStringLiteral("write"), cli.file(QStringLiteral("head.json"), HeadFile), QStringLiteral("--json") });
+        QCOMPARE(result.code, 2);
+        QVERIFY2(result.err.contains(QStringLiteral("o comando era para 00123045, mas 00001002 responde agora")),
+            qPrintable(result.err));
+        QCOMPARE(cli.writesReceived() == 0, writes == 0);
+        const QJsonObject json = QJsonDocument::fromJson(result.out.toUtf8()).object();
+        for (const QJsonValue& entry : json["registers"].toArray())
+            QCOMPARE(entry["result"].toString(), QStringLiteral("unconfirmed"));
+
+        // No check found the unit in place after any frame: each may have reached either unit.
+        history::Store store(cli.historyPath(), QStringLiteral("test-reader"));
+        QVERIFY(store.open());
+        const history::Event event = store.events({}).value(0);
+        QCOMPARE(event.unit.serialNumber, QStringLiteral("00123045"));
+        QVERIFY(event.written.confirmed.isEmpty());
+        for (int address : cli.rig.writtenTo(true) + cli.rig.writtenTo(false))
+            QVERIFY2(event.written.unconfirmed.contains(address), qPrintable(event.resultText));
+    }
+
     void writeNotKept()
     {
         CliFixture cli;
@@ -619,12 +660,15 @@ private Q_SLOTS:
             << QStringList { "identify", "--port" } << "falta o valor da opção --port";
         QTest::newRow("port that names none") << QStringList { "--port", "COMx", "identify" } << "porta inválida";
         QTest::newRow("unknown option") << QStringList { "read", "--fast" } << "opção desconhecida: --fast";
+        QTest::newRow("bench log in no folder")
+            << QStringList { "bench", "unit.json", "--log", "missing/run.csv" } << "O registro missing/run.csv não";
     }
     void arguments()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, reason);
         CliFixture cli;
+        QVERIFY(!cli.file(QStringLiteral("unit.json"), HeadFile).isEmpty());
         const auto result = cli.run(arguments);
         QCOMPARE(result.code, 3);
         QVERIFY2(result.err.contains(reason), qPrintable(result.err));

@@ -1,10 +1,20 @@
 #include "core/calibration/CalibrationBackup.h"
 
+#include "core/files/FileRead.h"
 #include "core/files/FileSave.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QList>
+#include <QRegularExpression>
 
 namespace korv {
+
+namespace {
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(korv::Files)
+};
+}  // namespace
 
 namespace {
 
@@ -34,6 +44,59 @@ QList<BackupSection> sectionsOf(BackupVariant variant)
     }
     return { { QStringLiteral("RH Sensor:"), 16, std::nullopt },
         { QStringLiteral("Temperature Sensor:"), 17, std::nullopt } };
+}
+
+// A value line as AddBackupLines writes it: signed 16-bit numbers, two tabs, and the gain where
+// the section has one.
+bool isValueLine(const QString& line, bool withGain)
+{
+    static const QRegularExpression offsetOnly(QStringLiteral("^Offset: (0|-?[1-9][0-9]{0,4})\\t\\t$"));
+    static const QRegularExpression offsetAndGain(
+        QStringLiteral("^Offset: (0|-?[1-9][0-9]{0,4})\\t\\tGain: (0|-?[1-9][0-9]{0,4})$"));
+    const QRegularExpressionMatch match = (withGain ? offsetAndGain : offsetOnly).match(line);
+    if (!match.hasMatch())
+        return false;
+    for (int group = 1; group <= match.lastCapturedIndex(); ++group) {
+        const int value = match.captured(group).toInt();
+        if (value < -32768 || value > 32767)
+            return false;
+    }
+    return true;
+}
+
+bool isBackupOf(const QByteArray& bytes, Model model, const QString& serialNumberText)
+{
+    const auto variant = backupVariantFor(model);
+    if (!variant || !bytes.endsWith("\r\n"))
+        return false;
+    QStringList lines = QString::fromLatin1(bytes).split(QStringLiteral("\r\n"));
+    lines.removeLast();  // after the last line's end
+    // The model line may name another model of the same registers: the copy still holds them.
+    const QString modelPrefix = QStringLiteral("Transmitter model: ");
+    const QString named = lines.value(2);
+    const std::optional<Model> other
+        = named.startsWith(modelPrefix) ? modelNamed(named.mid(modelPrefix.size())) : std::nullopt;
+    if (!other || backupVariantFor(*other) != variant)
+        return false;
+    QStringList expected = backupHeaderLines();
+    expected << named << QStringLiteral("Serial number: ") + serialNumberText << QString()
+             << QStringLiteral("Calibration data backup:");
+    const QList<BackupSection> sections = sectionsOf(*variant);
+    const qsizetype count = expected.size() + sections.size() * 3 - 1;
+    if (lines.size() != count)
+        return false;
+    qsizetype at = 0;
+    for (; at < expected.size(); ++at) {
+        if (lines[at] != expected[at])
+            return false;
+    }
+    for (qsizetype i = 0; i < sections.size(); ++i) {
+        if (i > 0 && !lines[at++].isEmpty())
+            return false;
+        if (lines[at++] != sections[i].title || !isValueLine(lines[at++], sections[i].gainRegister.has_value()))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -127,6 +190,37 @@ BackupSaveResult saveBackupFile(const QString& fileName, const QStringList& line
         break;
     }
     return { BackupSaveResult::NotCreated, result.reason };
+}
+
+BackupOnDisk judgeBackupFile(const QString& path, Model model, const QString& serialNumberText)
+{
+    BackupOnDisk found;
+    const FileBytes file = readRegularFile(path, MaximumBackupBytes);
+    if (file.missing) {
+        // A link that leads nowhere still takes the name: a save never replaces it.
+        const QFileInfo link(path);
+        if (!link.isSymLink()) {
+            found.reason = file.error;
+            return found;
+        }
+        found.verdict = BackupOnDisk::NotABackup;
+        found.reason = Tr::tr("é um link para %1, que não existe").arg(link.symLinkTarget());
+        found.unreadable = true;
+        return found;
+    }
+    found.verdict = BackupOnDisk::NotABackup;
+    found.unreadable = !file.ok();
+    if (!file.ok())
+        found.reason = file.error;
+    else if (file.bytes.isEmpty())
+        found.reason = Tr::tr("está vazio");
+    else if (!isBackupOf(file.bytes, model, serialNumberText))
+        found.reason = Tr::tr("não é uma cópia de calibração deste transmissor");
+    else {
+        found.verdict = BackupOnDisk::ThisTransmitter;
+        found.bytes = file.bytes;
+    }
+    return found;
 }
 
 }  // namespace korv

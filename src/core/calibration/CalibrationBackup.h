@@ -52,4 +52,22 @@ struct BackupSaveResult {
 // completely is removed again rather than left to block every later backup.
 BackupSaveResult saveBackupFile(const QString& fileName, const QStringList& lines);
 
+// What is at a backup file's path, judged for one transmitter. A file counts as its backup only
+// when it is one: a regular file (a link only when it leads to one), no larger than a backup can
+// be, holding the lines of a backup of this serial number and of this model's calibration
+// registers, in the backup's own format.
+struct BackupOnDisk {
+    enum Verdict { Missing, ThisTransmitter, NotABackup };
+    Verdict verdict = Missing;
+    QByteArray bytes;  // the backup's text, when it is this transmitter's
+    // What is there instead, in a short Portuguese phrase without the path ("é uma pasta, ...",
+    // "está vazio", "não é uma cópia de calibração deste transmissor").
+    QString reason;
+    bool unreadable = false;  // not read at all: no regular file, or too large
+};
+BackupOnDisk judgeBackupFile(const QString& path, Model model, const QString& serialNumberText);
+
+// A backup file is a few hundred bytes; anything far larger is not one.
+inline constexpr qint64 MaximumBackupBytes = 64 * 1024;
+
 }  // namespace korv

@@ -112,9 +112,11 @@ Event CommandRecord::finish(const MessageTable& messages)
     const IdentificationRecord& unit = session_.identification();
     const RegisterTrace& trace = session_.trace();
     Event event = event_;
-    // An identity from an earlier command is not this command's unit unless it reached one.
-    if (!trace.last.isEmpty() || !session_.writes().empty()) {
-        event.unit.serialNumber = unit.SerialNumberText;
+    // An identity from an earlier command is not this command's unit unless it reached one (a
+    // command that found another unit in its place was for the one identified all the same).
+    if (!trace.last.isEmpty() || !session_.writes().empty() || session_.otherUnit()) {
+        event.unit.serialNumber
+            = unit.serialRegisters ? serialIdentityText(*unit.serialRegisters) : unit.SerialNumberText;
         if (trace.last.contains(IdentityRegister::Identification)) {
             event.unit.model = unit.ModelString();
             event.unit.firmware = unit.FirmwareVersion;

@@ -49,6 +49,14 @@ QString serialNumberText(qint16 high, qint16 low)
     return digits.rightJustified(8, u'0');
 }
 
+QString serialIdentityText(const SerialRegisters& registers)
+{
+    const QString text = serialNumberText(registers.high, registers.low);
+    if (registers.high >= 0 && registers.low >= 0 && registers.low <= 999)
+        return text;
+    return QStringLiteral("%1 (2=%2, 3=%3)").arg(text).arg(registers.high).arg(registers.low);
+}
+
 QString outputTypeLine(quint16 configWord, bool headRailModel, const MessageTable& messages)
 {
     switch ((configWord & 0x0F00) >> 8) {

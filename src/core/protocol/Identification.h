@@ -34,6 +34,18 @@ QString firmwareText(int firmware);
 // The joined digits can exceed any machine integer, so the number is kept as text throughout.
 QString serialNumberText(qint16 high, qint16 low);
 
+// Registers 2 and 3 as read, raw.
+struct SerialRegisters {
+    qint16 high = 0;
+    qint16 low = 0;
+    friend bool operator==(const SerialRegisters&, const SerialRegisters&) = default;
+};
+
+// The unit's serial number as the record keeps it: the text shown where that text names one pair
+// of registers (2 from 0, 3 from 0 to 999), otherwise the text followed by both registers, so that
+// two units the text shows alike are never recorded as one.
+QString serialIdentityText(const SerialRegisters& registers);
+
 // The output-type line of the information memos (bits 8..11 of register 1).
 QString outputTypeLine(quint16 configWord, bool headRailModel, const MessageTable& messages);
 

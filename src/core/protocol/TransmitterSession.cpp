@@ -19,9 +19,20 @@ TransmitterSession::TransmitterSession(QString portName)
             ++withheldFrames_;
             return nullptr;
         }
+        // Another unit answered in place of the one the command is for: it gets nothing more.
+        if (otherUnit_)
+            return nullptr;
         return &link();
     })
 {
+    log_.setBeforeWrite([this] {
+        if (!guardArmed_)
+            return true;
+        // Checked again on the step's next attempt when the check itself found no answer.
+        const UnitCheck check = checkUnit();
+        guardArmed_ = check.status != Status::Ok;
+        return check.status == Status::Ok && !check.changed;
+    });
     protocol_.setNotKeptHandler([this](qint16 address, qint16 written, qint16 readBack) {
         log_.markNotKept(address, readBack);
         if (notKept_)
@@ -95,6 +106,8 @@ Status WriteLog::ReadParameter(qint16 address, qint16& value)
 
 Status WriteLog::WriteParameter(qint16 address, qint16 value)
 {
+    if (beforeWrite_ && !beforeWrite_())
+        return Status::NotSent;
     // Noted before the write returns: a read-back that differs is reported from inside it.
     writes_.push_back({ address, value, true, false });
     readBack_.reset();
@@ -133,6 +146,17 @@ WriteOutcome writeOutcome(const std::vector<WrittenRegister>& writes)
     return outcome;
 }
 
+void WriteLog::rollBackToCheckpoint()
+{
+    trace_ = checkpointTrace_;
+    for (std::size_t index = checkpointWrites_; index < writes_.size(); ++index) {
+        writes_[index].confirmed = false;
+        trace_.last.remove(writes_[index].address);
+        trace_.uncertain.insert(writes_[index].address);
+    }
+    checkpoint();
+}
+
 void WriteLog::markNotKept(qint16 address, qint16 readBack)
 {
     if (!writes_.empty() && writes_.back().address == address) {
@@ -155,6 +179,10 @@ ContactOutcome TransmitterSession::contact(const ContactPolicy& policy)
         }
         if (attemptListener_)
             attemptListener_(attempt, policy.attempts);
+        // A new contact is a new unit's command: whatever answered before is forgotten.
+        guardArmed_ = false;
+        otherUnit_.reset();
+        unknownUnitWrites_.clear();
         if (serial.Open()) {
             if (readSerialNumber() == Status::Ok)
                 return ContactOutcome::Made;
@@ -179,9 +207,60 @@ Status TransmitterSession::readSerialNumber()
         return status;
     qint16 low = 0;
     status = registers().ReadParameter(IdentityRegister::SerialLow, low);
-    if (status == Status::Ok)
+    if (status == Status::Ok) {
         ident_.SerialNumberText = serialNumberText(high, low);
+        ident_.serialRegisters = SerialRegisters { high, low };
+        log_.checkpoint();
+    }
     return status;
+}
+
+TransmitterSession::UnitCheck TransmitterSession::checkUnit()
+{
+    UnitCheck check;
+    if (otherUnit_) {
+        check.status = Status::Ok;
+        check.changed = true;
+        check.foundText = *otherUnit_;
+        return check;
+    }
+    SerialRegisters found;
+    const auto readBoth = [&] {
+        return retryStep(StepAttempts, [&] {
+            const Status high = registers().ReadParameter(IdentityRegister::SerialHigh, found.high);
+            return high == Status::Ok ? registers().ReadParameter(IdentityRegister::SerialLow, found.low) : high;
+        });
+    };
+    check.status = readBoth();
+    if (check.status != Status::Ok)
+        return check;
+    check.foundText = serialNumberText(found.high, found.low);
+    if (sameUnit(ident_, found, check.foundText)) {
+        log_.checkpoint();
+        return check;
+    }
+    check.changed = true;
+    // Swapped between the two reads, the pair names neither unit: read once more to name the one there.
+    if (readBoth() == Status::Ok)
+        check.foundText = serialNumberText(found.high, found.low);
+    otherUnit_ = check.foundText;
+    unknownUnitWrites_.clear();
+    const std::vector<WrittenRegister>& before = log_.writes();
+    const std::size_t since = log_.checkpointWrites();
+    for (std::size_t index = since; index < before.size(); ++index) {
+        if (std::find(unknownUnitWrites_.begin(), unknownUnitWrites_.end(), before[index].address)
+            == unknownUnitWrites_.end())
+            unknownUnitWrites_.push_back(before[index].address);
+    }
+    log_.rollBackToCheckpoint();
+    return check;
+}
+
+bool sameUnit(const IdentificationRecord& unit, const std::optional<SerialRegisters>& found, const QString& foundText)
+{
+    if (unit.serialRegisters && found)
+        return *unit.serialRegisters == *found;
+    return unit.SerialNumberText == foundText;
 }
 
 Status TransmitterSession::identify()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/link/LinkEvent.h"
+#include "core/protocol/Identification.h"
 #include "core/protocol/Model.h"
 #include "core/protocol/RegisterAccess.h"
 #include "core/protocol/RegisterProtocol.h"
@@ -28,9 +29,16 @@ struct IdentificationRecord {
     qint16 FirmwareVersion = 0;
     QString SerialNumberText;
     bool NoThermocoupleB = false;
+    // Registers 2 and 3 as read: they tell units apart where the serial number text cannot (a
+    // register above 32767 shows as zeros, and the two parts' digits run together).
+    std::optional<SerialRegisters> serialRegisters;
 
     QString ModelString() const { return modelString(TransmitterModel); }
 };
+
+// Whether registers 2 and 3 read now (and their text) are the unit identified: by the raw registers
+// when both are known, otherwise by the serial number text.
+bool sameUnit(const IdentificationRecord& unit, const std::optional<SerialRegisters>& found, const QString& foundText);
 
 // How a command makes first contact: how often it tries the serial number and how long it waits
 // after a failed attempt (after the last one as well, where the command says so).
@@ -83,9 +91,30 @@ public:
     void markNotKept(qint16 address, qint16 readBack);
 
     const std::vector<WrittenRegister>& writes() const { return writes_; }
-    void clear() { writes_.clear(); }
+    void clear()
+    {
+        writes_.clear();
+        checkpointWrites_ = 0;
+    }
     const RegisterTrace& trace() const { return trace_; }
-    void clearTrace() { trace_ = {}; }
+    void clearTrace()
+    {
+        trace_ = {};
+        checkpoint();
+    }
+    // The unit was seen to be the one identified: what was read and written so far is its own.
+    void checkpoint()
+    {
+        checkpointWrites_ = writes_.size();
+        checkpointTrace_ = trace_;
+    }
+    // Another unit answered: nothing read since the last checkpoint is known to come from the unit
+    // identified, and every write frame since may have reached either unit, so none of them counts
+    // as confirmed and their registers are unknown.
+    void rollBackToCheckpoint();
+    std::size_t checkpointWrites() const { return checkpointWrites_; }
+    // Called before each write frame; false withholds the frame (it never leaves).
+    void setBeforeWrite(std::function<bool()> beforeWrite) { beforeWrite_ = std::move(beforeWrite); }
     // Hears of each write as it is confirmed, before the next frame is sent; empty: no one.
     using ConfirmedListener = std::function<void(const WrittenRegister&)>;
     void setConfirmedListener(ConfirmedListener listener) { confirmed_ = std::move(listener); }
@@ -96,6 +125,9 @@ private:
     RegisterTrace trace_;
     std::optional<qint16> readBack_;  // what the write in progress read back, when it did not keep
     ConfirmedListener confirmed_;
+    std::size_t checkpointWrites_ = 0;
+    RegisterTrace checkpointTrace_;
+    std::function<bool()> beforeWrite_;
 };
 
 // A command's write frames by outcome: the registers confirmed, and those sent but never
@@ -189,6 +221,24 @@ public:
     ContactOutcome contact(const ContactPolicy& policy);
     // Registers 2 and 3 into the record's serial number text.
     Status readSerialNumber();
+
+    // Reads registers 2 and 3 again and compares them with the unit identified. The same unit:
+    // what the command did so far is its own (a checkpoint). Another one: the command must stop;
+    // from now on no frame leaves until the next contact, and the write log keeps as confirmed only
+    // what was confirmed before the last check that found the unit identified.
+    struct UnitCheck {
+        Status status = Status::NotSent;
+        bool changed = false;
+        QString foundText;  // the other unit's serial number text
+    };
+    UnitCheck checkUnit();
+    // While armed, the first write frame of the command is preceded by checkUnit(), and withheld
+    // when another unit answers or the check itself fails. Contact disarms it.
+    void guardWrites() { guardArmed_ = true; }
+    // The serial number text of the unit found in place of the one identified, since the last contact.
+    const std::optional<QString>& otherUnit() const { return otherUnit_; }
+    // The registers written since the last checkpoint whose unit is unknown, once another unit was found.
+    const std::vector<qint16>& writesOfUnknownUnit() const { return unknownUnitWrites_; }
     // Register 0 into the record's model, firmware and thermocouple-B flag.
     Status identify();
 
@@ -210,6 +260,9 @@ private:
     bool fast_ = false;
     RegisterProtocol::NotKeptHandler notKept_;
     IdentificationRecord ident_;
+    bool guardArmed_ = false;
+    std::optional<QString> otherUnit_;
+    std::vector<qint16> unknownUnitWrites_;
     LinkListener linkListener_;
 };
 

@@ -179,23 +179,37 @@ private Q_SLOTS:
         QCOMPARE(firmwareCompatible(identified, id.firmware), compatible);
     }
 
+    // The text shown, and the identity the record and the bench keep: the text alone only where it
+    // names one pair of registers.
     void serialNumbers_data()
     {
         QTest::addColumn<int>("high");
         QTest::addColumn<int>("low");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("123, 45") << 123 << 45 << "00123045";
-        QTest::newRow("negative high part counts as 0") << -5 << 7 << "00000007";
-        QTest::newRow("negative low part counts as 0") << 12 << -1 << "00012000";
-        QTest::newRow("low part of five digits") << 32767 << 32767 << "3276732767";
-        QTest::newRow("zero") << 0 << 0 << "00000000";
+        QTest::addColumn<QString>("identity");
+        QTest::newRow("123, 45") << 123 << 45 << "00123045"
+                                 << "00123045";
+        QTest::newRow("negative high part counts as 0") << -5 << 7 << "00000007"
+                                                        << "00000007 (2=-5, 3=7)";
+        QTest::newRow("negative low part counts as 0") << 12 << -1 << "00012000"
+                                                       << "00012000 (2=12, 3=-1)";
+        QTest::newRow("low part of five digits") << 32767 << 32767 << "3276732767"
+                                                 << "3276732767 (2=32767, 3=32767)";
+        QTest::newRow("zero") << 0 << 0 << "00000000"
+                              << "00000000";
+        QTest::newRow("12, 345") << 12 << 345 << "00012345"
+                                 << "00012345";
+        QTest::newRow("1, 2345 shows as 12, 345") << 1 << 2345 << "00012345"
+                                                  << "00012345 (2=1, 3=2345)";
     }
     void serialNumbers()
     {
         QFETCH(int, high);
         QFETCH(int, low);
         QFETCH(QString, expected);
+        QFETCH(QString, identity);
         QCOMPARE(serialNumberText(static_cast<qint16>(high), static_cast<qint16>(low)), expected);
+        QCOMPARE(serialIdentityText({ static_cast<qint16>(high), static_cast<qint16>(low) }), identity);
     }
 
     void outputTypeLines()
