@@ -11,12 +11,10 @@
 namespace korv {
 
 namespace {
+
 struct Tr {
     Q_DECLARE_TR_FUNCTIONS(korv::Files)
 };
-}  // namespace
-
-namespace {
 
 struct BackupSection {
     QString title;
