@@ -70,16 +70,31 @@ private Q_SLOTS:
         }
     }
 
+    void escapeStopsTheCommand_data()
+    {
+        QTest::addColumn<bool>("mouse");
+        QTest::newRow("Esc") << false;
+        QTest::newRow("a click on Cancelar") << true;
+    }
     void escapeStopsTheCommand()
     {
+        QFETCH(bool, mouse);
         AppFixture app;
         QVERIFY(app.start(seedFor(0, 130)));
         Timing::setScalePercent(25);
         app.emulator->setFault(emu::Fault::Silence);
         bool cancelShown = false;
+        int framesAtStop = -1;
         QTimer::singleShot(150, [&] {
             cancelShown = app.form->ui.CancelCommand->isVisible();
-            QTest::keyClick(app.form.get(), Qt::Key_Escape);
+            framesAtStop = app.emulator->framesReceived();
+            // Through the window system, as a real click comes: the window's own handle first.
+            QWidget* cancel = app.form->ui.CancelCommand;
+            if (mouse)
+                QTest::mouseClick(app.form->windowHandle(), Qt::LeftButton, {},
+                    cancel->mapTo(app.form.get(), cancel->rect().center()));
+            else
+                QTest::keyClick(app.form.get(), Qt::Key_Escape);
         });
         const int withheld = app.form->session().withheldFrames();
         QElapsedTimer clock;
@@ -88,6 +103,7 @@ private Q_SLOTS:
         QVERIFY(cancelShown);
         QVERIFY2(clock.elapsed() < 800, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(app.form->session().withheldFrames() > withheld);
+        QVERIFY(framesAtStop > 0 && app.emulator->framesReceived() <= framesAtStop + 1);  // the frame in flight at most
         QCOMPARE(app.boxTexts(), QStringList());
         QVERIFY(!app.form->ui.CancelCommand->isVisible());
 
