@@ -28,7 +28,7 @@ if [ "$sanitize" -eq 1 ]; then
     KORV_BUILD_DIR="$root/build-sanitize" "$root/scripts/build.sh" -DKORV_WERROR=ON -DKORV_SANITIZE=ON
     cd "$root/build-sanitize"
     # The packaging checks look at files, not at running code; the format check at sources.
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:intercept_tls_get_addr=0 \
         LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0" \
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         QT_QPA_PLATFORM=offscreen \

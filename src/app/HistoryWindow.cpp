@@ -15,18 +15,20 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QTableView>
+#include <QThread>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -354,29 +356,105 @@ void HistoryWindow::showDetail()
     comparison_->resizeColumnToContents(0);
 }
 
+struct HistoryWindow::Export {
+    QString path;
+    QThread* worker = nullptr;
+    QProgressDialog* progress = nullptr;
+    QTimer poll;
+    std::atomic_bool cancel { false };
+    std::atomic_int written { 0 };
+    int total = 0;
+    SaveResult result;
+    bool cancelled = false;
+};
+
+HistoryWindow::~HistoryWindow()
+{
+    if (running_) {
+        running_->cancel = true;
+        running_->worker->wait();
+        delete running_->worker;
+    }
+}
+
 bool HistoryWindow::exportCsv()
 {
+    if (running_)
+        return false;
     const QString path
         = fileDialogs_.saveFileName(this, QCoreApplication::translate("korv::HistoryWindow", "Exportar o registro"),
             suggestedPath(QCoreApplication::translate("korv::HistoryWindow", "registro"), QStringLiteral("csv")),
             FileKind::Csv);
     if (path.isEmpty())
         return false;
-    // Years of events take seconds to read and write out.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QList<Event> events = store_.events(filter());
-    const SaveResult result = saveFile(path, eventsCsv(events));
-    QGuiApplication::restoreOverrideCursor();
-    if (!result.saved()) {
+    running_ = std::make_unique<Export>();
+    Export& run = *running_;
+    run.path = path;
+    run.total = store_.count(filter());
+    // The thread reads through a connection of its own: the list's stays with the window.
+    run.worker = QThread::create([&run, recordPath = store_.path(), filter = filter()] {
+        Store store(recordPath, QStringLiteral("korv-export-%1").arg(quintptr(&run)));
+        if (!store.open()) {
+            run.result = { SaveResult::Failed, store.problem() };
+            return;
+        }
+        run.result = saveFile(run.path, [&](const SaveWriter& write) {
+            if (!write(csvHeaderRow()))
+                return QString();
+            QString cancelled;
+            const QString problem = store.forEachEvent(filter, [&](const Event& event) {
+                if (run.cancel) {
+                    cancelled = QStringLiteral("cancelled");
+                    return false;
+                }
+                ++run.written;
+                return write(csvRow(event));
+            });
+            return problem.isEmpty() ? cancelled : problem;
+        });
+        run.cancelled = run.cancel;
+    });
+    connect(run.worker, &QThread::finished, this, &HistoryWindow::exportEnded);
+    run.progress = new QProgressDialog(QCoreApplication::translate("korv::HistoryWindow", "Exportando %1…").arg(path),
+        QCoreApplication::translate("korv::HistoryWindow", "Cancelar"), 0, run.total, this);
+    run.progress->setObjectName(QStringLiteral("HistoryExportProgress"));
+    run.progress->setWindowModality(Qt::WindowModal);
+    run.progress->setMinimumDuration(500);
+    run.progress->setAutoReset(false);
+    run.progress->setAutoClose(false);
+    connect(run.progress, &QProgressDialog::canceled, this, [&run] { run.cancel = true; });
+    connect(
+        &run.poll, &QTimer::timeout, this, [&run] { run.progress->setValue(std::min(run.written.load(), run.total)); });
+    run.poll.start(100);
+    export_->setEnabled(false);
+    run.worker->start();
+    return true;
+}
+
+void HistoryWindow::exportEnded()
+{
+    const std::unique_ptr<Export> run = std::move(running_);
+    run->worker->wait();
+    delete run->worker;
+    run->poll.stop();
+    delete run->progress;
+    export_->setEnabled(store_.isOpen());
+    const bool saved = run->result.saved();
+    if (saved) {
+        status_->setText(QCoreApplication::translate("korv::HistoryWindow", "%1 eventos exportados para %2.")
+                             .arg(run->written.load())
+                             .arg(run->path));
+    } else if (run->cancelled) {
+        status_->setText(QCoreApplication::translate("korv::HistoryWindow",
+            "A exportação para %1 foi cancelada; "
+            "nada foi salvo.")
+                             .arg(run->path));
+    } else {
         boxes_.warning(caption(),
             QCoreApplication::translate("korv::HistoryWindow", "Não foi possível salvar em %1: %2.")
-                .arg(path, result.reason));
-        return false;
+                .arg(run->path, run->result.reason));
     }
-    status_->setText(QCoreApplication::translate("korv::HistoryWindow", "%1 eventos exportados para %2.")
-                         .arg(events.size())
-                         .arg(path));
-    return true;
+    Q_EMIT exportFinished(saved);
 }
 
 bool HistoryWindow::writeReport()

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <atomic>
+#include <memory>
+
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
@@ -11,6 +14,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressDialog;
 class QPushButton;
 class QSqlQueryModel;
 class QTableView;
@@ -30,6 +34,8 @@ class HistoryWindow : public QDialog {
 
 public:
     HistoryWindow(history::Store& store, MessageBoxes& boxes, FileDialogs& fileDialogs, QWidget* parent = nullptr);
+    // An export under way is cancelled, and waited for: it stops at the next row.
+    ~HistoryWindow() override;
 
     // What the filter row asks for.
     history::Filter filter() const;
@@ -37,12 +43,17 @@ public:
     void refresh();
     // The selected event's id; empty when none is selected.
     QString selectedId() const;
-    // Ask where, then write; false when the user cancelled or the file could not be written (which
-    // is told in a box).
+    // Ask where, then write on a thread of its own with a progress box and its Cancel, so that
+    // years of events never hold the window; exportFinished tells how it ended. False when the
+    // user chose no file or an export already runs.
     bool exportCsv();
     bool writeReport();
 
     QTableView* view() const { return view_; }
+
+Q_SIGNALS:
+    // Saved, or not (a failure is told in a box, a cancel in the status line).
+    void exportFinished(bool saved);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -52,6 +63,8 @@ private:
     void buildFilterRow(QBoxLayout* layout);
     void showDetail();
     void layOutColumns();
+    struct Export;
+    void exportEnded();
 
     history::Store& store_;
     MessageBoxes& boxes_;
@@ -72,6 +85,7 @@ private:
     QPushButton* export_ = nullptr;
     QLabel* status_ = nullptr;
     bool columnsLaidOut_ = false;
+    std::unique_ptr<Export> running_;
 };
 
 }  // namespace korv

@@ -91,7 +91,8 @@ void MainWindow::endRecord(std::optional<history::CalibrationChange> calibration
 
     QString problem;
     if (history::Store* store = historyStore()) {
-        if (!store->record(event, !settings_.PlantServer.isEmpty()))
+        // Queued also while the server's setting is refused: the events go once it is right.
+        if (!store->record(event, !settings_.PlantServer.isEmpty() || settings_.PlantServerRefused))
             problem = store->problem();
         if (!store->notice().isEmpty())
             QTextStream(stderr) << store->notice() << '\n';

@@ -52,6 +52,9 @@ QuitOnSignal::QuitOnSignal(QObject* parent)
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    // A file-size limit makes a write fail, which every write checks and says, instead of killing
+    // the window with the user's work.
+    signal(SIGXFSZ, SIG_IGN);
 #endif
 }
 

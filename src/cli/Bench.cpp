@@ -88,12 +88,12 @@ void pause(int ms)
 
 class BenchRun {
 public:
-    BenchRun(const Options& options, TransmitterSession& session, const CliTexts& texts, const QString& historyPath,
+    BenchRun(const Options& options, TransmitterSession& session, const CliTexts& texts, const RecordPlace& record,
         const AppSettings& settings, QTextStream& out, QTextStream& err)
         : options_(options)
         , session_(session)
         , texts_(texts)
-        , historyPath_(historyPath)
+        , record_(record)
         , settings_(settings)
         , out_(out)
         , err_(err)
@@ -111,7 +111,7 @@ private:
     const Options& options_;
     TransmitterSession& session_;
     const CliTexts& texts_;
-    const QString& historyPath_;
+    const RecordPlace& record_;
     const AppSettings& settings_;
     QTextStream& out_;
     QTextStream& err_;
@@ -197,7 +197,7 @@ UnitLine BenchRun::doUnit()
     if (StopRequest::requested())
         record.setResult(history::Outcome::Stopped, record.resultText(), code);
     const history::Event event = record.finish(texts_.messages());
-    for (const QString& problem : keepEvent(event, historyPath_, settings_))
+    for (const QString& problem : keepEvent(event, record_, settings_))
         err_ << problem << '\n';
     line.seconds = static_cast<double>(clock.elapsed()) / 1000.0;
     return line;
@@ -319,10 +319,10 @@ int BenchRun::run()
 
 }  // namespace
 
-int runBench(const Options& options, TransmitterSession& session, const CliTexts& texts, const QString& historyPath,
+int runBench(const Options& options, TransmitterSession& session, const CliTexts& texts, const RecordPlace& record,
     const AppSettings& settings, QTextStream& out, QTextStream& err)
 {
-    return BenchRun(options, session, texts, historyPath, settings, out, err).run();
+    return BenchRun(options, session, texts, record, settings, out, err).run();
 }
 
 }  // namespace korv::cli

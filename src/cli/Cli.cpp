@@ -94,6 +94,9 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
 {
     const QString program = QFileInfo(arguments.value(0, QStringLiteral("korvsetup-cli"))).fileName();
     const QString settingsPath = environment.settingsPath.isEmpty() ? settingsFilePath() : environment.settingsPath;
+    // The background sender a command started: it says nothing, whatever happens.
+    if (arguments.value(1) == SendWaitingEventsOption)
+        return sendWaitingEventsCommand(arguments);
     const QString language = chosenLanguage(settingsPath);
     useLanguage(language, qtLanguageFor(language));
     const ParsedOptions parsed = parseOptions(arguments);
@@ -130,17 +133,18 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
         err.flush();
     }
 
-    const QString historyPath
-        = environment.historyPath.isEmpty() ? history::defaultDatabasePath() : environment.historyPath;
+    const RecordPlace record { environment.historyPath.isEmpty() ? history::defaultDatabasePath()
+                                                                 : environment.historyPath,
+        environment.plantSender, settingsPath };
     if (options.command == Command::History || options.command == Command::Report)
-        return historyCommand(options, historyPath, environment.reportProgram, out, err);
+        return historyCommand(options, record.path, environment.reportProgram, out, err);
 
     TransmitterSession session(port);
     // The exchange the window would use too: a bench that chose the fast one gets it here.
     session.setFastExchange(settings.FastExchange);
     Commands commands(session, port, texts, out, err);
-    history::CommandRecord record(session, history::CommandLineFrontEnd, commandName(options.command), port);
-    commands.setRecord(&record);
+    history::CommandRecord event(session, history::CommandLineFrontEnd, commandName(options.command), port);
+    commands.setRecord(&event);
     int code = ExitOk;
     switch (options.command) {
     case Command::Identify:
@@ -163,7 +167,7 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
         code = commands.check(options.json);
         break;
     case Command::Bench:
-        code = runBench(options, session, texts, historyPath, settings, out, err);
+        code = runBench(options, session, texts, record, settings, out, err);
         break;
     case Command::History:
     case Command::Report:
@@ -182,9 +186,8 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
     // A bench run keeps an event per unit of its own.
     if (commands.contacted() && options.command != Command::Bench) {
         if (stopped)
-            record.setResult(history::Outcome::Stopped, record.resultText(), code);
-        const history::Event event = record.finish(texts.messages());
-        for (const QString& line : keepEvent(event, historyPath, settings))
+            event.setResult(history::Outcome::Stopped, event.resultText(), code);
+        for (const QString& line : keepEvent(event.finish(texts.messages()), record, settings))
             err << program << ": " << line << '\n';
         err.flush();
     }

@@ -12,6 +12,9 @@ struct Environment {
     QString languageDirectory;  // empty: the working directory
     QString historyPath;  // empty: the user's record (history::defaultDatabasePath)
     QString reportProgram;  // empty: korvsetup-report beside the program or among the package's
+    // The program that sends the record's queue to the plant's server in the background (this
+    // one, korvsetup-cli); empty: none is started and the events wait in the queue.
+    QString plantSender;
 };
 
 // The whole program: `arguments` as received (its own name first), results on `out`, failures

@@ -1,6 +1,7 @@
 #include "cli/HistoryCommands.h"
 
 #include "cli/Report.h"
+#include "core/files/Settings.h"
 #include "core/history/HistoryExport.h"
 #include "core/history/HistoryStore.h"
 #include "core/history/PlantSync.h"
@@ -9,9 +10,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+
+#include <csignal>
 
 namespace korv::cli {
 
@@ -110,6 +112,37 @@ int report(const Options& options, history::Store& store, const QString& program
     return ExitOk;
 }
 
+// One element of the indented array QJsonDocument writes, as it would write it.
+QString jsonArrayElement(const QJsonObject& object)
+{
+    QString text = QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    text.chop(1);
+    return QStringLiteral("    ") + text.replace(u'\n', QStringLiteral("\n    "));
+}
+
+// A row at a time: a record of years is listed without holding it.
+QString listEvents(const history::Store& store, const history::Filter& filter, const Options& options, QTextStream& out)
+{
+    bool first = true;
+    if (options.json)
+        out << "[\n";
+    else if (options.csv)
+        out << QString::fromUtf8(history::csvHeaderRow());
+    const QString problem = store.forEachEvent(filter, [&](const history::Event& event) {
+        if (options.json)
+            out << (first ? "" : ",\n") << jsonArrayElement(history::toJson(event));
+        else if (options.csv)
+            out << QString::fromUtf8(history::csvRow(event));
+        else
+            out << eventLine(event) << '\n';
+        first = false;
+        return true;
+    });
+    if (options.json)
+        out << (first ? "]\n" : "\n]\n");
+    return problem;
+}
+
 }  // namespace
 
 int historyCommand(
@@ -142,17 +175,10 @@ int historyCommand(
         history::Filter filter;
         filter.serialNumber = options.serialNumber;
         filter.since = options.since;
-        const QList<history::Event> events = store.events(filter);
-        if (options.json) {
-            QJsonArray array;
-            for (const history::Event& event : events)
-                array.append(history::toJson(event));
-            out << QJsonDocument(array).toJson(QJsonDocument::Indented);
-        } else if (options.csv) {
-            out << QString::fromUtf8(history::eventsCsv(events));
-        } else {
-            for (const history::Event& event : events)
-                out << eventLine(event) << '\n';
+        const QString problem = listEvents(store, filter, options, out);
+        if (!problem.isEmpty()) {
+            err << problem << '\n';
+            code = ExitNotWritten;
         }
     }
     out.flush();
@@ -160,22 +186,43 @@ int historyCommand(
     return code;
 }
 
-QStringList keepEvent(const history::Event& event, const QString& path, const AppSettings& settings)
+QStringList keepEvent(const history::Event& event, const RecordPlace& place, const AppSettings& settings)
 {
     QStringList lines;
-    history::Store store(path, QStringLiteral("korv-cli-record"));
-    const bool forPlant = !settings.PlantServer.isEmpty();
-    if (!store.record(event, forPlant))
+    history::Store store(place.path, QStringLiteral("korv-cli-record"));
+    const bool forPlant = !settings.PlantServer.isEmpty() || settings.PlantServerRefused;
+    const bool kept = store.record(event, forPlant);
+    if (!kept)
         lines << store.problem();
     if (!store.notice().isEmpty())
         lines << store.notice();
-    // What waits, this event and any an earlier command could not send, goes to the plant now.
-    if (forPlant) {
-        const history::PlantResult sent = history::sendWaitingEvents(store.path(), settings.PlantServer);
-        if (!sent.problem.isEmpty())
-            lines << sent.problem;
-    }
+    if (!kept || settings.PlantServer.isEmpty() || place.plantSender.isEmpty())
+        return lines;
+    // The server's time is not the command's: a process of its own sends what waits, this event
+    // and any an earlier command could not send, and outlives the command if it must.
+    QProcess sender;
+    sender.setProgram(place.plantSender);
+    sender.setArguments({ SendWaitingEventsOption, store.path(), place.settingsPath });
+    sender.setStandardInputFile(QProcess::nullDevice());
+    sender.setStandardOutputFile(QProcess::nullDevice());
+    sender.setStandardErrorFile(QProcess::nullDevice());
+    if (!sender.startDetached())
+        lines << Tr::tr("Os eventos aguardam na fila do registro: o envio ao servidor não pôde ser iniciado (%1).")
+                     .arg(sender.errorString());
     return lines;
+}
+
+int sendWaitingEventsCommand(const QStringList& arguments)
+{
+#ifdef Q_OS_UNIX
+    // Nothing to finish here: whatever a signal interrupts stays in the queue for the next send.
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGINT, SIG_DFL);
+#endif
+    const QString settingsPath = arguments.value(3);
+    const history::PlantResult result = history::sendWaitingEventsAlone(
+        arguments.value(2), [&settingsPath] { return readSettings(settingsPath).PlantServer; });
+    return result.waiting == 0 ? ExitOk : ExitNotWritten;
 }
 
 }  // namespace korv::cli

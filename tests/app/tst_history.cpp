@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -170,7 +171,10 @@ private Q_SLOTS:
 
         // Both files go where the dialog answers, through the one save; a failure says so in a box.
         dialogs.answer = dir_.filePath(QStringLiteral("registro.csv"));
+        QSignalSpy exported(&window, &HistoryWindow::exportFinished);
         QVERIFY(window.exportCsv());
+        QVERIFY(exported.wait());
+        QCOMPARE(exported.at(0).at(0).toBool(), true);
         QFile csv(dialogs.answer);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readAll().count("\r\n"), 3);  // the header and the two events of 7001

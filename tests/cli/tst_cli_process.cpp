@@ -1,6 +1,9 @@
 #include "SchemaValidator.h"
+#include "core/history/HistoryStore.h"
+#include "core/history/PlantSync.h"
 #include "emulator/TransmitterEmulator.h"
 #include "support/FifoGuard.h"
+#include "support/PostgresServer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -9,6 +12,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSqlError>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -16,6 +20,9 @@
 #include <atomic>
 #include <csignal>
 #include <functional>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace korv;
 
@@ -39,6 +46,7 @@ class CliProcessTest : public QObject {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(dir.path());
@@ -209,6 +217,89 @@ private Q_SLOTS:
             = run({ QStringLiteral("--port"), dir.filePath(QStringLiteral("ttyNone")), QStringLiteral("read") });
         QCOMPARE(result.code, 2);
         QVERIFY(result.err.startsWith(QStringLiteral("Erro na configuração da porta serial!")));
+    }
+
+    // Whatever the plant's server does, a command takes its usual time and exit code: its event
+    // waits in the bench's queue and reaches the server once, after the server is put right.
+    void plantServerNeverHoldsTheCommand_data()
+    {
+        QTest::addColumn<QString>("fault");
+        for (const char* fault : { "silent listener", "table locked", "server stopped", "password in the setting" })
+            QTest::newRow(fault) << QString::fromLatin1(fault);
+    }
+    void plantServerNeverHoldsTheCommand()
+    {
+        QFETCH(QString, fault);
+        if (test::PostgresServer::binaries().isEmpty())
+            QSKIP("PostgreSQL's server programs (Debian package postgresql) are not installed");
+        static test::PostgresServer plant;
+        QVERIFY2(plant.isRunning() || plant.start(), qPrintable(plant.problem()));
+        emu::TransmitterEmulator emulator(emu::Seed { 6, 100, 7, 8, 0 });
+        QVERIFY(emulator.setLinkPath(dir.filePath(QStringLiteral("ttyPlant"))) && emulator.start());
+        const auto useServer = [&](const QString& server) {
+            QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("config/KOrvSetup"))));
+            QFile settings(dir.filePath(QStringLiteral("config/KOrvSetup/OrvSetup.ini")));
+            QVERIFY(settings.open(QIODevice::WriteOnly));
+            settings.write(QStringLiteral("[Parametros]\nPort=%1\n[Registro]\nServidor=%2\n")
+                               .arg(emulator.devicePath(), server)
+                               .toUtf8());
+        };
+        // One connection a row, open across statements so that a lock it takes holds.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), fault);
+        db.setConnectOptions(plant.connectionString());
+        const auto onServer = [&](const QString& statement) {
+            QSqlQuery query(db);
+            if (!(db.isOpen() || db.open()) || !query.exec(statement) || !query.next())
+                return QVariant();
+            return query.value(0);
+        };
+        useServer(plant.connectionString());
+        QCOMPARE(run({ QStringLiteral("identify") }).code, 0);  // the server's tables are made
+
+        // The system completes a connection to a listening socket that nobody accepts: it stays silent.
+        const int silent = ::socket(AF_INET, SOCK_STREAM, 0);
+        const auto closeSilent = qScopeGuard([silent] { ::close(silent); });
+        QString broken = plant.connectionString();
+        if (fault == QLatin1String("silent listener")) {
+            sockaddr_in address {};
+            address.sin_family = AF_INET;
+            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            socklen_t length = sizeof address;
+            QVERIFY(::bind(silent, reinterpret_cast<sockaddr*>(&address), length) == 0 && ::listen(silent, 8) == 0
+                && ::getsockname(silent, reinterpret_cast<sockaddr*>(&address), &length) == 0);
+            broken = QStringLiteral("host=127.0.0.1 port=%1 dbname=korv user=bench").arg(ntohs(address.sin_port));
+        } else if (fault == QLatin1String("table locked")) {
+            QTRY_VERIFY_WITH_TIMEOUT(
+                onServer(QStringLiteral("SELECT to_regclass('events') IS NOT NULL")).toBool(), 10000);
+            onServer(QStringLiteral("BEGIN"));
+            onServer(QStringLiteral("LOCK TABLE events IN ACCESS EXCLUSIVE MODE"));
+        } else if (fault == QLatin1String("server stopped")) {
+            QVERIFY(plant.stop());
+        } else {
+            broken += QStringLiteral(" password=secret");
+        }
+        useServer(broken);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(run({ QStringLiteral("identify") }).code, 0);
+        QCOMPARE_LT(clock.elapsed(), history::PlantConnectTimeoutSeconds * 1000);
+
+        if (fault == QLatin1String("table locked"))
+            onServer(QStringLiteral("ROLLBACK"));
+        QVERIFY(plant.isRunning() || plant.start());
+        useServer(plant.connectionString());
+        QCOMPARE(run({ QStringLiteral("identify") }).code, 0);
+        history::Store local(dir.filePath(QStringLiteral("data/KOrvSetup/history.sqlite")), QStringLiteral("local"));
+        QVERIFY(local.open());
+        QTRY_VERIFY_WITH_TIMEOUT(local.waitingForPlant(10).isEmpty(), 20000);
+        history::Filter newest;
+        newest.limit = 3;
+        QStringList ids;
+        for (const history::Event& event : local.events(newest))
+            ids << event.id;
+        db.close();
+        QCOMPARE(
+            onServer(QStringLiteral("SELECT count(*) FROM events WHERE id IN ('%1')").arg(ids.join("','"))).toInt(), 3);
     }
 };
 

@@ -157,7 +157,7 @@ SaveResult nameWithoutReplacing(const QString& partPath, const QString& path)
     return failed(systemReason(errno));
 }
 
-SaveResult save(const QString& path, const QByteArray& bytes, SaveMode mode)
+SaveResult save(const QString& path, const SaveProducer& produce, SaveMode mode)
 {
     struct stat existing { };
     const bool exists = ::lstat(encoded(path).constData(), &existing) == 0;
@@ -170,8 +170,23 @@ SaveResult save(const QString& path, const QByteArray& bytes, SaveMode mode)
     const int fd = createPartFile(path, partPath);
     if (fd < 0)
         return failed(systemReason(errno));
-    bool written = (!exists || ::fchmod(fd, existing.st_mode & 07777) == 0) && writeAll(fd, bytes) && syncToDisk(fd);
+    QString givenUp;
+    bool written = !exists || ::fchmod(fd, existing.st_mode & 07777) == 0;
     int error = errno;
+    if (written) {
+        givenUp = produce([&](const QByteArray& piece) {
+            if (written && !writeAll(fd, piece)) {
+                written = false;
+                error = errno;
+            }
+            return written;
+        });
+    }
+    if (written && givenUp.isEmpty() && !syncToDisk(fd)) {
+        written = false;
+        error = errno;
+    }
+    written = written && givenUp.isEmpty();
     // A file system that reports a failed write only when the file is closed (NFS) does so here.
     if (::close(fd) != 0 && written) {
         written = false;
@@ -179,7 +194,7 @@ SaveResult save(const QString& path, const QByteArray& bytes, SaveMode mode)
     }
     if (!written) {
         ::unlink(encoded(partPath).constData());
-        return failed(systemReason(error));
+        return failed(givenUp.isEmpty() ? systemReason(error) : givenUp);
     }
 
     SaveResult result;
@@ -207,7 +222,7 @@ QString followLinks(const QString& path)
 
 // Elsewhere Qt's own files do the work; each is opened without a buffer, so that a full disk
 // fails the write itself rather than a flush whose result would be lost.
-SaveResult save(const QString& path, const QByteArray& bytes, SaveMode mode)
+SaveResult save(const QString& path, const SaveProducer& produce, SaveMode mode)
 {
     const QFileInfo info(path);
     if (mode == SaveMode::CreateNew && (info.exists() || info.isSymLink()))
@@ -219,8 +234,9 @@ SaveResult save(const QString& path, const QByteArray& bytes, SaveMode mode)
         file.setDirectWriteFallback(false);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return failed(file.errorString());
-        if (file.write(bytes) != bytes.size()) {
-            const QString reason = file.errorString();
+        const QString givenUp = produce([&](const QByteArray& piece) { return file.write(piece) == piece.size(); });
+        if (!givenUp.isEmpty() || file.error() != QFileDevice::NoError) {
+            const QString reason = givenUp.isEmpty() ? file.errorString() : givenUp;
             file.cancelWriting();
             return failed(reason);
         }
@@ -229,7 +245,12 @@ SaveResult save(const QString& path, const QByteArray& bytes, SaveMode mode)
         return { SaveResult::Saved, {} };
     }
     QTemporaryFile part(path + QStringLiteral(".XXXXXX"));
-    if (!part.open() || part.write(bytes) != bytes.size() || !part.flush())
+    if (!part.open())
+        return failed(part.errorString());
+    const QString givenUp = produce([&](const QByteArray& piece) { return part.write(piece) == piece.size(); });
+    if (!givenUp.isEmpty())
+        return failed(givenUp);
+    if (part.error() != QFileDevice::NoError || !part.flush())
         return failed(part.errorString());
     part.close();
     if (part.error() != QFileDevice::NoError)
@@ -246,9 +267,20 @@ SaveResult save(const QString& path, const QByteArray& bytes, SaveMode mode)
 
 }  // namespace
 
+SaveResult saveFile(const QString& path, const SaveProducer& produce, SaveMode mode)
+{
+    return save(mode == SaveMode::Replace ? followLinks(path) : path, produce, mode);
+}
+
 SaveResult saveFile(const QString& path, const QByteArray& bytes, SaveMode mode)
 {
-    return save(mode == SaveMode::Replace ? followLinks(path) : path, bytes, mode);
+    return saveFile(
+        path,
+        [&bytes](const SaveWriter& write) {
+            write(bytes);
+            return QString();
+        },
+        mode);
 }
 
 }  // namespace korv

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace korv {
 
 // How a save treats a file already at the path.
@@ -28,5 +30,15 @@ struct SaveResult {
 // file, also one another program creates at the same moment.
 // A new file gets the permissions of any file the program creates (0666 less the umask).
 SaveResult saveFile(const QString& path, const QByteArray& bytes, SaveMode mode = SaveMode::Replace);
+
+// Hands each piece of the contents on; false once a write failed, after which the producer stops.
+using SaveWriter = std::function<bool(const QByteArray& piece)>;
+// Writes the contents piece by piece through the writer; returns why it gave up (a cancel, a read
+// that failed), or nothing once every piece is written.
+using SaveProducer = std::function<QString(const SaveWriter& write)>;
+
+// The same save for contents too large to hold at once: the producer writes them piece by piece
+// into the new file, and a producer that gives up leaves whatever was at the path as it was.
+SaveResult saveFile(const QString& path, const SaveProducer& produce, SaveMode mode = SaveMode::Replace);
 
 }  // namespace korv

@@ -121,6 +121,12 @@ PlantConnection plantConnection(const QString& connectionString, int connectTime
     connection.options = connectionString.trimmed();
     if (!hasKeyword(*keywords, QLatin1String("connect_timeout")))
         connection.options += QStringLiteral(" connect_timeout=%1").arg(connectTimeoutSeconds);
+    // A table locked on the server, or a statement it never finishes, gives up too, so that every
+    // send ends and its events wait for the next.
+    if (!hasKeyword(*keywords, QLatin1String("options")))
+        connection.options += QStringLiteral(" options='-c lock_timeout=%1 -c statement_timeout=%2'")
+                                  .arg(connectTimeoutSeconds * 1000)
+                                  .arg(connectTimeoutSeconds * 10000);
     // Lets the plant's administrator tell the benches' sessions apart from others'.
     if (!hasKeyword(*keywords, QLatin1String("fallback_application_name")))
         connection.options += QStringLiteral(" fallback_application_name=KOrvSetup");

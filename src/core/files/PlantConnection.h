@@ -26,7 +26,8 @@ struct PlantConnection {
 };
 
 // The string as the driver passes it on, with a connect_timeout of `connectTimeoutSeconds` when it
-// names none, so that a server that does not answer holds nothing up for long.
+// names none, and a lock and statement timeout (as many seconds, ten times as many) when it names
+// no server options, so that a server that does not answer holds nothing up for long.
 PlantConnection plantConnection(const QString& connectionString, int connectTimeoutSeconds);
 
 }  // namespace korv

@@ -6,6 +6,11 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace korv::history {
 
 namespace {
@@ -45,6 +50,11 @@ QString loginName()
         if (!value.isEmpty())
             return value;
     }
+#ifdef Q_OS_UNIX
+    // A service or a scheduled job has no such variables; the account it runs as is still known.
+    if (const passwd* account = ::getpwuid(::geteuid()); account && account->pw_name)
+        return QString::fromLocal8Bit(account->pw_name);
+#endif
     return QStringLiteral("?");
 }
 

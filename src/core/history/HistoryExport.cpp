@@ -47,20 +47,32 @@ void appendRow(QByteArray& out, const QStringList& values)
 
 }  // namespace
 
-QByteArray eventsCsv(const QList<Event>& events)
+QByteArray csvHeaderRow()
 {
     QByteArray out;
     appendRow(out, CsvColumns);
-    for (const Event& event : events) {
-        appendRow(out,
-            { event.id, event.time.toUTC().toString(Qt::ISODateWithMs), QString::number(event.utcOffsetSeconds),
-                event.bench, event.user, event.programVersion, event.frontEnd, event.port, event.command,
-                outcomeName(event.outcome), QString::number(event.exitCode), event.resultText, event.unit.serialNumber,
-                event.unit.model, QString::number(event.unit.firmware), event.unit.outputType,
-                registerListText(event.written.confirmed), registerListText(event.written.notKept),
-                registerListText(event.written.unconfirmed), compact(snapshotJson(event.asFound)),
-                compact(snapshotJson(event.asLeft)), compact(calibrationJson(event.calibration)) });
-    }
+    return out;
+}
+
+QByteArray csvRow(const Event& event)
+{
+    QByteArray out;
+    appendRow(out,
+        { event.id, event.time.toUTC().toString(Qt::ISODateWithMs), QString::number(event.utcOffsetSeconds),
+            event.bench, event.user, event.programVersion, event.frontEnd, event.port, event.command,
+            outcomeName(event.outcome), QString::number(event.exitCode), event.resultText, event.unit.serialNumber,
+            event.unit.model, QString::number(event.unit.firmware), event.unit.outputType,
+            registerListText(event.written.confirmed), registerListText(event.written.notKept),
+            registerListText(event.written.unconfirmed), compact(snapshotJson(event.asFound)),
+            compact(snapshotJson(event.asLeft)), compact(calibrationJson(event.calibration)) });
+    return out;
+}
+
+QByteArray eventsCsv(const QList<Event>& events)
+{
+    QByteArray out = csvHeaderRow();
+    for (const Event& event : events)
+        out += csvRow(event);
     return out;
 }
 

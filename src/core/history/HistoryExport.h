@@ -17,5 +17,8 @@ extern const QStringList CsvColumns;
 // quote or a line break are quoted, quotes doubled; CRLF after every row; UTF-8 without a BOM.
 // Every value is written exactly as recorded.
 QByteArray eventsCsv(const QList<Event>& events);
+// The same file a row at a time, for lists too long to hold: the header row, then each event's.
+QByteArray csvHeaderRow();
+QByteArray csvRow(const Event& event);
 
 }  // namespace korv::history

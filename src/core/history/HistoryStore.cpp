@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QStandardPaths>
+#include <QThread>
 #include <QVariant>
 
 namespace korv::history {
@@ -43,6 +45,9 @@ const QStringList EventColumns { QStringLiteral("id"), QStringLiteral("time_utc"
     QStringLiteral("exit_code"), QStringLiteral("result_text"), QStringLiteral("serial_number"),
     QStringLiteral("model"), QStringLiteral("firmware"), QStringLiteral("output_type"), QStringLiteral("as_found"),
     QStringLiteral("as_left"), QStringLiteral("written"), QStringLiteral("calibration") };
+
+// Another program writing its event holds the file for a moment: wait that long, not more.
+constexpr int BusyTimeoutMs = 2000;
 
 QString timeText(const QDateTime& time)
 {
@@ -202,14 +207,20 @@ bool Store::openFile()
         return false;
     }
     db.setDatabaseName(path_);
-    // Another program writing its event holds the file for a moment: wait that long, not more.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
     if (!db.open()) {
         problem_ = Tr::tr("O registro %1 não pôde ser aberto: %2").arg(path_, db.lastError().text());
         return false;
     }
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
+    // Putting a new file into WAL mode takes it whole for a moment, and SQLite does not wait for
+    // that: another program making the record at the same moment is waited for here.
+    QElapsedTimer clock;
+    clock.start();
+    while (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL"))
+        && query.lastError().nativeErrorCode() == QLatin1String("5") && clock.elapsed() < BusyTimeoutMs)
+        QThread::msleep(5);
+    if (query.lastError().isValid()) {
         damaged_ = isDamage(query.lastError());
         problem_ = Tr::tr("O registro %1 não pôde ser aberto: %2").arg(path_, query.lastError().text());
         return false;
@@ -217,44 +228,56 @@ bool Store::openFile()
     return true;
 }
 
-bool Store::migrate()
+std::optional<int> Store::schemaVersion(QSqlQuery& query)
 {
-    QSqlDatabase db = database();
-    QSqlQuery query(db);
-    int version = 0;
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'schema_version'"))
-        || !query.next()) {
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'schema_version'")) || !query.next()
+        || (query.value(0).toInt() > 0
+            && (!query.exec(QStringLiteral("SELECT max(version) FROM schema_version")) || !query.next()))) {
         damaged_ = isDamage(query.lastError());
         problem_ = Tr::tr("O registro %1 não pôde ser lido: %2").arg(path_, query.lastError().text());
+        return std::nullopt;
+    }
+    return query.value(0).toInt();
+}
+
+bool Store::migrate()
+{
+    QSqlQuery query(database());
+    std::optional<int> version = schemaVersion(query);
+    if (!version)
         return false;
-    }
-    if (query.value(0).toInt() > 0) {
-        if (!query.exec(QStringLiteral("SELECT max(version) FROM schema_version")) || !query.next()) {
-            damaged_ = isDamage(query.lastError());
-            problem_ = Tr::tr("O registro %1 não pôde ser lido: %2").arg(path_, query.lastError().text());
-            return false;
-        }
-        version = query.value(0).toInt();
-    }
-    if (version > SchemaVersion) {
+    if (*version > SchemaVersion) {
         problem_ = Tr::tr("O registro %1 foi escrito por uma versão mais nova do programa (esquema %2) e "
                           "ficou como estava; nada foi registrado.")
                        .arg(path_)
-                       .arg(version);
+                       .arg(*version);
         return false;
     }
-    if (version == SchemaVersion)
+    if (*version == SchemaVersion)
         return true;
-    db.transaction();
-    for (const QString& statement : migrationStatements(version, true)) {
-        if (!query.exec(statement)) {
-            damaged_ = isDamage(query.lastError());
-            problem_ = Tr::tr("O registro %1 não pôde ser preparado: %2").arg(path_, query.lastError().text());
-            db.rollback();
-            return false;
+    // Two programs starting a new record at the same moment: the first takes the write lock at
+    // once, the other waits for it (a deferred transaction would fail at its first write instead)
+    // and then finds the tables made.
+    const auto fail = [&] {
+        damaged_ = isDamage(query.lastError());
+        problem_ = Tr::tr("O registro %1 não pôde ser preparado: %2").arg(path_, query.lastError().text());
+        QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
+        return false;
+    };
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail();
+    version = schemaVersion(query);
+    if (!version) {
+        QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    if (*version < SchemaVersion) {
+        for (const QString& statement : migrationStatements(*version, true)) {
+            if (!query.exec(statement))
+                return fail();
         }
     }
-    return db.commit();
+    return query.exec(QStringLiteral("COMMIT")) || fail();
 }
 
 bool Store::record(const Event& event, bool forPlant)
@@ -360,14 +383,34 @@ std::optional<Event> Store::event(const QString& id) const
     return found;
 }
 
+int Store::count(const Filter& filter) const
+{
+    QSqlQuery query = selectEvents(database(), filter, { QStringLiteral("count(*)") }, true);
+    return query.next() ? query.value(0).toInt() : 0;
+}
+
 QList<Event> Store::events(const Filter& filter) const
 {
-    // One query for them all: an export of years of events must not look each one up.
     QList<Event> found;
-    QSqlQuery query = selectEvents(database(), filter, EventColumns, true);
-    while (query.next())
-        found << eventFromRecord(query);
+    forEachEvent(filter, [&found](const Event& event) {
+        found << event;
+        return true;
+    });
     return found;
+}
+
+QString Store::forEachEvent(const Filter& filter, const std::function<bool(const Event&)>& visit) const
+{
+    // One forward-only query for them all: an export of years of events must neither look each
+    // one up nor keep the rows it has passed.
+    QSqlQuery query = selectEvents(database(), filter, EventColumns, true);
+    while (query.next()) {
+        if (!visit(eventFromRecord(query)))
+            return {};
+    }
+    if (query.lastError().isValid())
+        return Tr::tr("O registro %1 não pôde ser lido: %2").arg(path_, query.lastError().text());
+    return {};
 }
 
 QStringList Store::waitingForPlant(int limit) const

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The record of events in a database: by default a SQLite file of the user's, for a plant the same
@@ -65,8 +66,13 @@ public:
     // The events the filter lets through, newest first, in ListColumns; also for a table model.
     QSqlQuery list(const Filter& filter) const;
     std::optional<Event> event(const QString& id) const;
+    // How many the filter lets through (0 when the record cannot be read).
+    int count(const Filter& filter) const;
     // Newest first; ids may be abbreviated to a unique prefix as the command line shows them.
     QList<Event> events(const Filter& filter) const;
+    // The same events one at a time, for lists too long to hold at once; `visit` returns false to
+    // stop. Why the record could not be read to the end; empty when it was (or `visit` stopped).
+    QString forEachEvent(const Filter& filter, const std::function<bool(const Event&)>& visit) const;
 
     // The events still to send to the plant, oldest first, and their removal once sent.
     QStringList waitingForPlant(int limit) const;
@@ -77,6 +83,7 @@ public:
 private:
     bool openFile();
     bool migrate();
+    std::optional<int> schemaVersion(QSqlQuery& query);
 
     QString path_;
     QString connection_;

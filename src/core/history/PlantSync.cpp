@@ -6,6 +6,8 @@
 #include "core/history/HistoryStore.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSqlError>
 #include <QThread>
 
@@ -195,6 +197,42 @@ PlantResult sendWaitingEvents(
     return result;
 }
 
+namespace {
+
+// The newest event's row and how many events wait; none when the record cannot be read.
+std::optional<std::pair<qint64, int>> queueState(const QString& localPath)
+{
+    if (!QFileInfo::exists(localPath))
+        return std::nullopt;
+    Store store(localPath, uniqueConnectionName(QLatin1String("local")));
+    if (!store.open())
+        return std::nullopt;
+    QSqlQuery query(store.database());
+    if (!query.exec(QStringLiteral("SELECT coalesce(max(rowid), 0) FROM events")) || !query.next())
+        return std::nullopt;
+    return std::pair { query.value(0).toLongLong(), waitingCount(store) };
+}
+
+}  // namespace
+
+PlantResult sendWaitingEventsAlone(const QString& localPath, const std::function<QString()>& connectionString)
+{
+    QLockFile lock(localPath + QStringLiteral(".envio"));
+    // Held for as long as the server takes; only a sender that died leaves it to another.
+    lock.setStaleLockTime(0);
+    PlantResult result;
+    for (;;) {
+        if (!lock.tryLock(0))
+            return result;
+        const auto before = queueState(localPath);
+        result = sendWaitingEvents(localPath, connectionString());
+        lock.unlock();
+        const auto after = queueState(localPath);
+        if (!before || !after || after->first == before->first || after->second == 0)
+            return result;
+    }
+}
+
 struct PlantForwarder::Run {
     std::atomic_bool stop { false };
     PlantResult result;
@@ -216,7 +254,7 @@ PlantForwarder::~PlantForwarder()
         return;
     run_->stop = true;
     disconnect(worker_, nullptr, this, nullptr);
-    if (worker_->wait(QDeadlineTimer(std::chrono::seconds(PlantConnectTimeoutSeconds + 1)))) {
+    if (worker_->wait(QDeadlineTimer(std::chrono::milliseconds(300)))) {
         delete worker_;
         return;
     }

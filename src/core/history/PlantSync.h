@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class QThread;
@@ -34,6 +35,13 @@ PlantResult sendWaitingEvents(
 PlantResult sendWaitingEvents(
     const QString& localPath, const QString& connectionString, int connectTimeoutSeconds, const std::atomic_bool& stop);
 
+// A sender that runs alone: one per record at a time, told apart by a lock file beside the record.
+// One that finds another running leaves the work to it; the one running goes round once more when
+// events came in while it sent, so none is left behind by the one that left. The connection string
+// is asked again each round, as the settings give it then. Nothing is sent (and the result is
+// empty) when another ran.
+PlantResult sendWaitingEventsAlone(const QString& localPath, const std::function<QString()>& connectionString);
+
 // The window's sender: each kick sends on a worker thread, so the window never waits for the
 // server; while events wait it tries again on its own now and then, so they go once the server is
 // back without another command.
@@ -43,8 +51,9 @@ public:
     static constexpr std::chrono::milliseconds DefaultRetryInterval { 60000 };
 
     PlantForwarder(QString localPath, QString connection, QObject* parent = nullptr);
-    // Waits for a send under way to end, at most about the connect timeout; one still held up
-    // by the server after that ends on its own.
+    // Stops a send under way between two batches, waiting a moment for it; one still held up by
+    // the server after that ends on its own within the connection's timeouts, its events kept in
+    // the queue, so that closing the window never waits for the server.
     ~PlantForwarder() override;
 
     // Starts a send unless one runs; a kick during a run makes one more run after it.

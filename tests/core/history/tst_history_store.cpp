@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -102,6 +103,30 @@ private Q_SLOTS:
                                           .entryList({ QStringLiteral("history.sqlite.danificado-*") }, QDir::Files);
             QCOMPARE(aside.size(), 1);
             QCOMPARE(bytesOf(QFileInfo(path).absoluteDir().filePath(aside.constFirst())), before);
+        }
+    }
+
+    // Two programs recording their first events at the same moment: both make the record, one
+    // waits for the other, and both events are in it.
+    void recordMadeByTwoAtOnce()
+    {
+        QTemporaryDir dir;
+        for (int round = 0; round < 20; ++round) {
+            const QString path = dir.filePath(QStringLiteral("%1/history.sqlite").arg(round));
+            std::atomic_bool go { false };
+            const auto recordOne = [&](const QString& id) {
+                Store store(path, id);
+                while (!go) { }
+                return store.record(someEvent(id)) ? QString() : store.problem();
+            };
+            QString other;
+            std::thread racer([&] { other = recordOne(QStringLiteral("racer")); });
+            go = true;
+            const QString mine = recordOne(QStringLiteral("main"));
+            racer.join();
+            QVERIFY2(mine.isEmpty() && other.isEmpty(), qPrintable(mine + other));
+            Store store(path, QStringLiteral("check"));
+            QVERIFY(store.open() && store.event(QStringLiteral("racer")) && store.event(QStringLiteral("main")));
         }
     }
 };

@@ -65,7 +65,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("options");  // empty: refused
         QTest::addColumn<QString>("problem");
-        const QString app = QStringLiteral(" fallback_application_name=KOrvSetup");
+        const QString app = QStringLiteral(
+            " options='-c lock_timeout=3000 -c statement_timeout=30000' fallback_application_name=KOrvSetup");
         const auto row = [](const char* name, const char* given, const QString& options, const char* problem) {
             QTest::newRow(name) << QString::fromUtf8(given) << options << QString::fromUtf8(problem);
         };
