@@ -393,25 +393,7 @@ bool HistoryWindow::exportCsv()
     run.total = store_.count(filter());
     // The thread reads through a connection of its own: the list's stays with the window.
     run.worker = QThread::create([&run, recordPath = store_.path(), filter = filter()] {
-        Store store(recordPath, QStringLiteral("korv-export-%1").arg(quintptr(&run)));
-        if (!store.open()) {
-            run.result = { SaveResult::Failed, store.problem() };
-            return;
-        }
-        run.result = saveFile(run.path, [&](const SaveWriter& write) {
-            if (!write(csvHeaderRow()))
-                return QString();
-            QString cancelled;
-            const QString problem = store.forEachEvent(filter, [&](const Event& event) {
-                if (run.cancel) {
-                    cancelled = QStringLiteral("cancelled");
-                    return false;
-                }
-                ++run.written;
-                return write(csvRow(event));
-            });
-            return problem.isEmpty() ? cancelled : problem;
-        });
+        run.result = history::exportCsv(recordPath, filter, run.path, run.cancel, run.written);
         run.cancelled = run.cancel;
     });
     connect(run.worker, &QThread::finished, this, &HistoryWindow::exportEnded);

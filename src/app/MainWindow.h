@@ -10,6 +10,7 @@
 #include "core/history/CommandRecord.h"
 #include "core/history/HistoryStore.h"
 #include "core/history/PlantSync.h"
+#include "core/history/Recorder.h"
 #include "core/link/SerialLink.h"
 #include "core/protocol/TransmitterSession.h"
 #include "i18n/LanguageFile.h"
@@ -140,6 +141,8 @@ public:
     void endRecord(std::optional<history::CalibrationChange> calibration = std::nullopt);
     // The record this window keeps; null when it cannot be opened (the reason was said).
     history::Store* historyStore();
+    // Events given to the recorder and not yet kept (or refused).
+    int recordsPending() const { return recorder_ ? recorder_->pending() : 0; }
     QString historyPath() const;
 
     // Registers 2 and 3 into the identification record and the information memos.
@@ -205,6 +208,9 @@ private:
     void applyLanguageEverywhere();
     // Hands the record's waiting events to the plant's server, when the settings name one.
     void sendToPlant();
+    // The recorder's word on one event: the record window and the plant follow a kept one; one
+    // that was not kept is said beside the command's result, if that is still shown.
+    void onRecorded(const QString& id, const QString& problem, const QString& notice);
     void createHumidityMenu();
     void clearStatusLines();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -266,7 +272,10 @@ private:
     bool recordReachedPort_ = false;  // the recorded command tried to reach the transmitter
     QString openedFile_;  // the configuration file the form shows, until a read
     history::LastReads lastReads_;
-    std::unique_ptr<history::Store> store_;
+    std::unique_ptr<history::Store> store_;  // the record window's reading
+    std::unique_ptr<history::Recorder> recorder_;  // the commands' events, kept off this thread
+    // What the status lines showed when each event still being kept was given to the recorder.
+    QHash<QString, QStringList> shownAtRecord_;
     std::unique_ptr<history::PlantForwarder> plant_;
     ConnectionCheckWindow* checkWindow_ = nullptr;
     FrameMonitorWindow* monitor_ = nullptr;

@@ -5,8 +5,11 @@
 #include "common/StopRequest.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLineEdit>
 #include <QTextStream>
+
+#include <array>
 
 namespace korv {
 
@@ -89,27 +92,36 @@ void MainWindow::endRecord(std::optional<history::CalibrationChange> calibration
         return;  // refused before any frame: nothing happened to a transmitter
     lastReads_.note(event);
 
-    QString problem;
-    if (history::Store* store = historyStore()) {
-        // Queued also while the server's setting is refused: the events go once it is right.
-        if (!store->record(event, !settings_.PlantServer.isEmpty() || settings_.PlantServerRefused))
-            problem = store->problem();
-        if (!store->notice().isEmpty())
-            QTextStream(stderr) << store->notice() << '\n';
-    } else {
-        problem = store_->problem();
+    if (!recorder_) {
+        recorder_ = std::make_unique<history::Recorder>(historyPath());
+        connect(recorder_.get(), &history::Recorder::recorded, this, &MainWindow::onRecorded);
     }
+    shownAtRecord_.insert(event.id, { ui.EdtStatus->text(), ui.EdtStatRHT->text(), ui.EdtStatT->text() });
+    // Queued also while the server's setting is refused: the events go once it is right.
+    recorder_->record(event, !settings_.PlantServer.isEmpty() || settings_.PlantServerRefused);
+}
+
+void MainWindow::onRecorded(const QString& id, const QString& problem, const QString& notice)
+{
+    const QStringList shown = shownAtRecord_.take(id);
+    if (!notice.isEmpty())
+        QTextStream(stderr) << notice << '\n';
     if (problem.isEmpty()) {
         if (auto* window = findChild<HistoryWindow*>(QStringLiteral("HistoryWindow"), Qt::FindDirectChildrenOnly))
             window->refresh();
         sendToPlant();
         return;
     }
-    // Said after the command's own result and beside it, never instead of it.
+    // Said after the command's own result and beside it, never instead of it, nor beside a later
+    // command's.
     QTextStream(stderr) << problem << '\n';
-    for (QLineEdit* line : { ui.EdtStatus, ui.EdtStatRHT, ui.EdtStatT })
-        line->setText(
-            QCoreApplication::translate("korv::MainWindow", "%1 (evento não registrado)").arg(line->text()).trimmed());
+    const std::array<QLineEdit*, 3> lines { ui.EdtStatus, ui.EdtStatRHT, ui.EdtStatT };
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i]->text() == shown.value(int(i)))
+            lines[i]->setText(QCoreApplication::translate("korv::MainWindow", "%1 (evento não registrado)")
+                                  .arg(lines[i]->text())
+                                  .trimmed());
+    }
 }
 
 void MainWindow::sendToPlant()

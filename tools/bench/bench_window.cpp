@@ -34,6 +34,8 @@ int main(int argc, char* argv[])
     environment.boxes = &boxes;
     environment.languageDirectory = rig.dir.path();
     environment.listPorts = false;
+    // The figures' commands are recorded in the rig's folder, never in the user's own record.
+    environment.historyPath = rig.historyPath();
     MainWindow window(environment);
     window.show();
     // The start-up ends after its port's pause, from the event loop; a command before that is refused.

@@ -76,4 +76,26 @@ QByteArray eventsCsv(const QList<Event>& events)
     return out;
 }
 
+SaveResult exportCsv(const QString& recordPath, const Filter& filter, const QString& path,
+    const std::atomic_bool& cancel, std::atomic_int& written)
+{
+    static std::atomic_int exports { 0 };
+    Store store(recordPath, QStringLiteral("korv-export-%1").arg(++exports));
+    if (!store.open())
+        return { SaveResult::Failed, store.problem() };
+    return saveFile(path, [&](const SaveWriter& write) {
+        if (!write(csvHeaderRow()))
+            return QString();
+        const QString problem = store.forEachEvent(filter, [&](const Event& event) {
+            if (cancel)
+                return false;
+            ++written;
+            return write(csvRow(event));
+        });
+        if (!problem.isEmpty())
+            return problem;
+        return cancel ? QStringLiteral("cancelled") : QString();
+    });
+}
+
 }  // namespace korv::history

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "core/files/FileSave.h"
 #include "core/history/HistoryEvent.h"
+#include "core/history/HistoryStore.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
+
+#include <atomic>
 
 // Events as a spreadsheet reads them, for a plant's own records and audits.
 namespace korv::history {
@@ -20,5 +24,12 @@ QByteArray eventsCsv(const QList<Event>& events);
 // The same file a row at a time, for lists too long to hold: the header row, then each event's.
 QByteArray csvHeaderRow();
 QByteArray csvRow(const Event& event);
+
+// The events of the record at `recordPath` that the filter lets through, written a row at a time
+// as that file at `path` through the one save, on a connection of its own (so on any thread).
+// Stops at the next row once `cancel` is set, leaving whatever was at the path as it was;
+// `written` counts the rows so far, for a progress bar on another thread.
+SaveResult exportCsv(const QString& recordPath, const Filter& filter, const QString& path,
+    const std::atomic_bool& cancel, std::atomic_int& written);
 
 }  // namespace korv::history

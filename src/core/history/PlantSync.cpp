@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QThread>
 
+#include <mutex>
 #include <optional>
 
 namespace korv::history {
@@ -22,6 +23,33 @@ struct Tr {
 }  // namespace
 
 namespace {
+
+// The driver warns on its own about a server that went away in the middle of a send; the send's
+// result says that in one line of the program's own, so the driver's lines are held back on the
+// threads that send.
+thread_local bool t_sending = false;
+QtMessageHandler g_nextHandler = nullptr;
+
+void holdBackDriverWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (t_sending && type == QtWarningMsg)
+        return;
+    if (g_nextHandler)
+        g_nextHandler(type, context, message);
+}
+
+class SendingOnThisThread {
+public:
+    SendingOnThisThread()
+    {
+        static std::once_flag installed;
+        std::call_once(installed, [] { g_nextHandler = qInstallMessageHandler(holdBackDriverWarnings); });
+        t_sending = true;
+    }
+    ~SendingOnThisThread() { t_sending = false; }
+    SendingOnThisThread(const SendingOnThisThread&) = delete;
+    SendingOnThisThread& operator=(const SendingOnThisThread&) = delete;
+};
 
 // Large enough that a backlog of weeks goes in a few round trips, small enough that a batch the
 // server refuses holds back little.
@@ -179,6 +207,7 @@ PlantResult sendWaitingEvents(
     PlantResult result;
     if (connectionString.trimmed().isEmpty())
         return result;
+    const SendingOnThisThread sending;
     Store store(localPath, uniqueConnectionName(QLatin1String("local")));
     if (!store.open()) {
         result.problem = Tr::tr("Os eventos não foram enviados ao servidor do registro: %1").arg(store.problem());
