@@ -1,7 +1,11 @@
 #include "core/history/HistoryExport.h"
 
+#include <QFile>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace korv::history;
 
@@ -98,6 +102,28 @@ private Q_SLOTS:
                 snapshotFromJson(QJsonDocument::fromJson(row[column("as_found")].toUtf8()).object()), list[i].asFound);
             QCOMPARE(row[column("as_left")], QString());
         }
+
+        // The window's export streams the same rows out of the record (newest first); cancelled,
+        // it leaves the file at its path as it was.
+        QTemporaryDir dir;
+        Store store(dir.filePath(QStringLiteral("record.sqlite")), QStringLiteral("record"));
+        for (const Event& event : list)
+            QVERIFY(store.record(event));
+        const QString path = dir.filePath(QStringLiteral("export.csv"));
+        std::atomic_int counted { 0 };
+        for (const bool cancel : { false, true }) {
+            const std::atomic_bool cancelled { cancel };
+            const korv::SaveResult result = exportCsv(store.path(), {}, path, cancelled, counted);
+            QCOMPARE(result.saved(), !cancel);
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QList<QStringList> exported = readCsv(file.readAll());
+        QList<QStringList> expected = rows;
+        std::sort(exported.begin() + 1, exported.end());
+        std::sort(expected.begin() + 1, expected.end());
+        QCOMPARE(exported, expected);
+        QCOMPARE(counted.load(), events);
     }
 };
 
