@@ -283,6 +283,20 @@ private Q_SLOTS:
         clock.start();
         QCOMPARE(run({ QStringLiteral("identify") }).code, 0);
         QCOMPARE_LT(clock.elapsed(), history::PlantConnectTimeoutSeconds * 1000);
+        // A signal during a command ends it at once, its event queued like any other.
+        std::atomic<qint64> pid { 0 };
+        std::atomic<qint64> signalledAt { -1 };
+        emulator.setFault(emu::Fault::Silence);
+        emulator.setTrace([&](const QByteArray&, const QByteArray&) {
+            if (pid != 0 && signalledAt < 0) {
+                signalledAt = clock.elapsed();
+                ::kill(static_cast<pid_t>(pid.load()), SIGTERM);
+            }
+        });
+        QCOMPARE(run({ QStringLiteral("read") }, [&pid](qint64 id) { pid = id; }).code, 2);
+        QCOMPARE_LT(clock.elapsed() - signalledAt, 500);
+        emulator.setTrace({});
+        emulator.setFault(emu::Fault::None);
 
         if (fault == QLatin1String("table locked"))
             onServer(QStringLiteral("ROLLBACK"));
@@ -293,13 +307,13 @@ private Q_SLOTS:
         QVERIFY(local.open());
         QTRY_VERIFY_WITH_TIMEOUT(local.waitingForPlant(10).isEmpty(), 20000);
         history::Filter newest;
-        newest.limit = 3;
+        newest.limit = 4;
         QStringList ids;
         for (const history::Event& event : local.events(newest))
             ids << event.id;
         db.close();
         QCOMPARE(
-            onServer(QStringLiteral("SELECT count(*) FROM events WHERE id IN ('%1')").arg(ids.join("','"))).toInt(), 3);
+            onServer(QStringLiteral("SELECT count(*) FROM events WHERE id IN ('%1')").arg(ids.join("','"))).toInt(), 4);
     }
 };
 

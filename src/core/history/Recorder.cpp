@@ -11,7 +11,6 @@ Recorder::Recorder(QString path, QObject* parent)
     thread_.setObjectName(QStringLiteral("record"));
     worker_ = new QObject;
     worker_->moveToThread(&thread_);
-    connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
     thread_.start();
 }
 
@@ -27,6 +26,8 @@ Recorder::~Recorder()
         },
         Qt::QueuedConnection);
     thread_.wait();
+    // Its thread has ended, so nothing can be delivered to it any more.
+    delete worker_;
 }
 
 void Recorder::record(const Event& event, bool forPlant)
