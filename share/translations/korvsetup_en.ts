@@ -373,6 +373,10 @@ Each command that talks to a transmitter leaves an event in the record (%2).
         <source> Enviados a %1 ou a %2, sem saber a qual (podem ter mudado em qualquer um): %3.</source>
         <translation> Sent to %1 or to %2, not knowing which (they may have changed on either): %3.</translation>
     </message>
+    <message>
+        <source>Os eventos aguardam na fila do registro: o envio ao servidor não pôde ser iniciado (%1).</source>
+        <translation>The events wait in the record's queue: sending them to the server could not be started (%1).</translation>
+    </message>
 </context>
 <context>
     <name>korv::ConnectionCheck</name>
@@ -1347,6 +1351,18 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     <message>
         <source>Até</source>
         <translation>Until</translation>
+    </message>
+    <message>
+        <source>Exportando %1…</source>
+        <translation>Exporting %1…</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>A exportação para %1 foi cancelada; nada foi salvo.</source>
+        <translation>The export to %1 was cancelled; nothing was saved.</translation>
     </message>
 </context>
 <context>

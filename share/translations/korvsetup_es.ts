@@ -373,6 +373,10 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
         <source> Enviados a %1 ou a %2, sem saber a qual (podem ter mudado em qualquer um): %3.</source>
         <translation> Enviados a %1 o a %2, sin saber a cuál (pueden haber cambiado en cualquiera): %3.</translation>
     </message>
+    <message>
+        <source>Os eventos aguardam na fila do registro: o envio ao servidor não pôde ser iniciado (%1).</source>
+        <translation>Los eventos esperan en la cola del registro: no se pudo iniciar el envío al servidor (%1).</translation>
+    </message>
 </context>
 <context>
     <name>korv::ConnectionCheck</name>
@@ -1347,6 +1351,18 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     <message>
         <source>Até</source>
         <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Exportando %1…</source>
+        <translation>Exportando %1…</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A exportação para %1 foi cancelada; nada foi salvo.</source>
+        <translation>La exportación a %1 fue cancelada; no se guardó nada.</translation>
     </message>
 </context>
 <context>
