@@ -400,7 +400,9 @@ bool HistoryWindow::exportCsv()
     run.progress = new QProgressDialog(QCoreApplication::translate("korv::HistoryWindow", "Exportando %1…").arg(path),
         QCoreApplication::translate("korv::HistoryWindow", "Cancelar"), 0, run.total, this);
     run.progress->setObjectName(QStringLiteral("HistoryExportProgress"));
-    run.progress->setWindowModality(Qt::WindowModal);
+    // Not modal: a modal progress box turns the event loop inside each setValue(), where the end
+    // of the export could delete it. The export button waits meanwhile; the list may go on.
+    run.progress->setWindowModality(Qt::NonModal);
     run.progress->setMinimumDuration(500);
     run.progress->setAutoReset(false);
     run.progress->setAutoClose(false);
