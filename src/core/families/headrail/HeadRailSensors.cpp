@@ -69,6 +69,12 @@ bool isShortGalHeadList(Model model, int firmware)
     return model == Model::OrvGalHead && firmware == 100;
 }
 
+// The last sensor code of an isolated model's list: the electrical inputs come after Pt100.
+int lastCodeOf(Model model)
+{
+    return modelInfo(model).electricalInputs ? SensorCode::MilliAmp4To20 : SensorCode::Pt100;
+}
+
 QList<int> codesUpTo(int last)
 {
     QList<int> codes;
@@ -108,10 +114,9 @@ std::optional<SensorLimits> loadSensorRange(Model model, int firmware, int code)
         return limits;
     }
 
-    const int lastIsolatedCode = model == Model::OrvGalDin ? SensorCode::MilliAmp4To20
-        : model == Model::OrvGalHead                       ? SensorCode::Pt100
-                                                           : -1;
-    if (code > lastIsolatedCode)
+    // The isolated table, as far as the model's inputs go: a model of the table's rows gets its
+    // range without being named here.
+    if (!isIsolatedHeadRail(model) || code > lastCodeOf(model))
         return std::nullopt;
     const SensorRow& row = IsolatedTable[static_cast<size_t>(code)];
     const int minSpan = row.minSpan == TenPercent ? tenPercentOf(row.min, row.max) : row.minSpan;
@@ -146,9 +151,7 @@ QList<int> sensorListCodes(Model model, int firmware, bool noThermocoupleB)
     }
     if (isShortGalHeadList(model, firmware))
         return { 0, 1, 2, 4, 5, SensorCode::Pt100 };
-    if (model == Model::OrvGalDin)
-        return codesUpTo(SensorCode::MilliAmp4To20);
-    return codesUpTo(SensorCode::Pt100);
+    return codesUpTo(lastCodeOf(model));
 }
 
 std::optional<int> codeForPosition(Model model, int firmware, bool noThermocoupleB, int position)
