@@ -20,6 +20,7 @@
 #include <atomic>
 #include <csignal>
 #include <functional>
+#include <memory>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -33,6 +34,8 @@ class CliProcessTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
+    // The plant's server of the rows that need one, stopped with the test.
+    std::unique_ptr<test::PostgresServer> plant_ = std::make_unique<test::PostgresServer>();
 
     struct Run {
         int code = -1;
@@ -232,7 +235,7 @@ private Q_SLOTS:
         QFETCH(QString, fault);
         if (test::PostgresServer::binaries().isEmpty())
             QSKIP("PostgreSQL's server programs (Debian package postgresql) are not installed");
-        static test::PostgresServer plant;
+        test::PostgresServer& plant = *plant_;
         QVERIFY2(plant.isRunning() || plant.start(), qPrintable(plant.problem()));
         emu::TransmitterEmulator emulator(emu::Seed { 6, 100, 7, 8, 0 });
         QVERIFY(emulator.setLinkPath(dir.filePath(QStringLiteral("ttyPlant"))) && emulator.start());
