@@ -375,11 +375,46 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     </message>
     <message>
         <source>Os eventos aguardam na fila do registro: o envio ao servidor não pôde ser iniciado (%1).</source>
-        <translation>The events wait in the record's queue: sending them to the server could not be started (%1).</translation>
+        <translation>The events wait in the record&apos;s queue: sending them to the server could not be started (%1).</translation>
     </message>
 </context>
 <context>
-    <name>korv::ConnectionCheck</name>
+    <name>korv::ConnectionCheckWindow</name>
+    <message>
+        <source>Verificar conexão</source>
+        <translation>Check connection</translation>
+    </message>
+    <message>
+        <source>&amp;Verificar de novo</source>
+        <translation>&amp;Check again</translation>
+    </message>
+    <message>
+        <source>&amp;Fechar</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Porta: %1</source>
+        <translation>Port: %1</translation>
+    </message>
+    <message>
+        <source>Verificando…</source>
+        <translation>Checking…</translation>
+    </message>
+    <message>
+        <source>Não verificado: antes, corrija o item marcado com ✗.</source>
+        <translation>Not checked: first correct the item marked with ✗.</translation>
+    </message>
+    <message>
+        <source>Tudo certo: o programa pode ler e configurar este transmissor.</source>
+        <translation>All good: the program can read and configure this transmitter.</translation>
+    </message>
+    <message>
+        <source>Corrija o item marcado com ✗ e clique em «Verificar de novo».</source>
+        <translation>Correct the item marked with ✗ and click «Check again».</translation>
+    </message>
+</context>
+<context>
+    <name>korv::Core</name>
     <message>
         <source>nenhuma porta serial foi encontrada: ligue o adaptador USB-serial e verifique de novo.</source>
         <translation>no serial port was found: plug in the USB-serial adapter and check again.</translation>
@@ -572,63 +607,6 @@ Each command that talks to a transmitter leaves an event in the record (%2).
         <source>O transmissor se identifica</source>
         <translation>The transmitter identifies itself</translation>
     </message>
-</context>
-<context>
-    <name>korv::ConnectionCheckWindow</name>
-    <message>
-        <source>Verificar conexão</source>
-        <translation>Check connection</translation>
-    </message>
-    <message>
-        <source>&amp;Verificar de novo</source>
-        <translation>&amp;Check again</translation>
-    </message>
-    <message>
-        <source>&amp;Fechar</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>Porta: %1</source>
-        <translation>Port: %1</translation>
-    </message>
-    <message>
-        <source>Verificando…</source>
-        <translation>Checking…</translation>
-    </message>
-    <message>
-        <source>Não verificado: antes, corrija o item marcado com ✗.</source>
-        <translation>Not checked: first correct the item marked with ✗.</translation>
-    </message>
-    <message>
-        <source>Tudo certo: o programa pode ler e configurar este transmissor.</source>
-        <translation>All good: the program can read and configure this transmitter.</translation>
-    </message>
-    <message>
-        <source>Corrija o item marcado com ✗ e clique em «Verificar de novo».</source>
-        <translation>Correct the item marked with ✗ and click «Check again».</translation>
-    </message>
-</context>
-<context>
-    <name>korv::FileDialogs</name>
-    <message>
-        <source>Configuração (*.json);;Todos os arquivos (*)</source>
-        <translation>Configuration (*.json);;All files (*)</translation>
-    </message>
-    <message>
-        <source>Texto (*.txt);;Todos os arquivos (*)</source>
-        <translation>Text (*.txt);;All files (*)</translation>
-    </message>
-    <message>
-        <source>Planilha CSV (*.csv);;Todos os arquivos (*)</source>
-        <translation>CSV spreadsheet (*.csv);;All files (*)</translation>
-    </message>
-    <message>
-        <source>PDF (*.pdf);;Todos os arquivos (*)</source>
-        <translation>PDF (*.pdf);;All files (*)</translation>
-    </message>
-</context>
-<context>
-    <name>korv::Files</name>
     <message>
         <source>O sensor %1 não está na lista deste transmissor.</source>
         <translation>The sensor %1 is not in this transmitter&apos;s list.</translation>
@@ -853,9 +831,6 @@ Each command that talks to a transmitter leaves an event in the record (%2).
         <source>não é uma cópia de calibração deste transmissor</source>
         <translation>is not a calibration backup of this transmitter</translation>
     </message>
-</context>
-<context>
-    <name>korv::FrameDescription</name>
     <message>
         <source>leitura do registro %1</source>
         <translation>read of register %1</translation>
@@ -932,88 +907,6 @@ Each command that talks to a transmitter leaves an event in the record (%2).
         <source>a porta %1 desapareceu (adaptador desligado?)</source>
         <translation>port %1 disappeared (adapter unplugged?)</translation>
     </message>
-</context>
-<context>
-    <name>korv::FrameMonitorWindow</name>
-    <message>
-        <source>Monitor de comunicação</source>
-        <translation>Communication monitor</translation>
-    </message>
-    <message>
-        <source>Hora</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>Sentido</source>
-        <translation>Direction</translation>
-    </message>
-    <message>
-        <source>Significado</source>
-        <translation>Meaning</translation>
-    </message>
-    <message>
-        <source>Quadros enviados e recebidos</source>
-        <translation>Frames sent and received</translation>
-    </message>
-    <message>
-        <source>&amp;Pausar</source>
-        <translation>&amp;Pause</translation>
-    </message>
-    <message>
-        <source>&amp;Limpar</source>
-        <translation>C&amp;lear</translation>
-    </message>
-    <message>
-        <source>&amp;Salvar como texto…</source>
-        <translation>&amp;Save as text…</translation>
-    </message>
-    <message>
-        <source>&amp;Fechar</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>monitor aberto de novo; o que passou enquanto esteve fechado não foi registrado</source>
-        <translation>monitor opened again; what passed while it was closed was not recorded</translation>
-    </message>
-    <message>
-        <source>&amp;Continuar</source>
-        <translation>&amp;Resume</translation>
-    </message>
-    <message>
-        <source>Início: %1
-</source>
-        <translation>Start: %1
-</translation>
-    </message>
-    <message>
-        <source>Significado
-</source>
-        <translation>Meaning
-</translation>
-    </message>
-    <message>
-        <source>Salvar o monitor como texto</source>
-        <translation>Save the monitor as text</translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar em %1: %2.</source>
-        <translation>Could not save to %1: %2.</translation>
-    </message>
-    <message>
-        <source>Salvo em %1.</source>
-        <translation>Saved to %1.</translation>
-    </message>
-    <message>
-        <source>Pausado: %1 linha(s) em espera.</source>
-        <translation>Paused: %1 line(s) waiting.</translation>
-    </message>
-    <message>
-        <source>%1 linha(s).</source>
-        <translation>%1 line(s).</translation>
-    </message>
-</context>
-<context>
-    <name>korv::HistoryStore</name>
     <message>
         <source>%1 não é um arquivo.</source>
         <translation>%1 is not a file.</translation>
@@ -1054,9 +947,6 @@ Each command that talks to a transmitter leaves an event in the record (%2).
         <source>O evento não foi registrado em %1: %2</source>
         <translation>The event was not recorded in %1: %2</translation>
     </message>
-</context>
-<context>
-    <name>korv::HistoryText</name>
     <message>
         <source>Concluído</source>
         <translation>Done</translation>
@@ -1196,6 +1086,172 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     <message>
         <source>Identificador</source>
         <translation>Identifier</translation>
+    </message>
+    <message>
+        <source>1 evento aguarda para ser enviado</source>
+        <translation>1 event is waiting to be sent</translation>
+    </message>
+    <message>
+        <source>%1 eventos aguardam para ser enviados</source>
+        <translation>%1 events are waiting to be sent</translation>
+    </message>
+    <message>
+        <source>As tabelas do servidor do registro não puderam ser preparadas (%1)</source>
+        <translation>The record server&apos;s tables could not be prepared (%1)</translation>
+    </message>
+    <message>
+        <source>As tabelas do servidor do registro não puderam ser lidas (%1)</source>
+        <translation>The record server&apos;s tables could not be read (%1)</translation>
+    </message>
+    <message>
+        <source>O servidor do registro foi preparado por uma versão mais nova do programa (esquema %1) e ficou como estava</source>
+        <translation>The record server was prepared by a newer version of the program (schema %1) and was left as it was</translation>
+    </message>
+    <message>
+        <source>O servidor do registro %1 (%2)</source>
+        <translation>The record server %1 (%2)</translation>
+    </message>
+    <message>
+        <source>recusou os eventos</source>
+        <translation>refused the events</translation>
+    </message>
+    <message>
+        <source>não respondeu</source>
+        <translation>did not answer</translation>
+    </message>
+    <message>
+        <source>Os eventos enviados ao servidor do registro não saíram da fila de %1 e serão enviados de novo</source>
+        <translation>The events sent to the record server did not leave the queue of %1 and will be sent again</translation>
+    </message>
+    <message>
+        <source>O Qt não tem o driver PostgreSQL (pacote libqt6sql6-psql)</source>
+        <translation>Qt does not have the PostgreSQL driver (package libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>O servidor do registro não respondeu (%1)</source>
+        <translation>The record server did not answer (%1)</translation>
+    </message>
+    <message>
+        <source>Os eventos não foram enviados ao servidor do registro: %1</source>
+        <translation>The events were not sent to the record server: %1</translation>
+    </message>
+    <message>
+        <source>O servidor do registro não foi usado: %1</source>
+        <translation>The record server was not used: %1</translation>
+    </message>
+    <message>
+        <source>Atenção: o envio parou no meio; o transmissor ficou configurado só em parte.</source>
+        <translation>Warning: sending stopped halfway; the transmitter was only partly configured.</translation>
+    </message>
+    <message>
+        <source>Registros já escritos: %1.</source>
+        <translation>Registers already written: %1.</translation>
+    </message>
+    <message>
+        <source>Registros enviados sem confirmação (podem ter mudado): %1.</source>
+        <translation>Registers sent without confirmation (they may have changed): %1.</translation>
+    </message>
+    <message>
+        <source>Envie a configuração de novo, ou leia-a para ver o que ele guarda agora.</source>
+        <translation>Send the configuration again, or read it to see what the transmitter holds now.</translation>
+    </message>
+</context>
+<context>
+    <name>korv::FileDialogs</name>
+    <message>
+        <source>Configuração (*.json);;Todos os arquivos (*)</source>
+        <translation>Configuration (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Texto (*.txt);;Todos os arquivos (*)</source>
+        <translation>Text (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Planilha CSV (*.csv);;Todos os arquivos (*)</source>
+        <translation>CSV spreadsheet (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;Todos os arquivos (*)</source>
+        <translation>PDF (*.pdf);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>korv::FrameMonitorWindow</name>
+    <message>
+        <source>Monitor de comunicação</source>
+        <translation>Communication monitor</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Sentido</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Significado</source>
+        <translation>Meaning</translation>
+    </message>
+    <message>
+        <source>Quadros enviados e recebidos</source>
+        <translation>Frames sent and received</translation>
+    </message>
+    <message>
+        <source>&amp;Pausar</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Limpar</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>&amp;Salvar como texto…</source>
+        <translation>&amp;Save as text…</translation>
+    </message>
+    <message>
+        <source>&amp;Fechar</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>monitor aberto de novo; o que passou enquanto esteve fechado não foi registrado</source>
+        <translation>monitor opened again; what passed while it was closed was not recorded</translation>
+    </message>
+    <message>
+        <source>&amp;Continuar</source>
+        <translation>&amp;Resume</translation>
+    </message>
+    <message>
+        <source>Início: %1
+</source>
+        <translation>Start: %1
+</translation>
+    </message>
+    <message>
+        <source>Significado
+</source>
+        <translation>Meaning
+</translation>
+    </message>
+    <message>
+        <source>Salvar o monitor como texto</source>
+        <translation>Save the monitor as text</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar em %1: %2.</source>
+        <translation>Could not save to %1: %2.</translation>
+    </message>
+    <message>
+        <source>Salvo em %1.</source>
+        <translation>Saved to %1.</translation>
+    </message>
+    <message>
+        <source>Pausado: %1 linha(s) em espera.</source>
+        <translation>Paused: %1 line(s) waiting.</translation>
+    </message>
+    <message>
+        <source>%1 linha(s).</source>
+        <translation>%1 line(s).</translation>
     </message>
 </context>
 <context>
@@ -1481,80 +1537,6 @@ Each command that talks to a transmitter leaves an event in the record (%2).
     <message>
         <source>%1 (não encontrada)</source>
         <translation>%1 (not found)</translation>
-    </message>
-</context>
-<context>
-    <name>korv::PlantSync</name>
-    <message>
-        <source>1 evento aguarda para ser enviado</source>
-        <translation>1 event is waiting to be sent</translation>
-    </message>
-    <message>
-        <source>%1 eventos aguardam para ser enviados</source>
-        <translation>%1 events are waiting to be sent</translation>
-    </message>
-    <message>
-        <source>As tabelas do servidor do registro não puderam ser preparadas (%1)</source>
-        <translation>The record server&apos;s tables could not be prepared (%1)</translation>
-    </message>
-    <message>
-        <source>As tabelas do servidor do registro não puderam ser lidas (%1)</source>
-        <translation>The record server&apos;s tables could not be read (%1)</translation>
-    </message>
-    <message>
-        <source>O servidor do registro foi preparado por uma versão mais nova do programa (esquema %1) e ficou como estava</source>
-        <translation>The record server was prepared by a newer version of the program (schema %1) and was left as it was</translation>
-    </message>
-    <message>
-        <source>O servidor do registro %1 (%2)</source>
-        <translation>The record server %1 (%2)</translation>
-    </message>
-    <message>
-        <source>recusou os eventos</source>
-        <translation>refused the events</translation>
-    </message>
-    <message>
-        <source>não respondeu</source>
-        <translation>did not answer</translation>
-    </message>
-    <message>
-        <source>Os eventos enviados ao servidor do registro não saíram da fila de %1 e serão enviados de novo</source>
-        <translation>The events sent to the record server did not leave the queue of %1 and will be sent again</translation>
-    </message>
-    <message>
-        <source>O Qt não tem o driver PostgreSQL (pacote libqt6sql6-psql)</source>
-        <translation>Qt does not have the PostgreSQL driver (package libqt6sql6-psql)</translation>
-    </message>
-    <message>
-        <source>O servidor do registro não respondeu (%1)</source>
-        <translation>The record server did not answer (%1)</translation>
-    </message>
-    <message>
-        <source>Os eventos não foram enviados ao servidor do registro: %1</source>
-        <translation>The events were not sent to the record server: %1</translation>
-    </message>
-    <message>
-        <source>O servidor do registro não foi usado: %1</source>
-        <translation>The record server was not used: %1</translation>
-    </message>
-</context>
-<context>
-    <name>korv::SendReport</name>
-    <message>
-        <source>Atenção: o envio parou no meio; o transmissor ficou configurado só em parte.</source>
-        <translation>Warning: sending stopped halfway; the transmitter was only partly configured.</translation>
-    </message>
-    <message>
-        <source>Registros já escritos: %1.</source>
-        <translation>Registers already written: %1.</translation>
-    </message>
-    <message>
-        <source>Registros enviados sem confirmação (podem ter mudado): %1.</source>
-        <translation>Registers sent without confirmation (they may have changed): %1.</translation>
-    </message>
-    <message>
-        <source>Envie a configuração de novo, ou leia-a para ver o que ele guarda agora.</source>
-        <translation>Send the configuration again, or read it to see what the transmitter holds now.</translation>
     </message>
 </context>
 <context>

@@ -379,7 +379,42 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     </message>
 </context>
 <context>
-    <name>korv::ConnectionCheck</name>
+    <name>korv::ConnectionCheckWindow</name>
+    <message>
+        <source>Verificar conexão</source>
+        <translation>Verificar conexión</translation>
+    </message>
+    <message>
+        <source>&amp;Verificar de novo</source>
+        <translation>&amp;Verificar de nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Fechar</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Porta: %1</source>
+        <translation>Puerto: %1</translation>
+    </message>
+    <message>
+        <source>Verificando…</source>
+        <translation>Verificando…</translation>
+    </message>
+    <message>
+        <source>Não verificado: antes, corrija o item marcado com ✗.</source>
+        <translation>No verificado: antes, corrija el elemento marcado con ✗.</translation>
+    </message>
+    <message>
+        <source>Tudo certo: o programa pode ler e configurar este transmissor.</source>
+        <translation>Todo correcto: el programa puede leer y configurar este transmisor.</translation>
+    </message>
+    <message>
+        <source>Corrija o item marcado com ✗ e clique em «Verificar de novo».</source>
+        <translation>Corrija el elemento marcado con ✗ y haga clic en «Verificar de nuevo».</translation>
+    </message>
+</context>
+<context>
+    <name>korv::Core</name>
     <message>
         <source>nenhuma porta serial foi encontrada: ligue o adaptador USB-serial e verifique de novo.</source>
         <translation>no se encontró ningún puerto serie: conecte el adaptador USB-serie y verifique de nuevo.</translation>
@@ -572,63 +607,6 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
         <source>O transmissor se identifica</source>
         <translation>El transmisor se identifica</translation>
     </message>
-</context>
-<context>
-    <name>korv::ConnectionCheckWindow</name>
-    <message>
-        <source>Verificar conexão</source>
-        <translation>Verificar conexión</translation>
-    </message>
-    <message>
-        <source>&amp;Verificar de novo</source>
-        <translation>&amp;Verificar de nuevo</translation>
-    </message>
-    <message>
-        <source>&amp;Fechar</source>
-        <translation>&amp;Cerrar</translation>
-    </message>
-    <message>
-        <source>Porta: %1</source>
-        <translation>Puerto: %1</translation>
-    </message>
-    <message>
-        <source>Verificando…</source>
-        <translation>Verificando…</translation>
-    </message>
-    <message>
-        <source>Não verificado: antes, corrija o item marcado com ✗.</source>
-        <translation>No verificado: antes, corrija el elemento marcado con ✗.</translation>
-    </message>
-    <message>
-        <source>Tudo certo: o programa pode ler e configurar este transmissor.</source>
-        <translation>Todo correcto: el programa puede leer y configurar este transmisor.</translation>
-    </message>
-    <message>
-        <source>Corrija o item marcado com ✗ e clique em «Verificar de novo».</source>
-        <translation>Corrija el elemento marcado con ✗ y haga clic en «Verificar de nuevo».</translation>
-    </message>
-</context>
-<context>
-    <name>korv::FileDialogs</name>
-    <message>
-        <source>Configuração (*.json);;Todos os arquivos (*)</source>
-        <translation>Configuración (*.json);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>Texto (*.txt);;Todos os arquivos (*)</source>
-        <translation>Texto (*.txt);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>Planilha CSV (*.csv);;Todos os arquivos (*)</source>
-        <translation>Hoja de cálculo CSV (*.csv);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>PDF (*.pdf);;Todos os arquivos (*)</source>
-        <translation>PDF (*.pdf);;Todos los archivos (*)</translation>
-    </message>
-</context>
-<context>
-    <name>korv::Files</name>
     <message>
         <source>O sensor %1 não está na lista deste transmissor.</source>
         <translation>El sensor %1 no está en la lista de este transmisor.</translation>
@@ -853,9 +831,6 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
         <source>não é uma cópia de calibração deste transmissor</source>
         <translation>no es una copia de calibración de este transmisor</translation>
     </message>
-</context>
-<context>
-    <name>korv::FrameDescription</name>
     <message>
         <source>leitura do registro %1</source>
         <translation>lectura del registro %1</translation>
@@ -932,88 +907,6 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
         <source>a porta %1 desapareceu (adaptador desligado?)</source>
         <translation>el puerto %1 desapareció (¿adaptador desconectado?)</translation>
     </message>
-</context>
-<context>
-    <name>korv::FrameMonitorWindow</name>
-    <message>
-        <source>Monitor de comunicação</source>
-        <translation>Monitor de comunicación</translation>
-    </message>
-    <message>
-        <source>Hora</source>
-        <translation>Hora</translation>
-    </message>
-    <message>
-        <source>Sentido</source>
-        <translation>Sentido</translation>
-    </message>
-    <message>
-        <source>Significado</source>
-        <translation>Significado</translation>
-    </message>
-    <message>
-        <source>Quadros enviados e recebidos</source>
-        <translation>Tramas enviadas y recibidas</translation>
-    </message>
-    <message>
-        <source>&amp;Pausar</source>
-        <translation>&amp;Pausar</translation>
-    </message>
-    <message>
-        <source>&amp;Limpar</source>
-        <translation>&amp;Limpiar</translation>
-    </message>
-    <message>
-        <source>&amp;Salvar como texto…</source>
-        <translation>&amp;Guardar como texto…</translation>
-    </message>
-    <message>
-        <source>&amp;Fechar</source>
-        <translation>&amp;Cerrar</translation>
-    </message>
-    <message>
-        <source>monitor aberto de novo; o que passou enquanto esteve fechado não foi registrado</source>
-        <translation>monitor abierto de nuevo; lo que pasó mientras estuvo cerrado no se registró</translation>
-    </message>
-    <message>
-        <source>&amp;Continuar</source>
-        <translation>&amp;Continuar</translation>
-    </message>
-    <message>
-        <source>Início: %1
-</source>
-        <translation>Inicio: %1
-</translation>
-    </message>
-    <message>
-        <source>Significado
-</source>
-        <translation>Significado
-</translation>
-    </message>
-    <message>
-        <source>Salvar o monitor como texto</source>
-        <translation>Guardar el monitor como texto</translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar em %1: %2.</source>
-        <translation>No se pudo guardar en %1: %2.</translation>
-    </message>
-    <message>
-        <source>Salvo em %1.</source>
-        <translation>Guardado en %1.</translation>
-    </message>
-    <message>
-        <source>Pausado: %1 linha(s) em espera.</source>
-        <translation>En pausa: %1 línea(s) en espera.</translation>
-    </message>
-    <message>
-        <source>%1 linha(s).</source>
-        <translation>%1 línea(s).</translation>
-    </message>
-</context>
-<context>
-    <name>korv::HistoryStore</name>
     <message>
         <source>%1 não é um arquivo.</source>
         <translation>%1 no es un archivo.</translation>
@@ -1054,9 +947,6 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
         <source>O evento não foi registrado em %1: %2</source>
         <translation>El evento no se registró en %1: %2</translation>
     </message>
-</context>
-<context>
-    <name>korv::HistoryText</name>
     <message>
         <source>Concluído</source>
         <translation>Completado</translation>
@@ -1196,6 +1086,172 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     <message>
         <source>Identificador</source>
         <translation>Identificador</translation>
+    </message>
+    <message>
+        <source>1 evento aguarda para ser enviado</source>
+        <translation>1 evento espera para ser enviado</translation>
+    </message>
+    <message>
+        <source>%1 eventos aguardam para ser enviados</source>
+        <translation>%1 eventos esperan para ser enviados</translation>
+    </message>
+    <message>
+        <source>As tabelas do servidor do registro não puderam ser preparadas (%1)</source>
+        <translation>No se pudieron preparar las tablas del servidor del registro (%1)</translation>
+    </message>
+    <message>
+        <source>As tabelas do servidor do registro não puderam ser lidas (%1)</source>
+        <translation>No se pudieron leer las tablas del servidor del registro (%1)</translation>
+    </message>
+    <message>
+        <source>O servidor do registro foi preparado por uma versão mais nova do programa (esquema %1) e ficou como estava</source>
+        <translation>El servidor del registro fue preparado por una versión más nueva del programa (esquema %1) y se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>O servidor do registro %1 (%2)</source>
+        <translation>El servidor del registro %1 (%2)</translation>
+    </message>
+    <message>
+        <source>recusou os eventos</source>
+        <translation>rechazó los eventos</translation>
+    </message>
+    <message>
+        <source>não respondeu</source>
+        <translation>no respondió</translation>
+    </message>
+    <message>
+        <source>Os eventos enviados ao servidor do registro não saíram da fila de %1 e serão enviados de novo</source>
+        <translation>Los eventos enviados al servidor del registro no salieron de la cola de %1 y se enviarán de nuevo</translation>
+    </message>
+    <message>
+        <source>O Qt não tem o driver PostgreSQL (pacote libqt6sql6-psql)</source>
+        <translation>Qt no tiene el controlador PostgreSQL (paquete libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>O servidor do registro não respondeu (%1)</source>
+        <translation>El servidor del registro no respondió (%1)</translation>
+    </message>
+    <message>
+        <source>Os eventos não foram enviados ao servidor do registro: %1</source>
+        <translation>Los eventos no se enviaron al servidor del registro: %1</translation>
+    </message>
+    <message>
+        <source>O servidor do registro não foi usado: %1</source>
+        <translation>No se usó el servidor del registro: %1</translation>
+    </message>
+    <message>
+        <source>Atenção: o envio parou no meio; o transmissor ficou configurado só em parte.</source>
+        <translation>Atención: el envío se detuvo a mitad; el transmisor quedó configurado solo en parte.</translation>
+    </message>
+    <message>
+        <source>Registros já escritos: %1.</source>
+        <translation>Registros ya escritos: %1.</translation>
+    </message>
+    <message>
+        <source>Registros enviados sem confirmação (podem ter mudado): %1.</source>
+        <translation>Registros enviados sin confirmación (pueden haber cambiado): %1.</translation>
+    </message>
+    <message>
+        <source>Envie a configuração de novo, ou leia-a para ver o que ele guarda agora.</source>
+        <translation>Envíe la configuración de nuevo, o léala para ver lo que el transmisor guarda ahora.</translation>
+    </message>
+</context>
+<context>
+    <name>korv::FileDialogs</name>
+    <message>
+        <source>Configuração (*.json);;Todos os arquivos (*)</source>
+        <translation>Configuración (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Texto (*.txt);;Todos os arquivos (*)</source>
+        <translation>Texto (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Planilha CSV (*.csv);;Todos os arquivos (*)</source>
+        <translation>Hoja de cálculo CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;Todos os arquivos (*)</source>
+        <translation>PDF (*.pdf);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>korv::FrameMonitorWindow</name>
+    <message>
+        <source>Monitor de comunicação</source>
+        <translation>Monitor de comunicación</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Sentido</source>
+        <translation>Sentido</translation>
+    </message>
+    <message>
+        <source>Significado</source>
+        <translation>Significado</translation>
+    </message>
+    <message>
+        <source>Quadros enviados e recebidos</source>
+        <translation>Tramas enviadas y recibidas</translation>
+    </message>
+    <message>
+        <source>&amp;Pausar</source>
+        <translation>&amp;Pausar</translation>
+    </message>
+    <message>
+        <source>&amp;Limpar</source>
+        <translation>&amp;Limpiar</translation>
+    </message>
+    <message>
+        <source>&amp;Salvar como texto…</source>
+        <translation>&amp;Guardar como texto…</translation>
+    </message>
+    <message>
+        <source>&amp;Fechar</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>monitor aberto de novo; o que passou enquanto esteve fechado não foi registrado</source>
+        <translation>monitor abierto de nuevo; lo que pasó mientras estuvo cerrado no se registró</translation>
+    </message>
+    <message>
+        <source>&amp;Continuar</source>
+        <translation>&amp;Continuar</translation>
+    </message>
+    <message>
+        <source>Início: %1
+</source>
+        <translation>Inicio: %1
+</translation>
+    </message>
+    <message>
+        <source>Significado
+</source>
+        <translation>Significado
+</translation>
+    </message>
+    <message>
+        <source>Salvar o monitor como texto</source>
+        <translation>Guardar el monitor como texto</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar em %1: %2.</source>
+        <translation>No se pudo guardar en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Salvo em %1.</source>
+        <translation>Guardado en %1.</translation>
+    </message>
+    <message>
+        <source>Pausado: %1 linha(s) em espera.</source>
+        <translation>En pausa: %1 línea(s) en espera.</translation>
+    </message>
+    <message>
+        <source>%1 linha(s).</source>
+        <translation>%1 línea(s).</translation>
     </message>
 </context>
 <context>
@@ -1481,80 +1537,6 @@ Cada comando que habla con un transmisor deja un evento en el registro (%2).
     <message>
         <source>%1 (não encontrada)</source>
         <translation>%1 (no encontrado)</translation>
-    </message>
-</context>
-<context>
-    <name>korv::PlantSync</name>
-    <message>
-        <source>1 evento aguarda para ser enviado</source>
-        <translation>1 evento espera para ser enviado</translation>
-    </message>
-    <message>
-        <source>%1 eventos aguardam para ser enviados</source>
-        <translation>%1 eventos esperan para ser enviados</translation>
-    </message>
-    <message>
-        <source>As tabelas do servidor do registro não puderam ser preparadas (%1)</source>
-        <translation>No se pudieron preparar las tablas del servidor del registro (%1)</translation>
-    </message>
-    <message>
-        <source>As tabelas do servidor do registro não puderam ser lidas (%1)</source>
-        <translation>No se pudieron leer las tablas del servidor del registro (%1)</translation>
-    </message>
-    <message>
-        <source>O servidor do registro foi preparado por uma versão mais nova do programa (esquema %1) e ficou como estava</source>
-        <translation>El servidor del registro fue preparado por una versión más nueva del programa (esquema %1) y se dejó como estaba</translation>
-    </message>
-    <message>
-        <source>O servidor do registro %1 (%2)</source>
-        <translation>El servidor del registro %1 (%2)</translation>
-    </message>
-    <message>
-        <source>recusou os eventos</source>
-        <translation>rechazó los eventos</translation>
-    </message>
-    <message>
-        <source>não respondeu</source>
-        <translation>no respondió</translation>
-    </message>
-    <message>
-        <source>Os eventos enviados ao servidor do registro não saíram da fila de %1 e serão enviados de novo</source>
-        <translation>Los eventos enviados al servidor del registro no salieron de la cola de %1 y se enviarán de nuevo</translation>
-    </message>
-    <message>
-        <source>O Qt não tem o driver PostgreSQL (pacote libqt6sql6-psql)</source>
-        <translation>Qt no tiene el controlador PostgreSQL (paquete libqt6sql6-psql)</translation>
-    </message>
-    <message>
-        <source>O servidor do registro não respondeu (%1)</source>
-        <translation>El servidor del registro no respondió (%1)</translation>
-    </message>
-    <message>
-        <source>Os eventos não foram enviados ao servidor do registro: %1</source>
-        <translation>Los eventos no se enviaron al servidor del registro: %1</translation>
-    </message>
-    <message>
-        <source>O servidor do registro não foi usado: %1</source>
-        <translation>No se usó el servidor del registro: %1</translation>
-    </message>
-</context>
-<context>
-    <name>korv::SendReport</name>
-    <message>
-        <source>Atenção: o envio parou no meio; o transmissor ficou configurado só em parte.</source>
-        <translation>Atención: el envío se detuvo a mitad; el transmisor quedó configurado solo en parte.</translation>
-    </message>
-    <message>
-        <source>Registros já escritos: %1.</source>
-        <translation>Registros ya escritos: %1.</translation>
-    </message>
-    <message>
-        <source>Registros enviados sem confirmação (podem ter mudado): %1.</source>
-        <translation>Registros enviados sin confirmación (pueden haber cambiado): %1.</translation>
-    </message>
-    <message>
-        <source>Envie a configuração de novo, ou leia-a para ver o que ele guarda agora.</source>
-        <translation>Envíe la configuración de nuevo, o léala para ver lo que el transmisor guarda ahora.</translation>
     </message>
 </context>
 <context>

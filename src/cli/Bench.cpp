@@ -1,4 +1,5 @@
 #include "cli/Bench.h"
+#include "cli/CliTexts.h"
 
 #include <QCoreApplication>
 
@@ -20,12 +21,6 @@
 #include <QThread>
 
 namespace korv::cli {
-
-namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
-};
-}  // namespace
 
 namespace {
 
@@ -130,7 +125,7 @@ std::optional<int> BenchRun::prepare()
         return ExitBadInput;
     }
     if (!options_.backupDirectory.isEmpty() && !QFileInfo(options_.backupDirectory).isDir()) {
-        err_ << Tr::tr("A pasta %1 não existe ou não é uma pasta.").arg(options_.backupDirectory) << '\n';
+        err_ << CliText::tr("A pasta %1 não existe ou não é uma pasta.").arg(options_.backupDirectory) << '\n';
         return ExitBadInput;
     }
     if (!options_.log.isEmpty() && QFileInfo::exists(options_.log)) {
@@ -148,7 +143,7 @@ std::optional<int> BenchRun::prepare()
     if (!options_.log.isEmpty()) {
         const SaveResult saved = saveFile(options_.log, log_);
         if (!saved.saved()) {
-            err_ << Tr::tr("O registro %1 não pôde ser salvo: %2").arg(options_.log, saved.reason) << '\n';
+            err_ << CliText::tr("O registro %1 não pôde ser salvo: %2").arg(options_.log, saved.reason) << '\n';
             return ExitBadInput;
         }
     }
@@ -213,11 +208,11 @@ void BenchRun::report(const UnitLine& line)
         ++passed_;
         break;
     case UnitResult::Failed:
-        result = Tr::tr("FALHOU: ") + line.message;
+        result = CliText::tr("FALHOU: ") + line.message;
         ++failed_;
         break;
     case UnitResult::Refused:
-        result = Tr::tr("RECUSADO: ") + line.message;
+        result = CliText::tr("RECUSADO: ") + line.message;
         ++failed_;
         break;
     }
@@ -242,7 +237,7 @@ void BenchRun::report(const UnitLine& line)
     log_ += quoted.join(u',').toUtf8() + "\r\n";
     const SaveResult saved = saveFile(options_.log, log_);
     if (!saved.saved())
-        err_ << Tr::tr("O registro %1 não pôde ser salvo: %2").arg(options_.log, saved.reason) << '\n';
+        err_ << CliText::tr("O registro %1 não pôde ser salvo: %2").arg(options_.log, saved.reason) << '\n';
 }
 
 void BenchRun::summary()
@@ -250,7 +245,7 @@ void BenchRun::summary()
     const int units = passed_ + failed_;
     const QString mean = QString::number(units > 0 ? seconds_ / units : 0.0, 'f', 1).replace(u'.', decimalSeparator());
     err_ << '\n'
-         << Tr::tr("Unidades: %1 (certas: %2, com falha: %3); tempo médio %4 s.")
+         << CliText::tr("Unidades: %1 (certas: %2, com falha: %3); tempo médio %4 s.")
                 .arg(units)
                 .arg(passed_)
                 .arg(failed_)
@@ -307,7 +302,7 @@ int BenchRun::run()
         else if (!present.isEmpty() && silence.elapsed() >= RemovedAfterMs)
             present.clear();
         if (!waitingSaid && present.isEmpty()) {
-            err_ << Tr::tr("Aguardando um transmissor em %1… (Ctrl+C termina)").arg(session_.portName()) << '\n';
+            err_ << CliText::tr("Aguardando um transmissor em %1… (Ctrl+C termina)").arg(session_.portName()) << '\n';
             err_.flush();
             waitingSaid = true;
         }

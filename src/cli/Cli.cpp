@@ -23,12 +23,6 @@
 namespace korv::cli {
 
 namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
-};
-}  // namespace
-
-namespace {
 // Signals a bench run has had: the first finishes the unit in progress, the second stops it at the
 // next frame, a third ends the program. A lock-free atomic, so the handler may touch it.
 std::atomic<int> benchSignals { 0 };
@@ -178,7 +172,7 @@ int run(const QStringList& arguments, const Environment& environment, QTextStrea
     session.dropLink();
     const bool stopped = code != ExitOk && StopRequest::requested();
     if (stopped) {
-        err << Tr::tr("O comando foi interrompido por um sinal.") << '\n';
+        err << CliText::tr("O comando foi interrompido por um sinal.") << '\n';
         err.flush();
     }
     // The record comes after the command's own result: a failure to keep it is said, and changes

@@ -1,4 +1,5 @@
 #include "cli/CliOptions.h"
+#include "cli/CliTexts.h"
 
 #include <QCoreApplication>
 
@@ -9,12 +10,6 @@
 #include <QFileInfo>
 
 namespace korv::cli {
-
-namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
-};
-}  // namespace
 
 namespace {
 
@@ -95,16 +90,16 @@ ParsedOptions parseOptions(const QStringList& arguments)
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString name = unknown.constFirst();
-            return refuse(Tr::tr("opção desconhecida: %1%2")
+            return refuse(CliText::tr("opção desconhecida: %1%2")
                               .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
         }
-        return refuse(Tr::tr("falta o valor da opção %1").arg(arguments.constLast()));
+        return refuse(CliText::tr("falta o valor da opção %1").arg(arguments.constLast()));
     }
     Options options;
     if (parser.isSet(help) || parser.isSet(version)) {
         // Nothing else goes with them: a script that passes more has made a slip worth hearing of.
         if (!parser.positionalArguments().isEmpty())
-            return refuse(Tr::tr("argumento inesperado: %1").arg(parser.positionalArguments().constFirst()));
+            return refuse(CliText::tr("argumento inesperado: %1").arg(parser.positionalArguments().constFirst()));
         options.command = parser.isSet(help) ? Command::Help : Command::Version;
         return { options, {} };
     }
@@ -112,7 +107,7 @@ ParsedOptions parseOptions(const QStringList& arguments)
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
         return refuse(
-            Tr::tr("falta o comando (identify, read, write, verify, backup, bench, check, history ou report)"));
+            CliText::tr("falta o comando (identify, read, write, verify, backup, bench, check, history ou report)"));
     const QString commandName = positional.takeFirst();
     const CommandName* found = nullptr;
     for (const CommandName& candidate : Commands) {
@@ -120,38 +115,38 @@ ParsedOptions parseOptions(const QStringList& arguments)
             found = &candidate;
     }
     if (!found)
-        return refuse(Tr::tr("comando desconhecido: %1").arg(commandName));
+        return refuse(CliText::tr("comando desconhecido: %1").arg(commandName));
     options.command = found->command;
 
     const bool takesFile
         = options.command == Command::Write || options.command == Command::Verify || options.command == Command::Bench;
     if (takesFile && positional.size() != 1)
-        return refuse(Tr::tr("%1 precisa de exatamente um arquivo de configuração").arg(commandName));
+        return refuse(CliText::tr("%1 precisa de exatamente um arquivo de configuração").arg(commandName));
     if (takesFile)
         options.file = positional.constFirst();
     if (options.command == Command::Report) {
         if (positional.size() != 1)
-            return refuse(Tr::tr("report precisa de exatamente um número de série"));
+            return refuse(CliText::tr("report precisa de exatamente um número de série"));
         options.serialNumber = positional.constFirst();
         if (!parser.isSet(pdf) || parser.value(pdf).isEmpty())
-            return refuse(Tr::tr("report precisa da opção --pdf ARQUIVO"));
+            return refuse(CliText::tr("report precisa da opção --pdf ARQUIVO"));
         options.pdf = parser.value(pdf);
         options.event = parser.value(event);
     } else if (!takesFile && !positional.isEmpty()) {
-        return refuse(Tr::tr("argumento inesperado: %1").arg(positional.constFirst()));
+        return refuse(CliText::tr("argumento inesperado: %1").arg(positional.constFirst()));
     }
 
     // An option that the command would ignore is refused, so that a typing slip never passes unseen.
     const auto onlyFor = [&](const QCommandLineOption& option, Command command, const char* name) {
         return parser.isSet(option) && options.command != command
-            ? Tr::tr("a opção --%1 só vale para o comando %2").arg(option.names().constLast(), QLatin1String(name))
+            ? CliText::tr("a opção --%1 só vale para o comando %2").arg(option.names().constLast(), QLatin1String(name))
             : QString();
     };
     const bool printsJson = options.command == Command::Identify || options.command == Command::Read
         || options.command == Command::Write || options.command == Command::Verify || options.command == Command::Check
         || options.command == Command::History;
     const QString jsonMisplaced = parser.isSet(json) && !printsJson
-        ? Tr::tr("a opção --json só vale para os comandos identify, read, write, verify, check e history")
+        ? CliText::tr("a opção --json só vale para os comandos identify, read, write, verify, check e history")
         : QString();
     for (const QString& misplaced : { onlyFor(unit, Command::Read, "read"), jsonMisplaced,
              onlyFor(directory, Command::Backup, "backup"), onlyFor(serial, Command::History, "history"),
@@ -170,44 +165,44 @@ ParsedOptions parseOptions(const QStringList& arguments)
             options.port = QFileInfo(options.port).absoluteFilePath();
         if (!isUsablePortName(options.port))
             return refuse(
-                Tr::tr("porta inválida: \"%1\" (use um caminho de dispositivo ou COMn)").arg(parser.value(port)));
+                CliText::tr("porta inválida: \"%1\" (use um caminho de dispositivo ou COMn)").arg(parser.value(port)));
     }
     if (parser.isSet(unit)) {
         const QString value = parser.value(unit).trimmed().toUpper();
         if (value != QLatin1String("C") && value != QLatin1String("F"))
-            return refuse(Tr::tr("unidade inválida: \"%1\" (use C ou F)").arg(parser.value(unit)));
+            return refuse(CliText::tr("unidade inválida: \"%1\" (use C ou F)").arg(parser.value(unit)));
         options.fahrenheit = value == QLatin1String("F");
     }
     options.json = parser.isSet(json);
     options.csv = parser.isSet(csv);
     if (options.json && options.csv)
-        return refuse(Tr::tr("use --json ou --csv, não os dois"));
+        return refuse(CliText::tr("use --json ou --csv, não os dois"));
     if (parser.isSet(serial))
         options.serialNumber = parser.value(serial).trimmed();
     if (parser.isSet(since)) {
         options.since = QDate::fromString(parser.value(since).trimmed(), Qt::ISODate);
         if (!options.since.isValid())
-            return refuse(Tr::tr("data inválida: \"%1\" (use AAAA-MM-DD)").arg(parser.value(since)));
+            return refuse(CliText::tr("data inválida: \"%1\" (use AAAA-MM-DD)").arg(parser.value(since)));
     }
     for (const auto& [option, target] :
         { std::pair { &backupDirectory, &options.backupDirectory }, std::pair { &log, &options.log } }) {
         if (parser.isSet(*option)) {
             *target = parser.value(*option);
             if (target->isEmpty())
-                return refuse(Tr::tr("a opção --%1 precisa de um valor").arg(option->names().constFirst()));
+                return refuse(CliText::tr("a opção --%1 precisa de um valor").arg(option->names().constFirst()));
         }
     }
     if (parser.isSet(directory)) {
         options.directory = parser.value(directory);
         if (options.directory.isEmpty())
-            return refuse(Tr::tr("a opção --dir precisa de uma pasta"));
+            return refuse(CliText::tr("a opção --dir precisa de uma pasta"));
     }
     return { options, {} };
 }
 
 QString usageText(const QString& programName)
 {
-    return Tr::tr("Uso: %1 [--port PORTA] COMANDO [opções]\n"
+    return CliText::tr("Uso: %1 [--port PORTA] COMANDO [opções]\n"
                   "\n"
                   "Configura um transmissor ligado à porta serial, sem janela.\n"
                   "\n"

@@ -3,9 +3,16 @@
 #include "common/Messages.h"
 #include "i18n/LanguageFile.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace korv::cli {
+
+// The one translation context of the command line's own texts (its options, reports and
+// problems), beside the message table it shares with the window.
+struct CliText {
+    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
+};
 
 // The texts the command line prints: the window's message table (so that a language file replaces
 // them here as well) and the window's captions for the values it lists, taken from the language

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/CliTexts.h"
 
 #include <QCoreApplication>
 
@@ -20,12 +21,6 @@
 #include <QJsonDocument>
 
 namespace korv::cli {
-
-namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
-};
-}  // namespace
 
 Commands::Commands(
     TransmitterSession& session, QString portName, const CliTexts& texts, QTextStream& out, QTextStream& err)
@@ -125,7 +120,7 @@ std::optional<int> Commands::readUnit(UnitReading& reading)
     const Model model = session_.identification().TransmitterModel;
     if (!familyOf(model))
         return fail(ExitBadInput,
-            Tr::tr("O transmissor não foi identificado como um modelo conhecido: "
+            CliText::tr("O transmissor não foi identificado como um modelo conhecido: "
                    "sua configuração não pode ser interpretada."));
     if (session_.run(driverFor(model).readSteps(session_, reading)))
         return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
@@ -201,7 +196,7 @@ int Commands::backup(const QString& directory)
     // Judged before the transmitter is touched: a folder that cannot take the file is a bad argument.
     const QFileInfo folderInfo(folder);
     if (!folderInfo.isDir())
-        return fail(ExitBadInput, Tr::tr("A pasta %1 não existe ou não é uma pasta.").arg(folder));
+        return fail(ExitBadInput, CliText::tr("A pasta %1 não existe ou não é uma pasta.").arg(folder));
 
     if (const auto failed = connect())
         return *failed;
@@ -209,7 +204,7 @@ int Commands::backup(const QString& directory)
     const auto variant = backupVariantFor(unit.TransmitterModel);
     if (!variant)
         return fail(ExitBadInput,
-            Tr::tr("O modelo %1 não tem calibração para copiar.").arg(modelString(unit.TransmitterModel)));
+            CliText::tr("O modelo %1 não tem calibração para copiar.").arg(modelString(unit.TransmitterModel)));
     QStringList lines = backupHeaderLines();
     if (addBackupLinesWithRetries(*variant, session_.registers(), unit.TransmitterModel, unit.SerialNumberText, lines)
         != Status::Ok)
@@ -227,11 +222,11 @@ int Commands::backup(const QString& directory)
         copy.backupText = QString::fromLatin1(backupFileContents(lines));
         if (record_)
             record_->setCalibration(copy);
-        return succeed(Tr::tr("Cópia da calibração salva em %1").arg(path));
+        return succeed(CliText::tr("Cópia da calibração salva em %1").arg(path));
     case BackupSaveResult::AlreadyExists:
         break;
     case BackupSaveResult::NotCreated:
-        return fail(ExitNotWritten, Tr::tr("Não foi possível criar %1: %2").arg(path, result.reason));
+        return fail(ExitNotWritten, CliText::tr("Não foi possível criar %1: %2").arg(path, result.reason));
     }
     // The first backup of a transmitter is kept whatever happens; whether it still holds the
     // calibration read now is worth knowing all the same. What holds the name counts only when it
@@ -239,16 +234,16 @@ int Commands::backup(const QString& directory)
     const BackupOnDisk existing = judgeBackupFile(path, unit.TransmitterModel, unit.SerialNumberText);
     if (existing.verdict != BackupOnDisk::ThisTransmitter)
         return fail(ExitBadInput,
-            (existing.unreadable ? Tr::tr("%1 já existe, mas não pôde ser lido para comparar: %2; nada foi escrito.")
-                                 : Tr::tr("%1 já existe e %2; nada foi escrito."))
+            (existing.unreadable ? CliText::tr("%1 já existe, mas não pôde ser lido para comparar: %2; nada foi escrito.")
+                                 : CliText::tr("%1 já existe e %2; nada foi escrito."))
                 .arg(path, existing.reason));
     copy.backupText = QString::fromLatin1(existing.bytes);
     if (record_)
         record_->setCalibration(copy);
     if (existing.bytes == backupFileContents(lines))
-        return succeed(Tr::tr("%1 já existe com esta mesma calibração; nada foi escrito.").arg(path));
+        return succeed(CliText::tr("%1 já existe com esta mesma calibração; nada foi escrito.").arg(path));
     return fail(ExitDiffers,
-        Tr::tr("%1 já existe com outra calibração e foi mantido como estava; nada foi escrito.").arg(path));
+        CliText::tr("%1 já existe com outra calibração e foi mantido como estava; nada foi escrito.").arg(path));
 }
 
 std::optional<int> Commands::confirmUnit()
@@ -265,14 +260,14 @@ QString Commands::unitChangedText() const
 {
     const QString identified = session_.identification().SerialNumberText;
     const QString other = session_.otherUnit().value_or(QString());
-    QString text = Tr::tr("Outro transmissor respondeu: o comando era para %1, mas %2 responde agora; o comando parou.")
+    QString text = CliText::tr("Outro transmissor respondeu: o comando era para %1, mas %2 responde agora; o comando parou.")
                        .arg(identified, other);
     // What the write log still calls confirmed was confirmed before the unit was last seen in place.
     const WriteOutcome outcome = writeOutcome(session_.writes());
     if (!outcome.confirmed.empty())
-        text += Tr::tr(" Registros confirmados em %1: %2.").arg(identified, registerList(outcome.confirmed));
+        text += CliText::tr(" Registros confirmados em %1: %2.").arg(identified, registerList(outcome.confirmed));
     if (!session_.writesOfUnknownUnit().empty())
-        text += Tr::tr(" Enviados a %1 ou a %2, sem saber a qual (podem ter mudado em qualquer um): %3.")
+        text += CliText::tr(" Enviados a %1 ou a %2, sem saber a qual (podem ter mudado em qualquer um): %3.")
                     .arg(identified, other, registerList(session_.writesOfUnknownUnit()));
     return text;
 }

@@ -2,6 +2,7 @@
 // the window, with the register values behind it; then each register a write of the file would
 // change, and why, as lines and as the registers of verify --json.
 #include "cli/Commands.h"
+#include "cli/CliTexts.h"
 #include "cli/Report.h"
 #include "common/NumberFormat.h"
 #include "core/families/headrail/HeadRailConfiguration.h"
@@ -17,18 +18,12 @@
 namespace korv::cli {
 
 namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
-};
-}  // namespace
-
-namespace {
 
 class DifferenceList {
 public:
     void add(const QString& label, const QString& file, const QString& transmitter)
     {
-        lines_ << Tr::tr("  %1: arquivo %2, transmissor %3").arg(label, file, transmitter);
+        lines_ << CliText::tr("  %1: arquivo %2, transmissor %3").arg(label, file, transmitter);
     }
     QStringList lines() const { return lines_; }
 
@@ -119,12 +114,12 @@ QString countText(const std::optional<qint16>& count)
 
 QString registerName(int address)
 {
-    return Tr::tr("registro %1").arg(address);
+    return CliText::tr("registro %1").arg(address);
 }
 
 QString pairName(int offset, int gain)
 {
-    return Tr::tr("registros %1, %2").arg(offset).arg(gain);
+    return CliText::tr("registros %1, %2").arg(offset).arg(gain);
 }
 
 // One register, or one offset and gain pair (`address` the offset's, `gainAddress` the gain's).
@@ -164,12 +159,12 @@ void addWordChange(ChangeList& changes, const std::optional<quint16>& held, cons
     const quint16 changed = held.value_or(0) ^ *file;
     const quint16 fromFile = held && read ? changed & (*read ^ *file) : changed;
     const quint16 notKept = changed & ~fromFile;
-    const QString fileWhy = Tr::tr("valores do arquivo");
-    const QString keptWhy = Tr::tr("bits que a escrita não mantém");
+    const QString fileWhy = CliText::tr("valores do arquivo");
+    const QString keptWhy = CliText::tr("bits que a escrita não mantém");
     QString why = notKept == 0 ? fileWhy : fromFile == 0 ? keptWhy : QString();
     if (why.isEmpty())
         why = QStringLiteral("%1: %2; %3: %4").arg(wordText(notKept), keptWhy, wordText(fromFile), fileWhy);
-    changes.add(Tr::tr("registro 1"), wordText(held), wordText(file), why);
+    changes.add(CliText::tr("registro 1"), wordText(held), wordText(file), why);
     // Registers are signed words on the line; register 1 is told as one as well.
     changes.addRegister(1, static_cast<qint16>(*file),
         held ? std::optional<qint16>(static_cast<qint16>(*held)) : std::nullopt, QStringLiteral("config-word"),
@@ -178,23 +173,23 @@ void addWordChange(ChangeList& changes, const std::optional<quint16>& held, cons
 
 QString askedRange(const QString& lower, const QString& upper, const QString& unit, const CliTexts& texts)
 {
-    return Tr::tr("o arquivo pede %1").arg(rangeText(lower, upper, unit, texts));
+    return CliText::tr("o arquivo pede %1").arg(rangeText(lower, upper, unit, texts));
 }
 
 QString rangeNotCarried(const QString& lower, const QString& upper, const QString& unit, const CliTexts& texts)
 {
-    return Tr::tr("o par do transmissor não é o que os limites mostrados, %1, dão")
+    return CliText::tr("o par do transmissor não é o que os limites mostrados, %1, dão")
         .arg(rangeText(lower, upper, unit, texts));
 }
 
 QString askedZero(const QString& zeroText, const QString& unit)
 {
-    return Tr::tr("o arquivo pede %1").arg(withUnit(zeroText, unit));
+    return CliText::tr("o arquivo pede %1").arg(withUnit(zeroText, unit));
 }
 
 QString zeroNotCarried(const QString& zeroText, const QString& unit)
 {
-    return Tr::tr("a contagem do transmissor não é a que a correção mostrada, %1, dá").arg(withUnit(zeroText, unit));
+    return CliText::tr("a contagem do transmissor não é a que a correção mostrada, %1, dá").arg(withUnit(zeroText, unit));
 }
 
 // The settings of the file a read of the transmitter gives, as `read --json` makes it in the unit
@@ -284,7 +279,7 @@ void compareHeadRail(const IdentificationRecord& unit, bool fahrenheit, const he
     addChange(changes, headrail::Register::RangeOffset, headrail::Register::RangeGain, QStringLiteral("range"),
         actual.range, expected.range, read ? read->range : std::nullopt, read.has_value(),
         askedRange(file.lowerText, file.upperText, file.unit, texts),
-        rangeNotCarried(held.lowerText, held.upperText, held.unit, texts) + Tr::tr(" nesta versão de firmware"));
+        rangeNotCarried(held.lowerText, held.upperText, held.unit, texts) + CliText::tr(" nesta versão de firmware"));
     addChange(changes, headrail::Register::ZeroCorrection, headrail::Register::ZeroCorrection,
         QStringLiteral("zero-correction"), actual.zeroCount, expected.zeroCount, read ? read->zeroCount : std::nullopt,
         read.has_value(), askedZero(file.zero ? file.zero->zeroText : QString(), file.unit),
@@ -315,7 +310,7 @@ void compareFlags(const std::optional<qint16>& expected, const std::optional<qin
         list.add(texts.temperatureInput() + QStringLiteral(", ") + texts.sensorFailure(),
             failureText(file.temperatureFailMax, texts), failureText(held.temperatureFailMax, texts));
     if (list.lines().size() == before)
-        list.add(Tr::tr("registro 1"), wordText(unsignedWord(expected)), wordText(unsignedWord(actual)));
+        list.add(CliText::tr("registro 1"), wordText(unsignedWord(expected)), wordText(unsignedWord(actual)));
 }
 
 }  // namespace
@@ -332,7 +327,7 @@ Commands::Comparison Commands::differences(
     const auto withChanges = [&list, &changes] {
         QStringList lines = list.lines();
         if (!changes.lines().isEmpty())
-            lines << Tr::tr("Uma escrita do arquivo mudaria:") << changes.lines();
+            lines << CliText::tr("Uma escrita do arquivo mudaria:") << changes.lines();
         return Comparison { lines, changes.registers() };
     };
     if (const auto* headRail = std::get_if<headrail::Settings>(&settings)) {

@@ -1,5 +1,6 @@
 // The two commands that take a configuration file: writing it, and comparing the transmitter with it.
 #include "cli/CliOptions.h"
+#include "cli/CliTexts.h"
 #include "cli/Commands.h"
 #include "cli/Report.h"
 #include "common/NumberFormat.h"
@@ -19,12 +20,6 @@
 #include <algorithm>
 
 namespace korv::cli {
-
-namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
-};
-}  // namespace
 
 namespace {
 
@@ -106,7 +101,7 @@ int Commands::write(const QString& path, bool json)
         return *failed;
     const auto planned = plannedWrites(check.settings);
     if (!planned)
-        return fail(ExitBadInput, Tr::tr("%1: os valores não cabem nos registros deste transmissor.").arg(path));
+        return fail(ExitBadInput, CliText::tr("%1: os valores não cabem nos registros deste transmissor.").arg(path));
 
     say(identificationLines(session_.identification(), reading.configWord(), texts_));
     // From here on the output reports registers: a --json write that fails says them beside its error.
@@ -128,13 +123,13 @@ int Commands::write(const QString& path, bool json)
         printed.insert(write.address);
         if (write.kept) {
             registers.append(registerJson(write, QStringLiteral("confirmed")));
-            say({ Tr::tr("registro %1 = %2").arg(write.address).arg(write.value) });
+            say({ CliText::tr("registro %1 = %2").arg(write.address).arg(write.value) });
         } else {
             notKept = true;
             QJsonObject entry = registerJson(write, QStringLiteral("not-kept"));
             entry.insert(QStringLiteral("readBack"), readBack.value(write.address));
             registers.append(entry);
-            say({ Tr::tr("registro %1 = %2: lido de volta %3")
+            say({ CliText::tr("registro %1 = %2: lido de volta %3")
                       .arg(write.address)
                       .arg(write.value)
                       .arg(readBack.value(write.address)) });
@@ -173,7 +168,7 @@ int Commands::write(const QString& path, bool json)
             const auto last = std::find_if(session_.writes().rbegin(), session_.writes().rend(),
                 [address](const WrittenRegister& write) { return write.address == address; });
             registers.append(registerJson(*last, QStringLiteral("unconfirmed")));
-            say({ Tr::tr("registro %1 = %2: enviado sem confirmação, pode ter mudado").arg(address).arg(last->value) });
+            say({ CliText::tr("registro %1 = %2: enviado sem confirmação, pode ter mudado").arg(address).arg(last->value) });
         }
         // The register the send stopped at: the first one planned that was not confirmed.
         const auto stoppedAt = std::find_if(planned->begin(), planned->end(), [&outcome](const WrittenRegister& write) {
@@ -181,13 +176,13 @@ int Commands::write(const QString& path, bool json)
                 == outcome.confirmed.end();
         });
         const QString where = stoppedAt == planned->end()
-            ? Tr::tr(" Registros")
-            : Tr::tr(" O registro %1 não foi confirmado; registros").arg(stoppedAt->address);
+            ? CliText::tr(" Registros")
+            : CliText::tr(" O registro %1 não foi confirmado; registros").arg(stoppedAt->address);
         report(QStringLiteral("interrupted"));
         if (stoppedAt != planned->end())
             document_.insert(QStringLiteral("stoppedAt"), stoppedAt->address);
         return fail(ExitCommunication,
-            Tr::tr("%1%2 já escritos: %3; enviados sem confirmação (podem ter mudado): %4.")
+            CliText::tr("%1%2 já escritos: %3; enviados sem confirmação (podem ter mudado): %4.")
                 .arg(texts_.message(Msg::CommunicationError), where, registerList(outcome.confirmed),
                     registerList(outcome.unconfirmed)));
     }
@@ -202,7 +197,7 @@ int Commands::write(const QString& path, bool json)
     report(notKept ? QStringLiteral("not-kept") : QStringLiteral("written"));
     if (notKept)
         return fail(ExitDiffers,
-            Tr::tr("%1 O transmissor não manteve todos os valores escritos.").arg(texts_.message(Msg::WriteError)));
+            CliText::tr("%1 O transmissor não manteve todos os valores escritos.").arg(texts_.message(Msg::WriteError)));
     return succeed(texts_.message(Msg::SendOk));
 }
 
@@ -221,8 +216,8 @@ int Commands::verify(const QString& path, bool json)
         { QStringLiteral("transmitter"), transmitterJson(session_.identification(), reading.configWord()) },
         { QStringLiteral("match"), found.lines.isEmpty() }, { QStringLiteral("registers"), found.registers } };
     if (found.lines.isEmpty())
-        return succeed(Tr::tr("O transmissor confere com %1.").arg(path));
-    const QStringList lines = QStringList { Tr::tr("O transmissor difere de %1:").arg(path) } + found.lines;
+        return succeed(CliText::tr("O transmissor confere com %1.").arg(path));
+    const QStringList lines = QStringList { CliText::tr("O transmissor difere de %1:").arg(path) } + found.lines;
     say(lines);
     if (json_)
         printDocument();

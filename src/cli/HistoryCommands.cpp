@@ -1,4 +1,5 @@
 #include "cli/HistoryCommands.h"
+#include "cli/CliTexts.h"
 
 #include "cli/Report.h"
 #include "core/files/Settings.h"
@@ -16,12 +17,6 @@
 #include <csignal>
 
 namespace korv::cli {
-
-namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
-};
-}  // namespace
 
 namespace {
 
@@ -61,22 +56,22 @@ QString reportProgram(const QString& given)
 QString drawReport(const history::Event& event, const QString& pdf, const QString& program)
 {
     if (program.isEmpty())
-        return Tr::tr("o programa korvsetup-report não foi encontrado");
+        return CliText::tr("o programa korvsetup-report não foi encontrado");
     QProcess drawing;
     // The report is in the command line's language.
     drawing.start(program, { QStringLiteral("--language"), currentLanguage(), pdf });
     if (!drawing.waitForStarted())
-        return Tr::tr("%1 não pôde ser iniciado: %2").arg(program, drawing.errorString());
+        return CliText::tr("%1 não pôde ser iniciado: %2").arg(program, drawing.errorString());
     drawing.write(QJsonDocument(history::toJson(event)).toJson(QJsonDocument::Compact));
     drawing.closeWriteChannel();
     if (!drawing.waitForFinished(60000)) {
         drawing.kill();
         drawing.waitForFinished();
-        return Tr::tr("%1 não terminou").arg(program);
+        return CliText::tr("%1 não terminou").arg(program);
     }
     if (drawing.exitStatus() != QProcess::NormalExit || drawing.exitCode() != 0) {
         const QString told = QString::fromUtf8(drawing.readAllStandardError()).trimmed();
-        return told.isEmpty() ? Tr::tr("%1 falhou").arg(program) : told;
+        return told.isEmpty() ? CliText::tr("%1 falhou").arg(program) : told;
     }
     return {};
 }
@@ -87,7 +82,7 @@ int report(const Options& options, history::Store& store, const QString& program
     if (!options.event.isEmpty()) {
         event = store.event(options.event);
         if (!event || event->unit.serialNumber != options.serialNumber) {
-            err << Tr::tr("O registro não tem o evento %1 do número de série %2.")
+            err << CliText::tr("O registro não tem o evento %1 do número de série %2.")
                        .arg(options.event, options.serialNumber)
                 << '\n';
             return ExitBadInput;
@@ -98,17 +93,17 @@ int report(const Options& options, history::Store& store, const QString& program
         filter.limit = 1;
         const QList<history::Event> newest = store.events(filter);
         if (newest.isEmpty()) {
-            err << Tr::tr("O registro não tem eventos do número de série %1.").arg(options.serialNumber) << '\n';
+            err << CliText::tr("O registro não tem eventos do número de série %1.").arg(options.serialNumber) << '\n';
             return ExitBadInput;
         }
         event = newest.constFirst();
     }
     const QString problem = drawReport(*event, options.pdf, reportProgram(program));
     if (!problem.isEmpty()) {
-        err << Tr::tr("O relatório %1 não pôde ser salvo: %2").arg(options.pdf, problem) << '\n';
+        err << CliText::tr("O relatório %1 não pôde ser salvo: %2").arg(options.pdf, problem) << '\n';
         return ExitNotWritten;
     }
-    out << Tr::tr("Relatório do evento %1 salvo em %2").arg(event->id.left(ShownIdLength), options.pdf) << '\n';
+    out << CliText::tr("Relatório do evento %1 salvo em %2").arg(event->id.left(ShownIdLength), options.pdf) << '\n';
     return ExitOk;
 }
 
@@ -207,7 +202,7 @@ QStringList keepEvent(const history::Event& event, const RecordPlace& place, con
     sender.setStandardOutputFile(QProcess::nullDevice());
     sender.setStandardErrorFile(QProcess::nullDevice());
     if (!sender.startDetached())
-        lines << Tr::tr("Os eventos aguardam na fila do registro: o envio ao servidor não pôde ser iniciado (%1).")
+        lines << CliText::tr("Os eventos aguardam na fila do registro: o envio ao servidor não pôde ser iniciado (%1).")
                      .arg(sender.errorString());
     return lines;
 }

@@ -1,4 +1,5 @@
 #include "cli/Report.h"
+#include "cli/CliTexts.h"
 
 #include <QCoreApplication>
 
@@ -13,12 +14,6 @@
 #include <QJsonValue>
 
 namespace korv::cli {
-
-namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Cli)
-};
-}  // namespace
 
 namespace {
 
@@ -185,7 +180,7 @@ QStringList headRailLines(const headrail::ReadView& view, const CliTexts& texts)
 {
     if (!view.position || !view.sensor)
         return { labelled(
-            texts.sensorSelection(), Tr::tr("código %1, que este transmissor não oferece").arg(view.fields.code)) };
+            texts.sensorSelection(), CliText::tr("código %1, que este transmissor não oferece").arg(view.fields.code)) };
     const QString unit = view.unit;
     QStringList lines;
     lines << labelled(texts.sensorSelection(), texts.sensorName(view.fields.code))

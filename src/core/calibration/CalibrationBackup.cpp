@@ -1,4 +1,5 @@
 #include "core/calibration/CalibrationBackup.h"
+#include "core/CoreText.h"
 
 #include "core/files/FileRead.h"
 #include "core/files/FileSave.h"
@@ -11,10 +12,6 @@
 namespace korv {
 
 namespace {
-
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Files)
-};
 
 struct BackupSection {
     QString title;
@@ -202,7 +199,7 @@ BackupOnDisk judgeBackupFile(const QString& path, Model model, const QString& se
             return found;
         }
         found.verdict = BackupOnDisk::NotABackup;
-        found.reason = Tr::tr("é um link para %1, que não existe").arg(link.symLinkTarget());
+        found.reason = CoreText::tr("é um link para %1, que não existe").arg(link.symLinkTarget());
         found.unreadable = true;
         return found;
     }
@@ -211,9 +208,9 @@ BackupOnDisk judgeBackupFile(const QString& path, Model model, const QString& se
     if (!file.ok())
         found.reason = file.error;
     else if (file.bytes.isEmpty())
-        found.reason = Tr::tr("está vazio");
+        found.reason = CoreText::tr("está vazio");
     else if (!isBackupOf(file.bytes, model, serialNumberText))
-        found.reason = Tr::tr("não é uma cópia de calibração deste transmissor");
+        found.reason = CoreText::tr("não é uma cópia de calibração deste transmissor");
     else {
         found.verdict = BackupOnDisk::ThisTransmitter;
         found.bytes = file.bytes;

@@ -1,4 +1,5 @@
 #include "core/diagnostics/ConnectionCheck.h"
+#include "core/CoreText.h"
 
 #include "common/StopRequest.h"
 #include "core/diagnostics/FrameDescription.h"
@@ -16,10 +17,6 @@
 namespace korv {
 
 namespace {
-
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::ConnectionCheck)
-};
 
 using Id = CheckStep::Id;
 using Outcome = CheckStep::Outcome;
@@ -48,8 +45,8 @@ QString octal(uint mode)
 QString otherPorts(const QStringList& present)
 {
     if (present.isEmpty())
-        return Tr::tr("nenhuma porta serial foi encontrada: ligue o adaptador USB-serial e verifique de novo.");
-    return Tr::tr("portas encontradas: %1; escolha a certa nas opções de comunicação, ou ligue o adaptador e "
+        return CoreText::tr("nenhuma porta serial foi encontrada: ligue o adaptador USB-serial e verifique de novo.");
+    return CoreText::tr("portas encontradas: %1; escolha a certa nas opções de comunicação, ou ligue o adaptador e "
                   "verifique de novo.")
         .arg(present.join(QStringLiteral(", ")));
 }
@@ -94,38 +91,38 @@ bool checkExists(CheckRun& run, const QStringList& present, DeviceNode& node)
     const QString& device = run.report.device;
     if (device.isEmpty()) {
         return run.fail(Id::PortExists, Finding::Missing,
-            Tr::tr("«%1» não é o nome de uma porta serial; %2").arg(run.report.port, otherPorts(present)));
+            CoreText::tr("«%1» não é o nome de uma porta serial; %2").arg(run.report.port, otherPorts(present)));
     }
 #ifdef Q_OS_UNIX
     node = inspectDevice(device);
     switch (node.state) {
     case DeviceNode::State::Missing:
-        return run.fail(Id::PortExists, Finding::Missing, Tr::tr("%1 não existe; %2").arg(device, otherPorts(present)));
+        return run.fail(Id::PortExists, Finding::Missing, CoreText::tr("%1 não existe; %2").arg(device, otherPorts(present)));
     case DeviceNode::State::Unreachable:
         return run.fail(Id::PortExists, Finding::Unreachable,
-            Tr::tr("Não é possível chegar a %1: uma pasta do caminho não deixa você entrar; use o caminho do "
+            CoreText::tr("Não é possível chegar a %1: uma pasta do caminho não deixa você entrar; use o caminho do "
                    "próprio dispositivo, como /dev/ttyUSB0.")
                 .arg(device));
     case DeviceNode::State::NotADevice:
         return run.fail(Id::PortExists, Finding::NotADevice,
-            Tr::tr("%1 existe, mas não é um dispositivo de porta serial: escolha a porta certa nas opções de "
+            CoreText::tr("%1 existe, mas não é um dispositivo de porta serial: escolha a porta certa nas opções de "
                    "comunicação.")
                 .arg(device));
     case DeviceNode::State::Present:
         break;
     }
     if (!node.target.isEmpty() && node.target != device)
-        return run.pass(Id::PortExists, Tr::tr("%1 existe (é o dispositivo %2).").arg(device, node.target));
-    return run.pass(Id::PortExists, Tr::tr("%1 existe.").arg(device));
+        return run.pass(Id::PortExists, CoreText::tr("%1 existe (é o dispositivo %2).").arg(device, node.target));
+    return run.pass(Id::PortExists, CoreText::tr("%1 existe.").arg(device));
 #else
     Q_UNUSED(node);
     const bool listed = std::any_of(present.begin(), present.end(),
         [&](const QString& port) { return deviceNameFor(port).compare(device, Qt::CaseInsensitive) == 0; });
     if (!listed) {
         return run.fail(Id::PortExists, Finding::Missing,
-            Tr::tr("%1 não está entre as portas do sistema; %2").arg(run.report.port, otherPorts(present)));
+            CoreText::tr("%1 não está entre as portas do sistema; %2").arg(run.report.port, otherPorts(present)));
     }
-    return run.pass(Id::PortExists, Tr::tr("%1 existe.").arg(run.report.port));
+    return run.pass(Id::PortExists, CoreText::tr("%1 existe.").arg(run.report.port));
 #endif
 }
 
@@ -137,36 +134,36 @@ bool checkMayOpen(CheckRun& run, const DeviceNode& node)
     switch (judgeAccess(node, user, systemAllowsReadWrite(device))) {
     case AccessFinding::Allowed: {
         const QString membership = user.sessionGroups.contains(node.groupId)
-            ? Tr::tr("; você está no grupo %1").arg(node.groupName)
+            ? CoreText::tr("; você está no grupo %1").arg(node.groupName)
             : QString();
         return run.pass(Id::MayOpen,
-            Tr::tr("Você pode ler e escrever em %1 (dono %2, grupo %3, permissões %4%5).")
+            CoreText::tr("Você pode ler e escrever em %1 (dono %2, grupo %3, permissões %4%5).")
                 .arg(device, node.ownerName, node.groupName, octal(node.mode), membership));
     }
     case AccessFinding::JoinGroup:
         return run.fail(Id::MayOpen, Finding::JoinGroup,
-            Tr::tr("Você não pode abrir %1: ela é do grupo %2 e o usuário %3 não está nele; entre no grupo com "
+            CoreText::tr("Você não pode abrir %1: ela é do grupo %2 e o usuário %3 não está nele; entre no grupo com "
                    "o comando «sudo adduser %3 %2» e depois saia e entre de novo na sessão.")
                 .arg(device, node.groupName, user.name));
     case AccessFinding::LogInAgain:
         return run.fail(Id::MayOpen, Finding::LogInAgain,
-            Tr::tr("O usuário %1 já está no grupo %2, dono de %3, mas esta sessão começou antes disso: saia e "
+            CoreText::tr("O usuário %1 já está no grupo %2, dono de %3, mas esta sessão começou antes disso: saia e "
                    "entre de novo na sessão (ou reinicie o computador).")
                 .arg(user.name, node.groupName, device));
     case AccessFinding::OwnerOnly:
         return run.fail(Id::MayOpen, Finding::OwnerOnly,
-            Tr::tr("Só o usuário %1 pode abrir %2 (permissões %3, grupo %4 sem acesso): peça ao administrador "
+            CoreText::tr("Só o usuário %1 pode abrir %2 (permissões %3, grupo %4 sem acesso): peça ao administrador "
                    "que dê a porta a um grupo com leitura e escrita, como dialout, e que ponha você nesse "
                    "grupo.")
                 .arg(node.ownerName, device, octal(node.mode), node.groupName));
     case AccessFinding::OwnerLocked:
         return run.fail(Id::MayOpen, Finding::OwnerLocked,
-            Tr::tr("%1 é sua, mas as permissões dela (%2) não deixam nem o dono abri-la: peça ao "
+            CoreText::tr("%1 é sua, mas as permissões dela (%2) não deixam nem o dono abri-la: peça ao "
                    "administrador que as corrija.")
                 .arg(device, octal(node.mode)));
     case AccessFinding::Denied:
         return run.fail(Id::MayOpen, Finding::Denied,
-            Tr::tr("O sistema não deixa você abrir %1, embora as permissões (%2, dono %3, grupo %4) "
+            CoreText::tr("O sistema não deixa você abrir %1, embora as permissões (%2, dono %3, grupo %4) "
                    "permitam: uma regra de segurança do sistema impede; fale com o administrador.")
                 .arg(device, octal(node.mode), node.ownerName, node.groupName));
     }
@@ -174,7 +171,7 @@ bool checkMayOpen(CheckRun& run, const DeviceNode& node)
 #else
     Q_UNUSED(node);
     return run.skip(
-        Id::MayOpen, Tr::tr("Este sistema não diz de antemão quem pode abrir a porta; a abertura, adiante, mostra."));
+        Id::MayOpen, CoreText::tr("Este sistema não diz de antemão quem pode abrir a porta; a abertura, adiante, mostra."));
 #endif
 }
 
@@ -184,41 +181,41 @@ bool checkNotHeld(CheckRun& run)
     const HolderSearch search = findPortHolders(device);
     if (!search.supported) {
         return run.skip(Id::NotHeld,
-            Tr::tr("Este sistema não diz quais programas estão com a porta aberta; a abertura, adiante, "
+            CoreText::tr("Este sistema não diz quais programas estão com a porta aberta; a abertura, adiante, "
                    "mostra se ela está livre."));
     }
     if (search.holders.isEmpty()) {
         if (search.unreadable > 0) {
             const QString unseen
-                = search.unreadable == 1 ? Tr::tr("1 processo") : Tr::tr("%1 processos").arg(search.unreadable);
+                = search.unreadable == 1 ? CoreText::tr("1 processo") : CoreText::tr("%1 processos").arg(search.unreadable);
             QString suspect;
             for (const GreedyService& service : GreedyServices) {
                 if (suspect.isEmpty() && search.unreadableNames.contains(QLatin1String(service.name))) {
-                    suspect = Tr::tr("; entre eles está %1, que costuma tomar portas seriais: se a porta não "
+                    suspect = CoreText::tr("; entre eles está %1, que costuma tomar portas seriais: se a porta não "
                                      "responder, pare-o com «%2»")
                                   .arg(QLatin1String(service.name), QLatin1String(service.stopCommand));
                 }
             }
             return run.pass(Id::NotHeld,
-                Tr::tr("Nenhum outro programa visível está com %1 aberta (o sistema não deixou examinar %2%3).")
+                CoreText::tr("Nenhum outro programa visível está com %1 aberta (o sistema não deixou examinar %2%3).")
                     .arg(device, unseen, suspect));
         }
-        return run.pass(Id::NotHeld, Tr::tr("Nenhum outro programa está com %1 aberta.").arg(device));
+        return run.pass(Id::NotHeld, CoreText::tr("Nenhum outro programa está com %1 aberta.").arg(device));
     }
     QStringList names;
     QString stopHint;
     for (const PortHolder& holder : search.holders) {
-        names << Tr::tr("%1 (processo %2)").arg(holder.name).arg(holder.pid);
+        names << CoreText::tr("%1 (processo %2)").arg(holder.name).arg(holder.pid);
         for (const GreedyService& service : GreedyServices) {
             if (holder.name == QLatin1String(service.name) && stopHint.isEmpty()) {
-                stopHint = Tr::tr(" (%1 é um serviço do sistema: pare-o com «%2»)")
+                stopHint = CoreText::tr(" (%1 é um serviço do sistema: pare-o com «%2»)")
                                .arg(holder.name, QLatin1String(service.stopCommand));
             }
         }
     }
     const QString sentence = names.size() == 1
-        ? Tr::tr("O programa %1 está com %2 aberta: feche-o%3 e verifique de novo.")
-        : Tr::tr("Os programas %1 estão com %2 aberta: feche-os%3 e verifique de novo.");
+        ? CoreText::tr("O programa %1 está com %2 aberta: feche-o%3 e verifique de novo.")
+        : CoreText::tr("Os programas %1 estão com %2 aberta: feche-os%3 e verifique de novo.");
     return run.fail(
         Id::NotHeld, Finding::HeldByOther, sentence.arg(names.join(QStringLiteral(", ")), device, stopHint));
 }
@@ -228,13 +225,13 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
     SerialLink& link = session.link();
     if (!link.Open()) {
         run.fail(Id::Opens, Finding::OpenFailed,
-            Tr::tr("A porta não abriu (%1): feche qualquer outro programa que a use, desligue e ligue de novo "
+            CoreText::tr("A porta não abriu (%1): feche qualquer outro programa que a use, desligue e ligue de novo "
                    "o adaptador e verifique de novo.")
                 .arg(link.ErrorText));
         return;
     }
     run.pass(Id::Opens,
-        Tr::tr("A porta abriu a %1 baud, 8 bits, sem paridade e 1 bit de parada, com DTR ligado e RTS a cada "
+        CoreText::tr("A porta abriu a %1 baud, 8 bits, sem paridade e 1 bit de parada, com DTR ligado e RTS a cada "
                "quadro.")
             .arg(link.baud()));
 
@@ -250,7 +247,7 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
         status = frame::judge(probe, link.received(), link.receivedCount(), frame::AnswerCheck::CommandAndAddress);
     }
     const frame::Reply reply = frame::readReply(probe, received);
-    const QString lostSentence = Tr::tr("A porta desapareceu durante o teste: o adaptador foi desligado ou tem "
+    const QString lostSentence = CoreText::tr("A porta desapareceu durante o teste: o adaptador foi desligado ou tem "
                                         "mau contato; ligue-o de novo e verifique de novo.");
     switch (reply.echo) {
     case frame::Reply::Echo::None:
@@ -259,18 +256,18 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
             return;
         }
         run.fail(Id::Echo, Finding::NoEcho,
-            Tr::tr("Nada voltou pela linha: a interface de configuração não está alimentada, ou o cabo ou o "
+            CoreText::tr("Nada voltou pela linha: a interface de configuração não está alimentada, ou o cabo ou o "
                    "adaptador não são os certos."));
         return;
     case frame::Reply::Echo::Partial:
     case frame::Reply::Echo::Differs:
         run.fail(Id::Echo, Finding::BadEcho,
-            Tr::tr("Voltou %1 em vez do eco %2: confira se o cabo e o adaptador são os certos e se a interface "
+            CoreText::tr("Voltou %1 em vez do eco %2: confira se o cabo e o adaptador são os certos e se a interface "
                    "está bem ligada.")
                 .arg(frame::hex(received), frame::hex(probe)));
         return;
     case frame::Reply::Echo::Ok:
-        run.pass(Id::Echo, Tr::tr("O quadro de teste voltou como eco: a interface de configuração está alimentada."));
+        run.pass(Id::Echo, CoreText::tr("O quadro de teste voltou como eco: a interface de configuração está alimentada."));
         break;
     }
 
@@ -279,29 +276,29 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
             run.fail(Id::Answer, Finding::PortLost, lostSentence);
         else if (reply.answer == frame::Reply::Answer::None)
             run.fail(Id::Answer, Finding::EchoOnly,
-                Tr::tr("A interface devolveu o eco, mas nenhum transmissor respondeu: o transmissor não está "
+                CoreText::tr("A interface devolveu o eco, mas nenhum transmissor respondeu: o transmissor não está "
                        "alimentado ou não está ligado à interface."));
         else if (reply.answer == frame::Reply::Answer::Refused)
             run.fail(Id::Answer, Finding::Refused,
-                Tr::tr("O transmissor recusou a leitura do registro %1 («?»): desligue e ligue o transmissor e "
+                CoreText::tr("O transmissor recusou a leitura do registro %1 («?»): desligue e ligue o transmissor e "
                        "verifique de novo.")
                     .arg(ConnectionCheck::ProbeRegister));
         else
             run.fail(Id::Answer, Finding::WrongAnswer,
-                Tr::tr("Chegou %1, que não responde ao pedido: pode haver ruído ou outro aparelho na linha; "
+                CoreText::tr("Chegou %1, que não responde ao pedido: pode haver ruído ou outro aparelho na linha; "
                        "confira as ligações.")
                     .arg(frame::hex(received.mid(frame::Size))));
         return;
     }
     run.pass(
-        Id::Answer, Tr::tr("Um transmissor respondeu à leitura do registro %1.").arg(ConnectionCheck::ProbeRegister));
+        Id::Answer, CoreText::tr("Um transmissor respondeu à leitura do registro %1.").arg(ConnectionCheck::ProbeRegister));
 
     Status identified = retryStep(StepAttempts, [&] { return session.readSerialNumber(); });
     if (identified == Status::Ok)
         identified = retryStep(StepAttempts, [&] { return session.identify(); });
     if (identified != Status::Ok) {
         run.fail(Id::Identified, Finding::NotIdentified,
-            Tr::tr("A leitura da identificação falhou: verifique de novo e, se continuar, confira as ligações "
+            CoreText::tr("A leitura da identificação falhou: verifique de novo e, se continuar, confira as ligações "
                    "e a alimentação do transmissor."));
         return;
     }
@@ -309,17 +306,17 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
     const QString firmware = firmwareText(record.FirmwareVersion);
     if (record.TransmitterModel == Model::Unknown) {
         run.fail(Id::Identified, Finding::UnknownModel,
-            Tr::tr("O transmissor respondeu (firmware %1, número de série %2), mas o modelo dele não é conhecido "
+            CoreText::tr("O transmissor respondeu (firmware %1, número de série %2), mas o modelo dele não é conhecido "
                    "por este programa.")
                 .arg(firmware, record.SerialNumberText));
         return;
     }
     run.report.transmitter = record;
     QString sentence
-        = Tr::tr("%1 (%2), firmware %3, número de série %4")
+        = CoreText::tr("%1 (%2), firmware %3, número de série %4")
               .arg(displayCaption(record.TransmitterModel), record.ModelString(), firmware, record.SerialNumberText);
     if (!firmwareCompatible(record.TransmitterModel, record.FirmwareVersion))
-        sentence += Tr::tr("; esta versão de firmware permite ler, mas não enviar a configuração");
+        sentence += CoreText::tr("; esta versão de firmware permite ler, mas não enviar a configuração");
     run.pass(Id::Identified, sentence + u'.');
 }
 
@@ -329,19 +326,19 @@ QString checkStepTitle(CheckStep::Id id)
 {
     switch (id) {
     case Id::PortExists:
-        return Tr::tr("A porta existe");
+        return CoreText::tr("A porta existe");
     case Id::MayOpen:
-        return Tr::tr("Você pode abrir a porta");
+        return CoreText::tr("Você pode abrir a porta");
     case Id::NotHeld:
-        return Tr::tr("Nenhum outro programa usa a porta");
+        return CoreText::tr("Nenhum outro programa usa a porta");
     case Id::Opens:
-        return Tr::tr("A porta abre a 9600 baud, 8N1");
+        return CoreText::tr("A porta abre a 9600 baud, 8N1");
     case Id::Echo:
-        return Tr::tr("A interface devolve o eco");
+        return CoreText::tr("A interface devolve o eco");
     case Id::Answer:
-        return Tr::tr("Um transmissor responde");
+        return CoreText::tr("Um transmissor responde");
     case Id::Identified:
-        return Tr::tr("O transmissor se identifica");
+        return CoreText::tr("O transmissor se identifica");
     }
     return {};
 }

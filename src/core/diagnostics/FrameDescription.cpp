@@ -1,4 +1,5 @@
 #include "core/diagnostics/FrameDescription.h"
+#include "core/CoreText.h"
 
 #include "core/protocol/RegisterProtocol.h"
 
@@ -9,10 +10,6 @@
 namespace korv::frame {
 
 namespace {
-
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::FrameDescription)
-};
 
 constexpr char ReadParameter = RegisterProtocol::ReadParameterCommand;
 constexpr char ReadMemory = RegisterProtocol::ReadMemoryCommand;
@@ -80,13 +77,13 @@ QString describeCommand(const Bytes& sent)
     const int address = addressOf(sent);
     switch (sent[0]) {
     case ReadParameter:
-        return Tr::tr("leitura do registro %1").arg(address);
+        return CoreText::tr("leitura do registro %1").arg(address);
     case ReadMemory:
-        return Tr::tr("leitura da memória %1").arg(address);
+        return CoreText::tr("leitura da memória %1").arg(address);
     case WriteParameter:
-        return Tr::tr("escrita no registro %1: %2").arg(address).arg(valueOf(sent.data()));
+        return CoreText::tr("escrita no registro %1: %2").arg(address).arg(valueOf(sent.data()));
     default:
-        return Tr::tr("comando desconhecido %1").arg(hex(QByteArray(1, static_cast<char>(sent[0]))));
+        return CoreText::tr("comando desconhecido %1").arg(hex(QByteArray(1, static_cast<char>(sent[0]))));
     }
 }
 
@@ -95,29 +92,29 @@ QString describeReply(const Bytes& sent, const QByteArray& received)
     const Reply reply = readReply(sent, received);
     switch (reply.echo) {
     case Reply::Echo::None:
-        return Tr::tr("nada voltou (sem eco)");
+        return CoreText::tr("nada voltou (sem eco)");
     case Reply::Echo::Partial:
-        return Tr::tr("eco incompleto (%1 de %2 bytes)").arg(received.size()).arg(Size);
+        return CoreText::tr("eco incompleto (%1 de %2 bytes)").arg(received.size()).arg(Size);
     case Reply::Echo::Differs:
-        return Tr::tr("não é o eco do quadro enviado");
+        return CoreText::tr("não é o eco do quadro enviado");
     case Reply::Echo::Ok:
         break;
     }
     switch (reply.answer) {
     case Reply::Answer::None:
-        return Tr::tr("eco ok; sem resposta do transmissor");
+        return CoreText::tr("eco ok; sem resposta do transmissor");
     case Reply::Answer::Partial:
-        return Tr::tr("eco ok; resposta incompleta (%1 de %2 bytes)").arg(reply.answerBytes).arg(Size);
+        return CoreText::tr("eco ok; resposta incompleta (%1 de %2 bytes)").arg(reply.answerBytes).arg(Size);
     case Reply::Answer::Refused:
-        return Tr::tr("eco ok; recusado pelo transmissor (?)");
+        return CoreText::tr("eco ok; recusado pelo transmissor (?)");
     case Reply::Answer::Mismatch:
-        return Tr::tr("eco ok; a resposta não corresponde ao pedido");
+        return CoreText::tr("eco ok; a resposta não corresponde ao pedido");
     case Reply::Answer::Value:
-        return Tr::tr("eco ok; valor %1 (0x%2)")
+        return CoreText::tr("eco ok; valor %1 (0x%2)")
             .arg(reply.value)
             .arg(QString::number(static_cast<quint16>(reply.value), 16).rightJustified(4, u'0').toUpper());
     case Reply::Answer::Confirmed:
-        return Tr::tr("eco ok; escrita confirmada");
+        return CoreText::tr("eco ok; escrita confirmada");
     }
     return {};
 }
@@ -127,23 +124,23 @@ MonitorLine monitorLine(const LinkEvent& event)
     const QString portEvent = QStringLiteral("--");
     switch (event.kind) {
     case LinkEvent::Kind::Opened:
-        return { portEvent, {}, Tr::tr("porta %1 aberta a %2 baud, 8N1").arg(event.port).arg(event.baud) };
+        return { portEvent, {}, CoreText::tr("porta %1 aberta a %2 baud, 8N1").arg(event.port).arg(event.baud) };
     case LinkEvent::Kind::OpenFailed:
-        return { portEvent, {}, Tr::tr("a porta %1 não abriu: %2").arg(event.port, event.text) };
+        return { portEvent, {}, CoreText::tr("a porta %1 não abriu: %2").arg(event.port, event.text) };
     case LinkEvent::Kind::Closed:
-        return { portEvent, {}, Tr::tr("porta %1 fechada").arg(event.port) };
+        return { portEvent, {}, CoreText::tr("porta %1 fechada").arg(event.port) };
     case LinkEvent::Kind::Sent:
         return { QStringLiteral("TX"), hex(event.sent), describeCommand(event.sent) };
     case LinkEvent::Kind::SendFailed:
-        return { portEvent, {}, Tr::tr("%1 não foi enviada: %2").arg(describeCommand(event.sent), event.text) };
+        return { portEvent, {}, CoreText::tr("%1 não foi enviada: %2").arg(describeCommand(event.sent), event.text) };
     case LinkEvent::Kind::Received: {
         QString meaning = describeReply(event.sent, event.received);
         if (event.staleBytes > 0)
-            meaning += Tr::tr(" (%1 bytes atrasados de outra troca descartados antes do eco)").arg(event.staleBytes);
+            meaning += CoreText::tr(" (%1 bytes atrasados de outra troca descartados antes do eco)").arg(event.staleBytes);
         return { QStringLiteral("RX"), hex(event.received), meaning };
     }
     case LinkEvent::Kind::Lost:
-        return { portEvent, {}, Tr::tr("a porta %1 desapareceu (adaptador desligado?)").arg(event.port) };
+        return { portEvent, {}, CoreText::tr("a porta %1 desapareceu (adaptador desligado?)").arg(event.port) };
     }
     return {};
 }

@@ -1,4 +1,5 @@
 #include "core/files/ConfigurationCheck.h"
+#include "core/CoreText.h"
 
 #include <QCoreApplication>
 
@@ -12,12 +13,6 @@
 #include <cmath>
 
 namespace korv::config {
-
-namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Files)
-};
-}  // namespace
 
 namespace {
 
@@ -77,7 +72,7 @@ void checkHeadRail(const HeadRailValues& values, bool fahrenheit, const Identifi
 {
     if (!headrail::positionForCode(
             unit.TransmitterModel, unit.FirmwareVersion, unit.NoThermocoupleB, values.sensorCode)) {
-        check.mismatch = Tr::tr("O sensor %1 não está na lista deste transmissor.").arg(sensorName(values.sensorCode));
+        check.mismatch = CoreText::tr("O sensor %1 não está na lista deste transmissor.").arg(sensorName(values.sensorCode));
         return;
     }
     const headrail::SendCheck send = headrail::checkForSend(unit, fahrenheit, headRailForm(values), FileSeparator);
@@ -89,7 +84,7 @@ void checkHeadRail(const HeadRailValues& values, bool fahrenheit, const Identifi
 void checkHumidity(const HumidityValues& values, bool fahrenheit, const IdentificationRecord& unit, UnitCheck& check)
 {
     if (values.kind == humamb::HumidityKind::DewPoint && !humamb::hasKindMenu(unit.FirmwareVersion)) {
-        check.mismatch = Tr::tr("Este transmissor (firmware %1) não mede ponto de orvalho.")
+        check.mismatch = CoreText::tr("Este transmissor (firmware %1) não mede ponto de orvalho.")
                              .arg(firmwareText(unit.FirmwareVersion));
         return;
     }
@@ -206,11 +201,11 @@ UnitCheck checkAgainstUnit(const Configuration& configuration, const Identificat
     UnitCheck check;
     const Model model = unit.TransmitterModel;
     if (model == Model::Unknown) {
-        check.mismatch = Tr::tr("O transmissor não foi identificado como um modelo conhecido.");
+        check.mismatch = CoreText::tr("O transmissor não foi identificado como um modelo conhecido.");
         return check;
     }
     if (model != configuration.model) {
-        check.mismatch = Tr::tr("O arquivo é para um %1, mas o transmissor é um %2.")
+        check.mismatch = CoreText::tr("O arquivo é para um %1, mas o transmissor é um %2.")
                              .arg(modelString(configuration.model), modelString(model));
         return check;
     }

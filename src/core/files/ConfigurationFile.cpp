@@ -1,4 +1,5 @@
 #include "core/files/ConfigurationFile.h"
+#include "core/CoreText.h"
 
 #include <QCoreApplication>
 
@@ -18,12 +19,6 @@
 namespace korv::config {
 
 namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Files)
-};
-}  // namespace
-
-namespace {
 
 const QStringList SensorNames
     = { QStringLiteral("0-50mV"), QStringLiteral("K"), QStringLiteral("J"), QStringLiteral("R"), QStringLiteral("S"),
@@ -38,7 +33,7 @@ QString familyName(Family family)
 const QStringList FailureWords = { QStringLiteral("minimum"), QStringLiteral("maximum") };
 QString failureExpected()
 {
-    return Tr::tr("\"minimum\" ou \"maximum\"");
+    return CoreText::tr("\"minimum\" ou \"maximum\"");
 }
 const QStringList InputKeys = { QStringLiteral("lower"), QStringLiteral("upper"), QStringLiteral("zeroCorrection"),
     QStringLiteral("sensorFailure") };
@@ -81,7 +76,7 @@ HeadRailValues readHeadRail(ObjectReader& reader)
     const QJsonValue sensor = reader.value(QStringLiteral("sensor"));
     const auto code = sensor.isString() ? sensorCodeNamed(sensor.toString()) : std::nullopt;
     if (!code)
-        reader.fail(Tr::tr("\"sensor\" deve ser um de: %1").arg(SensorNames.join(QStringLiteral(", "))));
+        reader.fail(CoreText::tr("\"sensor\" deve ser um de: %1").arg(SensorNames.join(QStringLiteral(", "))));
     values.sensorCode = code.value_or(0);
     values.lower = reader.integer(QStringLiteral("lower")).value_or(0);
     values.upper = reader.integer(QStringLiteral("upper")).value_or(0);
@@ -90,7 +85,7 @@ HeadRailValues readHeadRail(ObjectReader& reader)
         = reader.choice(QStringLiteral("sensorFailure"), FailureWords, failureExpected()).value_or(0) == 1;
     const auto filter = reader.integer(QStringLiteral("mainsFilter"));
     if (filter && *filter != 50 && *filter != 60)
-        reader.fail(Tr::tr("\"mainsFilter\" deve ser 50 ou 60"));
+        reader.fail(CoreText::tr("\"mainsFilter\" deve ser 50 ou 60"));
     values.filter50Hz = filter == 50;
     return values;
 }
@@ -104,7 +99,7 @@ std::optional<bool> readFailureOnly(ObjectReader& parent, const QString& key, Mo
     ObjectReader reader(*object, parent.path(key) + u'.', error);
     for (const QString& limitKey : InputKeys.mid(0, 3)) {
         if (object->contains(limitKey))
-            reader.fail(Tr::tr("o modelo %1 não tem entrada de temperatura: em \"%2\" só vale \"sensorFailure\"")
+            reader.fail(CoreText::tr("o modelo %1 não tem entrada de temperatura: em \"%2\" só vale \"sensorFailure\"")
                             .arg(modelString(model), parent.path(key)));
     }
     reader.expectKeys({ QStringLiteral("sensorFailure") });
@@ -120,7 +115,7 @@ HumidityValues readHumidity(ObjectReader& reader, Model model, QString& error)
         + QStringList { QStringLiteral("measure"), QStringLiteral("humidity"), QStringLiteral("temperature") });
     HumidityValues values;
     const auto measure
-        = reader.choice(QStringLiteral("measure"), MeasureWords, Tr::tr("\"relative-humidity\" ou \"dew-point\""));
+        = reader.choice(QStringLiteral("measure"), MeasureWords, CoreText::tr("\"relative-humidity\" ou \"dew-point\""));
     values.kind = measure == 1 ? humamb::HumidityKind::DewPoint : humamb::HumidityKind::Relative;
     if (!reader.failed())
         values.humidity = readInput(reader, QStringLiteral("humidity"), error).value_or(InputValues {});
@@ -161,23 +156,23 @@ std::optional<int> sensorCodeNamed(const QString& name)
 Parsed parseConfiguration(const QByteArray& bytes)
 {
     if (bytes.trimmed().isEmpty())
-        return { std::nullopt, Tr::tr("o arquivo está vazio") };
+        return { std::nullopt, CoreText::tr("o arquivo está vazio") };
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
         return { std::nullopt,
-            Tr::tr("não é um arquivo JSON válido: %1 (no byte %2)")
+            CoreText::tr("não é um arquivo JSON válido: %1 (no byte %2)")
                 .arg(jsonErrorText(parseError.error))
                 .arg(parseError.offset) };
     if (!document.isObject())
-        return { std::nullopt, Tr::tr("o arquivo não contém um objeto JSON") };
+        return { std::nullopt, CoreText::tr("o arquivo não contém um objeto JSON") };
     if (const auto repeated = repeatedKey(bytes))
-        return { std::nullopt, Tr::tr("a chave \"%1\" aparece mais de uma vez").arg(*repeated) };
+        return { std::nullopt, CoreText::tr("a chave \"%1\" aparece mais de uma vez").arg(*repeated) };
 
     const QJsonObject top = document.object();
     for (const char* key : { "format", "family", "model" }) {
         if (!top.contains(QLatin1String(key)))
-            return { std::nullopt, Tr::tr("falta a chave \"%1\"").arg(QLatin1String(key)) };
+            return { std::nullopt, CoreText::tr("falta a chave \"%1\"").arg(QLatin1String(key)) };
     }
     QString error;
     ObjectReader reader(top, QString(), error);
@@ -187,21 +182,21 @@ Parsed parseConfiguration(const QByteArray& bytes)
         return { std::nullopt, error };
     if (*format != FormatVersion)
         return { std::nullopt,
-            Tr::tr("formato %1 não suportado: este programa lê o formato %2").arg(*format).arg(FormatVersion) };
+            CoreText::tr("formato %1 não suportado: este programa lê o formato %2").arg(*format).arg(FormatVersion) };
     const auto family = familyWithFileKey(top.value(QStringLiteral("family")).toString());
     if (!family)
         return { std::nullopt,
-            Tr::tr("\"family\" deve ser \"%1\", \"%2\" ou \"%3\"")
+            CoreText::tr("\"family\" deve ser \"%1\", \"%2\" ou \"%3\"")
                 .arg(familyName(Family::HeadRail), familyName(Family::Humidity), familyName(Family::Ambient)) };
     const QJsonValue modelValue = top.value(QStringLiteral("model"));
     const auto model = modelNamed(modelValue.toString());
     if (!modelValue.isString())
-        return { std::nullopt, Tr::tr("\"model\" deve ser um texto") };
+        return { std::nullopt, CoreText::tr("\"model\" deve ser um texto") };
     if (!model)
-        return { std::nullopt, Tr::tr("modelo desconhecido \"%1\"").arg(escapedText(modelValue.toString())) };
+        return { std::nullopt, CoreText::tr("modelo desconhecido \"%1\"").arg(escapedText(modelValue.toString())) };
     if (familyOf(*model) != family)
         return { std::nullopt,
-            Tr::tr("o modelo %1 não pertence à família \"%2\"").arg(modelString(*model), familyName(*family)) };
+            CoreText::tr("o modelo %1 não pertence à família \"%2\"").arg(modelString(*model), familyName(*family)) };
 
     Configuration configuration;
     configuration.model = *model;

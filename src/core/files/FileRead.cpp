@@ -1,4 +1,5 @@
 #include "core/files/FileRead.h"
+#include "core/CoreText.h"
 
 #include <QCoreApplication>
 
@@ -19,26 +20,20 @@
 namespace korv {
 
 namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Files)
-};
-}  // namespace
-
-namespace {
 
 QString missingText()
 {
-    return Tr::tr("o arquivo não existe");
+    return CoreText::tr("o arquivo não existe");
 }
 
 QString tooLarge(qint64 maxBytes)
 {
-    return Tr::tr("o arquivo é grande demais (mais de %1 bytes)").arg(maxBytes);
+    return CoreText::tr("o arquivo é grande demais (mais de %1 bytes)").arg(maxBytes);
 }
 
 QString notARegularFile(const QString& kind)
 {
-    return Tr::tr("é %1, não um arquivo comum").arg(kind);
+    return CoreText::tr("é %1, não um arquivo comum").arg(kind);
 }
 
 #ifdef Q_OS_UNIX
@@ -47,19 +42,19 @@ QString kindOfMode(mode_t mode)
     if (S_ISREG(mode))
         return {};
     if (S_ISDIR(mode))
-        return Tr::tr("uma pasta");
+        return CoreText::tr("uma pasta");
     if (S_ISFIFO(mode))
-        return Tr::tr("um FIFO");
+        return CoreText::tr("um FIFO");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return Tr::tr("um dispositivo");
+        return CoreText::tr("um dispositivo");
     if (S_ISSOCK(mode))
-        return Tr::tr("um socket");
-    return Tr::tr("um arquivo especial");
+        return CoreText::tr("um socket");
+    return CoreText::tr("um arquivo especial");
 }
 
 QString systemReason(int error)
 {
-    return Tr::tr("não foi possível ler o arquivo: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
+    return CoreText::tr("não foi possível ler o arquivo: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
 }
 
 FileIdentity identityOf(const struct stat& info)
@@ -113,7 +108,7 @@ QString nonRegularKind(const QString& path)
     const QFileInfo info(path);
     if (!info.exists() || info.isFile())
         return {};
-    return info.isDir() ? Tr::tr("uma pasta") : Tr::tr("um arquivo especial");
+    return info.isDir() ? CoreText::tr("uma pasta") : CoreText::tr("um arquivo especial");
 #endif
 }
 
@@ -180,7 +175,7 @@ FileBytes readRegularFile(const QString& path, qint64 maxBytes)
         return result;
     }
     if (!info.isFile()) {
-        result.error = notARegularFile(info.isDir() ? Tr::tr("uma pasta") : Tr::tr("um arquivo especial"));
+        result.error = notARegularFile(info.isDir() ? CoreText::tr("uma pasta") : CoreText::tr("um arquivo especial"));
         return result;
     }
     if (info.size() > maxBytes) {
@@ -189,12 +184,12 @@ FileBytes readRegularFile(const QString& path, qint64 maxBytes)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = Tr::tr("não foi possível ler o arquivo: %1").arg(file.errorString());
+        result.error = CoreText::tr("não foi possível ler o arquivo: %1").arg(file.errorString());
         return result;
     }
     result.bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        result.error = Tr::tr("não foi possível ler o arquivo: %1").arg(file.errorString());
+        result.error = CoreText::tr("não foi possível ler o arquivo: %1").arg(file.errorString());
     else if (result.bytes.size() > maxBytes)
         result.error = tooLarge(maxBytes);
     else if (const auto identity = fileIdentity(path))

@@ -1,4 +1,5 @@
 #include "core/files/FileSave.h"
+#include "core/CoreText.h"
 
 #include <QCoreApplication>
 
@@ -25,12 +26,6 @@
 namespace korv {
 
 namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Files)
-};
-}  // namespace
-
-namespace {
 
 SaveResult failed(const QString& reason)
 {
@@ -39,7 +34,7 @@ SaveResult failed(const QString& reason)
 
 QString notARegularFile(const QString& kind)
 {
-    return Tr::tr("é %1, não um arquivo comum").arg(kind);
+    return CoreText::tr("é %1, não um arquivo comum").arg(kind);
 }
 
 #ifdef Q_OS_UNIX

@@ -1,4 +1,5 @@
 #include "core/files/JsonObjectReader.h"
+#include "core/CoreText.h"
 
 #include <QCoreApplication>
 
@@ -10,12 +11,6 @@
 #include <limits>
 
 namespace korv::config {
-
-namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Files)
-};
-}  // namespace
 
 namespace {
 
@@ -81,27 +76,27 @@ QString jsonErrorText(QJsonParseError::ParseError error)
 {
     switch (error) {
     case QJsonParseError::UnterminatedObject:
-        return Tr::tr("um objeto não termina (o arquivo está truncado?)");
+        return CoreText::tr("um objeto não termina (o arquivo está truncado?)");
     case QJsonParseError::UnterminatedArray:
-        return Tr::tr("uma lista não termina (o arquivo está truncado?)");
+        return CoreText::tr("uma lista não termina (o arquivo está truncado?)");
     case QJsonParseError::UnterminatedString:
-        return Tr::tr("um texto não termina (o arquivo está truncado?)");
+        return CoreText::tr("um texto não termina (o arquivo está truncado?)");
     case QJsonParseError::TerminationByNumber:
-        return Tr::tr("o arquivo termina no meio de um número (está truncado?)");
+        return CoreText::tr("o arquivo termina no meio de um número (está truncado?)");
     case QJsonParseError::MissingNameSeparator:
-        return Tr::tr("falta \":\" depois de um nome");
+        return CoreText::tr("falta \":\" depois de um nome");
     case QJsonParseError::MissingValueSeparator:
-        return Tr::tr("falta \",\" entre dois valores");
+        return CoreText::tr("falta \",\" entre dois valores");
     case QJsonParseError::IllegalNumber:
-        return Tr::tr("número ilegal");
+        return CoreText::tr("número ilegal");
     case QJsonParseError::IllegalUTF8String:
-        return Tr::tr("texto que não está em UTF-8");
+        return CoreText::tr("texto que não está em UTF-8");
     case QJsonParseError::GarbageAtEnd:
-        return Tr::tr("há conteúdo depois do fim do objeto");
+        return CoreText::tr("há conteúdo depois do fim do objeto");
     default:
         break;
     }
-    return Tr::tr("conteúdo que não é JSON");
+    return CoreText::tr("conteúdo que não é JSON");
 }
 
 QString escapedText(const QString& text)
@@ -193,11 +188,11 @@ void ObjectReader::expectKeys(const QStringList& keys)
 {
     for (auto it = object_.begin(); it != object_.end(); ++it) {
         if (!keys.contains(it.key()))
-            fail(Tr::tr("chave desconhecida \"%1\"").arg(path(escapedText(it.key()))));
+            fail(CoreText::tr("chave desconhecida \"%1\"").arg(path(escapedText(it.key()))));
     }
     for (const QString& key : keys) {
         if (!object_.contains(key))
-            fail(Tr::tr("falta a chave \"%1\"").arg(path(key)));
+            fail(CoreText::tr("falta a chave \"%1\"").arg(path(key)));
     }
 }
 
@@ -207,7 +202,7 @@ std::optional<int> ObjectReader::integer(const QString& key)
     const double d = v.toDouble();
     if (!v.isDouble() || std::trunc(d) != d || d < std::numeric_limits<int>::min()
         || d > std::numeric_limits<int>::max()) {
-        fail(Tr::tr("\"%1\" deve ser um número inteiro").arg(path(key)));
+        fail(CoreText::tr("\"%1\" deve ser um número inteiro").arg(path(key)));
         return std::nullopt;
     }
     return static_cast<int>(d);
@@ -217,12 +212,12 @@ std::optional<double> ObjectReader::correction(const QString& key)
 {
     const QJsonValue v = value(key);
     if (!v.isDouble()) {
-        fail(Tr::tr("\"%1\" deve ser um número").arg(path(key)));
+        fail(CoreText::tr("\"%1\" deve ser um número").arg(path(key)));
         return std::nullopt;
     }
     const double hundredths = v.toDouble() * 100.0;
     if (std::fabs(hundredths - std::round(hundredths)) > 1e-6 * std::max(1.0, std::fabs(hundredths))) {
-        fail(Tr::tr("\"%1\" aceita no máximo duas casas decimais").arg(path(key)));
+        fail(CoreText::tr("\"%1\" aceita no máximo duas casas decimais").arg(path(key)));
         return std::nullopt;
     }
     return v.toDouble();
@@ -233,7 +228,7 @@ std::optional<int> ObjectReader::choice(const QString& key, const QStringList& w
     const QJsonValue v = value(key);
     const qsizetype index = v.isString() ? words.indexOf(v.toString()) : -1;
     if (index < 0) {
-        fail(Tr::tr("\"%1\" deve ser %2").arg(path(key), expected));
+        fail(CoreText::tr("\"%1\" deve ser %2").arg(path(key), expected));
         return std::nullopt;
     }
     return static_cast<int>(index);
@@ -243,7 +238,7 @@ std::optional<QJsonObject> ObjectReader::object(const QString& key)
 {
     const QJsonValue v = value(key);
     if (!v.isObject()) {
-        fail(Tr::tr("\"%1\" deve ser um objeto").arg(path(key)));
+        fail(CoreText::tr("\"%1\" deve ser um objeto").arg(path(key)));
         return std::nullopt;
     }
     return v.toObject();

@@ -1,4 +1,5 @@
 #include "core/files/PlantConnection.h"
+#include "core/CoreText.h"
 
 #include <QCoreApplication>
 
@@ -7,12 +8,6 @@
 #include <QUrlQuery>
 
 namespace korv {
-
-namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Files)
-};
-}  // namespace
 
 namespace {
 
@@ -96,25 +91,25 @@ PlantConnection plantConnection(const QString& connectionString, int connectTime
 {
     PlantConnection connection;
     if (holdsPassword(connectionString)) {
-        connection.problem = Tr::tr("a conexão traz uma senha, que o programa não usa: guarde-a no ~/.pgpass");
+        connection.problem = CoreText::tr("a conexão traz uma senha, que o programa não usa: guarde-a no ~/.pgpass");
         return connection;
     }
     // Qt's driver puts what it is given after its own keywords, where libpq no longer takes a URI.
     if (isUri(connectionString)) {
         connection.problem
-            = Tr::tr("a conexão deve ser escrita com palavras-chave (host=… dbname=… user=…), não como URI");
+            = CoreText::tr("a conexão deve ser escrita com palavras-chave (host=… dbname=… user=…), não como URI");
         return connection;
     }
     const auto keywords = connectionKeywords(connectionString);
     if (!keywords || keywords->isEmpty()) {
-        connection.problem = Tr::tr("a conexão não pôde ser lida: cada valor segue sua palavra-chave e um "
+        connection.problem = CoreText::tr("a conexão não pôde ser lida: cada valor segue sua palavra-chave e um "
                                     "\"=\", e aspas abertas se fecham");
         return connection;
     }
     // The driver turns every ";" into a blank before libpq sees the string.
     for (const auto& [keyword, value] : *keywords) {
         if (value.contains(u';')) {
-            connection.problem = Tr::tr("o valor de %1 não pode conter \";\"").arg(keyword);
+            connection.problem = CoreText::tr("o valor de %1 não pode conter \";\"").arg(keyword);
             return connection;
         }
     }

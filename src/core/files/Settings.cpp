@@ -1,4 +1,5 @@
 #include "core/files/Settings.h"
+#include "core/CoreText.h"
 
 #include <QCoreApplication>
 
@@ -13,12 +14,6 @@
 
 namespace korv {
 
-namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::Files)
-};
-}  // namespace
-
 QString settingsFilePath()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -31,7 +26,7 @@ namespace {
 
 QString notText()
 {
-    return Tr::tr("não é um arquivo de texto (é binário ou UTF-16)");
+    return CoreText::tr("não é um arquivo de texto (é binário ou UTF-16)");
 }
 
 void tell(const QString& text)
@@ -56,12 +51,12 @@ AppSettings readSettings(const QString& path)
         settings = settingsFromText(file.bytes);
     if (settings) {
         if (settings->PlantServerRefused)
-            tell(Tr::tr("%1: [%2] %3 traz uma senha, que este arquivo não guarda; os eventos ficam só neste "
+            tell(CoreText::tr("%1: [%2] %3 traz uma senha, que este arquivo não guarda; os eventos ficam só neste "
                         "computador. Ponha a senha no ~/.pgpass e tire-a do arquivo.")
                      .arg(path, AppSettings::RecordSection, AppSettings::PlantServerKey));
         return *settings;
     }
-    tell(Tr::tr("%1: %2; valem as configurações padrão, e o arquivo não será alterado.")
+    tell(CoreText::tr("%1: %2; valem as configurações padrão, e o arquivo não será alterado.")
              .arg(path, file.ok() ? notText() : file.error));
     AppSettings defaults;
     defaults.leaveFileAlone = true;
@@ -77,7 +72,7 @@ bool writeSettings(const QString& path, const AppSettings& settings)
     if (file.ok() || file.missing)
         text = updatedSettingsText(file.bytes, settings);
     if (!text) {
-        tell(Tr::tr("%1: %2; as configurações não foram salvas, e o arquivo não foi alterado.")
+        tell(CoreText::tr("%1: %2; as configurações não foram salvas, e o arquivo não foi alterado.")
                  .arg(path, file.ok() ? notText() : file.error));
         return false;
     }
@@ -86,7 +81,7 @@ bool writeSettings(const QString& path, const AppSettings& settings)
     QDir().mkpath(QFileInfo(path).absolutePath());
     const SaveResult saved = saveFile(path, *text);
     if (!saved.saved())
-        tell(Tr::tr("Não foi possível salvar as configurações em %1: %2.").arg(path, saved.reason));
+        tell(CoreText::tr("Não foi possível salvar as configurações em %1: %2.").arg(path, saved.reason));
     return saved.saved();
 }
 

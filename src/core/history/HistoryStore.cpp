@@ -1,4 +1,5 @@
 #include "core/history/HistoryStore.h"
+#include "core/CoreText.h"
 
 #include <QCoreApplication>
 
@@ -13,12 +14,6 @@
 #include <QVariant>
 
 namespace korv::history {
-
-namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::HistoryStore)
-};
-}  // namespace
 
 namespace {
 
@@ -168,11 +163,11 @@ bool Store::open()
     problem_.clear();
     const QFileInfo info(path_);
     if (info.exists() && !info.isFile()) {
-        problem_ = Tr::tr("%1 não é um arquivo.").arg(path_);
+        problem_ = CoreText::tr("%1 não é um arquivo.").arg(path_);
         return false;
     }
     if (!QDir().mkpath(info.absolutePath())) {
-        problem_ = Tr::tr("A pasta %1 não pôde ser criada.").arg(info.absolutePath());
+        problem_ = CoreText::tr("A pasta %1 não pôde ser criada.").arg(info.absolutePath());
         return false;
     }
     if (openFile() && migrate())
@@ -185,11 +180,11 @@ bool Store::open()
                               .arg(path_, QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmss")));
     for (const QString& suffix : { QString(), QStringLiteral("-wal"), QStringLiteral("-shm") }) {
         if (QFileInfo::exists(path_ + suffix) && !QFile::rename(path_ + suffix, aside + suffix)) {
-            problem_ = Tr::tr("O registro %1 está danificado e não pôde ser posto de lado.").arg(path_);
+            problem_ = CoreText::tr("O registro %1 está danificado e não pôde ser posto de lado.").arg(path_);
             return false;
         }
     }
-    notice_ = Tr::tr("O registro %1 estava danificado: foi guardado como %2 e um novo foi começado.").arg(path_, aside);
+    notice_ = CoreText::tr("O registro %1 estava danificado: foi guardado como %2 e um novo foi começado.").arg(path_, aside);
     damaged_ = false;
     problem_.clear();
     if (openFile() && migrate())
@@ -203,13 +198,13 @@ bool Store::openFile()
         ? QSqlDatabase::database(connection_, false)
         : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     if (!db.isValid()) {
-        problem_ = Tr::tr("O Qt não tem o driver SQLite (pacote libqt6sql6-sqlite).");
+        problem_ = CoreText::tr("O Qt não tem o driver SQLite (pacote libqt6sql6-sqlite).");
         return false;
     }
     db.setDatabaseName(path_);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
     if (!db.open()) {
-        problem_ = Tr::tr("O registro %1 não pôde ser aberto: %2").arg(path_, db.lastError().text());
+        problem_ = CoreText::tr("O registro %1 não pôde ser aberto: %2").arg(path_, db.lastError().text());
         return false;
     }
     QSqlQuery query(db);
@@ -222,7 +217,7 @@ bool Store::openFile()
         QThread::msleep(5);
     if (query.lastError().isValid()) {
         damaged_ = isDamage(query.lastError());
-        problem_ = Tr::tr("O registro %1 não pôde ser aberto: %2").arg(path_, query.lastError().text());
+        problem_ = CoreText::tr("O registro %1 não pôde ser aberto: %2").arg(path_, query.lastError().text());
         return false;
     }
     return true;
@@ -234,7 +229,7 @@ std::optional<int> Store::schemaVersion(QSqlQuery& query)
         || (query.value(0).toInt() > 0
             && (!query.exec(QStringLiteral("SELECT max(version) FROM schema_version")) || !query.next()))) {
         damaged_ = isDamage(query.lastError());
-        problem_ = Tr::tr("O registro %1 não pôde ser lido: %2").arg(path_, query.lastError().text());
+        problem_ = CoreText::tr("O registro %1 não pôde ser lido: %2").arg(path_, query.lastError().text());
         return std::nullopt;
     }
     return query.value(0).toInt();
@@ -247,7 +242,7 @@ bool Store::migrate()
     if (!version)
         return false;
     if (*version > SchemaVersion) {
-        problem_ = Tr::tr("O registro %1 foi escrito por uma versão mais nova do programa (esquema %2) e "
+        problem_ = CoreText::tr("O registro %1 foi escrito por uma versão mais nova do programa (esquema %2) e "
                           "ficou como estava; nada foi registrado.")
                        .arg(path_)
                        .arg(*version);
@@ -260,7 +255,7 @@ bool Store::migrate()
     // and then finds the tables made.
     const auto fail = [&] {
         damaged_ = isDamage(query.lastError());
-        problem_ = Tr::tr("O registro %1 não pôde ser preparado: %2").arg(path_, query.lastError().text());
+        problem_ = CoreText::tr("O registro %1 não pôde ser preparado: %2").arg(path_, query.lastError().text());
         QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
         return false;
     };
@@ -302,7 +297,7 @@ bool Store::record(const Event& event, bool forPlant)
             return true;
         const QSqlError error = query.lastError().isValid() ? query.lastError() : db.lastError();
         db.rollback();
-        problem_ = Tr::tr("O evento não foi registrado em %1: %2").arg(path_, error.text());
+        problem_ = CoreText::tr("O evento não foi registrado em %1: %2").arg(path_, error.text());
         if (attempt > 0 || !isDamage(error))
             return false;
         // Damage found only now: set the file aside and keep the event in a new one.
@@ -409,7 +404,7 @@ QString Store::forEachEvent(const Filter& filter, const std::function<bool(const
             return {};
     }
     if (query.lastError().isValid())
-        return Tr::tr("O registro %1 não pôde ser lido: %2").arg(path_, query.lastError().text());
+        return CoreText::tr("O registro %1 não pôde ser lido: %2").arg(path_, query.lastError().text());
     return {};
 }
 

@@ -1,4 +1,5 @@
 #include "core/history/HistoryText.h"
+#include "core/CoreText.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -13,10 +14,6 @@
 namespace korv::history {
 
 namespace {
-
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::HistoryText)
-};
 
 // Scalars as the configuration file writes them; a list as its compact JSON.
 QString jsonValueText(const QJsonValue& value)
@@ -81,11 +78,11 @@ QString outcomeText(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::Done:
-        return Tr::tr("Concluído");
+        return CoreText::tr("Concluído");
     case Outcome::Failed:
-        return Tr::tr("Falhou");
+        return CoreText::tr("Falhou");
     case Outcome::Stopped:
-        return Tr::tr("Interrompido");
+        return CoreText::tr("Interrompido");
     }
     return {};
 }
@@ -94,20 +91,20 @@ QString commandText(const QString& command)
 {
     // The window's commands and the command line's, by the names the record keeps for them.
     static const QHash<QString, const char*> captions {
-        { QStringLiteral("startup-search"), QT_TRANSLATE_NOOP("korv::HistoryText", "Busca inicial") },
-        { QStringLiteral("read"), QT_TRANSLATE_NOOP("korv::HistoryText", "Ler configuração") },
-        { QStringLiteral("send"), QT_TRANSLATE_NOOP("korv::HistoryText", "Enviar configuração") },
-        { QStringLiteral("send-file"), QT_TRANSLATE_NOOP("korv::HistoryText", "Enviar configuração do arquivo") },
-        { QStringLiteral("calibration-backup"), QT_TRANSLATE_NOOP("korv::HistoryText", "Cópia da calibração") },
-        { QStringLiteral("calibration-apply"), QT_TRANSLATE_NOOP("korv::HistoryText", "Calibração") },
-        { QStringLiteral("identify"), QT_TRANSLATE_NOOP("korv::HistoryText", "Identificar") },
-        { QStringLiteral("write"), QT_TRANSLATE_NOOP("korv::HistoryText", "Escrever configuração") },
-        { QStringLiteral("verify"), QT_TRANSLATE_NOOP("korv::HistoryText", "Verificar configuração") },
-        { QStringLiteral("backup"), QT_TRANSLATE_NOOP("korv::HistoryText", "Cópia da calibração") },
-        { QStringLiteral("bench"), QT_TRANSLATE_NOOP("korv::HistoryText", "Produção (bench)") },
+        { QStringLiteral("startup-search"), QT_TRANSLATE_NOOP("korv::Core", "Busca inicial") },
+        { QStringLiteral("read"), QT_TRANSLATE_NOOP("korv::Core", "Ler configuração") },
+        { QStringLiteral("send"), QT_TRANSLATE_NOOP("korv::Core", "Enviar configuração") },
+        { QStringLiteral("send-file"), QT_TRANSLATE_NOOP("korv::Core", "Enviar configuração do arquivo") },
+        { QStringLiteral("calibration-backup"), QT_TRANSLATE_NOOP("korv::Core", "Cópia da calibração") },
+        { QStringLiteral("calibration-apply"), QT_TRANSLATE_NOOP("korv::Core", "Calibração") },
+        { QStringLiteral("identify"), QT_TRANSLATE_NOOP("korv::Core", "Identificar") },
+        { QStringLiteral("write"), QT_TRANSLATE_NOOP("korv::Core", "Escrever configuração") },
+        { QStringLiteral("verify"), QT_TRANSLATE_NOOP("korv::Core", "Verificar configuração") },
+        { QStringLiteral("backup"), QT_TRANSLATE_NOOP("korv::Core", "Cópia da calibração") },
+        { QStringLiteral("bench"), QT_TRANSLATE_NOOP("korv::Core", "Produção (bench)") },
     };
     const char* caption = captions.value(command, nullptr);
-    return caption ? Tr::tr(caption) : command;
+    return caption ? CoreText::tr(caption) : command;
 }
 
 QString registerListText(const QList<int>& registers)
@@ -121,26 +118,26 @@ QString registerListText(const QList<int>& registers)
 QString writesText(const Writes& writes)
 {
     if (writes.isEmpty())
-        return Tr::tr("nenhum");
+        return CoreText::tr("nenhum");
     QStringList parts;
     const auto add = [&](const QString& label, const QList<int>& list) {
         if (!list.isEmpty())
             parts << label + u' ' + registerListText(list);
     };
-    add(Tr::tr("confirmados"), writes.confirmed);
-    add(Tr::tr("não mantidos"), writes.notKept);
-    add(Tr::tr("sem confirmação"), writes.unconfirmed);
+    add(CoreText::tr("confirmados"), writes.confirmed);
+    add(CoreText::tr("não mantidos"), writes.notKept);
+    add(CoreText::tr("sem confirmação"), writes.unconfirmed);
     return parts.join(QStringLiteral("; "));
 }
 
 QString notReadText()
 {
-    return Tr::tr("não lido");
+    return CoreText::tr("não lido");
 }
 
 QString uncertainText()
 {
-    return Tr::tr("incerto");
+    return CoreText::tr("incerto");
 }
 
 QString registerValueText(int value)
@@ -154,23 +151,23 @@ QList<Field> eventFields(const Event& event)
 {
     const auto orDash = [](const QString& text) { return text.isEmpty() ? QStringLiteral("—") : text; };
     QList<Field> fields {
-        { Tr::tr("Data"), benchTimeText(event.time, event.utcOffsetSeconds) },
-        { Tr::tr("Número de série"), orDash(event.unit.serialNumber) },
-        { Tr::tr("Modelo"), orDash(event.unit.model) },
-        { Tr::tr("Firmware"), event.unit.firmware ? QString::number(event.unit.firmware) : QStringLiteral("—") },
-        { Tr::tr("Tipo de saída"), orDash(event.unit.outputType) },
-        { Tr::tr("Comando"), commandText(event.command) },
-        { Tr::tr("Resultado"), outcomeText(event.outcome) },
+        { CoreText::tr("Data"), benchTimeText(event.time, event.utcOffsetSeconds) },
+        { CoreText::tr("Número de série"), orDash(event.unit.serialNumber) },
+        { CoreText::tr("Modelo"), orDash(event.unit.model) },
+        { CoreText::tr("Firmware"), event.unit.firmware ? QString::number(event.unit.firmware) : QStringLiteral("—") },
+        { CoreText::tr("Tipo de saída"), orDash(event.unit.outputType) },
+        { CoreText::tr("Comando"), commandText(event.command) },
+        { CoreText::tr("Resultado"), outcomeText(event.outcome) },
     };
     if (!event.resultText.isEmpty())
-        fields << Field { Tr::tr("Mensagem"), event.resultText };
+        fields << Field { CoreText::tr("Mensagem"), event.resultText };
     if (event.frontEnd == CommandLineFrontEnd)
-        fields << Field { Tr::tr("Código de saída"), QString::number(event.exitCode) };
-    fields << Field { Tr::tr("Usuário"), event.user } << Field { Tr::tr("Bancada"), event.bench }
-           << Field { Tr::tr("Versão do programa"), event.programVersion }
-           << Field { Tr::tr("Interface"), event.frontEnd } << Field { Tr::tr("Porta"), orDash(event.port) }
-           << Field { Tr::tr("Registros escritos"), writesText(event.written) }
-           << Field { Tr::tr("Identificador"), event.id };
+        fields << Field { CoreText::tr("Código de saída"), QString::number(event.exitCode) };
+    fields << Field { CoreText::tr("Usuário"), event.user } << Field { CoreText::tr("Bancada"), event.bench }
+           << Field { CoreText::tr("Versão do programa"), event.programVersion }
+           << Field { CoreText::tr("Interface"), event.frontEnd } << Field { CoreText::tr("Porta"), orDash(event.port) }
+           << Field { CoreText::tr("Registros escritos"), writesText(event.written) }
+           << Field { CoreText::tr("Identificador"), event.id };
     return fields;
 }
 

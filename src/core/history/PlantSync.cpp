@@ -1,4 +1,5 @@
 #include "core/history/PlantSync.h"
+#include "core/CoreText.h"
 
 #include <QCoreApplication>
 
@@ -15,12 +16,6 @@
 #include <optional>
 
 namespace korv::history {
-
-namespace {
-struct Tr {
-    Q_DECLARE_TR_FUNCTIONS(korv::PlantSync)
-};
-}  // namespace
 
 namespace {
 
@@ -63,8 +58,8 @@ QString uniqueConnectionName(QLatin1String role)
 
 QString waitingText(int count)
 {
-    return count == 1 ? Tr::tr("1 evento aguarda para ser enviado")
-                      : Tr::tr("%1 eventos aguardam para ser enviados").arg(count);
+    return count == 1 ? CoreText::tr("1 evento aguarda para ser enviado")
+                      : CoreText::tr("%1 eventos aguardam para ser enviados").arg(count);
 }
 
 // libpq's own words, on one line.
@@ -116,13 +111,13 @@ QString prepareServerSchema(QSqlDatabase& server)
         if (!(ok && version && server.commit())) {
             const QSqlError error = query.lastError().isValid() ? query.lastError() : server.lastError();
             server.rollback();
-            return Tr::tr("As tabelas do servidor do registro não puderam ser preparadas (%1)").arg(detail(error));
+            return CoreText::tr("As tabelas do servidor do registro não puderam ser preparadas (%1)").arg(detail(error));
         }
     }
     if (!version)
-        return Tr::tr("As tabelas do servidor do registro não puderam ser lidas (%1)").arg(detail(query.lastError()));
+        return CoreText::tr("As tabelas do servidor do registro não puderam ser lidas (%1)").arg(detail(query.lastError()));
     if (*version > SchemaVersion)
-        return Tr::tr("O servidor do registro foi preparado por uma versão mais nova do programa (esquema "
+        return CoreText::tr("O servidor do registro foi preparado por uma versão mais nova do programa (esquema "
                       "%1) e ficou como estava")
             .arg(*version);
     return {};
@@ -156,14 +151,14 @@ QString sendBatches(QSqlDatabase& server, Store& store, int& sent, const std::at
             // A server that still answers refused the batch; one that does not went away mid-way.
             QSqlQuery probe(server);
             const bool answers = probe.exec(QStringLiteral("SELECT 1"));
-            return Tr::tr("O servidor do registro %1 (%2)")
-                .arg(answers ? Tr::tr("recusou os eventos") : Tr::tr("não respondeu"), detail(error));
+            return CoreText::tr("O servidor do registro %1 (%2)")
+                .arg(answers ? CoreText::tr("recusou os eventos") : CoreText::tr("não respondeu"), detail(error));
         }
         sent += static_cast<int>(events.size());
         // Only now that the server holds them: a removal lost here sends them again, and the
         // server keeps each id once.
         if (!store.sentToPlant(ids))
-            return Tr::tr("Os eventos enviados ao servidor do registro não saíram da fila de %1 e serão "
+            return CoreText::tr("Os eventos enviados ao servidor do registro não saíram da fila de %1 e serão "
                           "enviados de novo")
                 .arg(store.path());
     }
@@ -177,11 +172,11 @@ QString sendToServer(const QString& options, Store& store, int& sent, const std:
     {
         QSqlDatabase server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
         if (!server.isValid()) {
-            problem = Tr::tr("O Qt não tem o driver PostgreSQL (pacote libqt6sql6-psql)");
+            problem = CoreText::tr("O Qt não tem o driver PostgreSQL (pacote libqt6sql6-psql)");
         } else {
             server.setConnectOptions(options);
             if (!server.open())
-                problem = Tr::tr("O servidor do registro não respondeu (%1)").arg(detail(server.lastError()));
+                problem = CoreText::tr("O servidor do registro não respondeu (%1)").arg(detail(server.lastError()));
             else
                 problem = prepareServerSchema(server);
             if (server.isOpen() && problem.isEmpty())
@@ -210,7 +205,7 @@ PlantResult sendWaitingEvents(
     const SendingOnThisThread sending;
     Store store(localPath, uniqueConnectionName(QLatin1String("local")));
     if (!store.open()) {
-        result.problem = Tr::tr("Os eventos não foram enviados ao servidor do registro: %1").arg(store.problem());
+        result.problem = CoreText::tr("Os eventos não foram enviados ao servidor do registro: %1").arg(store.problem());
         return result;
     }
     result.waiting = waitingCount(store);
@@ -219,7 +214,7 @@ PlantResult sendWaitingEvents(
     const PlantConnection connection = plantConnection(connectionString, connectTimeoutSeconds);
     const QString problem = connection.problem.isEmpty()
         ? sendToServer(connection.options, store, result.sent, stop)
-        : Tr::tr("O servidor do registro não foi usado: %1").arg(connection.problem);
+        : CoreText::tr("O servidor do registro não foi usado: %1").arg(connection.problem);
     result.waiting = waitingCount(store);
     if (!problem.isEmpty())
         result.problem = QStringLiteral("%1; %2.").arg(problem, waitingText(result.waiting));
