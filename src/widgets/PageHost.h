@@ -2,7 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/Warnings.h"
-#include "core/files/ConfigurationCheck.h"
+#include "core/configuration/ConfigurationCheck.h"
 #include "core/protocol/TransmitterSession.h"
 
 #include <QString>

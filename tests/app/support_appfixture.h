@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/FileDialogs.h"
-#include "app/MainWindow.h"
+#include "app/mainwindow/MainWindow.h"
+#include "app/shared/FileDialogs.h"
 #include "common/MessageBoxes.h"
 #include "core/link/SerialLink.h"
 #include "support/EmulatorFixture.h"

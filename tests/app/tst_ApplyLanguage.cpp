@@ -1,5 +1,5 @@
 #include "Captions.h"
-#include "app/LanguageCaptions.h"
+#include "app/shared/LanguageCaptions.h"
 #include "i18n/LanguageApply.h"
 #include "support/LanguageFixtures.h"
 

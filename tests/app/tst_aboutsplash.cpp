@@ -1,6 +1,6 @@
 #include "LayoutCheck.h"
-#include "app/AboutWindow.h"
-#include "app/SplashFormUi.h"
+#include "app/startup/AboutWindow.h"
+#include "app/startup/SplashFormUi.h"
 
 #include <QImage>
 #include <QImageReader>

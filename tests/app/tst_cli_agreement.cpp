@@ -2,9 +2,9 @@
 
 #include "support/FifoGuard.h"
 
-#include "app/FileDialogs.h"
+#include "app/shared/FileDialogs.h"
 #include "cli/Cli.h"
-#include "core/files/ConfigurationFile.h"
+#include "core/configuration/ConfigurationFile.h"
 #include "headrail/RadioGroup.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "support_appfixture.h"
 
-#include "app/ConnectionCheckWindow.h"
-#include "app/FileDialogs.h"
-#include "app/FrameMonitorWindow.h"
+#include "app/diagnostics/ConnectionCheckWindow.h"
+#include "app/diagnostics/FrameMonitorWindow.h"
+#include "app/shared/FileDialogs.h"
 
 #include <QFile>
 #include <QLabel>

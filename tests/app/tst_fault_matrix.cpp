@@ -1,7 +1,7 @@
 #include "support_appfixture.h"
 
-#include "app/CalibrationBridge.h"
-#include "app/SplashForm.h"
+#include "app/service/CalibrationBridge.h"
+#include "app/startup/SplashForm.h"
 #include "calibration/CalibForm.h"
 #include "calibration/CalibrationSpinBox.h"
 #include "common/Timing.h"

@@ -1,7 +1,7 @@
 #include "support_appfixture.h"
 
-#include "app/FileDialogs.h"
-#include "app/FrameMonitorWindow.h"
+#include "app/diagnostics/FrameMonitorWindow.h"
+#include "app/shared/FileDialogs.h"
 #include "cli/Cli.h"
 #include "core/files/FileSave.h"
 

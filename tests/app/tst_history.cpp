@@ -1,5 +1,5 @@
-#include "app/FileDialogs.h"
-#include "app/HistoryWindow.h"
+#include "app/record/HistoryWindow.h"
+#include "app/shared/FileDialogs.h"
 #include "common/MessageBoxes.h"
 #include "report/UnitReport.h"
 

@@ -1,6 +1,6 @@
 #include "support_appfixture.h"
 
-#include "app/SplashForm.h"
+#include "app/startup/SplashForm.h"
 #include "humidity_ambient/HumAmbPages.h"
 
 #include <QAction>

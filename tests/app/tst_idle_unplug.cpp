@@ -1,6 +1,6 @@
 #include "support_appfixture.h"
 
-#include "app/ServiceMode.h"
+#include "app/service/ServiceMode.h"
 #include "calibration/CalibForm.h"
 #include "support/ProcessProbe.h"
 

@@ -1,10 +1,10 @@
 #include "support_appfixture.h"
 
-#include "app/AboutWindow.h"
-#include "app/ConnectionCheckWindow.h"
-#include "app/FrameMonitorWindow.h"
-#include "app/HistoryWindow.h"
-#include "app/ServiceMode.h"
+#include "app/diagnostics/ConnectionCheckWindow.h"
+#include "app/diagnostics/FrameMonitorWindow.h"
+#include "app/record/HistoryWindow.h"
+#include "app/service/ServiceMode.h"
+#include "app/startup/AboutWindow.h"
 #include "common/StopRequest.h"
 #include "support/LanguageFixtures.h"
 

@@ -1,8 +1,8 @@
 #include "support_appfixture.h"
 
-#include "app/AboutWindow.h"
-#include "app/MainWindow.h"
-#include "app/SplashForm.h"
+#include "app/mainwindow/MainWindow.h"
+#include "app/startup/AboutWindow.h"
+#include "app/startup/SplashForm.h"
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
 #include "common/Timing.h"

@@ -1,6 +1,6 @@
 #include "Captions.h"
 #include "LayoutCheck.h"
-#include "app/MainWindowUi.h"
+#include "app/mainwindow/MainWindowUi.h"
 #include "headrail/RadioGroup.h"
 #include "widgets/TypedInput.h"
 

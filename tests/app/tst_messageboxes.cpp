@@ -1,4 +1,4 @@
-#include "app/QtMessageBoxes.h"
+#include "app/shared/QtMessageBoxes.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "app/SplashForm.h"
+#include "app/startup/SplashForm.h"
 #include "common/StopRequest.h"
 #include "common/Timing.h"
 #include "support_appfixture.h"

@@ -1,6 +1,6 @@
 #include "support_appfixture.h"
 
-#include "app/HelpFile.h"
+#include "app/shared/HelpFile.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "support_appfixture.h"
 
-#include "app/QuitOnSignal.h"
-#include "app/SplashForm.h"
+#include "app/shared/QuitOnSignal.h"
+#include "app/startup/SplashForm.h"
 #include "common/StopRequest.h"
 #include "common/Timing.h"
 

@@ -1,7 +1,7 @@
 #include "support_appfixture.h"
 
-#include "app/CalibrationBridge.h"
-#include "app/ServiceMode.h"
+#include "app/service/CalibrationBridge.h"
+#include "app/service/ServiceMode.h"
 #include "calibration/CalibForm.h"
 #include "calibration/CalibrationSpinBox.h"
 

@@ -1,4 +1,4 @@
-#include "app/PortList.h"
+#include "app/shared/PortList.h"
 #include "core/files/FileRead.h"
 #include "core/files/Settings.h"
 

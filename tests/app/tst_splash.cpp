@@ -1,4 +1,4 @@
-#include "app/SplashForm.h"
+#include "app/startup/SplashForm.h"
 #include "common/Messages.h"
 #include "common/Timing.h"
 #include "core/link/SerialLink.h"

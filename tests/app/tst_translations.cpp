@@ -1,8 +1,8 @@
 // Every text on screen follows the language chosen in Options > Language: none that the
 // translation sources give in another language may stay Portuguese, and Portuguese brings back
 // exactly the texts the windows started with.
-#include "app/AboutWindow.h"
-#include "app/WindowTexts.h"
+#include "app/shared/WindowTexts.h"
+#include "app/startup/AboutWindow.h"
 #include "core/files/Settings.h"
 #include "i18n/LanguageFile.h"
 #include "i18n/Translation.h"

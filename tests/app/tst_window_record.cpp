@@ -1,10 +1,10 @@
 #include "support_appfixture.h"
 
-#include "app/CalibrationBridge.h"
-#include "app/SplashForm.h"
+#include "app/service/CalibrationBridge.h"
+#include "app/startup/SplashForm.h"
 #include "calibration/CalibForm.h"
 #include "calibration/CalibrationSpinBox.h"
-#include "core/files/ConfigurationFile.h"
+#include "core/configuration/ConfigurationFile.h"
 #include "core/history/HistoryStore.h"
 
 #include <QJsonDocument>

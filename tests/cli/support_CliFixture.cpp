@@ -1,7 +1,7 @@
 #include "CliFixture.h"
 
 #include "SchemaValidator.h"
-#include "core/files/ConfigurationFile.h"
+#include "core/configuration/ConfigurationFile.h"
 
 #include <QTest>
 #include <QTextStream>

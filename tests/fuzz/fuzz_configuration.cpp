@@ -1,6 +1,6 @@
 // A configuration file as the user gives it: any bytes. Nothing crashes, and a file with a key
 // twice in one object is never taken as a configuration.
-#include "core/files/ConfigurationFile.h"
+#include "core/configuration/ConfigurationFile.h"
 #include "core/files/JsonObjectReader.h"
 
 #include <QJsonDocument>

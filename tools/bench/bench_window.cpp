@@ -1,7 +1,7 @@
 // How long the window's commands take and how long the window's own thread stalls meanwhile: the
 // largest gap between two ticks of a 20 ms timer, for a read and a send against a healthy and a
 // silent transmitter, at the program's real timing. Figures, not a test.
-#include "app/MainWindow.h"
+#include "app/mainwindow/MainWindow.h"
 #include "common/MessageBoxes.h"
 #include "common/Timing.h"
 #include "support/EmulatorFixture.h"

@@ -1,7 +1,7 @@
 #include "HistoryPicture.h"
 
-#include "app/FileDialogs.h"
-#include "app/HistoryWindow.h"
+#include "app/record/HistoryWindow.h"
+#include "app/shared/FileDialogs.h"
 #include "common/MessageBoxes.h"
 #include "core/history/HistoryStore.h"
 

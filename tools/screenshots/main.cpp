@@ -2,9 +2,9 @@
 // saves pictures of them: the splash as the start-up search begins, the main window once the
 // search has read the transmitter, and on request the service window and the record window.
 #include "HistoryPicture.h"
-#include "app/MainWindow.h"
-#include "app/ServiceMode.h"
-#include "app/SplashForm.h"
+#include "app/mainwindow/MainWindow.h"
+#include "app/service/ServiceMode.h"
+#include "app/startup/SplashForm.h"
 #include "common/MessageBoxes.h"
 #include "core/files/Settings.h"
 #include "i18n/Translation.h"

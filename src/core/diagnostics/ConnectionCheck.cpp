@@ -5,8 +5,8 @@
 #include "core/diagnostics/FrameDescription.h"
 #include "core/link/Frame.h"
 #include "core/link/LinkSettings.h"
-#include "core/link/PortAccess.h"
 #include "core/link/SerialLink.h"
+#include "core/link/port/PortAccess.h"
 #include "core/protocol/Identification.h"
 #include "core/protocol/RegisterProtocol.h"
 
@@ -47,7 +47,7 @@ QString otherPorts(const QStringList& present)
     if (present.isEmpty())
         return CoreText::tr("nenhuma porta serial foi encontrada: ligue o adaptador USB-serial e verifique de novo.");
     return CoreText::tr("portas encontradas: %1; escolha a certa nas opções de comunicação, ou ligue o adaptador e "
-                  "verifique de novo.")
+                        "verifique de novo.")
         .arg(present.join(QStringLiteral(", ")));
 }
 
@@ -97,16 +97,17 @@ bool checkExists(CheckRun& run, const QStringList& present, DeviceNode& node)
     node = inspectDevice(device);
     switch (node.state) {
     case DeviceNode::State::Missing:
-        return run.fail(Id::PortExists, Finding::Missing, CoreText::tr("%1 não existe; %2").arg(device, otherPorts(present)));
+        return run.fail(
+            Id::PortExists, Finding::Missing, CoreText::tr("%1 não existe; %2").arg(device, otherPorts(present)));
     case DeviceNode::State::Unreachable:
         return run.fail(Id::PortExists, Finding::Unreachable,
             CoreText::tr("Não é possível chegar a %1: uma pasta do caminho não deixa você entrar; use o caminho do "
-                   "próprio dispositivo, como /dev/ttyUSB0.")
+                         "próprio dispositivo, como /dev/ttyUSB0.")
                 .arg(device));
     case DeviceNode::State::NotADevice:
         return run.fail(Id::PortExists, Finding::NotADevice,
             CoreText::tr("%1 existe, mas não é um dispositivo de porta serial: escolha a porta certa nas opções de "
-                   "comunicação.")
+                         "comunicação.")
                 .arg(device));
     case DeviceNode::State::Present:
         break;
@@ -143,35 +144,35 @@ bool checkMayOpen(CheckRun& run, const DeviceNode& node)
     case AccessFinding::JoinGroup:
         return run.fail(Id::MayOpen, Finding::JoinGroup,
             CoreText::tr("Você não pode abrir %1: ela é do grupo %2 e o usuário %3 não está nele; entre no grupo com "
-                   "o comando «sudo adduser %3 %2» e depois saia e entre de novo na sessão.")
+                         "o comando «sudo adduser %3 %2» e depois saia e entre de novo na sessão.")
                 .arg(device, node.groupName, user.name));
     case AccessFinding::LogInAgain:
         return run.fail(Id::MayOpen, Finding::LogInAgain,
             CoreText::tr("O usuário %1 já está no grupo %2, dono de %3, mas esta sessão começou antes disso: saia e "
-                   "entre de novo na sessão (ou reinicie o computador).")
+                         "entre de novo na sessão (ou reinicie o computador).")
                 .arg(user.name, node.groupName, device));
     case AccessFinding::OwnerOnly:
         return run.fail(Id::MayOpen, Finding::OwnerOnly,
             CoreText::tr("Só o usuário %1 pode abrir %2 (permissões %3, grupo %4 sem acesso): peça ao administrador "
-                   "que dê a porta a um grupo com leitura e escrita, como dialout, e que ponha você nesse "
-                   "grupo.")
+                         "que dê a porta a um grupo com leitura e escrita, como dialout, e que ponha você nesse "
+                         "grupo.")
                 .arg(node.ownerName, device, octal(node.mode), node.groupName));
     case AccessFinding::OwnerLocked:
         return run.fail(Id::MayOpen, Finding::OwnerLocked,
             CoreText::tr("%1 é sua, mas as permissões dela (%2) não deixam nem o dono abri-la: peça ao "
-                   "administrador que as corrija.")
+                         "administrador que as corrija.")
                 .arg(device, octal(node.mode)));
     case AccessFinding::Denied:
         return run.fail(Id::MayOpen, Finding::Denied,
             CoreText::tr("O sistema não deixa você abrir %1, embora as permissões (%2, dono %3, grupo %4) "
-                   "permitam: uma regra de segurança do sistema impede; fale com o administrador.")
+                         "permitam: uma regra de segurança do sistema impede; fale com o administrador.")
                 .arg(device, octal(node.mode), node.ownerName, node.groupName));
     }
     return false;
 #else
     Q_UNUSED(node);
-    return run.skip(
-        Id::MayOpen, CoreText::tr("Este sistema não diz de antemão quem pode abrir a porta; a abertura, adiante, mostra."));
+    return run.skip(Id::MayOpen,
+        CoreText::tr("Este sistema não diz de antemão quem pode abrir a porta; a abertura, adiante, mostra."));
 #endif
 }
 
@@ -182,17 +183,17 @@ bool checkNotHeld(CheckRun& run)
     if (!search.supported) {
         return run.skip(Id::NotHeld,
             CoreText::tr("Este sistema não diz quais programas estão com a porta aberta; a abertura, adiante, "
-                   "mostra se ela está livre."));
+                         "mostra se ela está livre."));
     }
     if (search.holders.isEmpty()) {
         if (search.unreadable > 0) {
-            const QString unseen
-                = search.unreadable == 1 ? CoreText::tr("1 processo") : CoreText::tr("%1 processos").arg(search.unreadable);
+            const QString unseen = search.unreadable == 1 ? CoreText::tr("1 processo")
+                                                          : CoreText::tr("%1 processos").arg(search.unreadable);
             QString suspect;
             for (const GreedyService& service : GreedyServices) {
                 if (suspect.isEmpty() && search.unreadableNames.contains(QLatin1String(service.name))) {
                     suspect = CoreText::tr("; entre eles está %1, que costuma tomar portas seriais: se a porta não "
-                                     "responder, pare-o com «%2»")
+                                           "responder, pare-o com «%2»")
                                   .arg(QLatin1String(service.name), QLatin1String(service.stopCommand));
                 }
             }
@@ -226,13 +227,13 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
     if (!link.Open()) {
         run.fail(Id::Opens, Finding::OpenFailed,
             CoreText::tr("A porta não abriu (%1): feche qualquer outro programa que a use, desligue e ligue de novo "
-                   "o adaptador e verifique de novo.")
+                         "o adaptador e verifique de novo.")
                 .arg(link.ErrorText));
         return;
     }
     run.pass(Id::Opens,
         CoreText::tr("A porta abriu a %1 baud, 8 bits, sem paridade e 1 bit de parada, com DTR ligado e RTS a cada "
-               "quadro.")
+                     "quadro.")
             .arg(link.baud()));
 
     // Tried as every step of a command is: a single lost frame does not fail the check. A quit
@@ -248,7 +249,7 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
     }
     const frame::Reply reply = frame::readReply(probe, received);
     const QString lostSentence = CoreText::tr("A porta desapareceu durante o teste: o adaptador foi desligado ou tem "
-                                        "mau contato; ligue-o de novo e verifique de novo.");
+                                              "mau contato; ligue-o de novo e verifique de novo.");
     switch (reply.echo) {
     case frame::Reply::Echo::None:
         if (link.deviceLost()) {
@@ -257,17 +258,18 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
         }
         run.fail(Id::Echo, Finding::NoEcho,
             CoreText::tr("Nada voltou pela linha: a interface de configuração não está alimentada, ou o cabo ou o "
-                   "adaptador não são os certos."));
+                         "adaptador não são os certos."));
         return;
     case frame::Reply::Echo::Partial:
     case frame::Reply::Echo::Differs:
         run.fail(Id::Echo, Finding::BadEcho,
             CoreText::tr("Voltou %1 em vez do eco %2: confira se o cabo e o adaptador são os certos e se a interface "
-                   "está bem ligada.")
+                         "está bem ligada.")
                 .arg(frame::hex(received), frame::hex(probe)));
         return;
     case frame::Reply::Echo::Ok:
-        run.pass(Id::Echo, CoreText::tr("O quadro de teste voltou como eco: a interface de configuração está alimentada."));
+        run.pass(
+            Id::Echo, CoreText::tr("O quadro de teste voltou como eco: a interface de configuração está alimentada."));
         break;
     }
 
@@ -277,21 +279,21 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
         else if (reply.answer == frame::Reply::Answer::None)
             run.fail(Id::Answer, Finding::EchoOnly,
                 CoreText::tr("A interface devolveu o eco, mas nenhum transmissor respondeu: o transmissor não está "
-                       "alimentado ou não está ligado à interface."));
+                             "alimentado ou não está ligado à interface."));
         else if (reply.answer == frame::Reply::Answer::Refused)
             run.fail(Id::Answer, Finding::Refused,
                 CoreText::tr("O transmissor recusou a leitura do registro %1 («?»): desligue e ligue o transmissor e "
-                       "verifique de novo.")
+                             "verifique de novo.")
                     .arg(ConnectionCheck::ProbeRegister));
         else
             run.fail(Id::Answer, Finding::WrongAnswer,
                 CoreText::tr("Chegou %1, que não responde ao pedido: pode haver ruído ou outro aparelho na linha; "
-                       "confira as ligações.")
+                             "confira as ligações.")
                     .arg(frame::hex(received.mid(frame::Size))));
         return;
     }
-    run.pass(
-        Id::Answer, CoreText::tr("Um transmissor respondeu à leitura do registro %1.").arg(ConnectionCheck::ProbeRegister));
+    run.pass(Id::Answer,
+        CoreText::tr("Um transmissor respondeu à leitura do registro %1.").arg(ConnectionCheck::ProbeRegister));
 
     Status identified = retryStep(StepAttempts, [&] { return session.readSerialNumber(); });
     if (identified == Status::Ok)
@@ -299,7 +301,7 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
     if (identified != Status::Ok) {
         run.fail(Id::Identified, Finding::NotIdentified,
             CoreText::tr("A leitura da identificação falhou: verifique de novo e, se continuar, confira as ligações "
-                   "e a alimentação do transmissor."));
+                         "e a alimentação do transmissor."));
         return;
     }
     const IdentificationRecord& record = session.identification();
@@ -307,7 +309,7 @@ void checkExchange(CheckRun& run, TransmitterSession& session)
     if (record.TransmitterModel == Model::Unknown) {
         run.fail(Id::Identified, Finding::UnknownModel,
             CoreText::tr("O transmissor respondeu (firmware %1, número de série %2), mas o modelo dele não é conhecido "
-                   "por este programa.")
+                         "por este programa.")
                 .arg(firmware, record.SerialNumberText));
         return;
     }

@@ -1,7 +1,7 @@
 #include "core/history/CommandRecord.h"
 
+#include "core/configuration/ConfigurationCheck.h"
 #include "core/families/Families.h"
-#include "core/files/ConfigurationCheck.h"
 #include "core/protocol/IdentityRegisters.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "common/Timing.h"
 #include "core/link/Status.h"
-#include "core/link/UartDrain.h"
+#include "core/link/port/UartDrain.h"
 #include <QLoggingCategory>
 
 #include <QByteArray>

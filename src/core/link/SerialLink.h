@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/link/Frame.h"
-#include "core/link/HangUpWatch.h"
 #include "core/link/LinkEvent.h"
 #include "core/link/LinkSettings.h"
 #include "core/link/LinkThread.h"
 #include "core/link/Status.h"
+#include "core/link/port/HangUpWatch.h"
 
 #include <QObject>
 #include <QSerialPort>

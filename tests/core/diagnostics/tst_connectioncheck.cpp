@@ -1,7 +1,7 @@
 #include "common/Timing.h"
 #include "core/diagnostics/ConnectionCheck.h"
-#include "core/link/PortAccess.h"
 #include "core/link/SerialLink.h"
+#include "core/link/port/PortAccess.h"
 #include "emulator/TransmitterEmulator.h"
 
 #include <QFile>

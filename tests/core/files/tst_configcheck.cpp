@@ -1,5 +1,5 @@
-#include "core/files/ConfigurationCheck.h"
-#include "core/files/ConfigurationFile.h"
+#include "core/configuration/ConfigurationCheck.h"
+#include "core/configuration/ConfigurationFile.h"
 
 #include <QLocale>
 #include <QTest>

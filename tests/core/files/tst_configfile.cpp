@@ -1,4 +1,4 @@
-#include "core/files/ConfigurationFile.h"
+#include "core/configuration/ConfigurationFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,232 @@
+#include "app/mainwindow/MainWindow.h"
+
+#include "app/shared/HelpFile.h"
+#include "core/link/SerialLink.h"
+#include "core/protocol/SendReport.h"
+#include "headrail/HeadRailPage.h"
+#include "humidity_ambient/HumAmbPages.h"
+#include "widgets/FreshEntry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextStream>
+#include <QTimer>
+
+#include <utility>
+
+namespace korv {
+
+void MainWindow::Ler_ConfigClick()
+{
+    const ActivityScope command(activity_, Activity::Kind::Command);
+    if (!command.began())
+        return;
+    recordBegins(QStringLiteral("read"));
+    openedFile_.clear();
+    readConfiguration();
+    endRecord();
+}
+
+void MainWindow::readConfiguration()
+{
+    setBusyCursor(true);
+    clearStatusLines();
+    if (contactTransmitter(ReadCommandContact) != ContactOutcome::Made) {
+        session_.link().Close();
+        ShowWarning(messages_[Msg::CommunicationError]);
+        clearInfoMemos();
+        setBusyCursor(false);
+        return;
+    }
+    if (retryStep(StepAttempts, [this] { return IdentifyTransmitter(); }) != Status::Ok) {
+        ShowWarning(messages_[Msg::CommunicationError]);
+        appendEmptyLineToInfoMemos();
+        setBusyCursor(false);
+        return;
+    }
+    pageFor(identification().TransmitterModel).readConfiguration();
+    setBusyCursor(false);
+}
+
+void MainWindow::Enviar_ConfigClick()
+{
+    const ActivityScope command(activity_, Activity::Kind::Command);
+    if (!command.began())
+        return;
+    // The log names this send's writes only, also when it stops before its first write.
+    session_.clearWrites();
+    recordBegins(openedFile_.isEmpty() ? QStringLiteral("send") : QStringLiteral("send-file"));
+    const int withheld = session_.withheldFrames();
+    // A send by its mnemonic leaves the focus where it was: a zero edit passed through with nothing
+    // typed shows its value again before the form is read, as when a click takes the focus away.
+    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        endFreshEntry(edit);
+    setBusyCursor(true);
+    pageFor(identification().TransmitterModel).sendConfiguration();
+    setBusyCursor(false);
+    // A send cut short by a quit leaves no window to read its notice in: it also goes to standard
+    // error, where whoever ended the program can see what the transmitter was left holding.
+    if (session_.withheldFrames() != withheld) {
+        QTextStream err(stderr);
+        for (const QString& line : partialSendNotice(session_.writes()))
+            err << line << '\n';
+    }
+    endRecord();
+}
+
+TransmitterPage& MainWindow::pageFor(Model model)
+{
+    switch (familyOf(model).value_or(Family::HeadRail)) {
+    case Family::Humidity:
+        return *humidity_;
+    case Family::Ambient:
+        return *ambient_;
+    case Family::HeadRail:
+        break;
+    }
+    // The four head/rail models, and a transmitter not (yet) identified.
+    return *headRail_;
+}
+
+QStringList MainWindow::statusTexts() const
+{
+    return { ui.EdtStatus->text(), ui.EdtStatRHT->text(), ui.EdtStatT->text() };
+}
+
+void MainWindow::restoreStatusTexts(const QStringList& texts)
+{
+    ui.EdtStatus->setText(texts.value(0));
+    ui.EdtStatRHT->setText(texts.value(1));
+    ui.EdtStatT->setText(texts.value(2));
+}
+
+void MainWindow::showStepProgress(std::size_t step, std::size_t steps)
+{
+    // A command that has run for about a second shows which of its steps it is at; once the steps
+    // have ended the status line shows what it showed before, and the command's result follows.
+    if (step >= steps) {
+        if (progressTexts_)
+            restoreStatusTexts(*std::exchange(progressTexts_, std::nullopt));
+        return;
+    }
+    if (!progressTexts_) {
+        if (!commandClock_.isValid() || commandClock_.elapsed() < 1000)
+            return;
+        progressTexts_ = statusTexts();
+    }
+    setStatusLines(QCoreApplication::translate("korv::MainWindow", "Passo %1 de %2…").arg(step + 1).arg(steps));
+}
+
+void MainWindow::setStatusLines(const QString& text)
+{
+    ui.EdtStatus->setText(text);
+    ui.EdtStatRHT->setText(text);
+    ui.EdtStatT->setText(text);
+}
+
+void MainWindow::clearInfoMemos()
+{
+    ui.Config_Transmissor->setPlainText(QString());
+    ui.Config_OrvHu->setPlainText(QString());
+    ui.Config_TxT->clear();
+}
+
+void MainWindow::appendEmptyLineToInfoMemos()
+{
+    ui.Config_Transmissor->appendPlainText(QString());
+    ui.Config_OrvHu->appendPlainText(QString());
+    ui.Config_TxT->appendPlainText(QString());
+}
+
+void MainWindow::syncUnitMenu()
+{
+    ui.celsiusItem->setChecked(!unitFahrenheit_);
+    ui.fahrenheitItem->setChecked(unitFahrenheit_);
+}
+
+void MainWindow::onCelsius()
+{
+    const ActivityScope change(activity_, Activity::Kind::Unit);
+    if (!change.began() || !unitFahrenheit_) {
+        syncUnitMenu();  // clicking the checked item changes nothing, not even its check mark
+        return;
+    }
+    unitFahrenheit_ = false;
+    syncUnitMenu();
+    settings_.UnitSetting = QStringLiteral("C");
+    for (TransmitterPage* page : pages())
+        page->unitChanged();
+}
+
+void MainWindow::onFahrenheit()
+{
+    const ActivityScope change(activity_, Activity::Kind::Unit);
+    if (!change.began() || unitFahrenheit_) {
+        syncUnitMenu();
+        return;
+    }
+    unitFahrenheit_ = true;
+    syncUnitMenu();
+    settings_.UnitSetting = QStringLiteral("F");
+    for (TransmitterPage* page : pages())
+        page->unitChanged();
+}
+
+void MainWindow::setAboutBox(QDialog* about)
+{
+    aboutBox_ = about;
+}
+
+void MainWindow::onAbout()
+{
+    if (aboutBox_) {
+        aboutBox_->show();
+        aboutBox_->raise();
+    }
+}
+
+void MainWindow::onHelpTopics()
+{
+    openHelpFile(StartDirectory);
+}
+
+void MainWindow::onTabChanged()
+{
+    auto* tabs = ui.tabs;
+    const int active = tabs->currentIndex();
+    if (active == tabs->indexOf(ui.humiditySheet) || active == tabs->indexOf(ui.ambientSheet)
+        || active == rememberedPageIndex_)
+        return;
+    moveHeadRailControls(rememberedPageIndex_, active);
+}
+
+void MainWindow::moveHeadRailControls(int from, int to)
+{
+    auto* tabs = ui.tabs;
+    QWidget* source = tabs->widget(from);
+    QWidget* target = tabs->widget(to);
+    if (!source || !target || source == target) {
+        rememberedPageIndex_ = to;
+        return;
+    }
+    // The last remaining child first, as the controls were created in tab order.
+    const auto children = source->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        QWidget* child = *it;
+        const QRect geometry = child->geometry();
+        const bool visible = child->isVisibleTo(source);
+        child->setParent(target);
+        child->setGeometry(geometry);
+        child->setVisible(visible);
+    }
+    rememberedPageIndex_ = to;
+}
+
+}  // namespace korv
