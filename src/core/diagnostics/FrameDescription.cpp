@@ -136,7 +136,8 @@ MonitorLine monitorLine(const LinkEvent& event)
     case LinkEvent::Kind::Received: {
         QString meaning = describeReply(event.sent, event.received);
         if (event.staleBytes > 0)
-            meaning += CoreText::tr(" (%1 bytes atrasados de outra troca descartados antes do eco)").arg(event.staleBytes);
+            meaning
+                += CoreText::tr(" (%1 bytes atrasados de outra troca descartados antes do eco)").arg(event.staleBytes);
         return { QStringLiteral("RX"), hex(event.received), meaning };
     }
     case LinkEvent::Kind::Lost:

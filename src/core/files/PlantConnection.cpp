@@ -103,7 +103,7 @@ PlantConnection plantConnection(const QString& connectionString, int connectTime
     const auto keywords = connectionKeywords(connectionString);
     if (!keywords || keywords->isEmpty()) {
         connection.problem = CoreText::tr("a conexão não pôde ser lida: cada valor segue sua palavra-chave e um "
-                                    "\"=\", e aspas abertas se fecham");
+                                          "\"=\", e aspas abertas se fecham");
         return connection;
     }
     // The driver turns every ";" into a blank before libpq sees the string.

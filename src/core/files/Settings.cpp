@@ -52,7 +52,7 @@ AppSettings readSettings(const QString& path)
     if (settings) {
         if (settings->PlantServerRefused)
             tell(CoreText::tr("%1: [%2] %3 traz uma senha, que este arquivo não guarda; os eventos ficam só neste "
-                        "computador. Ponha a senha no ~/.pgpass e tire-a do arquivo.")
+                              "computador. Ponha a senha no ~/.pgpass e tire-a do arquivo.")
                      .arg(path, AppSettings::RecordSection, AppSettings::PlantServerKey));
         return *settings;
     }

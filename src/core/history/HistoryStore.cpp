@@ -184,7 +184,8 @@ bool Store::open()
             return false;
         }
     }
-    notice_ = CoreText::tr("O registro %1 estava danificado: foi guardado como %2 e um novo foi começado.").arg(path_, aside);
+    notice_ = CoreText::tr("O registro %1 estava danificado: foi guardado como %2 e um novo foi começado.")
+                  .arg(path_, aside);
     damaged_ = false;
     problem_.clear();
     if (openFile() && migrate())
@@ -243,7 +244,7 @@ bool Store::migrate()
         return false;
     if (*version > SchemaVersion) {
         problem_ = CoreText::tr("O registro %1 foi escrito por uma versão mais nova do programa (esquema %2) e "
-                          "ficou como estava; nada foi registrado.")
+                                "ficou como estava; nada foi registrado.")
                        .arg(path_)
                        .arg(*version);
         return false;

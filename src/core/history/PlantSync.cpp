@@ -111,14 +111,16 @@ QString prepareServerSchema(QSqlDatabase& server)
         if (!(ok && version && server.commit())) {
             const QSqlError error = query.lastError().isValid() ? query.lastError() : server.lastError();
             server.rollback();
-            return CoreText::tr("As tabelas do servidor do registro não puderam ser preparadas (%1)").arg(detail(error));
+            return CoreText::tr("As tabelas do servidor do registro não puderam ser preparadas (%1)")
+                .arg(detail(error));
         }
     }
     if (!version)
-        return CoreText::tr("As tabelas do servidor do registro não puderam ser lidas (%1)").arg(detail(query.lastError()));
+        return CoreText::tr("As tabelas do servidor do registro não puderam ser lidas (%1)")
+            .arg(detail(query.lastError()));
     if (*version > SchemaVersion)
         return CoreText::tr("O servidor do registro foi preparado por uma versão mais nova do programa (esquema "
-                      "%1) e ficou como estava")
+                            "%1) e ficou como estava")
             .arg(*version);
     return {};
 }
@@ -159,7 +161,7 @@ QString sendBatches(QSqlDatabase& server, Store& store, int& sent, const std::at
         // server keeps each id once.
         if (!store.sentToPlant(ids))
             return CoreText::tr("Os eventos enviados ao servidor do registro não saíram da fila de %1 e serão "
-                          "enviados de novo")
+                                "enviados de novo")
                 .arg(store.path());
     }
     return {};

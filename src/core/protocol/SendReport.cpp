@@ -22,7 +22,8 @@ QStringList partialSendNotice(const std::vector<WrittenRegister>& written)
         return {};
     return { CoreText::tr("Atenção: o envio parou no meio; o transmissor ficou configurado só em parte."),
         CoreText::tr("Registros já escritos: %1.").arg(registerList(outcome.confirmed)),
-        CoreText::tr("Registros enviados sem confirmação (podem ter mudado): %1.").arg(registerList(outcome.unconfirmed)),
+        CoreText::tr("Registros enviados sem confirmação (podem ter mudado): %1.")
+            .arg(registerList(outcome.unconfirmed)),
         CoreText::tr("Envie a configuração de novo, ou leia-a para ver o que ele guarda agora.") };
 }
 
