@@ -8,7 +8,6 @@ namespace {
 
 constexpr int StandardCount = 10;  // "0 - 50 mV", the eight thermocouples, Pt100
 constexpr int IsolatedRailCount = 13;  // the standard ten and "0 - 10 V", "0 - 20 mA", "4 - 20 mA"
-constexpr int FirstGalHeadFirmware = 100;
 constexpr int ThermocoupleBItem = 8;
 constexpr int Pt100Message = Msg::FirstSensorName + 9;
 constexpr int ThermocoupleBMessage = Msg::FirstSensorName + 8;
@@ -50,9 +49,9 @@ void isolatedRailList(QStringList& items, const MessageTable& messages)
     nameInCodeOrder(items, messages);
 }
 
-void isolatedHeadList(QStringList& items, int firmware, const MessageTable& messages)
+void isolatedHeadList(QStringList& items, bool shortList, const MessageTable& messages)
 {
-    if (firmware != FirstGalHeadFirmware) {
+    if (!shortList) {
         toStandardTen(items);
         nameInCodeOrder(items, messages);
         return;
@@ -96,17 +95,25 @@ QStringList sensorListFor(
     Model model, int firmware, bool noThermocoupleB, const QStringList& currentItems, const MessageTable& messages)
 {
     QStringList items = currentItems;
-    if (isIsolatedHeadRail(model) && modelInfo(model).electricalInputs) {
+    const ModelInfo& info = modelInfo(model);
+    switch (info.sensorList) {
+    case SensorListKind::IsolatedRail:
         isolatedRailList(items, messages);
-    } else if (isIsolatedHeadRail(model)) {
-        isolatedHeadList(items, firmware, messages);
-    } else if (isNonIsolatedHeadRail(model)) {
+        break;
+    case SensorListKind::IsolatedHead:
+        isolatedHeadList(items, info.shortSensorListFirmware == firmware, messages);
+        break;
+    case SensorListKind::Plain:
         plainList(items, noThermocoupleB, messages);
-    } else if (model == Model::Unknown) {
+        break;
+    case SensorListKind::CodeOrder:
         // Without a model the list position is the sensor code, so each item is named after its
         // position; no list is ever longer than the isolated rail model's.
         cutTo(items, IsolatedRailCount);
         nameInCodeOrder(items, messages);
+        break;
+    case SensorListKind::None:
+        break;
     }
     return items;
 }

@@ -159,26 +159,22 @@ int Commands::read(bool fahrenheit, bool json)
     QStringList lines = identificationLines(unit, reading.configWord(), texts_);
     QJsonObject object;
     // readUnit has refused a model of no known family.
-    switch (familyOf(model).value_or(Family::HeadRail)) {
-    case Family::HeadRail: {
-        const auto view = headrail::viewOfReading(unit, fahrenheit, reading.headRail, separator);
-        lines << headRailLines(view, texts_);
-        object = headRailJson(unit, fahrenheit, view, separator);
-        break;
-    }
-    case Family::Humidity: {
-        const auto view = humamb::humidityViewOfReading(unit, fahrenheit, reading.humAmb, texts_.messages(), separator);
-        lines << humidityLines(view, texts_);
-        object = humidityJson(unit, fahrenheit, view, separator);
-        break;
-    }
-    case Family::Ambient: {
-        const auto view = humamb::ambientViewOfReading(fahrenheit, reading.humAmb, texts_.messages(), separator);
-        lines << ambientLines(view, texts_);
-        object = ambientJson(unit, fahrenheit, view, separator);
-        break;
-    }
-    }
+    const FamilyView view = driverFor(model).view(unit, fahrenheit, reading, texts_.messages(), separator);
+    std::visit(Overloaded {
+                   [&](const headrail::ReadView& headRail) {
+                       lines << headRailLines(headRail, texts_);
+                       object = headRailJson(unit, fahrenheit, headRail, separator);
+                   },
+                   [&](const humamb::HumidityView& humidity) {
+                       lines << humidityLines(humidity, texts_);
+                       object = humidityJson(unit, fahrenheit, humidity, separator);
+                   },
+                   [&](const humamb::AmbientView& ambient) {
+                       lines << ambientLines(ambient, texts_);
+                       object = ambientJson(unit, fahrenheit, ambient, separator);
+                   },
+               },
+        view);
     say(lines);
     if (json_) {
         document_ = object;

@@ -123,7 +123,7 @@ QString outputTypeKey(Model model, quint16 configWord)
     case 1:
         return QStringLiteral("0-10V");
     case 2:
-        if (driverFor(model).family == Family::HeadRail)
+        if (driverFor(model).zeroToFiveVolt)
             return QStringLiteral("0-5V");
         break;
     default:

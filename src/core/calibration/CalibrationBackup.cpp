@@ -98,15 +98,7 @@ bool isBackupOf(const QByteArray& bytes, Model model, const QString& serialNumbe
 
 std::optional<BackupVariant> backupVariantFor(Model model)
 {
-    // Only transmitters that measure temperature have a calibration to copy: Orv-H has none.
-    const ModelInfo& info = modelInfo(model);
-    if (info.family == Family::HeadRail)
-        return info.electricalInputs ? BackupVariant::FiveInputs : BackupVariant::ThreeInputs;
-    if (info.family == Family::Humidity && info.temperatureInput)
-        return BackupVariant::Humidity;
-    if (info.family == Family::Ambient)
-        return BackupVariant::Ambient;
-    return std::nullopt;
+    return modelInfo(model).backup;
 }
 
 QStringList backupHeaderLines()

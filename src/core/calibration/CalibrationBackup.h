@@ -11,14 +11,6 @@
 
 namespace korv {
 
-// Which calibration registers a model's backup holds.
-enum class BackupVariant {
-    ThreeInputs,  // head/rail models without the electrical inputs: 0-50mV, TC, Pt100
-    FiveInputs,  // head/rail models with them: also 0-10V and 0-20mA
-    Ambient,
-    Humidity,  // offsets only
-};
-
 // No value for a model the calibration window does not serve (Orv-H, an unidentified one, ...).
 std::optional<BackupVariant> backupVariantFor(Model model);
 

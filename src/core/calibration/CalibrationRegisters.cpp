@@ -37,13 +37,7 @@ bool operator==(const CalibrationRegisterPair& a, const CalibrationRegisterPair&
 
 CalibrationGroup calibrationGroupOf(Model model)
 {
-    if (hasHumidityTemperature(model))
-        return CalibrationGroup::Humidity;
-    if (isAmbient(model))
-        return CalibrationGroup::Ambient;
-    if (isNonIsolatedHeadRail(model))
-        return CalibrationGroup::PlainTemperature;
-    return CalibrationGroup::IsolatedTemperature;
+    return modelInfo(model).calibration;
 }
 
 std::optional<CalibrationRegisterPair> calibrationRegisters(CalibrationGroup group, int sensorCode)

@@ -10,16 +10,6 @@
 
 namespace korv {
 
-// The calibration window treats the models in four groups. Every model that is neither the humidity
-// model with a temperature input, the ambient nor a plain temperature model is read like an
-// isolated one.
-enum class CalibrationGroup {
-    Humidity,
-    Ambient,
-    PlainTemperature,
-    IsolatedTemperature,
-};
-
 CalibrationGroup calibrationGroupOf(Model model);
 
 // The two calibration registers of one input. For the humidity transmitter both are offsets

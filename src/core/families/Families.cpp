@@ -47,6 +47,11 @@ const std::array<FamilyDriver, 3> Drivers = { {
         },
         sendOf<headrail::Settings, headrail::sendSteps>,
         [](quint16 configWord, const MessageTable& messages) { return outputTypeLine(configWord, true, messages); },
+        true,
+        [](const IdentificationRecord& unit, bool fahrenheit, const UnitReading& reading, const MessageTable&,
+            QChar separator) -> FamilyView {
+            return headrail::viewOfReading(unit, fahrenheit, reading.headRail, separator);
+        },
     },
     {
         Family::Humidity,
@@ -60,6 +65,11 @@ const std::array<FamilyDriver, 3> Drivers = { {
         },
         sendOf<humamb::HumiditySettings, humamb::humiditySendSteps>,
         humAmbOutputTypeLine,
+        false,
+        [](const IdentificationRecord& unit, bool fahrenheit, const UnitReading& reading, const MessageTable& messages,
+            QChar separator) -> FamilyView {
+            return humamb::humidityViewOfReading(unit, fahrenheit, reading.humAmb, messages, separator);
+        },
     },
     {
         Family::Ambient,
@@ -72,6 +82,11 @@ const std::array<FamilyDriver, 3> Drivers = { {
         },
         sendOf<humamb::AmbientSettings, humamb::ambientSendSteps>,
         humAmbOutputTypeLine,
+        false,
+        [](const IdentificationRecord&, bool fahrenheit, const UnitReading& reading, const MessageTable& messages,
+            QChar separator) -> FamilyView {
+            return humamb::ambientViewOfReading(fahrenheit, reading.humAmb, messages, separator);
+        },
     },
 } };
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/families/headrail/HeadRailConfiguration.h"
 #include "core/families/headrail/HeadRailTransfer.h"
+#include "core/families/humamb/HumAmbConfiguration.h"
 #include "core/families/humamb/HumAmbTransfer.h"
 #include "core/protocol/Model.h"
 #include "core/protocol/TransmitterSession.h"
@@ -29,6 +31,15 @@ struct UnitReading {
 // What a send writes, in its family's terms.
 using FamilySettings = std::variant<headrail::Settings, humamb::HumiditySettings, humamb::AmbientSettings>;
 
+// What a read found, as the family's page shows it: a front end renders it by visiting, so that a
+// new family is a compile error at every place that must show it rather than a silent default.
+using FamilyView = std::variant<headrail::ReadView, humamb::HumidityView, humamb::AmbientView>;
+
+// One callable a family, for std::visit.
+template <typename... Visitors> struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
+
 struct FamilyDriver {
     Family family;
     QStringView fileKey;  // the family's name in a configuration file ("head-rail")
@@ -40,6 +51,11 @@ struct FamilyDriver {
     TransferSteps (*sendSteps)(TransmitterSession& session, const FamilySettings& settings);
     // The output-type line of the information memo, in the family's reading of register 1.
     QString (*outputTypeLine)(quint16 configWord, const MessageTable& messages);
+    // Output type 2 of register 1 is 0 - 5 V; the other families have no such output.
+    bool zeroToFiveVolt;
+    // The read as the family's page shows it, numbers written with `separator`.
+    FamilyView (*view)(const IdentificationRecord& unit, bool fahrenheit, const UnitReading& reading,
+        const MessageTable& messages, QChar separator);
 };
 
 const FamilyDriver& driverFor(Family family);

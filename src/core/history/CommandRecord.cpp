@@ -41,25 +41,20 @@ std::optional<config::ConfigurationValues> valuesOf(
     const IdentificationRecord& unit, const UnitReading& reading, const MessageTable& messages)
 {
     const QChar point = config::FileSeparator;
-    switch (*familyOf(unit.TransmitterModel)) {
-    case Family::HeadRail:
-        if (const auto values = config::headRailValues(
-                headrail::formValuesOf(headrail::viewOfReading(unit, false, reading.headRail, point)), point))
-            return *values;
-        break;
-    case Family::Humidity:
-        if (const auto values = config::humidityValues(unit.TransmitterModel,
-                humamb::humidityFormOf(humamb::humidityViewOfReading(unit, false, reading.humAmb, messages, point)),
-                point))
-            return *values;
-        break;
-    case Family::Ambient:
-        if (const auto values = config::ambientValues(
-                humamb::ambientFormOf(humamb::ambientViewOfReading(false, reading.humAmb, messages, point)), point))
-            return *values;
-        break;
-    }
-    return std::nullopt;
+    const FamilyView view = driverFor(unit.TransmitterModel).view(unit, false, reading, messages, point);
+    return std::visit(Overloaded {
+                          [&](const headrail::ReadView& headRail) -> std::optional<config::ConfigurationValues> {
+                              return config::headRailValues(headrail::formValuesOf(headRail), point);
+                          },
+                          [&](const humamb::HumidityView& humidity) -> std::optional<config::ConfigurationValues> {
+                              return config::humidityValues(
+                                  unit.TransmitterModel, humamb::humidityFormOf(humidity), point);
+                          },
+                          [&](const humamb::AmbientView& ambient) -> std::optional<config::ConfigurationValues> {
+                              return config::ambientValues(humamb::ambientFormOf(ambient), point);
+                          },
+                      },
+        view);
 }
 
 }  // namespace

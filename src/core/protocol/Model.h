@@ -50,6 +50,33 @@ inline constexpr std::array<Sheet, 6> Sheets = { {
     { u"TxTSheet", u"OrvAmbient" },
 } };
 
+// The calibration window treats the models in four groups. Every model that is neither the humidity
+// model with a temperature input, the ambient nor a plain temperature model is read like an
+// isolated one.
+enum class CalibrationGroup {
+    Humidity,
+    Ambient,
+    PlainTemperature,
+    IsolatedTemperature,
+};
+
+// Which calibration registers a model's backup holds.
+enum class BackupVariant {
+    ThreeInputs,  // head/rail models without the electrical inputs: 0-50mV, TC, Pt100
+    FiveInputs,  // head/rail models with them: also 0-10V and 0-20mA
+    Ambient,
+    Humidity,  // offsets only
+};
+
+// How the head/rail page's sensor list is built for a model.
+enum class SensorListKind {
+    None,  // the list is left as it is: the model has no head/rail page
+    Plain,  // the standard ten, B by the firmware's thermocouple-B rule
+    IsolatedHead,  // the standard ten
+    IsolatedRail,  // the standard ten and the three electrical inputs
+    CodeOrder,  // before identification: every item named after its position
+};
+
 // What every decision about a model needs to know of it; a new model of a known family is one row.
 struct ModelInfo {
     QStringView name;  // as identification gives it and the calibration backup writes it
@@ -61,11 +88,17 @@ struct ModelInfo {
     std::optional<FirmwareRange> configurable;  // no value: every firmware
     ThermocoupleBRule thermocoupleB = ThermocoupleBRule::NotConcerned;
     std::optional<std::size_t> sheet;  // its tab in Sheets; none for the unknown model
+    CalibrationGroup calibration = CalibrationGroup::IsolatedTemperature;
+    std::optional<BackupVariant> backup;  // none: the calibration window does not serve it
+    SensorListKind sensorList = SensorListKind::None;
+    // The one firmware whose list offers only six sensors (no R, N, E and B).
+    std::optional<int> shortSensorListFirmware;
 };
 
 constexpr ModelInfo headRailModel(QStringView name, QStringView caption, std::size_t sheet, bool isolated,
     bool electricalInputs, FirmwareRange configurable,
-    ThermocoupleBRule thermocoupleB = ThermocoupleBRule::NotConcerned)
+    ThermocoupleBRule thermocoupleB = ThermocoupleBRule::NotConcerned,
+    std::optional<int> shortSensorListFirmware = std::nullopt)
 {
     ModelInfo info;
     info.sheet = sheet;
@@ -76,11 +109,18 @@ constexpr ModelInfo headRailModel(QStringView name, QStringView caption, std::si
     info.electricalInputs = electricalInputs;
     info.configurable = configurable;
     info.thermocoupleB = thermocoupleB;
+    info.calibration = isolated ? CalibrationGroup::IsolatedTemperature : CalibrationGroup::PlainTemperature;
+    info.backup = electricalInputs ? BackupVariant::FiveInputs : BackupVariant::ThreeInputs;
+    info.sensorList = !isolated ? SensorListKind::Plain
+        : electricalInputs      ? SensorListKind::IsolatedRail
+                                : SensorListKind::IsolatedHead;
+    info.shortSensorListFirmware = shortSensorListFirmware;
     return info;
 }
 
 constexpr ModelInfo otherModel(QStringView name, QStringView caption, std::optional<Family> family,
-    std::optional<std::size_t> sheet, bool temperatureInput = false)
+    std::optional<std::size_t> sheet, CalibrationGroup calibration, std::optional<BackupVariant> backup,
+    bool temperatureInput = false)
 {
     ModelInfo info;
     info.sheet = sheet;
@@ -88,6 +128,17 @@ constexpr ModelInfo otherModel(QStringView name, QStringView caption, std::optio
     info.caption = caption;
     info.family = family;
     info.temperatureInput = temperatureInput;
+    info.calibration = calibration;
+    info.backup = backup;
+    return info;
+}
+
+// Before identification: every sensor code listed in order, read like an isolated model.
+constexpr ModelInfo unknownModel()
+{
+    ModelInfo info = otherModel(
+        u"Desconhecido", u"", std::nullopt, std::nullopt, CalibrationGroup::IsolatedTemperature, std::nullopt);
+    info.sensorList = SensorListKind::CodeOrder;
     return info;
 }
 
@@ -95,12 +146,13 @@ constexpr ModelInfo otherModel(QStringView name, QStringView caption, std::optio
 inline constexpr std::array<ModelInfo, 8> Models = {
     headRailModel(u"OrvHead", u"KOrvHead", 0, false, false, { 0, 139 }, ThermocoupleBRule::MissingBelow129),
     headRailModel(u"OrvDin", u"KOrvDin", 2, false, false, { 0, 139 }, ThermocoupleBRule::MissingAbove129),
-    headRailModel(u"OrvGalHead", u"KOrvGalHead", 1, true, false, { 101, 118 }),
+    headRailModel(u"OrvGalHead", u"KOrvGalHead", 1, true, false, { 101, 118 }, ThermocoupleBRule::NotConcerned, 100),
     headRailModel(u"OrvGalDin", u"KOrvGalDin", 3, true, true, { 100, 119 }),
-    otherModel(u"Orv-Hu", u"OrvHygrom", Family::Humidity, 4, true),
-    otherModel(u"Orv-H", u"OrvHygrom", Family::Humidity, 4),
-    otherModel(u"OrvAmbient", u"OrvAmbient", Family::Ambient, 5),
-    otherModel(u"Desconhecido", u"", std::nullopt, std::nullopt),
+    otherModel(u"Orv-Hu", u"OrvHygrom", Family::Humidity, 4, CalibrationGroup::Humidity, BackupVariant::Humidity, true),
+    // Orv-H measures no temperature: no calibration to copy.
+    otherModel(u"Orv-H", u"OrvHygrom", Family::Humidity, 4, CalibrationGroup::IsolatedTemperature, std::nullopt),
+    otherModel(u"OrvAmbient", u"OrvAmbient", Family::Ambient, 5, CalibrationGroup::Ambient, BackupVariant::Ambient),
+    unknownModel(),
 };
 static_assert(Models.size() == static_cast<std::size_t>(Model::Unknown) + 1);
 

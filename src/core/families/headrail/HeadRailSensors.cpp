@@ -55,7 +55,7 @@ int tenPercentOf(int min, int max)
 
 bool isNonIsolatedTableModel(Model model)
 {
-    return isNonIsolatedHeadRail(model) || model == Model::Unknown;
+    return isNonIsolatedHeadRail(model) || !familyOf(model);
 }
 
 bool isOldNonIsolatedFirmware(int firmware)
@@ -63,10 +63,10 @@ bool isOldNonIsolatedFirmware(int firmware)
     return firmware >= 1 && firmware <= 109;
 }
 
-// OrvGalHead with firmware 100 has a six-item list without R, N, E and B.
+// The first isolated head firmware has a six-item list without R, N, E and B.
 bool isShortGalHeadList(Model model, int firmware)
 {
-    return model == Model::OrvGalHead && firmware == 100;
+    return modelInfo(model).shortSensorListFirmware == firmware;
 }
 
 // The last sensor code of an isolated model's list: the electrical inputs come after Pt100.
