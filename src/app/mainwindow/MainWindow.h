@@ -102,6 +102,16 @@ public:
     // Identification and the screen of the identified model
     void ApplyModelScreen();
     void HideAllTabs();
+    // The one place that tells the families' pages apart: a model's page and how its tab is
+    // arranged when the model first shows.
+    struct FamilyPage {
+        TransmitterPage* page;
+        void (MainWindow::*arrange)(Model model, bool firstOnSheet);
+    };
+    FamilyPage familyPage(Model model);
+    void arrangeHeadRailSheet(Model model, bool firstOnSheet);
+    void arrangeHumiditySheet(Model model, bool firstOnSheet);
+    void arrangeAmbientSheet(Model model, bool firstOnSheet);
 
     // The About box is created after the main window and shown without being modal.
     void setAboutBox(QDialog* about);

@@ -81,18 +81,23 @@ void MainWindow::Enviar_ConfigClick()
     endRecord();
 }
 
-TransmitterPage& MainWindow::pageFor(Model model)
+MainWindow::FamilyPage MainWindow::familyPage(Model model)
 {
     switch (familyOf(model).value_or(Family::HeadRail)) {
     case Family::Humidity:
-        return *humidity_;
+        return { humidity_.get(), &MainWindow::arrangeHumiditySheet };
     case Family::Ambient:
-        return *ambient_;
+        return { ambient_.get(), &MainWindow::arrangeAmbientSheet };
     case Family::HeadRail:
         break;
     }
     // The four head/rail models, and a transmitter not (yet) identified.
-    return *headRail_;
+    return { headRail_.get(), &MainWindow::arrangeHeadRailSheet };
+}
+
+TransmitterPage& MainWindow::pageFor(Model model)
+{
+    return *familyPage(model).page;
 }
 
 QStringList MainWindow::statusTexts() const

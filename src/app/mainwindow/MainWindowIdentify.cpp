@@ -119,42 +119,11 @@ void MainWindow::ApplyModelScreen()
 {
     applyLanguageEverywhere();
 
-    auto* tabs = ui.tabs;
     const Model model = identification().TransmitterModel;
     // A tab's arrangement is applied once per run, at the first identification of a model shown on it.
     const auto sheet = modelInfo(model).sheet;
     const bool firstOnSheet = sheet && std::exchange(firstOnSheet_.at(*sheet), false);
-    switch (familyOf(model).value_or(Family::HeadRail)) {
-    case Family::HeadRail:
-        // The head and rail models share the controls of the first page, shown under the model's own
-        // caption.
-        if (firstOnSheet) {
-            HideAllTabs();
-            tabs->setCurrentWidget(ui.sheetOf(model));
-            tabs->setTabVisible(tabs->indexOf(ui.headRailSheet), true);
-            tabs->setTabText(tabs->indexOf(ui.headRailSheet), displayCaption(model));
-            // Controls the user took to another head/rail page come home, or the page shown would be empty.
-            moveHeadRailControls(rememberedPageIndex_, tabs->indexOf(ui.headRailSheet));
-            tabs->setCurrentWidget(ui.headRailSheet);
-        }
-        break;
-    case Family::Humidity:
-        if (firstOnSheet) {
-            HideAllTabs();
-            tabs->setCurrentWidget(ui.humiditySheet);
-            if (humamb::hasKindMenu(identification().FirmwareVersion))
-                createHumidityMenu();
-        }
-        break;
-    case Family::Ambient:
-        if (FirstAmbientShow) {
-            HideAllTabs();
-            tabs->setTabVisible(tabs->indexOf(ui.ambientSheet), true);
-            tabs->setCurrentWidget(ui.ambientSheet);
-            FirstAmbientShow = false;
-        }
-        break;
-    }
+    (this->*familyPage(model).arrange)(model, firstOnSheet);
 
     const QStringList items = sensorListFor(model, identification().FirmwareVersion, identification().NoThermocoupleB,
         ui.SensorRadioGroup->items(), messages_);
@@ -162,6 +131,42 @@ void MainWindow::ApplyModelScreen()
         ui.SensorRadioGroup->setItems(items);
     ui.Enviar_Config->setEnabled(sendEnabledFor(model));
     ui.SensorRadioGroup->update();
+}
+
+void MainWindow::arrangeHeadRailSheet(Model model, bool firstOnSheet)
+{
+    // The head and rail models share the controls of the first page, shown under the model's own
+    // caption.
+    if (!firstOnSheet)
+        return;
+    auto* tabs = ui.tabs;
+    HideAllTabs();
+    tabs->setCurrentWidget(ui.sheetOf(model));
+    tabs->setTabVisible(tabs->indexOf(ui.headRailSheet), true);
+    tabs->setTabText(tabs->indexOf(ui.headRailSheet), displayCaption(model));
+    // Controls the user took to another head/rail page come home, or the page shown would be empty.
+    moveHeadRailControls(rememberedPageIndex_, tabs->indexOf(ui.headRailSheet));
+    tabs->setCurrentWidget(ui.headRailSheet);
+}
+
+void MainWindow::arrangeHumiditySheet(Model, bool firstOnSheet)
+{
+    if (!firstOnSheet)
+        return;
+    HideAllTabs();
+    ui.tabs->setCurrentWidget(ui.humiditySheet);
+    if (humamb::hasKindMenu(identification().FirmwareVersion))
+        createHumidityMenu();
+}
+
+void MainWindow::arrangeAmbientSheet(Model, bool)
+{
+    if (!FirstAmbientShow)
+        return;
+    HideAllTabs();
+    ui.tabs->setTabVisible(ui.tabs->indexOf(ui.ambientSheet), true);
+    ui.tabs->setCurrentWidget(ui.ambientSheet);
+    FirstAmbientShow = false;
 }
 
 bool MainWindow::followLanguageInQtTexts()
