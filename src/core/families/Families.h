@@ -39,6 +39,9 @@ using FamilyView = std::variant<headrail::ReadView, humamb::HumidityView, humamb
 template <typename... Visitors> struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates.
+template <typename... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 struct FamilyDriver {
     Family family;
