@@ -12,9 +12,6 @@ constexpr quint16 TemperatureFailMaxBit = 0x1000;
 constexpr quint16 KindMask = 0xE000;
 constexpr quint16 DewPointKind = 0x2000;
 
-constexpr int OutputType4to20mA = 0;
-constexpr int OutputType0to10V = 1;
-
 quint16 bits(qint16 word)
 {
     return static_cast<quint16>(word);
