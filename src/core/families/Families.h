@@ -40,8 +40,7 @@ template <typename... Visitors> struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
 // Spelled out for compilers without deduction for aggregates.
-template <typename... Visitors>
-Overloaded(Visitors...) -> Overloaded<Visitors...>;
+template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 struct FamilyDriver {
     Family family;
