@@ -45,6 +45,7 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
     : QMainWindow(parent)
     , env_(environment)
     , humAmb_(std::make_unique<HumAmbState>())
+    , windowRecord_(session_, messages_, settings_, environment.historyPath, ui, this)
 {
     if (env_.boxes) {
         boxes_ = env_.boxes;
@@ -52,7 +53,7 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
         ownBoxes_ = std::make_unique<QtMessageBoxes>(this);
         boxes_ = ownBoxes_.get();
     }
-    listenToBoxes();
+    boxes_ = windowRecord_.listenTo(boxes_);
     if (env_.fileDialogs) {
         fileDialogs_ = env_.fileDialogs;
     } else {
@@ -61,6 +62,10 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
     }
     settingsPath_ = env_.settingsPath.isEmpty() ? settingsFilePath() : env_.settingsPath;
     ui.setupUi(this);
+    diagnostics_
+        = new DiagnosticWindows({ activity_, session_, linkThread_, boxes_, fileDialogs_,
+                                    [this] { return systemPorts(); }, [this](bool busy) { setBusyCursor(busy); } },
+            this);
     session_.setLinkThread(&linkThread_);
 
     // A register that does not keep what was written is told at once; the command goes on.
@@ -218,7 +223,7 @@ void MainWindow::finishFormShow()
     for (TransmitterPage* page : pages())
         page->showInitialState();
     // Events an earlier run could not send to the plant's server go now, without waiting for a command.
-    sendToPlant();
+    windowRecord_.sendToPlant();
     activity_.end();
 }
 
@@ -237,7 +242,7 @@ void MainWindow::FormClose()
         return;
     closed_ = true;
     ui.statusTimer->stop();
-    closeDiagnosticWindows();
+    diagnostics_->close();
     // Closed for good: nothing that still runs (a search about to start, a late timer, the rest of
     // a command the close arrived in) may send another frame or open the port again and keep the
     // process alive holding it.

@@ -1,16 +1,14 @@
 #pragma once
 
+#include "app/diagnostics/DiagnosticWindows.h"
 #include "app/mainwindow/Activity.h"
 #include "app/mainwindow/MainWindowUi.h"
+#include "app/mainwindow/WindowRecord.h"
 #include "app/shared/PortList.h"
 #include "app/startup/SplashForm.h"
 #include "common/MessageBoxes.h"
 #include "common/Messages.h"
 #include "core/files/Settings.h"
-#include "core/history/CommandRecord.h"
-#include "core/history/HistoryStore.h"
-#include "core/history/PlantSync.h"
-#include "core/history/Recorder.h"
 #include "core/link/SerialLink.h"
 #include "core/protocol/TransmitterSession.h"
 #include "i18n/LanguageFile.h"
@@ -91,13 +89,13 @@ public:
 
     // Diagnostics: the connection check and the frame monitor, each its own window, created when
     // first asked for.
-    void onCheckConnection();
-    void runConnectionCheck();
-    void onFrameMonitor();
+    void onCheckConnection() { diagnostics_->onCheckConnection(); }
+    void runConnectionCheck() { diagnostics_->runConnectionCheck(); }
+    void onFrameMonitor() { diagnostics_->onFrameMonitor(); }
     // The record of commands in its own window, created when first asked for.
-    void onHistory();
-    ConnectionCheckWindow* connectionCheckWindow() const { return checkWindow_; }
-    FrameMonitorWindow* frameMonitor() const { return monitor_; }
+    void onHistory() { windowRecord_.showWindow(*boxes_, *fileDialogs_); }
+    ConnectionCheckWindow* connectionCheckWindow() const { return diagnostics_->checkWindow(); }
+    FrameMonitorWindow* frameMonitor() const { return diagnostics_->monitor(); }
 
     // Identification and the screen of the identified model
     void ApplyModelScreen();
@@ -142,18 +140,18 @@ public:
     Activity& activity() { return activity_; }
     bool busy() const { return activity_.busy(); }
 
-    // The record of commands: each command that talks to a transmitter begins its event before its
-    // first frame and ends it after its last box. What the command said (its boxes, its status
-    // line) becomes the event's result; a failure to keep the event is said after it, never
-    // instead. Nested calls belong to the command already recorded.
-    void recordBegins(const QString& command) override;
+    // The record of commands (WindowRecord says how).
+    void recordBegins(const QString& command) override { windowRecord_.begins(command); }
     void recordEnds() override { endRecord(); }
-    void endRecord(std::optional<history::CalibrationChange> calibration = std::nullopt);
+    void endRecord(std::optional<history::CalibrationChange> calibration = std::nullopt)
+    {
+        windowRecord_.ends(calibration);
+    }
     // The record this window keeps; null when it cannot be opened (the reason was said).
-    history::Store* historyStore();
+    history::Store* historyStore() { return windowRecord_.store(); }
     // Events given to the recorder and not yet kept (or refused).
-    int recordsPending() const { return recorder_ ? recorder_->pending() : 0; }
-    QString historyPath() const;
+    int recordsPending() const { return windowRecord_.pending(); }
+    QString historyPath() const { return windowRecord_.path(); }
 
     // Registers 2 and 3 into the identification record and the information memos.
     Status ReadSerialNumber();
@@ -204,8 +202,6 @@ private:
     // While the window is busy its menus offer only Sair.
     void holdMenus(bool hold);
     QList<PortDescription> systemPorts() const;
-    void closeDiagnosticWindows();
-    void listenToBoxes();
     // The program's translations follow the language chosen in the menu. Qt's own texts follow it
     // too; with none chosen, they are Brazilian Portuguese as the built-in texts, and a language
     // file of another language leaves them in English. True when the language in use changed.
@@ -216,11 +212,6 @@ private:
     void syncLanguageMenu();
     // The language file's captions and messages, and every other text in the language in use.
     void applyLanguageEverywhere();
-    // Hands the record's waiting events to the plant's server, when the settings name one.
-    void sendToPlant();
-    // The recorder's word on one event: the record window and the plant follow a kept one; one
-    // that was not kept is said beside the command's result, if that is still shown.
-    void onRecorded(const QString& id, const QString& problem, const QString& notice);
     void createHumidityMenu();
     void clearStatusLines();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -235,9 +226,8 @@ private:
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs* fileDialogs_ = nullptr;
     std::unique_ptr<MessageBoxes> ownBoxes_;
-    // Every box goes through here on its way to the screen, so that the running command's record
-    // hears what it said.
-    std::unique_ptr<MessageBoxes> heardBoxes_;
+    // Every box goes through the record on its way to the screen, so that the running command's
+    // record hears what it said.
     MessageBoxes* boxes_ = nullptr;
     std::function<void()> beforeWarning_;
 
@@ -277,18 +267,9 @@ private:
         all.fill(true);
         return all;
     }();
-    std::unique_ptr<history::CommandRecord> record_;
-    QStringList recordBoxes_;  // the boxes the recorded command has shown
-    bool recordReachedPort_ = false;  // the recorded command tried to reach the transmitter
     QString openedFile_;  // the configuration file the form shows, until a read
-    history::LastReads lastReads_;
-    std::unique_ptr<history::Store> store_;  // the record window's reading
-    std::unique_ptr<history::Recorder> recorder_;  // the commands' events, kept off this thread
-    // What the status lines showed when each event still being kept was given to the recorder.
-    QHash<QString, QStringList> shownAtRecord_;
-    std::unique_ptr<history::PlantForwarder> plant_;
-    ConnectionCheckWindow* checkWindow_ = nullptr;
-    FrameMonitorWindow* monitor_ = nullptr;
+    WindowRecord windowRecord_;
+    DiagnosticWindows* diagnostics_ = nullptr;  // a child of the window
     // The last key press handed to FormKeyDown and the control it was seen at, until the event
     // loop runs again.
     const QEvent* keySeen_ = nullptr;

@@ -62,12 +62,12 @@ ContactOutcome MainWindow::contactTransmitter(const ContactPolicy& policy)
         setStatusLines(
             QCoreApplication::translate("korv::MainWindow", "Tentativa %1 de %2…").arg(attempt).arg(attempts));
     });
-    recordReachedPort_ = true;
+    windowRecord_.reachesPort();
     const ContactOutcome outcome = session_.contact(policy);
     session_.setAttemptListener({});
     // The port's own box may have been shown before the command (at start-up); its event says it all the same.
-    if (outcome == ContactOutcome::PortUnavailable && record_ && !StopRequest::requested())
-        record_->setResult(history::Outcome::Failed, messages_[Msg::PortSetupError]);
+    if (outcome == ContactOutcome::PortUnavailable)
+        windowRecord_.portUnavailable(messages_[Msg::PortSetupError]);
     if (counted)
         restoreStatusTexts(before);
     if (outcome == ContactOutcome::Made)
@@ -200,7 +200,7 @@ void MainWindow::applyLanguageEverywhere()
     languageLines_ = loadAndApplyLanguage(this, messages_, env_.languageDirectory, fallback);
     // The check's sentences name what it found (ports, groups, programs): an open check window
     // says them again, checked anew, in the new language.
-    if (checkWindow_ && checkWindow_->isVisible())
+    if (connectionCheckWindow() && connectionCheckWindow()->isVisible())
         runConnectionCheck();
 }
 

@@ -1,25 +1,35 @@
+#include "app/diagnostics/DiagnosticWindows.h"
+
 #include "app/diagnostics/ConnectionCheckWindow.h"
 #include "app/diagnostics/FrameMonitorWindow.h"
-#include "app/mainwindow/MainWindow.h"
+#include "app/mainwindow/Activity.h"
 #include "core/diagnostics/ConnectionCheck.h"
 #include "core/link/SerialLink.h"
+#include "core/protocol/TransmitterSession.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 namespace korv {
 
-void MainWindow::onCheckConnection()
+DiagnosticWindows::DiagnosticWindows(Surroundings surroundings, QWidget* window)
+    : QObject(window)
+    , with_(std::move(surroundings))
+    , window_(window)
 {
-    const ActivityScope check(activity_, Activity::Kind::ConnectionCheck);
+}
+
+void DiagnosticWindows::onCheckConnection()
+{
+    const ActivityScope check(with_.activity, Activity::Kind::ConnectionCheck);
     if (!check.began())
         return;
     if (!checkWindow_) {
-        checkWindow_ = new ConnectionCheckWindow(this);
+        checkWindow_ = new ConnectionCheckWindow(window_);
         // Asked again from its own window while a command runs, the check waits for nothing: it
         // needs the port to itself, so it is refused quietly.
         connect(checkWindow_, &ConnectionCheckWindow::checkRequested, this, [this] {
-            const ActivityScope again(activity_, Activity::Kind::ConnectionCheck);
+            const ActivityScope again(with_.activity, Activity::Kind::ConnectionCheck);
             if (again.began())
                 runConnectionCheck();
         });
@@ -30,11 +40,11 @@ void MainWindow::onCheckConnection()
     runConnectionCheck();
 }
 
-void MainWindow::runConnectionCheck()
+void DiagnosticWindows::runConnectionCheck()
 {
     if (!checkWindow_)
         return;
-    SerialLink& link = session_.link();
+    SerialLink& link = with_.session.link();
     const QString port = link.PortNumber;
     // The check needs the port to itself: this program holding it would pass for another program.
     // A link that was not open stays as it was, lost device included, so that the next command
@@ -45,14 +55,14 @@ void MainWindow::runConnectionCheck()
 
     ConnectionCheck check(port);
     QStringList present;
-    for (const PortMenuEntry& entry : portMenuEntries(systemPorts()))
+    for (const PortMenuEntry& entry : portMenuEntries(with_.systemPorts()))
         present << entry.portSetting;
     check.setPresentPorts(present);
-    check.setLinkThread(&linkThread_);
+    check.setLinkThread(&with_.linkThread);
     if (monitor_)
         check.setLinkListener(monitor_->listener());
 
-    setBusyCursor(true);
+    with_.setBusyCursor(true);
     checkWindow_->begin(port);
     checkWindow_->repaint();
     const ConnectionReport report = check.run([this](const CheckStep& step) {
@@ -66,22 +76,23 @@ void MainWindow::runConnectionCheck()
     // the check counts as done.
     if (monitor_)
         QCoreApplication::sendPostedEvents(monitor_, QEvent::MetaCall);
-    setBusyCursor(false);
+    with_.setBusyCursor(false);
 }
 
-void MainWindow::onFrameMonitor()
+void DiagnosticWindows::onFrameMonitor()
 {
     if (!monitor_) {
-        monitor_ = new FrameMonitorWindow(*boxes_, *fileDialogs_, this);
-        connect(monitor_, &FrameMonitorWindow::listeningChanged, this,
-            [this](bool listening) { session_.setLinkListener(listening ? monitor_->listener() : LinkListener {}); });
+        monitor_ = new FrameMonitorWindow(*with_.boxes, *with_.fileDialogs, window_);
+        connect(monitor_, &FrameMonitorWindow::listeningChanged, this, [this](bool listening) {
+            with_.session.setLinkListener(listening ? monitor_->listener() : LinkListener {});
+        });
     }
     monitor_->show();
     monitor_->raise();
     monitor_->activateWindow();
 }
 
-void MainWindow::closeDiagnosticWindows()
+void DiagnosticWindows::close()
 {
     if (checkWindow_)
         checkWindow_->close();

@@ -1,8 +1,10 @@
-// The record of the window's commands: one event per command that talked to a transmitter.
-#include "app/mainwindow/MainWindow.h"
+#include "app/mainwindow/WindowRecord.h"
 
+#include "app/mainwindow/MainWindowUi.h"
 #include "app/record/HistoryWindow.h"
 #include "common/StopRequest.h"
+#include "core/files/Settings.h"
+#include "core/protocol/TransmitterSession.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -41,38 +43,57 @@ private:
 
 }  // namespace
 
-void MainWindow::listenToBoxes()
+WindowRecord::WindowRecord(TransmitterSession& session, const MessageTable& messages, const AppSettings& settings,
+    QString historyPath, MainWindowUi& ui, QWidget* window)
+    : session_(session)
+    , messages_(messages)
+    , settings_(settings)
+    , path_(historyPath.isEmpty() ? history::defaultDatabasePath() : std::move(historyPath))
+    , ui_(ui)
+    , window_(window)
 {
-    heardBoxes_ = std::make_unique<HeardBoxes>(*boxes_, [this](const QString& text) {
+}
+
+WindowRecord::~WindowRecord() = default;
+
+MessageBoxes* WindowRecord::listenTo(MessageBoxes* shown)
+{
+    heardBoxes_ = std::make_unique<HeardBoxes>(*shown, [this](const QString& text) {
         if (record_)
-            recordBoxes_ << text;
+            boxes_ << text;
     });
-    boxes_ = heardBoxes_.get();
+    return heardBoxes_.get();
 }
 
-QString MainWindow::historyPath() const
-{
-    return env_.historyPath.isEmpty() ? history::defaultDatabasePath() : env_.historyPath;
-}
-
-history::Store* MainWindow::historyStore()
+history::Store* WindowRecord::store()
 {
     if (!store_)
-        store_ = std::make_unique<history::Store>(historyPath(), QStringLiteral("korv-window"));
+        store_ = std::make_unique<history::Store>(path_, QStringLiteral("korv-window"));
     return store_->open() ? store_.get() : nullptr;
 }
 
-void MainWindow::recordBegins(const QString& command)
+void WindowRecord::begins(const QString& command)
 {
     if (record_)
         return;
     record_ = std::make_unique<history::CommandRecord>(session_, history::WindowFrontEnd, command, session_.portName());
     record_->setLastReads(&lastReads_);
-    recordBoxes_.clear();
-    recordReachedPort_ = false;
+    boxes_.clear();
+    reachedPort_ = false;
 }
 
-void MainWindow::endRecord(std::optional<history::CalibrationChange> calibration)
+void WindowRecord::portUnavailable(const QString& text)
+{
+    if (record_ && !StopRequest::requested())
+        record_->setResult(history::Outcome::Failed, text);
+}
+
+QStringList WindowRecord::statusTexts() const
+{
+    return { ui_.EdtStatus->text(), ui_.EdtStatRHT->text(), ui_.EdtStatT->text() };
+}
+
+void WindowRecord::ends(std::optional<history::CalibrationChange> calibration)
 {
     if (!record_)
         return;
@@ -82,32 +103,33 @@ void MainWindow::endRecord(std::optional<history::CalibrationChange> calibration
     // A stopped command shows no box; one that said something failed with what it said; one that
     // said nothing ended as its status line tells.
     if (session_.cancelled() || StopRequest::requested() || session_.isShutDown())
-        record->setResult(history::Outcome::Stopped, recordBoxes_.join(u'\n'));
-    else if (!recordBoxes_.isEmpty())
-        record->setResult(history::Outcome::Failed, recordBoxes_.join(u'\n'));
+        record->setResult(history::Outcome::Stopped, boxes_.join(u'\n'));
+    else if (!boxes_.isEmpty())
+        record->setResult(history::Outcome::Failed, boxes_.join(u'\n'));
     else if (record->resultText().isEmpty())
-        record->setResult(history::Outcome::Done, ui.EdtStatus->text());
+        record->setResult(history::Outcome::Done, ui_.EdtStatus->text());
     const history::Event event = record->finish(messages_);
-    if (!recordReachedPort_ && event.unit.serialNumber.isEmpty() && event.written.isEmpty() && !event.asFound)
+    if (!reachedPort_ && event.unit.serialNumber.isEmpty() && event.written.isEmpty() && !event.asFound)
         return;  // refused before any frame: nothing happened to a transmitter
     lastReads_.note(event);
 
     if (!recorder_) {
-        recorder_ = std::make_unique<history::Recorder>(historyPath());
-        connect(recorder_.get(), &history::Recorder::recorded, this, &MainWindow::onRecorded);
+        recorder_ = std::make_unique<history::Recorder>(path_);
+        connect(recorder_.get(), &history::Recorder::recorded, this, &WindowRecord::onRecorded);
     }
-    shownAtRecord_.insert(event.id, { ui.EdtStatus->text(), ui.EdtStatRHT->text(), ui.EdtStatT->text() });
+    shownAtRecord_.insert(event.id, statusTexts());
     // Queued also while the server's setting is refused: the events go once it is right.
     recorder_->record(event, !settings_.PlantServer.isEmpty() || settings_.PlantServerRefused);
 }
 
-void MainWindow::onRecorded(const QString& id, const QString& problem, const QString& notice)
+void WindowRecord::onRecorded(const QString& id, const QString& problem, const QString& notice)
 {
     const QStringList shown = shownAtRecord_.take(id);
     if (!notice.isEmpty())
         QTextStream(stderr) << notice << '\n';
     if (problem.isEmpty()) {
-        if (auto* window = findChild<HistoryWindow*>(QStringLiteral("HistoryWindow"), Qt::FindDirectChildrenOnly))
+        if (auto* window
+            = window_->findChild<HistoryWindow*>(QStringLiteral("HistoryWindow"), Qt::FindDirectChildrenOnly))
             window->refresh();
         sendToPlant();
         return;
@@ -115,7 +137,7 @@ void MainWindow::onRecorded(const QString& id, const QString& problem, const QSt
     // Said after the command's own result and beside it, never instead of it, nor beside a later
     // command's.
     QTextStream(stderr) << problem << '\n';
-    const std::array<QLineEdit*, 3> lines { ui.EdtStatus, ui.EdtStatRHT, ui.EdtStatT };
+    const std::array<QLineEdit*, 3> lines { ui_.EdtStatus, ui_.EdtStatRHT, ui_.EdtStatT };
     for (size_t i = 0; i < lines.size(); ++i) {
         if (lines[i]->text() == shown.value(int(i)))
             lines[i]->setText(QCoreApplication::translate("korv::MainWindow", "%1 (evento não registrado)")
@@ -124,21 +146,36 @@ void MainWindow::onRecorded(const QString& id, const QString& problem, const QSt
     }
 }
 
-void MainWindow::sendToPlant()
+void WindowRecord::sendToPlant()
 {
     if (settings_.PlantServer.isEmpty())
         return;
     if (!plant_) {
-        plant_ = std::make_unique<history::PlantForwarder>(historyPath(), settings_.PlantServer);
+        plant_ = std::make_unique<history::PlantForwarder>(path_, settings_.PlantServer);
         // The server's trouble is the plant's, not the command's: it is said beside the menu
         // item that shows the record, and on standard error, once per change.
         connect(plant_.get(), &history::PlantForwarder::finished, this, [this](const history::PlantResult& result) {
-            if (result.problem != ui.HistoryItem->toolTip() && !result.problem.isEmpty())
+            if (result.problem != ui_.HistoryItem->toolTip() && !result.problem.isEmpty())
                 QTextStream(stderr) << result.problem << '\n';
-            ui.HistoryItem->setToolTip(result.problem);
+            ui_.HistoryItem->setToolTip(result.problem);
         });
     }
     plant_->kick();
+}
+
+void WindowRecord::showWindow(MessageBoxes& boxes, FileDialogs& fileDialogs)
+{
+    // Opening the record failed: store() has said why.
+    history::Store* opened = store();
+    if (!opened)
+        return;
+    auto* window = window_->findChild<HistoryWindow*>(QStringLiteral("HistoryWindow"), Qt::FindDirectChildrenOnly);
+    if (!window)
+        window = new HistoryWindow(*opened, boxes, fileDialogs, window_);
+    window->show();
+    window->refresh();
+    window->raise();
+    window->activateWindow();
 }
 
 }  // namespace korv
