@@ -1,8 +1,6 @@
 #include "core/configuration/ConfigurationFile.h"
+
 #include "core/CoreText.h"
-
-#include <QCoreApplication>
-
 #include "core/families/Families.h"
 #include "core/families/headrail/HeadRailSensors.h"
 #include "core/files/FileRead.h"
@@ -234,29 +232,34 @@ QJsonObject configurationObject(const Configuration& configuration)
     QJsonObject object { { QStringLiteral("format"), FormatVersion },
         { QStringLiteral("model"), modelString(configuration.model) },
         { QStringLiteral("unit"), configuration.fahrenheit ? QStringLiteral("F") : QStringLiteral("C") } };
-    if (const auto* headRail = std::get_if<HeadRailValues>(&configuration.values)) {
-        object.insert(QStringLiteral("family"), familyName(Family::HeadRail));
-        object.insert(QStringLiteral("sensor"), sensorName(headRail->sensorCode));
-        object.insert(QStringLiteral("lower"), headRail->lower);
-        object.insert(QStringLiteral("upper"), headRail->upper);
-        object.insert(QStringLiteral("zeroCorrection"), headRail->zeroCorrection);
-        object.insert(QStringLiteral("sensorFailure"), FailureWords[headRail->failureToMax ? 1 : 0]);
-        object.insert(QStringLiteral("mainsFilter"), headRail->filter50Hz ? 50 : 60);
-    } else if (const auto* humidity = std::get_if<HumidityValues>(&configuration.values)) {
-        object.insert(QStringLiteral("family"), familyName(Family::Humidity));
-        object.insert(
-            QStringLiteral("measure"), MeasureWords[humidity->kind == humamb::HumidityKind::DewPoint ? 1 : 0]);
-        object.insert(QStringLiteral("humidity"), inputObject(humidity->humidity));
-        if (hasHumidityTemperature(configuration.model))
-            object.insert(QStringLiteral("temperature"), inputObject(humidity->temperature));
-        else
-            object.insert(QStringLiteral("temperature"),
-                QJsonObject {
-                    { QStringLiteral("sensorFailure"), FailureWords[humidity->temperature.failureToMax ? 1 : 0] } });
-    } else if (const auto* ambient = std::get_if<AmbientValues>(&configuration.values)) {
-        object.insert(QStringLiteral("family"), familyName(Family::Ambient));
-        object.insert(QStringLiteral("temperature"), inputObject(ambient->temperature));
-    }
+    std::visit(Overloaded {
+                   [&object](const HeadRailValues& headRail) {
+                       object.insert(QStringLiteral("family"), familyName(Family::HeadRail));
+                       object.insert(QStringLiteral("sensor"), sensorName(headRail.sensorCode));
+                       object.insert(QStringLiteral("lower"), headRail.lower);
+                       object.insert(QStringLiteral("upper"), headRail.upper);
+                       object.insert(QStringLiteral("zeroCorrection"), headRail.zeroCorrection);
+                       object.insert(QStringLiteral("sensorFailure"), FailureWords[headRail.failureToMax ? 1 : 0]);
+                       object.insert(QStringLiteral("mainsFilter"), headRail.filter50Hz ? 50 : 60);
+                   },
+                   [&object, &configuration](const HumidityValues& humidity) {
+                       object.insert(QStringLiteral("family"), familyName(Family::Humidity));
+                       object.insert(QStringLiteral("measure"),
+                           MeasureWords[humidity.kind == humamb::HumidityKind::DewPoint ? 1 : 0]);
+                       object.insert(QStringLiteral("humidity"), inputObject(humidity.humidity));
+                       if (hasHumidityTemperature(configuration.model))
+                           object.insert(QStringLiteral("temperature"), inputObject(humidity.temperature));
+                       else
+                           object.insert(QStringLiteral("temperature"),
+                               QJsonObject { { QStringLiteral("sensorFailure"),
+                                   FailureWords[humidity.temperature.failureToMax ? 1 : 0] } });
+                   },
+                   [&object](const AmbientValues& ambient) {
+                       object.insert(QStringLiteral("family"), familyName(Family::Ambient));
+                       object.insert(QStringLiteral("temperature"), inputObject(ambient.temperature));
+                   },
+               },
+        configuration.values);
     return object;
 }
 
