@@ -1,8 +1,6 @@
 #include "cli/CliOptions.h"
+
 #include "cli/CliTexts.h"
-
-#include <QCoreApplication>
-
 #include "core/history/HistoryStore.h"
 #include "core/link/LinkSettings.h"
 

@@ -1,9 +1,7 @@
 #include "cli/bench/Bench.h"
-#include "cli/CliTexts.h"
-
-#include <QCoreApplication>
 
 #include "cli/Cli.h"
+#include "cli/CliTexts.h"
 #include "cli/commands/Commands.h"
 #include "cli/record/HistoryCommands.h"
 #include "common/NumberFormat.h"

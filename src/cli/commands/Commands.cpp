@@ -1,9 +1,7 @@
 #include "cli/commands/Commands.h"
-#include "cli/CliTexts.h"
-
-#include <QCoreApplication>
 
 #include "cli/CliOptions.h"
+#include "cli/CliTexts.h"
 #include "cli/record/Report.h"
 #include "common/NumberFormat.h"
 #include "core/calibration/CalibrationBackup.h"

@@ -1,6 +1,6 @@
 #include "cli/record/HistoryCommands.h"
-#include "cli/CliTexts.h"
 
+#include "cli/CliTexts.h"
 #include "cli/record/Report.h"
 #include "core/files/Settings.h"
 #include "core/history/HistoryExport.h"

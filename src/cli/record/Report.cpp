@@ -1,8 +1,6 @@
 #include "cli/record/Report.h"
+
 #include "cli/CliTexts.h"
-
-#include <QCoreApplication>
-
 #include "common/NumberFormat.h"
 #include "core/configuration/ConfigurationCheck.h"
 #include "core/configuration/ConfigurationFile.h"

@@ -1,6 +1,6 @@
 #include "core/calibration/CalibrationBackup.h"
-#include "core/CoreText.h"
 
+#include "core/CoreText.h"
 #include "core/files/FileRead.h"
 #include "core/files/FileSave.h"
 

@@ -1,9 +1,7 @@
 #include "core/configuration/ConfigurationCheck.h"
-#include "core/CoreText.h"
-
-#include <QCoreApplication>
 
 #include "common/NumberFormat.h"
+#include "core/CoreText.h"
 #include "core/protocol/Identification.h"
 
 #include <QJsonDocument>

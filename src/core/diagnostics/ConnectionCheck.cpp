@@ -1,7 +1,7 @@
 #include "core/diagnostics/ConnectionCheck.h"
-#include "core/CoreText.h"
 
 #include "common/StopRequest.h"
+#include "core/CoreText.h"
 #include "core/diagnostics/FrameDescription.h"
 #include "core/link/Frame.h"
 #include "core/link/LinkSettings.h"

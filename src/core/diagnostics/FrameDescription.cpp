@@ -1,6 +1,6 @@
 #include "core/diagnostics/FrameDescription.h"
-#include "core/CoreText.h"
 
+#include "core/CoreText.h"
 #include "core/protocol/RegisterProtocol.h"
 
 #include <QCoreApplication>

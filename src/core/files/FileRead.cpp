@@ -1,7 +1,6 @@
 #include "core/files/FileRead.h"
-#include "core/CoreText.h"
 
-#include <QCoreApplication>
+#include "core/CoreText.h"
 
 #include <QDateTime>
 #include <QFile>

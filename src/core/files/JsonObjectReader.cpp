@@ -1,7 +1,6 @@
 #include "core/files/JsonObjectReader.h"
-#include "core/CoreText.h"
 
-#include <QCoreApplication>
+#include "core/CoreText.h"
 
 #include <QList>
 #include <QSet>

@@ -1,7 +1,6 @@
 #include "core/files/PlantConnection.h"
-#include "core/CoreText.h"
 
-#include <QCoreApplication>
+#include "core/CoreText.h"
 
 #include <QRegularExpression>
 #include <QUrl>

@@ -1,8 +1,6 @@
 #include "core/files/Settings.h"
+
 #include "core/CoreText.h"
-
-#include <QCoreApplication>
-
 #include "core/files/FileRead.h"
 #include "core/files/FileSave.h"
 #include "core/files/SettingsText.h"

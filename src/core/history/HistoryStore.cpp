@@ -1,7 +1,6 @@
 #include "core/history/HistoryStore.h"
-#include "core/CoreText.h"
 
-#include <QCoreApplication>
+#include "core/CoreText.h"
 
 #include <QDir>
 #include <QElapsedTimer>

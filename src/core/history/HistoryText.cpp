@@ -1,4 +1,5 @@
 #include "core/history/HistoryText.h"
+
 #include "core/CoreText.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,6 @@
 #include "core/history/PlantSync.h"
+
 #include "core/CoreText.h"
-
-#include <QCoreApplication>
-
 #include "core/files/PlantConnection.h"
 #include "core/history/HistoryStore.h"
 

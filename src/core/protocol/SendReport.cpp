@@ -1,7 +1,6 @@
 #include "core/protocol/SendReport.h"
-#include "core/CoreText.h"
 
-#include <QCoreApplication>
+#include "core/CoreText.h"
 
 namespace korv {
 
