@@ -61,8 +61,6 @@ private:
     // The file and its checks against the transmitter: an exit code when it cannot be sent to it.
     std::optional<int> checkFile(
         const QString& path, bool forWriting, config::Configuration& configuration, config::UnitCheck& check);
-    // The writes a send of `settings` makes, in order, worked out without touching the transmitter.
-    std::optional<std::vector<WrittenRegister>> plannedWrites(const FamilySettings& settings) const;
     // What verify finds: the lines it prints, and each register a write of the file would change.
     struct Comparison {
         QStringList lines;

@@ -4,39 +4,19 @@
 #include "cli/commands/Commands.h"
 #include "cli/record/Report.h"
 #include "common/NumberFormat.h"
+#include "core/commands/GuardedSend.h"
 #include "core/configuration/ConfigurationFile.h"
 #include "core/families/headrail/HeadRailConfiguration.h"
 #include "core/families/humamb/HumAmbConfiguration.h"
 #include "core/protocol/Identification.h"
 #include "core/protocol/SendReport.h"
 
-#include <QCoreApplication>
-
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QMap>
-#include <QSet>
 
-#include <algorithm>
+#include <array>
 
 namespace korv::cli {
-
-namespace {
-
-// Stands in for the transmitter while a send is worked out: every write is noted and taken.
-class PlannedRegisters final : public RegisterAccess {
-public:
-    Status ReadParameter(qint16, qint16&) override { return Status::NotSent; }
-    Status ReadMemory(qint16, qint16&) override { return Status::NotSent; }
-    Status WriteParameter(qint16 address, qint16 value) override
-    {
-        writes.push_back({ address, value, true });
-        return Status::Ok;
-    }
-    std::vector<WrittenRegister> writes;
-};
-
-}  // namespace
 
 std::optional<int> Commands::checkFile(
     const QString& path, bool forWriting, config::Configuration& configuration, config::UnitCheck& check)
@@ -64,25 +44,54 @@ std::optional<int> Commands::checkFile(
     return std::nullopt;
 }
 
-std::optional<std::vector<WrittenRegister>> Commands::plannedWrites(const FamilySettings& settings) const
-{
-    TransmitterSession plan;
-    plan.identification() = session_.identification();
-    plan.ConfigWord = session_.ConfigWord;
-    PlannedRegisters registers;
-    plan.useRegisters(registers);
-    if (plan.run(driverFor(plan.identification().TransmitterModel).sendSteps(plan, settings)))
-        return std::nullopt;
-    return registers.writes;
-}
-
 namespace {
 
 // One register a write reached, as write --json reports it.
-QJsonObject registerJson(const WrittenRegister& write, const QString& result)
+QJsonObject registerJson(const SentRegister& sent)
 {
-    return { { QStringLiteral("address"), write.address }, { QStringLiteral("value"), write.value },
-        { QStringLiteral("result"), result } };
+    static const std::array<QString, 3> Results { QStringLiteral("confirmed"), QStringLiteral("not-kept"),
+        QStringLiteral("unconfirmed") };
+    QJsonObject entry { { QStringLiteral("address"), sent.write.address },
+        { QStringLiteral("value"), sent.write.value },
+        { QStringLiteral("result"), Results.at(static_cast<std::size_t>(sent.fate)) } };
+    if (sent.fate == SentRegister::Fate::NotKept)
+        entry.insert(QStringLiteral("readBack"), sent.readBack);
+    return entry;
+}
+
+// The line a register gets the moment its fate is known.
+QString sentRegisterLine(const SentRegister& sent)
+{
+    switch (sent.fate) {
+    case SentRegister::Fate::Confirmed:
+        break;
+    case SentRegister::Fate::NotKept:
+        return CliText::tr("registro %1 = %2: lido de volta %3")
+            .arg(sent.write.address)
+            .arg(sent.write.value)
+            .arg(sent.readBack);
+    case SentRegister::Fate::Unconfirmed:
+        return CliText::tr("registro %1 = %2: enviado sem confirmação, pode ter mudado")
+            .arg(sent.write.address)
+            .arg(sent.write.value);
+    }
+    return CliText::tr("registro %1 = %2").arg(sent.write.address).arg(sent.write.value);
+}
+
+// The write's result as write --json reports it.
+QString resultKey(GuardedSendResult::End end)
+{
+    switch (end) {
+    case GuardedSendResult::End::Written:
+        return QStringLiteral("written");
+    case GuardedSendResult::End::NotKept:
+        return QStringLiteral("not-kept");
+    case GuardedSendResult::End::Stopped:
+    case GuardedSendResult::End::OtherUnit:
+    case GuardedSendResult::End::NotChecked:
+        break;
+    }
+    return QStringLiteral("interrupted");
 }
 
 }  // namespace
@@ -99,109 +108,45 @@ int Commands::write(const QString& path, bool json)
     UnitReading reading;
     if (const auto failed = readUnit(reading))
         return *failed;
-    const auto planned = plannedWrites(check.settings);
+    const auto planned = plannedWrites(session_, check.settings);
     if (!planned)
         return fail(ExitBadInput, CliText::tr("%1: os valores não cabem nos registros deste transmissor.").arg(path));
 
     say(identificationLines(session_.identification(), reading.configWord(), texts_));
-    // From here on the output reports registers: a --json write that fails says them beside its error.
+    // Each register is printed as soon as its fate is known, so that a write cut short still
+    // leaves its record on the output.
+    const GuardedSendResult sent = sendGuarded(
+        session_, check.settings, *planned, [this](const SentRegister& one) { say({ sentRegisterLine(one) }); });
     QJsonArray registers;
-    const auto report = [&](const QString& result) {
-        document_ = { { QStringLiteral("file"), path },
-            { QStringLiteral("transmitter"), transmitterJson(session_.identification(), reading.configWord()) },
-            { QStringLiteral("registers"), registers }, { QStringLiteral("result"), result } };
-    };
-    // Each register is printed as soon as it is confirmed, so that a write cut short still leaves
-    // its record on the output; a step tried again confirms its registers again, printed once.
-    QMap<qint16, qint16> readBack;
-    QSet<qint16> printed;
-    bool notKept = false;
-    session_.setNotKeptHandler([&readBack](qint16 address, qint16, qint16 value) { readBack.insert(address, value); });
-    session_.setConfirmedListener([&](const WrittenRegister& write) {
-        if (printed.contains(write.address))
-            return;
-        printed.insert(write.address);
-        if (write.kept) {
-            registers.append(registerJson(write, QStringLiteral("confirmed")));
-            say({ CliText::tr("registro %1 = %2").arg(write.address).arg(write.value) });
-        } else {
-            notKept = true;
-            QJsonObject entry = registerJson(write, QStringLiteral("not-kept"));
-            entry.insert(QStringLiteral("readBack"), readBack.value(write.address));
-            registers.append(entry);
-            say({ CliText::tr("registro %1 = %2: lido de volta %3")
-                      .arg(write.address)
-                      .arg(write.value)
-                      .arg(readBack.value(write.address)) });
-        }
-    });
-    session_.clearWrites();
-    // The unit is asked for its serial number right before the first write frame: a unit swapped
-    // since identification gets nothing.
-    session_.guardWrites();
-    const auto failedStep
-        = session_.run(driverFor(session_.identification().TransmitterModel).sendSteps(session_, check.settings));
-    session_.setConfirmedListener({});
-    session_.setNotKeptHandler({});
-
-    // Another unit in place: a register confirmed since the unit was last seen may have been
-    // confirmed by the other one, and is reported as sent without confirmation.
-    const auto unitChanged = [&] {
-        const std::vector<qint16>& unknown = session_.writesOfUnknownUnit();
-        for (qsizetype i = 0; i < registers.size(); ++i) {
-            QJsonObject entry = registers[i].toObject();
-            if (std::find(unknown.begin(), unknown.end(), entry.value(QStringLiteral("address")).toInt())
-                != unknown.end()) {
-                entry.insert(QStringLiteral("result"), QStringLiteral("unconfirmed"));
-                entry.remove(QStringLiteral("readBack"));
-                registers[i] = entry;
-            }
-        }
-        report(QStringLiteral("interrupted"));
-        return fail(ExitCommunication, unitChangedText());
-    };
-    if (session_.otherUnit())
-        return unitChanged();
-    if (failedStep) {
-        const WriteOutcome outcome = writeOutcome(session_.writes());
-        for (qint16 address : outcome.unconfirmed) {
-            const auto last = std::find_if(session_.writes().rbegin(), session_.writes().rend(),
-                [address](const WrittenRegister& write) { return write.address == address; });
-            registers.append(registerJson(*last, QStringLiteral("unconfirmed")));
-            say({ CliText::tr("registro %1 = %2: enviado sem confirmação, pode ter mudado")
-                      .arg(address)
-                      .arg(last->value) });
-        }
-        // The register the send stopped at: the first one planned that was not confirmed.
-        const auto stoppedAt = std::find_if(planned->begin(), planned->end(), [&outcome](const WrittenRegister& write) {
-            return std::find(outcome.confirmed.begin(), outcome.confirmed.end(), write.address)
-                == outcome.confirmed.end();
-        });
-        const QString where = stoppedAt == planned->end()
-            ? CliText::tr(" Registros")
-            : CliText::tr(" O registro %1 não foi confirmado; registros").arg(stoppedAt->address);
-        report(QStringLiteral("interrupted"));
-        if (stoppedAt != planned->end())
-            document_.insert(QStringLiteral("stoppedAt"), stoppedAt->address);
-        return fail(ExitCommunication,
-            CliText::tr("%1%2 já escritos: %3; enviados sem confirmação (podem ter mudado): %4.")
-                .arg(texts_.message(Msg::CommunicationError), where, registerList(outcome.confirmed),
-                    registerList(outcome.unconfirmed)));
-    }
-    // And once more before the result: what was confirmed was confirmed by this unit.
-    const TransmitterSession::UnitCheck unitNow = session_.checkUnit();
-    if (unitNow.changed)
-        return unitChanged();
-    if (unitNow.status != Status::Ok) {
-        report(QStringLiteral("interrupted"));
-        return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
-    }
-    report(notKept ? QStringLiteral("not-kept") : QStringLiteral("written"));
-    if (notKept)
+    for (const SentRegister& one : sent.registers)
+        registers.append(registerJson(one));
+    // From here on the output reports registers: a --json write that fails says them beside its error.
+    document_ = { { QStringLiteral("file"), path },
+        { QStringLiteral("transmitter"), transmitterJson(session_.identification(), reading.configWord()) },
+        { QStringLiteral("registers"), registers }, { QStringLiteral("result"), resultKey(sent.end) } };
+    switch (sent.end) {
+    case GuardedSendResult::End::Written:
+        return succeed(texts_.message(Msg::SendOk));
+    case GuardedSendResult::End::NotKept:
         return fail(ExitDiffers,
             CliText::tr("%1 O transmissor não manteve todos os valores escritos.")
                 .arg(texts_.message(Msg::WriteError)));
-    return succeed(texts_.message(Msg::SendOk));
+    case GuardedSendResult::End::OtherUnit:
+        return fail(ExitCommunication, unitChangedText());
+    case GuardedSendResult::End::NotChecked:
+        return fail(ExitCommunication, texts_.message(Msg::CommunicationError));
+    case GuardedSendResult::End::Stopped:
+        break;
+    }
+    if (sent.stoppedAt)
+        document_.insert(QStringLiteral("stoppedAt"), *sent.stoppedAt);
+    const QString where = sent.stoppedAt
+        ? CliText::tr(" O registro %1 não foi confirmado; registros").arg(*sent.stoppedAt)
+        : CliText::tr(" Registros");
+    return fail(ExitCommunication,
+        CliText::tr("%1%2 já escritos: %3; enviados sem confirmação (podem ter mudado): %4.")
+            .arg(texts_.message(Msg::CommunicationError), where, registerList(sent.writes.confirmed),
+                registerList(sent.writes.unconfirmed)));
 }
 
 int Commands::verify(const QString& path, bool json)
