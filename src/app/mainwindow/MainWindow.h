@@ -3,6 +3,7 @@
 #include "app/diagnostics/DiagnosticWindows.h"
 #include "app/mainwindow/Activity.h"
 #include "app/mainwindow/MainWindowUi.h"
+#include "app/mainwindow/WindowInput.h"
 #include "app/mainwindow/WindowRecord.h"
 #include "app/shared/PortList.h"
 #include "app/startup/SplashForm.h"
@@ -181,11 +182,6 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    static bool isUserInput(const QEvent* event);
-    // Input that would reach the form, the tabs or a command button, all held back while the window
-    // is busy; Cancelar, the menus, the boxes and every other window are not.
-    bool isFormInput(QObject* watched, const QEvent* event) const;
     // A command is waiting for the transmitter: an exchange on the link thread or a pause.
     bool waitingForTransmitter() const;
     void pauseUntil(std::chrono::steady_clock::time_point deadline);
@@ -215,7 +211,6 @@ private:
     void createHumidityMenu();
     void clearStatusLines();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    bool keyPassedUp(QObject* watched, const QEvent* event) const;
     void syncUnitMenu();
     void moveHeadRailControls(int from, int to);
     void showSerialNumber();
@@ -270,10 +265,8 @@ private:
     QString openedFile_;  // the configuration file the form shows, until a read
     WindowRecord windowRecord_;
     DiagnosticWindows* diagnostics_ = nullptr;  // a child of the window
-    // The last key press handed to FormKeyDown and the control it was seen at, until the event
-    // loop runs again.
-    const QEvent* keySeen_ = nullptr;
-    QPointer<QWidget> keySeenAt_;
+    // Every input event of the application passes here first; last, so that it is the first to go.
+    std::unique_ptr<WindowInput> input_;
 };
 
 }  // namespace korv
