@@ -45,6 +45,8 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
     : QMainWindow(parent)
     , env_(environment)
     , humAmb_(std::make_unique<HumAmbState>())
+    , files_({ *this, *this, activity_, fileDialogs_, StartDirectory,
+          [this](Model model) -> TransmitterPage& { return pageFor(model); } })
     , windowRecord_(session_, messages_, settings_, environment.historyPath, ui, this)
 {
     if (env_.boxes) {

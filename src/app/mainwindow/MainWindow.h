@@ -3,6 +3,7 @@
 #include "app/diagnostics/DiagnosticWindows.h"
 #include "app/mainwindow/Activity.h"
 #include "app/mainwindow/MainWindowUi.h"
+#include "app/mainwindow/WindowFiles.h"
 #include "app/mainwindow/WindowInput.h"
 #include "app/mainwindow/WindowRecord.h"
 #include "app/shared/PortList.h"
@@ -85,8 +86,8 @@ public:
     void ChangePort(const QString& portName, std::function<void()> then = {});
     // Configuration files: saving writes what the form shows; opening shows a file as a read of a
     // transmitter holding it would, and writes nothing until the user sends.
-    void onOpenConfiguration();
-    void onSaveConfiguration();
+    void onOpenConfiguration() { files_.open(); }
+    void onSaveConfiguration() { files_.save(); }
 
     // Diagnostics: the connection check and the frame monitor, each its own window, created when
     // first asked for.
@@ -262,7 +263,7 @@ private:
         all.fill(true);
         return all;
     }();
-    QString openedFile_;  // the configuration file the form shows, until a read
+    WindowFiles files_;
     WindowRecord windowRecord_;
     DiagnosticWindows* diagnostics_ = nullptr;  // a child of the window
     // Every input event of the application passes here first; last, so that it is the first to go.

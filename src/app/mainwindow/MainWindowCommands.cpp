@@ -29,7 +29,7 @@ void MainWindow::Ler_ConfigClick()
     if (!command.began())
         return;
     recordBegins(QStringLiteral("read"));
-    openedFile_.clear();
+    files_.forget();
     readConfiguration();
     endRecord();
 }
@@ -62,7 +62,7 @@ void MainWindow::Enviar_ConfigClick()
         return;
     // The log names this send's writes only, also when it stops before its first write.
     session_.clearWrites();
-    recordBegins(openedFile_.isEmpty() ? QStringLiteral("send") : QStringLiteral("send-file"));
+    recordBegins(files_.opened().isEmpty() ? QStringLiteral("send") : QStringLiteral("send-file"));
     const int withheld = session_.withheldFrames();
     // A send by its mnemonic leaves the focus where it was: a zero edit passed through with nothing
     // typed shows its value again before the form is read, as when a click takes the focus away.

@@ -1,10 +1,11 @@
-// Configuration files from the window: what the form shows goes into a file, and a file comes back
-// into the form the way a read of a transmitter holding it would bring it.
-#include "app/mainwindow/MainWindow.h"
+#include "app/mainwindow/WindowFiles.h"
+
+#include "app/mainwindow/Activity.h"
 #include "app/shared/FileDialogs.h"
 #include "common/NumberFormat.h"
 #include "core/configuration/ConfigurationCheck.h"
 #include "core/configuration/ConfigurationFile.h"
+#include "core/protocol/TransmitterSession.h"
 #include "widgets/PageHost.h"
 
 #include <QCoreApplication>
@@ -33,66 +34,73 @@ QString noTransmitterText()
 
 }  // namespace
 
-void MainWindow::onSaveConfiguration()
+WindowFiles::WindowFiles(Surroundings surroundings)
+    : with_(std::move(surroundings))
 {
-    const ActivityScope file(activity_, Activity::Kind::File);
+}
+
+void WindowFiles::save()
+{
+    const ActivityScope file(with_.activity, Activity::Kind::File);
     if (!file.began())
         return;
-    const Model model = identification().TransmitterModel;
+    const IdentificationRecord& unit = with_.host.session().identification();
+    const Model model = unit.TransmitterModel;
     if (!familyOf(model)) {
-        ShowWarning(noTransmitterText());
+        with_.host.ShowWarning(noTransmitterText());
         return;
     }
     // The checks of a send come first: a file that no send would accept is not worth a name.
     config::Configuration configuration;
     configuration.model = model;
-    configuration.fahrenheit = fahrenheit();
-    const auto values = pageFor(model).configurationToSave(model, decimalSeparator());
+    configuration.fahrenheit = with_.host.fahrenheit();
+    const auto values = with_.pageFor(model).configurationToSave(model, decimalSeparator());
     if (!values)
         return;
     configuration.values = *values;
 
-    const QString suggested
-        = QDir(StartDirectory).filePath(identification().SerialNumberText + QStringLiteral(".json"));
-    const QString path = fileDialogs_->saveFileName(this, saveCaption(), suggested);
+    const QString suggested = QDir(with_.startDirectory).filePath(unit.SerialNumberText + QStringLiteral(".json"));
+    const QString path = with_.dialogs->saveFileName(&with_.window, saveCaption(), suggested);
     if (path.isEmpty())
         return;
     const QString error = config::writeConfigurationFile(path, configuration);
     if (!error.isEmpty())
-        ShowWarning(QCoreApplication::translate("korv::MainWindow", "Não foi possível salvar a configuração em %1: %2")
-                        .arg(path, error));
+        with_.host.ShowWarning(
+            QCoreApplication::translate("korv::MainWindow", "Não foi possível salvar a configuração em %1: %2")
+                .arg(path, error));
 }
 
-void MainWindow::onOpenConfiguration()
+void WindowFiles::open()
 {
-    const ActivityScope file(activity_, Activity::Kind::File);
+    const ActivityScope file(with_.activity, Activity::Kind::File);
     if (!file.began())
         return;
-    if (!familyOf(identification().TransmitterModel)) {
-        ShowWarning(noTransmitterText());
+    const IdentificationRecord& unit = with_.host.session().identification();
+    if (!familyOf(unit.TransmitterModel)) {
+        with_.host.ShowWarning(noTransmitterText());
         return;
     }
-    const QString path = fileDialogs_->openFileName(this, openCaption(), StartDirectory);
+    const QString path = with_.dialogs->openFileName(&with_.window, openCaption(), with_.startDirectory);
     if (path.isEmpty())
         return;
     const config::Parsed parsed = config::readConfigurationFile(path);
     if (!parsed.configuration) {
-        ShowWarning(QStringLiteral("%1: %2").arg(path, parsed.error));
+        with_.host.ShowWarning(QStringLiteral("%1: %2").arg(path, parsed.error));
         return;
     }
-    const config::UnitCheck check = config::checkAgainstUnit(*parsed.configuration, identification());
+    const config::UnitCheck check = config::checkAgainstUnit(*parsed.configuration, unit);
     if (!check.mismatch.isEmpty()) {
-        ShowWarning(check.mismatch);
+        with_.host.ShowWarning(check.mismatch);
         return;
     }
     if (check.refusal) {
-        ShowWarning(
-            messages_[check.refusal->message] + u'\n' + config::refusedValue(*parsed.configuration, *check.refusal));
+        with_.host.ShowWarning(with_.host.messages()[check.refusal->message] + u'\n'
+            + config::refusedValue(*parsed.configuration, *check.refusal));
         return;
     }
-    pageFor(identification().TransmitterModel).showConfiguration(check.settings);
+    with_.pageFor(unit.TransmitterModel).showConfiguration(check.settings);
     // The next send is this file's, as its record says, until a read brings the unit's own values back.
-    openedFile_ = path;
+    opened_ = path;
 }
 
 }  // namespace korv
