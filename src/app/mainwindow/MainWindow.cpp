@@ -48,6 +48,9 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
     , files_({ *this, *this, activity_, fileDialogs_, StartDirectory,
           [this](Model model) -> TransmitterPage& { return pageFor(model); } })
     , windowRecord_(session_, messages_, settings_, environment.historyPath, ui, this)
+    , ports_({ ui.portMenu, *this, settings_, environment.listPorts, environment.ports,
+          [this] { return activity_.begin(Activity::Kind::PortChange); },
+          [this](const QString& port) { ChangePort(port, [this] { activity_.end(); }); } })
 {
     if (env_.boxes) {
         boxes_ = env_.boxes;
@@ -64,10 +67,10 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
     }
     settingsPath_ = env_.settingsPath.isEmpty() ? settingsFilePath() : env_.settingsPath;
     ui.setupUi(this);
-    diagnostics_
-        = new DiagnosticWindows({ activity_, session_, linkThread_, boxes_, fileDialogs_,
-                                    [this] { return systemPorts(); }, [this](bool busy) { setBusyCursor(busy); } },
-            this);
+    diagnostics_ = new DiagnosticWindows(
+        { activity_, session_, linkThread_, boxes_, fileDialogs_, [this] { return ports_.systemPorts(); },
+            [this](bool busy) { setBusyCursor(busy); } },
+        this);
     session_.setLinkThread(&linkThread_);
 
     // A register that does not keep what was written is told at once; the command goes on.
@@ -106,7 +109,7 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
     // the menu opens.
     connect(ui.portMenu, &QMenu::aboutToShow, this, [this] {
         if (env_.listPorts)
-            buildPortMenu(true);
+            ports_.build(true);
     });
     connect(ui.CancelCommand, &QPushButton::clicked, this, [this] { session_.cancel(); });
     session_.setStepListener([this](std::size_t step, std::size_t steps) { showStepProgress(step, steps); });
@@ -204,12 +207,12 @@ void MainWindow::FormShow()
     // A first run with one USB adapter plugged in starts on it: the default port seldom exists on
     // today's machines. With none or several the default stands, and the menu offers them.
     if (firstRun) {
-        if (const QString adapter = firstRunPort(systemPorts()); !adapter.isEmpty())
+        if (const QString adapter = firstRunPort(ports_.systemPorts()); !adapter.isEmpty())
             settings_.PortSetting = adapter;
     }
     StartDirectory = QDir::currentPath();
     syncLanguageMenu();
-    buildPortMenu();
+    ports_.build();
     ApplyModelScreen();
     session_.setPortName(settings_.portToOpen());
     ui.FastExchangeItem->setChecked(settings_.FastExchange);
@@ -261,60 +264,6 @@ void MainWindow::FormClose()
 void MainWindow::onQuit()
 {
     close();
-}
-
-void MainWindow::buildPortMenu(bool showMissing)
-{
-    ui.portMenu->clear();
-    if (!env_.listPorts)
-        return;
-    const QString current = settings_.portToOpen();
-    bool currentListed = false;
-    auto addItem = [this](const QString& caption, const QString& port, bool checked) {
-        QAction* item = ui.portMenu->addAction(caption);
-        item->setData(port);
-        item->setCheckable(true);
-        item->setChecked(checked);
-        connect(item, &QAction::triggered, this, [this, item] { onPortItem(item); });
-    };
-    const auto entries = portMenuEntries(systemPorts());
-    for (const PortMenuEntry& entry : entries) {
-        const bool isCurrent = samePort(entry.portSetting, current);
-        currentListed = currentListed || isCurrent;
-        addItem(entry.caption, entry.portSetting, isCurrent);
-    }
-    // The port in use is not dropped from the menu because its adapter is out: the technician sees
-    // which port the program still waits for.
-    if (showMissing && !currentListed)
-        addItem(portPresent(current) ? deviceNameFor(current) : missingPortCaption(current), current, true);
-}
-
-QList<PortDescription> MainWindow::systemPorts() const
-{
-    if (!env_.listPorts)
-        return {};
-    return env_.ports ? env_.ports() : presentPorts();
-}
-
-void MainWindow::onPortItem(QAction* item)
-{
-    // A port chosen while another one is being changed to (or anything else runs) is refused: the
-    // menu, the settings and the open port always name the same port.
-    if (!activity_.begin(Activity::Kind::PortChange)) {
-        const auto items = ui.portMenu->actions();
-        for (QAction* other : items)
-            other->setChecked(samePort(other->data().toString(), settings_.portToOpen()));
-        return;
-    }
-    const QString port = item->data().toString();
-    const auto items = ui.portMenu->actions();
-    for (QAction* other : items)
-        other->setChecked(false);
-    item->setChecked(true);
-    // The user's own spelling of the port stays in the file until another port is chosen.
-    if (!samePort(port, settings_.portToOpen()))
-        settings_.PortSetting = port;
-    ChangePort(port, [this] { activity_.end(); });
 }
 
 void MainWindow::ChangePort(const QString& portName, std::function<void()> then)

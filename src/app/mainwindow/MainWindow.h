@@ -80,7 +80,7 @@ public:
     void onHelpTopics();
     void onStatusTimer();
     void onTabChanged();
-    void onPortItem(QAction* item);
+    void onPortItem(QAction* item) { ports_.choose(item); }
     // Closes the link, pauses a second without holding the window, opens `portName` (message 4 on
     // failure), then runs `then`. The caller holds the window meanwhile.
     void ChangePort(const QString& portName, std::function<void()> then = {});
@@ -191,14 +191,10 @@ protected:
     void showStepProgress(std::size_t step, std::size_t steps);
 
 private:
-    // `showMissing`: the current port gets an item marked missing when the system no longer
-    // lists it.
-    void buildPortMenu(bool showMissing = false);
     // FormShow's steps after the port's pause.
     void finishFormShow();
     // While the window is busy its menus offer only Sair.
     void holdMenus(bool hold);
-    QList<PortDescription> systemPorts() const;
     // The program's translations follow the language chosen in the menu. Qt's own texts follow it
     // too; with none chosen, they are Brazilian Portuguese as the built-in texts, and a language
     // file of another language leaves them in English. True when the language in use changed.
@@ -265,6 +261,7 @@ private:
     }();
     WindowFiles files_;
     WindowRecord windowRecord_;
+    PortMenu ports_;
     DiagnosticWindows* diagnostics_ = nullptr;  // a child of the window
     // Every input event of the application passes here first; last, so that it is the first to go.
     std::unique_ptr<WindowInput> input_;

@@ -1,9 +1,12 @@
 #include "app/shared/PortList.h"
 
+#include "core/files/Settings.h"
 #include "core/link/LinkSettings.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QMenu>
 #include <QSerialPortInfo>
 
 namespace korv {
@@ -105,6 +108,65 @@ bool portPresent(const QString& portSetting)
     const QString device = deviceNameFor(portSetting);
     return !device.isEmpty() && QFileInfo::exists(device) && !QFileInfo(device).isDir();
 #endif
+}
+
+PortMenu::PortMenu(Surroundings surroundings)
+    : with_(std::move(surroundings))
+{
+}
+
+void PortMenu::build(bool showMissing)
+{
+    with_.menu->clear();
+    if (!with_.listPorts)
+        return;
+    const QString current = with_.settings.portToOpen();
+    bool currentListed = false;
+    auto addItem = [this](const QString& caption, const QString& port, bool checked) {
+        QAction* item = with_.menu->addAction(caption);
+        item->setData(port);
+        item->setCheckable(true);
+        item->setChecked(checked);
+        QObject::connect(item, &QAction::triggered, &with_.context, [this, item] { choose(item); });
+    };
+    const auto entries = portMenuEntries(systemPorts());
+    for (const PortMenuEntry& entry : entries) {
+        const bool isCurrent = samePort(entry.portSetting, current);
+        currentListed = currentListed || isCurrent;
+        addItem(entry.caption, entry.portSetting, isCurrent);
+    }
+    // The port in use is not dropped from the menu because its adapter is out: the technician sees
+    // which port the program still waits for.
+    if (showMissing && !currentListed)
+        addItem(portPresent(current) ? deviceNameFor(current) : missingPortCaption(current), current, true);
+}
+
+QList<PortDescription> PortMenu::systemPorts() const
+{
+    if (!with_.listPorts)
+        return {};
+    return with_.ports ? with_.ports() : presentPorts();
+}
+
+void PortMenu::choose(QAction* item)
+{
+    // A port chosen while another one is being changed to (or anything else runs) is refused: the
+    // menu, the settings and the open port always name the same port.
+    if (!with_.mayChange()) {
+        const auto items = with_.menu->actions();
+        for (QAction* other : items)
+            other->setChecked(samePort(other->data().toString(), with_.settings.portToOpen()));
+        return;
+    }
+    const QString port = item->data().toString();
+    const auto items = with_.menu->actions();
+    for (QAction* other : items)
+        other->setChecked(false);
+    item->setChecked(true);
+    // The user's own spelling of the port stays in the file until another port is chosen.
+    if (!samePort(port, with_.settings.portToOpen()))
+        with_.settings.PortSetting = port;
+    with_.change(port);
 }
 
 }  // namespace korv

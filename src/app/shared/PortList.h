@@ -3,6 +3,12 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
+class QAction;
+class QMenu;
+class QObject;
+
 namespace korv {
 
 // One serial port as the system lists it.
@@ -39,5 +45,34 @@ bool samePort(const QString& a, const QString& b);
 // The port names something that is there, though the system's list may not show it (a
 // pseudo-terminal, a link to one); Windows lists every port it has.
 bool portPresent(const QString& portSetting);
+
+struct AppSettings;
+
+// The port menu: the ports the system lists, the one in use checked, and a choice that changes the
+// port only when nothing else runs.
+class PortMenu {
+public:
+    struct Surroundings {
+        QMenu*& menu;  // read at each use: the window builds its menus after this
+        QObject& context;  // the items' connections live as long as it does
+        AppSettings& settings;
+        bool listPorts;  // false: the menu stays empty (tests on machines with ports)
+        std::function<QList<PortDescription>()> ports;  // null: the ports the system lists
+        // Begins the port change, or says no because something else runs.
+        std::function<bool()> mayChange;
+        // Changes to the port, then lets the window go.
+        std::function<void(const QString& port)> change;
+    };
+    explicit PortMenu(Surroundings surroundings);
+
+    // `showMissing`: the current port gets an item marked missing when the system no longer
+    // lists it.
+    void build(bool showMissing = false);
+    void choose(QAction* item);
+    QList<PortDescription> systemPorts() const;
+
+private:
+    Surroundings with_;
+};
 
 }  // namespace korv
