@@ -47,7 +47,8 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
     , humAmb_(std::make_unique<HumAmbState>())
     , files_({ *this, *this, activity_, fileDialogs_, StartDirectory,
           [this](Model model) -> TransmitterPage& { return pageFor(model); } })
-    , windowRecord_(session_, messages_, settings_, environment.historyPath, ui, this)
+    , statusLines_(ui)
+    , windowRecord_(session_, messages_, settings_, environment.historyPath, ui, statusLines_, this)
     , ports_({ ui.portMenu, *this, settings_, environment.listPorts, environment.ports,
           [this] { return activity_.begin(Activity::Kind::PortChange); },
           [this](const QString& port) { ChangePort(port, [this] { activity_.end(); }); } })
@@ -112,7 +113,8 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
             ports_.build(true);
     });
     connect(ui.CancelCommand, &QPushButton::clicked, this, [this] { session_.cancel(); });
-    session_.setStepListener([this](std::size_t step, std::size_t steps) { showStepProgress(step, steps); });
+    session_.setStepListener(
+        [this](std::size_t step, std::size_t steps) { statusLines_.showStepProgress(step, steps); });
     connect(ui.tabs->tabBar(), &QTabBar::tabBarClicked, this, [this](int) { userPageChange_ = true; });
     connect(ui.tabs, &QTabWidget::currentChanged, this, [this](int) {
         if (userPageChange_)
@@ -282,13 +284,6 @@ void MainWindow::ChangePort(const QString& portName, std::function<void()> then)
         });
 }
 
-void MainWindow::clearStatusLines()
-{
-    ui.EdtStatus->clear();
-    ui.EdtStatRHT->clear();
-    ui.EdtStatT->clear();
-}
-
 void MainWindow::ShowWarning(const QString& text)
 {
     // Closed during a command (from a box it showed, or by a signal): the command ends without
@@ -298,7 +293,7 @@ void MainWindow::ShowWarning(const QString& text)
     // Stopped by the user: the command ends where it was, without a failure box.
     if (session_.cancelled())
         return;
-    clearStatusLines();
+    statusLines_.clear();
     if (beforeWarning_)
         beforeWarning_();
     // The box waits for the user, not the program: it gets the ordinary cursor, and a command that
@@ -317,7 +312,7 @@ void MainWindow::StartStatusTimer(int seconds)
 
 void MainWindow::onStatusTimer()
 {
-    clearStatusLines();
+    statusLines_.clear();
     ui.statusTimer->stop();
 }
 

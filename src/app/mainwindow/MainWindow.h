@@ -3,9 +3,10 @@
 #include "app/diagnostics/DiagnosticWindows.h"
 #include "app/mainwindow/Activity.h"
 #include "app/mainwindow/MainWindowUi.h"
-#include "app/mainwindow/WindowFiles.h"
-#include "app/mainwindow/WindowInput.h"
-#include "app/mainwindow/WindowRecord.h"
+#include "app/mainwindow/parts/StatusLines.h"
+#include "app/mainwindow/parts/WindowFiles.h"
+#include "app/mainwindow/parts/WindowInput.h"
+#include "app/mainwindow/parts/WindowRecord.h"
 #include "app/shared/PortList.h"
 #include "app/startup/SplashForm.h"
 #include "common/MessageBoxes.h"
@@ -186,9 +187,6 @@ protected:
     // A command is waiting for the transmitter: an exchange on the link thread or a pause.
     bool waitingForTransmitter() const;
     void pauseUntil(std::chrono::steady_clock::time_point deadline);
-    QStringList statusTexts() const;
-    void restoreStatusTexts(const QStringList& texts);
-    void showStepProgress(std::size_t step, std::size_t steps);
 
 private:
     // FormShow's steps after the port's pause.
@@ -206,7 +204,6 @@ private:
     // The language file's captions and messages, and every other text in the language in use.
     void applyLanguageEverywhere();
     void createHumidityMenu();
-    void clearStatusLines();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void syncUnitMenu();
     void moveHeadRailControls(int from, int to);
@@ -248,8 +245,6 @@ private:
     bool busy_ = false;  // the busy cursor is up
     int pausing_ = 0;
     QHash<QAction*, bool> enabledBeforeHold_;  // the menu items a busy window disables, as they were
-    QElapsedTimer commandClock_;  // since the running command's contact began
-    std::optional<QStringList> progressTexts_;  // the status lines under a step progress shown
     QTimer pauseTimer_;  // wakes a pause at the end of each of its slices
     int rememberedPageIndex_ = 0;
     // Per tab: no model shown on it has been identified yet in this run. The ambient tab keeps its
@@ -260,6 +255,7 @@ private:
         return all;
     }();
     WindowFiles files_;
+    StatusLines statusLines_;
     WindowRecord windowRecord_;
     PortMenu ports_;
     DiagnosticWindows* diagnostics_ = nullptr;  // a child of the window

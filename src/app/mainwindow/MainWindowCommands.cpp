@@ -37,7 +37,7 @@ void MainWindow::Ler_ConfigClick()
 void MainWindow::readConfiguration()
 {
     setBusyCursor(true);
-    clearStatusLines();
+    statusLines_.clear();
     if (contactTransmitter(ReadCommandContact) != ContactOutcome::Made) {
         session_.link().Close();
         ShowWarning(messages_[Msg::CommunicationError]);
@@ -100,40 +100,9 @@ TransmitterPage& MainWindow::pageFor(Model model)
     return *familyPage(model).page;
 }
 
-QStringList MainWindow::statusTexts() const
-{
-    return { ui.EdtStatus->text(), ui.EdtStatRHT->text(), ui.EdtStatT->text() };
-}
-
-void MainWindow::restoreStatusTexts(const QStringList& texts)
-{
-    ui.EdtStatus->setText(texts.value(0));
-    ui.EdtStatRHT->setText(texts.value(1));
-    ui.EdtStatT->setText(texts.value(2));
-}
-
-void MainWindow::showStepProgress(std::size_t step, std::size_t steps)
-{
-    // A command that has run for about a second shows which of its steps it is at; once the steps
-    // have ended the status line shows what it showed before, and the command's result follows.
-    if (step >= steps) {
-        if (progressTexts_)
-            restoreStatusTexts(*std::exchange(progressTexts_, std::nullopt));
-        return;
-    }
-    if (!progressTexts_) {
-        if (!commandClock_.isValid() || commandClock_.elapsed() < 1000)
-            return;
-        progressTexts_ = statusTexts();
-    }
-    setStatusLines(QCoreApplication::translate("korv::MainWindow", "Passo %1 de %2…").arg(step + 1).arg(steps));
-}
-
 void MainWindow::setStatusLines(const QString& text)
 {
-    ui.EdtStatus->setText(text);
-    ui.EdtStatRHT->setText(text);
-    ui.EdtStatT->setText(text);
+    statusLines_.setAll(text);
 }
 
 void MainWindow::clearInfoMemos()

@@ -52,8 +52,8 @@ ContactOutcome MainWindow::contactTransmitter(const ContactPolicy& policy)
 {
     // From the first retry on, the status line counts the attempts; afterwards it shows what it
     // showed before, and the command's own result follows.
-    commandClock_.start();
-    const QStringList before = statusTexts();
+    statusLines_.commandBegins();
+    const QStringList before = statusLines_.texts();
     bool counted = false;
     session_.setAttemptListener([this, &counted](int attempt, int attempts) {
         if (attempt < 2)
@@ -69,7 +69,7 @@ ContactOutcome MainWindow::contactTransmitter(const ContactPolicy& policy)
     if (outcome == ContactOutcome::PortUnavailable)
         windowRecord_.portUnavailable(messages_[Msg::PortSetupError]);
     if (counted)
-        restoreStatusTexts(before);
+        statusLines_.restore(before);
     if (outcome == ContactOutcome::Made)
         showSerialNumber();
     return outcome;

@@ -1,4 +1,4 @@
-#include "app/mainwindow/WindowInput.h"
+#include "app/mainwindow/parts/WindowInput.h"
 
 #include "app/mainwindow/Activity.h"
 #include "app/mainwindow/MainWindowUi.h"

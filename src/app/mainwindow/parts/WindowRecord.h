@@ -20,6 +20,7 @@ class MessageTable;
 class TransmitterSession;
 struct AppSettings;
 struct MainWindowUi;
+class StatusLines;
 
 // The record of the window's commands: each command that talks to a transmitter begins its event
 // before its first frame and ends it after its last box. What the command said (its boxes, its
@@ -32,7 +33,7 @@ class WindowRecord final : public QObject {
 public:
     // `ui` and `window` are read only once a command runs: they may still be unbuilt here.
     WindowRecord(TransmitterSession& session, const MessageTable& messages, const AppSettings& settings,
-        QString historyPath, MainWindowUi& ui, QWidget* window);
+        QString historyPath, MainWindowUi& ui, const StatusLines& statusLines, QWidget* window);
     ~WindowRecord() override;
 
     // The boxes to show through: every box goes on to `shown` and the running command hears it.
@@ -58,13 +59,13 @@ private:
     // The recorder's word on one event: the record window and the plant follow a kept one; one
     // that was not kept is said beside the command's result, if that is still shown.
     void onRecorded(const QString& id, const QString& problem, const QString& notice);
-    QStringList statusTexts() const;
 
     TransmitterSession& session_;
     const MessageTable& messages_;
     const AppSettings& settings_;
     const QString path_;
     MainWindowUi& ui_;
+    const StatusLines& statusLines_;
     QWidget* window_;
     std::unique_ptr<MessageBoxes> heardBoxes_;
     std::unique_ptr<history::CommandRecord> record_;

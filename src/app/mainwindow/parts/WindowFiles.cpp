@@ -1,4 +1,4 @@
-#include "app/mainwindow/WindowFiles.h"
+#include "app/mainwindow/parts/WindowFiles.h"
 
 #include "app/mainwindow/Activity.h"
 #include "app/shared/FileDialogs.h"

@@ -1,6 +1,7 @@
-#include "app/mainwindow/WindowRecord.h"
+#include "app/mainwindow/parts/WindowRecord.h"
 
 #include "app/mainwindow/MainWindowUi.h"
+#include "app/mainwindow/parts/StatusLines.h"
 #include "app/record/HistoryWindow.h"
 #include "common/StopRequest.h"
 #include "core/files/Settings.h"
@@ -44,12 +45,13 @@ private:
 }  // namespace
 
 WindowRecord::WindowRecord(TransmitterSession& session, const MessageTable& messages, const AppSettings& settings,
-    QString historyPath, MainWindowUi& ui, QWidget* window)
+    QString historyPath, MainWindowUi& ui, const StatusLines& statusLines, QWidget* window)
     : session_(session)
     , messages_(messages)
     , settings_(settings)
     , path_(historyPath.isEmpty() ? history::defaultDatabasePath() : std::move(historyPath))
     , ui_(ui)
+    , statusLines_(statusLines)
     , window_(window)
 {
 }
@@ -88,11 +90,6 @@ void WindowRecord::portUnavailable(const QString& text)
         record_->setResult(history::Outcome::Failed, text);
 }
 
-QStringList WindowRecord::statusTexts() const
-{
-    return { ui_.EdtStatus->text(), ui_.EdtStatRHT->text(), ui_.EdtStatT->text() };
-}
-
 void WindowRecord::ends(std::optional<history::CalibrationChange> calibration)
 {
     if (!record_)
@@ -117,7 +114,7 @@ void WindowRecord::ends(std::optional<history::CalibrationChange> calibration)
         recorder_ = std::make_unique<history::Recorder>(path_);
         connect(recorder_.get(), &history::Recorder::recorded, this, &WindowRecord::onRecorded);
     }
-    shownAtRecord_.insert(event.id, statusTexts());
+    shownAtRecord_.insert(event.id, statusLines_.texts());
     // Queued also while the server's setting is refused: the events go once it is right.
     recorder_->record(event, !settings_.PlantServer.isEmpty() || settings_.PlantServerRefused);
 }
