@@ -128,35 +128,12 @@ MainWindow::MainWindow(const MainWindowEnvironment& environment, QWidget* parent
             [this](int key, Qt::KeyboardModifiers modifiers) { FormKeyDown(key, modifiers); } });
     qApp->installEventFilter(input_.get());
     // The pauses between contact attempts keep the window answering too.
-    setPauseHandler([this](std::chrono::steady_clock::time_point deadline) { pauseUntil(deadline); });
-}
-
-void MainWindow::pauseUntil(std::chrono::steady_clock::time_point deadline)
-{
-    // A command's pauses (between contact attempts, after a progress step) keep the window
-    // answering, as its exchanges do: the command holds the window, so nothing this loop delivers
-    // can start anything inside it (see Activity).
-    ++pausing_;
-    // "More than" the pause, as a sleep would give it, in slices short enough for a stop request.
-    constexpr auto Slice = std::chrono::milliseconds(20);
-    // Events are processed rather than a local loop run: an application that has been asked to
-    // exit ends every loop at once, and the pause must still last.
-    pauseTimer_.setTimerType(Qt::PreciseTimer);
-    pauseTimer_.setSingleShot(true);
-    for (auto now = std::chrono::steady_clock::now();
-         now <= deadline && !StopRequest::requested() && !session_.cancelled();
-         now = std::chrono::steady_clock::now()) {
-        const auto slice = std::min<std::chrono::steady_clock::duration>(deadline - now, Slice);
-        pauseTimer_.start(std::chrono::duration_cast<std::chrono::milliseconds>(slice) + std::chrono::milliseconds(1));
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeSocketNotifiers);
-    }
-    pauseTimer_.stop();
-    --pausing_;
+    setPauseHandler([this](std::chrono::steady_clock::time_point deadline) { pause_.until(deadline); });
 }
 
 bool MainWindow::waitingForTransmitter() const
 {
-    return pausing_ > 0 || linkThread_.waiting();
+    return pause_.pausing() || linkThread_.waiting();
 }
 
 MainWindow::~MainWindow()

@@ -3,6 +3,8 @@
 #include "app/diagnostics/DiagnosticWindows.h"
 #include "app/mainwindow/Activity.h"
 #include "app/mainwindow/MainWindowUi.h"
+#include "app/mainwindow/parts/CommandPause.h"
+#include "app/mainwindow/parts/HeadRailTabs.h"
 #include "app/mainwindow/parts/StatusLines.h"
 #include "app/mainwindow/parts/WindowFiles.h"
 #include "app/mainwindow/parts/WindowInput.h"
@@ -186,7 +188,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // A command is waiting for the transmitter: an exchange on the link thread or a pause.
     bool waitingForTransmitter() const;
-    void pauseUntil(std::chrono::steady_clock::time_point deadline);
 
 private:
     // FormShow's steps after the port's pause.
@@ -206,7 +207,6 @@ private:
     void createHumidityMenu();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void syncUnitMenu();
-    void moveHeadRailControls(int from, int to);
     void showSerialNumber();
     // The three pages, head/rail first: the order in which the unit menu reaches them.
     std::array<TransmitterPage*, 3> pages() const;
@@ -243,10 +243,9 @@ private:
     bool closed_ = false;
     Activity activity_;
     bool busy_ = false;  // the busy cursor is up
-    int pausing_ = 0;
     QHash<QAction*, bool> enabledBeforeHold_;  // the menu items a busy window disables, as they were
-    QTimer pauseTimer_;  // wakes a pause at the end of each of its slices
-    int rememberedPageIndex_ = 0;
+    CommandPause pause_ { session_ };
+    HeadRailTabs headRailTabs_ { ui };
     // Per tab: no model shown on it has been identified yet in this run. The ambient tab keeps its
     // own flag, FirstAmbientShow.
     std::array<bool, Sheets.size()> firstOnSheet_ = [] {

@@ -173,34 +173,7 @@ void MainWindow::onHelpTopics()
 
 void MainWindow::onTabChanged()
 {
-    auto* tabs = ui.tabs;
-    const int active = tabs->currentIndex();
-    if (active == tabs->indexOf(ui.humiditySheet) || active == tabs->indexOf(ui.ambientSheet)
-        || active == rememberedPageIndex_)
-        return;
-    moveHeadRailControls(rememberedPageIndex_, active);
-}
-
-void MainWindow::moveHeadRailControls(int from, int to)
-{
-    auto* tabs = ui.tabs;
-    QWidget* source = tabs->widget(from);
-    QWidget* target = tabs->widget(to);
-    if (!source || !target || source == target) {
-        rememberedPageIndex_ = to;
-        return;
-    }
-    // The last remaining child first, as the controls were created in tab order.
-    const auto children = source->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        QWidget* child = *it;
-        const QRect geometry = child->geometry();
-        const bool visible = child->isVisibleTo(source);
-        child->setParent(target);
-        child->setGeometry(geometry);
-        child->setVisible(visible);
-    }
-    rememberedPageIndex_ = to;
+    headRailTabs_.follow();
 }
 
 }  // namespace korv

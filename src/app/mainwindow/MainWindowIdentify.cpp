@@ -145,7 +145,7 @@ void MainWindow::arrangeHeadRailSheet(Model model, bool firstOnSheet)
     tabs->setTabVisible(tabs->indexOf(ui.headRailSheet), true);
     tabs->setTabText(tabs->indexOf(ui.headRailSheet), displayCaption(model));
     // Controls the user took to another head/rail page come home, or the page shown would be empty.
-    moveHeadRailControls(rememberedPageIndex_, tabs->indexOf(ui.headRailSheet));
+    headRailTabs_.comeHome();
     tabs->setCurrentWidget(ui.headRailSheet);
 }
 
