@@ -148,7 +148,7 @@ public:
     // The record of commands (WindowRecord says how).
     void recordBegins(const QString& command) override { windowRecord_.begins(command); }
     void recordEnds() override { endRecord(); }
-    void endRecord(std::optional<history::CalibrationChange> calibration = std::nullopt)
+    void endRecord(const std::optional<history::CalibrationChange>& calibration = std::nullopt)
     {
         windowRecord_.ends(calibration);
     }

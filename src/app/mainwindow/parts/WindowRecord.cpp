@@ -90,7 +90,7 @@ void WindowRecord::portUnavailable(const QString& text)
         record_->setResult(history::Outcome::Failed, text);
 }
 
-void WindowRecord::ends(std::optional<history::CalibrationChange> calibration)
+void WindowRecord::ends(const std::optional<history::CalibrationChange>& calibration)
 {
     if (!record_)
         return;

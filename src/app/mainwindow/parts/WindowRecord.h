@@ -39,7 +39,7 @@ public:
     // The boxes to show through: every box goes on to `shown` and the running command hears it.
     MessageBoxes* listenTo(MessageBoxes* shown);
     void begins(const QString& command);
-    void ends(std::optional<history::CalibrationChange> calibration);
+    void ends(const std::optional<history::CalibrationChange>& calibration);
     // The command tried to reach the transmitter: its event is kept even if it found none.
     void reachesPort() { reachedPort_ = true; }
     // The port could not be opened; its box may have been shown before the command.
