@@ -217,30 +217,51 @@ private Q_SLOTS:
     void nothingStartsInsideARead_data()
     {
         QTest::addColumn<int>("intruder");
-        for (std::size_t i = 0; i < std::size(Intruders); ++i)
-            QTest::newRow(Intruders[i].first) << static_cast<int>(i);
+        QTest::addColumn<bool>("inPause");
+        for (const bool inPause : { false, true }) {
+            for (std::size_t i = 0; i < std::size(Intruders); ++i)
+                QTest::addRow("%s, inside %s", Intruders[i].first, inPause ? "a pause" : "an exchange")
+                    << static_cast<int>(i) << inPause;
+        }
     }
     void nothingStartsInsideARead()
     {
         QFETCH(int, intruder);
+        QFETCH(bool, inPause);
         AppFixture app;
         QVERIFY(app.start(seedFor(0, 130)));
         app.emulator->setAnswerDelayMs(5);
         app.emulator->clearLog();
         app.read();
         const QList<QByteArray> aRead = app.emulator->receivedFrames();
+        // A first frame left unanswered makes the read pause before its second attempt.
+        const auto silenceFirstFrame = [&] {
+            if (inPause)
+                app.emulator->setFault(emu::Fault::Silence, 1);
+            app.emulator->clearLog();
+        };
+        silenceFirstFrame();
+        app.read();
+        const QList<QByteArray> expected = app.emulator->receivedFrames();
+        QCOMPARE(expected.size() > aRead.size(), inPause);
         MainWindow& form = *app.form;
         const QString port = form.session().link().PortNumber;
         QSignalSpy service(&form, &MainWindow::serviceModeRequested);
         bool insideTheRead = false;
-        QTimer::singleShot(0, [&] {
+        QTimer intrude;
+        intrude.setInterval(inPause ? 1 : 0);
+        QObject::connect(&intrude, &QTimer::timeout, [&] {
+            if (inPause && !form.pausing())
+                return;
+            intrude.stop();
             insideTheRead = form.activity().current() == Activity::Kind::Command;
             Intruders[intruder].second(app);
         });
-        app.emulator->clearLog();
+        intrude.start();
+        silenceFirstFrame();
         app.read();
         QVERIFY(insideTheRead);
-        QCOMPARE(app.emulator->receivedFrames(), aRead);
+        QCOMPARE(app.emulator->receivedFrames(), expected);
         QCOMPARE(app.boxTexts(), QStringList());
         QCOMPARE(form.session().link().PortNumber, port);
         QCOMPARE(form.settings().PortSetting, port);
@@ -250,7 +271,7 @@ private Q_SLOTS:
         QVERIFY(!form.connectionCheckWindow());
         // A read asked for meanwhile waits for its turn rather than being lost.
         if (QByteArray(Intruders[intruder].first) == "a queued read")
-            QTRY_COMPARE(app.emulator->receivedFrames().size(), 2 * aRead.size());
+            QTRY_COMPARE(app.emulator->receivedFrames().size(), expected.size() + aRead.size());
     }
 
     // A port chosen during another port change's pause is refused: the menu, the settings and the

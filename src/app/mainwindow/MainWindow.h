@@ -144,6 +144,8 @@ public:
     // What the window is doing; everything that would start something asks it first.
     Activity& activity() { return activity_; }
     bool busy() const { return activity_.busy(); }
+    // A command is in one of its pauses (between contact attempts, after a progress step).
+    bool pausing() const { return pause_.pausing(); }
 
     // The record of commands (WindowRecord says how).
     void recordBegins(const QString& command) override { windowRecord_.begins(command); }
